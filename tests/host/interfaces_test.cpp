@@ -1,0 +1,91 @@
+// The page interface keeps its slots and argument lists: a page that
+// implements every slot with these exact signatures compiles and is
+// complete. The tile set copy is a tile set of its own.
+#include "host/quarn_label.h"
+#include "host/vistrano_label.h"
+#include "host/vistrano_project.h"
+
+#include <gtest/gtest.h>
+
+#include <type_traits>
+
+namespace {
+
+class Page final : public IQuarnLabel {
+public:
+    int Activate() override { return 1; }
+    void MoveTo(CRect r) override { moved = r; }
+    void Release() override {}
+    void Reserved3() override {}
+    int ApplyLanguage() override { return 1; }
+    void ReloadImages() override {}
+    int Update(int32_t mask, int32_t, int32_t) override { return mask != 0; }
+    int Show(int32_t) override { return 0; }
+    int IsShown() override { return 0; }
+    int Reserved9() override { return 1; }
+    int Reserved10() override { return 1; }
+    int Reserved11(const std::string&) override { return 1; }
+    void Reserved12() override {}
+    void Reserved13() override {}
+    int Reserved14(int32_t) override { return 1; }
+    void Reserved15(int32_t) override {}
+    int Reserved16(int32_t, int32_t) override { return 1; }
+    int Reserved17(int32_t, int32_t, int32_t, int32_t, int32_t) override { return 0; }
+    int Reserved18(int32_t, int32_t, int32_t, int32_t) override { return 0; }
+    int Reserved19(int32_t, int32_t, int32_t, int32_t, int32_t) override { return 0; }
+    int Reserved20(int32_t, int32_t, int32_t, int32_t, int32_t) override { return 0; }
+    void Reserved21(int32_t) override {}
+    void Reserved22() override {}
+    int Reserved23() override { return 0; }
+    int Reserved24(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) override { return 0; }
+    int Reserved25(int32_t, int32_t, const std::string&, int32_t, int32_t) override { return 0; }
+    void Reserved26(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) override {}
+    void Reserved27(int32_t) override {}
+    void Reserved28(const std::string&, int32_t, int32_t, int32_t, int32_t, const std::string&) override {}
+
+    CRect moved;
+};
+
+int FakeInit(IVistranoLabel* host, IQuarnLabel** out)
+{
+    static Page page;
+    if (!host || !out)
+        return 0;
+    *out = &page;
+    return 1;
+}
+
+} // namespace
+
+TEST(QuarnLabel, APageWithEverySlotIsComplete)
+{
+    static_assert(std::is_abstract_v<IQuarnLabel>);
+    static_assert(!std::is_abstract_v<Page>);
+    Page page;
+    IQuarnLabel& label = page;
+    label.MoveTo(CRect(1, 2, 30, 40));
+    EXPECT_EQ(page.moved, CRect(1, 2, 30, 40));
+    EXPECT_EQ(label.Update(0x4000, 0, 1), 1);
+}
+
+TEST(QuarnLabel, EntryTypeMatchesAnEntryFunction)
+{
+    PFN_MONITOR_INIT init = &FakeInit;
+    IQuarnLabel* out = nullptr;
+    EXPECT_EQ(init(nullptr, &out), 0);
+    EXPECT_EQ(out, nullptr);
+    EXPECT_STREQ(kMonitorInitSymbol, "Monitor_Init");
+}
+
+TEST(NumberedTileSet, AddressesReceiversByConnectionIndex)
+{
+    CNumberedTileSet set({CRect(0, 0, 64, 64), CRect(64, 0, 128, 64)});
+    const CTileSet& base = set;
+    EXPECT_EQ(base.GetRcvCount(), 2);
+    EXPECT_EQ(base.GetRectByRcvCnntIndex(1), CRect(64, 0, 128, 64));
+    EXPECT_EQ(base.GetRectByRcvCnntIndex(2), CRect());
+    EXPECT_EQ(base.GetRectByRcvCnntIndex(-1), CRect());
+    CNumberedTileSet copy;
+    base.GetTileSetNumberedNormalization(copy);
+    EXPECT_EQ(copy.GetRects(), set.GetRects());
+}
