@@ -16,6 +16,11 @@ namespace plat {
 QWidget* NativeWidget(const CWnd* wnd);
 CWnd* WindowFromWidget(const QWidget* widget);
 
+// Creates a window as a child of a plain toolkit widget (the host's page
+// area, a test's container), hidden, with the rectangle relative to it.
+// Answers false when the window exists already or there is no parent.
+bool CreateChildInWidget(CWnd& wnd, QWidget* parent, const CRect& rect, UINT id);
+
 // A canvas drawing with the given painter (owned by the caller).
 std::unique_ptr<ICanvas> MakePainterCanvas(QPainter& painter);
 

@@ -1,7 +1,7 @@
 #pragma once
-// Paths: names in the module are written with backslashes ("Monitor\
-// PortFrame\Normal.png", "DPI150\"); they are kept as data and turned into
-// the platform's separators when a path is formed.
+// Paths: names in the module are written with backslashes
+// ("Monitor\PortFrame\Normal.png", "DPI150\"); they are kept as data and
+// turned into the platform's separators when a path is formed.
 #include <string>
 #include <string_view>
 

@@ -73,12 +73,17 @@ constexpr UINT MK_CONTROL = 0x0008;
 constexpr UINT MK_MBUTTON = 0x0010;
 
 // Virtual key codes (letters and digits are their upper-case ASCII codes).
+constexpr UINT VK_LBUTTON = 0x01;
+constexpr UINT VK_RBUTTON = 0x02;
+constexpr UINT VK_MBUTTON = 0x04;
 constexpr UINT VK_BACK = 0x08;
 constexpr UINT VK_TAB = 0x09;
 constexpr UINT VK_RETURN = 0x0D;
 constexpr UINT VK_SHIFT = 0x10;
 constexpr UINT VK_CONTROL = 0x11;
 constexpr UINT VK_MENU = 0x12;
+constexpr UINT VK_PAUSE = 0x13;
+constexpr UINT VK_CAPITAL = 0x14;
 constexpr UINT VK_ESCAPE = 0x1B;
 constexpr UINT VK_SPACE = 0x20;
 constexpr UINT VK_PRIOR = 0x21;
@@ -89,13 +94,37 @@ constexpr UINT VK_LEFT = 0x25;
 constexpr UINT VK_UP = 0x26;
 constexpr UINT VK_RIGHT = 0x27;
 constexpr UINT VK_DOWN = 0x28;
+constexpr UINT VK_SNAPSHOT = 0x2C;
 constexpr UINT VK_INSERT = 0x2D;
 constexpr UINT VK_DELETE = 0x2E;
 constexpr UINT VK_LWIN = 0x5B;
 constexpr UINT VK_RWIN = 0x5C;
-constexpr UINT VK_F1 = 0x70;
+constexpr UINT VK_APPS = 0x5D;
+constexpr UINT VK_NUMPAD0 = 0x60;   // to VK_NUMPAD9 = 0x69
+constexpr UINT VK_MULTIPLY = 0x6A;
+constexpr UINT VK_ADD = 0x6B;
+constexpr UINT VK_SUBTRACT = 0x6D;
+constexpr UINT VK_DECIMAL = 0x6E;
+constexpr UINT VK_DIVIDE = 0x6F;
+constexpr UINT VK_F1 = 0x70;        // to VK_F24 = 0x87
 constexpr UINT VK_F2 = 0x71;
 constexpr UINT VK_F5 = 0x74;
+constexpr UINT VK_NUMLOCK = 0x90;
+constexpr UINT VK_SCROLL = 0x91;
+constexpr UINT VK_OEM_1 = 0xBA;     // ;:
+constexpr UINT VK_OEM_PLUS = 0xBB;
+constexpr UINT VK_OEM_COMMA = 0xBC;
+constexpr UINT VK_OEM_MINUS = 0xBD;
+constexpr UINT VK_OEM_PERIOD = 0xBE;
+constexpr UINT VK_OEM_2 = 0xBF;     // /?
+constexpr UINT VK_OEM_3 = 0xC0;     // `~
+constexpr UINT VK_OEM_4 = 0xDB;     // [{
+constexpr UINT VK_OEM_5 = 0xDC;     // \|
+constexpr UINT VK_OEM_6 = 0xDD;     // ]}
+constexpr UINT VK_OEM_7 = 0xDE;     // '"
+
+// WM_SIZE types.
+constexpr UINT SIZE_RESTORED = 0;
 
 // ShowWindow commands.
 constexpr int SW_HIDE = 0;
@@ -115,6 +144,7 @@ constexpr UINT SWP_HIDEWINDOW = 0x0080;
 constexpr DWORD TME_HOVER = 0x00000001;
 constexpr DWORD TME_LEAVE = 0x00000002;
 constexpr DWORD TME_CANCEL = 0x80000000;
+constexpr UINT HOVER_DEFAULT = 0xFFFFFFFF;   // the system's hover time (400 ms)
 
 // Dialog results.
 constexpr int IDOK = 1;

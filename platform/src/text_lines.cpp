@@ -1,0 +1,31 @@
+#include "text_lines.h"
+
+namespace plat::detail {
+
+std::vector<std::string_view> SplitLines(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\n' && text[i] != '\r')
+            continue;
+        lines.push_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+std::size_t CountCharacters(std::string_view text)
+{
+    std::size_t count = 0;
+    for (const char c : text) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+            ++count;
+    }
+    return count;
+}
+
+} // namespace plat::detail
