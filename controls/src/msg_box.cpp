@@ -1,0 +1,116 @@
+#include "controls/msg_box.h"
+
+#include "controls/modal.h"
+#include "msg_box_widget.h"
+#include "platform/native_qt.h"
+#include "skin_style.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+
+#include <algorithm>
+
+namespace morv {
+namespace {
+
+UINT ButtonSet(UINT type) { return type & 0x0F; }
+
+} // namespace
+
+std::vector<int> MsgBoxAnswers(UINT type)
+{
+    switch (ButtonSet(type)) {
+    case MB_OKCANCEL: return {IDOK, IDCANCEL};
+    case MB_YESNOCANCEL: return {IDYES, IDNO, IDCANCEL};
+    case MB_YESNO: return {IDYES, IDNO};
+    case MB_RETRYCANCEL: return {IDRETRY, IDCANCEL};
+    default: return {IDOK};
+    }
+}
+
+int MsgBoxDismissAnswer(UINT type)
+{
+    const std::vector<int> answers = MsgBoxAnswers(type);
+    if (std::find(answers.begin(), answers.end(), IDCANCEL) != answers.end()) return IDCANCEL;
+    if (std::find(answers.begin(), answers.end(), IDNO) != answers.end()) return IDNO;
+    return IDOK;
+}
+
+namespace detail {
+namespace {
+
+QMessageBox::StandardButton ButtonOfAnswer(int answer)
+{
+    switch (answer) {
+    case IDCANCEL: return QMessageBox::Cancel;
+    case IDRETRY: return QMessageBox::Retry;
+    case IDYES: return QMessageBox::Yes;
+    case IDNO: return QMessageBox::No;
+    default: return QMessageBox::Ok;
+    }
+}
+
+} // namespace
+
+int AnswerOfButton(QMessageBox::StandardButton button)
+{
+    switch (button) {
+    case QMessageBox::Ok: return IDOK;
+    case QMessageBox::Cancel: return IDCANCEL;
+    case QMessageBox::Retry: return IDRETRY;
+    case QMessageBox::Yes: return IDYES;
+    case QMessageBox::No: return IDNO;
+    default: return 0;
+    }
+}
+
+std::unique_ptr<QMessageBox> BuildMessageBox(QWidget* parent, const std::string& text, const std::string& caption,
+                                             UINT type)
+{
+    auto box = std::make_unique<QMessageBox>(parent);
+    box->setWindowTitle(QString::fromStdString(caption));
+    box->setText(QString::fromStdString(text));
+    box->setTextFormat(Qt::PlainText);
+    switch (type & 0xF0) {
+    case MB_ICONERROR: box->setIcon(QMessageBox::Critical); break;
+    case MB_ICONQUESTION: box->setIcon(QMessageBox::Question); break;
+    case MB_ICONWARNING: box->setIcon(QMessageBox::Warning); break;
+    case MB_ICONINFORMATION: box->setIcon(QMessageBox::Information); break;
+    default: break;
+    }
+    const std::vector<int> answers = MsgBoxAnswers(type);
+    QMessageBox::StandardButtons buttons;
+    for (int answer : answers) buttons |= ButtonOfAnswer(answer);
+    box->setStandardButtons(buttons);
+    box->setDefaultButton(ButtonOfAnswer(answers.front()));
+    box->setEscapeButton(ButtonOfAnswer(MsgBoxDismissAnswer(type)));
+    box->setFont(SkinFont(-1));
+    box->setStyleSheet(MessageBoxStyleSheet());
+    return box;
+}
+
+} // namespace detail
+} // namespace morv
+
+int MsgBox(CWnd* parent, const std::string& text, const std::string& caption, UINT type, UINT /*help*/, int iconStyle)
+{
+    SModalCall call;
+    call.record.eKind = EModalKind::MessageBox;
+    call.record.strText = text;
+    call.record.strCaption = caption;
+    call.record.nType = type;
+    call.record.nIconStyle = iconStyle;
+    call.nDismissAnswer = morv::MsgBoxDismissAnswer(type);
+    call.accepts = [answers = morv::MsgBoxAnswers(type)](int answer) {
+        return std::find(answers.begin(), answers.end(), answer) != answers.end();
+    };
+    call.live = [&]() {
+        QWidget* owner = parent ? plat::NativeWidget(parent) : QApplication::activeWindow();
+        auto box = morv::detail::BuildMessageBox(owner ? owner->window() : nullptr, text, caption, type);
+        box->exec();
+        QAbstractButton* clicked = box->clickedButton();
+        const int answer = clicked ? morv::detail::AnswerOfButton(box->standardButton(clicked)) : 0;
+        return answer != 0 ? answer : morv::MsgBoxDismissAnswer(type);
+    };
+    return CModalScript::Instance().RunModal(std::move(call));
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The skin as the toolkit's widgets take it: fonts, colours and style
+// sheets for the real widgets (edits, menus, message boxes, progress).
+#include "platform/canvas.h"
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+namespace morv::detail {
+
+QColor ToQColor(const Color& color);
+// The library's default font at the current density, larger or smaller by delta pixels.
+QFont SkinFont(int delta = 0, bool bold = false);
+// Pixels of a design length at the current density.
+int Px(int designPixels);
+
+QString EditStyleSheet();
+QString MenuStyleSheet(int itemHeight, int menuWidth);
+QString MessageBoxStyleSheet();
+QString ProgressStyleSheet();
+
+} // namespace morv::detail
