@@ -1,0 +1,123 @@
+// Rendering a manifest into a runtime folder.
+#include "render_set.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+namespace {
+
+const char* const kSquare = R"(<svg xmlns="http://www.w3.org/2000/svg" width="12" height="10" viewBox="0 0 12 10">
+  <rect x="0" y="0" width="12" height="10" fill="{{fill}}"/>
+</svg>)";
+
+class RenderSet : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Write(QStringLiteral("square.svg"), kSquare);
+        Manifest(QStringLiteral("[Skin]\nA\\Normal.png\nA\\Hover.png\nB.png\n14.png\n[Product]\nMark_150.png\n"));
+        Recipes(QStringLiteral("palette red #FF0000\npalette blue #0000FF\n"
+                               "state s Normal fill=red\nstate s Hover fill=blue\n"
+                               "image A\\*.png square.svg states=s margin=4\n"
+                               "image B.png square.svg fill=#00FF00\n"
+                               "image 14.png square.svg fill=red px=14\n"
+                               "image Mark_150.png square.svg fill=blue scale=1.5\n"));
+    }
+    void Write(const QString& name, const QByteArray& text)
+    {
+        QFile file(m_svg.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    void Manifest(const QString& text)
+    {
+        QString error;
+        ASSERT_TRUE(skin::ParseManifest(text, m_manifest, error)) << error.toStdString();
+    }
+    void Recipes(const QString& text)
+    {
+        QString error;
+        ASSERT_TRUE(m_book.Parse(text, error)) << error.toStdString();
+    }
+    bool Render(QString& error) { return skin::RenderManifest(m_manifest, m_book, QDir(m_svg.path()), QDir(m_out.path()), m_report, error); }
+    QImage Out(const QString& path) const { return QImage(m_out.filePath(path)); }
+
+    QTemporaryDir m_svg;
+    QTemporaryDir m_out;
+    skin::Manifest m_manifest;
+    skin::RecipeBook m_book;
+    skin::RenderReport m_report;
+};
+
+TEST_F(RenderSet, DrawsEverySkinNameAtThreeDensities)
+{
+    QString error;
+    ASSERT_TRUE(Render(error)) << error.toStdString();
+    EXPECT_EQ(m_report.files, 4 * 3 + 1);
+    EXPECT_EQ(Out(QStringLiteral("Skin/A/Normal.png")).size(), QSize(12, 10));
+    EXPECT_EQ(Out(QStringLiteral("Skin/DPI150/A/Normal.png")).size(), QSize(18, 15));
+    EXPECT_EQ(Out(QStringLiteral("Skin/DPI250/A/Normal.png")).size(), QSize(30, 25));
+    EXPECT_EQ(Out(QStringLiteral("Skin/A/Normal.png")).pixel(5, 5), qRgb(255, 0, 0));
+    EXPECT_EQ(Out(QStringLiteral("Skin/DPI250/A/Hover.png")).pixel(5, 5), qRgb(0, 0, 255));
+    EXPECT_EQ(Out(QStringLiteral("Skin/DPI150/B.png")).pixel(5, 5), qRgb(0, 255, 0));
+}
+
+TEST_F(RenderSet, FixedSizeAndProductImages)
+{
+    QString error;
+    ASSERT_TRUE(Render(error)) << error.toStdString();
+    for (const char* folder : {"Skin/", "Skin/DPI150/", "Skin/DPI250/"})
+        EXPECT_EQ(Out(QString::fromLatin1(folder) + QStringLiteral("14.png")).size(), QSize(14, 14)) << folder;
+    EXPECT_EQ(Out(QStringLiteral("Product/Mark_150.png")).size(), QSize(18, 15));
+    EXPECT_FALSE(QFile::exists(m_out.filePath(QStringLiteral("Skin/Mark_150.png"))));
+}
+
+TEST_F(RenderSet, StartsFromAnEmptyImageRoot)
+{
+    ASSERT_TRUE(QDir(m_out.path()).mkpath(QStringLiteral("Skin/Old")));
+    QFile stale(m_out.filePath(QStringLiteral("Skin/Old/Gone.png")));
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.close();
+    QString error;
+    ASSERT_TRUE(Render(error)) << error.toStdString();
+    EXPECT_FALSE(QFile::exists(stale.fileName()));
+}
+
+TEST_F(RenderSet, NameWithoutRecipeFails)
+{
+    Manifest(QStringLiteral("[Skin]\nA\\Normal.png\nA\\Hover.png\nB.png\n14.png\nC.png\n[Product]\nMark_150.png\n"));
+    QString error;
+    EXPECT_FALSE(Render(error));
+    EXPECT_TRUE(error.contains(QLatin1String("C.png"))) << error.toStdString();
+}
+
+TEST_F(RenderSet, RecipeDrawingNothingFails)
+{
+    Manifest(QStringLiteral("[Skin]\nA\\Normal.png\nA\\Hover.png\nB.png\n14.png\n"));
+    QString error;
+    EXPECT_FALSE(Render(error));
+    EXPECT_TRUE(error.contains(QLatin1String("Mark_150.png"))) << error.toStdString();
+}
+
+TEST_F(RenderSet, NinePartImageTooSmallForItsCornersFails)
+{
+    Recipes(QStringLiteral("palette red #FF0000\nstate s Normal fill=red\nstate s Hover fill=red\n"
+                           "image A\\*.png square.svg states=s margin=5\nimage B.png square.svg fill=red\n"
+                           "image 14.png square.svg fill=red px=14\nimage Mark_150.png square.svg fill=red scale=1.5\n"));
+    QString error;
+    EXPECT_FALSE(Render(error));  // 12x10 cannot keep two corners of 5 and a middle
+    EXPECT_TRUE(error.contains(QLatin1String("corner margins"))) << error.toStdString();
+}
+
+TEST_F(RenderSet, BrokenSourceFails)
+{
+    Write(QStringLiteral("square.svg"), "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"12\" height=\"10\"><rect fill=\"{{fill}}\"");
+    QString error;
+    EXPECT_FALSE(Render(error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+}  // namespace

@@ -1,0 +1,68 @@
+#include "required_images.h"
+
+namespace skintest {
+
+namespace {
+
+std::vector<RequiredImage> Build()
+{
+    std::vector<RequiredImage> all;
+    const auto add = [&all](const std::string& folder, const std::vector<std::string>& files, int margin) {
+        for (const std::string& file : files)
+            all.push_back({folder + file, margin});
+    };
+    const std::vector<std::string> states3{"Normal.png", "Warning.png", "UnKnown.png"};
+    add("Monitor\\PortFrame\\", states3, 5);
+    add("Monitor\\PortFrame2\\", states3, 5);
+    add("Monitor\\PortFrameBackup\\", {"Normal.png", "Warning.png", "UnKnown.png", "Normal2.png", "Warning2.png", "UnKnown2.png"}, 5);
+    add("Monitor\\FiberBoard\\MainFiber\\", {"Normal.png", "Warning.png", "Unknown.png"}, 5);
+    add("Monitor\\FiberBoard\\BackupFiber\\", {"Normal.png", "Warning.png", "Unknown.png"}, 5);
+    add("Monitor\\SenderFrame\\", {"Normal.png", "Offline.png"}, 5);
+    add("Monitor\\SenderStatus\\", {"Online.png", "Offline.png", "Warning.png"}, 2);
+    add("Port\\Backup\\", {"Normal.png"}, 0);
+    add("", {"WaterMark_Level.png", "14.png", "20.png", "30.png", "50.png"}, 0);
+    for (const char* target : {"Sender", "Receiver", "Temperature", "Humidity", "PowerBackup", "Voltage"})
+        add(std::string("Monitor\\") + target + "\\", {"Normal.png"}, 0);
+    add("ToolBar\\", {"LeftImage\\Normal.png", "splitline.png"}, 0);
+    for (const std::string& folder : ButtonFolders())
+        add(folder + "\\", StateFiles(), folder.rfind("ScrollBar\\", 0) == 0 ? 5 : 0);
+    return all;
+}
+
+}  // namespace
+
+const std::vector<std::string>& StateFiles()
+{
+    static const std::vector<std::string> files{"Normal.png", "Hover.png", "Down.png", "Disable.png", "Checked.png"};
+    return files;
+}
+
+const std::vector<std::string>& ButtonFolders()
+{
+    static const std::vector<std::string> folders{
+        "Monitor\\BackGround", "Monitor\\Warning",
+        "ToolBar\\Open", "ToolBar\\Save", "ToolBar\\LoadFromCard", "ToolBar\\SaveToCard", "ToolBar\\Setting",
+        "ToolBar\\MonitorStart", "ToolBar\\MonitorStop", "ToolBar\\Normal", "ToolBar\\Hand", "ToolBar\\MonitorLog",
+        "ToolBar\\Navigation", "ToolBar\\LoadFromCardOne",
+        "TreeCtr\\SenderTree\\ToolBar\\Add", "TreeCtr\\SenderTree\\ToolBar\\Rename", "TreeCtr\\SenderTree\\ToolBar\\Delete",
+        "TreeCtr\\SenderTree\\ToolBar\\Fold", "TreeCtr\\SenderTree\\ToolBar\\Expand", "TreeCtr\\SenderTree\\PortFrame",
+        "Sender2\\Refresh",
+        "ScrollBar\\vertical\\Thumb", "ScrollBar\\vertical\\Top", "ScrollBar\\vertical\\Bottom",
+        "ScrollBar\\level\\Thumb", "ScrollBar\\level\\Top", "ScrollBar\\level\\Bottom",
+        "ImageButton\\CheckButton\\Checked", "ImageButton\\CheckButton\\UnChecked"};
+    return folders;
+}
+
+const std::vector<RequiredImage>& RequiredSkinImages()
+{
+    static const std::vector<RequiredImage> all = Build();
+    return all;
+}
+
+const std::vector<std::string>& RequiredProductImages()
+{
+    static const std::vector<std::string> files{"Watermark_100.png", "Watermark_150.png", "Watermark_250.png"};
+    return files;
+}
+
+}  // namespace skintest
