@@ -13,15 +13,18 @@
 #include <QWheelEvent>
 
 #include <bitset>
+#include <optional>
 
 namespace plat::detail {
 
 namespace {
 
+// As of the last input event, like the desktop's key state: what the
+// messages handled so far said. Before any input, the system is asked.
 struct KeyboardState {
     std::bitset<256> down;
-    Qt::KeyboardModifiers modifiers;
-    Qt::MouseButtons buttons;
+    std::optional<Qt::KeyboardModifiers> modifiers;
+    std::optional<Qt::MouseButtons> buttons;
 };
 KeyboardState g_state;
 
@@ -76,30 +79,36 @@ UINT MouseMessage(QEvent::Type type, Qt::MouseButton button)
     }
 }
 
+enum class Routed {
+    Toolkit,     // a plain widget's event the filters let through: the toolkit handles it
+    Swallowed,   // a filter swallowed it
+    Delivered,   // the window got it
+};
+
 // One message for a window: through the filters and to the window when the
 // event hit the window's own widget; only through the filters when it hit
 // a plain widget inside it, which then handles the event itself.
-bool Route(CWnd::Impl* d, QWidget* target, const QInputEvent* e, const QPointF& global, int key, UINT message,
-           WPARAM wParam, LPARAM lParam)
+Routed Route(CWnd::Impl* d, QWidget* target, const QInputEvent* e, const QPointF& global, int key, UINT message,
+             WPARAM wParam, LPARAM lParam)
 {
-    const CPoint screen = ToCPoint(global.toPoint());
-    if (target == d->widget) {
-        if (g_offered.TakeIfPropagated(e, global, key, target)) {
-            if (message == WM_MOUSEMOVE)
-                d->NoteMouseMove({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-            d->Dispatch(message, wParam, lParam);
-        } else {
-            d->Deliver(message, wParam, lParam, screen);
-        }
-        return true;
-    }
     if (message == WM_MOUSEMOVE)
         d->NoteMouseMove({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-    MSG msg{&d->self, message, wParam, lParam, screen};
+    const bool own = target == d->widget;
+    if (own && g_offered.TakeIfPropagated(e, global, key, target)) {
+        d->Dispatch(message, wParam, lParam);
+        return Routed::Delivered;
+    }
+    QPointer<NativeWidget> guard = d->widget;
+    MSG msg{&d->self, message, wParam, lParam, ToCPoint(global.toPoint())};
     if (CWnd::Impl::OfferToFilters(msg))
-        return true;
-    g_offered.Remember(e, global, key, target);
-    return false;
+        return Routed::Swallowed;
+    if (!own) {
+        g_offered.Remember(e, global, key, target);
+        return Routed::Toolkit;
+    }
+    if (guard && guard->owner == d)
+        d->Dispatch(message, wParam, lParam);
+    return Routed::Delivered;
 }
 
 bool OnMouse(QWidget* target, QMouseEvent* e)
@@ -113,7 +122,8 @@ bool OnMouse(QWidget* target, QMouseEvent* e)
     const QPoint client = target == d->widget ? e->position().toPoint() : target->mapTo(d->widget, e->position().toPoint());
     DispatchScope scope;
     return Route(d, target, e, e->globalPosition(), 0, message, MouseKeyFlags(e->buttons(), e->modifiers()),
-                 MAKELPARAM(client.x(), client.y()));
+                 MAKELPARAM(client.x(), client.y()))
+        != Routed::Toolkit;
 }
 
 bool OnWheel(QWidget* target, QWheelEvent* e)
@@ -131,7 +141,8 @@ bool OnWheel(QWidget* target, QWheelEvent* e)
     const QPoint global = e->globalPosition().toPoint();
     DispatchScope scope;
     return Route(d, target, e, e->globalPosition(), 0, vertical ? WM_MOUSEWHEEL : WM_MOUSEHWHEEL, wParam,
-                 MAKELPARAM(global.x(), global.y()));
+                 MAKELPARAM(global.x(), global.y()))
+        != Routed::Toolkit;
 }
 
 bool OnKey(QWidget* target, QKeyEvent* e)
@@ -150,16 +161,17 @@ bool OnKey(QWidget* target, QKeyEvent* e)
     const QPointF global = QCursor::pos();
     DispatchScope scope;
     QPointer<QWidget> guard = target;
-    if (!Route(d, target, e, global, e->key(), message, vk, lParam))
-        return false;  // a plain widget handles it; its characters too
+    const Routed routed = Route(d, target, e, global, e->key(), message, vk, lParam);
+    if (routed == Routed::Toolkit)
+        return false;   // a plain widget handles the key, its characters too
     // The window's key went through: its characters follow as WM_CHAR, each
     // through the filters again, as the desktop's translation posts them.
-    if (message != WM_KEYDOWN)
-        return true;
-    for (const char32_t ch : e->text().toUcs4()) {
-        if (!guard || !(d = OwningWindow(guard)))
-            break;
-        d->Deliver(WM_CHAR, ch, lParam, ToCPoint(global.toPoint()));
+    if (routed == Routed::Delivered && message == WM_KEYDOWN) {
+        for (const char32_t ch : e->text().toUcs4()) {
+            if (!guard || !(d = OwningWindow(guard)))
+                break;
+            d->Deliver(WM_CHAR, ch, lParam, ToCPoint(global.toPoint()));
+        }
     }
     return true;
 }
@@ -216,8 +228,8 @@ CWnd::Impl* OwningWindow(const QWidget* widget)
 
 bool IsKeyDown(UINT vk)
 {
-    const Qt::KeyboardModifiers modifiers = g_state.modifiers | QGuiApplication::queryKeyboardModifiers();
-    const Qt::MouseButtons buttons = g_state.buttons | QGuiApplication::mouseButtons();
+    const Qt::KeyboardModifiers modifiers = g_state.modifiers.value_or(QGuiApplication::queryKeyboardModifiers());
+    const Qt::MouseButtons buttons = g_state.buttons.value_or(QGuiApplication::mouseButtons());
     switch (vk) {
     case VK_LBUTTON: return buttons & Qt::LeftButton;
     case VK_RBUTTON: return buttons & Qt::RightButton;

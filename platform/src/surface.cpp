@@ -47,7 +47,7 @@ Color Surface::PixelAt(int x, int y) const
 {
     if (!m_impl->image.valid(x, y))
         return {0, 0, 0, 0};
-    return plat::ToColor(QColor::fromRgba(m_impl->image.pixel(x, y)));
+    return plat::ToColor(m_impl->image.pixelColor(x, y));
 }
 
 bool Surface::SavePng(const std::string& path) const

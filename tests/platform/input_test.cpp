@@ -1,0 +1,295 @@
+// Input: toolkit events become desktop messages, walk the filter chain
+// from the target up, and reach the window unless swallowed; hover and
+// leave; key codes and key state.
+#include "key_codes.h"
+#include "test_windows.h"
+
+#include "platform/native_qt.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QWheelEvent>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Family {
+    std::vector<std::string> log;
+    LogWnd top{"top", &log};
+    LogWnd child{"child", &log};
+
+    Family()
+    {
+        EXPECT_TRUE(top.CreateEx(nullptr, CRect(100, 50, 500, 350), 1, EWindowKind::Dialog));
+        EXPECT_TRUE(child.CreateEx(&top, CRect(10, 20, 110, 70), 2));
+        top.ShowWindow(SW_SHOW);
+        child.ShowWindow(SW_SHOW);
+        log.clear();
+    }
+};
+
+void Send(QWidget* target, QEvent&& event) { QCoreApplication::sendEvent(target, &event); }
+
+QMouseEvent Mouse(QEvent::Type type, QPoint local, QPoint global, Qt::MouseButton button, Qt::MouseButtons buttons,
+                  Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    return QMouseEvent(type, local, global, button, buttons, modifiers);
+}
+
+const std::string kPreKeyDown = "pre" + std::to_string(WM_KEYDOWN);
+const std::string kPreMouseMove = "pre" + std::to_string(WM_MOUSEMOVE);
+const std::string kPreLButtonDown = "pre" + std::to_string(WM_LBUTTONDOWN);
+
+} // namespace
+
+TEST(FilterChain, TargetThenAncestorsThenTheWindow)
+{
+    Family f;
+    f.child.DeliverMessage(WM_KEYDOWN, 'A', 1);
+    EXPECT_EQ(f.log, (std::vector<std::string>{"child:" + kPreKeyDown, "top:" + kPreKeyDown, "child:keydown65"}));
+    ASSERT_EQ(f.top.filtered.size(), 1u);
+    EXPECT_EQ(f.top.filtered[0].hwnd, &f.child) << "ancestors see the target's message";
+}
+
+TEST(FilterChain, AnAncestorSwallows)
+{
+    Family f;
+    f.top.filter = [](MSG* m) { return m->message == WM_KEYDOWN && m->wParam == VK_ESCAPE; };
+    f.child.DeliverMessage(WM_KEYDOWN, VK_ESCAPE, 1);
+    EXPECT_EQ(f.log, (std::vector<std::string>{"child:" + kPreKeyDown, "top:" + kPreKeyDown}));
+    f.child.DeliverMessage(WM_KEYDOWN, VK_RETURN, 1);
+    EXPECT_EQ(f.child.Count("keydown13"), 1);
+}
+
+TEST(FilterChain, FilterMayDestroyTheTarget)
+{
+    Family f;
+    f.child.filter = [&](MSG*) {
+        f.top.DestroyWindow();
+        return false;
+    };
+    f.child.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+    EXPECT_FALSE(f.child.IsWindow());
+    EXPECT_EQ(f.child.Count("lbuttondown"), 0);
+    EXPECT_EQ(f.top.Count(kPreLButtonDown), 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST(RealInput, MouseButtonCarriesKeyStateAndClientPoint)
+{
+    Family f;
+    QWidget* w = plat::NativeWidget(&f.child);
+    Send(w, Mouse(QEvent::MouseButtonPress, {5, 7}, {115, 77}, Qt::LeftButton, Qt::LeftButton, Qt::ControlModifier));
+    EXPECT_EQ(f.child.Count("lbuttondown"), 1);
+    EXPECT_EQ(f.child.lastFlags, MK_LBUTTON | MK_CONTROL);
+    EXPECT_EQ(f.child.lastPoint, CPoint(5, 7));
+    ASSERT_FALSE(f.top.filtered.empty());
+    EXPECT_EQ(f.top.filtered.back().pt, CPoint(115, 77));
+
+    Send(w, Mouse(QEvent::MouseButtonRelease, {6, 8}, {116, 78}, Qt::RightButton, Qt::NoButton, Qt::ShiftModifier));
+    EXPECT_EQ(f.child.Count("rbuttonup"), 1);
+    EXPECT_EQ(f.child.lastFlags, MK_SHIFT) << "the released button is no longer held";
+
+    Send(w, Mouse(QEvent::MouseButtonDblClick, {1, 2}, {111, 72}, Qt::LeftButton, Qt::LeftButton));
+    EXPECT_EQ(f.child.Count("lbuttondblclk"), 1);
+}
+
+TEST(RealInput, SwallowedMouseNeverReachesTheWindow)
+{
+    Family f;
+    f.top.filter = [](MSG* m) { return m->message == WM_LBUTTONDOWN; };
+    Send(plat::NativeWidget(&f.child), Mouse(QEvent::MouseButtonPress, {5, 7}, {115, 77}, Qt::LeftButton, Qt::LeftButton));
+    EXPECT_EQ(f.log, (std::vector<std::string>{"child:" + kPreLButtonDown, "top:" + kPreLButtonDown}));
+}
+
+TEST(RealInput, WheelCarriesDeltaKeyStateAndScreenPoint)
+{
+    Family f;
+    QWheelEvent wheel(QPointF(4, 4), QPointF(114, 74), QPoint(), QPoint(0, -240), Qt::NoButton, Qt::ShiftModifier,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(plat::NativeWidget(&f.child), &wheel);
+    EXPECT_EQ(f.child.Count("wheel"), 1);
+    EXPECT_EQ(f.child.lastWheelDelta, -240);
+    EXPECT_EQ(f.child.lastFlags, MK_SHIFT);
+    EXPECT_EQ(f.child.lastPoint, CPoint(114, 74));
+}
+
+TEST(RealInput, KeysBecomeKeyDownCharAndKeyUp)
+{
+    Family f;
+    QWidget* w = plat::NativeWidget(&f.child);
+    Send(w, QKeyEvent(QEvent::KeyPress, Qt::Key_Q, Qt::NoModifier, "q"));
+    Send(w, QKeyEvent(QEvent::KeyRelease, Qt::Key_Q, Qt::NoModifier, "q"));
+    Send(w, QKeyEvent(QEvent::KeyPress, Qt::Key_F5, Qt::NoModifier));
+    EXPECT_EQ(f.log, (std::vector<std::string>{"child:" + kPreKeyDown, "top:" + kPreKeyDown, "child:keydown81",
+                                               "child:pre258", "top:pre258", "child:char113", "child:pre257",
+                                               "top:pre257", "child:keyup81", "child:" + kPreKeyDown,
+                                               "top:" + kPreKeyDown, "child:keydown116"}));
+}
+
+TEST(RealInput, SwallowedKeyDownHasNoChar)
+{
+    Family f;
+    f.top.filter = [](MSG* m) { return m->message == WM_KEYDOWN; };
+    Send(plat::NativeWidget(&f.child), QKeyEvent(QEvent::KeyPress, Qt::Key_Q, Qt::NoModifier, "q"));
+    EXPECT_EQ(f.child.Count("char113"), 0);
+    EXPECT_EQ(f.child.Count("keydown81"), 0);
+}
+
+TEST(RealInput, AltTurnsKeysIntoSystemKeys)
+{
+    Family f;
+    Send(plat::NativeWidget(&f.child), QKeyEvent(QEvent::KeyPress, Qt::Key_S, Qt::AltModifier, "s"));
+    ASSERT_FALSE(f.child.filtered.empty());
+    EXPECT_EQ(f.child.filtered.back().message, WM_SYSKEYDOWN);
+    EXPECT_EQ(f.child.Count("keydown83"), 0);
+}
+
+TEST(NativeChildren, KeysOnAPlainWidgetWalkFromTheOwningWindow)
+{
+    Family f;
+    auto* edit = new QLineEdit(plat::NativeWidget(&f.child));
+    edit->show();
+    Send(edit, QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x"));
+    EXPECT_EQ(edit->text(), "x") << "not swallowed: the edit handles it";
+    EXPECT_EQ(f.log, (std::vector<std::string>{"child:" + kPreKeyDown, "top:" + kPreKeyDown}));
+    EXPECT_EQ(f.top.filtered.back().hwnd, &f.child);
+
+    f.top.filter = [](MSG* m) { return m->message == WM_KEYDOWN && m->wParam == 'Y'; };
+    Send(edit, QKeyEvent(QEvent::KeyPress, Qt::Key_Y, Qt::NoModifier, "y"));
+    EXPECT_EQ(edit->text(), "x") << "swallowed: the edit never sees it";
+    EXPECT_EQ(plat::WindowFromWidget(edit), &f.child);
+}
+
+TEST(NativeChildren, MouseOnAPlainWidgetUsesTheWindowsClientPoint)
+{
+    Family f;
+    auto* label = new QLabel("label", plat::NativeWidget(&f.child));
+    label->setGeometry(20, 10, 40, 20);
+    label->show();
+    // A label ignores the press; the toolkit hands it to the window, whose
+    // filters have already seen it and must not see it twice.
+    Send(label, Mouse(QEvent::MouseButtonPress, {3, 4}, {133, 84}, Qt::LeftButton, Qt::LeftButton));
+    EXPECT_EQ(f.log, (std::vector<std::string>{"child:" + kPreLButtonDown, "top:" + kPreLButtonDown, "child:lbuttondown"}));
+    EXPECT_EQ(f.child.filtered.back().lParam, MAKELPARAM(23, 14));
+    EXPECT_EQ(f.child.lastPoint, CPoint(23, 14));
+}
+
+TEST(NativeChildren, PlainTopLevelWindowsAreNotOurs)
+{
+    Family f;
+    QWidget menu(plat::NativeWidget(&f.top), Qt::Popup);
+    auto* inside = new QLabel("item", &menu);
+    EXPECT_EQ(plat::WindowFromWidget(inside), nullptr);
+    Send(inside, Mouse(QEvent::MouseButtonPress, {1, 1}, {1, 1}, Qt::LeftButton, Qt::LeftButton));
+    EXPECT_TRUE(f.log.empty());
+}
+
+TEST(MouseTracking, HoverAndLeaveThroughDeliverMessage)
+{
+    Family f;
+    f.child.DeliverMessage(WM_MOUSEHOVER, MK_CONTROL, MAKELPARAM(3, 4));
+    f.child.DeliverMessage(WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(f.log, (std::vector<std::string>{"child:pre673", "top:pre673", "child:hover", "child:pre675", "top:pre675",
+                                               "child:leave"}));
+    EXPECT_EQ(f.child.lastPoint, CPoint(3, 4));
+    EXPECT_EQ(f.child.filtered[0].pt, CPoint(113, 74)) << "the message's screen point";
+}
+
+TEST(MouseTracking, HoverAfterRestingThenLeaveOnExit)
+{
+    Family f;
+    QWidget* w = plat::NativeWidget(&f.child);
+    Send(w, QEnterEvent(QPointF(2, 2), QPointF(2, 2), QPointF(112, 72)));
+    Send(w, Mouse(QEvent::MouseMove, {6, 9}, {116, 79}, Qt::NoButton, Qt::NoButton));
+    TRACKMOUSEEVENT tme;
+    tme.dwFlags = TME_HOVER | TME_LEAVE;
+    tme.dwHoverTime = 1;
+    ASSERT_TRUE(f.child.TrackMouseEvent(tme));
+    ASSERT_TRUE(RunUntil([&] { return f.child.Count("hover") == 1; }));
+    EXPECT_EQ(f.child.lastPoint, CPoint(6, 9));
+    EXPECT_EQ(f.child.Count("pre673"), 1) << "hover went through the filters";
+
+    // One-shot: resting longer brings no second hover.
+    Send(w, Mouse(QEvent::MouseMove, {7, 9}, {117, 79}, Qt::NoButton, Qt::NoButton));
+    f.child.SetTimer(1, 10);
+    ASSERT_TRUE(RunUntil([&] { return f.child.Count("timer1") >= 3; }));
+    EXPECT_EQ(f.child.Count("hover"), 1);
+
+    Send(w, QEvent(QEvent::Leave));
+    EXPECT_EQ(f.child.Count("leave"), 1);
+    Send(w, QEvent(QEvent::Leave));
+    EXPECT_EQ(f.child.Count("leave"), 1) << "leave is one-shot too";
+}
+
+TEST(MouseTracking, LeaveAskedForOutsideComesAtOnce)
+{
+    Family f;
+    TRACKMOUSEEVENT tme;
+    tme.dwFlags = TME_LEAVE;
+    ASSERT_TRUE(f.child.TrackMouseEvent(tme));
+    EXPECT_TRUE(RunUntil([&] { return f.child.Count("leave") == 1; }));
+}
+
+TEST(MouseTracking, CancelledHoverNeverComes)
+{
+    Family f;
+    QWidget* w = plat::NativeWidget(&f.child);
+    Send(w, Mouse(QEvent::MouseMove, {6, 9}, {116, 79}, Qt::NoButton, Qt::NoButton));
+    TRACKMOUSEEVENT tme;
+    tme.dwFlags = TME_HOVER;
+    tme.dwHoverTime = 1;
+    f.child.TrackMouseEvent(tme);
+    tme.dwFlags = TME_HOVER | TME_CANCEL;
+    f.child.TrackMouseEvent(tme);
+    f.child.SetTimer(1, 10);
+    ASSERT_TRUE(RunUntil([&] { return f.child.Count("timer1") >= 3; }));
+    EXPECT_EQ(f.child.Count("hover"), 0);
+}
+
+TEST(KeyState, FollowsKeyEventsAndModifiers)
+{
+    Family f;
+    QWidget* w = plat::NativeWidget(&f.child);
+    // The toolkit gives a modifier key's own event the state before it.
+    Send(w, QKeyEvent(QEvent::KeyPress, Qt::Key_Control, Qt::NoModifier));
+    EXPECT_LT(plat::GetKeyState(VK_CONTROL), 0);
+    Send(w, QKeyEvent(QEvent::KeyPress, Qt::Key_Left, Qt::ControlModifier));
+    EXPECT_LT(plat::GetKeyState(VK_LEFT), 0);
+    Send(w, QKeyEvent(QEvent::KeyRelease, Qt::Key_Left, Qt::ControlModifier));
+    Send(w, QKeyEvent(QEvent::KeyRelease, Qt::Key_Control, Qt::ControlModifier));
+    EXPECT_EQ(plat::GetKeyState(VK_CONTROL), 0);
+    EXPECT_EQ(plat::GetKeyState(VK_LEFT), 0);
+}
+
+TEST(KeyCodes, ToolkitKeysMapToVirtualKeys)
+{
+    using plat::detail::VirtualKeyFromQt;
+    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_A, false), 'A');
+    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_7, false), '7');
+    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_7, true), VK_NUMPAD0 + 7);
+    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_F12, false), VK_F1 + 11);
+    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Escape, false), VK_ESCAPE);
+    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Enter, false), VK_RETURN);
+    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Backtab, false), VK_TAB);
+    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_PageDown, false), VK_NEXT);
+    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Alt, false), VK_MENU);
+    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Plus, false), VK_OEM_PLUS);
+    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Plus, true), VK_ADD);
+    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Exclam, false), '1') << "Shift+1 is still the 1 key";
+    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Adiaeresis, false), 0u);
+}
+
+TEST(KeyCodes, MouseFlagsAndKeyLParam)
+{
+    using namespace plat::detail;
+    EXPECT_EQ(MouseKeyFlags(Qt::LeftButton | Qt::MiddleButton, Qt::ShiftModifier | Qt::ControlModifier),
+              MK_LBUTTON | MK_MBUTTON | MK_SHIFT | MK_CONTROL);
+    EXPECT_EQ(MouseKeyFlags(Qt::RightButton, Qt::AltModifier), MK_RBUTTON);
+    EXPECT_EQ(KeyMessageLParam(true, false, false), 1);
+    EXPECT_EQ(KeyMessageLParam(true, true, false), 1 | (1LL << 30));
+    EXPECT_EQ(KeyMessageLParam(false, false, true), 1 | (1LL << 29) | (1LL << 30) | (1LL << 31));
+}

@@ -1,0 +1,151 @@
+// The pixels a pen covers and the parts of a nine-part stretch, as data.
+#include "dash_runs.h"
+#include "nine_part.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using plat::detail::AxisPolylineRuns;
+using plat::detail::NinePartLayout;
+using plat::detail::OutlineRuns;
+
+namespace {
+
+// Every pixel the runs cover, each must be covered once only.
+std::set<std::pair<int, int>> Pixels(const std::vector<CRect>& runs)
+{
+    std::set<std::pair<int, int>> pixels;
+    for (const CRect& r : runs) {
+        for (int y = r.top; y < r.bottom; ++y) {
+            for (int x = r.left; x < r.right; ++x)
+                EXPECT_TRUE(pixels.insert({x, y}).second) << "pixel " << x << "," << y << " covered twice";
+        }
+    }
+    return pixels;
+}
+
+std::set<std::pair<int, int>> Frame(const CRect& r, int w)
+{
+    std::set<std::pair<int, int>> pixels;
+    for (int y = r.top; y < r.bottom; ++y) {
+        for (int x = r.left; x < r.right; ++x) {
+            if (x < r.left + w || x >= r.right - w || y < r.top + w || y >= r.bottom - w)
+                pixels.insert({x, y});
+        }
+    }
+    return pixels;
+}
+
+} // namespace
+
+TEST(OutlineRuns, SolidOutlineIsTheInnerFrame)
+{
+    std::vector<CRect> runs;
+    OutlineRuns(CRect(2, 3, 9, 8), 1, {}, runs);
+    EXPECT_EQ(Pixels(runs), Frame(CRect(2, 3, 9, 8), 1));
+    runs.clear();
+    OutlineRuns(CRect(2, 3, 12, 10), 2, {}, runs);
+    EXPECT_EQ(Pixels(runs), Frame(CRect(2, 3, 12, 10), 2)) << "a wider pen grows inward";
+}
+
+TEST(OutlineRuns, TinyOrEmptyRectangles)
+{
+    std::vector<CRect> runs;
+    OutlineRuns(CRect(5, 5, 5, 9), 1, {}, runs);
+    OutlineRuns(CRect(5, 5, 4, 9), 1, {}, runs);
+    EXPECT_TRUE(runs.empty());
+    OutlineRuns(CRect(0, 0, 3, 3), 2, {3, 2}, runs);
+    EXPECT_EQ(Pixels(runs), Frame(CRect(0, 0, 3, 3), 2)) << "the pen fills what it cannot frame";
+}
+
+TEST(OutlineRuns, DashWalksClockwiseAcrossCorners)
+{
+    std::vector<CRect> runs;
+    const CRect r(0, 0, 6, 4);   // 16 perimeter pixels
+    OutlineRuns(r, 1, {3, 2}, runs);
+    // Walk order: top (0..5,0), right (5,1..3), bottom (4..0,3), left (0,2..1).
+    const std::vector<std::pair<int, int>> walk = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {5, 1}, {5, 2},
+                                                   {5, 3}, {4, 3}, {3, 3}, {2, 3}, {1, 3}, {0, 3}, {0, 2}, {0, 1}};
+    std::set<std::pair<int, int>> expected;
+    for (std::size_t i = 0; i < walk.size(); ++i) {
+        if (i % 5 < 3)
+            expected.insert(walk[i]);
+    }
+    EXPECT_EQ(Pixels(runs), expected);
+}
+
+TEST(OutlineRuns, DegenerateDashPatternsAreSolid)
+{
+    std::vector<CRect> runs;
+    OutlineRuns(CRect(0, 0, 5, 5), 1, {0, 0}, runs);
+    EXPECT_EQ(Pixels(runs), Frame(CRect(0, 0, 5, 5), 1));
+    runs.clear();
+    OutlineRuns(CRect(0, 0, 5, 5), 1, {-4, -1}, runs);
+    EXPECT_EQ(Pixels(runs), Frame(CRect(0, 0, 5, 5), 1));
+}
+
+TEST(AxisRuns, LinesStopBeforeTheirEndPoint)
+{
+    std::vector<CRect> runs;
+    const CPoint right[] = {{2, 5}, {6, 5}};
+    ASSERT_TRUE(AxisPolylineRuns(right, 2, 1, {}, runs));
+    EXPECT_EQ(Pixels(runs), (std::set<std::pair<int, int>>{{2, 5}, {3, 5}, {4, 5}, {5, 5}}));
+    runs.clear();
+    const CPoint left[] = {{6, 5}, {2, 5}};
+    ASSERT_TRUE(AxisPolylineRuns(left, 2, 1, {}, runs));
+    EXPECT_EQ(Pixels(runs), (std::set<std::pair<int, int>>{{6, 5}, {5, 5}, {4, 5}, {3, 5}}));
+    runs.clear();
+    const CPoint up[] = {{1, 4}, {1, 1}};
+    ASSERT_TRUE(AxisPolylineRuns(up, 2, 2, {}, runs));
+    EXPECT_EQ(Pixels(runs), (std::set<std::pair<int, int>>{{0, 4}, {1, 4}, {0, 3}, {1, 3}, {0, 2}, {1, 2}}));
+}
+
+TEST(AxisRuns, PolylineCarriesTheDashAndRefusesSlants)
+{
+    std::vector<CRect> runs;
+    const CPoint corner[] = {{0, 0}, {3, 0}, {3, 3}};
+    ASSERT_TRUE(AxisPolylineRuns(corner, 3, 1, {2, 1}, runs));
+    // Steps 0 1 | 2 | 3 4 | 5: the dash turns the corner with the line.
+    EXPECT_EQ(Pixels(runs), (std::set<std::pair<int, int>>{{0, 0}, {1, 0}, {3, 0}, {3, 1}}));
+    const CPoint slant[] = {{0, 0}, {3, 2}};
+    EXPECT_FALSE(AxisPolylineRuns(slant, 2, 1, {}, runs));
+}
+
+TEST(NinePart, CornersKeepTheirSizeAndEdgesStretchOneWay)
+{
+    const auto layout = NinePartLayout(CSize(10, 10), CRect(100, 200, 140, 230), Margins{3, 3, 3, 3});
+    ASSERT_EQ(layout.count, 9);
+    EXPECT_EQ(layout.pieces[0].source, CRect(0, 0, 3, 3));
+    EXPECT_EQ(layout.pieces[0].dest, CRect(100, 200, 103, 203));
+    EXPECT_EQ(layout.pieces[1].dest, CRect(103, 200, 137, 203)) << "top edge stretches across only";
+    EXPECT_EQ(layout.pieces[2].dest, CRect(137, 200, 140, 203));
+    EXPECT_EQ(layout.pieces[3].dest, CRect(100, 203, 103, 227)) << "left edge stretches down only";
+    EXPECT_EQ(layout.pieces[4].source, CRect(3, 3, 7, 7));
+    EXPECT_EQ(layout.pieces[4].dest, CRect(103, 203, 137, 227));
+    EXPECT_EQ(layout.pieces[8].dest, CRect(137, 227, 140, 230));
+}
+
+TEST(NinePart, SmallDestinationShrinksTheCorners)
+{
+    const auto layout = NinePartLayout(CSize(10, 10), CRect(0, 0, 4, 20), Margins{3, 2, 3, 2});
+    // Across: 3 + 3 margins in 4 pixels -> 2 + 2, no middle column.
+    ASSERT_EQ(layout.count, 6);
+    EXPECT_EQ(layout.pieces[0].source, CRect(0, 0, 3, 2));
+    EXPECT_EQ(layout.pieces[0].dest, CRect(0, 0, 2, 2));
+    EXPECT_EQ(layout.pieces[1].dest, CRect(2, 0, 4, 2));
+    for (int i = 0; i < layout.count; ++i)
+        EXPECT_FALSE(layout.pieces[i].dest.IsRectEmpty());
+}
+
+TEST(NinePart, MarginsLargerThanTheImageAndEmptyInputs)
+{
+    const auto layout = NinePartLayout(CSize(4, 4), CRect(0, 0, 40, 40), Margins{6, 6, 2, 2});
+    ASSERT_GT(layout.count, 0);
+    EXPECT_EQ(layout.pieces[0].source, CRect(0, 0, 3, 3));
+    EXPECT_EQ(NinePartLayout(CSize(0, 4), CRect(0, 0, 4, 4), {}).count, 0);
+    EXPECT_EQ(NinePartLayout(CSize(4, 4), CRect(0, 0, 0, 4), {}).count, 0);
+    const auto plain = NinePartLayout(CSize(4, 4), CRect(0, 0, 8, 8), Margins{});
+    ASSERT_EQ(plain.count, 1);
+    EXPECT_EQ(plain.pieces[0].dest, CRect(0, 0, 8, 8)) << "no margins: one stretched piece";
+}

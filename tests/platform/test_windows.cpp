@@ -1,0 +1,103 @@
+#include "test_windows.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <algorithm>
+
+LogWnd::LogWnd(std::string n, std::vector<std::string>* shared) : name(std::move(n)), log(shared ? shared : &ownLog) {}
+
+int LogWnd::Count(const std::string& entry) const
+{
+    return static_cast<int>(std::count(log->begin(), log->end(), name + ":" + entry));
+}
+
+void LogWnd::Write(const std::string& entry) { log->push_back(name + ":" + entry); }
+
+LRESULT LogWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message >= WM_USER)
+        Write("user" + std::to_string(message - WM_USER) + "/" + std::to_string(wParam));
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
+bool LogWnd::PreTranslateMessage(MSG* msg)
+{
+    filtered.push_back(*msg);
+    Write("pre" + std::to_string(msg->message));
+    return filter ? filter(msg) : false;
+}
+
+void LogWnd::OnSize(UINT, int cx, int cy)
+{
+    lastSize = {cx, cy};
+    Write("size " + std::to_string(cx) + "x" + std::to_string(cy));
+}
+
+void LogWnd::OnMove(int x, int y) { Write("move " + std::to_string(x) + "," + std::to_string(y)); }
+
+void LogWnd::OnTimer(UINT id)
+{
+    Write("timer" + std::to_string(id));
+    if (onTimer)
+        onTimer(id);
+}
+
+void LogWnd::OnMouseMove(UINT flags, CPoint pt)
+{
+    lastFlags = flags;
+    lastPoint = pt;
+    Write("mousemove");
+}
+
+void LogWnd::OnLButtonDown(UINT flags, CPoint pt)
+{
+    lastFlags = flags;
+    lastPoint = pt;
+    Write("lbuttondown");
+    if (onLButtonDown)
+        onLButtonDown(flags, pt);
+}
+
+void LogWnd::OnLButtonDblClk(UINT flags, CPoint pt)
+{
+    lastFlags = flags;
+    lastPoint = pt;
+    Write("lbuttondblclk");
+}
+
+void LogWnd::OnRButtonUp(UINT flags, CPoint pt)
+{
+    lastFlags = flags;
+    lastPoint = pt;
+    Write("rbuttonup");
+}
+
+bool LogWnd::OnMouseWheel(UINT flags, short delta, CPoint pt)
+{
+    lastFlags = flags;
+    lastPoint = pt;
+    lastWheelDelta = delta;
+    Write("wheel");
+    return true;
+}
+
+void LogWnd::OnMouseHover(UINT flags, CPoint pt)
+{
+    lastFlags = flags;
+    lastPoint = pt;
+    Write("hover");
+}
+
+void LogWnd::OnKeyDown(UINT vk, UINT, UINT) { Write("keydown" + std::to_string(vk)); }
+void LogWnd::OnKeyUp(UINT vk, UINT, UINT) { Write("keyup" + std::to_string(vk)); }
+void LogWnd::OnChar(UINT ch, UINT, UINT) { Write("char" + std::to_string(ch)); }
+
+bool RunUntil(const std::function<bool()>& done, int boundMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < boundMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    return done();
+}
