@@ -1,43 +1,37 @@
 // skin_gallery: one review sheet per density, gallery/skin-<percent>.png.
 #include "gallery_context.h"
 #include "gallery_sheet.h"
+#include "tool_cli.h"
 
-#include <QCommandLineParser>
 #include <QGuiApplication>
 
 #include <cstdio>
 
 int main(int argc, char** argv)
 {
+    // The sheets carry text, so fonts are needed, but no screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Draws review sheets of the rendered skin"));
-    parser.addHelpOption();
-    const QCommandLineOption manifestOpt(QStringLiteral("manifest"), QStringLiteral("Manifest of image names."), QStringLiteral("file"));
-    const QCommandLineOption recipesOpt(QStringLiteral("recipes"), QStringLiteral("Recipe book."), QStringLiteral("file"));
+    skin::ToolCommandLine cli(QStringLiteral("Draws review sheets of the rendered skin"));
     const QCommandLineOption runtimeOpt(QStringLiteral("runtime"), QStringLiteral("Runtime folder holding Skin/ and Product/."), QStringLiteral("dir"));
     const QCommandLineOption outOpt(QStringLiteral("out"), QStringLiteral("Folder for the sheets."), QStringLiteral("dir"));
-    parser.addOptions({manifestOpt, recipesOpt, runtimeOpt, outOpt});
-    parser.process(app);
-
-    QString error;
+    cli.Require(runtimeOpt);
+    cli.Require(outOpt);
     skin::Manifest manifest;
     skin::RecipeBook book;
-    if (!skin::ReadManifest(parser.value(manifestOpt), manifest, error) || !book.Read(parser.value(recipesOpt), error)) {
-        std::fprintf(stderr, "skin_gallery: %s\n", qPrintable(error));
+    if (!cli.Load(app, manifest, book))
         return 1;
-    }
-    const QDir out(parser.value(outOpt));
+
+    const QDir out(cli.Value(outOpt));
     if (!QDir().mkpath(out.path())) {
-        std::fprintf(stderr, "skin_gallery: cannot create %s\n", qPrintable(out.path()));
+        skin::ToolCommandLine::Fail(QStringLiteral("cannot create %1").arg(out.path()));
         return 1;
     }
     for (const skin::Density& density : skin::Densities()) {
-        const skin::GalleryContext context{manifest, book, QDir(parser.value(runtimeOpt)), density};
+        const skin::GalleryContext context{manifest, book, QDir(cli.Value(runtimeOpt)), density};
         const QString path = out.filePath(QStringLiteral("skin-%1.png").arg(density.percent));
         if (!skin::DrawGallery(context).save(path, "PNG")) {
-            std::fprintf(stderr, "skin_gallery: cannot write %s\n", qPrintable(path));
+            skin::ToolCommandLine::Fail(QStringLiteral("cannot write %1").arg(path));
             return 1;
         }
         std::printf("skin_gallery: %s\n", qPrintable(path));

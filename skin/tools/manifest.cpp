@@ -1,18 +1,15 @@
 #include "manifest.h"
 
-#include <QFile>
+#include "table_text.h"
+
 #include <QSet>
 
 namespace skin {
 
 bool ReadManifest(const QString& path, Manifest& out, QString& error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        error = QStringLiteral("cannot read %1").arg(path);
-        return false;
-    }
-    return ParseManifest(QString::fromUtf8(file.readAll()), out, error);
+    QString text;
+    return ReadTextFile(path, text, error) && ParseManifest(text, out, error);
 }
 
 bool ParseManifest(const QString& text, Manifest& out, QString& error)
@@ -20,12 +17,7 @@ bool ParseManifest(const QString& text, Manifest& out, QString& error)
     out = {};
     QStringList* section = nullptr;
     QSet<QString> seen;
-    int lineNo = 0;
-    for (const QString& raw : text.split(u'\n')) {
-        ++lineNo;
-        const QString line = raw.trimmed();
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
+    return ForEachTableLine(text, [&](const QString& line, int lineNo) {
         if (line == QLatin1String("[Skin]")) {
             section = &out.skin;
         } else if (line == QLatin1String("[Product]")) {
@@ -43,8 +35,8 @@ bool ParseManifest(const QString& text, Manifest& out, QString& error)
             seen.insert(line);
             section->append(line);
         }
-    }
-    return true;
+        return true;
+    });
 }
 
 QString FilePathOf(const QString& name)

@@ -1,7 +1,8 @@
 #include "recipe_book.h"
 
+#include "table_text.h"
+
 #include <QColor>
-#include <QFile>
 #include <QRegularExpression>
 
 namespace skin {
@@ -57,12 +58,8 @@ bool MatchPattern(const QString& pattern, const QString& name, QString* star)
 
 bool RecipeBook::Read(const QString& path, QString& error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        error = QStringLiteral("cannot read %1").arg(path);
-        return false;
-    }
-    return Parse(QString::fromUtf8(file.readAll()), error);
+    QString text;
+    return ReadTextFile(path, text, error) && Parse(text, error);
 }
 
 bool RecipeBook::Parse(const QString& text, QString& error)
@@ -71,16 +68,7 @@ bool RecipeBook::Parse(const QString& text, QString& error)
     m_palette.clear();
     m_states.clear();
     m_recipes.clear();
-    int lineNo = 0;
-    for (const QString& raw : text.split(u'\n')) {
-        ++lineNo;
-        const QString line = raw.trimmed();
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        if (!ParseLine(line.split(blanks), lineNo, error))
-            return false;
-    }
-    return true;
+    return ForEachTableLine(text, [&](const QString& line, int lineNo) { return ParseLine(line.split(blanks), lineNo, error); });
 }
 
 bool RecipeBook::ParseLine(const QStringList& words, int lineNo, QString& error)

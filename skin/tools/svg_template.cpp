@@ -1,6 +1,7 @@
 #include "svg_template.h"
 
-#include <QFile>
+#include "table_text.h"
+
 #include <QRegularExpression>
 
 namespace skin {
@@ -11,13 +12,7 @@ constexpr int kMaxDepth = 8;  // includes inside includes
 
 bool ReadText(const QDir& root, const QString& file, QString& text, QString& error)
 {
-    QFile f(root.filePath(file));
-    if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        error = QStringLiteral("cannot read %1").arg(f.fileName());
-        return false;
-    }
-    text = QString::fromUtf8(f.readAll());
-    return true;
+    return ReadTextFile(root.filePath(file), text, error);
 }
 
 bool IsLiteral(const QString& value)
