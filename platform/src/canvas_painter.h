@@ -47,6 +47,7 @@ private:
     std::optional<QRect> m_clip;                    // our clip at this level
     std::vector<std::optional<QRect>> m_savedClips; // one per Save
     std::vector<CRect> m_runs;                      // reused pen geometry
+    QImage* m_image = nullptr;                      // our own surface, when runs may go straight in
     std::unique_ptr<TextCache> m_ownTextCache;      // off the main thread
 };
 

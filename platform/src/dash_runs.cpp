@@ -1,22 +1,25 @@
 #include "dash_runs.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace plat::detail {
 
 DashWalker::DashWalker(const std::vector<int>& pattern)
 {
-    for (int v : pattern)
-        m_pattern.push_back(std::max(v, 0));
-    if (m_pattern.size() % 2 == 1) {
-        const std::vector<int> once = m_pattern;
-        m_pattern.insert(m_pattern.end(), once.begin(), once.end());
+    const std::size_t n = std::min(pattern.size(), kMaxDashes);
+    long long total = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        m_pattern[i] = std::max(pattern[i], 0);
+        total += m_pattern[i];
     }
-    if (std::accumulate(m_pattern.begin(), m_pattern.end(), 0LL) == 0)
-        m_pattern.clear();
-    if (!m_pattern.empty())
-        m_left = m_pattern[0];
+    m_size = n;
+    if (n % 2 == 1) {
+        std::copy_n(m_pattern.begin(), n, m_pattern.begin() + static_cast<std::ptrdiff_t>(n));
+        m_size = 2 * n;
+    }
+    if (total == 0)
+        m_size = 0;
+    m_left = m_size ? m_pattern[0] : 0;
 }
 
 void OutlineRuns(const CRect& rect, int width, const std::vector<int>& dash, std::vector<CRect>& out)

@@ -4,15 +4,18 @@
 // the pixels (lengths in pixels) and carried on around corners.
 #include "platform/geometry.h"
 
+#include <array>
 #include <vector>
 
 namespace plat::detail {
 
 // Walks a dash pattern of on/off lengths; an empty pattern, or one with
 // nothing in it, is solid. An odd-length pattern repeats as the desktop's
-// does (on, off, on / off, on, off).
+// does (on, off, on / off, on, off). Patterns longer than kMaxDashes are
+// cut there; no pen of ours comes near it.
 class DashWalker {
 public:
+    static constexpr std::size_t kMaxDashes = 16;
     explicit DashWalker(const std::vector<int>& pattern);
     // Calls on(begin, end) for each drawn stretch within [0, length) of the
     // next piece of the path, and moves the pattern on by length.
@@ -20,7 +23,9 @@ public:
     void Walk(int length, F&& on);
 
 private:
-    std::vector<int> m_pattern;
+    // Kept inline: a walker is made for every outline drawn.
+    std::array<int, 2 * kMaxDashes> m_pattern{};
+    std::size_t m_size = 0;
     std::size_t m_index = 0;
     int m_left = 0;   // what remains of the current entry
 };
@@ -40,7 +45,7 @@ bool AxisPolylineRuns(const CPoint* points, std::size_t count, int width, const 
 template <class F>
 void DashWalker::Walk(int length, F&& on)
 {
-    if (m_pattern.empty()) {
+    if (m_size == 0) {
         if (length > 0)
             on(0, length);
         return;
@@ -48,7 +53,7 @@ void DashWalker::Walk(int length, F&& on)
     int pos = 0;
     while (pos < length) {
         if (m_left == 0) {
-            m_index = (m_index + 1) % m_pattern.size();
+            m_index = (m_index + 1) % m_size;
             m_left = m_pattern[m_index];
             continue;
         }

@@ -18,6 +18,15 @@ void FitMargins(int length, int& first, int& second)
     second = std::max(length, 0) - first;
 }
 
+// Source margins that leave at least one pixel to stretch between them, so
+// that edges and middle are never missing from a large destination.
+void FitSourceMargins(int length, int& first, int& second)
+{
+    FitMargins(length, first, second);
+    if (length >= 3 && first + second == length && first > 0 && second > 0)
+        --(first > second ? first : second);
+}
+
 // Start offsets and lengths of the three bands along one axis.
 struct Bands {
     int start[3];
@@ -37,8 +46,8 @@ NinePieces NinePartLayout(const CSize& image, const CRect& dest, const Margins& 
     if (image.cx <= 0 || image.cy <= 0 || dest.IsRectEmpty())
         return result;
     int sl = margins.left, sr = margins.right, st = margins.top, sb = margins.bottom;
-    FitMargins(image.cx, sl, sr);
-    FitMargins(image.cy, st, sb);
+    FitSourceMargins(image.cx, sl, sr);
+    FitSourceMargins(image.cy, st, sb);
     int dl = sl, dr = sr, dt = st, db = sb;
     FitMargins(dest.Width(), dl, dr);
     FitMargins(dest.Height(), dt, db);

@@ -18,10 +18,11 @@ struct NinePieces {
 };
 
 // Corners keep their size, the top and bottom edges stretch across, the
-// left and right edges stretch down, the middle both ways. Margins larger
-// than the image are shrunk to it in proportion; a destination smaller than
-// the margins shrinks the corners in proportion too. Empty parts are left
-// out.
+// left and right edges stretch down, the middle both ways. Margins are in
+// the image's pixels. Margins larger than the image are shrunk in
+// proportion, leaving at least one pixel between them to stretch; a
+// destination smaller than the margins shrinks the corners in proportion
+// too. Empty parts are left out.
 NinePieces NinePartLayout(const CSize& image, const CRect& dest, const Margins& margins);
 
 } // namespace plat::detail

@@ -1,4 +1,6 @@
 // The toolkit canvas, checked pixel by pixel on a surface.
+#include "dash_runs.h"
+
 #include "platform/canvas.h"
 #include "platform/native_qt.h"
 
@@ -65,6 +67,70 @@ TEST(CanvasPixels, DashedAlphaOutlineLandsOnItsPixelsBlended)
     EXPECT_EQ(surface.PixelAt(5, 7), kWhite) << "bottom edge excluded";
     EXPECT_EQ(surface.PixelAt(5, 4), kWhite) << "inside untouched";
     EXPECT_EQ(surface.PixelAt(0, 0), kWhite);
+}
+
+TEST(CanvasPixels, DashedOutlinesCoverExactlyTheWalkedPixels)
+{
+    // Whatever way the canvas draws a dashed frame, its pixels are the
+    // ones the pen walk names, each blended once.
+    const std::vector<std::vector<int>> patterns = {{3, 2}, {2, 1}, {1, 1}, {4, 2, 1, 2}, {5}, {1, 3}};
+    for (const auto& dash : patterns) {
+        for (int w = 1; w <= 13; w += 3) {
+            for (int h = 1; h <= 11; h += 2) {
+                for (int width : {1, 2}) {
+                    const CRect r(2, 3, 2 + w, 3 + h);
+                    Surface surface(20, 20, kWhite);
+                    surface.BeginPaint()->DrawRect(r, Pen{RGBColor(0, 0, 0, 128), width, dash});
+                    std::vector<CRect> runs;
+                    plat::detail::OutlineRuns(r, width, dash, runs);
+                    std::vector<std::vector<bool>> expected(20, std::vector<bool>(20, false));
+                    for (const CRect& run : runs) {
+                        for (int y = run.top; y < run.bottom; ++y) {
+                            for (int x = run.left; x < run.right; ++x)
+                                expected[y][x] = true;
+                        }
+                    }
+                    for (int y = 0; y < 20; ++y) {
+                        for (int x = 0; x < 20; ++x) {
+                            const Color c = surface.PixelAt(x, y);
+                            if (expected[y][x])
+                                EXPECT_TRUE(Near(c, Color{127, 127, 127, 255})) << x << "," << y << " of " << w << "x" << h
+                                                                                << " pen " << width << ": " << Str(c);
+                            else
+                                EXPECT_EQ(c, kWhite) << x << "," << y << " of " << w << "x" << h << " pen " << width;
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(CanvasPixels, SurfaceRunsBlendExactlyAsTheToolkitDoes)
+{
+    // On our own surfaces dashes are blended straight into the image; the
+    // result must be the toolkit's, bit for bit, clip included.
+    for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied}) {
+        for (const Color color : {RGBColor(90, 90, 90, 200), RGBColor(10, 200, 30, 255), RGBColor(250, 20, 120, 1),
+                                  RGBColor(0, 0, 255, 77)}) {
+            Surface surface(24, 16, format == QImage::Format_RGB32 ? RGBColor(200, 150, 100) : RGBColor(200, 150, 100, 120));
+            QImage reference = plat::NativeSurface(surface).copy();
+            ASSERT_EQ(reference.format(), format);
+            auto draw = [&](ICanvas& dc) {
+                dc.Save();
+                dc.SetClipRect(CRect(0, 0, 18, 12));
+                dc.DrawRect(CRect(1, 1, 23, 15), Pen{color, 1, {3, 2}});
+                dc.Restore();
+                dc.DrawRect(CRect(4, 4, 20, 10), Pen{color, 2, {2, 1}});
+            };
+            draw(*surface.BeginPaint());
+            {
+                QPainter painter(&reference);
+                draw(*plat::MakePainterCanvas(painter));
+            }
+            EXPECT_EQ(plat::NativeSurface(surface), reference) << Str(color);
+        }
+    }
 }
 
 TEST(CanvasPixels, SolidOutlineOverlapsNothingTwice)
@@ -173,6 +239,28 @@ TEST(CanvasPixels, TextStaysInItsRectangle)
     }
     EXPECT_GT(inside, 0);
     EXPECT_EQ(outside, 0);
+}
+
+TEST(CanvasPixels, TextIsDrawnAtItsOwnSize)
+{
+    // The rows with ink grow with the font's pixel size.
+    auto inkRows = [](int pixelSize) {
+        Surface surface(300, 120, kWhite);
+        surface.BeginPaint()->DrawTextAt("Hg", CPoint(4, 4), Font{"", pixelSize, false}, RGBColor(0, 0, 0));
+        int rows = 0;
+        for (int y = 0; y < 120; ++y) {
+            for (int x = 0; x < 300; ++x) {
+                if (surface.PixelAt(x, y) != kWhite) {
+                    ++rows;
+                    break;
+                }
+            }
+        }
+        return rows;
+    };
+    const int small = inkRows(10), large = inkRows(40);
+    EXPECT_GT(small, 0);
+    EXPECT_GT(large, 3 * small);
 }
 
 TEST(CanvasPixels, MeasureTextGrowsWithTextAndLines)

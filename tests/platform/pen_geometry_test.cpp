@@ -140,9 +140,13 @@ TEST(NinePart, SmallDestinationShrinksTheCorners)
 
 TEST(NinePart, MarginsLargerThanTheImageAndEmptyInputs)
 {
+    // 6 + 2 margins in a 4-pixel image: 3 + 1 in proportion, then one pixel
+    // given up so that edges and middle still have something to stretch.
     const auto layout = NinePartLayout(CSize(4, 4), CRect(0, 0, 40, 40), Margins{6, 6, 2, 2});
-    ASSERT_GT(layout.count, 0);
-    EXPECT_EQ(layout.pieces[0].source, CRect(0, 0, 3, 3));
+    ASSERT_EQ(layout.count, 9);
+    EXPECT_EQ(layout.pieces[0].source, CRect(0, 0, 2, 2));
+    EXPECT_EQ(layout.pieces[4].source, CRect(2, 2, 3, 3));
+    EXPECT_EQ(layout.pieces[4].dest, CRect(2, 2, 39, 39));
     EXPECT_EQ(NinePartLayout(CSize(0, 4), CRect(0, 0, 4, 4), {}).count, 0);
     EXPECT_EQ(NinePartLayout(CSize(4, 4), CRect(0, 0, 0, 4), {}).count, 0);
     const auto plain = NinePartLayout(CSize(4, 4), CRect(0, 0, 8, 8), Margins{});
