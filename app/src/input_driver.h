@@ -1,0 +1,50 @@
+#pragma once
+// Synthetic input for scenarios, taking the road real input takes: the
+// cursor is moved, the window under the point is found with
+// CWnd::WindowFromPoint, and real toolkit events are sent to its widget, so
+// the application-wide input filter turns them into messages and every
+// window's message filter sees them. Points are client coordinates of the
+// root window (the page area, which the page fills).
+#include "script.h"
+
+#include "platform/window.h"
+
+#include <string>
+
+class QWidget;
+
+namespace app {
+
+// How long the mouse rests for a hover: past the page's tooltip timer
+// (200 ms) and its hover debounce (301 ms).
+constexpr int kHoverRestMs = 320;
+
+class CInputDriver {
+public:
+    explicit CInputDriver(CWnd& root) : m_root(root) {}
+
+    // A point, or the centre of a window, control or bar item, in root
+    // client coordinates.
+    bool Resolve(const SWhere& where, CPoint& pt, std::string& error) const;
+
+    enum class EButton { Left, Right, Middle };
+    bool Click(const CPoint& pt, EButton button, unsigned modifiers, std::string& error);
+    bool DoubleClick(const CPoint& pt, unsigned modifiers, std::string& error);
+    bool Move(const CPoint& pt, unsigned modifiers, std::string& error);
+    // Move, the hover notification, the rest, and a second move at the same point.
+    bool Hover(const CPoint& pt, unsigned modifiers, std::string& error);
+    bool Wheel(const CPoint& pt, int delta, unsigned modifiers, std::string& error);
+    // To the widget with the keyboard focus, else the one under the cursor.
+    bool Key(int qtKey, unsigned modifiers, std::string& error);
+
+private:
+    // Moves the cursor there and finds the widget to send events to.
+    QWidget* Target(const CPoint& pt, CPoint& screen, std::string& error);
+
+    CWnd& m_root;
+};
+
+// Runs pending events for at least `ms` milliseconds.
+void ProcessEventsFor(int ms);
+
+} // namespace app

@@ -1,0 +1,108 @@
+#include "options.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace app {
+
+namespace {
+
+bool ParseSize(const std::string& text, int& width, int& height)
+{
+    const auto x = text.find_first_of("xX");
+    if (x == std::string::npos)
+        return false;
+    const char* begin = text.data();
+    const char* end = begin + text.size();
+    const auto w = std::from_chars(begin, begin + x, width);
+    const auto h = std::from_chars(begin + x + 1, end, height);
+    return w.ec == std::errc() && w.ptr == begin + x && h.ec == std::errc() && h.ptr == end && width >= 100
+        && height >= 100 && width <= 10000 && height <= 10000;
+}
+
+bool ParseDensity(const std::string& text, double& density)
+{
+    std::size_t used = 0;
+    try {
+        density = std::stod(text, &used);
+    } catch (...) {
+        return false;
+    }
+    return used == text.size() && std::isfinite(density) && density >= 0.5 && density <= 4.0;
+}
+
+} // namespace
+
+bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& options, std::string& error)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&](std::string& into) {
+            if (i + 1 >= args.size() || args[i + 1].empty()) {
+                error = arg + " needs a value";
+                return false;
+            }
+            into = args[++i];
+            return true;
+        };
+        std::string text;
+        if (arg == "--project") {
+            if (!value(options.project)) return false;
+        } else if (arg == "--script") {
+            if (!value(options.script)) return false;
+        } else if (arg == "--screenshots") {
+            if (!value(options.screenshots)) return false;
+        } else if (arg == "--dump") {
+            if (!value(options.dump)) return false;
+        } else if (arg == "--config-dir") {
+            if (!value(options.configDir)) return false;
+        } else if (arg == "--module") {
+            if (!value(options.module)) return false;
+        } else if (arg == "--density") {
+            if (!value(text)) return false;
+            if (!ParseDensity(text, options.density)) {
+                error = "--density " + text + ": expected a factor from 0.5 to 4";
+                return false;
+            }
+        } else if (arg == "--size") {
+            if (!value(text)) return false;
+            if (!ParseSize(text, options.width, options.height)) {
+                error = "--size " + text + ": expected WIDTHxHEIGHT, each from 100 to 10000";
+                return false;
+            }
+        } else if (arg == "--tour") {
+            options.tour = true;
+        } else if (arg == "--step") {
+            options.step = true;
+        } else if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else {
+            error = "unknown argument " + arg;
+            return false;
+        }
+    }
+    if (options.tour && !options.script.empty()) {
+        error = "--tour and --script exclude each other";
+        return false;
+    }
+    if (options.screenshots.empty())
+        options.screenshots = kDefaultScreenshotFolder;
+    return true;
+}
+
+std::string UsageText()
+{
+    return "usage: quarn [options]\n"
+           "  --project <file>      open a project file at start\n"
+           "  --density <factor>    display density of the controls (1, 1.5, 2.5 ...)\n"
+           "  --size <W>x<H>        size of the main window\n"
+           "  --script <file>       play a scenario headless (see docs/scenario.md)\n"
+           "  --tour                play the built-in tour headless\n"
+           "  --screenshots <dir>   folder of the scenario's screenshots (default out/screenshots)\n"
+           "  --dump <file>         write the observable state as JSON at the end\n"
+           "  --step                monitoring rounds only on request\n"
+           "  --config-dir <dir>    folder of the configuration and the monitoring logs\n"
+           "  --module <file>       the page library (default: libMonitor.so next to the program)\n";
+}
+
+} // namespace app

@@ -1,0 +1,39 @@
+#pragma once
+// The host application's command line, parsed apart from any window so it
+// can be checked on its own.
+#include <string>
+#include <vector>
+
+namespace app {
+
+struct AppOptions {
+    std::string project;         // --project: opened before the page is created
+    double density = 0.0;        // --density: the control library's override; 0 = screen
+    int width = 0;               // --size WxH of the main window; 0 = default
+    int height = 0;
+    std::string script;          // --script: scenario file, played headless
+    bool tour = false;           // --tour: the built-in scenario, played headless
+    std::string screenshots;     // --screenshots: folder of the scenario's screenshots
+    std::string dump;            // --dump: observable state written at the end
+    bool step = false;           // --step: monitoring rounds only on request
+    std::string configDir;       // --config-dir: configuration and log folder
+    std::string module;          // --module: the page library; default next to the program
+    bool help = false;           // --help
+};
+
+// Default main window size and screenshot folder.
+constexpr int kDefaultWidth = 1280;
+constexpr int kDefaultHeight = 800;
+inline constexpr const char* kDefaultScreenshotFolder = "out/screenshots";
+
+// Parses the arguments after the program name. False with a message naming
+// the offending argument; the options then are unspecified.
+bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& options, std::string& error);
+
+// A scenario (script or tour) runs headless and always in step mode, so its
+// rounds happen exactly when it asks for them.
+inline bool RunsScenario(const AppOptions& options) { return options.tour || !options.script.empty(); }
+
+std::string UsageText();
+
+} // namespace app

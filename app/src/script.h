@@ -1,0 +1,69 @@
+#pragma once
+// The scenario language (docs/scenario.md): one command per line, words
+// separated by blanks, double quotes around a word with blanks, '#' starts
+// a comment. Parsing checks every command before any runs, so a typo on
+// the last line does not waste a long run.
+#include "platform/geometry.h"
+
+#include <string>
+#include <vector>
+
+namespace app {
+
+enum class EVerb {
+    Open, Save, Monitor, Round, Fault, Clear,
+    Click, DClick, RClick, Move, Hover, Wheel, Key,
+    AnswerMsgBox, AnswerMenu, AnswerDialog, AnswerFile,
+    WaitEvents, Wait, Resize, Expect, Screenshot, Dump,
+};
+
+// Where a mouse command points: page client coordinates, or the centre of
+// a window of the page named by its class, of one of its controls, or of
+// one item of its first button bar.
+struct SWhere {
+    enum class EKind { Point, Window, Control, BarItem };
+    EKind kind = EKind::Point;
+    CPoint pt;
+    std::string windowClass;
+    int index = 0;
+};
+
+// The value an expect compares with: a quoted word is a string; otherwise
+// a number (decimal, or hexadecimal with 0x), true, false or null, else a
+// plain string.
+struct SExpectValue {
+    enum class EKind { String, Number, Bool, Null };
+    EKind kind = EKind::String;
+    std::string text;
+    double number = 0;
+    bool boolean = false;
+};
+
+struct SScriptCommand {
+    int line = 0;
+    EVerb verb = EVerb::WaitEvents;
+    std::string source;          // the line as written, for messages
+    std::string text;            // path, fault kind, key name, json path, screenshot name
+    std::vector<int> numbers;    // counts, indices, sizes, delta, answers
+    SWhere where;
+    unsigned modifiers = 0;      // EModifier bits
+    bool on = false;             // monitor start; answer file with a path (not cancel)
+    SExpectValue expected;
+};
+
+// False with "line N: <why>" on the first fault.
+bool ParseScript(const std::string& script, std::vector<SScriptCommand>& commands, std::string& error);
+
+// Splits a line into words: blanks separate, double quotes group (with \"
+// and \\ inside), '#' outside quotes ends the line. Each word says whether
+// it was quoted. False on an unterminated quote.
+struct SWord {
+    std::string text;
+    bool quoted = false;
+};
+bool SplitWords(const std::string& line, std::vector<SWord>& words, std::string& error);
+
+// The value a word stands for in an expect (see SExpectValue).
+SExpectValue ExpectValueOf(const SWord& word);
+
+} // namespace app

@@ -1,0 +1,66 @@
+// The command line: every option, its defaults and the refusals.
+#include "options.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+app::AppOptions Parse(const std::vector<std::string>& args)
+{
+    app::AppOptions options;
+    std::string error;
+    EXPECT_TRUE(app::ParseCommandLine(args, options, error)) << error;
+    return options;
+}
+
+std::string Refusal(const std::vector<std::string>& args)
+{
+    app::AppOptions options;
+    std::string error;
+    EXPECT_FALSE(app::ParseCommandLine(args, options, error));
+    return error;
+}
+
+TEST(CommandLine, TakesEveryOption)
+{
+    const auto o = Parse({"--project", "p.json", "--density", "1.5", "--size", "1024x768", "--script", "s.txt",
+                          "--screenshots", "shots", "--dump", "d.json", "--step", "--config-dir", "cfg", "--module",
+                          "m.so"});
+    EXPECT_EQ(o.project, "p.json");
+    EXPECT_DOUBLE_EQ(o.density, 1.5);
+    EXPECT_EQ(o.width, 1024);
+    EXPECT_EQ(o.height, 768);
+    EXPECT_EQ(o.script, "s.txt");
+    EXPECT_EQ(o.screenshots, "shots");
+    EXPECT_EQ(o.dump, "d.json");
+    EXPECT_TRUE(o.step);
+    EXPECT_EQ(o.configDir, "cfg");
+    EXPECT_EQ(o.module, "m.so");
+    EXPECT_TRUE(app::RunsScenario(o));
+}
+
+TEST(CommandLine, DefaultsRunInteractivelyWithTheDefaultScreenshotFolder)
+{
+    const auto o = Parse({});
+    EXPECT_FALSE(app::RunsScenario(o));
+    EXPECT_EQ(o.screenshots, "out/screenshots");
+    EXPECT_EQ(o.density, 0.0);
+    EXPECT_EQ(o.width, 0);
+    EXPECT_TRUE(Parse({"--tour"}).tour);
+    EXPECT_TRUE(app::RunsScenario(Parse({"--tour"})));
+}
+
+TEST(CommandLine, RefusesWhatItCannotUse)
+{
+    EXPECT_EQ(Refusal({"--project"}), "--project needs a value");
+    EXPECT_EQ(Refusal({"--bogus"}), "unknown argument --bogus");
+    EXPECT_EQ(Refusal({"--size", "1024"}), "--size 1024: expected WIDTHxHEIGHT, each from 100 to 10000");
+    EXPECT_EQ(Refusal({"--size", "10x768"}), "--size 10x768: expected WIDTHxHEIGHT, each from 100 to 10000");
+    EXPECT_EQ(Refusal({"--size", "800x600px"}), "--size 800x600px: expected WIDTHxHEIGHT, each from 100 to 10000");
+    EXPECT_EQ(Refusal({"--density", "fast"}), "--density fast: expected a factor from 0.5 to 4");
+    EXPECT_EQ(Refusal({"--density", "1.5x"}), "--density 1.5x: expected a factor from 0.5 to 4");
+    EXPECT_EQ(Refusal({"--density", "0"}), "--density 0: expected a factor from 0.5 to 4");
+    EXPECT_EQ(Refusal({"--tour", "--script", "a.txt"}), "--tour and --script exclude each other");
+}
+
+} // namespace
