@@ -653,8 +653,11 @@ void CMorvSenderTreeCtrl::EnsureVisible(HTREEITEM hItem)
 
 void CMorvSenderTreeCtrl::ScrollLines(int nLines)
 {
-    if (QScrollBar* bar = m_impl->view ? m_impl->view->verticalScrollBar() : nullptr)
-        bar->setValue(bar->value() + nLines);
+    if (!m_impl->view)
+        return;
+    m_impl->view->Settle();
+    QScrollBar* bar = m_impl->view->verticalScrollBar();
+    bar->setValue(bar->value() + nLines);
 }
 
 int CMorvSenderTreeCtrl::GetScrollLine() const

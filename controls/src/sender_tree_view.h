@@ -23,6 +23,8 @@ public:
     // Ends the open editor, keeping or dropping its text.
     void CommitEditor(QWidget* editor);
     void RevertEditor(QWidget* editor);
+    // Lays out items added since the last paint, so scrolling sees them.
+    void Settle() { executeDelayedItemsLayout(); }
 
 protected:
     bool viewportEvent(QEvent* event) override;

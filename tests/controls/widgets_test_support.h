@@ -1,0 +1,97 @@
+#pragma once
+// Helpers of the widget tests: a top-level window that records the
+// messages its children send it and answers them as a test says, and a
+// bounded wait on the event loop.
+#include "controls/sender_tree.h"
+#include "platform/window.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace widget_test {
+
+struct SRecord {
+    UINT message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+    STreeNotify notify;    // a copy, for WM_NOTIFY
+    bool hasText = false;  // WM_NOTIFY carried a text
+    std::string text;
+};
+
+class CRecorderWnd : public CWnd {
+public:
+    // Answers per message; unanswered messages answer 0.
+    std::function<LRESULT(UINT message, WPARAM wParam, LPARAM lParam)> answer;
+    // Sees the filter road of this window and its children.
+    std::function<bool(MSG*)> filter;
+    std::vector<SRecord> records;
+
+    bool Create(int width = 420, int height = 320)
+    {
+        if (!CreateEx(nullptr, CRect(40, 40, 40 + width, 40 + height), 0, EWindowKind::Popup))
+            return false;
+        ShowWindow(SW_SHOW);
+        return true;
+    }
+
+    std::vector<int> NotifyCodes() const
+    {
+        std::vector<int> codes;
+        for (const SRecord& r : records)
+            if (r.message == WM_NOTIFY)
+                codes.push_back(r.notify.nCode);
+        return codes;
+    }
+
+    std::vector<SRecord> Of(UINT message) const
+    {
+        std::vector<SRecord> out;
+        for (const SRecord& r : records)
+            if (r.message == message)
+                out.push_back(r);
+        return out;
+    }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_NOTIFY || message >= WM_USER) {
+            SRecord r{message, wParam, lParam, {}, false, {}};
+            if (message == WM_NOTIFY) {
+                r.notify = *reinterpret_cast<const STreeNotify*>(lParam);
+                if (r.notify.pText) {
+                    r.hasText = true;
+                    r.text = *r.notify.pText;
+                }
+                r.notify.pText = nullptr;
+            }
+            records.push_back(r);
+            return answer ? answer(message, wParam, lParam) : 0;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+
+    bool PreTranslateMessage(MSG* msg) override { return filter ? filter(msg) : false; }
+};
+
+// Runs the event loop until the condition holds or the bound passes.
+inline bool WaitFor(const std::function<bool()>& condition, int boundMs = 5000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > boundMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+inline LPARAM At(const CPoint& p) { return MAKELPARAM(p.x, p.y); }
+
+} // namespace widget_test
