@@ -10,6 +10,7 @@
 
 #include <QEventLoop>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -56,6 +57,26 @@ int CMorvBaseDlg::GetChildPageOption() const { return m_d->childPage; }
 UINT CMorvBaseDlg::GetTemplateId() const { return m_d->templateId; }
 bool CMorvBaseDlg::IsModal() const { return m_d->modal; }
 
+CWnd* CMorvBaseDlg::GetOwner() const { return m_d->parent; }
+
+void CMorvBaseDlg::CenterWindow()
+{
+    QWidget* widget = plat::NativeWidget(this);
+    QWidget* owner = m_d->parent ? plat::NativeWidget(m_d->parent) : nullptr;
+    if (!widget || !widget->isWindow() || !owner || !owner->window()->isVisible()) {
+        CWnd::CenterWindow();
+        return;
+    }
+    const QWidget* top = owner->window();
+    const QRect area(top->mapToGlobal(QPoint(0, 0)), top->size());
+    const CRect screen = plat::GetScreenWorkArea();
+    int x = area.center().x() - widget->width() / 2;
+    int y = area.center().y() - widget->height() / 2;
+    x = std::max(screen.left, std::min(x, screen.right - widget->width()));
+    y = std::max(screen.top, std::min(y, screen.bottom - widget->height()));
+    SetWindowPos(x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
 bool CMorvBaseDlg::RunSetUp(CWnd* parent, UINT templateId, EWindowKind kind)
 {
     m_d->templateId = templateId;
@@ -63,7 +84,18 @@ bool CMorvBaseDlg::RunSetUp(CWnd* parent, UINT templateId, EWindowKind kind)
     const CRect rect = kind == EWindowKind::Child
         ? CRect{}
         : CRect{0, 0, morv::Scale(kDefaultDialogWidth), morv::Scale(kDefaultDialogHeight)};
-    if (!CreateEx(parent, rect, templateId, kind)) return false;
+    // A framed dialog is made without a toolkit parent: the message filter
+    // road follows toolkit parents, and the owner's filters must not see
+    // what is typed into the dialog. It is kept above the owner instead.
+    if (!CreateEx(kind == EWindowKind::Child ? parent : nullptr, rect, templateId, kind)) return false;
+    if (kind != EWindowKind::Child && parent && parent->IsWindow()) {
+        QWidget* widget = plat::NativeWidget(this);
+        QWidget* owner = plat::NativeWidget(parent)->window();
+        widget->winId();
+        owner->winId();
+        if (widget->windowHandle() && owner->windowHandle())
+            widget->windowHandle()->setTransientParent(owner->windowHandle());
+    }
     for (auto& [index, control] : m_d->controls) CreateControlWindow(control);
     if (!InitControls() || !InitFinish()) {
         DestroyWindow();

@@ -4,9 +4,8 @@
 #include "controls/lib_set.h"
 #include "controls/skin.h"
 
-#if __has_include("controls/cursor_manager.h")
+#ifdef MORVANE_HAS_CURSOR_MANAGER
 #include "controls/cursor_manager.h"
-#define MORV_HAS_CURSOR_MANAGER 1
 #endif
 
 namespace {
@@ -17,7 +16,7 @@ public:
     CMorvSkin* GetSkin() override { return &CMorvSkin::Instance(); }
     CCurSorManager* GetCursorManager([[maybe_unused]] int kind) override
     {
-#ifdef MORV_HAS_CURSOR_MANAGER
+#ifdef MORVANE_HAS_CURSOR_MANAGER
         return ::GetCursorManager(kind);
 #else
         return nullptr;

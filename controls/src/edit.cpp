@@ -46,20 +46,22 @@ struct CMorvEditEx::Impl final : public QObject {
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (!edit || muted) return QObject::eventFilter(watched, event);
         if (watched == edit && event->type() == QEvent::FocusIn) {
             self.Notify(EN_SETFOCUS);
         } else if (watched == edit && event->type() == QEvent::FocusOut) {
             self.Normalize();
             self.Notify(EN_KILLFOCUS);
-        } else if (watched == edit->parent() && event->type() == QEvent::WindowTitleChange) {
+        } else if (watched == host && event->type() == QEvent::WindowTitleChange) {
             // SetWindowText on the edit's window sets the edit's text.
-            const QString title = edit->parentWidget()->windowTitle();
+            const QString title = host->windowTitle();
             if (title != edit->text()) edit->setText(title);
         }
         return QObject::eventFilter(watched, event);
     }
 
     CMorvEditEx& self;
+    QPointer<QWidget> host;      // the window's own widget
     QPointer<QLineEdit> edit;
     bool muted = false;   // set while the window goes away: no more notifications
 };
@@ -77,6 +79,7 @@ bool CMorvEditEx::Create(CWnd* parent, const CRect& rect, UINT id)
     if (!CreateEx(parent, rect, id, EWindowKind::Child)) return false;
     QWidget* host = plat::NativeWidget(this);
     auto* edit = new QLineEdit(host);
+    m_d->host = host;
     m_d->edit = edit;
     m_d->muted = false;
     edit->setFont(morv::detail::SkinFont(-1));
@@ -87,7 +90,7 @@ bool CMorvEditEx::Create(CWnd* parent, const CRect& rect, UINT id)
     edit->installEventFilter(m_d.get());
     host->installEventFilter(m_d.get());
     QObject::connect(edit, &QLineEdit::textChanged, m_d.get(), [this](const QString& text) {
-        if (QWidget* host = m_d->edit->parentWidget()) host->setWindowTitle(text);
+        if (m_d->host) m_d->host->setWindowTitle(text);
         Notify(EN_CHANGE);
     });
     edit->show();
@@ -101,6 +104,7 @@ void CMorvEditEx::OnDestroy()
         m_d->edit->removeEventFilter(m_d.get());
         QObject::disconnect(m_d->edit, nullptr, m_d.get(), nullptr);
     }
+    if (m_d->host) m_d->host->removeEventFilter(m_d.get());
     CWnd::OnDestroy();
 }
 

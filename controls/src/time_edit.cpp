@@ -34,6 +34,7 @@ struct CMorvTimeEdit::Impl final : public QObject {
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (!edit || muted) return QObject::eventFilter(watched, event);
         if (watched == edit && event->type() == QEvent::FocusIn) self.Notify(EN_SETFOCUS);
         else if (watched == edit && event->type() == QEvent::FocusOut) self.Notify(EN_KILLFOCUS);
         return QObject::eventFilter(watched, event);
@@ -66,6 +67,7 @@ bool CMorvTimeEdit::Create(CWnd* parent, const CRect& rect, UINT id)
     edit->setStyleSheet(morv::detail::EditStyleSheet());
     edit->setGeometry(0, 0, rect.Width(), rect.Height());
     edit->setTimeRange(TimeOf(m_min), TimeOf(m_max));
+    m_d->seconds = std::clamp(m_d->seconds, m_min, m_max);
     edit->setTime(TimeOf(m_d->seconds));
     host->setFocusProxy(edit);
     edit->installEventFilter(m_d.get());

@@ -62,6 +62,14 @@ public:
     void EndDialog(int result);
     bool IsModal() const;
     UINT GetTemplateId() const;
+    // The window given as parent at construction, Create or DoModal. A
+    // framed dialog is a top-level window that stays above this owner; it
+    // is not the owner's child (GetParent answers null), so the owner's
+    // message filters never see the dialog's keys and mouse.
+    CWnd* GetOwner() const;
+    // Centres a framed dialog over its owner's window (over the screen
+    // without one) and a child over its parent.
+    void CenterWindow();
 
     // Texts of the controls are looked up through this dialog's lookup, or
     // the process-wide one when it has none.

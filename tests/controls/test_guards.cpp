@@ -1,0 +1,159 @@
+#include "controls/button_bar.h"
+#include "controls/edit.h"
+#include "controls/guards.h"
+#include "controls_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(EditChangeGuard, SecondGuardForTheSameKeyIsNested)
+{
+    int a = 0, b = 0;
+    CEditChange outer(&a);
+    EXPECT_TRUE(outer);
+    {
+        CEditChange inner(&a);
+        EXPECT_FALSE(inner);
+        EXPECT_TRUE(inner.IsNested());
+        CEditChange other(&b);
+        EXPECT_TRUE(other);
+    }
+    EXPECT_TRUE(CEditChange::IsActive(&a));
+    EXPECT_FALSE(CEditChange::IsActive(&b));
+}
+
+TEST(EditChangeGuard, KeyIsFreeAgainAfterTheGuard)
+{
+    int a = 0;
+    { CEditChange guard(&a); }
+    EXPECT_FALSE(CEditChange::IsActive(&a));
+    CEditChange again(&a);
+    EXPECT_TRUE(again);
+}
+
+// A page whose change handler rewrites its own edit's text, as the
+// settings page does with "%d".
+class RewritingPage : public CMorvBaseDlg {
+public:
+    int calls = 0;
+    int otherCalls = 0;
+    CMorvEditEx* other = nullptr;
+
+protected:
+    int InitControls() override
+    {
+        AddControl(1, EMorvControlKind::NumericEdit, {0, 0, 80, 24}, {}, 2016);
+        AddControl(2, EMorvControlKind::NumericEdit, {0, 30, 80, 54}, {}, 2017);
+        return 1;
+    }
+    void OnEditChange(UINT id) override
+    {
+        if (id == 2017) {
+            ++otherCalls;
+            return;
+        }
+        ++calls;
+        CMorvEditEx* edit = GetEdit(1);
+        edit->SetText(std::to_string(edit->GetInt()));   // "007" becomes "7": a change while handling one
+        GetEdit(2)->SetText("5");                          // another edit still reports
+    }
+};
+
+TEST(EditChangeGuard, HandlerRewritingItsOwnTextIsNotEnteredAgain)
+{
+    HostWindow host;
+    RewritingPage page;
+    ASSERT_TRUE(page.Create(302, &host));
+    page.GetEdit(1)->SetText("007");
+    EXPECT_EQ(page.calls, 1);
+    EXPECT_EQ(page.GetEdit(1)->GetText(), "7");
+    EXPECT_EQ(page.otherCalls, 1);
+    page.GetEdit(1)->SetText("8");
+    EXPECT_EQ(page.calls, 2);
+}
+
+TEST(ControlEnableGuard, DisablesAWindowAndRestoresIt)
+{
+    HostWindow host;
+    {
+        CControlEnable guard(&host);
+        EXPECT_TRUE(guard);
+        EXPECT_FALSE(host.IsWindowEnabled());
+        CControlEnable inner(&host);
+        EXPECT_FALSE(inner);
+    }
+    EXPECT_TRUE(host.IsWindowEnabled());
+}
+
+TEST(ControlEnableGuard, WindowDestroyedByTheHandlerIsLeftAlone)
+{
+    auto wnd = std::make_unique<HostWindow>();
+    CControlEnable guard(wnd.get());
+    wnd.reset();   // no crash when the guard ends
+}
+
+// A bar whose handler presses its own item again while it runs (as a
+// second click during an open menu would) and disables another.
+class ReentryPage : public CMorvBaseDlg {
+public:
+    CMorvButtonBar bar{this, 3};
+    int clicks = 0;
+
+protected:
+    int InitControls() override
+    {
+        bar.SetItemRect(1, {0, 0, 30, 30});
+        bar.SetItemVisible(1, true);
+        return 1;
+    }
+    void OnBarItemClick(CMorvButtonBar& /*bar*/, int item) override
+    {
+        ++clicks;
+        if (clicks == 1) Click(*this, {5, 5});   // ignored: the item is busy
+        bar.SetItemEnabled(item, false);         // the handler's own change stays
+    }
+};
+
+TEST(ControlEnableGuard, BarItemTakesNoSecondClickWhileItsHandlerRuns)
+{
+    HostWindow host;
+    ReentryPage page;
+    ASSERT_TRUE(page.Create(303, &host));
+    page.MoveWindow({0, 0, 200, 40});
+    Click(page, {5, 5});
+    EXPECT_EQ(page.clicks, 1);
+    EXPECT_EQ(page.bar.GetItem(1)->nBusy, 0);
+    EXPECT_FALSE(page.bar.GetItem(1)->bEnabled);
+    Click(page, {5, 5});
+    EXPECT_EQ(page.clicks, 1);
+}
+
+TEST(ControlEnableGuard, NestedGuardOnABarItem)
+{
+    HostWindow host;
+    ReentryPage page;
+    ASSERT_TRUE(page.Create(303, &host));
+    CControlEnable outer(page.bar, 1);
+    CControlEnable inner(page.bar, 1);
+    EXPECT_TRUE(outer);
+    EXPECT_FALSE(inner);
+    CControlEnable unknown(page.bar, 99);
+    EXPECT_TRUE(unknown);
+}
+
+TEST(ControlEnableGuard, ControlEntryIsBusyDuringTheGuard)
+{
+    HostWindow host;
+    CMorvBaseDlg page;
+    ASSERT_TRUE(page.Create(304, &host));
+    page.AddControl(7, EMorvControlKind::Button, {0, 0, 50, 20}, "Add...");
+    {
+        CControlEnable guard(page, 7);
+        EXPECT_EQ(page.HitTestControl({5, 5}), -1);
+        EXPECT_TRUE(page.GetControl(7)->bEnabled);
+    }
+    EXPECT_EQ(page.HitTestControl({5, 5}), 7);
+}
+
+} // namespace
