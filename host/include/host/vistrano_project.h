@@ -44,7 +44,8 @@ public:
     int GetRcvCount() const override { return static_cast<int>(m_rects.size()); }
     CRect GetRectByRcvCnntIndex(int i) const override
     {
-        return i >= 0 && i < GetRcvCount() ? m_rects[static_cast<std::size_t>(i)] : CRect{};
+        const auto k = static_cast<std::size_t>(i);   // a negative index wraps to a large one
+        return k < m_rects.size() ? m_rects[k] : CRect{};
     }
     void GetTileSetNumberedNormalization(CNumberedTileSet& copy) const override { copy = *this; }
 

@@ -1,0 +1,76 @@
+// CMonitorData: the records of the last round, copied whole under the
+// monitor data lock, and the project's monitoring settings.
+#include "host/vistrano_data.h"
+#include "monitor_state.h"
+#include "sim/call_log.h"
+#include "sim/monitor_feed.h"
+#include "world_state.h"
+
+namespace sim {
+namespace {
+
+class MonitorDataService final : public CMonitorData {
+public:
+    void GetDetectData(CMonitorDetectData& out) const override
+    {
+        Log("CMonitorData::GetDetectData");
+        detail::MonitorState& m = detail::TheMonitorState();
+        std::lock_guard lock(m.dataMutex);
+        out = m.detect;
+    }
+    void GetInterfaceData(CMonitorInterfaceData& out) const override
+    {
+        Log("CMonitorData::GetInterfaceData");
+        out = GetMonitorSettings();
+    }
+    void GetWarningData(CMonitorWarningData& out) const override
+    {
+        Log("CMonitorData::GetWarningData");
+        detail::MonitorState& m = detail::TheMonitorState();
+        std::lock_guard lock(m.dataMutex);
+        out = m.warning;
+    }
+    void GetRcvShowData(CMonitorRcvShowData& out) const override
+    {
+        Log("CMonitorData::GetRcvShowData");
+        detail::MonitorState& m = detail::TheMonitorState();
+        std::lock_guard lock(m.dataMutex);
+        out = m.show;
+    }
+    void GetTipData(CMonitorTipsData& out) const override
+    {
+        Log("CMonitorData::GetTipData");
+        detail::MonitorState& m = detail::TheMonitorState();
+        std::lock_guard lock(m.dataMutex);
+        out = m.tips;
+    }
+    void SetInterfaceData(const CMonitorInterfaceData& data) override
+    {
+        Log("CMonitorData::SetInterfaceData");
+        detail::World& w = detail::TheWorld();
+        detail::WorldLock lock(w.mutex);
+        // Settings a project file could not hold are refused, so that a
+        // saved project always opens again.
+        ProjectModel check;
+        check.monitor = data;
+        if (!ValidateProject(check).empty())
+            return;
+        w.project.monitor = data;
+        w.modified = true;
+    }
+    int SendMailToEmail(const std::string& text) override
+    {
+        Log("CMonitorData::SendMailToEmail", text);
+        return SendAlertMail(text);
+    }
+};
+
+} // namespace
+} // namespace sim
+
+CMonitorData* GetMonitorData()
+{
+    static sim::MonitorDataService* service = new sim::MonitorDataService;
+    sim::Log("GetMonitorData");
+    return service;
+}

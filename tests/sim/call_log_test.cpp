@@ -1,0 +1,61 @@
+// The log of the page's calls into the host.
+#include "host/vistrano_data.h"
+#include "sim_fixture.h"
+
+using CallLog = SimTest;
+
+TEST_F(CallLog, RecordsOperationsWithTheirArgumentsInOrder)
+{
+    UseSample();
+    sim::ClearCallLog();
+    CSender* sender = GetProjectData()->GetSender(2);
+    sender->SetMonitorRenderRelativePos(4);
+    sender->SetMonitorRenderArea(CRect(1, 2, 3, 4));
+    GetRuntimeData()->GetDesignBackground()->SetViewStartPt(CPoint(5, 6), 1, CSize(1920, 1080));
+    const std::vector<sim::LoggedCall> log = sim::GetCallLog();
+    ASSERT_EQ(log.size(), 7u);
+    EXPECT_EQ(log[0].operation, "GetProjectData");
+    EXPECT_EQ(log[1].operation, "CProjectData::GetSender");
+    EXPECT_EQ(log[1].arguments, "2");
+    EXPECT_EQ(log[2].operation, "CSender::SetMonitorRenderRelativePos");
+    EXPECT_EQ(log[2].arguments, "4");
+    EXPECT_EQ(log[3].arguments, "(1, 2, 3, 4)");
+    EXPECT_EQ(log[6].operation, "CDesignBackground::SetViewStartPt");
+    EXPECT_EQ(log[6].arguments, "(5, 6), 1, (1920 x 1080)");
+    EXPECT_EQ(sim::CountCalls("CSender::SetMonitorRenderArea"), 1);
+}
+
+TEST_F(CallLog, TextsAreQuoted)
+{
+    GetLanguageString("OK", "Common");
+    const std::vector<sim::LoggedCall> log = sim::GetCallLog();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].arguments, "\"OK\", \"Common\"");
+}
+
+TEST_F(CallLog, SwitchedOffRecordsNothing)
+{
+    sim::SetCallLogEnabled(false);
+    GetProjectData()->GetSenderCount();
+    sim::SetCallLogEnabled(true);
+    EXPECT_TRUE(sim::GetCallLog().empty());
+}
+
+TEST_F(CallLog, ControlApiIsNotLogged)
+{
+    UseSample();
+    sim::GetProject();
+    sim::SenderIdByIndex(0);
+    sim::GetConfig();
+    EXPECT_TRUE(sim::GetCallLog().empty());
+}
+
+TEST_F(CallLog, KeepsTheNewestEntriesAtCapacity)
+{
+    for (std::size_t i = 0; i < sim::kCallLogCapacity + 5; ++i)
+        sim::LogCall("op", std::to_string(i));
+    const std::vector<sim::LoggedCall> log = sim::GetCallLog();
+    ASSERT_EQ(log.size(), sim::kCallLogCapacity);
+    EXPECT_EQ(log.front().arguments, "5");
+    EXPECT_EQ(log.back().arguments, std::to_string(sim::kCallLogCapacity + 4));
+}

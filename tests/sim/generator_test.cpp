@@ -1,0 +1,139 @@
+// The sample installation and the generator of large ones.
+#include "sim/project_file.h"
+#include "sim_fixture.h"
+
+#include <set>
+
+namespace {
+
+int Cabinets(const sim::ProjectModel& p)
+{
+    // Backup senders and backup fibre outputs feed cabinets already counted.
+    std::set<std::pair<int, std::string>> seen;
+    int n = 0;
+    for (const sim::SenderModel& s : p.senders) {
+        bool backupSender = false;
+        for (const sim::BackupLink& l : p.backups)
+            backupSender |= l.backupId == s.id && l.sourceId != s.id;
+        if (backupSender)
+            continue;
+        const std::size_t outputs = s.fiber ? s.fiberPorts.size() / 2 : s.ports.size();
+        for (std::size_t i = 0; i < outputs; ++i)
+            n += static_cast<int>((s.fiber ? s.fiberPorts : s.ports)[i].receivers.size());
+    }
+    return n;
+}
+
+bool Overlap(const std::vector<CRect>& rects)
+{
+    for (std::size_t i = 0; i < rects.size(); ++i)
+        for (std::size_t j = i + 1; j < rects.size(); ++j) {
+            CRect r;
+            if (r.IntersectRect(rects[i], rects[j]))
+                return true;
+        }
+    return false;
+}
+
+} // namespace
+
+TEST(SampleProject, HasTheShapesTheProgramShows)
+{
+    const sim::ProjectModel p = sim::MakeSampleProject();
+    EXPECT_EQ(sim::ValidateProject(p), "");
+    EXPECT_GE(p.senders.size(), 6u);
+    EXPECT_EQ(p.groups.size(), 2u);
+    int grouped[2] = {0, 0}, ungrouped = 0, fibre = 0, wide = 0;
+    for (const sim::SenderModel& s : p.senders) {
+        if (s.groupId.empty())
+            ++ungrouped;
+        else
+            ++grouped[sim::FindGroup(p, s.groupId)];
+        fibre += s.fiber && s.fiberPorts.size() == 16 && s.deviceType == 4 && s.model == 160;
+        wide += s.ports.size() > 20;
+    }
+    EXPECT_GE(grouped[0], 1);
+    EXPECT_GE(grouped[1], 1);
+    EXPECT_GE(ungrouped, 1);
+    EXPECT_EQ(fibre, 1);
+    EXPECT_GE(wide, 1);
+    std::set<std::pair<std::string, std::string>> pairs;
+    for (const sim::BackupLink& l : p.backups)
+        pairs.insert({l.sourceId, l.backupId});
+    EXPECT_EQ(pairs.size(), 1u) << "one source/backup pair of senders";
+    const int cabinets = Cabinets(p);
+    EXPECT_GE(cabinets, 1400);
+    EXPECT_LE(cabinets, 1600);
+}
+
+TEST(SampleProject, WallsDoNotOverlapThemselves)
+{
+    const sim::ProjectModel p = sim::MakeSampleProject();
+    for (const sim::SenderModel& s : p.senders) {
+        std::vector<CRect> all;
+        const std::size_t outputs = s.fiber ? s.fiberPorts.size() / 2 : s.ports.size();
+        for (std::size_t i = 0; i < outputs; ++i)
+            for (const CRect& r : (s.fiber ? s.fiberPorts : s.ports)[i].receivers)
+                all.push_back(r);
+        EXPECT_FALSE(Overlap(all)) << s.name;
+    }
+}
+
+TEST(SampleProject, IsTheSameOnEveryRun)
+{
+    EXPECT_TRUE(sim::MakeSampleProject().SameContent(sim::MakeSampleProject()));
+}
+
+TEST(SampleProject, ShipsInTheRuntimeFolder)
+{
+    sim::ProjectModel p;
+    std::string error;
+    ASSERT_TRUE(sim::ReadProjectFile("Projects/sample.json", p, error)) << error;
+    EXPECT_TRUE(p.SameContent(sim::MakeSampleProject()));
+}
+
+TEST(GenerateProject, LargestInstallation)
+{
+    const sim::ProjectModel p = sim::GenerateProject(
+        {.senders = 255, .portsPerSender = 16, .receiversPerPort = 20, .largeSenderReceivers = 10000});
+    EXPECT_EQ(sim::ValidateProject(p), "");
+    ASSERT_EQ(p.senders.size(), 255u);
+    EXPECT_EQ(sim::ReceiverCount(p.senders[0]), 10000);
+    EXPECT_EQ(p.senders[0].ports.size(), 16u);
+    EXPECT_EQ(sim::ReceiverCount(p.senders[254]), 320);
+    std::set<std::string> ids;
+    for (const sim::SenderModel& s : p.senders)
+        ids.insert(s.id);
+    EXPECT_EQ(ids.size(), 255u);
+}
+
+TEST(GenerateProject, OptionsAreHeldToTheirRanges)
+{
+    const sim::ProjectModel p = sim::GenerateProject({.senders = 900, .portsPerSender = 0, .receiversPerPort = -3});
+    EXPECT_EQ(p.senders.size(), 255u);
+    EXPECT_EQ(p.senders[0].ports.size(), 1u);
+    EXPECT_EQ(sim::ReceiverCount(p.senders[0]), 0);
+    EXPECT_EQ(sim::ValidateProject(p), "");
+}
+
+TEST(GenerateProject, CabinetsFollowTheCablingOrder)
+{
+    const sim::ProjectModel p = sim::GenerateProject({.senders = 1, .portsPerSender = 2, .receiversPerPort = 9});
+    const std::vector<CRect>& r = p.senders[0].ports[0].receivers;
+    ASSERT_EQ(r.size(), 9u);
+    // Neighbours in the cabling order touch: the cable never jumps.
+    for (std::size_t k = 1; k < r.size(); ++k) {
+        const bool side = r[k].top == r[k - 1].top && (r[k].left == r[k - 1].right || r[k].right == r[k - 1].left);
+        const bool below = r[k].left == r[k - 1].left && r[k].top == r[k - 1].bottom;
+        EXPECT_TRUE(side || below) << k;
+    }
+}
+
+TEST(GenerateProject, SeedGivesStableIdentifiers)
+{
+    const sim::ProjectModel a = sim::GenerateProject({.senders = 3, .seed = 9});
+    const sim::ProjectModel b = sim::GenerateProject({.senders = 3, .seed = 9});
+    const sim::ProjectModel c = sim::GenerateProject({.senders = 3, .seed = 10});
+    EXPECT_TRUE(a.SameContent(b));
+    EXPECT_NE(a.senders[0].id, c.senders[0].id);
+}
