@@ -121,6 +121,13 @@ void Drop(const CPoint& screen, DWORD keyState)
         Current().lastResult = result;
 }
 
+// A drag whose source window went away can never end by itself.
+void DropOrphan()
+{
+    if (Current().active && !SourceWindow())
+        morv::drag::Cancel();
+}
+
 bool IsButtonUp(UINT message) { return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP; }
 bool IsButtonDown(UINT message)
 {
@@ -131,6 +138,7 @@ bool IsButtonDown(UINT message)
 
 DROPEFFECT COleDataSource::DoDragDrop(CWnd* pSource, DROPEFFECT dwEffects)
 {
+    DropOrphan();
     Session& s = Current();
     if (s.active || !pSource || !pSource->IsWindow() || dwEffects == DROPEFFECT_NONE)
         return DROPEFFECT_NONE;
@@ -144,7 +152,11 @@ DROPEFFECT COleDataSource::DoDragDrop(CWnd* pSource, DROPEFFECT dwEffects)
 
 namespace morv::drag {
 
-bool IsDragging() { return Current().active; }
+bool IsDragging()
+{
+    DropOrphan();
+    return Current().active;
+}
 
 bool RouteMessage(CWnd* pSource, UINT message, WPARAM wParam, LPARAM lParam)
 {

@@ -235,3 +235,14 @@ TEST_F(DragTest, ARevokedTargetIsNotCalledAgain)
     EXPECT_EQ(log, std::vector<std::string>{"B:enter"});
     EXPECT_FALSE(morv::drag::IsDragging());
 }
+
+TEST_F(DragTest, ADragWhoseSourceIsGoneEnds)
+{
+    data.DoDragDrop(&a);
+    a.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At(InB(5, 5)));
+    a.DestroyWindow();
+    EXPECT_FALSE(morv::drag::IsDragging());
+    EXPECT_EQ(log, (std::vector<std::string>{"B:enter", "B:leave"}));
+    EXPECT_EQ(data.DoDragDrop(&b), DROPEFFECT_NONE);
+    EXPECT_TRUE(morv::drag::IsDragging());
+}
