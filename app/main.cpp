@@ -1,1 +1,75 @@
-int main() { return 0; }
+// quarn: the host application of the monitoring page. Interactive with a
+// display; headless (offscreen) for scenarios. Exit codes: 0 success,
+// 1 a scenario failed, 2 the program could not start (arguments, project,
+// page library).
+#include "host_app.h"
+#include "options.h"
+#include "prompts.h"
+#include "scenario_runner.h"
+#include "tour.h"
+
+#include "controls/msg_box.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+int Fail(bool interactive, const std::string& message)
+{
+    std::fprintf(stderr, "quarn: %s\n", message.c_str());
+    if (interactive)
+        MsgBox(nullptr, message, app::kAppTitle, MB_OK | MB_ICONERROR);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // The page scales by its own density factor; the toolkit must not scale on top.
+    ::setenv("QT_ENABLE_HIGHDPI_SCALING", "0", 1);
+    app::AppOptions options;
+    std::string error;
+    if (!app::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
+        std::fprintf(stderr, "quarn: %s\n%s", error.c_str(), app::UsageText().c_str());
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(app::UsageText().c_str(), stdout);
+        return 0;
+    }
+    const bool scenario = app::RunsScenario(options);
+    if (scenario)
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("quarn");
+
+    std::string script;
+    if (!options.script.empty() && !app::ReadTextFile(options.script, script, error))
+        return Fail(false, error);
+    if (options.tour)
+        script = app::TourScript();
+
+    int code = 0;
+    {
+        app::CHostApp host(options);
+        if (!host.Start(error))
+            return Fail(!scenario, error);
+        if (scenario) {
+            if (!host.RunScenario(script, error)) {
+                std::fprintf(stderr, "quarn: scenario failed: %s\n", error.c_str());
+                code = 1;
+            }
+        } else {
+            code = host.RunInteractive();
+        }
+        if (!options.dump.empty() && !app::WriteJsonFile(options.dump, host.Dump(), error)) {
+            std::fprintf(stderr, "quarn: %s\n", error.c_str());
+            code = code ? code : 1;
+        }
+    }
+    return code;
+}

@@ -6,8 +6,10 @@ namespace app {
 
 const std::vector<std::string>& FaultKinds()
 {
-    static const std::vector<std::string> kinds{"temperature", "humidity", "smoke", "fan",     "door",    "power",
-                                                "voltage",     "cable",    "loopback", "offline", "novideo"};
+    // Receiver faults, then sender faults, then the port's cable and the loop.
+    static const std::vector<std::string> kinds{
+        "temperature", "humidity", "smoke", "fan",  "door",   "power",  "power2",   "voltage", "voltage2",
+        "cable",       "nodata",   "offline", "novideo", "locked", "black", "dark",   "unplugged", "loopback"};
     return kinds;
 }
 

@@ -1,0 +1,95 @@
+#include "dump_host_data.h"
+
+#include "sim/call_log.h"
+#include "sim/language.h"
+#include "sim/monitor_feed.h"
+#include "sim/world.h"
+
+#include <QJsonArray>
+
+namespace app {
+
+namespace {
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+} // namespace
+
+QJsonObject ProjectJson()
+{
+    const sim::ProjectModel project = sim::GetProject();
+    QJsonArray senders;
+    for (const sim::SenderModel& s : project.senders) {
+        senders.append(QJsonObject{{"name", Text(s.name)},
+                                   {"id", Text(s.id)},
+                                   {"group", Text(s.groupId)},
+                                   {"fiber", s.fiber},
+                                   {"ports", static_cast<int>(s.fiber ? s.fiberPorts.size() : s.ports.size())},
+                                   {"receivers", sim::ReceiverCount(s)},
+                                   {"relativePos", s.view.relativePos}});
+    }
+    QJsonArray groups;
+    for (const sim::GroupModel& g : project.groups)
+        groups.append(QJsonObject{{"name", Text(g.name)}, {"id", Text(g.id)}, {"expand", g.expand}});
+    return {{"path", Text(sim::GetProjectPath())},
+            {"name", Text(project.name)},
+            {"modified", sim::IsProjectModified()},
+            {"modifications", sim::GetModificationCount()},
+            {"currentSender", project.currentSender},
+            {"senders", senders},
+            {"groups", groups}};
+}
+
+QJsonObject SettingsJson()
+{
+    const CMonitorInterfaceData m = sim::GetMonitorSettings();
+    const SSenderSetting& s = m.senderSetting;
+    const SRecevierSetting& r = m.receiverSetting;
+    const SEmailSetting& e = m.emailSetting;
+    QJsonArray recipients;
+    for (const SMailInfo& mail : e.arrMail)
+        recipients.append(Text(mail.strAddress));
+    return {{"refreshInterval", m.nRefreshInterval},
+            {"sender", QJsonObject{{"videoInputError", s.bVideoInputError},
+                                   {"lock", s.bLock},
+                                   {"black", s.bBlack},
+                                   {"brightnessZero", s.bBrightnessZero},
+                                   {"inputSignals", static_cast<int>(s.arrInputSignal.size())}}},
+            {"receiver", QJsonObject{{"temperature", r.bTemperature},
+                                     {"temperatureLimit", r.nTemperature},
+                                     {"humidity", r.bHumidity},
+                                     {"humidityLimit", r.nHumidity},
+                                     {"smoke", r.bSmoke},
+                                     {"fan", r.bFan},
+                                     {"door", r.bTileDoor},
+                                     {"power1", r.bPowerSupply1},
+                                     {"power2", r.bPowerSupply2},
+                                     {"voltage1", r.bVoltage1},
+                                     {"voltage2", r.bVoltage2},
+                                     {"cable", r.bCableDetection}}},
+            // The password stays out of the dump.
+            {"email", QJsonObject{{"enable", e.bEnable},
+                                  {"smtp", Text(e.strSmtp)},
+                                  {"port", e.nPort},
+                                  {"sender", Text(e.strSender)},
+                                  {"ssl", e.bSSL},
+                                  {"recipients", recipients}}}};
+}
+
+QJsonArray CallLogJson()
+{
+    QJsonArray calls;
+    for (const sim::LoggedCall& call : sim::GetCallLog())
+        calls.append(QJsonObject{{"operation", Text(call.operation)}, {"arguments", Text(call.arguments)}});
+    return calls;
+}
+
+QJsonArray MissingTextsJson()
+{
+    QJsonArray missing;
+    for (const sim::MissingText& m : sim::GetMissingLanguageKeys())
+        missing.append(QJsonObject{{"section", Text(m.section)}, {"key", Text(m.key)}});
+    return missing;
+}
+
+} // namespace app

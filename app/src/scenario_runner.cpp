@@ -1,0 +1,242 @@
+#include "scenario_runner.h"
+
+#include "hardware.h"
+#include "json_path.h"
+#include "key_names.h"
+#include "page_host.h"
+#include "project_commands.h"
+#include "prompts.h"
+
+#include "controls/modal.h"
+#include "platform/native_qt.h"
+#include "platform/shell.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QWidget>
+
+#include <stdexcept>
+
+namespace app {
+
+namespace {
+
+// Whether a full refresh (mask -1) reached the host after the first `seen` notifications.
+bool FullRefreshSince(const CPageHost& host, long seen)
+{
+    const long fresh = host.NotificationCount() - seen;
+    const auto& kept = host.Notifications();
+    const long start = std::max<long>(0, static_cast<long>(kept.size()) - fresh);
+    for (long i = start; i < static_cast<long>(kept.size()); ++i) {
+        if (kept[static_cast<std::size_t>(i)].mask == -1)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool WriteJsonFile(const std::string& path, const QJsonObject& object, std::string& error)
+{
+    const auto slash = path.rfind('/');
+    if (slash != std::string::npos && slash > 0)
+        plat::CreateDirectories(path.substr(0, slash));
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        error = "cannot write " + path + ": " + file.errorString().toStdString();
+        return false;
+    }
+    file.write(QJsonDocument(object).toJson(QJsonDocument::Indented));
+    return true;
+}
+
+bool CScenarioRunner::Run(const std::vector<SScriptCommand>& commands, std::string& error)
+{
+    m_modalErrorsSeen = CModalScript::Instance().Errors().size();
+    for (const SScriptCommand& command : commands) {
+        std::string why;
+        if (!Execute(command, why) || !UnansweredModals(why)) {
+            error = "line " + std::to_string(command.line) + ": " + command.source + ": " + why;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CScenarioRunner::UnansweredModals(std::string& error)
+{
+    const auto& errors = CModalScript::Instance().Errors();
+    std::string found;
+    for (std::size_t i = m_modalErrorsSeen; i < errors.size(); ++i)
+        found += (found.empty() ? "" : "; ") + errors[i];
+    m_modalErrorsSeen = errors.size();
+    for (const std::string& e : m_env.prompts.TakeErrors())
+        found += (found.empty() ? "" : "; ") + e;
+    if (found.empty())
+        return true;
+    error = found;
+    return false;
+}
+
+bool CScenarioRunner::Execute(const SScriptCommand& c, std::string& error)
+{
+    CModalScript& modals = CModalScript::Instance();
+    switch (c.verb) {
+    case EVerb::Open:
+        if (!m_env.commands.Open(c.text, error))
+            return false;
+        m_env.host.Refresh(-1, 0, 1);
+        return true;
+    case EVerb::Save:
+        return m_env.commands.Save(c.text, error);
+    case EVerb::Monitor: {
+        const bool ok = c.on ? m_env.hardware.StartMonitoring(&m_env.pageArea, error)
+                             : m_env.hardware.StopMonitoring(error);
+        if (ok)
+            m_env.host.Refresh(-1, 0, 0);
+        return ok;
+    }
+    case EVerb::Round:
+        return Rounds(c.numbers[0], error);
+    case EVerb::Fault:
+    case EVerb::Clear: {
+        SFault fault{c.text, c.numbers[0], c.numbers.size() > 1 ? c.numbers[1] : -1,
+                     c.numbers.size() > 2 ? c.numbers[2] : -1};
+        return m_env.hardware.SetFault(fault, c.verb == EVerb::Fault, error);
+    }
+    case EVerb::Click:
+    case EVerb::DClick:
+    case EVerb::RClick:
+    case EVerb::Move:
+    case EVerb::Hover:
+    case EVerb::Wheel:
+        return Mouse(c, error);
+    case EVerb::Key:
+        return m_input.Key(QtKeyFromName(c.text), c.modifiers, error);
+    case EVerb::AnswerMsgBox:
+        modals.AnswerMessageBox(c.numbers[0]);
+        return true;
+    case EVerb::AnswerMenu:
+        modals.PickMenu(static_cast<UINT>(c.numbers[0]));
+        return true;
+    case EVerb::AnswerDialog:
+        if (c.text.empty()) {
+            modals.EndDialog(c.numbers[0]);
+        } else {
+            // Photographed while it is up, then ended with the answer.
+            const std::string name = c.text;
+            modals.RunOnDialog([this, name](CWnd* dialog) {
+                std::string why;
+                QWidget* widget = plat::NativeWidget(dialog);
+                if (!widget || !Screenshot(*widget->window(), name, why))
+                    throw std::runtime_error("screenshot of the dialog failed: " + why);
+            }, c.numbers[0]);
+        }
+        return true;
+    case EVerb::AnswerFile:
+        m_env.prompts.QueueFileAnswer(c.on ? std::optional<std::string>(c.text) : std::nullopt);
+        return true;
+    case EVerb::WaitEvents:
+        QCoreApplication::sendPostedEvents(nullptr, 0);
+        QApplication::processEvents();
+        return true;
+    case EVerb::Wait:
+        ProcessEventsFor(c.numbers[0]);
+        return true;
+    case EVerb::Resize:
+        return Resize(c.numbers[0], c.numbers[1], error);
+    case EVerb::Expect:
+        return Expect(c, error);
+    case EVerb::Screenshot:
+        return Screenshot(m_env.window, c.text, error);
+    case EVerb::Dump:
+        return WriteJsonFile(c.text, m_env.dump(), error);
+    }
+    error = "not a command";
+    return false;
+}
+
+bool CScenarioRunner::Mouse(const SScriptCommand& c, std::string& error)
+{
+    CPoint pt;
+    if (!m_input.Resolve(c.where, pt, error))
+        return false;
+    switch (c.verb) {
+    case EVerb::Click: return m_input.Click(pt, CInputDriver::EButton::Left, c.modifiers, error);
+    case EVerb::RClick: return m_input.Click(pt, CInputDriver::EButton::Right, c.modifiers, error);
+    case EVerb::DClick: return m_input.DoubleClick(pt, c.modifiers, error);
+    case EVerb::Move: return m_input.Move(pt, c.modifiers, error);
+    case EVerb::Hover: return m_input.Hover(pt, c.modifiers, error);
+    case EVerb::Wheel: return m_input.Wheel(pt, c.numbers[0], c.modifiers, error);
+    default: return false;
+    }
+}
+
+bool CScenarioRunner::Rounds(int count, std::string& error)
+{
+    const bool monitoring = m_env.hardware.IsMonitoring();
+    const long seen = m_env.host.NotificationCount();
+    if (!m_env.hardware.RunRounds(count, error))
+        return false;
+    if (!monitoring)
+        return true;   // only the simulation clock moved; the page has nothing to take
+    // The page takes new data on its own timer and asks for a full refresh.
+    QElapsedTimer clock;
+    clock.start();
+    while (!FullRefreshSince(m_env.host, seen)) {
+        if (clock.elapsed() > kRoundRefreshTimeoutMs) {
+            error = "the page did not refresh within " + std::to_string(kRoundRefreshTimeoutMs / 1000)
+                + " s of the round's data";
+            return false;
+        }
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+bool CScenarioRunner::Expect(const SScriptCommand& c, std::string& error)
+{
+    const QJsonObject dump = m_env.dump();
+    QJsonValue value;
+    if (!EvalJsonPath(dump, c.text, value, error))
+        return false;
+    if (JsonEquals(value, c.expected))
+        return true;
+    error = "expected " + ExpectText(c.expected) + ", found " + JsonText(value);
+    return false;
+}
+
+bool CScenarioRunner::Screenshot(QWidget& widget, const std::string& name, std::string& error)
+{
+    if (!plat::CreateDirectories(m_env.screenshotFolder)) {
+        error = "cannot create the screenshot folder " + m_env.screenshotFolder;
+        return false;
+    }
+    QApplication::processEvents();
+    const std::string path = m_env.screenshotFolder + "/" + name + ".png";
+    if (!widget.grab().save(QString::fromStdString(path), "PNG")) {
+        error = "cannot write " + path;
+        return false;
+    }
+    m_screenshots.push_back(path);
+    return true;
+}
+
+bool CScenarioRunner::Resize(int width, int height, std::string& error)
+{
+    m_env.window.resize(width, height);
+    QElapsedTimer clock;
+    clock.start();
+    while (m_env.window.size() != QSize(width, height) && clock.elapsed() < 2000)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    QApplication::processEvents();
+    if (m_env.window.size() != QSize(width, height)) {
+        error = "the window did not take the size " + std::to_string(width) + "x" + std::to_string(height);
+        return false;
+    }
+    return true;
+}
+
+} // namespace app

@@ -1,0 +1,67 @@
+#pragma once
+// Plays a parsed scenario against the running host: project and monitoring
+// commands through the host, input through the input driver, modal answers
+// through the control library's modal script, checks against the JSON dump.
+// Any failure stops the run with "line N: <command>: <why>"; so does a
+// modal (message box, menu, dialog, file dialog) that appeared with no
+// answer queued.
+#include "input_driver.h"
+#include "script.h"
+
+#include <QJsonObject>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace app {
+
+class CPageHost;
+class CProjectCommands;
+class CPrompts;
+class IHardware;
+
+struct SScenarioEnv {
+    CPageHost& host;
+    CWnd& pageArea;
+    QWidget& window;
+    IHardware& hardware;
+    CProjectCommands& commands;
+    CPrompts& prompts;
+    std::function<QJsonObject()> dump;
+    std::string screenshotFolder;
+};
+
+// How long a round may take to reach the page before the run fails.
+constexpr int kRoundRefreshTimeoutMs = 5000;
+
+class CScenarioRunner {
+public:
+    explicit CScenarioRunner(SScenarioEnv env) : m_env(std::move(env)), m_input(m_env.pageArea) {}
+
+    bool Run(const std::vector<SScriptCommand>& commands, std::string& error);
+    // Screenshots written so far, in order.
+    const std::vector<std::string>& Screenshots() const { return m_screenshots; }
+
+private:
+    bool Execute(const SScriptCommand& command, std::string& error);
+    bool Mouse(const SScriptCommand& command, std::string& error);
+    bool Rounds(int count, std::string& error);
+    bool Expect(const SScriptCommand& command, std::string& error);
+    bool Screenshot(QWidget& widget, const std::string& name, std::string& error);
+    bool Resize(int width, int height, std::string& error);
+    // Modals that were shown with nothing queued since the last check.
+    bool UnansweredModals(std::string& error);
+
+    SScenarioEnv m_env;
+    CInputDriver m_input;
+    std::size_t m_modalErrorsSeen = 0;
+    std::vector<std::string> m_screenshots;
+};
+
+// Writes a JSON object to a file, indented; false with a message.
+bool WriteJsonFile(const std::string& path, const QJsonObject& object, std::string& error);
+
+} // namespace app

@@ -1,0 +1,44 @@
+#pragma once
+// The host's second page: a plain summary of the installation, so that
+// switching pages (Ctrl+Tab, the View menu) has somewhere to go. It takes
+// the same Update calls as every page and redraws on any of them.
+#include "page_slots.h"
+
+#include "platform/window.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace app {
+
+constexpr UINT kSummaryPageId = 300;
+
+class CSummaryPage final : public CWnd, public CReservedSlots {
+public:
+    using LinesProvider = std::function<std::vector<std::string>()>;
+
+    explicit CSummaryPage(LinesProvider lines) : m_lines(std::move(lines)) {}
+    ~CSummaryPage() override = default;
+    bool Create(CWnd* parent);
+
+    int Activate() override;
+    void MoveTo(CRect rect) override;
+    void Release() override;
+    int ApplyLanguage() override { return 1; }
+    void ReloadImages() override {}
+    int Update(int32_t mask, int32_t word, int32_t relayout) override;
+    int Show(int32_t show) override;
+    int IsShown() override { return IsWindowVisible() ? 1 : 0; }
+
+    int32_t LastMask() const { return m_lastMask; }
+
+protected:
+    void OnPaint(ICanvas& dc, const CRect& dirty) override;
+
+private:
+    LinesProvider m_lines;
+    int32_t m_lastMask = 0;
+};
+
+} // namespace app
