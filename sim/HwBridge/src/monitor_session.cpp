@@ -1,0 +1,32 @@
+// A monitoring run's rounds.
+#include "monitor_session.h"
+
+#include "change_log.h"
+#include "hardware_state.h"
+#include "log_file.h"
+#include "sim/monitor_feed.h"
+#include "sim/world.h"
+
+#include <ctime>
+
+namespace sim::hw {
+
+MonitorRound MonitorSession::Read()
+{
+    const ProjectModel project = GetProject();
+    const bool fahrenheit = GetConfig().fahrenheit;
+    const HardwareRound hardware = ReadHardwareNow(project, ReadKind::MonitoringRound);
+    MonitorRound round{ComputeRound(hardware, project.monitor, fahrenheit), {}, project.monitor.nRefreshInterval};
+    round.changes = DescribeChanges(m_previous, round.records.digest, hardware, project.monitor, fahrenheit);
+    m_previous = std::move(round.records.digest);
+    return round;
+}
+
+void MonitorSession::Publish(const MonitorRound& round)
+{
+    const RoundRecords& r = round.records;
+    PublishMonitorRound(r.detect, r.warning, r.show, r.tips);
+    AppendToMonitoringLog(round.changes, std::time(nullptr));
+}
+
+} // namespace sim::hw
