@@ -33,6 +33,7 @@ struct HOST_RECORD_API SRcvShowValue {
     int32_t nPower1 = kNoValue;             // 1 good, 0 failed
     int32_t nPower2 = kNoValue;
     int32_t nVoltage100 = kNoValue;         // hundredths of a volt
+    int32_t nVoltage2_100 = kNoValue;       // the second supply's, where the card has one
     int32_t nCable = kNoValue;              // 0 good, 1 fault
 };
 
@@ -143,8 +144,13 @@ private:
                 text += (text.empty() ? "2:" : "\n2:") + State(0, v->nPower2);
             return text;
         }
-        case RENDER_VOLTAGE:
-            return v->nVoltage100 == none ? "-" : Printf("%.2fV", v->nVoltage100 / 100.0);
+        case RENDER_VOLTAGE: {
+            // One supply: its value alone; two: numbered lines, as for power.
+            if (v->nVoltage2_100 == none)
+                return v->nVoltage100 == none ? "-" : Printf("%.2fV", v->nVoltage100 / 100.0);
+            const std::string second = "2:" + Printf("%.2fV", v->nVoltage2_100 / 100.0);
+            return v->nVoltage100 == none ? second : "1:" + Printf("%.2fV", v->nVoltage100 / 100.0) + "\n" + second;
+        }
         default:
             return {};
         }
