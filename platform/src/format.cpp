@@ -4,6 +4,8 @@
 // library's; whatever cannot be honoured is copied as it stands.
 #include "platform/format.h"
 
+#include "utf8.h"
+
 #include <cstdio>
 #include <limits>
 #include <optional>
@@ -18,14 +20,14 @@ constexpr int kMaxWidth = 4096;
 
 enum ArgKind { kSigned = 0, kUnsigned = 1, kDouble = 2, kString = 3 };
 
-struct Spec {
+struct Conversion {
     std::string flags;
     std::optional<int> width;
     bool widthStar = false;
     std::optional<int> precision;
     bool precisionStar = false;
     bool wide = false;   // a 64-bit length modifier
-    char conversion = 0;
+    char letter = 0;   // d, s, f ...
     bool valid = true;
 };
 
@@ -51,9 +53,9 @@ bool ReadNumber(std::string_view f, std::size_t& j, int& value)
 
 // Parses the conversion starting after '%' at j; j ends after the
 // conversion character (or at the end of the format).
-Spec Parse(std::string_view f, std::size_t& j)
+Conversion Parse(std::string_view f, std::size_t& j)
 {
-    Spec s;
+    Conversion s;
     while (j < f.size() && IsFlag(f[j]))
         s.flags += f[j++];
     if (j < f.size() && f[j] == '*') {
@@ -90,35 +92,35 @@ Spec Parse(std::string_view f, std::size_t& j)
         ++j;
     }
     if (j < f.size())
-        s.conversion = f[j++];
+        s.letter = f[j++];
     else
         s.valid = false;
     return s;
 }
 
 template <class T>
-std::string CFormat(const std::string& spec, T value)
+std::string CFormat(const std::string& format, T value)
 {
-    const int size = std::snprintf(nullptr, 0, spec.c_str(), value);
+    const int size = std::snprintf(nullptr, 0, format.c_str(), value);
     if (size <= 0)
         return {};
     std::string out(static_cast<std::size_t>(size) + 1, '\0');
-    std::snprintf(out.data(), out.size(), spec.c_str(), value);
+    std::snprintf(out.data(), out.size(), format.c_str(), value);
     out.resize(static_cast<std::size_t>(size));
     return out;
 }
 
-std::string CSpec(const Spec& s, const char* length, char conversion)
+std::string CFormatString(const Conversion& s, const char* length, char letter)
 {
-    std::string spec = "%" + s.flags;
+    std::string out = "%" + s.flags;
     if (s.width)
-        spec += std::to_string(*s.width);
+        out += std::to_string(*s.width);
     if (s.precision)
-        spec += "." + std::to_string(*s.precision);
-    return spec + length + conversion;
+        out += "." + std::to_string(*s.precision);
+    return out + length + letter;
 }
 
-std::string Pad(std::string text, const Spec& s)
+std::string Pad(std::string text, const Conversion& s)
 {
     const std::size_t width = s.width ? static_cast<std::size_t>(*s.width) : 0;
     if (text.size() < width) {
@@ -134,34 +136,9 @@ std::optional<std::string> Utf8(long long cp)
     if (cp < 0 || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
         return std::nullopt;
     std::string out;
-    const auto u = static_cast<uint32_t>(cp);
-    if (u < 0x80) {
-        if (u != 0)
-            out += static_cast<char>(u);
-    } else if (u < 0x800) {
-        out += static_cast<char>(0xC0 | (u >> 6));
-        out += static_cast<char>(0x80 | (u & 0x3F));
-    } else if (u < 0x10000) {
-        out += static_cast<char>(0xE0 | (u >> 12));
-        out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (u & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (u >> 18));
-        out += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (u & 0x3F));
-    }
+    if (cp != 0)
+        detail::AppendUtf8(out, static_cast<uint32_t>(cp));
     return out;
-}
-
-// Cuts to at most n bytes without splitting a UTF-8 sequence.
-std::string CutUtf8(const std::string& s, std::size_t n)
-{
-    if (s.size() <= n)
-        return s;
-    while (n > 0 && (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80)
-        --n;
-    return s.substr(0, n);
 }
 
 bool IsInteger(const FormatArg& a) { return a.value.index() == kSigned || a.value.index() == kUnsigned; }
@@ -174,13 +151,13 @@ long long AsSigned(const FormatArg& a)
 // Text of one integer conversion with the C library's rules for the
 // argument's kind: a negative value under an unsigned conversion is shown
 // in 32 bits unless a 64-bit modifier asks for more, as a C int would be.
-std::string FormatInteger(const Spec& s, const FormatArg& a)
+std::string FormatInteger(const Conversion& s, const FormatArg& a)
 {
     const bool isSigned = a.value.index() == kSigned;
-    if (s.conversion == 'd' || s.conversion == 'i') {
+    if (s.letter == 'd' || s.letter == 'i') {
         if (isSigned)
-            return CFormat(CSpec(s, "ll", 'd'), static_cast<long long>(std::get<int64_t>(a.value)));
-        return CFormat(CSpec(s, "ll", 'u'), static_cast<unsigned long long>(std::get<uint64_t>(a.value)));
+            return CFormat(CFormatString(s, "ll", 'd'), static_cast<long long>(std::get<int64_t>(a.value)));
+        return CFormat(CFormatString(s, "ll", 'u'), static_cast<unsigned long long>(std::get<uint64_t>(a.value)));
     }
     unsigned long long v;
     if (!isSigned) {
@@ -190,7 +167,7 @@ std::string FormatInteger(const Spec& s, const FormatArg& a)
         v = (sv < 0 && !s.wide && sv >= std::numeric_limits<int32_t>::min()) ? static_cast<uint32_t>(sv)
                                                                                : static_cast<unsigned long long>(sv);
     }
-    return CFormat(CSpec(s, "ll", s.conversion), v);
+    return CFormat(CFormatString(s, "ll", s.letter), v);
 }
 
 } // namespace
@@ -215,12 +192,12 @@ std::string SafeFormat(std::string_view format, std::initializer_list<FormatArg>
             continue;
         }
         std::size_t j = percent + 1;
-        Spec spec = Parse(format, j);
+        Conversion conv = Parse(format, j);
         const std::string_view literal = format.substr(percent, j - percent);
         i = j;
 
         const std::string_view known = "diuxXocsfFeEgG";
-        if (!spec.valid || known.find(spec.conversion) == std::string_view::npos) {
+        if (!conv.valid || known.find(conv.letter) == std::string_view::npos) {
             out.append(literal);   // %n, %p, unknown, or out of bounds: as it stands
             continue;
         }
@@ -228,44 +205,44 @@ std::string SafeFormat(std::string_view format, std::initializer_list<FormatArg>
         const FormatArg* arg = next;
         auto take = [&]() -> const FormatArg* { return arg < end ? arg++ : nullptr; };
         bool mismatch = false, missing = false;
-        if (spec.widthStar) {
+        if (conv.widthStar) {
             const FormatArg* w = take();
             if (!w)
                 missing = true;
             else if (!IsInteger(*w))
                 mismatch = true;
             else if (const long long v = AsSigned(*w); v < -kMaxWidth || v > kMaxWidth)
-                spec.valid = false;
+                conv.valid = false;
             else if (v < 0) {
-                spec.flags += '-';
-                spec.width = static_cast<int>(-v);
+                conv.flags += '-';
+                conv.width = static_cast<int>(-v);
             } else {
-                spec.width = static_cast<int>(v);
+                conv.width = static_cast<int>(v);
             }
         }
-        if (spec.precisionStar && !missing && !mismatch) {
+        if (conv.precisionStar && !missing && !mismatch) {
             const FormatArg* p = take();
             if (!p)
                 missing = true;
             else if (!IsInteger(*p))
                 mismatch = true;
             else if (const long long v = AsSigned(*p); v > kMaxWidth)
-                spec.valid = false;
+                conv.valid = false;
             else if (v >= 0)
-                spec.precision = static_cast<int>(v);   // negative: as if none was given
+                conv.precision = static_cast<int>(v);   // negative: as if none was given
         }
         const FormatArg* value = (missing || mismatch) ? nullptr : take();
         if (!mismatch && !missing && !value)
             missing = true;
         std::string text;
-        bool ok = !missing && !mismatch && spec.valid;
+        bool ok = !missing && !mismatch && conv.valid;
         if (ok) {
-            switch (spec.conversion) {
+            switch (conv.letter) {
             case 'c':
                 if (!IsInteger(*value))
                     ok = false;
                 else if (auto ch = Utf8(AsSigned(*value)))
-                    text = Pad(*ch, spec);
+                    text = Pad(*ch, conv);
                 else
                     ok = false;
                 break;
@@ -273,18 +250,18 @@ std::string SafeFormat(std::string_view format, std::initializer_list<FormatArg>
                 ok = value->value.index() == kString;
                 if (ok) {
                     const std::string& s = std::get<std::string>(value->value);
-                    text = Pad(spec.precision ? CutUtf8(s, static_cast<std::size_t>(*spec.precision)) : s, spec);
+                    text = Pad(conv.precision ? detail::CutUtf8(s, static_cast<std::size_t>(*conv.precision)) : s, conv);
                 }
                 break;
             case 'f': case 'F': case 'e': case 'E': case 'g': case 'G':
                 ok = value->value.index() == kDouble;
                 if (ok)
-                    text = CFormat(CSpec(spec, "", spec.conversion), std::get<double>(value->value));
+                    text = CFormat(CFormatString(conv, "", conv.letter), std::get<double>(value->value));
                 break;
             default:
                 ok = IsInteger(*value);
                 if (ok)
-                    text = FormatInteger(spec, *value);
+                    text = FormatInteger(conv, *value);
                 break;
             }
             mismatch = !ok;

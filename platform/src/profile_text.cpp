@@ -1,5 +1,7 @@
 #include "profile_text.h"
 
+#include "utf8.h"
+
 #include <algorithm>
 #include <climits>
 #include <vector>
@@ -76,25 +78,6 @@ std::string_view Unquote(std::string_view v)
     return v;
 }
 
-void AppendUtf8(std::string& out, uint32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 std::string FromUtf16(std::string_view bytes, bool bigEndian)
 {
     std::string out;
@@ -153,14 +136,7 @@ std::optional<std::string> FindProfileValue(std::string_view text, std::string_v
 
 std::string CutToBuffer(const std::string& value, std::size_t bufferLength)
 {
-    if (bufferLength == 0)
-        return {};
-    std::size_t n = bufferLength - 1;
-    if (value.size() <= n)
-        return value;
-    while (n > 0 && (static_cast<unsigned char>(value[n]) & 0xC0) == 0x80)
-        --n;
-    return value.substr(0, n);
+    return bufferLength == 0 ? std::string() : CutUtf8(value, bufferLength - 1);
 }
 
 int LeadingInteger(std::string_view value)

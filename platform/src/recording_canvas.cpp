@@ -2,6 +2,7 @@
 #include "platform/canvas.h"
 
 #include "text_lines.h"
+#include "utf8.h"
 
 namespace {
 

@@ -18,14 +18,4 @@ std::vector<std::string_view> SplitLines(std::string_view text)
     return lines;
 }
 
-std::size_t CountCharacters(std::string_view text)
-{
-    std::size_t count = 0;
-    for (const char c : text) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
-            ++count;
-    }
-    return count;
-}
-
 } // namespace plat::detail

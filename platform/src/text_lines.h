@@ -1,5 +1,5 @@
 #pragma once
-// Lines and characters of UTF-8 text.
+// Lines of a text.
 #include <string_view>
 #include <vector>
 
@@ -7,8 +7,5 @@ namespace plat::detail {
 
 // The lines of a text, split at "\r\n", "\n" or "\r".
 std::vector<std::string_view> SplitLines(std::string_view text);
-
-// Number of characters (code points) of UTF-8 text.
-std::size_t CountCharacters(std::string_view text);
 
 } // namespace plat::detail

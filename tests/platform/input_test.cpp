@@ -16,21 +16,6 @@
 
 namespace {
 
-struct Family {
-    std::vector<std::string> log;
-    LogWnd top{"top", &log};
-    LogWnd child{"child", &log};
-
-    Family()
-    {
-        EXPECT_TRUE(top.CreateEx(nullptr, CRect(100, 50, 500, 350), 1, EWindowKind::Dialog));
-        EXPECT_TRUE(child.CreateEx(&top, CRect(10, 20, 110, 70), 2));
-        top.ShowWindow(SW_SHOW);
-        child.ShowWindow(SW_SHOW);
-        log.clear();
-    }
-};
-
 void Send(QWidget* target, QEvent&& event) { QCoreApplication::sendEvent(target, &event); }
 
 QMouseEvent Mouse(QEvent::Type type, QPoint local, QPoint global, Qt::MouseButton button, Qt::MouseButtons buttons,
@@ -40,14 +25,13 @@ QMouseEvent Mouse(QEvent::Type type, QPoint local, QPoint global, Qt::MouseButto
 }
 
 const std::string kPreKeyDown = "pre" + std::to_string(WM_KEYDOWN);
-const std::string kPreMouseMove = "pre" + std::to_string(WM_MOUSEMOVE);
 const std::string kPreLButtonDown = "pre" + std::to_string(WM_LBUTTONDOWN);
 
 } // namespace
 
 TEST(FilterChain, TargetThenAncestorsThenTheWindow)
 {
-    Family f;
+    Family f(true);
     f.child.DeliverMessage(WM_KEYDOWN, 'A', 1);
     EXPECT_EQ(f.log, (std::vector<std::string>{"child:" + kPreKeyDown, "top:" + kPreKeyDown, "child:keydown65"}));
     ASSERT_EQ(f.top.filtered.size(), 1u);
@@ -56,7 +40,7 @@ TEST(FilterChain, TargetThenAncestorsThenTheWindow)
 
 TEST(FilterChain, AnAncestorSwallows)
 {
-    Family f;
+    Family f(true);
     f.top.filter = [](MSG* m) { return m->message == WM_KEYDOWN && m->wParam == VK_ESCAPE; };
     f.child.DeliverMessage(WM_KEYDOWN, VK_ESCAPE, 1);
     EXPECT_EQ(f.log, (std::vector<std::string>{"child:" + kPreKeyDown, "top:" + kPreKeyDown}));
@@ -66,7 +50,7 @@ TEST(FilterChain, AnAncestorSwallows)
 
 TEST(FilterChain, FilterMayDestroyTheTarget)
 {
-    Family f;
+    Family f(true);
     f.child.filter = [&](MSG*) {
         f.top.DestroyWindow();
         return false;
@@ -80,7 +64,7 @@ TEST(FilterChain, FilterMayDestroyTheTarget)
 
 TEST(RealInput, MouseButtonCarriesKeyStateAndClientPoint)
 {
-    Family f;
+    Family f(true);
     QWidget* w = plat::NativeWidget(&f.child);
     Send(w, Mouse(QEvent::MouseButtonPress, {5, 7}, {115, 77}, Qt::LeftButton, Qt::LeftButton, Qt::ControlModifier));
     EXPECT_EQ(f.child.Count("lbuttondown"), 1);
@@ -99,7 +83,7 @@ TEST(RealInput, MouseButtonCarriesKeyStateAndClientPoint)
 
 TEST(RealInput, SwallowedMouseNeverReachesTheWindow)
 {
-    Family f;
+    Family f(true);
     f.top.filter = [](MSG* m) { return m->message == WM_LBUTTONDOWN; };
     Send(plat::NativeWidget(&f.child), Mouse(QEvent::MouseButtonPress, {5, 7}, {115, 77}, Qt::LeftButton, Qt::LeftButton));
     EXPECT_EQ(f.log, (std::vector<std::string>{"child:" + kPreLButtonDown, "top:" + kPreLButtonDown}));
@@ -107,7 +91,7 @@ TEST(RealInput, SwallowedMouseNeverReachesTheWindow)
 
 TEST(RealInput, WheelCarriesDeltaKeyStateAndScreenPoint)
 {
-    Family f;
+    Family f(true);
     QWheelEvent wheel(QPointF(4, 4), QPointF(114, 74), QPoint(), QPoint(0, -240), Qt::NoButton, Qt::ShiftModifier,
                       Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(plat::NativeWidget(&f.child), &wheel);
@@ -119,7 +103,7 @@ TEST(RealInput, WheelCarriesDeltaKeyStateAndScreenPoint)
 
 TEST(RealInput, KeysBecomeKeyDownCharAndKeyUp)
 {
-    Family f;
+    Family f(true);
     QWidget* w = plat::NativeWidget(&f.child);
     Send(w, QKeyEvent(QEvent::KeyPress, Qt::Key_Q, Qt::NoModifier, "q"));
     Send(w, QKeyEvent(QEvent::KeyRelease, Qt::Key_Q, Qt::NoModifier, "q"));
@@ -132,7 +116,7 @@ TEST(RealInput, KeysBecomeKeyDownCharAndKeyUp)
 
 TEST(RealInput, SwallowedKeyDownHasNoChar)
 {
-    Family f;
+    Family f(true);
     f.top.filter = [](MSG* m) { return m->message == WM_KEYDOWN; };
     Send(plat::NativeWidget(&f.child), QKeyEvent(QEvent::KeyPress, Qt::Key_Q, Qt::NoModifier, "q"));
     EXPECT_EQ(f.child.Count("char113"), 0);
@@ -141,7 +125,7 @@ TEST(RealInput, SwallowedKeyDownHasNoChar)
 
 TEST(RealInput, AltTurnsKeysIntoSystemKeys)
 {
-    Family f;
+    Family f(true);
     Send(plat::NativeWidget(&f.child), QKeyEvent(QEvent::KeyPress, Qt::Key_S, Qt::AltModifier, "s"));
     ASSERT_FALSE(f.child.filtered.empty());
     EXPECT_EQ(f.child.filtered.back().message, WM_SYSKEYDOWN);
@@ -150,7 +134,7 @@ TEST(RealInput, AltTurnsKeysIntoSystemKeys)
 
 TEST(NativeChildren, KeysOnAPlainWidgetWalkFromTheOwningWindow)
 {
-    Family f;
+    Family f(true);
     auto* edit = new QLineEdit(plat::NativeWidget(&f.child));
     edit->show();
     Send(edit, QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x"));
@@ -166,7 +150,7 @@ TEST(NativeChildren, KeysOnAPlainWidgetWalkFromTheOwningWindow)
 
 TEST(NativeChildren, MouseOnAPlainWidgetUsesTheWindowsClientPoint)
 {
-    Family f;
+    Family f(true);
     auto* label = new QLabel("label", plat::NativeWidget(&f.child));
     label->setGeometry(20, 10, 40, 20);
     label->show();
@@ -180,7 +164,7 @@ TEST(NativeChildren, MouseOnAPlainWidgetUsesTheWindowsClientPoint)
 
 TEST(NativeChildren, PlainTopLevelWindowsAreNotOurs)
 {
-    Family f;
+    Family f(true);
     QWidget menu(plat::NativeWidget(&f.top), Qt::Popup);
     auto* inside = new QLabel("item", &menu);
     EXPECT_EQ(plat::WindowFromWidget(inside), nullptr);
@@ -190,7 +174,7 @@ TEST(NativeChildren, PlainTopLevelWindowsAreNotOurs)
 
 TEST(MouseTracking, HoverAndLeaveThroughDeliverMessage)
 {
-    Family f;
+    Family f(true);
     f.child.DeliverMessage(WM_MOUSEHOVER, MK_CONTROL, MAKELPARAM(3, 4));
     f.child.DeliverMessage(WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(f.log, (std::vector<std::string>{"child:pre673", "top:pre673", "child:hover", "child:pre675", "top:pre675",
@@ -201,7 +185,7 @@ TEST(MouseTracking, HoverAndLeaveThroughDeliverMessage)
 
 TEST(MouseTracking, HoverAfterRestingThenLeaveOnExit)
 {
-    Family f;
+    Family f(true);
     QWidget* w = plat::NativeWidget(&f.child);
     Send(w, QEnterEvent(QPointF(2, 2), QPointF(2, 2), QPointF(112, 72)));
     Send(w, Mouse(QEvent::MouseMove, {6, 9}, {116, 79}, Qt::NoButton, Qt::NoButton));
@@ -227,7 +211,7 @@ TEST(MouseTracking, HoverAfterRestingThenLeaveOnExit)
 
 TEST(MouseTracking, LeaveAskedForOutsideComesAtOnce)
 {
-    Family f;
+    Family f(true);
     TRACKMOUSEEVENT tme;
     tme.dwFlags = TME_LEAVE;
     ASSERT_TRUE(f.child.TrackMouseEvent(tme));
@@ -236,7 +220,7 @@ TEST(MouseTracking, LeaveAskedForOutsideComesAtOnce)
 
 TEST(MouseTracking, CancelledHoverNeverComes)
 {
-    Family f;
+    Family f(true);
     QWidget* w = plat::NativeWidget(&f.child);
     Send(w, Mouse(QEvent::MouseMove, {6, 9}, {116, 79}, Qt::NoButton, Qt::NoButton));
     TRACKMOUSEEVENT tme;
@@ -252,7 +236,7 @@ TEST(MouseTracking, CancelledHoverNeverComes)
 
 TEST(KeyState, FollowsKeyEventsAndModifiers)
 {
-    Family f;
+    Family f(true);
     QWidget* w = plat::NativeWidget(&f.child);
     // The toolkit gives a modifier key's own event the state before it.
     Send(w, QKeyEvent(QEvent::KeyPress, Qt::Key_Control, Qt::NoModifier));

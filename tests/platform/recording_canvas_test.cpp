@@ -2,6 +2,7 @@
 #include "platform/canvas.h"
 #include "platform/native_qt.h"
 #include "text_lines.h"
+#include "utf8.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 
@@ -28,11 +29,7 @@ bool LogWnd::PreTranslateMessage(MSG* msg)
     return filter ? filter(msg) : false;
 }
 
-void LogWnd::OnSize(UINT, int cx, int cy)
-{
-    lastSize = {cx, cy};
-    Write("size " + std::to_string(cx) + "x" + std::to_string(cy));
-}
+void LogWnd::OnSize(UINT, int cx, int cy) { Write("size " + std::to_string(cx) + "x" + std::to_string(cy)); }
 
 void LogWnd::OnMove(int x, int y) { Write("move " + std::to_string(x) + "," + std::to_string(y)); }
 
@@ -43,55 +40,43 @@ void LogWnd::OnTimer(UINT id)
         onTimer(id);
 }
 
-void LogWnd::OnMouseMove(UINT flags, CPoint pt)
+void LogWnd::Mouse(const std::string& entry, UINT flags, CPoint pt)
 {
     lastFlags = flags;
     lastPoint = pt;
-    Write("mousemove");
+    Write(entry);
 }
 
-void LogWnd::OnLButtonDown(UINT flags, CPoint pt)
-{
-    lastFlags = flags;
-    lastPoint = pt;
-    Write("lbuttondown");
-    if (onLButtonDown)
-        onLButtonDown(flags, pt);
-}
+void LogWnd::OnMouseMove(UINT flags, CPoint pt) { Mouse("mousemove", flags, pt); }
 
-void LogWnd::OnLButtonDblClk(UINT flags, CPoint pt)
-{
-    lastFlags = flags;
-    lastPoint = pt;
-    Write("lbuttondblclk");
-}
+void LogWnd::OnLButtonDown(UINT flags, CPoint pt) { Mouse("lbuttondown", flags, pt); }
 
-void LogWnd::OnRButtonUp(UINT flags, CPoint pt)
-{
-    lastFlags = flags;
-    lastPoint = pt;
-    Write("rbuttonup");
-}
+void LogWnd::OnLButtonDblClk(UINT flags, CPoint pt) { Mouse("lbuttondblclk", flags, pt); }
+void LogWnd::OnRButtonUp(UINT flags, CPoint pt) { Mouse("rbuttonup", flags, pt); }
 
 bool LogWnd::OnMouseWheel(UINT flags, short delta, CPoint pt)
 {
-    lastFlags = flags;
-    lastPoint = pt;
     lastWheelDelta = delta;
-    Write("wheel");
+    Mouse("wheel", flags, pt);
     return true;
 }
 
-void LogWnd::OnMouseHover(UINT flags, CPoint pt)
-{
-    lastFlags = flags;
-    lastPoint = pt;
-    Write("hover");
-}
+void LogWnd::OnMouseHover(UINT flags, CPoint pt) { Mouse("hover", flags, pt); }
 
 void LogWnd::OnKeyDown(UINT vk, UINT, UINT) { Write("keydown" + std::to_string(vk)); }
 void LogWnd::OnKeyUp(UINT vk, UINT, UINT) { Write("keyup" + std::to_string(vk)); }
 void LogWnd::OnChar(UINT ch, UINT, UINT) { Write("char" + std::to_string(ch)); }
+
+Family::Family(bool show)
+{
+    EXPECT_TRUE(top.CreateEx(nullptr, CRect(100, 50, 500, 350), 1, EWindowKind::Dialog));
+    EXPECT_TRUE(child.CreateEx(&top, CRect(10, 20, 110, 70), 2));
+    if (show) {
+        top.ShowWindow(SW_SHOW);
+        child.ShowWindow(SW_SHOW);
+    }
+    log.clear();
+}
 
 bool RunUntil(const std::function<bool()>& done, int boundMs)
 {

@@ -17,16 +17,15 @@ public:
     std::vector<MSG> filtered;         // what PreTranslateMessage saw
     std::function<bool(MSG*)> filter;  // answers whether to swallow
     std::function<void(UINT)> onTimer;
-    std::function<void(UINT, CPoint)> onLButtonDown;
     UINT lastFlags = 0;
     CPoint lastPoint;
     short lastWheelDelta = 0;
-    CSize lastSize;
 
     int Count(const std::string& entry) const;
 
 protected:
     void Write(const std::string& entry);
+    void Mouse(const std::string& entry, UINT flags, CPoint pt);
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool PreTranslateMessage(MSG* msg) override;
     void OnCreate() override { Write("create"); }
@@ -45,6 +44,16 @@ protected:
     void OnKeyUp(UINT vk, UINT, UINT) override;
     void OnChar(UINT ch, UINT, UINT) override;
     void OnShowWindow(bool show) override { Write(show ? "show" : "hide"); }
+};
+
+// A top-level dialog at (100, 50), 400 x 300, with a child at (10, 20),
+// 100 x 50, both logging into one list; shown when asked.
+struct Family {
+    std::vector<std::string> log;
+    LogWnd top{"top", &log};
+    LogWnd child{"child", &log};
+
+    explicit Family(bool show = false);
 };
 
 // Runs the event loop until done() holds or the bound passes; answers done().

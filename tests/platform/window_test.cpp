@@ -10,24 +10,6 @@
 
 #include <memory>
 
-namespace {
-
-// A top-level dialog at a known place with one child inside.
-struct Family {
-    std::vector<std::string> log;
-    LogWnd top{"top", &log};
-    LogWnd child{"child", &log};
-
-    Family()
-    {
-        EXPECT_TRUE(top.CreateEx(nullptr, CRect(100, 50, 500, 350), 1, EWindowKind::Dialog));
-        EXPECT_TRUE(child.CreateEx(&top, CRect(10, 20, 110, 70), 2));
-        log.clear();
-    }
-};
-
-} // namespace
-
 TEST(WindowLifetime, CreationIsHiddenAndReportsSizeAfterCreate)
 {
     std::vector<std::string> log;
