@@ -1,6 +1,7 @@
 #include "menu_widget.h"
 
 #include "controls/state_image.h"
+#include "menu_style.h"
 #include "platform/native_qt.h"
 #include "skin_style.h"
 
@@ -35,8 +36,10 @@ QIcon IconOf(const std::string& icon)
 
 void Fill(QMenu& target, const CCusPopMenu& menu, bool allowRightButton)
 {
+    target.setStyle(MenuStyle());
     target.setFont(SkinFont(-1));
-    target.setStyleSheet(MenuStyleSheet(menu.GetItemHeight(), menu.GetMenuWidth()));
+    target.setProperty(kItemHeightProperty, menu.GetItemHeight());
+    if (menu.GetMenuWidth() > 0) target.setFixedWidth(menu.GetMenuWidth());
     target.setSeparatorsCollapsible(false);
     if (!allowRightButton) target.installEventFilter(new RightButtonFilter(&target));
     for (const auto& item : menu.Items()) {

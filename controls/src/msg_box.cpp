@@ -1,12 +1,17 @@
 #include "controls/msg_box.h"
 
+#include "controls/language.h"
 #include "controls/modal.h"
+#include "controls/skin.h"
 #include "msg_box_widget.h"
 #include "platform/native_qt.h"
 #include "skin_style.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLayout>
+#include <QPainter>
+#include <QPixmap>
 
 #include <algorithm>
 
@@ -50,6 +55,47 @@ QMessageBox::StandardButton ButtonOfAnswer(int answer)
     }
 }
 
+// Language keys of the buttons.
+const char* ButtonKey(int answer)
+{
+    switch (answer) {
+    case IDCANCEL: return "Cancel";
+    case IDRETRY: return "Retry";
+    case IDYES: return "Yes";
+    case IDNO: return "No";
+    default: return "OK";
+    }
+}
+
+// A round sign in the skin's colours: ? and i in the selection colour,
+// ! in amber, x in the warning colour.
+QPixmap SkinIcon(UINT type)
+{
+    const SSkinColors& c = CMorvSkin::Instance().GetColors();
+    Color fill = c.clrSelection;
+    QString glyph = QStringLiteral("i");
+    switch (type & 0xF0) {
+    case MB_ICONERROR: fill = c.clrWarningFill; glyph = QStringLiteral("\u00D7"); break;
+    case MB_ICONQUESTION: glyph = QStringLiteral("?"); break;
+    case MB_ICONWARNING: fill = RGBColor(245, 166, 35); glyph = QStringLiteral("!"); break;
+    default: break;
+    }
+    const int size = Px(32);
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ToQColor(fill));
+    painter.drawEllipse(QRectF(0.5, 0.5, size - 1.0, size - 1.0));
+    QFont font = SkinFont(0, true);
+    font.setPixelSize(size * 2 / 3);
+    painter.setFont(font);
+    painter.setPen(ToQColor(c.clrTextOnSelection));
+    painter.drawText(QRect(0, 0, size, size), Qt::AlignCenter, glyph);
+    return pixmap;
+}
+
 } // namespace
 
 int AnswerOfButton(QMessageBox::StandardButton button)
@@ -78,14 +124,23 @@ std::unique_ptr<QMessageBox> BuildMessageBox(QWidget* parent, const std::string&
     case MB_ICONINFORMATION: box->setIcon(QMessageBox::Information); break;
     default: break;
     }
+    // The style's own icons are small at high densities; the skin draws its own.
+    if (box->icon() != QMessageBox::NoIcon) box->setIconPixmap(SkinIcon(type));
     const std::vector<int> answers = MsgBoxAnswers(type);
     QMessageBox::StandardButtons buttons;
     for (int answer : answers) buttons |= ButtonOfAnswer(answer);
     box->setStandardButtons(buttons);
     box->setDefaultButton(ButtonOfAnswer(answers.front()));
     box->setEscapeButton(ButtonOfAnswer(MsgBoxDismissAnswer(type)));
+    for (int answer : answers)
+        if (QAbstractButton* button = box->button(ButtonOfAnswer(answer)))
+            button->setText(QString::fromStdString(LookupText(ButtonKey(answer), "Common")));
     box->setFont(SkinFont(-1));
     box->setStyleSheet(MessageBoxStyleSheet());
+    if (QLayout* layout = box->layout()) {
+        layout->setContentsMargins(Px(24), Px(20), Px(24), Px(18));
+        layout->setSpacing(Px(14));
+    }
     return box;
 }
 

@@ -52,27 +52,6 @@ QString EditStyleSheet()
         .arg(Css(c.clrTextDisabled), Css(c.clrDisabledFill));
 }
 
-QString MenuStyleSheet(int itemHeight, int menuWidth)
-{
-    const SSkinColors& c = Colors();
-    const int height = itemHeight > 0 ? itemHeight : Px(26);
-    const int border = std::max(1, Px(1));
-    // The width of the style sheet leaves out the frame on both sides.
-    QString width = menuWidth > 0 ? QStringLiteral("min-width: %1px; max-width: %1px;").arg(menuWidth - 2 * border) : QString();
-    return QStringLiteral(
-               "QMenu { %1 color: %2; background: %3; border: %4px solid %5; padding: %6px 0px; %7 }"
-               "QMenu::item { min-height: %8px; max-height: %8px; padding: 0px %9px 0px %10px; background: transparent; }"
-               "QMenu::item:selected { background: %11; color: %2; }"
-               "QMenu::item:disabled { color: %12; }"
-               "QMenu::separator { height: %4px; background: %13; margin: %6px %9px; }"
-               "QMenu::indicator { width: %14px; height: %14px; left: %15px; }"
-               "QMenu::icon { left: %15px; }")
-        .arg(FontCss(-1), Css(c.clrText), Css(c.clrButtonFill), QString::number(border), Css(c.clrBorder),
-             QString::number(Px(4)), width, QString::number(height), QString::number(Px(18)))
-        .arg(QString::number(Px(30)), Css(c.clrHover), Css(c.clrTextDisabled), Css(c.clrGrid),
-             QString::number(Px(14)), QString::number(Px(8)));
-}
-
 QString MessageBoxStyleSheet()
 {
     const SSkinColors& c = Colors();

@@ -16,7 +16,6 @@ QFont SkinFont(int delta = 0, bool bold = false);
 int Px(int designPixels);
 
 QString EditStyleSheet();
-QString MenuStyleSheet(int itemHeight, int menuWidth);
 QString MessageBoxStyleSheet();
 QString ProgressStyleSheet();
 
