@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 using namespace morv::tree;
 
 namespace {
@@ -149,12 +151,13 @@ std::vector<DrawOp> Painted(const STreeRow& row)
     return dc.Ops();
 }
 
-const DrawOp* First(const std::vector<DrawOp>& ops, DrawOp::Kind kind)
+// A copy, so that it outlives the recording it came from.
+std::optional<DrawOp> First(const std::vector<DrawOp>& ops, DrawOp::Kind kind)
 {
     for (const DrawOp& op : ops)
         if (op.kind == kind)
-            return &op;
-    return nullptr;
+            return op;
+    return std::nullopt;
 }
 
 } // namespace
@@ -163,8 +166,8 @@ TEST(TreeRowPainting, OnlineAndOfflineLabels)
 {
     STreeRow row;
     row.strText = "Sender 1";
-    const DrawOp* text = First(Painted(row), DrawOp::Kind::Text);
-    ASSERT_NE(text, nullptr);
+    const std::optional<DrawOp> text = First(Painted(row), DrawOp::Kind::Text);
+    ASSERT_TRUE(text);
     EXPECT_EQ(text->text, "Sender 1");
     EXPECT_EQ(text->color, TestLook().clrTextOnline);
     row.bOnline = false;
@@ -192,23 +195,23 @@ TEST(TreeRowPainting, SelectedAndHoveredBackgrounds)
 TEST(TreeRowPainting, WarningMarkAndChevron)
 {
     STreeRow row;
-    EXPECT_EQ(First(Painted(row), DrawOp::Kind::FillEllipse), nullptr);
-    EXPECT_EQ(First(Painted(row), DrawOp::Kind::Polyline), nullptr);
+    EXPECT_FALSE(First(Painted(row), DrawOp::Kind::FillEllipse));
+    EXPECT_FALSE(First(Painted(row), DrawOp::Kind::Polyline));
     row.bWarning = true;
     row.bHasChildren = true;
     const auto ops = Painted(row);
-    const DrawOp* mark = First(ops, DrawOp::Kind::FillEllipse);
-    ASSERT_NE(mark, nullptr);
+    const std::optional<DrawOp> mark = First(ops, DrawOp::Kind::FillEllipse);
+    ASSERT_TRUE(mark);
     EXPECT_EQ(mark->color, TestLook().clrWarning);
-    const DrawOp* chevron = First(ops, DrawOp::Kind::Polyline);
-    ASSERT_NE(chevron, nullptr);
+    const std::optional<DrawOp> chevron = First(ops, DrawOp::Kind::Polyline);
+    ASSERT_TRUE(chevron);
     // Collapsed: the chevron points right (its tip is its rightmost point).
     EXPECT_GT(chevron->points[1].x, chevron->points[0].x);
     EXPECT_EQ(chevron->points[0].x, chevron->points[2].x);
     row.bExpanded = true;
     const auto expanded = Painted(row);
-    const DrawOp* down = First(expanded, DrawOp::Kind::Polyline);
-    ASSERT_NE(down, nullptr);
+    const std::optional<DrawOp> down = First(expanded, DrawOp::Kind::Polyline);
+    ASSERT_TRUE(down);
     EXPECT_GT(down->points[1].y, down->points[0].y);
     EXPECT_EQ(down->points[0].y, down->points[2].y);
 }
