@@ -1,12 +1,8 @@
 #include "controls/button_bar.h"
 
 #include "controls/base_dlg.h"
-#include "controls/density.h"
 #include "controls/guards.h"
 #include "live_objects.h"
-#include "platform/native_qt.h"
-
-#include <QToolTip>
 
 namespace {
 
@@ -18,13 +14,13 @@ constexpr UINT kTooltipDelayMs = 400;
 CMorvButtonBar::CMorvButtonBar(CMorvBaseDlg* owner, int itemCount) : m_owner(owner)
 {
     SetItemCount(itemCount);
+    m_tooltip.SetOwner(owner);
     morv::detail::RegisterLive(this);
     if (m_owner) m_owner->AttachBar(this, true);
 }
 
 CMorvButtonBar::~CMorvButtonBar()
 {
-    HideTooltip();
     if (m_owner && morv::detail::IsLive(m_owner)) m_owner->AttachBar(this, false);
     morv::detail::UnregisterLive(this);
 }
@@ -77,7 +73,7 @@ bool CMorvButtonBar::SetItemCaption(int index, const std::string& caption)
 bool CMorvButtonBar::SetItemTooltip(int index, const std::string& tooltip)
 {
     // The tooltip on show follows its item's text.
-    if (index == m_hover && !m_shownTooltip.empty() && !tooltip.empty() && tooltip != m_shownTooltip) HideTooltip();
+    if (index == m_hover && m_tooltip.IsShown() && tooltip != m_tooltip.GetText()) m_tooltip.Hide();
     return SetField(*this, index, &SBarItem::strTooltip, tooltip);
 }
 bool CMorvButtonBar::SetItemImage(int index, const std::string& imageFolder)
@@ -140,13 +136,6 @@ void CMorvButtonBar::Invalidate() const
     for (int i = 0; i < GetItemCount(); ++i) InvalidateItem(i);
 }
 
-void CMorvButtonBar::HideTooltip()
-{
-    if (m_shownTooltip.empty()) return;
-    m_shownTooltip.clear();
-    QToolTip::hideText();
-}
-
 void CMorvButtonBar::SetHover(int index)
 {
     if (index == m_hover) return;
@@ -154,7 +143,7 @@ void CMorvButtonBar::SetHover(int index)
     m_hover = index;
     InvalidateItem(old);
     InvalidateItem(index);
-    HideTooltip();
+    m_tooltip.Hide();
     if (index >= 0 && m_owner && m_owner->IsWindow()) {
         TRACKMOUSEEVENT tme;
         tme.dwFlags = TME_HOVER | TME_LEAVE;
@@ -183,16 +172,7 @@ bool CMorvButtonBar::OnMouseHover(const CPoint& pt)
     const int index = HitTest(pt);
     if (index < 0 || index != m_hover) return false;
     const SBarItem& item = m_items[static_cast<std::size_t>(index)];
-    if (item.strTooltip.empty()) return true;
-    m_shownTooltip = item.strTooltip;
-    if (QWidget* widget = plat::NativeWidget(m_owner)) {
-        CPoint screen = pt;
-        m_owner->ClientToScreen(screen);
-        // The tip stays while the mouse is inside the item (widget coordinates).
-        const QRect area(item.rect.left, item.rect.top, item.rect.Width(), item.rect.Height());
-        QToolTip::showText(QPoint(screen.x, screen.y + morv::Scale(18)), QString::fromStdString(item.strTooltip),
-                           widget, area);
-    }
+    m_tooltip.Show(item.strTooltip, pt);
     return true;
 }
 
@@ -200,7 +180,7 @@ bool CMorvButtonBar::OnLButtonDown(const CPoint& pt)
 {
     const int index = HitTest(pt);
     if (index < 0) return false;
-    HideTooltip();
+    m_tooltip.Hide();
     if (!TakesInput(index)) return true;
     SBarItem& item = m_items[static_cast<std::size_t>(index)];
     if (item.nKind == BarDropDown) {

@@ -82,4 +82,20 @@ QString ProgressStyleSheet()
              Css(c.clrGrid), QString::number(Px(3)), QString::number(Px(6)), Css(c.clrSelection));
 }
 
+QString ScrollBarStyleSheet(bool vertical)
+{
+    const SSkinColors& c = Colors();
+    // A thin track with a rounded thumb; no arrow buttons.
+    const QString along = vertical ? QStringLiteral("min-height") : QStringLiteral("min-width");
+    return QStringLiteral(
+               "QScrollBar { background: %1; border: none; margin: 0px; }"
+               "QScrollBar::handle { background: %2; border-radius: %3px; margin: %4px; %5: %6px; }"
+               "QScrollBar::handle:hover { background: %7; }"
+               "QScrollBar::handle:pressed { background: %8; }"
+               "QScrollBar::add-line, QScrollBar::sub-line { width: 0px; height: 0px; border: none; }"
+               "QScrollBar::add-page, QScrollBar::sub-page { background: none; }")
+        .arg(Css(c.clrBackground), Css(c.clrBorder), QString::number(Px(3)), QString::number(Px(2)), along,
+             QString::number(Px(24)), Css(c.clrTextDisabled), Css(c.clrSelection));
+}
+
 } // namespace morv::detail

@@ -18,5 +18,6 @@ int Px(int designPixels);
 QString EditStyleSheet();
 QString MessageBoxStyleSheet();
 QString ProgressStyleSheet();
+QString ScrollBarStyleSheet(bool vertical);
 
 } // namespace morv::detail

@@ -9,6 +9,7 @@
 // "Disable.png", pressed → "Down.png", checked → "Checked.png", hovered →
 // "Hover.png", else "Normal.png"; a missing state file draws Normal.png.
 // An image name ending in ".png" is one picture for every state.
+#include "controls/tooltip.h"
 #include "platform/geometry.h"
 
 #include <string>
@@ -86,7 +87,7 @@ public:
     int GetHoverItem() const { return m_hover; }
     int GetPressedItem() const { return m_pressed; }
     // The tooltip shown now (empty when none).
-    const std::string& GetShownTooltip() const { return m_shownTooltip; }
+    std::string GetShownTooltip() const { return m_tooltip.IsShown() ? m_tooltip.GetText() : std::string(); }
 
     // Draws every visible item in index order.
     void Draw(ICanvas& dc) const;
@@ -108,12 +109,11 @@ private:
     bool IsInputItem(const SBarItem& item) const;
     bool TakesInput(int index) const;
     void SetHover(int index);
-    void HideTooltip();
     void DrawItem(ICanvas& dc, int index, const SBarItem& item) const;
 
     CMorvBaseDlg* m_owner;
     std::vector<SBarItem> m_items;
     int m_hover = -1;
     int m_pressed = -1;
-    std::string m_shownTooltip;
+    CMorvToolTip m_tooltip;
 };
