@@ -5,6 +5,8 @@
 #include "platform/native_qt.h"
 
 #include <QCoreApplication>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -305,4 +307,66 @@ TEST(WindowPaint, OnPaintDrawsIntoTheWindow)
     const QImage shot = plat::NativeWidget(&wnd)->grab().toImage();
     ASSERT_EQ(shot.size(), QSize(16, 12));
     EXPECT_EQ(QColor(shot.pixel(15, 11)), QColor(10, 200, 30));
+}
+
+TEST(WindowSystem, CaptureFocusAndCursorShape)
+{
+    Family f;
+    f.top.ShowWindow(SW_SHOW);
+    f.child.ShowWindow(SW_SHOW);
+    f.child.SetCapture();
+    EXPECT_EQ(CWnd::GetCapture(), &f.child);
+    CWnd::ReleaseCapture();
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
+
+    f.child.SetFocus();
+    ASSERT_TRUE(RunUntil([&] { return f.child.HasFocus(); }));
+    EXPECT_EQ(CWnd::GetFocus(), &f.child);
+
+    f.child.SetCursor(ECursor::Grabbing);
+    EXPECT_EQ(plat::NativeWidget(&f.child)->cursor().shape(), Qt::ClosedHandCursor);
+    f.child.SetCursor(ECursor::SizeWE);
+    EXPECT_EQ(plat::NativeWidget(&f.child)->cursor().shape(), Qt::SizeHorCursor);
+
+    f.top.DestroyWindow();
+    EXPECT_EQ(CWnd::GetFocus(), nullptr);
+}
+
+TEST(WindowSystem, WindowFromPointFindsTheDeepestWindow)
+{
+    Family f;
+    f.top.ShowWindow(SW_SHOW);
+    f.child.ShowWindow(SW_SHOW);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(CWnd::WindowFromPoint(CPoint(115, 75)), &f.child);
+    EXPECT_EQ(CWnd::WindowFromPoint(CPoint(300, 300)), &f.top);
+    EXPECT_EQ(CWnd::WindowFromPoint(CPoint(5, 5)), nullptr);
+}
+
+TEST(WindowSystem, CursorClockScreenAndWaitCursor)
+{
+    plat::SetCursorPos(CPoint(321, 123));
+    EXPECT_EQ(plat::GetCursorPos(), CPoint(321, 123));
+
+    const uint32_t before = plat::GetTickCount();
+    std::vector<std::string> log;
+    LogWnd timed("t", &log);
+    ASSERT_TRUE(timed.CreateEx(nullptr, CRect(0, 0, 10, 10), 2, EWindowKind::Dialog));
+    timed.SetTimer(1, 20);
+    ASSERT_TRUE(RunUntil([&] { return timed.Count("timer1") >= 1; }));
+    EXPECT_GE(plat::GetTickCount() - before, 15u) << "the clock moved with the timer";
+
+    EXPECT_FALSE(plat::GetScreenWorkArea().IsRectEmpty());
+
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    plat::BeginWaitCursor();
+    plat::BeginWaitCursor();
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    plat::EndWaitCursor();
+    EXPECT_NE(QGuiApplication::overrideCursor(), nullptr) << "counted: one more to go";
+    plat::EndWaitCursor();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    plat::EndWaitCursor();   // unbalanced: ignored
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
