@@ -6,6 +6,7 @@
 #include "controls/edit.h"
 #include "controls/msg_box.h"
 #include "controls/pop_menu.h"
+#include "controls/scroll_bar.h"
 #include "controls/skin.h"
 #include "controls/time_edit.h"
 #include "menu_widget.h"
@@ -85,10 +86,18 @@ protected:
         AddKeyedControl(109, EMorvControlKind::Button, "Delete", "Common", S(340, 326, 440, 350));
         EnableControl(109, false);
         AddKeyedControl(111, EMorvControlKind::Button, "OK", "Common", S(340, 358, 440, 382)).nStyle = ButtonPrimary;
+
+        m_scroll.SetScrollRange(0, 100);
+        m_scroll.SetPageStep(40);
+        m_scroll.SetScrollPos(30);
+        m_scroll.Create(this, S(446, 4, 456, 396), 10, true);
+        m_scroll.ShowWindow(SW_SHOW);
         return 1;
     }
 
 private:
+    CMorvScrollBar m_scroll;
+
     void Box(int label, int box, const char* key, int top, bool on)
     {
         AddKeyedControl(label, EMorvControlKind::Label, key, "Monitoring", S(50, top, 330, top + 22));
