@@ -49,6 +49,19 @@ const char* DrawKindName(DrawOp::Kind kind)
     return "?";
 }
 
+// The words scripts answer them with.
+const char* ModalKindWord(EModalKind kind)
+{
+    switch (kind) {
+    case EModalKind::Dialog: return "dialog";
+    case EModalKind::MessageBox: return "msgbox";
+    case EModalKind::Menu: return "menu";
+    case EModalKind::Progress: return "progress";
+    case EModalKind::Drag: return "drag";
+    }
+    return "?";
+}
+
 QString Hex(uint32_t v)
 {
     char text[16];
@@ -233,7 +246,7 @@ QJsonArray ModalLogJson(const std::vector<SModalRecord>& log)
 {
     QJsonArray out;
     for (const SModalRecord& r : log) {
-        QJsonObject o{{"kind", ModalKindName(r.eKind)}, {"text", Text(r.strText)}, {"caption", Text(r.strCaption)},
+        QJsonObject o{{"kind", ModalKindWord(r.eKind)}, {"text", Text(r.strText)}, {"caption", Text(r.strCaption)},
                       {"type", static_cast<int>(r.nType)}, {"template", static_cast<int>(r.nTemplateId)},
                       {"result", r.nResult}, {"scripted", r.bScripted}};
         if (!r.strError.empty())

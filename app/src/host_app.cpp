@@ -50,6 +50,9 @@ CHostApp::~CHostApp() { Shutdown(); }
 
 bool CHostApp::Start(std::string& error)
 {
+    // A missing or broken page library is told before any window appears.
+    if (!m_loader.Load(m_options.module.empty() ? DefaultModulePath() : m_options.module, error))
+        return false;
     if (m_options.density > 0)
         morv::SetDensity(m_options.density);
     if (!m_options.configDir.empty()) {
@@ -92,9 +95,6 @@ bool CHostApp::Start(std::string& error)
     const QSize wanted = m_window->size();
     SettleUntil([&] { return m_pageArea.GetClientRect().Width() > 0 && m_window->size() == wanted; });
 
-    const std::string modulePath = m_options.module.empty() ? DefaultModulePath() : m_options.module;
-    if (!m_loader.Load(modulePath, error))
-        return false;
     if (!m_host->AttachPage("Monitor", [&] { return m_loader.Init(m_host.get(), error); }))
         return false;
     m_summary = std::make_unique<CSummaryPage>([this] { return SummaryLines(); });

@@ -126,6 +126,27 @@ QWidget* CInputDriver::Target(const CPoint& pt, CPoint& screen, std::string& err
     return widget;
 }
 
+QWidget* CInputDriver::KeyTarget() const
+{
+    QWidget* root = plat::NativeWidget(&m_root);
+    if (!root)
+        return nullptr;
+    // The focus, when it is in the page; else the window under the cursor
+    // when the cursor is over the page; else the page shown.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && root->isAncestorOf(focus))
+        return focus;
+    const QPoint cursor = QCursor::pos();
+    QWidget* under = plat::NativeWidget(CWnd::WindowFromPoint(CPoint(cursor.x(), cursor.y())));
+    if (under && root->isAncestorOf(under))
+        return under;
+    for (CWnd* child : ChildWindows(m_root)) {
+        if (child->IsWindowVisible())
+            return plat::NativeWidget(child);
+    }
+    return root;
+}
+
 bool CInputDriver::Click(const CPoint& pt, EButton button, unsigned modifiers, std::string& error)
 {
     CPoint screen;
@@ -192,13 +213,7 @@ bool CInputDriver::Wheel(const CPoint& pt, int delta, unsigned modifiers, std::s
 
 bool CInputDriver::Key(int qtKey, unsigned modifiers, std::string& error)
 {
-    QPointer<QWidget> target = QApplication::focusWidget();
-    if (!target) {
-        const QPoint cursor = QCursor::pos();
-        target = plat::NativeWidget(CWnd::WindowFromPoint(CPoint(cursor.x(), cursor.y())));
-    }
-    if (!target)
-        target = plat::NativeWidget(&m_root);
+    QPointer<QWidget> target = KeyTarget();
     if (!target) {
         error = "no window takes keys";
         return false;

@@ -34,12 +34,14 @@ public:
     // Move, the hover notification, the rest, and a second move at the same point.
     bool Hover(const CPoint& pt, unsigned modifiers, std::string& error);
     bool Wheel(const CPoint& pt, int delta, unsigned modifiers, std::string& error);
-    // To the widget with the keyboard focus, else the one under the cursor.
+    // To the widget with the keyboard focus in the page, else the window
+    // under the cursor, else the page shown.
     bool Key(int qtKey, unsigned modifiers, std::string& error);
 
 private:
     // Moves the cursor there and finds the widget to send events to.
     QWidget* Target(const CPoint& pt, CPoint& screen, std::string& error);
+    QWidget* KeyTarget() const;
 
     CWnd& m_root;
 };

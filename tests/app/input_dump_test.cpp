@@ -1,0 +1,205 @@
+// Synthetic input and the window dump against real windows: a page area
+// with a recording window and a skinned dialog in it.
+#include "dialog_bars.h"
+#include "dump.h"
+#include "input_driver.h"
+#include "key_names.h"
+#include "page_area.h"
+#include "window_tree.h"
+
+#include "controls/base_dlg.h"
+#include "platform/native_qt.h"
+
+#include <QApplication>
+#include <QJsonArray>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Writes down the messages that reach it, with the key state seen then.
+class CRecorder final : public CWnd {
+public:
+    std::vector<std::string> log;
+
+protected:
+    void Write(const std::string& what, UINT flags, CPoint pt)
+    {
+        log.push_back(what + " " + std::to_string(pt.x) + "," + std::to_string(pt.y) + " " + std::to_string(flags)
+                      + (plat::GetKeyState(VK_CONTROL) < 0 ? " ctrl-down" : ""));
+    }
+    void OnLButtonDown(UINT flags, CPoint pt) override { Write("ldown", flags, pt); }
+    void OnLButtonDblClk(UINT flags, CPoint pt) override { Write("ldbl", flags, pt); }
+    void OnRButtonUp(UINT flags, CPoint pt) override { Write("rup", flags, pt); }
+    void OnMouseMove(UINT flags, CPoint pt) override { Write("move", flags, pt); }
+    void OnMouseHover(UINT flags, CPoint pt) override { Write("hover", flags, pt); }
+    bool OnMouseWheel(UINT flags, short delta, CPoint) override
+    {
+        log.push_back("wheel " + std::to_string(delta) + " " + std::to_string(flags));
+        return true;
+    }
+    void OnKeyDown(UINT vk, UINT, UINT) override
+    {
+        log.push_back("key " + std::to_string(vk) + (plat::GetKeyState(VK_CONTROL) < 0 ? " ctrl-down" : ""));
+    }
+};
+
+class CPanel final : public CMorvBaseDlg {
+public:
+    CPanel() : CMorvBaseDlg(77) {}
+    std::vector<int> clicked;
+
+protected:
+    int InitControls() override
+    {
+        AddControl(3, EMorvControlKind::Button, CRect(10, 10, 70, 40), "Start");
+        AddControl(5, EMorvControlKind::Label, CRect(10, 50, 150, 70), "Ready");
+        return 1;
+    }
+    void OnClickButton(int index) override { clicked.push_back(index); }
+};
+
+class InputTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        container.resize(400, 300);
+        container.move(40, 60);
+        auto* layout = new QVBoxLayout(&container);
+        layout->setContentsMargins(0, 0, 0, 0);
+        ASSERT_TRUE(plat::CreateChildInWidget(area, &container, CRect(0, 0, 400, 300), app::kPageAreaId));
+        layout->addWidget(plat::NativeWidget(&area));
+        area.ShowWindow(SW_SHOW);
+        ASSERT_TRUE(recorder.CreateEx(&area, CRect(0, 0, 200, 300), 11));
+        recorder.ShowWindow(SW_SHOW);
+        ASSERT_TRUE(panel.Create(77, &area));
+        panel.MoveWindow(CRect(200, 0, 400, 150));
+        panel.ShowWindow(SW_SHOW);
+        container.show();
+        QApplication::processEvents();
+    }
+    void TearDown() override
+    {
+        panel.DestroyWindow();
+        recorder.DestroyWindow();
+        area.DestroyWindow();
+    }
+    bool Has(const std::string& line) const
+    {
+        return std::find(recorder.log.begin(), recorder.log.end(), line) != recorder.log.end();
+    }
+
+    QWidget container;
+    app::CPageArea area;
+    CRecorder recorder;
+    CPanel panel;
+    app::CInputDriver input{area};
+    std::string error;
+};
+
+TEST_F(InputTest, ClickReachesTheWindowUnderThePointInItsClientCoordinates)
+{
+    ASSERT_TRUE(input.Click(CPoint(30, 40), app::CInputDriver::EButton::Left, app::ModCtrl, error)) << error;
+    EXPECT_TRUE(Has("ldown 30,40 9 ctrl-down")) << "flags carry MK_LBUTTON|MK_CONTROL and the key state says Ctrl";
+    ASSERT_TRUE(input.Click(CPoint(250, 20), app::CInputDriver::EButton::Left, 0, error)) << error;
+    EXPECT_EQ(panel.clicked, std::vector<int>{3}) << "the panel's button at its own (50, 20)";
+}
+
+TEST_F(InputTest, RightClickDoubleClickWheelAndHover)
+{
+    ASSERT_TRUE(input.Click(CPoint(5, 6), app::CInputDriver::EButton::Right, 0, error)) << error;
+    EXPECT_TRUE(Has("rup 5,6 0"));
+    ASSERT_TRUE(input.DoubleClick(CPoint(7, 8), app::ModShift, error)) << error;
+    EXPECT_TRUE(Has("ldbl 7,8 5"));
+    ASSERT_TRUE(input.Wheel(CPoint(9, 9), -240, app::ModCtrl, error)) << error;
+    EXPECT_TRUE(Has("wheel -240 8"));
+    recorder.log.clear();
+    ASSERT_TRUE(input.Hover(CPoint(12, 13), 0, error)) << error;
+    EXPECT_TRUE(Has("hover 12,13 0"));
+    EXPECT_TRUE(Has("move 12,13 0"));
+    EXPECT_EQ(recorder.log.back(), "move 12,13 0") << "the rest ends with a second move at the same point";
+}
+
+TEST_F(InputTest, KeysGoToTheFocusWithTheirModifiersHeld)
+{
+    recorder.SetFocus();
+    ASSERT_TRUE(input.Key(app::QtKeyFromName("tab"), app::ModCtrl, error)) << error;
+    EXPECT_TRUE(Has("key 9 ctrl-down"));
+}
+
+TEST_F(InputTest, TargetsResolveToTheCentreOfWindowsControlsAndRefuseWhatIsNotThere)
+{
+    CPoint pt;
+    ASSERT_TRUE(input.Resolve({app::SWhere::EKind::Window, {}, "CPanel", 0}, pt, error)) << error;
+    EXPECT_EQ(pt, CPoint(300, 75));
+    ASSERT_TRUE(input.Resolve({app::SWhere::EKind::Control, {}, "CPanel", 5}, pt, error)) << error;
+    EXPECT_EQ(pt, CPoint(280, 60));
+    EXPECT_FALSE(input.Resolve({app::SWhere::EKind::Control, {}, "CPanel", 4}, pt, error));
+    EXPECT_EQ(error, "CPanel has no control 4");
+    EXPECT_FALSE(input.Resolve({app::SWhere::EKind::Window, {}, "CToolBarDlg", 0}, pt, error));
+    EXPECT_EQ(error, "no window of class CToolBarDlg in the page");
+    EXPECT_FALSE(input.Resolve({app::SWhere::EKind::Control, {}, "CRecorder", 0}, pt, error));
+    EXPECT_EQ(error, "CRecorder is not a skinned dialog, so it has no controls or bars");
+    EXPECT_FALSE(input.Click(CPoint(900, 900), app::CInputDriver::EButton::Left, 0, error));
+    EXPECT_EQ(error, "no window at 900,900");
+}
+
+TEST_F(InputTest, WindowTreeNamesClassesAndPlacesWindowsInTheRoot)
+{
+    const auto children = app::ChildWindows(area);
+    ASSERT_EQ(children.size(), 2u);
+    EXPECT_EQ(app::WindowClassName(*children[0]), "CRecorder");
+    EXPECT_EQ(app::WindowClassName(*children[1]), "CPanel");
+    EXPECT_EQ(app::RectInRoot(panel, area), CRect(200, 0, 400, 150));
+    EXPECT_EQ(app::FindWindowByClass(area, "CPanel"), &panel);
+}
+
+TEST_F(InputTest, DumpOfASkinnedDialogHasItsControlsAndDrawing)
+{
+    const QJsonObject o = app::WindowJson(panel, area);
+    EXPECT_EQ(o["class"].toString(), "CPanel");
+    EXPECT_EQ(o["id"].toInt(), 77);
+    EXPECT_EQ(o["rect"].toArray(), (QJsonArray{200, 0, 400, 150}));
+    const QJsonArray controls = o["controls"].toArray();
+    ASSERT_EQ(controls.size(), 2);
+    EXPECT_EQ(controls[0].toObject()["index"].toInt(), 3);
+    EXPECT_EQ(controls[0].toObject()["kind"].toString(), "button");
+    EXPECT_EQ(controls[1].toObject()["text"].toString(), "Ready");
+    bool drewReady = false;
+    for (const QJsonValue op : o["drawing"].toArray())
+        drewReady |= op.toObject()["text"].toString() == "Ready";
+    EXPECT_TRUE(drewReady) << "the recorded drawing holds the label's text";
+    if (app::kDialogBarsVisible)
+        EXPECT_TRUE(o["bars"].isArray());
+    else
+        EXPECT_TRUE(o["bars"].toString().startsWith("not visible"));
+    const QJsonObject plain = app::WindowJson(recorder, area);
+    EXPECT_FALSE(plain.contains("controls"));
+    EXPECT_TRUE(plain["children"].toArray().isEmpty());
+}
+
+TEST(DumpPieces, DrawOpsKeepWhatTestsCompare)
+{
+    RecordingCanvas canvas;
+    canvas.FillRect(CRect(1, 2, 3, 4), RGBColor(10, 20, 30));
+    canvas.DrawLine(CPoint(0, 0), CPoint(5, 5), Pen{RGBColor(1, 2, 3), 2, {4, 2}});
+    const QJsonArray ops = app::DrawingJson(canvas.Ops());
+    ASSERT_EQ(ops.size(), 2);
+    EXPECT_EQ(ops[0].toObject()["op"].toString(), "fill");
+    EXPECT_EQ(ops[0].toObject()["rect"].toArray(), (QJsonArray{1, 2, 3, 4}));
+    EXPECT_EQ(ops[0].toObject()["color"].toObject()["g"].toInt(), 20);
+    EXPECT_EQ(ops[1].toObject()["op"].toString(), "line");
+    EXPECT_EQ(ops[1].toObject()["pen"].toObject()["dash"].toArray(), (QJsonArray{4, 2}));
+    SBarItem item;
+    item.strTooltip = "Open(Ctrl+O)";
+    item.bVisible = true;
+    item.bChecked = true;
+    const QJsonObject bar = app::BarItemJson(2, item);
+    EXPECT_EQ(bar["index"].toInt(), 2);
+    EXPECT_EQ(bar["tooltip"].toString(), "Open(Ctrl+O)");
+    EXPECT_TRUE(bar["checked"].toBool());
+}
+
+} // namespace

@@ -1,0 +1,172 @@
+// The program itself, run as a child process headless: a scenario against
+// the minimal fixture page, its JSON dump, failures and their exit codes,
+// and the message when there is no page library.
+#include "fixture_support.h"
+
+#include "platform/shell.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Result {
+    int code = -1;
+    std::string err;
+};
+
+class ScenarioProcess : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    std::string Path(const std::string& name) const { return dir.filePath(QString::fromStdString(name)).toStdString(); }
+
+    void Write(const std::string& name, const std::string& text) const
+    {
+        QFile file(QString::fromStdString(Path(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.c_str());
+    }
+
+    Result Run(QStringList args, bool withFixture = true) const
+    {
+        if (withFixture)
+            args << "--module" << QString::fromStdString(apptest::FixturePath("fixture_page"));
+        args << "--config-dir" << QString::fromStdString(Path("config"));
+        QProcess process;
+        process.setWorkingDirectory(QString::fromStdString(plat::GetMainExecutableFolder()));
+        process.start(QString::fromStdString(plat::GetMainExecutableFolder() + "quarn"), args);
+        Result r;
+        if (!process.waitForFinished(120000)) {
+            process.kill();
+            process.waitForFinished();
+            r.err = "quarn did not finish";
+            return r;
+        }
+        r.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        r.err = process.readAllStandardError().toStdString();
+        return r;
+    }
+
+    Result RunScript(const std::string& script)
+    {
+        Write("s.txt", script);
+        return Run({"--script", QString::fromStdString(Path("s.txt")), "--screenshots",
+                    QString::fromStdString(Path("shots")), "--size", "800x600"});
+    }
+
+    QJsonObject ReadJson(const std::string& name) const
+    {
+        QFile file(QString::fromStdString(Path(name)));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        return QJsonDocument::fromJson(file.readAll()).object();
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(ScenarioProcess, ScriptDrivesTheFixturePageAndDumpsWhatHappened)
+{
+    const Result r = RunScript("# clicks reach the page, its Notify comes back as Update\n"
+                               "expect host.pages[0].name Monitor\n"
+                               "expect host.pages.# 2\n"
+                               "expect host.currentPage 0\n"
+                               "click 20 30\n"
+                               "expect host.notifications[mask=0x4000].# 1\n"
+                               "expect host.updates[mask=0x4000][0].page 0\n"
+                               "expect host.updates[mask=0x8000][0].page 0\n"
+                               "resize 900 700\n"
+                               "screenshot page\n"
+                               "dump " + Path("mid.json") + "\n"
+                               "key tab ctrl\n"
+                               "expect host.currentPage 1\n"
+                               "expect host.pages[1].shown true\n");
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(Path("shots/page.png"))));
+    const QJsonObject mid = ReadJson("mid.json");
+    EXPECT_EQ(mid["window"].toObject()["width"].toInt(), 900);
+    const QJsonArray area = mid["window"].toObject()["pageArea"].toArray();
+    const QJsonArray windows = mid["windows"].toArray();
+    ASSERT_EQ(windows.size(), 2) << "the fixture page's window and the summary page";
+    const QJsonObject page = windows[0].toObject();
+    EXPECT_EQ(page["class"].toString(), "CFixtureWindow");
+    EXPECT_EQ(page["id"].toInt(), 211);
+    EXPECT_EQ(page["rect"].toArray(), area) << "the page was moved onto the resized area";
+    EXPECT_TRUE(page["text"].toString().startsWith("updates ")) << "the page saw its updates";
+    EXPECT_EQ(windows[1].toObject()["class"].toString(), "CSummaryPage");
+    EXPECT_TRUE(mid["calls"].isArray());
+    EXPECT_TRUE(mid["project"].toObject().contains("modified"));
+    EXPECT_FALSE(mid["monitoring"].toBool());
+}
+
+TEST_F(ScenarioProcess, FailedExpectStopsWithTheLineAndExitCodeOne)
+{
+    const Result r = RunScript("expect host.currentPage 0\nexpect host.currentPage 5\nscreenshot never\n");
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("scenario failed: line 2: expect host.currentPage 5: expected 5, found 0"), std::string::npos)
+        << r.err;
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("shots/never.png"))));
+}
+
+TEST_F(ScenarioProcess, BadScriptIsRefusedBeforeAnythingRuns)
+{
+    const Result r = RunScript("screenshot first\nfly away\n");
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("line 2: fly: unknown command \"fly\""), std::string::npos) << r.err;
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("shots/first.png"))));
+}
+
+TEST_F(ScenarioProcess, OpeningABadFileShowsTheReasonAndKeepsTheProject)
+{
+    Write("bad.json", "{ \"senders\": [");
+    const std::string sample = plat::GetMainExecutableFolder() + "Projects/sample.json";
+    Write("s.txt", "expect project.path \"" + sample + "\"\n"
+                   "answer file " + Path("bad.json") + "\n"
+                   "answer msgbox 1\n"
+                   "key o ctrl\n"
+                   "expect modals[kind=msgbox].# 1\n"
+                   "expect modals[kind=msgbox][0].result 1\n"
+                   "expect project.path \"" + sample + "\"\n"
+                   "dump " + Path("after.json") + "\n");
+    const Result r = Run({"--project", QString::fromStdString(sample), "--script", QString::fromStdString(Path("s.txt"))});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const QJsonObject dump = ReadJson("after.json");
+    const QString text = dump["modals"].toArray()[0].toObject()["text"].toString();
+    EXPECT_TRUE(text.contains(QString::fromStdString(Path("bad.json")))) << text.toStdString();
+    EXPECT_GT(dump["project"].toObject()["senders"].toArray().size(), 0);
+}
+
+TEST_F(ScenarioProcess, ModalWithNoAnswerFailsTheScenario)
+{
+    const Result r = RunScript("key o ctrl\n");
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("line 1: key o ctrl: the file dialog \"Open project\" was shown with no answer queued"),
+              std::string::npos)
+        << r.err;
+}
+
+TEST_F(ScenarioProcess, WithoutThePageLibraryTheProgramSaysSoAndFails)
+{
+    const std::string missing = plat::GetMainExecutableFolder() + "fixtures/libMonitor.so";
+    const Result r = Run({"--tour", "--module", QString::fromStdString(missing)}, false);
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("quarn: no module found at " + missing), std::string::npos) << r.err;
+}
+
+TEST_F(ScenarioProcess, EntryAnsweringZeroAndBadArgumentsExitWithTwo)
+{
+    Result r = Run({"--tour", "--module", QString::fromStdString(apptest::FixturePath("fixture_zero_entry"))}, false);
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("answered 0: the page could not be created"), std::string::npos) << r.err;
+    r = Run({"--size", "tiny"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("--size tiny: expected WIDTHxHEIGHT"), std::string::npos) << r.err;
+}
+
+} // namespace
