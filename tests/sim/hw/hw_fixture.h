@@ -1,0 +1,39 @@
+#pragma once
+// Every hardware test starts from an empty world and fresh hardware, with
+// a small installation and a configuration folder of its own:
+//   sender 0: class 35, two ports of 4 receivers;
+//   sender 1: class 59 (loop-back ports), two ports of 4 receivers, its
+//             port 1 the backup of sender 0's port 1;
+//   sender 2: a fibre sender, 16 outputs of 2 receivers (8-15 backing 0-7).
+#include "sim/hardware.h"
+#include "sim/monitor_control.h"
+#include "sim/project_model.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+
+namespace hwtest {
+
+sim::ProjectModel SmallProject();
+
+// Waits until the condition holds, looking every millisecond; false when
+// it still fails after the bound.
+bool Eventually(const std::function<bool()>& condition, std::chrono::milliseconds bound = std::chrono::seconds(20));
+
+class HwTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Replaces the project; fails the test when it is refused.
+    void UseProject(const sim::ProjectModel& project);
+    // The monitoring settings of the project.
+    void SetSettings(const CMonitorInterfaceData& settings);
+
+    std::string m_configFolder;
+};
+
+} // namespace hwtest

@@ -1,0 +1,295 @@
+// The bridge's logic objects as the page calls them: sender answers from
+// the last detection, port bits by device class, detection with progress,
+// names, output ports, cards, demarcation, video inputs.
+#include "hw_fixture.h"
+
+#include "controls/progress.h"
+#include "host/host_enums.h"
+#include "host/hwbridge.h"
+#include "platform/window.h"
+#include "sim/call_log.h"
+#include "sim/world.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace hwtest {
+namespace {
+
+class ProgressWindow : public CWnd, public IProgressWatcherEx2 {
+public:
+    int BeginProgress(const SProgressInfo&) override { return 0; }
+    void SetProgressRange(int, int) override {}
+    void SetProgressPos(int pos) override { positions.push_back(pos); }
+    void SetProgressText(const std::string&) override {}
+    void EndProgress() override {}
+    bool IsProgressRunning() const override { return true; }
+
+    std::vector<int> positions;
+};
+
+class Logic : public HwTest {
+protected:
+    ISenderLogic& senders = *GetHwSenderLogic();
+    IReceiverLogic& receivers = *GetHwReceiverLogic();
+    IVideoSourceLogic& video = *GetHwVideoSourceLogic();
+};
+
+TEST_F(Logic, GettersAnswerTheSameObjectsAndTheUnusedOnes)
+{
+    EXPECT_EQ(GetHwSenderLogic(), &senders);
+    EXPECT_EQ(GetHwMonitorLogic(), GetHwMonitorLogic());
+    EXPECT_NE(GetHwCaliSoftEdgeLogic(), nullptr);
+    EXPECT_NE(GetHwAdvancedSoftEdgeLogic(), nullptr);
+    EXPECT_NE(GetHwColorBrightLogic(), nullptr);
+}
+
+TEST_F(Logic, SendersAreDetectedAtFirstAsk)
+{
+    EXPECT_EQ(senders.GetDetectedSenderCount(), 3);
+    EXPECT_EQ(senders.IsSenderDetected(1), 1);
+    EXPECT_EQ(senders.GetSenderTypeCode(1), 59);
+    EXPECT_EQ(senders.GetSenderTypeCode(7), 0);
+    EXPECT_EQ(senders.IsSenderDetected(7), 0);
+    EXPECT_EQ(senders.GetSenderStatusWord(0), 0u);
+    EXPECT_EQ(senders.GetSenderName(0), "Sender 1");
+    EXPECT_EQ(senders.IsConnected(2), 1);
+}
+
+TEST_F(Logic, PortsConnectedFollowTheDeviceClass)
+{
+    EXPECT_EQ(senders.IsPortConnected(0, 0), 1);
+    EXPECT_EQ(senders.IsPortConnected(0, 1), 1);
+    EXPECT_EQ(senders.IsPortConnected(0, 2), 0);
+    // The fibre sender: port 2p is main output p, 2p + 1 its backup.
+    EXPECT_EQ(senders.IsPortConnected(2, 1), 1);
+    EXPECT_EQ(senders.GetSenderTreeValue(2), 8);
+    EXPECT_EQ(senders.GetSenderTreeValue(0), 0);
+    sim::InjectPortDisconnected(2, 8);  // backup of pair 0
+    senders.DetectSenders(nullptr, 0, 0, 1);
+    EXPECT_EQ(senders.IsPortConnected(2, 1), 0);
+    EXPECT_EQ(senders.IsPortConnected(2, 0), 1);
+}
+
+TEST_F(Logic, OfflineAnswersChangeOnlyWithADetection)
+{
+    EXPECT_EQ(senders.IsSenderDetected(0), 1);
+    sim::InjectSenderFault(0, sim::SenderFault::Offline);
+    EXPECT_EQ(senders.IsSenderDetected(0), 1) << "what the last detection found";
+    EXPECT_EQ(senders.DetectSenders(nullptr, 0, 0, 1), 0u);
+    EXPECT_EQ(senders.IsSenderDetected(0), 0);
+    EXPECT_EQ(senders.IsConnected(0), 0);
+    EXPECT_EQ(senders.GetDetectedSenderCount(), 2);
+    EXPECT_EQ(senders.GetSenderName(0), "");
+    EXPECT_EQ(senders.IsPortConnected(0, 0), 0);
+}
+
+TEST_F(Logic, DetectionReportsItsProgressToAWatchingWindow)
+{
+    ProgressWindow window;
+    EXPECT_EQ(senders.DetectSenders(&window, 0, 30, 1), 0u);
+    ASSERT_FALSE(window.positions.empty());
+    EXPECT_TRUE(std::is_sorted(window.positions.begin(), window.positions.end()));
+    EXPECT_EQ(window.positions.back(), 30);
+    window.positions.clear();
+    EXPECT_EQ(receivers.DetectReceivers(-1, -1, &window, 30, 100, 0), 0);
+    EXPECT_EQ(window.positions.front() > 30 ? 1 : 0, 1);
+    EXPECT_EQ(window.positions.back(), 100);
+    window.positions.clear();
+    senders.DetectSenders(&window, 0, 0, 1);
+    EXPECT_TRUE(window.positions.empty()) << "no range, no progress";
+}
+
+TEST_F(Logic, SeveralSendersOnOneCardFailTheDetection)
+{
+    sim::SetMultiSenderCard(true);
+    EXPECT_EQ(senders.DetectSenders(nullptr, 0, 0, 1), kDetectMultiSenderCard);
+    sim::SetMultiSenderCard(false);
+    EXPECT_EQ(senders.DetectSenders(nullptr, 0, 0, 1), 0u);
+}
+
+TEST_F(Logic, FibreSenderIsTheDetectionsCurrentSenderWithSpecifiedAddresses)
+{
+    EXPECT_EQ(senders.GetCurDetectSender(), 0);
+    EXPECT_EQ(senders.IsFiberSender(), 0);
+    sim::ConfigSettings config = sim::GetConfig();
+    config.detectStrategy = DETECT_STRATEGY_SPECIFIED_IP;
+    sim::SetConfig(config);
+    sim::InjectSenderFault(0, sim::SenderFault::Offline);
+    sim::InjectSenderFault(1, sim::SenderFault::Offline);
+    senders.DetectSenders(nullptr, 0, 0, 1);
+    EXPECT_EQ(senders.GetCurDetectSender(), 2);
+    EXPECT_EQ(senders.IsFiberSender(), 1);
+}
+
+TEST_F(Logic, NamesOfDevices)
+{
+    EXPECT_EQ(senders.GetDisplayName(1), "Sender 2");
+    EXPECT_EQ(senders.IsNameSettable(1), 1);
+    EXPECT_EQ(senders.SetDeviceName(1, "Stage"), 1);
+    EXPECT_EQ(senders.GetDisplayName(1), "Stage");
+    senders.DetectSenders(nullptr, 0, 0, 1);
+    EXPECT_EQ(senders.GetSenderName(1), "Stage");
+    EXPECT_EQ(senders.SetDeviceName(1, std::string(65, 'x')), 0) << "longer than a device stores";
+    sim::InjectSenderFault(0, sim::SenderFault::Offline);
+    senders.DetectSenders(nullptr, 0, 0, 1);
+    EXPECT_EQ(senders.SetDeviceName(0, "Gone"), 0);
+    EXPECT_EQ(senders.GetDisplayName(9), "");
+}
+
+TEST_F(Logic, AddressesAndModes)
+{
+    EXPECT_EQ(senders.GetAddressText(0), "10.0.0.1");
+    EXPECT_EQ(senders.GetAddressText(5), "");
+    sim::AddressSettings a;
+    a.nAddressMode = 0;
+    a.nFixedAddress = 1;
+    a.nAddressDetection = 1;
+    a.nProductKind = 3;
+    sim::SetAddressSettings(a);
+    EXPECT_EQ(senders.GetAddressMode(), 0);
+    EXPECT_EQ(senders.IsFixedAddressMode(), 1);
+    EXPECT_EQ(senders.IsAddressDetection(), 1);
+    EXPECT_EQ(senders.GetProductKind(), 3);
+}
+
+TEST_F(Logic, PortCountsAndRows)
+{
+    EXPECT_EQ(senders.GetPortCount(0), 2);
+    EXPECT_EQ(senders.GetPortCount(2), 16);
+    EXPECT_EQ(senders.IsPortCountDoubled(0), 0);
+    EXPECT_EQ(senders.HasSecondPortRow(59), 1);
+    EXPECT_EQ(senders.HasSecondPortRow(35), 0);
+    EXPECT_EQ(senders.IsPortOutputSupported(1), 1);
+    EXPECT_EQ(senders.IsPortOutputSupported(0), 0);
+    EXPECT_EQ(senders.IsVideoSourceDevice(0), 0);
+}
+
+TEST_F(Logic, SwitchedOffPortsStopFeedingAndAreReported)
+{
+    EXPECT_EQ(senders.CheckPortEnable(1), 0);
+    EXPECT_EQ(senders.SetOutputPorts({1, 1, {0x02}}), 1);
+    EXPECT_EQ(senders.CheckPortEnable(1), 1);
+    EXPECT_EQ(sim::GetSwitchedOffPorts(1), (std::vector<uint8_t>{0x02}));
+    sim::ReceiverValues v;
+    ASSERT_TRUE(sim::ReadReceiverNow(1, 1, 0, v));
+    EXPECT_FALSE(v.bAnswers);
+    EXPECT_EQ(senders.SetOutputPorts({1, 1, {0x00}}), 1);
+    EXPECT_EQ(senders.CheckPortEnable(1), 0);
+    // A video-source device's mask starts with its port count.
+    EXPECT_EQ(video.SetOutputPorts({0, 1, {2, 0, 0x01}}), 1);
+    EXPECT_EQ(sim::GetSwitchedOffPorts(0), (std::vector<uint8_t>{0x01}));
+    EXPECT_EQ(video.SetOutputPorts({0, 1, {2}}), 0);
+}
+
+TEST_F(Logic, EverySwitchedOffPortMeansTheSenderFeedsNoReceiver)
+{
+    senders.SetOutputPorts({0, 1, {0x03}});
+    senders.DetectSenders(nullptr, 0, 0, 1);
+    EXPECT_NE(senders.GetSenderStatusWord(0), 0u);
+}
+
+TEST_F(Logic, CardsHoldAProjectDescription)
+{
+    std::string description;
+    EXPECT_EQ(senders.CanAccessCard(0), 1);
+    EXPECT_LT(senders.ReadCardDescription(0, description), 0) << "an empty card";
+    ASSERT_TRUE(sim::WriteSenderCard(0, "Hall A", "{\"x\":1}"));
+    EXPECT_GE(senders.ReadCardDescription(0, description), 0);
+    EXPECT_EQ(description, "Hall A");
+    std::string content;
+    EXPECT_TRUE(sim::ReadSenderCard(0, content));
+    EXPECT_EQ(content, "{\"x\":1}");
+    senders.EndCardTransfer();
+    EXPECT_EQ(sim::GetCardTransferEndCount(), 1);
+    sim::InjectSenderFault(0, sim::SenderFault::Offline);
+    senders.DetectSenders(nullptr, 0, 0, 1);
+    EXPECT_EQ(senders.CanAccessCard(0), 0);
+    EXPECT_LT(senders.ReadCardDescription(0, description), 0);
+    EXPECT_FALSE(sim::WriteSenderCard(0, "x", "y"));
+}
+
+TEST_F(Logic, DemarcationMarksOneReceiverAndClearsAll)
+{
+    EXPECT_EQ(receivers.IsRcvMarkable(0, 1, 3), 1);
+    EXPECT_EQ(receivers.IsRcvMarkable(0, 1, 4), 0) << "no such receiver";
+    EXPECT_EQ(receivers.MarkReceiver(0, 1, 3, 1), 1);
+    EXPECT_EQ(receivers.MarkReceiver(1, 0, 0, 1), 1);
+    EXPECT_EQ(sim::GetDemarcationMarks(), (std::vector<sim::ReceiverMark>{{0, 1, 3}, {1, 0, 0}}));
+    EXPECT_EQ(receivers.MarkReceiver(0, 1, 3, 0), 1);
+    EXPECT_EQ(sim::GetDemarcationMarks(), (std::vector<sim::ReceiverMark>{{1, 0, 0}}));
+    EXPECT_EQ(receivers.SetDemarcationDisplay(0, 0, 0), 1);
+    EXPECT_TRUE(sim::GetDemarcationMarks().empty());
+    EXPECT_EQ(sim::CountCalls("IReceiverLogic::SetDemarcationDisplay"), 1);
+}
+
+TEST_F(Logic, SilentReceiversCannotBeMarkedAndAreFoundFirst)
+{
+    sim::InjectReceiverFault(0, 0, 2, sim::ReceiverFault::NoData);
+    EXPECT_EQ(receivers.DetectReceivers(0, 0, nullptr, 0, 0, 0), 0);
+    EXPECT_EQ(receivers.IsRcvMarkable(0, 0, 2), 0);
+    EXPECT_EQ(receivers.MarkReceiver(0, 0, 2, 1), 0);
+    EXPECT_EQ(receivers.GetFirstSilentReceiver(0, 0), 2);
+    EXPECT_EQ(receivers.GetFirstSilentReceiver(0, 1), -1);
+    EXPECT_EQ(receivers.DetectReceivers(5, 0, nullptr, 0, 0, 0), 1) << "no such sender";
+}
+
+TEST_F(Logic, MarksFollowTheirSender)
+{
+    receivers.MarkReceiver(0, 0, 1, 1);
+    sim::ProjectModel p = sim::GetProject();
+    std::swap(p.senders[0], p.senders[2]);
+    p.backups.clear();
+    UseProject(p);
+    EXPECT_EQ(sim::GetDemarcationMarks(), (std::vector<sim::ReceiverMark>{{2, 0, 1}}));
+}
+
+TEST_F(Logic, VideoInputsOfTheModels)
+{
+    std::vector<SVideoInputRecord> inputs;
+    EXPECT_EQ(video.GetFixedInputs(35, 1, inputs), 1);
+    ASSERT_EQ(inputs.size(), 2u);
+    EXPECT_EQ(video.GetInputName(35, static_cast<int>(inputs[1].dwInputType)), "HDMI");
+    EXPECT_EQ(video.GetFixedInputs(44, 1, inputs), 0) << "a connected one reports its own";
+    EXPECT_EQ(video.GetFixedInputs(44, 0, inputs), 1);
+    std::vector<uint8_t> codes;
+    EXPECT_EQ(video.GetInputTypeCodes(1, codes), 1);
+    EXPECT_EQ(codes, (std::vector<uint8_t>{0x68, 0x6B}));
+    EXPECT_EQ(video.GetInputName(59, 0x6B * 4 - 0x180 + 2), "DP 3");
+    EXPECT_EQ(video.GetInputTypeCodes(0, codes), 0);
+    EXPECT_EQ(video.GetInputRecords(0, inputs), 0);
+    EXPECT_EQ(video.GetInputName(68, 2, 2, 1, 1), "Slot 2 HDMI 2");
+}
+
+TEST_F(Logic, SignalTextsOfLiveInputs)
+{
+    std::vector<SVideoInputRecord> inputs;
+    ASSERT_EQ(video.GetFixedInputs(35, 1, inputs), 1);
+    EXPECT_NE(video.GetSignalText(0, inputs[0]).find("1920x1080@"), std::string::npos);
+    EXPECT_EQ(video.GetSignalText(0, inputs[1]), "unknow video");
+    sim::SetVideoSignal(0, 1, {3840, 2160, 59.94});
+    EXPECT_EQ(video.GetSignalText(0, inputs[1]), "3840x2160@59.94Hz");
+    sim::SetVideoSignal(0, 1, {1280, 720, 50.0});
+    EXPECT_EQ(video.GetSignalText(0, inputs[1]), "1280x720@50Hz");
+    sim::InjectSenderFault(0, sim::SenderFault::NoVideoInput);
+    EXPECT_EQ(video.GetSignalText(0, inputs[1]), "unknow video");
+    SVideoInputRecord missing;
+    missing.dwInputType = 9;
+    EXPECT_EQ(video.GetSignalText(0, missing), "");
+}
+
+TEST_F(Logic, CallsAreLoggedForThePage)
+{
+    sim::ClearCallLog();
+    senders.IsPortConnected(0, 1);
+    receivers.MarkReceiver(0, 1, 2, 1);
+    const std::vector<sim::LoggedCall> log = sim::GetCallLog();
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(log[0].operation, "ISenderLogic::IsPortConnected");
+    EXPECT_EQ(log[0].arguments, "0, 1");
+    EXPECT_EQ(log[1].operation, "IReceiverLogic::MarkReceiver");
+    EXPECT_EQ(log[1].arguments, "0, 1, 2, 1");
+}
+
+} // namespace
+} // namespace hwtest

@@ -1,0 +1,231 @@
+// Monitoring rounds as the page and the log see them: records published
+// into the host's monitor data, targets called, settings followed, the
+// day's log file written with the changes.
+#include "hw_fixture.h"
+
+#include "host/hwbridge.h"
+#include "host/monitor_records.h"
+#include "host/monitor_update.h"
+#include "host/vistrano_data.h"
+#include "log_file.h"
+#include "sim/call_log.h"
+#include "sim/monitor_feed.h"
+#include "sim/world.h"
+
+#include <atomic>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace hwtest {
+namespace {
+
+class CountingTarget final : public IMonitorDataUpdate {
+public:
+    void OnMonitorDataUpdate() override
+    {
+        thread = std::this_thread::get_id();
+        ++calls;
+    }
+    std::atomic<int> calls{0};
+    std::thread::id thread;
+};
+
+class Monitoring : public HwTest {
+protected:
+    void SetUp() override
+    {
+        HwTest::SetUp();
+        sim::SetMonitorStepMode(true);
+        GetMonitorThreadMgr()->AddMonitorUpdateTarget(&target);
+    }
+    void TearDown() override
+    {
+        GetMonitorThreadMgr()->RemoveMonitorUpdateTarget(&target);
+        HwTest::TearDown();
+    }
+
+    uint32_t Warning(int sender, int port, int receiver)
+    {
+        CMonitorWarningData w;
+        GetMonitorData()->GetWarningData(w);
+        return w.GetSenderPortRcvWarning(sender, port, receiver);
+    }
+
+    std::string TodaysLog()
+    {
+        std::tm local{};
+        const std::time_t now = std::time(nullptr);
+        localtime_r(&now, &local);
+        std::ifstream file(m_configFolder + "/MonitoringRecord/" + sim::hw::LogFileName(local));
+        std::stringstream text;
+        text << file.rdbuf();
+        return text.str();
+    }
+
+    IMonitorLogic& monitor = *GetHwMonitorLogic();
+    CountingTarget target;
+};
+
+TEST_F(Monitoring, StartAndStopSetTheThreadManagersState)
+{
+    EXPECT_EQ(GetMonitorThreadMgr()->IsMonitoring(), 0);
+    EXPECT_EQ(monitor.StartMonitor(nullptr), 1);
+    EXPECT_EQ(GetMonitorThreadMgr()->IsMonitoring(), 1);
+    EXPECT_EQ(GetMonitorThreadMgr()->IsPausing(), 0);
+    EXPECT_EQ(monitor.StartMonitor(nullptr), 1) << "already running";
+    EXPECT_EQ(monitor.StopMonitor(), 1);
+    EXPECT_EQ(GetMonitorThreadMgr()->IsMonitoring(), 0);
+    EXPECT_EQ(monitor.StopMonitor(), 0) << "nothing to stop";
+    EXPECT_EQ(monitor.PauseMonitor(), 0);
+    EXPECT_EQ(monitor.ResumeMonitor(), 0);
+}
+
+TEST_F(Monitoring, ARoundPublishesAndCallsTargetsOnTheMonitoringThread)
+{
+    sim::InjectReceiverFault(0, 1, 2, sim::ReceiverFault::OverTemperature);
+    monitor.StartMonitor(nullptr);
+    EXPECT_EQ(target.calls, 0) << "step mode: no round until asked";
+    ASSERT_TRUE(sim::RunMonitorRounds(1));
+    EXPECT_EQ(target.calls, 1);
+    EXPECT_NE(target.thread, std::this_thread::get_id());
+    EXPECT_EQ(Warning(0, 1, 2), WARNING_TEMPERATURE);
+    EXPECT_EQ(Warning(0, 1, 1), 0u);
+
+    CMonitorDetectData detect;
+    GetMonitorData()->GetDetectData(detect);
+    EXPECT_EQ(detect.GetSenderDataCount(), 3);
+    // Addresses not specified: the page looks senders up by index + 1.
+    ASSERT_NE(detect.GetSenderData(sim::SenderIdByIndexForNotSpecifyIP(2)), nullptr);
+    EXPECT_EQ(detect.GetSenderData(sim::SenderIdByIndexForNotSpecifyIP(2))->byType, 4);
+
+    CMonitorRcvShowData show;
+    GetMonitorData()->GetRcvShowData(show);
+    EXPECT_NE(show.GetRcvShowStr(RENDER_TEMPERATURE, 0, 1, 2), "");
+    CMonitorTipsData tips;
+    GetMonitorData()->GetTipData(tips);
+    EXPECT_NE(tips.GetRcvWarningStr(RENDER_TEMPERATURE, 0, 1, 2).find("Over temperature"), std::string::npos);
+}
+
+TEST_F(Monitoring, DetectionRecordsUseTheAddressesWhenTheyAreSpecified)
+{
+    sim::ConfigSettings config = sim::GetConfig();
+    config.detectStrategy = DETECT_STRATEGY_SPECIFIED_IP;
+    sim::SetConfig(config);
+    monitor.StartMonitor(nullptr);
+    ASSERT_TRUE(sim::RunMonitorRounds(1));
+    CMonitorDetectData detect;
+    GetMonitorData()->GetDetectData(detect);
+    EXPECT_NE(detect.GetSenderData(sim::SenderIdByIndex(1)), nullptr);
+    EXPECT_EQ(sim::SenderIdByIndex(1), 0x0A000002u);
+}
+
+TEST_F(Monitoring, ClearedFaultsAndChangedSettingsShowInTheNextRound)
+{
+    sim::InjectReceiverFault(1, 0, 0, sim::ReceiverFault::OverTemperature);
+    monitor.StartMonitor(nullptr);
+    ASSERT_TRUE(sim::RunMonitorRounds(1));
+    EXPECT_EQ(Warning(1, 0, 0), WARNING_TEMPERATURE);
+
+    CMonitorInterfaceData settings = sim::GetMonitorSettings();
+    settings.receiverSetting.bTemperature = 0;
+    SetSettings(settings);
+    ASSERT_TRUE(sim::RunMonitorRounds(1));
+    EXPECT_EQ(Warning(1, 0, 0), 0u);
+
+    settings.receiverSetting.bTemperature = 1;
+    SetSettings(settings);
+    sim::ClearReceiverFault(1, 0, 0, sim::ReceiverFault::OverTemperature);
+    sim::InjectSenderFault(1, sim::SenderFault::Offline);
+    ASSERT_TRUE(sim::RunMonitorRounds(1));
+    EXPECT_EQ(Warning(1, 0, 0), WARNING_NO_DATA);
+    CMonitorWarningData w;
+    GetMonitorData()->GetWarningData(w);
+    EXPECT_EQ(w.GetSenderWarning(1), SENDER_WARNING_OFFLINE);
+}
+
+TEST_F(Monitoring, EachRoundMovesTheClockAndRefreshesTheOfflineAnswers)
+{
+    monitor.StartMonitor(nullptr);
+    const uint64_t clock = sim::GetSimulationClock();
+    sim::InjectSenderFault(2, sim::SenderFault::Offline);
+    ASSERT_TRUE(sim::RunMonitorRounds(3));
+    EXPECT_EQ(sim::GetSimulationClock(), clock + 3);
+    monitor.StopMonitor();
+    EXPECT_EQ(GetHwSenderLogic()->IsSenderDetected(2), 0);
+}
+
+TEST_F(Monitoring, TheDaysLogHoldsTheChanges)
+{
+    monitor.StartMonitor(nullptr);
+    sim::InjectReceiverFault(0, 0, 3, sim::ReceiverFault::OverTemperature);
+    sim::InjectPortDisconnected(1, 1);
+    ASSERT_TRUE(sim::RunMonitorRounds(2));
+    sim::ClearReceiverFault(0, 0, 3, sim::ReceiverFault::OverTemperature);
+    ASSERT_TRUE(sim::RunMonitorRounds(1));
+    monitor.StopMonitor();
+
+    const std::string log = TodaysLog();
+    EXPECT_NE(log.find("  Monitoring started\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("  Sender 1 (Sender 1), port 1, receiver 4: Over temperature: "), std::string::npos) << log;
+    EXPECT_NE(log.find("  Sender 2 (Sender 2), port 2: Not connected\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("  Sender 1 (Sender 1), port 1, receiver 4: Over temperature cleared\n"), std::string::npos)
+        << log;
+    EXPECT_NE(log.find("  Monitoring stopped\n"), std::string::npos) << log;
+    // Changes only: one line for the warning, though two rounds saw it.
+    EXPECT_EQ(log.find("receiver 4: Over temperature: "), log.rfind("receiver 4: Over temperature: ")) << log;
+}
+
+TEST_F(Monitoring, PauseHoldsTheRoundsUntilTheLastResume)
+{
+    monitor.StartMonitor(nullptr);
+    EXPECT_EQ(monitor.PauseMonitor(), 1);
+    EXPECT_EQ(monitor.PauseMonitor(), 1);
+    EXPECT_EQ(GetMonitorThreadMgr()->IsPausing(), 1);
+    EXPECT_FALSE(sim::RunMonitorRounds(1));
+    EXPECT_EQ(monitor.ResumeMonitor(), 1);
+    EXPECT_EQ(GetMonitorThreadMgr()->IsPausing(), 1) << "one pause is still held";
+    EXPECT_FALSE(sim::RunMonitorRounds(1));
+    EXPECT_EQ(monitor.ResumeMonitor(), 1);
+    EXPECT_EQ(GetMonitorThreadMgr()->IsPausing(), 0);
+    EXPECT_TRUE(sim::RunMonitorRounds(1));
+}
+
+TEST_F(Monitoring, PauseForDetectionReportsPausingUntilTheThreadDetected)
+{
+    monitor.StartMonitor(nullptr);
+    ASSERT_TRUE(sim::RunMonitorRounds(1));
+    sim::InjectSenderFault(0, sim::SenderFault::Offline);
+    EXPECT_EQ(monitor.PauseForDetection(), 1);
+    EXPECT_TRUE(Eventually([] { return GetMonitorThreadMgr()->IsPausing() == 0; }));
+    EXPECT_EQ(GetMonitorThreadMgr()->IsMonitoring(), 1);
+    monitor.StopMonitor();
+    EXPECT_EQ(GetHwSenderLogic()->IsSenderDetected(0), 0) << "the detection saw it";
+}
+
+TEST_F(Monitoring, PauseForDetectionWithoutMonitoringDetectsAtOnce)
+{
+    GetHwSenderLogic()->IsSenderDetected(1);
+    sim::InjectSenderFault(1, sim::SenderFault::Offline);
+    EXPECT_EQ(monitor.PauseForDetection(), 1);
+    EXPECT_EQ(GetMonitorThreadMgr()->IsPausing(), 0);
+    EXPECT_EQ(GetHwSenderLogic()->IsSenderDetected(1), 0);
+}
+
+TEST_F(Monitoring, MonitoringCommandsAreLogged)
+{
+    sim::ClearCallLog();
+    monitor.StartMonitor(nullptr);
+    monitor.PauseMonitor();
+    monitor.ResumeMonitor();
+    monitor.StopMonitor();
+    EXPECT_EQ(sim::CountCalls("IMonitorLogic::StartMonitor"), 1);
+    EXPECT_EQ(sim::CountCalls("IMonitorLogic::PauseMonitor"), 1);
+    EXPECT_EQ(sim::CountCalls("IMonitorLogic::ResumeMonitor"), 1);
+    EXPECT_EQ(sim::CountCalls("IMonitorLogic::StopMonitor"), 1);
+}
+
+} // namespace
+} // namespace hwtest
