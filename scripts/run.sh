@@ -6,7 +6,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
-export CCACHE_DIR=${CCACHE_DIR:-$root/.ccache}
+# One compiler cache for every checkout of the project on this machine.
+export CCACHE_BASEDIR=$root CCACHE_NOHASHDIR=1
 "$root/scripts/build.sh" "$root/build/release" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 bin="$root/build/release/bin"
 out="$root/out/screenshots"

@@ -10,7 +10,8 @@ cd "$root"
 
 export QT_QPA_PLATFORM=offscreen
 export QT_ENABLE_HIGHDPI_SCALING=0
-export CCACHE_DIR=${CCACHE_DIR:-$root/.ccache}
+# One compiler cache for every checkout of the project on this machine.
+export CCACHE_BASEDIR=$root CCACHE_NOHASHDIR=1
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:detect_stack_use_after_return=0
 export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
