@@ -36,6 +36,16 @@ bool FullRefreshSince(const CPageHost& host, long seen)
     return false;
 }
 
+// A relative path that is not found from the working folder is taken from
+// the program folder, so a script can name the files that ship with it.
+std::string ScriptPath(const std::string& path)
+{
+    if (path.empty() || path[0] == '/' || plat::FileExists(path))
+        return path;
+    const std::string shipped = plat::GetMainExecutableFolder() + path;
+    return plat::FileExists(shipped) ? shipped : path;
+}
+
 } // namespace
 
 bool WriteJsonFile(const std::string& path, const QJsonObject& object, std::string& error)
@@ -85,7 +95,7 @@ bool CScenarioRunner::Execute(const SScriptCommand& c, std::string& error)
     CModalScript& modals = CModalScript::Instance();
     switch (c.verb) {
     case EVerb::Open:
-        if (!m_env.commands.Open(c.text, error))
+        if (!m_env.commands.Open(ScriptPath(c.text), error))
             return false;
         m_env.host.Refresh(-1, 0, 1);
         return true;

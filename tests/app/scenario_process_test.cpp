@@ -105,6 +105,41 @@ TEST_F(ScenarioProcess, ScriptDrivesTheFixturePageAndDumpsWhatHappened)
     EXPECT_FALSE(mid["monitoring"].toBool());
 }
 
+TEST_F(ScenarioProcess, MonitoringRoundsAndFaultsReachThePage)
+{
+    const std::string sample = plat::GetMainExecutableFolder() + "Projects/sample.json";
+    Write("s.txt", "monitor start\n"
+                   "expect monitoring true\n"
+                   "fault temperature 0 0 0\n"
+                   "round 2\n"
+                   "fault offline 1\n"
+                   "round\n"
+                   "clear offline 1\n"
+                   "clear temperature 0 0 0\n"
+                   "monitor stop\n"
+                   "expect monitoring false\n"
+                   "dump " + Path("rounds.json") + "\n");
+    const Result r = Run({"--project", QString::fromStdString(sample), "--script", QString::fromStdString(Path("s.txt"))});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const QJsonObject dump = ReadJson("rounds.json");
+    int fullRefreshes = 0;
+    for (const QJsonValue n : dump["host"].toObject()["notifications"].toArray())
+        fullRefreshes += n.toObject()["mask"].toInt() == -1;
+    EXPECT_GE(fullRefreshes, 2) << "each round reached the page, which asked for a full refresh";
+    // The host's own calls into the services stay out of the page's call log.
+    for (const QJsonValue call : dump["calls"].toArray())
+        EXPECT_NE(call.toObject()["operation"].toString(), "IMonitorLogic::StartMonitor");
+}
+
+TEST_F(ScenarioProcess, FaultOnWhatDoesNotExistFailsTheScenario)
+{
+    const Result r = RunScript("fault fan 99 0\n");
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("line 1: fault fan 99 0: the hardware has no sender 99 port 0 for the fault fan"),
+              std::string::npos)
+        << r.err;
+}
+
 TEST_F(ScenarioProcess, FailedExpectStopsWithTheLineAndExitCodeOne)
 {
     const Result r = RunScript("expect host.currentPage 0\nexpect host.currentPage 5\nscreenshot never\n");
