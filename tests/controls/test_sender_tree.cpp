@@ -337,6 +337,16 @@ TEST_F(TreeTest, RealMouseInputTakesTheWindowsRoad)
     EXPECT_EQ(filtered, 2);   // each press met the parent's filter once
 }
 
+TEST_F(TreeTest, RealKeysTakeTheWindowsRoad)
+{
+    QTreeWidget* view = plat::NativeWidget(&tree)->findChild<QTreeWidget*>();
+    ASSERT_NE(view, nullptr);
+    tree.SelectItem(s[1]);
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(view, &down);
+    EXPECT_EQ(Selected(), std::vector<HTREEITEM>{s[2]});
+}
+
 TEST_F(TreeTest, LabelEditingNeedsTheStyleAndTheParentsConsent)
 {
     EXPECT_EQ(tree.EditLabel(s[0]), nullptr);

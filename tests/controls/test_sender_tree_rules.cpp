@@ -2,6 +2,8 @@
 #include "sender_tree_paint.h"
 #include "sender_tree_rules.h"
 
+#include <QImage>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -214,4 +216,38 @@ TEST(TreeRowPainting, WarningMarkAndChevron)
     ASSERT_TRUE(down);
     EXPECT_GT(down->points[1].y, down->points[0].y);
     EXPECT_EQ(down->points[0].y, down->points[2].y);
+}
+
+TEST(TreeRowPainting, TheIconFillsItsBox)
+{
+    const auto icon = Image::Solid(16, 16, RGBColor(1, 2, 3));
+    STreeRow row;
+    row.pIcon = icon.get();
+    RecordingCanvas dc;
+    const SRowLayout layout = RowLayout(CRect(0, 0, 200, 28), 18, 18, true, 1.0);
+    PaintRow(dc, layout, row, TestLook());
+    const auto image = First(dc.Ops(), DrawOp::Kind::Image);
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->rect, layout.rcIcon);
+}
+
+TEST(TreeRowPainting, AFrameFolderReplacesTheFlatColours)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QImage checked(12, 12, QImage::Format_ARGB32);
+    checked.fill(Qt::blue);
+    ASSERT_TRUE(checked.save(dir.filePath("Checked.png")));
+    ASSERT_TRUE(checked.save(dir.filePath("Normal.png")));
+    STreeLook look = TestLook();
+    look.strFrameFolder = dir.path().toStdString() + "/";
+    STreeRow row;
+    row.bSelected = true;
+    RecordingCanvas dc;
+    PaintRow(dc, RowLayout(CRect(0, 0, 200, 28), 18, 18, false, 1.0), row, look);
+    const auto frame = First(dc.Ops(), DrawOp::Kind::ImageNinePart);
+    ASSERT_TRUE(frame);
+    EXPECT_NE(frame->image.find("Checked.png"), std::string::npos);
+    for (const DrawOp& op : dc.Ops())
+        EXPECT_FALSE(op.kind == DrawOp::Kind::FillRect && op.color == look.clrSelection);
 }
