@@ -9,14 +9,21 @@
 namespace sim {
 namespace {
 
+// Copies one record of the last round under the monitor data lock.
+template <class T>
+void CopyRecord(T detail::MonitorState::*record, T& out)
+{
+    detail::MonitorState& m = detail::TheMonitorState();
+    std::lock_guard lock(m.dataMutex);
+    out = m.*record;
+}
+
 class MonitorDataService final : public CMonitorData {
 public:
     void GetDetectData(CMonitorDetectData& out) const override
     {
         Log("CMonitorData::GetDetectData");
-        detail::MonitorState& m = detail::TheMonitorState();
-        std::lock_guard lock(m.dataMutex);
-        out = m.detect;
+        CopyRecord(&detail::MonitorState::detect, out);
     }
     void GetInterfaceData(CMonitorInterfaceData& out) const override
     {
@@ -26,23 +33,17 @@ public:
     void GetWarningData(CMonitorWarningData& out) const override
     {
         Log("CMonitorData::GetWarningData");
-        detail::MonitorState& m = detail::TheMonitorState();
-        std::lock_guard lock(m.dataMutex);
-        out = m.warning;
+        CopyRecord(&detail::MonitorState::warning, out);
     }
     void GetRcvShowData(CMonitorRcvShowData& out) const override
     {
         Log("CMonitorData::GetRcvShowData");
-        detail::MonitorState& m = detail::TheMonitorState();
-        std::lock_guard lock(m.dataMutex);
-        out = m.show;
+        CopyRecord(&detail::MonitorState::show, out);
     }
     void GetTipData(CMonitorTipsData& out) const override
     {
         Log("CMonitorData::GetTipData");
-        detail::MonitorState& m = detail::TheMonitorState();
-        std::lock_guard lock(m.dataMutex);
-        out = m.tips;
+        CopyRecord(&detail::MonitorState::tips, out);
     }
     void SetInterfaceData(const CMonitorInterfaceData& data) override
     {
