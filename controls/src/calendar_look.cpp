@@ -150,13 +150,17 @@ void PaintCell(ICanvas& dc, const CRect& rect, const SCalendarCell& cell, const 
             dc.FillEllipse(circle, inner);
         }
     }
-    dc.DrawText(plat::Format("%d", cell.nDay), circle, cell.bMarked ? look.fontBold : look.font, text, AlignCenter);
-    if (cell.bMarked) {
-        const int dot = std::max(3, Scale(4, look.density));
-        const int bottom = circle.bottom - std::max(2, Scale(3, look.density));
-        const int left = circle.CenterPoint().x - dot / 2;
-        dc.FillEllipse({left, bottom - dot, left + dot, bottom}, cell.bSelected ? look.clrTextOnSelection : look.clrSelection);
+    if (!cell.bMarked) {
+        dc.DrawText(plat::Format("%d", cell.nDay), circle, look.font, text, AlignCenter);
+        return;
     }
+    // The number moves up by half the dot so the dot under it stays clear.
+    const int dot = std::max(3, Scale(4, look.density));
+    const int bottom = circle.bottom - std::max(2, Scale(3, look.density));
+    const int left = circle.CenterPoint().x - dot / 2;
+    dc.DrawText(plat::Format("%d", cell.nDay), {circle.left, circle.top, circle.right, circle.bottom - dot}, look.fontBold,
+                text, AlignCenter);
+    dc.FillEllipse({left, bottom - dot, left + dot, bottom}, cell.bSelected ? look.clrTextOnSelection : look.clrSelection);
 }
 
 void PaintFrame(ICanvas& dc, const CRect& client, const SCalendarLayout& layout, const SCalendarFrame& frame,
