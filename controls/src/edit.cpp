@@ -115,9 +115,7 @@ void CMorvEditEx::OnSize(UINT /*type*/, int cx, int cy)
 
 void CMorvEditEx::Notify(WORD code)
 {
-    if (m_d->muted) return;
-    if (CWnd* parent = GetParent())
-        parent->SendMessage(WM_COMMAND, CommandWParam(GetDlgCtrlID(), code), reinterpret_cast<LPARAM>(this));
+    if (!m_d->muted) NotifyParent(*this, code);
 }
 
 void CMorvEditEx::SetEditMode(EEditMode mode, int decimals)

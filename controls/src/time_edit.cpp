@@ -98,9 +98,7 @@ void CMorvTimeEdit::OnSize(UINT /*type*/, int cx, int cy)
 
 void CMorvTimeEdit::Notify(WORD code)
 {
-    if (m_d->muted) return;
-    if (CWnd* parent = GetParent())
-        parent->SendMessage(WM_COMMAND, CommandWParam(GetDlgCtrlID(), code), reinterpret_cast<LPARAM>(this));
+    if (!m_d->muted) NotifyParent(*this, code);
 }
 
 void CMorvTimeEdit::SetRange(int minSeconds, int maxSeconds)

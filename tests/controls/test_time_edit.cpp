@@ -25,11 +25,15 @@ TEST(TimeEdit, FormatsHoursMinutesSeconds)
     EXPECT_EQ(morv::FormatDuration(-5), "00:00:00");
 }
 
-TEST(TimeEdit, HoldsItsValueInsideTheBounds)
-{
+class TimeEditTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(page.Create(301, &host)); }
     HostWindow host;
     TimePage page;
-    ASSERT_TRUE(page.Create(301, &host));
+};
+
+TEST_F(TimeEditTest, HoldsItsValueInsideTheBounds)
+{
     CMorvTimeEdit edit;
     edit.SetRange(10, 7200);
     ASSERT_TRUE(edit.Create(&page, {0, 0, 100, 24}, 2015));
@@ -44,11 +48,8 @@ TEST(TimeEdit, HoldsItsValueInsideTheBounds)
     EXPECT_EQ(page.seconds, (std::vector<int>{7200, 60}));
 }
 
-TEST(TimeEdit, NarrowingTheRangeMovesTheValue)
+TEST_F(TimeEditTest, NarrowingTheRangeMovesTheValue)
 {
-    HostWindow host;
-    TimePage page;
-    ASSERT_TRUE(page.Create(301, &host));
     CMorvTimeEdit edit;
     ASSERT_TRUE(edit.Create(&page, {0, 0, 100, 24}, 2015));
     edit.SetTotalSeconds(5000);
@@ -58,11 +59,8 @@ TEST(TimeEdit, NarrowingTheRangeMovesTheValue)
     EXPECT_EQ(edit.GetMaxSeconds(), 3600);
 }
 
-TEST(TimeEdit, ValueSetBeforeTheWindowIsShownByIt)
+TEST_F(TimeEditTest, ValueSetBeforeTheWindowIsShownByIt)
 {
-    HostWindow host;
-    TimePage page;
-    ASSERT_TRUE(page.Create(301, &host));
     CMorvTimeEdit edit;
     edit.SetRange(10, 7200);
     edit.SetTotalSeconds(125);
