@@ -82,34 +82,51 @@ void DrawCheckBox(ICanvas& dc, const SMorvControl& control, const SControlLook& 
     }
 }
 
-void DrawButton(ICanvas& dc, const SMorvControl& control, const SControlLook& look)
+// The skinned face of a button: fill and frame by state.
+void DrawButtonFace(ICanvas& dc, const SMorvControl& control, bool hovered, bool pressed)
 {
     const SSkinColors& c = Colors();
+    const bool primary = control.nStyle == ButtonPrimary;
+    Color fill = primary ? c.clrSelection : c.clrButtonFill;
+    Color border = primary ? c.clrSelection : c.clrBorder;
+    if (!control.bEnabled) {
+        fill = c.clrDisabledFill;
+        border = c.clrBorder;
+    } else if (pressed) {
+        fill = primary ? RGBColor(28, 110, 220) : c.clrButtonDown;
+        border = c.clrSelection;
+    } else if (hovered) {
+        fill = primary ? RGBColor(64, 150, 255) : c.clrHover;
+        border = c.clrSelection;
+    }
+    dc.FillRect(control.rect, fill);
+    dc.DrawRect(control.rect, Pen{border, std::max(1, Scale(1)), {}});
+}
+
+// A button is its state images alone, a skinned face with its text, or,
+// with both an image folder and a text (a table cell with a settings
+// icon), a face with the text and the image at its right end.
+void DrawButton(ICanvas& dc, const SMorvControl& control, const SControlLook& look)
+{
     const bool pressed = look.bPressed || control.nBusy > 0;
     const EImageState state = PickImageState(control.bEnabled, pressed, false, look.bHovered);
-    if (const Image* image = StateImage(control.strImageFolder, state)) {
+    const Image* image = StateImage(control.strImageFolder, state);
+    CRect textRect = control.rect;
+    if (image && control.strText.empty()) {
         CCusFuntionEx::ImageCusBlt(dc, image, control.rect, BltFit);
-    } else {
-        const bool primary = control.nStyle == ButtonPrimary;
-        Color fill = primary ? c.clrSelection : c.clrButtonFill;
-        Color border = primary ? c.clrSelection : c.clrBorder;
-        if (!control.bEnabled) {
-            fill = c.clrDisabledFill;
-            border = c.clrBorder;
-        } else if (pressed) {
-            fill = primary ? RGBColor(28, 110, 220) : c.clrButtonDown;
-            border = c.clrSelection;
-        } else if (look.bHovered) {
-            fill = primary ? RGBColor(64, 150, 255) : c.clrHover;
-            border = c.clrSelection;
-        }
-        dc.FillRect(control.rect, fill);
-        dc.DrawRect(control.rect, Pen{border, std::max(1, Scale(1)), {}});
+        return;
+    }
+    DrawButtonFace(dc, control, look.bHovered, pressed);
+    if (image) {
+        const int side = control.rect.Height();
+        const CRect icon{control.rect.right - side, control.rect.top, control.rect.right, control.rect.bottom};
+        CCusFuntionEx::ImageCusBlt(dc, image, icon, BltFit);
+        textRect.right = icon.left;
     }
     if (control.strText.empty()) return;
     Color text = TextColor(control);
-    if (control.nStyle == ButtonPrimary && control.bEnabled && control.strImageFolder.empty()) text = c.clrTextOnSelection;
-    dc.DrawText(control.strText, control.rect, ControlFont(control), text,
+    if (control.nStyle == ButtonPrimary && control.bEnabled) text = Colors().clrTextOnSelection;
+    dc.DrawText(control.strText, textRect, ControlFont(control), text,
                 control.nAlign ? control.nAlign : (AlignCenter | ElideRight));
 }
 

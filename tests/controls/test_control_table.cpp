@@ -391,15 +391,32 @@ TEST_F(ControlTableTest, ButtonWithAnImageFolderDrawsItsStateFiles)
 {
     images.Write("ToolBar\\Setting\\Normal.png", 20, 20);
     images.Write("ToolBar\\Setting\\Disable.png", 20, 20);
-    SMorvControl* button = page.GetControl(107);
-    button->strImageFolder = "ToolBar\\Setting";
-    page.EnableControl(107, false);
+    page.AddControl(67, EMorvControlKind::Button, {200, 90, 224, 114}).strImageFolder = "ToolBar\\Setting";
+    page.EnableControl(67, false);
     RecordingCanvas canvas;
     page.DrawTo(canvas);
-    const auto drawn = ImagesDrawn(canvas);
-    EXPECT_TRUE(std::any_of(drawn.begin(), drawn.end(), [](const std::string& path) {
-        return EndsWithName(path, "ToolBar\\Setting\\Disable.png");
-    }));
+    const auto drawn = OpsOf(canvas, DrawOp::Kind::Image);
+    ASSERT_EQ(drawn.size(), 1u);
+    EXPECT_TRUE(EndsWithName(drawn[0].image, "ToolBar\\Setting\\Disable.png"));
+    EXPECT_EQ(drawn[0].rect, CRect(202, 92, 222, 112));
+    // An image alone: no face drawn under it.
+    for (const DrawOp& op : OpsOf(canvas, DrawOp::Kind::FillRect)) EXPECT_NE(op.rect, CRect(200, 90, 224, 114));
+}
+
+TEST_F(ControlTableTest, ButtonWithImageAndTextPutsTheImageAtItsRightEnd)
+{
+    images.Write("ToolBar\\Setting\\Normal.png", 16, 16);
+    SMorvControl& cell = page.AddControl(67, EMorvControlKind::Button, {200, 90, 330, 114}, "1920x1080@60.000Hz");
+    cell.strImageFolder = "ToolBar\\Setting";
+    RecordingCanvas canvas;
+    page.DrawTo(canvas);
+    const auto drawn = OpsOf(canvas, DrawOp::Kind::Image);
+    ASSERT_EQ(drawn.size(), 1u);
+    EXPECT_EQ(drawn[0].rect, CRect(310, 94, 326, 110));   // in the square at the right end
+    for (const DrawOp& op : OpsOf(canvas, DrawOp::Kind::Text))
+        if (op.text == "1920x1080@60.000Hz") {
+            EXPECT_EQ(op.rect, CRect(200, 90, 306, 114));   // the text keeps clear of the image
+        }
 }
 
 } // namespace
