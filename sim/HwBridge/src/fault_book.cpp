@@ -67,26 +67,27 @@ void FaultBook::ApplyReceiverFaults(const CabinetPort& at, int receiver, Receive
     }
     // A fault shows as the reading a real card gives in that state; a
     // sensor the card lacks appears with it.
-    if (has(ReceiverFault::OverTemperature))
+    struct Reading {
+        ReceiverFault fault;
+        int32_t ReceiverValues::*value;
+        int32_t reading;
+    };
+    static constexpr Reading kReadings[] = {
+        {ReceiverFault::Humidity, &ReceiverValues::nHumidity, 95},
+        {ReceiverFault::Smoke, &ReceiverValues::nSmoke, 1},
+        {ReceiverFault::Fan, &ReceiverValues::nFanRpm, 0},
+        {ReceiverFault::Door, &ReceiverValues::nDoor, 1},
+        {ReceiverFault::PowerSupply1, &ReceiverValues::nPower1, 0},
+        {ReceiverFault::PowerSupply2, &ReceiverValues::nPower2, 0},
+        {ReceiverFault::Voltage1, &ReceiverValues::nVoltage1_100, 380},
+        {ReceiverFault::Voltage2, &ReceiverValues::nVoltage2_100, 380},
+        {ReceiverFault::Cable, &ReceiverValues::nCable, 1},
+    };
+    for (const Reading& r : kReadings)
+        if (has(r.fault))
+            v.*r.value = r.reading;
+    if (has(ReceiverFault::OverTemperature))    // 85 °C and a little of the drift
         v.nTemperature10 = 850 + (v.nTemperature10 == ReceiverValues::kNoSensor ? 0 : v.nTemperature10 % 10);
-    if (has(ReceiverFault::Humidity))
-        v.nHumidity = 95;
-    if (has(ReceiverFault::Smoke))
-        v.nSmoke = 1;
-    if (has(ReceiverFault::Fan))
-        v.nFanRpm = 0;
-    if (has(ReceiverFault::Door))
-        v.nDoor = 1;
-    if (has(ReceiverFault::PowerSupply1))
-        v.nPower1 = 0;
-    if (has(ReceiverFault::PowerSupply2))
-        v.nPower2 = 0;
-    if (has(ReceiverFault::Voltage1))
-        v.nVoltage1_100 = 380;
-    if (has(ReceiverFault::Voltage2))
-        v.nVoltage2_100 = 380;
-    if (has(ReceiverFault::Cable))
-        v.nCable = 1;
 }
 
 bool FaultBook::HasSenderFault(const std::string& sender, SenderFault fault) const

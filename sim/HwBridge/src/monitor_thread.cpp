@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <system_error>
 
 namespace sim::hw {
 namespace {
@@ -56,11 +57,16 @@ int MonitorThread::Start()
     JoinFinished();
     if (m_run)
         return 1;
-    LogEvent("Monitoring started");
     m_pauses = 0;
     m_detectRequested = false;
-    m_run = std::make_shared<Run>();
-    m_run->thread = std::thread(&MonitorThread::Loop, this, m_run.get());
+    auto run = std::make_shared<Run>();
+    try {
+        run->thread = std::thread(&MonitorThread::Loop, this, run.get());
+    } catch (const std::system_error&) {
+        return 0;   // no thread to be had: monitoring stays off
+    }
+    m_run = std::move(run);
+    LogEvent("Monitoring started");
     PublishState();
     return 1;
 }
@@ -128,12 +134,6 @@ int MonitorThread::PauseForDetection()
     }
     ReadHardwareNow(ReadKind::Detection);
     return 1;
-}
-
-bool MonitorThread::IsRunning()
-{
-    std::lock_guard lock(m_mutex);
-    return m_run != nullptr;
 }
 
 void MonitorThread::SetInterval(std::chrono::milliseconds interval)

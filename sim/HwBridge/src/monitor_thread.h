@@ -28,8 +28,9 @@ class MonitorThread {
 public:
     static MonitorThread& Get();
 
-    // IMonitorLogic. Start answers 1 also when monitoring runs already;
-    // the others answer 0 when monitoring does not run.
+    // IMonitorLogic. Start answers 1 also when monitoring runs already, 0
+    // when the system gives no thread; the others answer 0 when monitoring
+    // does not run.
     int Start();
     int Stop();
     // Returns once a read in progress has ended: the hardware is then left
@@ -39,7 +40,6 @@ public:
     // While monitoring: the thread detects before its next round; pausing
     // is reported until then. Otherwise detects at once.
     int PauseForDetection();
-    bool IsRunning();
 
     void SetInterval(std::chrono::milliseconds interval);
     void SetStepMode(bool on);

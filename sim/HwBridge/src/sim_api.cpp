@@ -34,13 +34,13 @@ bool ValidPort(const ProjectModel& p, int sender, int port)
 std::vector<int> PortsAt(const ProjectModel& p, int sender, int port, int receiver)
 {
     std::vector<int> ports;
-    if (!ValidSender(p, sender))
+    if (!ValidSender(p, sender) || receiver < -1)
         return ports;
     const auto& all = PortsOf(p, sender);
     for (int q = 0; q < static_cast<int>(all.size()); ++q)
         if ((port == -1 || port == q) && receiver < static_cast<int>(all[static_cast<std::size_t>(q)].receivers.size()))
             ports.push_back(q);
-    return receiver < -1 ? std::vector<int>{} : ports;
+    return ports;
 }
 
 bool SetReceiverFault(int sender, int port, int receiver, ReceiverFault fault, bool on)

@@ -35,6 +35,41 @@ bool Matches(const VideoSignal& signal, const SInputSignalSetting& want)
         && std::fabs(signal.dFrameRate - want.dValue) < 0.01;
 }
 
+// The receiver checks: their switch, their bit and when a reading fails.
+struct ReceiverCheck {
+    int32_t SRecevierSetting::*enabled;
+    uint32_t bit;
+    bool (*fails)(const ReceiverValues&, const SRecevierSetting&);
+};
+
+const ReceiverCheck kReceiverChecks[] = {
+    {&SRecevierSetting::bTemperature, WARNING_TEMPERATURE,
+     [](const ReceiverValues& v, const SRecevierSetting& s) {
+         return Present(v.nTemperature10) && v.nTemperature10 > s.nTemperature * 10;
+     }},
+    {&SRecevierSetting::bHumidity, WARNING_HUMIDITY,
+     [](const ReceiverValues& v, const SRecevierSetting& s) { return Present(v.nHumidity) && v.nHumidity > s.nHumidity; }},
+    {&SRecevierSetting::bSmoke, WARNING_SMOKE, [](const ReceiverValues& v, const SRecevierSetting&) { return v.nSmoke == 1; }},
+    {&SRecevierSetting::bFan, WARNING_FAN,
+     [](const ReceiverValues& v, const SRecevierSetting&) { return Present(v.nFanRpm) && v.nFanRpm < kFanFailureRpm; }},
+    {&SRecevierSetting::bTileDoor, WARNING_TILE_DOOR,
+     [](const ReceiverValues& v, const SRecevierSetting&) { return v.nDoor == 1; }},
+    {&SRecevierSetting::bPowerSupply1, WARNING_POWER1,
+     [](const ReceiverValues& v, const SRecevierSetting&) { return v.nPower1 == 0; }},
+    {&SRecevierSetting::bPowerSupply2, WARNING_POWER2,
+     [](const ReceiverValues& v, const SRecevierSetting&) { return v.nPower2 == 0; }},
+    {&SRecevierSetting::bVoltage1, WARNING_VOLTAGE1,
+     [](const ReceiverValues& v, const SRecevierSetting& s) {
+         return OutOfRange(v.nVoltage1_100, s.fVoltage1Min, s.fVoltage1Max);
+     }},
+    {&SRecevierSetting::bVoltage2, WARNING_VOLTAGE2,
+     [](const ReceiverValues& v, const SRecevierSetting& s) {
+         return OutOfRange(v.nVoltage2_100, s.fVoltage2Min, s.fVoltage2Max);
+     }},
+    {&SRecevierSetting::bCableDetection, WARNING_CABLE,
+     [](const ReceiverValues& v, const SRecevierSetting&) { return v.nCable == 1; }},
+};
+
 } // namespace
 
 uint32_t ReceiverWarningWord(const ReceiverValues& v, const SRecevierSetting& s)
@@ -42,26 +77,9 @@ uint32_t ReceiverWarningWord(const ReceiverValues& v, const SRecevierSetting& s)
     if (!v.bAnswers)
         return WARNING_NO_DATA;
     uint32_t w = 0;
-    if (s.bTemperature && Present(v.nTemperature10) && v.nTemperature10 > s.nTemperature * 10)
-        w |= WARNING_TEMPERATURE;
-    if (s.bHumidity && Present(v.nHumidity) && v.nHumidity > s.nHumidity)
-        w |= WARNING_HUMIDITY;
-    if (s.bSmoke && v.nSmoke == 1)
-        w |= WARNING_SMOKE;
-    if (s.bFan && Present(v.nFanRpm) && v.nFanRpm < kFanFailureRpm)
-        w |= WARNING_FAN;
-    if (s.bTileDoor && v.nDoor == 1)
-        w |= WARNING_TILE_DOOR;
-    if (s.bPowerSupply1 && v.nPower1 == 0)
-        w |= WARNING_POWER1;
-    if (s.bPowerSupply2 && v.nPower2 == 0)
-        w |= WARNING_POWER2;
-    if (s.bVoltage1 && OutOfRange(v.nVoltage1_100, s.fVoltage1Min, s.fVoltage1Max))
-        w |= WARNING_VOLTAGE1;
-    if (s.bVoltage2 && OutOfRange(v.nVoltage2_100, s.fVoltage2Min, s.fVoltage2Max))
-        w |= WARNING_VOLTAGE2;
-    if (s.bCableDetection && v.nCable == 1)
-        w |= WARNING_CABLE;
+    for (const ReceiverCheck& c : kReceiverChecks)
+        if (s.*c.enabled && c.fails(v, s))
+            w |= c.bit;
     return w;
 }
 
@@ -103,16 +121,9 @@ uint32_t SenderWarningWord(const SenderReading& sender, const SSenderSetting& s)
 uint32_t EnabledReceiverBits(const SRecevierSetting& s)
 {
     uint32_t w = WARNING_NO_DATA;
-    w |= s.bTemperature ? WARNING_TEMPERATURE : 0;
-    w |= s.bHumidity ? WARNING_HUMIDITY : 0;
-    w |= s.bSmoke ? WARNING_SMOKE : 0;
-    w |= s.bFan ? WARNING_FAN : 0;
-    w |= s.bTileDoor ? WARNING_TILE_DOOR : 0;
-    w |= s.bPowerSupply1 ? WARNING_POWER1 : 0;
-    w |= s.bPowerSupply2 ? WARNING_POWER2 : 0;
-    w |= s.bVoltage1 ? WARNING_VOLTAGE1 : 0;
-    w |= s.bVoltage2 ? WARNING_VOLTAGE2 : 0;
-    w |= s.bCableDetection ? WARNING_CABLE : 0;
+    for (const ReceiverCheck& c : kReceiverChecks)
+        if (s.*c.enabled)
+            w |= c.bit;
     return w;
 }
 

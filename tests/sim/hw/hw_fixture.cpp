@@ -34,6 +34,25 @@ sim::ProjectModel SmallProject()
     return p;
 }
 
+sim::ReceiverValues HealthyCard(bool secondSupply)
+{
+    sim::ReceiverValues v;
+    v.bAnswers = true;
+    v.nTemperature10 = 400;
+    v.nHumidity = 40;
+    v.nVoltage1_100 = 530;
+    v.nFanRpm = 2000;
+    v.nDoor = 0;
+    v.nSmoke = 0;
+    v.nPower1 = 1;
+    v.nCable = 0;
+    if (secondSupply) {
+        v.nVoltage2_100 = 530;
+        v.nPower2 = 1;
+    }
+    return v;
+}
+
 bool Eventually(const std::function<bool()>& condition, std::chrono::milliseconds bound)
 {
     const auto end = std::chrono::steady_clock::now() + bound;

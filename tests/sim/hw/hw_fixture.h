@@ -19,6 +19,10 @@ namespace hwtest {
 
 sim::ProjectModel SmallProject();
 
+// A card that answers with every sensor in its healthy range: 40 °C, 40 %,
+// 5.30 V, 2000 rpm; the second supply (5.30 V, good) when asked.
+sim::ReceiverValues HealthyCard(bool secondSupply);
+
 // Waits until the condition holds, looking every millisecond; false when
 // it still fails after the bound.
 bool Eventually(const std::function<bool()>& condition, std::chrono::milliseconds bound = std::chrono::seconds(20));

@@ -2,6 +2,7 @@
 // information, value texts per render type and unit, tooltips, fibre
 // states, detection records.
 #include "host/host_enums.h"
+#include "hw_fixture.h"
 #include "round_records.h"
 
 #include <gtest/gtest.h>
@@ -9,20 +10,7 @@
 namespace sim::hw {
 namespace {
 
-ReceiverValues Card(int32_t temperature10 = 400)
-{
-    ReceiverValues v;
-    v.bAnswers = true;
-    v.nTemperature10 = temperature10;
-    v.nHumidity = 40;
-    v.nVoltage1_100 = 530;
-    v.nFanRpm = 2000;
-    v.nDoor = 0;
-    v.nSmoke = 0;
-    v.nPower1 = 1;
-    v.nCable = 0;
-    return v;
-}
+ReceiverValues Card() { return hwtest::HealthyCard(false); }
 
 SenderReading Sender(int index, int ports, int receivers, int type = 35)
 {

@@ -1,6 +1,7 @@
 // The warning rules as functions: each check follows its switch and its
 // threshold, sensors a card lacks never warn, senders' signal checks.
 #include "host/host_enums.h"
+#include "hw_fixture.h"
 #include "warning_rules.h"
 
 #include <gtest/gtest.h>
@@ -8,22 +9,7 @@
 namespace sim::hw {
 namespace {
 
-ReceiverValues Healthy()
-{
-    ReceiverValues v;
-    v.bAnswers = true;
-    v.nTemperature10 = 400;
-    v.nHumidity = 50;
-    v.nVoltage1_100 = 530;
-    v.nVoltage2_100 = 530;
-    v.nFanRpm = 2000;
-    v.nDoor = 0;
-    v.nSmoke = 0;
-    v.nPower1 = 1;
-    v.nPower2 = 1;
-    v.nCable = 0;
-    return v;
-}
+ReceiverValues Healthy() { return hwtest::HealthyCard(true); }
 
 SRecevierSetting AllOn()
 {
