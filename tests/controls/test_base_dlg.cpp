@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -204,18 +205,27 @@ TEST_F(BaseDlgTest, AThrowingActionEndsTheModalAndIsReported)
     EXPECT_FALSE(dlg.IsWindow());
 }
 
-TEST_F(BaseDlgTest, AFailedAssertionInAnActionStillEndsTheModal)
+// A fatal assertion inside the action returns from it early; the modal
+// must still end with the step's answer. The failure is caught here, so it
+// is this test's expectation rather than its result.
+int g_failedCheckResult = 0;
+bool g_failedCheckWindowGone = false;
+
+void RunDialogWithFailingCheck()
 {
     HookDlg dlg;
-    bool reachedEnd = false;
-    // A fatal assertion returns from the action early; the modal must end.
-    auto action = [&](CWnd* wnd) {
-        ASSERT_NE(wnd, nullptr);
-        reachedEnd = true;
-    };
-    Script().RunOnDialog(action, 3);
-    EXPECT_EQ(dlg.DoModal(), 3);
-    EXPECT_TRUE(reachedEnd);
+    CModalScript::Instance().RunOnDialog([](CWnd* wnd) {
+        ASSERT_EQ(wnd, nullptr) << "deliberate failure";
+    }, 4);
+    g_failedCheckResult = dlg.DoModal();
+    g_failedCheckWindowGone = !dlg.IsWindow();
+}
+
+TEST_F(BaseDlgTest, AFailedAssertionInAnActionStillEndsTheModal)
+{
+    EXPECT_FATAL_FAILURE(RunDialogWithFailingCheck(), "deliberate failure");
+    EXPECT_EQ(g_failedCheckResult, 4);
+    EXPECT_TRUE(g_failedCheckWindowGone);
 }
 
 TEST_F(BaseDlgTest, UnscriptedDialogInScriptedModeIsDismissedAndReported)
