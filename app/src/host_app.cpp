@@ -69,7 +69,7 @@ bool CHostApp::Start(std::string& error)
         CModalScript::Instance().SetMode(CModalScript::EMode::Scripted);
     m_hardware->SetStepMode(m_options.step || scenario);
 
-    m_window = std::make_unique<CMainWindow>(MenuActions());
+    m_window = std::make_unique<CMainWindow>(MenuActions(), m_options.step || scenario);
     m_window->resize(m_options.width > 0 ? m_options.width : kDefaultWidth,
                      m_options.height > 0 ? m_options.height : kDefaultHeight);
     m_prompts.SetParent(m_window.get());
@@ -121,6 +121,11 @@ SMainWindowActions CHostApp::MenuActions()
     a.exit = [] { QApplication::quit(); };
     a.startMonitoring = [this] { StartOrStopMonitoring(true); };
     a.stopMonitoring = [this] { StartOrStopMonitoring(false); };
+    a.nextRound = [this] {
+        std::string error;
+        if (!m_hardware->RunRounds(1, error))
+            m_prompts.ShowError(error);
+    };
     a.showMonitor = [this] { m_host->ShowPage(0); };
     a.showSummary = [this] { m_host->ShowPage(1); };
     a.about = [this] {

@@ -7,17 +7,17 @@
 
 namespace app {
 
-CMainWindow::CMainWindow(SMainWindowActions actions) : m_actions(std::move(actions))
+CMainWindow::CMainWindow(SMainWindowActions actions, bool stepMode) : m_actions(std::move(actions))
 {
     m_container = new QWidget(this);
     auto* layout = new QVBoxLayout(m_container);
     layout->setContentsMargins(0, 0, 0, 0);
     setCentralWidget(m_container);
-    BuildMenus();
+    BuildMenus(stepMode);
     SetProjectTitle({}, false);
 }
 
-void CMainWindow::BuildMenus()
+void CMainWindow::BuildMenus(bool stepMode)
 {
     auto add = [this](QMenu* menu, const QString& text, const std::function<void()>& action, const QKeySequence& keys = {}) {
         QAction* a = menu->addAction(text);
@@ -42,6 +42,11 @@ void CMainWindow::BuildMenus()
     QMenu* monitoring = menuBar()->addMenu(tr("&Monitoring"));
     m_start = add(monitoring, tr("&Start"), m_actions.startMonitoring);
     m_stop = add(monitoring, tr("S&top"), m_actions.stopMonitoring);
+    if (stepMode) {
+        // With --step the monitoring thread reads only when asked.
+        monitoring->addSeparator();
+        m_round = add(monitoring, tr("&Next round"), m_actions.nextRound, QKeySequence(Qt::Key_F5));
+    }
     connect(monitoring, &QMenu::aboutToShow, this, &CMainWindow::RefreshMenuStates);
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
@@ -63,6 +68,8 @@ void CMainWindow::RefreshMenuStates()
     const bool running = m_actions.isMonitoring && m_actions.isMonitoring();
     m_start->setEnabled(!running);
     m_stop->setEnabled(running);
+    if (m_round)
+        m_round->setEnabled(running);
     const int page = m_actions.currentPage ? m_actions.currentPage() : 0;
     m_monitorPage->setChecked(page == 0);
     m_summaryPage->setChecked(page == 1);

@@ -12,6 +12,7 @@ namespace app {
 struct SMainWindowActions {
     std::function<void()> open, save, saveAs, loadFromCard, saveToCard, exit;
     std::function<void()> startMonitoring, stopMonitoring;
+    std::function<void()> nextRound;     // offered only in step mode
     std::function<void()> showMonitor, showSummary;
     std::function<void()> about;
     std::function<bool()> isMonitoring;
@@ -20,7 +21,7 @@ struct SMainWindowActions {
 
 class CMainWindow final : public QMainWindow {
 public:
-    explicit CMainWindow(SMainWindowActions actions);
+    CMainWindow(SMainWindowActions actions, bool stepMode);
 
     // The widget the page area is created in.
     QWidget* PageContainer() const { return m_container; }
@@ -29,13 +30,14 @@ public:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void BuildMenus();
+    void BuildMenus(bool stepMode);
     void RefreshMenuStates();
 
     SMainWindowActions m_actions;
     QWidget* m_container = nullptr;
     QAction* m_start = nullptr;
     QAction* m_stop = nullptr;
+    QAction* m_round = nullptr;
     QAction* m_monitorPage = nullptr;
     QAction* m_summaryPage = nullptr;
 };
