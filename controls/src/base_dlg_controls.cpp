@@ -60,6 +60,13 @@ const SMorvControl* CMorvBaseDlg::GetControl(int index) const
     return it == m_d->controls.end() ? nullptr : &it->second;
 }
 
+int CMorvBaseDlg::FindControlByItemId(UINT dlgItemId) const
+{
+    for (const auto& [index, control] : m_d->controls)
+        if (control.nDlgItemId == dlgItemId) return index;
+    return -1;
+}
+
 std::vector<int> CMorvBaseDlg::GetControlIndices() const
 {
     std::vector<int> indices;

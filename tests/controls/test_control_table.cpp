@@ -163,6 +163,8 @@ TEST_F(ControlTableTest, EntriesKeepTheirRecords)
     EXPECT_EQ(page.GetControlIndices(), (std::vector<int>{0, 4, 23, 24, 26, 42, 43, 106, 107}));
     EXPECT_EQ(page.GetControl(5), nullptr);
     EXPECT_FALSE(page.SetControlText(5, "x"));
+    EXPECT_EQ(page.FindControlByItemId(2016), 26);
+    EXPECT_EQ(page.FindControlByItemId(4242), -1);
 }
 
 TEST_F(ControlTableTest, CheckBoxClickFlipsAndRelabelsItsLabel)

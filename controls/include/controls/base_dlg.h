@@ -88,6 +88,8 @@ public:
                                   const CRect& rect = {}, UINT dlgItemId = 0);
     SMorvControl* GetControl(int index);
     const SMorvControl* GetControl(int index) const;
+    // The index of the entry with a dialog item id, -1 when none has it.
+    int FindControlByItemId(UINT dlgItemId) const;
     std::vector<int> GetControlIndices() const;
     bool RemoveControl(int index);
     void RemoveAllControls();
