@@ -73,8 +73,9 @@ void BM_ComputeRound(benchmark::State& state)
     UseInstallation(state);
     const sim::ProjectModel project = sim::GetProject();
     const sim::hw::HardwareRound hardware = sim::hw::ReadHardwareNow(project, sim::hw::ReadKind::MonitoringRound);
+    const sim::hw::WarningTexts texts = sim::hw::LanguageTexts();
     for (auto _ : state) {
-        const sim::hw::RoundRecords records = sim::hw::ComputeRound(hardware, project.monitor, false);
+        const sim::hw::RoundRecords records = sim::hw::ComputeRound(hardware, project.monitor, false, texts);
         benchmark::DoNotOptimize(records.digest.senders.data());
     }
 }
@@ -85,7 +86,8 @@ void BM_PublishRound(benchmark::State& state)
     UseInstallation(state);
     const sim::ProjectModel project = sim::GetProject();
     const sim::hw::RoundRecords r = sim::hw::ComputeRound(
-        sim::hw::ReadHardwareNow(project, sim::hw::ReadKind::MonitoringRound), project.monitor, false);
+        sim::hw::ReadHardwareNow(project, sim::hw::ReadKind::MonitoringRound), project.monitor, false,
+        sim::hw::LanguageTexts());
     for (auto _ : state)
         sim::PublishMonitorRound(r.detect, r.warning, r.show, r.tips);
 }

@@ -2,7 +2,6 @@
 #include "change_log.h"
 
 #include "host/host_enums.h"
-#include "warning_texts.h"
 
 #include <map>
 
@@ -28,6 +27,7 @@ struct Describer {
     const HardwareRound& now;
     const CMonitorInterfaceData& settings;
     bool fahrenheit;
+    const WarningTexts& texts;
     std::vector<std::string> lines;
 
     void Sender(const SenderDigest* before, const SenderDigest& after)
@@ -117,7 +117,7 @@ struct Describer {
             const auto& receivers = now.senders[sender].ports[p].receivers;
             const auto k = static_cast<std::size_t>(ks.front());
             if (k < receivers.size())
-                what = ReceiverTipLines(receivers[k], bit, settings.receiverSetting, fahrenheit).front().strText;
+                what = ReceiverTipLines(receivers[k], bit, settings.receiverSetting, fahrenheit, texts).front().strText;
         }
         return where + ", " + Receivers(ks) + ": " + what;
     }
@@ -143,12 +143,13 @@ std::string NumberRanges(const std::vector<int>& sorted)
 }
 
 std::vector<std::string> DescribeChanges(const RoundDigest& before, const RoundDigest& after, const HardwareRound& now,
-                                         const CMonitorInterfaceData& settings, bool fahrenheit)
+                                         const CMonitorInterfaceData& settings, bool fahrenheit,
+                                         const WarningTexts& texts)
 {
     std::map<std::string, const SenderDigest*> previous;
     for (const SenderDigest& s : before.senders)
         previous[s.strId] = &s;
-    Describer d{now, settings, fahrenheit, {}};
+    Describer d{now, settings, fahrenheit, texts, {}};
     for (const SenderDigest& s : after.senders) {
         auto it = previous.find(s.strId);
         d.Sender(it == previous.end() ? nullptr : it->second, s);

@@ -5,6 +5,7 @@
 #include "host/vistrano_settings.h"
 #include "readings.h"
 #include "round_records.h"
+#include "warning_texts.h"
 
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@ std::string NumberRanges(const std::vector<int>& sortedIndices);
 // comes back, its receivers' warnings are reported afresh. `now` is the
 // round `after` was made from, for the readings of single receivers.
 std::vector<std::string> DescribeChanges(const RoundDigest& before, const RoundDigest& after, const HardwareRound& now,
-                                         const CMonitorInterfaceData& settings, bool fahrenheit);
+                                         const CMonitorInterfaceData& settings, bool fahrenheit,
+                                         const WarningTexts& texts);
 
 } // namespace sim::hw

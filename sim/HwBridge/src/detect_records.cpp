@@ -59,7 +59,7 @@ SDetectSenderData SenderRecord(const SenderReading& s)
             d.nFrameRate100 = static_cast<int32_t>(std::lround(in.signal.dFrameRate * 100));
         }
     }
-    d.bLocked = s.bLocked ? 1 : 0;
+    d.bLocked = s.bLockLost ? 0 : 1;
     d.bBlack = s.bBlack ? 1 : 0;
     d.nTemperature10 = s.nTemperature10;
     d.nFirmwareVersion = 0x0406;

@@ -86,7 +86,7 @@ SenderReading ReadSender(const ReadInput& in, int sender)
     s.nTemperature10 = climate.nTemperature10;
     s.nFanRpm = climate.nFanRpm;
     s.nBrightness = in.faults.HasSenderFault(m.id, SenderFault::BrightnessZero) ? 0 : 100;
-    s.bLocked = in.faults.HasSenderFault(m.id, SenderFault::Locked);
+    s.bLockLost = in.faults.HasSenderFault(m.id, SenderFault::Locked);
     s.bBlack = in.faults.HasSenderFault(m.id, SenderFault::Black);
 
     s.inputs = ModelInputs(m.deviceType, Mix(in.seed, h));

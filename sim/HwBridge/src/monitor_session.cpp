@@ -15,9 +15,10 @@ MonitorRound MonitorSession::Read()
 {
     const ProjectModel project = GetProject();
     const bool fahrenheit = GetConfig().fahrenheit;
+    const WarningTexts texts = LanguageTexts();
     const HardwareRound hardware = ReadHardwareNow(project, ReadKind::MonitoringRound);
-    MonitorRound round{ComputeRound(hardware, project.monitor, fahrenheit), {}, project.monitor.nRefreshInterval};
-    round.changes = DescribeChanges(m_previous, round.records.digest, hardware, project.monitor, fahrenheit);
+    MonitorRound round{ComputeRound(hardware, project.monitor, fahrenheit, texts), {}, project.monitor.nRefreshInterval};
+    round.changes = DescribeChanges(m_previous, round.records.digest, hardware, project.monitor, fahrenheit, texts);
     m_previous = std::move(round.records.digest);
     return round;
 }

@@ -39,7 +39,7 @@ struct SenderReading {
     bool bFiber = false;        // ports are the 16 fibre outputs
     bool bLoopback = false;     // the device class has loop-back ports
     int nBrightness = 100;      // percent
-    bool bLocked = false;
+    bool bLockLost = false;     // the output is not locked to its input
     bool bBlack = false;
     int nTemperature10 = 0;
     int nFanRpm = 0;

@@ -3,7 +3,6 @@
 
 #include "detect_records.h"
 #include "warning_rules.h"
-#include "warning_texts.h"
 
 namespace sim::hw {
 namespace {
@@ -13,6 +12,7 @@ constexpr int kFiberPairs = 8;
 struct Writer {
     const CMonitorInterfaceData& settings;
     bool fahrenheit;
+    const WarningTexts& texts;
     RoundRecords& out;
 
     void Sender(const SenderReading& s)
@@ -20,7 +20,7 @@ struct Writer {
         SenderDigest digest{s.strId, s.nIndex, s.strLabel, s.bOnline, s.bFiber,
                             SenderWarningWord(s, settings.senderSetting), {}};
         out.warning.SetSenderWarning(s.nIndex, digest.dwWord);
-        for (STipLine& line : SenderTipLines(digest.dwWord))
+        for (STipLine& line : SenderTipLines(digest.dwWord, texts))
             out.tips.AddLine(s.bFiber ? CMonitorTipsData::kFiberSender : CMonitorTipsData::kSender, s.nIndex, 0, 0, 0,
                              std::move(line));
         if (s.bOnline)
@@ -52,7 +52,7 @@ struct Writer {
             warning.arrRcvWarning[k] = word;
             values[k] = ShowValue(v);
             if (word)
-                for (STipLine& line : ReceiverTipLines(v, word, settings.receiverSetting, fahrenheit))
+                for (STipLine& line : ReceiverTipLines(v, word, settings.receiverSetting, fahrenheit, texts))
                     out.tips.AddLine(rcvItem, s.nIndex, board, tipPort, rcv, std::move(line));
             if (s.bOnline)
                 records.push_back(ReceiverRecord(s.nIndex, p, rcv, v, word,
@@ -61,7 +61,7 @@ struct Writer {
         warning.dwPortWarning = (!port.bConnected && n > 0) ? WARNING_NO_DATA : 0;
         if (port.nLoopFirst >= 0)
             warning.dwLoopbackError = static_cast<uint32_t>(port.nLoopFirst) << 16 | static_cast<uint16_t>(port.nLoopLast);
-        for (STipLine& line : PortTipLines(port.bConnected, warning.arrRcvWarning, port.nLoopFirst, port.nLoopLast))
+        for (STipLine& line : PortTipLines(port.bConnected, warning.arrRcvWarning, port.nLoopFirst, port.nLoopLast, texts))
             out.tips.AddLine(s.bFiber ? CMonitorTipsData::kFiberPort : CMonitorTipsData::kPort, s.nIndex, board, tipPort,
                              0, std::move(line));
         if (s.bOnline)
@@ -102,7 +102,7 @@ struct Writer {
                     continue;
                 const PortDigest& p = digest.ports[o];
                 const char* which = o == main ? "Main output: " : "Backup output: ";
-                for (STipLine& line : PortTipLines(p.bConnected, p.receivers, p.nLoopFirst, p.nLoopLast))
+                for (STipLine& line : PortTipLines(p.bConnected, p.receivers, p.nLoopFirst, p.nLoopLast, texts))
                     out.tips.AddLine(CMonitorTipsData::kFiberBoard, s.nIndex, pair, 0, 0,
                                      {line.dwMask, which + line.strText});
             }
@@ -112,12 +112,14 @@ struct Writer {
 
 } // namespace
 
-RoundRecords ComputeRound(const HardwareRound& round, const CMonitorInterfaceData& settings, bool fahrenheit)
+RoundRecords ComputeRound(const HardwareRound& round, const CMonitorInterfaceData& settings, bool fahrenheit,
+                          const WarningTexts& texts)
 {
     RoundRecords out;
     out.show.SetMonitorShow({EnabledSenderBits(settings.senderSetting), EnabledReceiverBits(settings.receiverSetting),
                              fahrenheit ? 1 : 0});
-    Writer writer{settings, fahrenheit, out};
+    out.show.SetWords(texts.words);
+    Writer writer{settings, fahrenheit, texts, out};
     for (const SenderReading& s : round.senders)
         writer.Sender(s);
     return out;

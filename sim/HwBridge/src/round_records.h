@@ -4,6 +4,7 @@
 // a digest of the warnings for the log. A pure function.
 #include "host/monitor_records.h"
 #include "readings.h"
+#include "warning_texts.h"
 
 #include <cstdint>
 #include <string>
@@ -45,6 +46,7 @@ struct RoundRecords {
 // Fibre senders write their outputs as board ports: output o (0-15) is
 // the one port (0) of the board behind it; detection records use the
 // output as port number.
-RoundRecords ComputeRound(const HardwareRound& round, const CMonitorInterfaceData& settings, bool fahrenheit);
+RoundRecords ComputeRound(const HardwareRound& round, const CMonitorInterfaceData& settings, bool fahrenheit,
+                          const WarningTexts& texts);
 
 } // namespace sim::hw

@@ -109,7 +109,7 @@ uint32_t SenderWarningWord(const SenderReading& sender, const SSenderSetting& s)
     uint32_t w = 0;
     if (s.bVideoInputError && HasVideoInputFault(sender, s))
         w |= SENDER_WARNING_VIDEO_INPUT;
-    if (s.bLock && sender.bLocked)
+    if (s.bLock && sender.bLockLost)
         w |= SENDER_WARNING_LOCK;
     if (s.bBlack && sender.bBlack)
         w |= SENDER_WARNING_BLACK;

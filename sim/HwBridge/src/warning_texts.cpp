@@ -2,9 +2,16 @@
 #include "warning_texts.h"
 
 #include "host/host_enums.h"
+#include "platform/format.h"
 
 #include <bit>
 #include <cstdio>
+
+// The host's own lookup of its language texts, which is not logged as a
+// call of the page (VistranoData keeps it among its internals for now).
+namespace sim::detail {
+std::string LookupText(const std::string& key, const std::string& section);
+}
 
 namespace sim::hw {
 namespace {
@@ -31,7 +38,7 @@ const Named kReceiverNames[] = {
 const Named kSenderNames[] = {
     {SENDER_WARNING_OFFLINE, "Offline"},
     {SENDER_WARNING_VIDEO_INPUT, "Video input error"},
-    {SENDER_WARNING_LOCK, "Output locked"},
+    {SENDER_WARNING_LOCK, "Output not locked"},
     {SENDER_WARNING_BLACK, "Black screen"},
     {SENDER_WARNING_BRIGHTNESS_ZERO, "Brightness zero"},
 };
@@ -54,45 +61,79 @@ std::string NameOf(const Named (&table)[N], uint32_t bit)
     return {};
 }
 
-std::string Format(const char* format, double a, double b = 0, double c = 0)
+std::string Volts(int32_t volts100, float min, float max, const WarningTexts& t)
 {
-    char buf[128];
-    std::snprintf(buf, sizeof buf, format, a, b, c);
-    return buf;
+    char range[64];
+    std::snprintf(range, sizeof range, " (%.2f-%.2f V)", static_cast<double>(min), static_cast<double>(max));
+    return plat::Format(t.strVoltage, volts100 / 100.0) + range;
 }
 
-std::string VoltageDetail(int32_t volts100, float min, float max)
-{
-    return Format(": %.2fV (%.2f-%.2fV)", volts100 / 100.0, min, max);
-}
-
-// The reading behind one warning bit, as text to follow its name.
-std::string Detail(uint32_t bit, const ReceiverValues& v, const SRecevierSetting& s, bool fahrenheit)
+// The tooltip line of one warning bit of a receiver.
+std::string ReceiverLine(uint32_t bit, const ReceiverValues& v, const SRecevierSetting& s, bool fahrenheit,
+                         const WarningTexts& t)
 {
     constexpr int32_t none = ReceiverValues::kNoSensor;
     switch (bit) {
+    case WARNING_NO_DATA: return t.strNoData;
     case WARNING_TEMPERATURE: {
-        if (v.nTemperature10 == none)
-            return {};
         const int32_t limit = fahrenheit ? CelsiusToFahrenheit(s.nTemperature) : s.nTemperature;
-        return ": " + TemperatureText(v.nTemperature10, fahrenheit) + " (limit " + std::to_string(limit)
-             + (fahrenheit ? "\u2109)" : "\u2103)");
+        const std::string value = v.nTemperature10 == none ? std::string("-") : TemperatureText(v.nTemperature10, fahrenheit);
+        return plat::Format(t.strTemperature,
+                            value + " (> " + std::to_string(limit) + (fahrenheit ? "\u2109)" : "\u2103)"));
     }
     case WARNING_HUMIDITY:
-        return v.nHumidity == none ? std::string()
-                                   : ": " + std::to_string(v.nHumidity) + "% (limit " + std::to_string(s.nHumidity) + "%)";
-    case WARNING_FAN:
-        return v.nFanRpm == none ? std::string() : ": " + std::to_string(v.nFanRpm) + "rpm";
-    case WARNING_VOLTAGE1:
-        return v.nVoltage1_100 == none ? std::string() : VoltageDetail(v.nVoltage1_100, s.fVoltage1Min, s.fVoltage1Max);
-    case WARNING_VOLTAGE2:
-        return v.nVoltage2_100 == none ? std::string() : VoltageDetail(v.nVoltage2_100, s.fVoltage2Min, s.fVoltage2Max);
-    default:
-        return {};
+        return plat::Format(t.strHumidity, v.nHumidity == none ? 0 : v.nHumidity) + " (> " + std::to_string(s.nHumidity)
+             + "%)";
+    case WARNING_SMOKE: return t.strSmoke;
+    case WARNING_FAN: return t.strFan + (v.nFanRpm == none ? std::string() : " (" + std::to_string(v.nFanRpm) + " rpm)");
+    case WARNING_TILE_DOOR: return t.strTileDoor;
+    case WARNING_POWER1: return t.strPower1;
+    case WARNING_POWER2: return t.strPower2;
+    case WARNING_VOLTAGE1: return Volts(v.nVoltage1_100, s.fVoltage1Min, s.fVoltage1Max, t);
+    case WARNING_VOLTAGE2: return Volts(v.nVoltage2_100, s.fVoltage2Min, s.fVoltage2Max, t);
+    case WARNING_CABLE: return t.strCable;
+    default: return {};
+    }
+}
+
+std::string SenderLine(uint32_t bit, const WarningTexts& t)
+{
+    switch (bit) {
+    case SENDER_WARNING_OFFLINE: return t.strSenderOffline;
+    case SENDER_WARNING_VIDEO_INPUT: return t.strVideoInput;
+    case SENDER_WARNING_LOCK: return t.strLock;
+    case SENDER_WARNING_BLACK: return t.strBlack;
+    case SENDER_WARNING_BRIGHTNESS_ZERO: return t.strBrightnessZero;
+    default: return {};
     }
 }
 
 } // namespace
+
+WarningTexts LanguageTexts()
+{
+    const auto tip = [](const char* key) { return detail::LookupText(key, "MonitorTips"); };
+    const auto word = [](const char* key) { return detail::LookupText(key, "Monitoring"); };
+    WarningTexts t;
+    t.strNoData = tip("Tip_NoData");
+    t.strTemperature = tip("Tip_Temperature");
+    t.strHumidity = tip("Tip_Humidity");
+    t.strSmoke = tip("Tip_Smoke");
+    t.strFan = tip("Tip_Fan");
+    t.strTileDoor = tip("Tip_TileDoor");
+    t.strPower1 = tip("Tip_Power1");
+    t.strPower2 = tip("Tip_Power2");
+    t.strVoltage = tip("Tip_Voltage");
+    t.strCable = tip("Tip_Cable");
+    t.strLoopBroken = tip("Tip_LoopBroken");
+    t.strSenderOffline = tip("Tip_SenderOffline");
+    t.strVideoInput = tip("Tip_VideoInput");
+    t.strLock = tip("Tip_Lock");
+    t.strBlack = tip("Tip_Black");
+    t.strBrightnessZero = tip("Tip_BrightnessZero");
+    t.words = {word("Value_Normal"), word("Value_Fault"), word("Value_Open"), word("Value_Closed")};
+    return t;
+}
 
 const std::vector<uint32_t>& ReceiverWarningBits()
 {
@@ -112,37 +153,38 @@ std::string SenderWarningName(uint32_t bit) { return NameOf(kSenderNames, bit); 
 std::string TemperatureText(int32_t tenthsCelsius, bool fahrenheit)
 {
     const double c = tenthsCelsius / 10.0;
-    return fahrenheit ? Format("%.1f\u2109", c * 1.8 + 32) : Format("%.1f\u2103", c);
+    char text[32];
+    std::snprintf(text, sizeof text, fahrenheit ? "%.1f\u2109" : "%.1f\u2103", fahrenheit ? c * 1.8 + 32 : c);
+    return text;
 }
 
 std::vector<STipLine> ReceiverTipLines(const ReceiverValues& v, uint32_t word, const SRecevierSetting& s,
-                                       bool fahrenheit)
+                                       bool fahrenheit, const WarningTexts& texts)
 {
     std::vector<STipLine> lines;
     for (uint32_t bit : ReceiverWarningBits())
         if (word & bit)
-            lines.push_back({bit, ReceiverWarningName(bit) + Detail(bit, v, s, fahrenheit)});
+            lines.push_back({bit, ReceiverLine(bit, v, s, fahrenheit, texts)});
     return lines;
 }
 
-std::vector<STipLine> SenderTipLines(uint32_t word)
+std::vector<STipLine> SenderTipLines(uint32_t word, const WarningTexts& texts)
 {
     std::vector<STipLine> lines;
     for (uint32_t bit : SenderWarningBits())
         if (word & bit)
-            lines.push_back({bit, SenderWarningName(bit)});
+            lines.push_back({bit, SenderLine(bit, texts)});
     return lines;
 }
 
 std::vector<STipLine> PortTipLines(bool connected, const std::vector<uint32_t>& receiverWords, int loopFirst,
-                                   int loopLast)
+                                   int loopLast, const WarningTexts& texts)
 {
     std::vector<STipLine> lines;
     if (!connected && !receiverWords.empty())
         lines.push_back({WARNING_NO_DATA, "Not connected"});
     if (loopFirst >= 0)
-        lines.push_back({WARNING_NO_DATA | WARNING_CABLE, "Loop broken: receivers " + std::to_string(loopFirst + 1) + "-"
-                                                            + std::to_string(loopLast + 1) + " reached from the loop's end"});
+        lines.push_back({WARNING_NO_DATA | WARNING_CABLE, plat::Format(texts.strLoopBroken, loopFirst + 1, loopLast + 1)});
     int counts[32] = {};
     for (uint32_t w : receiverWords)
         for (; w; w &= w - 1)
@@ -151,7 +193,7 @@ std::vector<STipLine> PortTipLines(bool connected, const std::vector<uint32_t>& 
         const int count = counts[std::countr_zero(bit) & 31];
         if (count == 0 || (bit == WARNING_NO_DATA && !connected))
             continue;   // "Not connected" says it
-        lines.push_back({bit, ReceiverWarningName(bit) + " on " + std::to_string(count)
+        lines.push_back({bit, ReceiverWarningName(bit) + ": " + std::to_string(count)
                                   + (count == 1 ? " receiver" : " receivers")});
     }
     return lines;

@@ -4,6 +4,7 @@
 #include "change_log.h"
 #include "host/host_enums.h"
 #include "log_file.h"
+#include "test_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,7 @@ SenderDigest Digest(int index, int receivers)
 
 std::vector<std::string> Changes(const std::vector<SenderDigest>& before, const std::vector<SenderDigest>& after)
 {
-    return DescribeChanges({before}, {after}, HardwareRound{}, CMonitorInterfaceData{}, false);
+    return DescribeChanges({before}, {after}, HardwareRound{}, CMonitorInterfaceData{}, false, hwtest::TestTexts());
 }
 
 TEST(NumberRanges, ShowsRunsOneBased)
@@ -69,9 +70,9 @@ TEST(DescribeChanges, ASingleReceiverComesWithItsReading)
     before.ports.resize(1);
     SenderDigest after = before;
     after.ports[0].receivers[2] = WARNING_TEMPERATURE;
-    EXPECT_EQ(DescribeChanges({{before}}, {{after}}, now, CMonitorInterfaceData{}, true),
+    EXPECT_EQ(DescribeChanges({{before}}, {{after}}, now, CMonitorInterfaceData{}, true, hwtest::TestTexts()),
               (std::vector<std::string>{
-                  "Sender 1 (Wall), port 1, receiver 3: Over temperature: 185.5\u2109 (limit 140\u2109)"}));
+                  "Sender 1 (Wall), port 1, receiver 3: T 185.5\u2109 (> 140\u2109)"}));
 }
 
 TEST(DescribeChanges, FirstRoundReportsEveryCurrentWarning)

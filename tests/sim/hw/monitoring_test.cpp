@@ -106,7 +106,7 @@ TEST_F(Monitoring, ARoundPublishesAndCallsTargetsOnTheMonitoringThread)
     EXPECT_NE(show.GetRcvShowStr(RENDER_TEMPERATURE, 0, 1, 2), "");
     CMonitorTipsData tips;
     GetMonitorData()->GetTipData(tips);
-    EXPECT_NE(tips.GetRcvWarningStr(RENDER_TEMPERATURE, 0, 1, 2).find("Over temperature"), std::string::npos);
+    EXPECT_NE(tips.GetRcvWarningStr(RENDER_TEMPERATURE, 0, 1, 2).find("Temperature 85."), std::string::npos);
 }
 
 TEST_F(Monitoring, DetectionRecordsUseTheAddressesWhenTheyAreSpecified)
@@ -169,13 +169,13 @@ TEST_F(Monitoring, TheDaysLogHoldsTheChanges)
 
     const std::string log = TodaysLog();
     EXPECT_NE(log.find("  Monitoring started\n"), std::string::npos) << log;
-    EXPECT_NE(log.find("  Sender 1 (Sender 1), port 1, receiver 4: Over temperature: "), std::string::npos) << log;
+    EXPECT_NE(log.find("  Sender 1 (Sender 1), port 1, receiver 4: Temperature 85."), std::string::npos) << log;
     EXPECT_NE(log.find("  Sender 2 (Sender 2), port 2: Not connected\n"), std::string::npos) << log;
     EXPECT_NE(log.find("  Sender 1 (Sender 1), port 1, receiver 4: Over temperature cleared\n"), std::string::npos)
         << log;
     EXPECT_NE(log.find("  Monitoring stopped\n"), std::string::npos) << log;
     // Changes only: one line for the warning, though two rounds saw it.
-    EXPECT_EQ(log.find("receiver 4: Over temperature: "), log.rfind("receiver 4: Over temperature: ")) << log;
+    EXPECT_EQ(log.find("receiver 4: Temperature "), log.rfind("receiver 4: Temperature ")) << log;
 }
 
 TEST_F(Monitoring, PauseHoldsTheRoundsUntilTheLastResume)

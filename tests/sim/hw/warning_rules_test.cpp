@@ -174,7 +174,7 @@ TEST(SenderWarningWord, OfflineSenderReportsOfflineOnly)
 TEST(SenderWarningWord, LockBlackAndBrightnessFollowTheirSwitches)
 {
     SenderReading s = LiveSender();
-    s.bLocked = true;
+    s.bLockLost = true;
     s.bBlack = true;
     s.nBrightness = 0;
     SSenderSetting set;

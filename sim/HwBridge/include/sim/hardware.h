@@ -36,7 +36,7 @@ enum class ReceiverFault : uint32_t {
 enum class SenderFault : uint32_t {
     Offline,        // the sender does not answer
     NoVideoInput,   // every input loses its signal
-    Locked,         // the output is frozen
+    Locked,         // a lock fault: the output is not locked to its input
     Black,          // the output is black
     BrightnessZero,
 };
