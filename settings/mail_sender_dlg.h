@@ -1,0 +1,42 @@
+#pragma once
+// CMailSenderDlg: the account alert mail is sent from (address, password,
+// SMTP server, SSL, port). It opens on the page state's copy of the
+// settings and stores into the host's record directly, and only what was
+// changed.
+#include "platform/geometry.h"
+#include "settings/mail_form_dlg.h"
+
+struct SMailAccountFields;
+
+class CMailSenderDlg : public CMailFormDlg {
+public:
+    // Control indices.
+    enum {
+        kTitle = 0,
+        kAddressLabel = 1, kAddressEdit = 2,
+        kPasswordLabel = 3, kPasswordEdit = 4,
+        kSmtpLabel = 5, kSmtpEdit = 6,
+        kSslLabel = 7, kSslCheck = 8,
+        kPortLabel = 9, kPortEdit = 10,
+        kOk = 11, kCancel = 12, kDefault = 13,
+    };
+
+    // x, y: where the dialog opens, in the parent's client coordinates.
+    CMailSenderDlg(int x, int y, CWnd* pParent);
+
+protected:
+    int InitControls() override;
+    int InitFinish() override;
+    void OnClickButton(int index) override;
+    // Enter and the OK button: check and store; the dialog stays open on
+    // an address or port it cannot take.
+    void OnOK() override;
+
+private:
+    void PlaceDialog();
+    void ShowAccount(const SMailAccountFields& fields);
+    SMailAccountFields ReadAccount() const;
+    void RestoreDefaultAccount();
+
+    CPoint m_ptOpenAt;
+};

@@ -1,0 +1,247 @@
+#include "dialog_test_support.h"
+
+#include "host/vistrano_language.h"
+#include "log/log_dates.h"
+#include "log/query_log_dlg.h"
+#include "module/module_folders.h"
+#include "platform/shell.h"
+#include "sim/call_log.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace {
+
+using Dlg = CQueryLogDlg;
+
+class QueryLogDlgTest : public DialogTest {
+protected:
+    std::string LogFolder() const { return GetConfigFolder() + "MonitoringRecord//"; }
+
+    void MakeLogs(std::initializer_list<std::string> names) const
+    {
+        ASSERT_TRUE(plat::CreateDirectories(LogFolder()));
+        for (const std::string& name : names)
+            std::ofstream(LogFolder() + name) << "log\n";
+    }
+
+    // Runs the dialog; answers DoModal's result.
+    static int Run(const std::function<void(Dlg&)>& action, int endWith = 0, CWnd* parent = nullptr)
+    {
+        Dlg dlg(parent);
+        Script().RunOnDialog<Dlg>(action, endWith);
+        return dlg.DoModal();
+    }
+
+    // Chooses a day as the user would: the calendar tells the dialog.
+    static void Choose(Dlg& dlg, int year, int month, int day)
+    {
+        dlg.GetCalendar().SetDate(year, month, day);
+        dlg.SendMessage(WM_CALENDAR_DATECHANGED, static_cast<WPARAM>(PackLogDate(year, month, day)),
+                        reinterpret_cast<LPARAM>(&dlg.GetCalendar()));
+    }
+
+    static bool OpenEnabled(const Dlg& dlg) { return dlg.GetControl(Dlg::kOpen)->bEnabled; }
+};
+
+TEST_F(QueryLogDlgTest, TheLogFolderIsTheConfigurationFolderAndItsRecordFolder)
+{
+    Dlg dlg;
+    EXPECT_EQ(dlg.GetLogFolder(), GetConfigFolder() + "MonitoringRecord//");
+    EXPECT_EQ(dlg.GetLogFolder().rfind(Documents(), 0), 0u);
+}
+
+TEST_F(QueryLogDlgTest, TheDaysOfTheLogFilesAreMarked)
+{
+    MakeLogs({"2021-11-25.txt", "2021-11-26.log", "2021_11_27", "2021-13-01.txt", "0000-01-01.txt", "2021-11-5.txt",
+              "readme.txt"});
+    Run([](Dlg& dlg) {
+        EXPECT_EQ(dlg.GetCalendar().GetNeedShowDate(),
+                  (std::vector<SShowDate>{{2021, 11, 25}, {2021, 11, 26}, {2021, 11, 27}}));
+        EXPECT_TRUE(dlg.GetCalendar().IsDateMarked(2021, 11, 25));
+        EXPECT_FALSE(dlg.GetCalendar().IsDateMarked(2021, 11, 5));
+        EXPECT_EQ(dlg.GetCalendar().GetShowPartialDate(), 1);
+        EXPECT_EQ(dlg.GetCalendar().GetParent(), &dlg);
+    });
+}
+
+TEST_F(QueryLogDlgTest, OpenIsEnabledOnlyOnAMarkedDay)
+{
+    MakeLogs({"2021-11-25.txt", "2021-11-26.log"});
+    Run([](Dlg& dlg) {
+        Choose(dlg, 2021, 11, 25);
+        EXPECT_TRUE(OpenEnabled(dlg));
+        Choose(dlg, 2021, 11, 24);
+        EXPECT_FALSE(OpenEnabled(dlg));
+        Choose(dlg, 2021, 11, 26);
+        EXPECT_TRUE(OpenEnabled(dlg));
+        Choose(dlg, 2020, 11, 25);
+        EXPECT_FALSE(OpenEnabled(dlg));
+    });
+}
+
+TEST_F(QueryLogDlgTest, OpenHandsTheDaysTxtPathToTheShellAndStaysOpen)
+{
+    MakeLogs({"2021-11-26.log"});
+    bool open = false;
+    Run([&](Dlg& dlg) {
+        Choose(dlg, 2021, 11, 26);
+        ClickControl(dlg, Dlg::kOpen);
+        open = dlg.IsWindow();
+    });
+    EXPECT_TRUE(open);
+    ASSERT_EQ(ShellOpens().size(), 1u);
+    EXPECT_EQ(ShellOpens()[0].strPath, LogFolder() + "2021-11-26.txt");
+    EXPECT_EQ(ShellOpens()[0].strVerb, "open");
+    EXPECT_EQ(ShellOpens()[0].nShowCmd, 5);
+}
+
+TEST_F(QueryLogDlgTest, ADisabledOpenOpensNothing)
+{
+    MakeLogs({"2021-11-25.txt"});
+    Run([](Dlg& dlg) {
+        Choose(dlg, 2021, 11, 24);
+        ClickControl(dlg, Dlg::kOpen);
+    });
+    EXPECT_TRUE(ShellOpens().empty());
+}
+
+TEST_F(QueryLogDlgTest, AnEmptyOrMissingFolderMarksNothingAndOpenStaysDisabled)
+{
+    for (bool create : {false, true}) {
+        if (create)
+            MakeLogs({});
+        Run([](Dlg& dlg) {
+            EXPECT_TRUE(dlg.GetLogDates().empty());
+            EXPECT_TRUE(dlg.GetCalendar().GetNeedShowDate().empty());
+            EXPECT_FALSE(OpenEnabled(dlg));   // today
+            for (int day : {1, 15, 25, 31}) {
+                Choose(dlg, 2021, 12, day);
+                EXPECT_FALSE(OpenEnabled(dlg));
+            }
+        });
+    }
+}
+
+TEST_F(QueryLogDlgTest, AFileWhereTheFolderShouldBeMarksNothing)
+{
+    ASSERT_TRUE(plat::CreateDirectories(GetConfigFolder()));
+    std::ofstream(GetConfigFolder() + "MonitoringRecord") << "not a folder\n";
+    Run([](Dlg& dlg) { EXPECT_TRUE(dlg.GetLogDates().empty()); });
+}
+
+TEST_F(QueryLogDlgTest, ThousandsOfFilesAndNamesThatAreNotUtf8)
+{
+    ASSERT_TRUE(plat::CreateDirectories(LogFolder()));
+    for (int month = 1; month <= 12; ++month)
+        for (int day = 1; day <= 28; ++day)
+            for (int year = 2015; year < 2021; ++year)
+                std::ofstream(LogFolder() + LogFileName(year, month, day));
+    std::ofstream(LogFolder() + "2021\xFF" "11\xFE" "25.log");
+    std::ofstream(LogFolder() + "\xFF\xFE\xFD.txt");
+    Run([](Dlg& dlg) {
+        EXPECT_EQ(dlg.GetLogDates().size(), 6u * 12u * 28u + 1u);
+        Choose(dlg, 2021, 11, 25);
+        EXPECT_TRUE(OpenEnabled(dlg));
+        Choose(dlg, 2018, 2, 28);
+        EXPECT_TRUE(OpenEnabled(dlg));
+    });
+}
+
+TEST_F(QueryLogDlgTest, CancelAndEscapeCloseWithZeroAndEnterDoesNothing)
+{
+    EXPECT_EQ(Run([](Dlg& dlg) { ClickControl(dlg, Dlg::kCancel); }, 7), 0);
+    EXPECT_EQ(Run([](Dlg& dlg) { PressKey(dlg, VK_ESCAPE); }, 7), 0);
+    bool open = false;
+    EXPECT_EQ(Run([&](Dlg& dlg) {
+                  PressKey(dlg, VK_RETURN);
+                  open = dlg.IsWindow();
+              },
+                  7),
+              7);
+    EXPECT_TRUE(open);
+}
+
+TEST_F(QueryLogDlgTest, TextsComeFromTheHostsLanguage)
+{
+    Run([](Dlg& dlg) {
+        EXPECT_EQ(dlg.GetControlText(Dlg::kTitle), GetLanguageString("MonitorLogQuery", "Monitoring"));
+        EXPECT_EQ(dlg.GetWindowText(), dlg.GetControlText(Dlg::kTitle));
+        EXPECT_EQ(dlg.GetControlText(Dlg::kOpen), GetLanguageString("Open", "Monitoring"));
+        EXPECT_EQ(dlg.GetControlText(Dlg::kCancel), GetLanguageString("Cancel", "Common"));
+    });
+    // The day names, Sunday first, from section "Common".
+    std::vector<std::string> days;
+    for (const sim::LoggedCall& call : sim::GetCallLog())
+        if (call.operation == "GetLanguageString" && call.arguments.find("day\"") != std::string::npos)
+            days.push_back(call.arguments);
+    EXPECT_EQ(days, (std::vector<std::string>{"\"Sunday\", \"Common\"", "\"Monday\", \"Common\"",
+                                              "\"Tuesday\", \"Common\"", "\"Wednesday\", \"Common\"",
+                                              "\"Thursday\", \"Common\"", "\"Friday\", \"Common\"",
+                                              "\"Saturday\", \"Common\""}));
+}
+
+TEST_F(QueryLogDlgTest, SizeButtonsAndMarginsFollowTheDensity)
+{
+    for (double scale : {1.0, 1.5}) {
+        SetScale(scale);
+        Run([scale](Dlg& dlg) {
+            auto px = [scale](int design) { return static_cast<int>(design * scale); };
+            const CRect client = dlg.GetClientRect();
+            EXPECT_EQ(client.Width(), px(370));
+            EXPECT_EQ(client.Height(), px(228));
+            for (int button : {Dlg::kOpen, Dlg::kCancel}) {
+                const CRect r = dlg.GetControl(button)->rect;
+                EXPECT_EQ(r.Width(), px(80)) << button;
+                EXPECT_EQ(r.Height(), px(24)) << button;
+                EXPECT_EQ(client.right - r.right, px(15)) << button;
+            }
+            EXPECT_EQ(client.bottom - dlg.GetControl(Dlg::kCancel)->rect.bottom, px(15));
+            CRect calendar = dlg.GetCalendar().GetWindowRect();
+            dlg.ScreenToClient(calendar);
+            EXPECT_EQ(calendar.left, px(15));
+            EXPECT_EQ(client.bottom - calendar.bottom, px(15));
+            EXPECT_EQ(dlg.GetControl(Dlg::kOpen)->rect.left - calendar.right, px(15));
+        });
+    }
+}
+
+TEST_F(QueryLogDlgTest, WithoutAParentItStandsInTheMiddleOfTheWorkArea)
+{
+    const CRect area = plat::GetScreenWorkArea();
+    Run([&](Dlg& dlg) {
+        const CRect r = dlg.GetWindowRect();
+        EXPECT_NEAR(r.CenterPoint().x, area.CenterPoint().x, 1);
+        EXPECT_NEAR(r.CenterPoint().y, area.CenterPoint().y, 1);
+    });
+}
+
+TEST_F(QueryLogDlgTest, WithAParentItStandsOverIt)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(nullptr, {40, 60, 640, 560}, 1, EWindowKind::Dialog, "page"));
+    parent.ShowWindow(SW_SHOW);
+    const CRect over = parent.GetWindowRect();
+    Run([&](Dlg& dlg) {
+        const CRect r = dlg.GetWindowRect();
+        EXPECT_NEAR(r.CenterPoint().x, over.CenterPoint().x, 1);
+        EXPECT_NEAR(r.CenterPoint().y, over.CenterPoint().y, 1);
+    },
+        0, &parent);
+}
+
+TEST_F(QueryLogDlgTest, Screenshots)
+{
+    MakeLogs({"2021-11-03.txt", "2021-11-12.txt", "2021-11-25.txt", "2021-11-26.log"});
+    for (double scale : {1.0, 1.5}) {
+        SetScale(scale);
+        Run([scale](Dlg& dlg) {
+            Choose(dlg, 2021, 11, 25);
+            ASSERT_TRUE(OpenEnabled(dlg));
+            SaveDialogShot(dlg, scale > 1.0 ? "query_log_150" : "query_log_100");
+        });
+    }
+}
+
+} // namespace

@@ -1,0 +1,87 @@
+#include "dialog_test_support.h"
+
+#include "controls/density.h"
+#include "host/vistrano_data.h"
+#include "module/module_globals.h"
+#include "platform/native_qt.h"
+#include "platform/shell.h"
+#include "sim/call_log.h"
+#include "sim/language.h"
+#include "sim/world.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <cstdlib>
+
+DialogTest::DialogTest() = default;
+DialogTest::~DialogTest() = default;
+
+void DialogTest::SetUp()
+{
+    Script().Reset();
+    Script().SetMode(CModalScript::EMode::Scripted);
+    sim::ResetWorld();
+    sim::ClearCallLog();
+    sim::ClearMissingLanguageKeys();
+    g_pMonitorData = GetMonitorData();
+    g_pRuntimeData = GetRuntimeData();
+    SetScale(1.0);
+
+    m_dir = std::make_unique<QTemporaryDir>();
+    ASSERT_TRUE(m_dir->isValid());
+    m_documents = m_dir->path().toStdString();
+    plat::SetDocumentsFolderProvider([folder = m_documents] { return std::optional<std::string>(folder); });
+    plat::SetFileOpener([this](const std::string& path, const std::string& verb, int showCmd) {
+        m_opens.push_back({path, verb, showCmd});
+        return true;
+    });
+}
+
+void DialogTest::TearDown()
+{
+    for (const std::string& error : Script().Errors())
+        ADD_FAILURE() << "modal script: " << error;
+    // Every text a dialog asked for is one the host's language has.
+    for (const sim::MissingText& missing : sim::GetMissingLanguageKeys())
+        ADD_FAILURE() << "no language text " << missing.key << " in " << missing.section;
+    Script().Reset();
+    plat::SetFileOpener({});
+    plat::SetDocumentsFolderProvider({});
+    SetScale(1.0);
+}
+
+void DialogTest::SetScale(double scale)
+{
+    g_dDpiScale = scale;
+    morv::SetDensity(scale);
+}
+
+void ClickControl(CMorvBaseDlg& dlg, int index)
+{
+    const SMorvControl* control = dlg.GetControl(index);
+    ASSERT_NE(control, nullptr) << "no control " << index;
+    const CPoint pt = control->rect.CenterPoint();
+    dlg.DeliverMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+    dlg.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    dlg.DeliverMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+}
+
+void PressKey(CWnd& wnd, UINT vk) { wnd.DeliverMessage(WM_KEYDOWN, vk, 1); }
+
+int HostCalls(const char* operation) { return sim::CountCalls(operation); }
+
+void SaveDialogShot(CWnd& dlg, const std::string& name)
+{
+    if (!std::getenv("MONITOR_DIALOG_SHOTS"))
+        return;
+    QWidget* widget = plat::NativeWidget(&dlg);
+    ASSERT_NE(widget, nullptr);
+    QCoreApplication::processEvents();
+    const QString folder = QCoreApplication::applicationDirPath() + "/out/dialogs";
+    QDir().mkpath(folder);
+    EXPECT_TRUE(widget->grab().save(folder + "/" + QString::fromStdString(name) + ".png", "PNG")) << name;
+}
