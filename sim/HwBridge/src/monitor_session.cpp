@@ -17,8 +17,13 @@ MonitorRound MonitorSession::Read()
     const bool fahrenheit = GetConfig().fahrenheit;
     const WarningTexts texts = LanguageTexts();
     const HardwareRound hardware = ReadHardwareNow(project, ReadKind::MonitoringRound);
-    MonitorRound round{ComputeRound(hardware, project.monitor, fahrenheit, texts), {}, project.monitor.nRefreshInterval};
+    MonitorRound round{ComputeRound(hardware, project.monitor, fahrenheit, texts), {}, {}, project.monitor.nRefreshInterval};
     round.changes = DescribeChanges(m_previous, round.records.digest, hardware, project.monitor, fahrenheit, texts);
+    const AlertMail mail = NextAlertMail(m_alert, HasAnyWarning(round.records.digest), project.monitor.emailSetting);
+    if (mail == AlertMail::Warning)
+        round.mail = AlertMailText(mail, DescribeChanges({}, round.records.digest, hardware, project.monitor, fahrenheit, texts));
+    else if (mail == AlertMail::BackToNormal)
+        round.mail = AlertMailText(mail, {});
     m_previous = std::move(round.records.digest);
     return round;
 }
@@ -28,6 +33,8 @@ void MonitorSession::Publish(const MonitorRound& round)
     const RoundRecords& r = round.records;
     PublishMonitorRound(r.detect, r.warning, r.show, r.tips);
     AppendToMonitoringLog(round.changes, std::time(nullptr));
+    if (!round.mail.empty())
+        SendAlertMail(round.mail);
 }
 
 } // namespace sim::hw

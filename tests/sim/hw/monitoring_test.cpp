@@ -178,6 +178,36 @@ TEST_F(Monitoring, TheDaysLogHoldsTheChanges)
     EXPECT_EQ(log.find("receiver 4: Temperature "), log.rfind("receiver 4: Temperature ")) << log;
 }
 
+TEST_F(Monitoring, AlertMailAfterTheConfiguredRoundsAndWhenBackToNormal)
+{
+    CMonitorInterfaceData settings = sim::GetMonitorSettings();
+    settings.emailSetting.bEnable = 1;
+    settings.emailSetting.nWarningNum = 2;
+    settings.emailSetting.arrMail = {{"Ops", "ops@example.org"}};
+    SetSettings(settings);
+    const auto mails = [] {
+        std::error_code ec;
+        int n = 0;
+        for (auto it = std::filesystem::directory_iterator(sim::GetOutboxFolder(), ec);
+             !ec && it != std::filesystem::directory_iterator(); ++it)
+            ++n;
+        return n;
+    };
+    monitor.StartMonitor(nullptr);
+    sim::InjectSenderFault(2, sim::SenderFault::Black);
+    ASSERT_TRUE(sim::RunMonitorRounds(1));
+    EXPECT_EQ(mails(), 0);
+    ASSERT_TRUE(sim::RunMonitorRounds(3));
+    ASSERT_EQ(mails(), 1);
+    std::ifstream first(sim::GetOutboxFolder() + "mail-1.txt");
+    std::stringstream body;
+    body << first.rdbuf();
+    EXPECT_NE(body.str().find("Sender 3 (Sender 3): Black screen"), std::string::npos) << body.str();
+    sim::ClearSenderFault(2, sim::SenderFault::Black);
+    ASSERT_TRUE(sim::RunMonitorRounds(2));
+    EXPECT_EQ(mails(), 2) << "the all-clear";
+}
+
 TEST_F(Monitoring, PauseHoldsTheRoundsUntilTheLastResume)
 {
     monitor.StartMonitor(nullptr);
