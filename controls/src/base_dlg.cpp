@@ -46,6 +46,8 @@ void CMorvBaseDlg::AttachBar(CMorvButtonBar* bar, bool attach)
     if (m_d->captureBar == bar && !attach) m_d->captureBar = nullptr;
 }
 
+const std::vector<CMorvButtonBar*>& CMorvBaseDlg::GetBars() const { return m_d->bars; }
+
 void CMorvBaseDlg::SetBaseDlgInfo(int frame, int childPage)
 {
     m_d->frame = frame ? 1 : 0;

@@ -81,6 +81,18 @@ protected:
     BarPage page;
 };
 
+TEST_F(ButtonBarTest, BarsRegisterWithTheirDialog)
+{
+    ASSERT_EQ(page.GetBars().size(), 1u);
+    EXPECT_EQ(page.GetBars()[0], &page.bar);
+    {
+        CMorvButtonBar second(&page, 2);
+        EXPECT_EQ(page.GetBars().size(), 2u);
+        EXPECT_EQ(second.GetOwner(), &page);
+    }
+    EXPECT_EQ(page.GetBars().size(), 1u);
+}
+
 TEST_F(ButtonBarTest, ItemsAreIndexedRecords)
 {
     EXPECT_EQ(page.bar.GetItemCount(), 11);

@@ -134,6 +134,9 @@ public:
     // Whether the keyboard focus is in one of this dialog's edits.
     bool IsFocusOnEdit() const;
 
+    // The button bars registered with this dialog, in registration order.
+    const std::vector<CMorvButtonBar*>& GetBars() const;
+
     void SetBackgroundColor(Color color);
     Color GetBackgroundColor() const;
     // Paints what a window paint would, into any canvas (tests, snapshots).
