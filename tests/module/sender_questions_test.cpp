@@ -1,0 +1,293 @@
+// The page state's sender questions: from the detect snapshot while
+// monitoring runs, from the sender logic otherwise; and the input signal
+// texts of the current sender.
+#include "host/hwbridge.h"
+#include "host/vistrano_data.h"
+#include "module/module_data.h"
+#include "module_test_support.h"
+#include "sim/call_log.h"
+#include "sim/hardware.h"
+#include "sim/monitor_feed.h"
+#include "sim/world.h"
+
+#include <algorithm>
+
+namespace {
+
+class SenderQuestionsTest : public ModuleTest {
+protected:
+    void SetUp() override
+    {
+        ModuleTest::SetUp();
+        UseSample();
+        CreatePage(host)->Release();
+        sim::ClearCallLog();
+    }
+
+    // Makes the snapshot hold these records (by sender index) and the
+    // monitoring thread report running.
+    void Monitor(const std::vector<std::pair<int, SDetectSenderData>>& records)
+    {
+        CMonitorDetectData detect;
+        for (const auto& [sender, record] : records)
+            detect.SetSenderData(data.GetSenderDetectId(sender), record);
+        sim::PublishMonitorRound(detect, {}, {}, {});
+        data.OnMonitorDataUpdate();
+        sim::SetMonitorThreadState(true, false);
+        sim::ClearCallLog();
+    }
+
+    static SDetectSenderData Record(uint8_t type, uint32_t status, const std::string& name)
+    {
+        SDetectSenderData r;
+        r.byType = type;
+        r.dwStatus = status;
+        r.strName = name;
+        return r;
+    }
+
+    void StoreInputs(const std::vector<SInputSignalSetting>& inputs)
+    {
+        CMonitorInterfaceData settings;
+        settings.senderSetting.arrInputSignal = inputs;
+        GetMonitorData()->SetInterfaceData(settings);
+        data.OnMonitorDataUpdate();
+    }
+
+    static SInputSignalSetting Input(uint32_t sender, uint8_t model, uint8_t type, int port, int sub,
+                                     const std::string& name)
+    {
+        SInputSignalSetting s;
+        s.dwSender = sender;
+        s.byValue1 = model;
+        s.byValue2 = type;
+        s.nValue1 = port;
+        s.nValue2 = sub;
+        s.strSignal = name;
+        return s;
+    }
+
+    CTestHost host;
+    CModuleData data;
+};
+
+} // namespace
+
+TEST_F(SenderQuestionsTest, DetectionIdFollowsAddressModeAndStrategy)
+{
+    sim::AddressSettings address = sim::GetAddressSettings();
+    address.nAddressMode = 1;
+    sim::SetAddressSettings(address);
+    EXPECT_EQ(sim::SenderIdByIndexForNotSpecifyIP(2), data.GetSenderDetectId(2));
+    EXPECT_EQ(1, sim::CountCalls("CRuntimeData::GetSenderIDbyIndexForNotSpecifyIP"));
+
+    sim::ConfigSettings config = sim::GetConfig();
+    config.detectStrategy = DETECT_STRATEGY_SPECIFIED_IP;
+    sim::SetConfig(config);
+    EXPECT_EQ(sim::SenderIdByIndex(2), data.GetSenderDetectId(2));
+    EXPECT_EQ(1, sim::CountCalls("CRuntimeData::GetSenderIDbyIndex"));
+
+    address.nAddressMode = 0;
+    config.detectStrategy = 0;
+    sim::SetAddressSettings(address);
+    sim::SetConfig(config);
+    EXPECT_EQ(sim::SenderIdByIndex(2), data.GetSenderDetectId(2));
+    EXPECT_EQ(2, sim::CountCalls("CRuntimeData::GetSenderIDbyIndex"));
+}
+
+TEST_F(SenderQuestionsTest, WhileMonitoringTheSnapshotAnswers)
+{
+    SDetectSenderData east = Record(35, 0x10, "east");
+    east.nTreeValue = 3;
+    east.dwPortMask = 0x5;
+    Monitor({{1, east}});
+
+    EXPECT_EQ(1, data.IsSenderDetected(1));
+    EXPECT_EQ(35, data.GetSenderTypeCode(1));
+    EXPECT_EQ(0x10u, data.GetSenderStatusWord(1));
+    EXPECT_EQ(3, data.GetSenderTreeValue(1));
+    EXPECT_EQ("east", data.GetSenderName(1));
+    EXPECT_EQ(1, data.IsPortConnected(1, 0));
+    EXPECT_EQ(0, data.IsPortConnected(1, 1));
+    EXPECT_EQ(1, data.IsPortConnected(1, 2));
+    EXPECT_EQ(1, data.GetDetectedSenderCount());
+    // A sender without a record.
+    EXPECT_EQ(0, data.IsSenderDetected(2));
+    EXPECT_EQ(0, data.GetSenderTypeCode(2));
+    EXPECT_EQ(0u, data.GetSenderStatusWord(2));
+    EXPECT_EQ("", data.GetSenderName(2));
+    EXPECT_EQ(0, data.IsPortConnected(2, 0));
+    // Nothing was asked of the sender logic but its address mode.
+    for (const sim::LoggedCall& call : sim::GetCallLog())
+        if (call.operation.rfind("ISenderLogic::", 0) == 0) {
+            EXPECT_EQ("ISenderLogic::GetAddressMode", call.operation);
+        }
+}
+
+TEST_F(SenderQuestionsTest, WithMonitoringStoppedTheSenderLogicAnswersDespiteASnapshot)
+{
+    ASSERT_EQ(0u, GetHwSenderLogic()->DetectSenders(nullptr, 0, 0, 1));
+    SDetectSenderData east = Record(35, 0x10, "east");
+    east.nTreeValue = 3;
+    Monitor({{1, east}});
+    sim::SetMonitorThreadState(false, false);
+    sim::ClearCallLog();
+
+    const int detected = data.IsSenderDetected(1);
+    const int type = data.GetSenderTypeCode(1);
+    const uint32_t status = data.GetSenderStatusWord(1);
+    const int tree = data.GetSenderTreeValue(1);
+    const std::string name = data.GetSenderName(1);
+    const int connected = data.IsPortConnected(1, 0);
+    const int count = data.GetDetectedSenderCount();
+    const int fibre = data.IsFiberSender();
+    const int current = data.GetCurDetectSender();
+    for (const char* op : {"ISenderLogic::IsSenderDetected", "ISenderLogic::GetSenderTypeCode",
+                           "ISenderLogic::GetSenderStatusWord", "ISenderLogic::GetSenderTreeValue",
+                           "ISenderLogic::GetSenderName", "ISenderLogic::IsPortConnected",
+                           "ISenderLogic::GetDetectedSenderCount", "ISenderLogic::IsFiberSender",
+                           "ISenderLogic::GetCurDetectSender"})
+        EXPECT_EQ(1, sim::CountCalls(op)) << op;
+
+    // The answers are the hardware's, not the snapshot's.
+    ISenderLogic& logic = *GetHwSenderLogic();
+    EXPECT_EQ(logic.IsSenderDetected(1), detected);
+    EXPECT_EQ(logic.GetSenderTypeCode(1), type);
+    EXPECT_EQ(logic.GetSenderStatusWord(1), status);
+    EXPECT_EQ(logic.GetSenderTreeValue(1), tree);
+    EXPECT_EQ(logic.GetSenderName(1), name);
+    EXPECT_EQ(logic.IsPortConnected(1, 0), connected);
+    EXPECT_EQ(logic.GetDetectedSenderCount(), count);
+    EXPECT_EQ(logic.IsFiberSender(), fibre);
+    EXPECT_EQ(logic.GetCurDetectSender(), current);
+    EXPECT_NE("east", name);
+    EXPECT_NE(35, type);
+}
+
+TEST_F(SenderQuestionsTest, SendersUnknownToTheHardwareAnswerNeutrally)
+{
+    const int outside = GetProjectData()->GetSenderCount() + 3;
+    EXPECT_EQ(0, data.IsSenderDetected(outside));
+    EXPECT_EQ(0, data.GetSenderTypeCode(outside));
+    EXPECT_EQ(0u, data.GetSenderStatusWord(outside));
+    EXPECT_EQ("", data.GetSenderName(outside));
+    EXPECT_EQ(0, data.IsPortConnected(outside, 0));
+}
+
+TEST_F(SenderQuestionsTest, Type4PortsFromTheSnapshot)
+{
+    SDetectSenderData fibre = Record(4, 0, "fibre");
+    fibre.nModel = 160;
+    fibre.dwPortMask = 1u << 8;
+    Monitor({{0, fibre}});
+    EXPECT_EQ(1, data.IsPortConnected(0, 1));
+    EXPECT_EQ(0, data.IsPortConnected(0, 2));
+    fibre.dwPortMask = 1u << 1;
+    Monitor({{0, fibre}});
+    EXPECT_EQ(0, data.IsPortConnected(0, 1));
+    EXPECT_EQ(1, data.IsPortConnected(0, 2));
+}
+
+TEST_F(SenderQuestionsTest, FibreSenderIsTheDetectionsCurrentSender)
+{
+    SDetectSenderData fibre = Record(4, 0, "fibre");
+    fibre.nModel = 160;
+    // Without specified addresses the detection's current sender is 0.
+    Monitor({{0, fibre}});
+    EXPECT_EQ(0, data.GetCurDetectSender());
+    EXPECT_EQ(1, data.IsFiberSender());
+    fibre.nModel = 161;
+    Monitor({{0, fibre}});
+    EXPECT_EQ(0, data.IsFiberSender());
+    Monitor({{1, fibre}});
+    EXPECT_EQ(0, data.IsFiberSender());
+    Monitor({});
+    EXPECT_EQ(0, data.GetCurDetectSender());
+}
+
+TEST_F(SenderQuestionsTest, CurrentDetectSenderWithSpecifiedAddresses)
+{
+    // Every sender with an address is specified.
+    sim::ConfigSettings config = sim::GetConfig();
+    config.detectStrategy = DETECT_STRATEGY_SPECIFIED_IP;
+    const int count = GetProjectData()->GetSenderCount();
+    for (int i = 0; i < count; ++i)
+        if (sim::SenderIdByIndex(i) != static_cast<uint32_t>(i + 1))
+            config.specifiedIPs.push_back(sim::SenderIdByIndex(i));
+    sim::SetConfig(config);
+    GetRuntimeData()->UpdateIPArray();
+    const std::vector<uint32_t> ids = GetRuntimeData()->GetSetIPArray();
+    ASSERT_GE(ids.size(), 3u);
+
+    // The record with the lowest identifier names the sender.
+    Monitor({{1, Record(35, 0, "b")}, {2, Record(35, 0, "c")}});
+    const uint32_t lowest = std::min(sim::SenderIdByIndex(1), sim::SenderIdByIndex(2));
+    const auto at = std::find(ids.begin(), ids.end(), lowest);
+    ASSERT_NE(ids.end(), at);
+    EXPECT_EQ(static_cast<int>(at - ids.begin()), data.GetCurDetectSender());
+
+    // An identifier outside the list gives 0.
+    config.specifiedIPs.clear();
+    sim::SetConfig(config);
+    GetRuntimeData()->UpdateIPArray();
+    EXPECT_EQ(0, data.GetCurDetectSender());
+}
+
+TEST_F(SenderQuestionsTest, SenderChangedComparesWithTheRecordedModel)
+{
+    StoreInputs({Input(1, 0, 5, 0, 0, "a"), Input(2, 44, 5, 0, 0, "x"), Input(1, 35, 5, 1, 0, "b")});
+    Monitor({{1, Record(35, 0, "")}, {2, Record(35, 0, "")}});
+    EXPECT_EQ(0, data.IsSenderChanged(1));   // the first nonzero code is 35
+    EXPECT_EQ(1, data.IsSenderChanged(2));   // recorded 44, present 35
+    EXPECT_EQ(0, data.IsSenderChanged(3));   // no record while monitoring
+    Monitor({{1, Record(44, 0, "")}});
+    EXPECT_EQ(1, data.IsSenderChanged(1));
+}
+
+TEST_F(SenderQuestionsTest, SenderChangedOfflineNeedsADetectedSender)
+{
+    const int outside = GetProjectData()->GetSenderCount() + 3;
+    StoreInputs({Input(1, 200, 5, 0, 0, "a"), Input(static_cast<uint32_t>(outside), 200, 5, 0, 0, "b")});
+    EXPECT_EQ(0, data.IsSenderChanged(outside));   // not detected: no present code
+    ASSERT_EQ(0u, GetHwSenderLogic()->DetectSenders(nullptr, 0, 0, 1));
+    const int present = GetHwSenderLogic()->GetSenderTypeCode(1);
+    ASSERT_NE(0, present);
+    ASSERT_NE(200, present);
+    EXPECT_EQ(1, data.IsSenderChanged(1));
+    StoreInputs({Input(1, static_cast<uint8_t>(present), 5, 0, 0, "a")});
+    EXPECT_EQ(0, data.IsSenderChanged(1));
+}
+
+TEST_F(SenderQuestionsTest, InputSignalTextsOfTheCurrentSender)
+{
+    GetProjectData()->SetCurrentSender(1);
+    SInputSignalSetting hdmi = Input(1, 35, 5, 0, 0, "HDMI 1");
+    hdmi.nValue3 = 1;
+    hdmi.nValue4 = 1920;
+    hdmi.nValue5 = 1080;
+    hdmi.dValue = 60.0;
+    SInputSignalSetting dvi = Input(1, 35, 6, 0, 0, "DVI");
+    SInputSignalSetting other = Input(2, 35, 5, 0, 0, "elsewhere");
+    SInputSignalSetting dp = Input(1, 35, 7, 0, 0, "DP");
+    StoreInputs({hdmi, other, dvi, dp});
+
+    SDetectSenderData record = Record(35, 0, "");
+    record.arrInputSignal = {{0, 0, 5, 1920, 1080, 59.94, "HDMI 1"}, {0, 0, 6, 0, 0, 0.0, "DVI"}};
+    Monitor({{1, record}});
+
+    std::map<uint32_t, std::string> texts{{99, "stale"}};
+    data.GetInputSignalTexts(texts);
+    const std::string unset = GetLanguageString("Unsetted", "Monitoring");
+    const std::map<uint32_t, std::string> expected = {
+        {0x10000, "HDMI 1"}, {0x10001, "1920x1080@60.00Hz"}, {0x10002, "1920x1080@59.94Hz"},
+        {0x20000, "DVI"},    {0x20001, unset},               {0x20002, GetLanguageString("Unconnected", "Common")},
+        {0x30000, "DP"},     {0x30001, unset},               {0x30002, GetLanguageString("UnKnown", "Common")},
+    };
+    EXPECT_EQ(expected, texts);
+
+    // Without monitoring there is no detected format.
+    sim::SetMonitorThreadState(false, false);
+    data.GetInputSignalTexts(texts);
+    EXPECT_EQ(6u, texts.size());
+    EXPECT_EQ(0u, texts.count(0x10002));
+}
