@@ -109,6 +109,7 @@ protected:
     QWidget container;
     app::CPageArea area;
     FakeCommands commands;
+    PlainPage second;   // attached by the tests that switch pages
     std::unique_ptr<app::CPageHost> host;
     app::CModuleLoader loader;
     IQuarnLabel* page = nullptr;
@@ -209,7 +210,6 @@ TEST_F(PageHostTest, ResizingTheAreaMovesThePageAndLaysItOut)
 
 TEST_F(PageHostTest, SwitchLabelShowsTheNextPageAndComesBack)
 {
-    PlainPage second;
     host->AttachPage("Summary", [&] { return &second; });
     ASSERT_TRUE(host->ShowPage(0));
     apptest::ClearPageLog(loader);
@@ -238,7 +238,6 @@ TEST_F(PageHostTest, SwitchLabelWithOnePageDoesNothing)
 
 TEST_F(PageHostTest, CtrlTabOnThePageReachesTheHostsSwitch)
 {
-    PlainPage second;
     host->AttachPage("Summary", [&] { return &second; });
     host->ShowPage(0);
     QWidget* target = plat::NativeWidget(CWnd::WindowFromPoint([&] {
