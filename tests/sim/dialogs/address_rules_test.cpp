@@ -1,0 +1,111 @@
+#include "address_rules.h"
+
+#include <gtest/gtest.h>
+
+using namespace senderdlg;
+
+namespace {
+
+uint32_t Ip(uint8_t a, uint8_t b, uint8_t c, uint8_t d)
+{
+    return uint32_t{a} << 24 | uint32_t{b} << 16 | uint32_t{c} << 8 | d;
+}
+
+} // namespace
+
+TEST(MakeAddressRows, NewSendersStartEmptyAndEditable)
+{
+    const auto rows = MakeAddressRows(3, 2, false, false, {"10.0.0.1", ""});
+    const std::vector<SAddressRow> expected{{3, "", true}, {4, "", true}};
+    EXPECT_EQ(rows, expected);
+}
+
+TEST(MakeAddressRows, ExistingSendersKeepTheirAddressAndAreEditableOnlyWhenAsked)
+{
+    const std::vector<std::string> present{"10.0.0.1", "", "10.0.0.3"};
+    EXPECT_EQ(MakeAddressRows(2, 3, false, false, present),
+              (std::vector<SAddressRow>{{2, "", false}, {3, "10.0.0.3", false}, {4, "", true}}));
+    EXPECT_EQ(MakeAddressRows(2, 3, true, false, present),
+              (std::vector<SAddressRow>{{2, "", true}, {3, "10.0.0.3", true}, {4, "", true}}));
+}
+
+TEST(MakeAddressRows, ReadOnlyMakesNoRowEditable)
+{
+    for (const SAddressRow& row : MakeAddressRows(1, 3, true, true, {"10.0.0.1"}))
+        EXPECT_FALSE(row.bEditable) << row.nSender;
+}
+
+TEST(MakeAddressRows, StopsAtTheSenderLimitAndRefusesNonsense)
+{
+    const auto rows = MakeAddressRows(254, 5, false, false, {});
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows.back().nSender, 255);
+    EXPECT_TRUE(MakeAddressRows(0, 3, false, false, {}).empty());
+    EXPECT_TRUE(MakeAddressRows(1, 0, false, false, {}).empty());
+    EXPECT_TRUE(MakeAddressRows(1, -2, false, false, {}).empty());
+    EXPECT_TRUE(MakeAddressRows(256, 1, false, false, {}).empty());
+}
+
+TEST(AddressesOutsideRows, AreTheProjectAddressesWithoutARow)
+{
+    const std::vector<std::string> present{"10.0.0.1", "", "10.0.0.3", "10.0.0.4"};
+    const auto rows = MakeAddressRows(3, 1, true, false, present);
+    EXPECT_EQ(AddressesOutsideRows(rows, present),
+              (std::vector<SAddressEntry>{{1, "10.0.0.1"}, {4, "10.0.0.4"}}));
+}
+
+TEST(TrimAddress, DropsSpacesAroundOnly)
+{
+    EXPECT_EQ(TrimAddress("  10.0.0.1\t"), "10.0.0.1");
+    EXPECT_EQ(TrimAddress("10. 0.0.1"), "10. 0.0.1");
+    EXPECT_EQ(TrimAddress("   "), "");
+}
+
+TEST(CheckAddresses, AcceptsDottedAddressesAndGivesThemInOrder)
+{
+    const SAddressCheck check =
+        CheckAddresses({{1, "192.168.0.10"}, {2, " 0.0.0.0 "}, {3, "255.255.255.255"}}, {});
+    EXPECT_EQ(check.eFault, EAddressFault::None);
+    EXPECT_EQ(check.addresses, (std::vector<uint32_t>{Ip(192, 168, 0, 10), 0, Ip(255, 255, 255, 255)}));
+}
+
+TEST(CheckAddresses, ReportsTheFirstMalformedEntry)
+{
+    for (const char* bad : {"", "192.168.0", "192.168.0.1.5", "192.168.0.256", "1000.1.1.1", "a.b.c.d", "1..2.3",
+                            "192.168.0.1.", "-1.2.3.4", "10.0. 0.1"}) {
+        const SAddressCheck check = CheckAddresses({{4, "10.0.0.1"}, {5, bad}, {6, "x"}}, {});
+        EXPECT_EQ(check.eFault, EAddressFault::Malformed) << bad;
+        EXPECT_EQ(check.nSender, 5) << bad;
+        EXPECT_TRUE(check.addresses.empty()) << bad;
+    }
+}
+
+TEST(CheckAddresses, ReportsAnAddressTwiceAmongTheEntriesOnItsSecondSender)
+{
+    const SAddressCheck check = CheckAddresses({{1, "10.0.0.1"}, {2, "10.0.0.2"}, {3, "10.0.0.1"}}, {});
+    EXPECT_EQ(check.eFault, EAddressFault::Duplicate);
+    EXPECT_EQ(check.nSender, 3);
+    EXPECT_EQ(check.nOtherSender, 1);
+}
+
+TEST(CheckAddresses, SpacesDoNotHideADuplicate)
+{
+    const SAddressCheck check = CheckAddresses({{1, "10.0.0.1"}, {2, " 10.0.0.1"}}, {});
+    EXPECT_EQ(check.eFault, EAddressFault::Duplicate);
+    EXPECT_EQ(check.nSender, 2);
+}
+
+TEST(CheckAddresses, ReportsAnAddressAnotherSenderHolds)
+{
+    const SAddressCheck check = CheckAddresses({{3, "10.0.0.3"}, {4, "10.0.0.9"}}, {{1, "10.0.0.9"}});
+    EXPECT_EQ(check.eFault, EAddressFault::Duplicate);
+    EXPECT_EQ(check.nSender, 4);
+    EXPECT_EQ(check.nOtherSender, 1);
+}
+
+TEST(CheckAddresses, TakenTextsThatAreNoAddressesClashWithNothing)
+{
+    const SAddressCheck check = CheckAddresses({{2, "10.0.0.2"}}, {{1, ""}, {3, "junk"}});
+    EXPECT_EQ(check.eFault, EAddressFault::None);
+    EXPECT_EQ(check.addresses, std::vector<uint32_t>{Ip(10, 0, 0, 2)});
+}

@@ -1,0 +1,55 @@
+#pragma once
+// What the sender dialog tests share: every modal scripted (a modal left
+// unanswered fails the test), the reference host reset with a configuration
+// folder of the test's own, density 1.0, projects of a given size, clicks
+// through the dialog's message road, and screenshots on request.
+#include "controls/base_dlg.h"
+#include "controls/modal.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+class QTemporaryDir;
+
+// The texts the dialogs need that the language file lacks: section, key, English.
+struct SProposedText {
+    const char* section;
+    const char* key;
+    const char* text;
+};
+const std::vector<SProposedText>& ProposedTexts();
+
+class SenderDialogTest : public ::testing::Test {
+protected:
+    SenderDialogTest();
+    ~SenderDialogTest() override;
+    void SetUp() override;
+    void TearDown() override;
+
+    static CModalScript& Script() { return CModalScript::Instance(); }
+    // The configuration folder the host writes to.
+    const std::string& ConfigFolder() const { return m_config; }
+
+    // A project of `count` senders; addresses[i] (when given) is sender i's.
+    static void MakeProject(int count, const std::vector<std::string>& addresses = {});
+    // The language file with the proposed texts added, for pictures that
+    // show what the user will read.
+    void UseProposedTexts();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::string m_config;
+    bool m_bProposedTexts = false;
+};
+
+// A press and release in the middle of a control.
+void ClickControl(CMorvBaseDlg& dlg, int index);
+void PressKey(CWnd& wnd, UINT vk);
+
+// Writes the dialog's window to <runtime>/out/dialogs/<name>.png when
+// MONITOR_DIALOG_SHOTS is set.
+void SaveDialogShot(CWnd& dlg, const std::string& name);
