@@ -12,6 +12,7 @@
 #include <QJsonArray>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,8 @@ protected:
         options.module = apptest::FixturePath("fixture_page");
         options.project = plat::GetMainExecutableFolder() + "Projects/sample.json";
         options.step = true;
+        ASSERT_TRUE(configDir.isValid());
+        options.configDir = configDir.path().toStdString();   // the monitoring log goes here
         options.width = 700;
         options.height = 500;
         host = std::make_unique<app::CHostApp>(options);
@@ -48,6 +51,7 @@ protected:
     }
     void TearDown() override { host.reset(); }
 
+    QTemporaryDir configDir;
     app::AppOptions options;
     std::unique_ptr<app::CHostApp> host;
 };
