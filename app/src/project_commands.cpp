@@ -76,25 +76,21 @@ int CProjectCommands::OpenProject(const std::string& path)
 int CProjectCommands::SaveProject()
 {
     const std::string path = sim::GetProjectPath();
-    if (path.empty())
-        return SaveProjectAs();
-    std::string error;
-    if (!Save(path, error)) {
-        m_prompts.ShowError("The project could not be saved to " + path + ":\n" + error);
-        return 0;
-    }
-    return 1;
+    return path.empty() ? SaveProjectAs() : SaveTelling(path);
 }
 
 int CProjectCommands::SaveProjectAs()
 {
     const std::string current = sim::GetProjectPath();
     const auto chosen = m_prompts.AskSavePath(current.empty() ? StartFolder() + "/project.json" : current);
-    if (!chosen)
-        return 0;
+    return chosen ? SaveTelling(*chosen) : 0;
+}
+
+int CProjectCommands::SaveTelling(const std::string& path)
+{
     std::string error;
-    if (!Save(*chosen, error)) {
-        m_prompts.ShowError("The project could not be saved to " + *chosen + ":\n" + error);
+    if (!Save(path, error)) {
+        m_prompts.ShowError("The project could not be saved to " + path + ":\n" + error);
         return 0;
     }
     return 1;

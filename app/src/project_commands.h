@@ -35,6 +35,8 @@ public:
 
 private:
     void Changed();
+    // Saves, telling the user why when it fails; answers 1 or 0.
+    int SaveTelling(const std::string& path);
 
     CPrompts& m_prompts;
     IHardware& m_hardware;

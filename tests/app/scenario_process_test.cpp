@@ -177,6 +177,30 @@ TEST_F(ScenarioProcess, OpeningABadFileShowsTheReasonAndKeepsTheProject)
     EXPECT_GT(dump["project"].toObject()["senders"].toArray().size(), 0);
 }
 
+TEST_F(ScenarioProcess, SaveAsTakesTheNewFileAndAFailedSaveSaysWhyAndKeepsIt)
+{
+    const std::string copy = Path("copy.json");
+    const std::string nowhere = Path("missing-folder/x.json");
+    Write("s.txt", "open Projects/sample.json\n"
+                   "answer file " + copy + "\n"
+                   "key s ctrl shift\n"
+                   "expect project.path \"" + copy + "\"\n"
+                   "expect project.modified false\n"
+                   "answer file " + nowhere + "\n"
+                   "answer msgbox 1\n"
+                   "key s ctrl shift\n"
+                   "expect modals[kind=msgbox].# 1\n"
+                   "expect project.path \"" + copy + "\"\n"
+                   "key s ctrl\n"
+                   "expect modals[kind=msgbox].# 1\n");
+    const Result r = Run({"--script", QString::fromStdString(Path("s.txt"))});
+    ASSERT_EQ(r.code, 0) << r.err;
+    QFile saved(QString::fromStdString(copy));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("Sample installation"));
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(nowhere)));
+}
+
 TEST_F(ScenarioProcess, ModalWithNoAnswerFailsTheScenario)
 {
     const Result r = RunScript("key o ctrl\n");
