@@ -11,12 +11,9 @@ using Form = CAddSenderForm;
 
 class AddSenderDlgTest : public SenderDialogTest {};
 
-// Runs the add dialog with `action` on its form; the script ends it with
-// Cancel unless the action ended it.
 int RunAddDialog(CCustomAddSenderDlg& dlg, std::function<void(Form&)> action)
 {
-    CModalScript::Instance().RunOnDialog<Form>(std::move(action), IDCANCEL);
-    return dlg.DoModal();
+    return RunDialog<Form>(dlg, std::move(action));
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -45,6 +46,15 @@ private:
     std::string m_config;
     bool m_bProposedTexts = false;
 };
+
+// Runs a dialog with `action` on its form while it is shown; the script
+// ends it with Cancel unless the action ended it.
+template <class TForm, class TDialog>
+int RunDialog(TDialog& dlg, std::function<void(TForm&)> action)
+{
+    CModalScript::Instance().RunOnDialog<TForm>(std::move(action), IDCANCEL);
+    return dlg.DoModal();
+}
 
 // A press and release in the middle of a control.
 void ClickControl(CMorvBaseDlg& dlg, int index);

@@ -14,12 +14,9 @@ using Form = CSetIPForm;
 
 class SetIPDlgTest : public SenderDialogTest {};
 
-// Runs the address dialog with `action` on its form; the script ends it
-// with Cancel unless the action ended it.
 int RunIPDialog(CSetIPOfflineDlg& dlg, std::function<void(Form&)> action)
 {
-    CModalScript::Instance().RunOnDialog<Form>(std::move(action), IDCANCEL);
-    return dlg.DoModal();
+    return RunDialog<Form>(dlg, std::move(action));
 }
 
 uint32_t Ip(const char* text)
@@ -30,6 +27,13 @@ uint32_t Ip(const char* text)
 }
 
 std::vector<uint32_t> SpecifiedIPs() { return sim::GetConfig().specifiedIPs; }
+
+void ExpectNothingStored()
+{
+    EXPECT_TRUE(SpecifiedIPs().empty());
+    EXPECT_EQ(sim::GetSpecifiedIPsSaveCount(), 0);
+    EXPECT_EQ(sim::CountCalls("CRuntimeData::UpdateIPArray"), 0);
+}
 
 } // namespace
 
@@ -88,8 +92,7 @@ TEST_F(SetIPDlgTest, AnEmptyAddressIsRefusedAndNothingIsStored)
     CSetIPOfflineDlg dlg(1, 1, 0, 0, nullptr);
     EXPECT_EQ(RunIPDialog(dlg, [](Form& form) { PressKey(form, VK_RETURN); }), IDCANCEL);
     EXPECT_EQ(Script().LogOf(EModalKind::MessageBox).size(), 1u);
-    EXPECT_TRUE(SpecifiedIPs().empty());
-    EXPECT_EQ(sim::GetSpecifiedIPsSaveCount(), 0);
+    ExpectNothingStored();
 }
 
 TEST_F(SetIPDlgTest, TheSameAddressOnTwoRowsIsRefused)
@@ -108,7 +111,7 @@ TEST_F(SetIPDlgTest, TheSameAddressOnTwoRowsIsRefused)
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->strText, "Sender 3 has the same address as sender 1.");
     EXPECT_EQ(box->strCaption, "Sender addresses");
-    EXPECT_TRUE(SpecifiedIPs().empty());
+    ExpectNothingStored();
 }
 
 TEST_F(SetIPDlgTest, AnAddressAnotherSenderHoldsIsRefused)
@@ -175,8 +178,7 @@ TEST_F(SetIPDlgTest, ReadOnlyShowsTheAddressesAndSetsNothing)
         ClickControl(form, Form::kOk);
     });
     EXPECT_NE(result, IDOK);
-    EXPECT_TRUE(SpecifiedIPs().empty());
-    EXPECT_EQ(sim::GetSpecifiedIPsSaveCount(), 0);
+    ExpectNothingStored();
 }
 
 TEST_F(SetIPDlgTest, CancelSetsNothing)
@@ -187,8 +189,7 @@ TEST_F(SetIPDlgTest, CancelSetsNothing)
         ClickControl(form, Form::kCancel);
     });
     EXPECT_EQ(result, IDCANCEL);
-    EXPECT_TRUE(SpecifiedIPs().empty());
-    EXPECT_EQ(sim::GetSpecifiedIPsSaveCount(), 0);
+    ExpectNothingStored();
 }
 
 TEST_F(SetIPDlgTest, NoSenderToAskForShowsNoDialog)
