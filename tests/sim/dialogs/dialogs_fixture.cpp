@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdlib>
 
 const std::vector<SProposedText>& ProposedTexts()
@@ -32,6 +33,15 @@ const std::vector<SProposedText>& ProposedTexts()
         {"SenderDialogs", "SetIP_Duplicate", "Sender %d has the same address as sender %d."},
     };
     return texts;
+}
+
+void ExpectOnlyProposedTextsMissing()
+{
+    const auto& proposed = ProposedTexts();
+    for (const sim::MissingText& missing : sim::GetMissingLanguageKeys())
+        EXPECT_TRUE(std::any_of(proposed.begin(), proposed.end(), [&](const SProposedText& t) {
+            return missing.section == t.section && missing.key == t.key;
+        })) << missing.section << "/" << missing.key;
 }
 
 SenderDialogTest::SenderDialogTest() = default;

@@ -23,6 +23,8 @@ struct SProposedText {
     const char* text;
 };
 const std::vector<SProposedText>& ProposedTexts();
+// Every text asked for so far is in the language file or among the proposed ones.
+void ExpectOnlyProposedTextsMissing();
 
 class SenderDialogTest : public ::testing::Test {
 protected:

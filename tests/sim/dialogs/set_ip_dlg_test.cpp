@@ -84,6 +84,7 @@ TEST_F(SetIPDlgTest, AMalformedAddressIsRefusedWithAMessageAndTheDialogStays)
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].strText, "SetIP_Invalid");
     EXPECT_EQ(SpecifiedIPs(), (std::vector<uint32_t>{Ip("10.0.0.1"), Ip("10.0.0.255")}));
+    ExpectOnlyProposedTextsMissing();
 }
 
 TEST_F(SetIPDlgTest, AnEmptyAddressIsRefusedAndNothingIsStored)
