@@ -1,10 +1,10 @@
 // The host's hardware requests carried out by the hardware simulation
 // library and its monitoring thread.
 #include "hardware.h"
+#include "quiet_calls.h"
 
 #include "host/hwbridge.h"
 #include "host/vistrano_data.h"
-#include "sim/call_log.h"
 #include "sim/hardware.h"
 #include "sim/monitor_control.h"
 #include "sim/project_file.h"
@@ -15,19 +15,6 @@
 namespace app {
 
 namespace {
-
-// The call log records what the page asks of the host's services; the
-// host's own calls stay out of it.
-class CQuietCalls {
-public:
-    CQuietCalls() : m_was(sim::IsCallLogEnabled()) { sim::SetCallLogEnabled(false); }
-    ~CQuietCalls() { sim::SetCallLogEnabled(m_was); }
-    CQuietCalls(const CQuietCalls&) = delete;
-    CQuietCalls& operator=(const CQuietCalls&) = delete;
-
-private:
-    bool m_was;
-};
 
 const std::map<std::string, sim::ReceiverFault>& ReceiverFaults()
 {

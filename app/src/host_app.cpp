@@ -2,6 +2,7 @@
 
 #include "dump.h"
 #include "dump_host_data.h"
+#include "quiet_calls.h"
 #include "scenario_runner.h"
 #include "window_tree.h"
 
@@ -84,6 +85,8 @@ bool CHostApp::Start(std::string& error)
     m_host = std::make_unique<CPageHost>(m_pageArea, m_commands);
     m_pageArea.SetResizeHandler([this](int, int) { m_host->PlacePages(); });
     m_commands.SetChangeHandler([this] { UpdateTitle(); });
+    // The page marks the project modified as it goes; the title follows.
+    m_host->SetDeliveredHandler([this] { UpdateTitle(); });
 
     // The project first, so the page's first refresh shows it.
     if (!m_options.project.empty() && !m_commands.Open(m_options.project, error)) {
@@ -183,8 +186,12 @@ QJsonObject CHostApp::Dump() const
     QJsonObject host = PageHostJson(*m_host);
     host["module"] = QString::fromStdString(m_loader.Path());
     QJsonArray windows;
-    for (const CWnd* wnd : ChildWindows(m_pageArea))
-        windows.append(WindowJson(*wnd, m_pageArea));
+    {
+        // Painting the panes for the dump is the host's doing, not the page's.
+        CQuietCalls quiet;
+        for (const CWnd* wnd : ChildWindows(m_pageArea))
+            windows.append(WindowJson(*wnd, m_pageArea));
+    }
     const QSize size = m_window->size();
     return {{"window", QJsonObject{{"width", size.width()},
                                    {"height", size.height()},

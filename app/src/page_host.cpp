@@ -135,6 +135,8 @@ void CPageHost::Held(const std::function<void()>& action)
         UpdateAll(next.mask, next.word, next.relayout);
     }
     m_busy = false;
+    if (m_onDelivered)
+        m_onDelivered();
 }
 
 void CPageHost::UpdateAll(int32_t mask, int32_t word, int32_t relayout)

@@ -79,6 +79,8 @@ public:
     void Refresh(int32_t mask, int32_t word, int32_t relayout);
     // Releases every page, the last attached first.
     void ReleasePages();
+    // Called after each run of updates has been delivered.
+    void SetDeliveredHandler(std::function<void()> handler) { m_onDelivered = std::move(handler); }
 
     // IVistranoLabel
     void Notify(int32_t mask, int32_t word1, int32_t word2, int32_t word3) override;
@@ -118,6 +120,7 @@ private:
     int m_current = -1;
     bool m_busy = false;
     std::deque<SPending> m_pending;
+    std::function<void()> m_onDelivered;
     std::deque<SNotifyRecord> m_notifications;
     std::deque<SUpdateRecord> m_updates;
     long m_notificationCount = 0;

@@ -6,6 +6,7 @@
 #include "host_app.h"
 
 #include "platform/shell.h"
+#include "sim/call_log.h"
 
 #include <QAction>
 #include <QApplication>
@@ -84,6 +85,16 @@ TEST_F(HostAppTest, ViewMenuSwitchesPagesAndMonitoringMenuRunsTheThread)
     round->trigger();
     stop->trigger();
     EXPECT_FALSE(host->Dump()["monitoring"].toBool());
+}
+
+TEST_F(HostAppTest, DumpingPaintsThePanesWithoutAddingToThePagesCallLog)
+{
+    const int before = sim::CountCalls("GetLanguageString");
+    const QJsonObject dump = host->Dump();
+    EXPECT_EQ(sim::CountCalls("GetLanguageString"), before);
+    const QJsonObject pane = dump["windows"].toArray()[0].toObject()["children"].toArray()[0].toObject();
+    EXPECT_EQ(pane["class"].toString(), "CFixturePane");
+    EXPECT_FALSE(pane["drawing"].toArray().isEmpty());
 }
 
 TEST_F(HostAppTest, ShutdownReleasesThePageOnceAndLetsTheLibraryGo)

@@ -81,6 +81,9 @@ TEST_F(ScenarioProcess, ScriptDrivesTheFixturePageAndDumpsWhatHappened)
                                "expect host.notifications[mask=0x4000].# 1\n"
                                "expect host.updates[mask=0x4000][0].page 0\n"
                                "expect host.updates[mask=0x8000][0].page 0\n"
+                               "click @CFixturePane:control:1\n"
+                               "expect host.notifications[mask=0x10000].# 1\n"
+                               "expect windows[0].children[0].controls[0].text Refresh\n"
                                "resize 900 700\n"
                                "screenshot page\n"
                                "dump " + Path("mid.json") + "\n"
@@ -99,6 +102,13 @@ TEST_F(ScenarioProcess, ScriptDrivesTheFixturePageAndDumpsWhatHappened)
     EXPECT_EQ(page["id"].toInt(), 211);
     EXPECT_EQ(page["rect"].toArray(), area) << "the page was moved onto the resized area";
     EXPECT_TRUE(page["text"].toString().startsWith("updates ")) << "the page saw its updates";
+    const QJsonObject pane = page["children"].toArray()[0].toObject();
+    EXPECT_EQ(pane["class"].toString(), "CFixturePane");
+    EXPECT_EQ(pane["rect"].toArray(), (QJsonArray{200, 100, 400, 200}));
+    bool drewButton = false;
+    for (const QJsonValue op : pane["drawing"].toArray())
+        drewButton |= op.toObject()["text"].toString() == "Refresh";
+    EXPECT_TRUE(drewButton) << "the pane's recorded drawing is in the dump";
     EXPECT_EQ(windows[1].toObject()["class"].toString(), "CSummaryPage");
     EXPECT_TRUE(mid["calls"].isArray());
     EXPECT_TRUE(mid["project"].toObject().contains("modified"));
