@@ -2,12 +2,11 @@
 #include "round_records.h"
 
 #include "detect_records.h"
+#include "device_classes.h"
 #include "warning_rules.h"
 
 namespace sim::hw {
 namespace {
-
-constexpr int kFiberPairs = 8;
 
 struct Writer {
     const CMonitorInterfaceData& settings;
@@ -91,12 +90,12 @@ struct Writer {
             return false;
         };
         const auto connected = [&](std::size_t o) { return o < s.ports.size() && s.ports[o].bConnected; };
-        for (int pair = 0; pair < kFiberPairs; ++pair) {
+        for (int pair = 0; pair < kFiberOutputPairs; ++pair) {
             const auto main = static_cast<std::size_t>(pair);
-            const std::size_t backup = main + kFiberPairs;
+            const std::size_t backup = main + kFiberOutputPairs;
             const bool warning = warns(main) || warns(backup);
             out.warning.SetFiberState(s.nIndex, pair, connected(main), warning);
-            out.warning.SetFiberState(s.nIndex, pair + kFiberPairs, connected(backup), warning);
+            out.warning.SetFiberState(s.nIndex, pair + kFiberOutputPairs, connected(backup), warning);
             for (std::size_t o : {main, backup}) {
                 if (o >= digest.ports.size())
                     continue;
