@@ -176,14 +176,14 @@ QJsonArray DrawingJson(const std::vector<DrawOp>& ops)
     return out;
 }
 
-QJsonObject WindowJson(const CWnd& wnd, const CWnd& root)
+QJsonObject WindowJson(CWnd& wnd, const CWnd& root)
 {
     QJsonObject o{{"class", Text(WindowClassName(wnd))},
                   {"id", static_cast<int>(wnd.GetDlgCtrlID())},
                   {"rect", RectJson(RectInRoot(wnd, root))},
                   {"visible", wnd.IsWindowVisible()},
                   {"text", Text(wnd.GetWindowText())}};
-    if (const auto* dlg = dynamic_cast<const CMorvBaseDlg*>(&wnd)) {
+    if (auto* dlg = dynamic_cast<CMorvBaseDlg*>(&wnd)) {
         QJsonArray controls;
         for (const int index : dlg->GetControlIndices())
             controls.append(ControlJson(*dlg->GetControl(index)));
@@ -202,11 +202,11 @@ QJsonObject WindowJson(const CWnd& wnd, const CWnd& root)
         }
         // Painting into a recording canvas is what a window paint would draw.
         RecordingCanvas canvas;
-        const_cast<CMorvBaseDlg*>(dlg)->DrawTo(canvas);
+        dlg->DrawTo(canvas);
         o["drawing"] = DrawingJson(canvas.Ops());
     }
     QJsonArray children;
-    for (const CWnd* child : ChildWindows(wnd))
+    for (CWnd* child : ChildWindows(wnd))
         children.append(WindowJson(*child, root));
     o["children"] = children;
     return o;

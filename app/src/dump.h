@@ -27,8 +27,9 @@ QJsonObject DrawOpJson(const DrawOp& op);
 QJsonArray DrawingJson(const std::vector<DrawOp>& ops);
 
 // A window and its descendants; rectangles are in `root`'s client
-// coordinates. Skinned dialogs add "controls", "bars" and "drawing".
-QJsonObject WindowJson(const CWnd& wnd, const CWnd& root);
+// coordinates. Skinned dialogs add "controls", "bars" and "drawing"
+// (painted into a recording canvas, hence not const).
+QJsonObject WindowJson(CWnd& wnd, const CWnd& root);
 
 // Pages, the page shown, and the recent notifications and updates.
 QJsonObject PageHostJson(const CPageHost& host);

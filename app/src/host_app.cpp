@@ -189,7 +189,7 @@ QJsonObject CHostApp::Dump() const
     {
         // Painting the panes for the dump is the host's doing, not the page's.
         CQuietCalls quiet;
-        for (const CWnd* wnd : ChildWindows(m_pageArea))
+        for (CWnd* wnd : ChildWindows(m_pageArea))
             windows.append(WindowJson(*wnd, m_pageArea));
     }
     const QSize size = m_window->size();
