@@ -72,6 +72,21 @@ void ClickControl(CMorvBaseDlg& dlg, int index)
 
 void PressKey(CWnd& wnd, UINT vk) { wnd.DeliverMessage(WM_KEYDOWN, vk, 1); }
 
+SEmailSetting SampleMailAccount()
+{
+    SEmailSetting s;
+    s.bEnable = 1;
+    s.bReturnToWork = 0;
+    s.bSSL = 0;
+    s.nWarningNum = 7;
+    s.nPort = 25;
+    s.strSender = "alerts@plant.net";
+    s.strPassword = "secret";
+    s.strSmtp = "smtp.plant.net";
+    s.arrMail = {{"Ops", "ops@plant.net"}, {"Night", "night@plant.net"}};
+    return s;
+}
+
 int HostCalls(const char* operation) { return sim::CountCalls(operation); }
 
 void SaveDialogShot(CWnd& dlg, const std::string& name)

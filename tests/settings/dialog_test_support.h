@@ -5,6 +5,7 @@
 // own, shell opens captured, and clicks and keys as the system delivers them.
 #include "controls/base_dlg.h"
 #include "controls/modal.h"
+#include "host/vistrano_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -46,6 +47,10 @@ private:
 // own message road.
 void ClickControl(CMorvBaseDlg& dlg, int index);
 void PressKey(CWnd& wnd, UINT vk);
+
+// An alert-mail account with every field away from its default, and two
+// recipients.
+SEmailSetting SampleMailAccount();
 
 // Calls of one operation in the reference host's call log.
 int HostCalls(const char* operation);

@@ -1,29 +1,15 @@
+#include "dialog_test_support.h"
 #include "settings/mail_account.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-SEmailSetting CustomAccount()
-{
-    SEmailSetting s;
-    s.bEnable = 1;
-    s.bReturnToWork = 0;
-    s.bSSL = 0;
-    s.nWarningNum = 7;
-    s.nPort = 25;
-    s.strSender = "alerts@plant.net";
-    s.strPassword = "secret";
-    s.strSmtp = "smtp.plant.net";
-    s.arrMail = {{"Ops", "ops@plant.net"}, {"Night", "night@plant.net"}};
-    return s;
-}
-
 bool Same(const SEmailSetting& a, const SEmailSetting& b) { return !(a != b); }
 
 TEST(MailAccount, FieldsShowTheAccountWithThePortAsASignedDecimal)
 {
-    SEmailSetting s = CustomAccount();
+    SEmailSetting s = SampleMailAccount();
     s.nPort = -5;
     const SMailAccountFields f = MailAccountFieldsOf(s);
     EXPECT_EQ(f.strAddress, "alerts@plant.net");
@@ -35,20 +21,20 @@ TEST(MailAccount, FieldsShowTheAccountWithThePortAsASignedDecimal)
 
 TEST(MailAccount, UntouchedFieldsTakeNothing)
 {
-    SEmailSetting stored = CustomAccount();
+    SEmailSetting stored = SampleMailAccount();
     EXPECT_EQ(TakeMailAccount(MailAccountFieldsOf(stored), stored), EMailAccountResult::Unchanged);
-    EXPECT_TRUE(Same(stored, CustomAccount()));
+    EXPECT_TRUE(Same(stored, SampleMailAccount()));
 }
 
 TEST(MailAccount, OnlyTheFieldsThatDifferAreTaken)
 {
-    SEmailSetting stored = CustomAccount();
+    SEmailSetting stored = SampleMailAccount();
     SMailAccountFields f = MailAccountFieldsOf(stored);
     f.strPassword = "new";
     f.strPort = "587";
     f.bSSL = 1;
     ASSERT_EQ(TakeMailAccount(f, stored), EMailAccountResult::Taken);
-    SEmailSetting expected = CustomAccount();
+    SEmailSetting expected = SampleMailAccount();
     expected.strPassword = "new";
     expected.nPort = 587;
     expected.bSSL = 1;
@@ -57,12 +43,12 @@ TEST(MailAccount, OnlyTheFieldsThatDifferAreTaken)
 
 TEST(MailAccount, AChangedAddressMustPassTheSendingPattern)
 {
-    SEmailSetting stored = CustomAccount();
+    SEmailSetting stored = SampleMailAccount();
     SMailAccountFields f = MailAccountFieldsOf(stored);
     f.strPassword = "new";
     f.strAddress = "alerts@my-plant.net";   // fine for a recipient, not for the account
     EXPECT_EQ(TakeMailAccount(f, stored), EMailAccountResult::InvalidAddress);
-    EXPECT_TRUE(Same(stored, CustomAccount()));   // the password was not taken either
+    EXPECT_TRUE(Same(stored, SampleMailAccount()));   // the password was not taken either
 
     f.strAddress = "alerts@plant.org";
     EXPECT_EQ(TakeMailAccount(f, stored), EMailAccountResult::Taken);
@@ -71,7 +57,7 @@ TEST(MailAccount, AChangedAddressMustPassTheSendingPattern)
 
 TEST(MailAccount, AnUnchangedStoredAddressIsNotCheckedAgain)
 {
-    SEmailSetting stored = CustomAccount();
+    SEmailSetting stored = SampleMailAccount();
     stored.strSender = "Alerts@Plant.NET";   // would fail the pattern
     SMailAccountFields f = MailAccountFieldsOf(stored);
     f.strSmtp = "mail.plant.net";
@@ -83,18 +69,18 @@ TEST(MailAccount, AnUnchangedStoredAddressIsNotCheckedAgain)
 TEST(MailAccount, APortThatIsNotAPortIsRefusedAndNothingTaken)
 {
     for (const char* port : {"", "0", "65536", "-1", "+25", " 25", "25 ", "2a5", "99999999999999999999", "4294967321"}) {
-        SEmailSetting stored = CustomAccount();
+        SEmailSetting stored = SampleMailAccount();
         SMailAccountFields f = MailAccountFieldsOf(stored);
         f.strPassword = "new";
         f.strPort = port;
         EXPECT_EQ(TakeMailAccount(f, stored), EMailAccountResult::InvalidPort) << '"' << port << '"';
-        EXPECT_TRUE(Same(stored, CustomAccount())) << port;
+        EXPECT_TRUE(Same(stored, SampleMailAccount())) << port;
     }
 }
 
 TEST(MailAccount, APortIsReadAsADecimalNumber)
 {
-    SEmailSetting stored = CustomAccount();
+    SEmailSetting stored = SampleMailAccount();
     SMailAccountFields f = MailAccountFieldsOf(stored);
     f.strPort = "0025";   // the same port written otherwise
     EXPECT_EQ(TakeMailAccount(f, stored), EMailAccountResult::Unchanged);
@@ -105,7 +91,7 @@ TEST(MailAccount, APortIsReadAsADecimalNumber)
 
 TEST(MailAccount, AnUnchangedStoredPortIsNotCheckedAgain)
 {
-    SEmailSetting stored = CustomAccount();
+    SEmailSetting stored = SampleMailAccount();
     stored.nPort = 0;
     SMailAccountFields f = MailAccountFieldsOf(stored);
     f.strPassword = "new";
@@ -115,7 +101,7 @@ TEST(MailAccount, AnUnchangedStoredPortIsNotCheckedAgain)
 
 TEST(MailAccount, AnyNonzeroStoredFlagCountsAsSslOn)
 {
-    SEmailSetting stored = CustomAccount();
+    SEmailSetting stored = SampleMailAccount();
     stored.bSSL = 2;
     SMailAccountFields f = MailAccountFieldsOf(stored);
     EXPECT_EQ(f.bSSL, 1);
@@ -136,14 +122,14 @@ TEST(MailAccount, ParsePortTakesDigitsFromOneTo65535)
 
 TEST(MailAccount, TheDefaultAccountLeavesTheOtherSettingsAndRecipientsAlone)
 {
-    SEmailSetting s = CustomAccount();
+    SEmailSetting s = SampleMailAccount();
     SetDefaultMailAccount(s);
     EXPECT_EQ(s.strSender, kDefaultMailSender);
     EXPECT_EQ(s.strPassword, "Pxvrkd7");
     EXPECT_EQ(s.strSmtp, kDefaultMailSmtp);
     EXPECT_EQ(s.bSSL, 1);
     EXPECT_EQ(s.nPort, 465);
-    const SEmailSetting custom = CustomAccount();
+    const SEmailSetting custom = SampleMailAccount();
     EXPECT_EQ(s.bEnable, custom.bEnable);
     EXPECT_EQ(s.bReturnToWork, custom.bReturnToWork);
     EXPECT_EQ(s.nWarningNum, custom.nWarningNum);

@@ -33,16 +33,7 @@ protected:
     static CMonitorInterfaceData Account()
     {
         CMonitorInterfaceData data;
-        SEmailSetting& e = data.emailSetting;
-        e.bEnable = 1;
-        e.bReturnToWork = 0;
-        e.nWarningNum = 7;
-        e.bSSL = 0;
-        e.nPort = 25;
-        e.strSender = "alerts@plant.net";
-        e.strPassword = "secret";
-        e.strSmtp = "smtp.plant.net";
-        e.arrMail = {{"Ops", "ops@plant.net"}, {"Night", "night@plant.net"}};
+        data.emailSetting = SampleMailAccount();
         return data;
     }
 
