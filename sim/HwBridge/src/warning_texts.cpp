@@ -3,15 +3,10 @@
 
 #include "host/host_enums.h"
 #include "platform/format.h"
+#include "sim/language.h"
 
 #include <bit>
 #include <cstdio>
-
-// The host's own lookup of its language texts, which is not logged as a
-// call of the page (VistranoData keeps it among its internals for now).
-namespace sim::detail {
-std::string LookupText(const std::string& key, const std::string& section);
-}
 
 namespace sim::hw {
 namespace {
@@ -112,8 +107,8 @@ std::string SenderLine(uint32_t bit, const WarningTexts& t)
 
 WarningTexts LanguageTexts()
 {
-    const auto tip = [](const char* key) { return detail::LookupText(key, "MonitorTips"); };
-    const auto word = [](const char* key) { return detail::LookupText(key, "Monitoring"); };
+    const auto tip = [](const char* key) { return HostText(key, "MonitorTips"); };
+    const auto word = [](const char* key) { return HostText(key, "Monitoring"); };
     WarningTexts t;
     t.strNoData = tip("Tip_NoData");
     t.strTemperature = tip("Tip_Temperature");

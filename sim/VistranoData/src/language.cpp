@@ -138,6 +138,11 @@ std::string SoftwareConfigurationPath()
 } // namespace detail
 } // namespace sim
 
+std::string sim::HostText(const std::string& key, const std::string& section)
+{
+    return sim::detail::LookupText(key, section);
+}
+
 std::string GetLanguageString(const std::string& key, const std::string& section)
 {
     sim::Log("GetLanguageString", key, section);

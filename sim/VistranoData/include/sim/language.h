@@ -20,6 +20,10 @@ struct MissingText {
     std::string key;
     bool operator==(const MissingText&) const = default;
 };
+// The text of key in section as the host's own code reads it: not logged as
+// a call of the page; a missing key answers the key and is remembered.
+std::string HostText(const std::string& key, const std::string& section);
+
 // Each missing (section, key) once, in the order first asked.
 std::vector<MissingText> GetMissingLanguageKeys();
 void ClearMissingLanguageKeys();
