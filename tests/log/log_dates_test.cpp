@@ -94,19 +94,6 @@ TEST(LogDates, TheDaysOfAFolderAreSortedAndEachKeptOnce)
     EXPECT_TRUE(LogDatesOf({}).empty());
 }
 
-TEST(LogDates, ThousandsOfFilesAreAllFound)
-{
-    std::vector<plat::DirEntry> entries;
-    for (int year = 2000; year < 2010; ++year)
-        for (int month = 1; month <= 12; ++month)
-            for (int day = 1; day <= 28; ++day)
-                entries.push_back({LogFileName(year, month, day), false});
-    const std::vector<int32_t> dates = LogDatesOf(entries);
-    ASSERT_EQ(dates.size(), 10u * 12u * 28u);
-    EXPECT_TRUE(HasLogDate(dates, PackLogDate(2009, 12, 28)));
-    EXPECT_FALSE(HasLogDate(dates, PackLogDate(2009, 12, 29)));
-}
-
 TEST(LogDates, TheLogFileNameIsTheDayWithZerosAndTxt)
 {
     EXPECT_EQ(LogFileName(2021, 11, 25), "2021-11-25.txt");

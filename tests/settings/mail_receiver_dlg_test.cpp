@@ -104,17 +104,6 @@ TEST_F(MailReceiverDlgTest, EnterActsAsOkAndEscapeAsCancel)
     EXPECT_EQ(address, "day@plant.net");
 }
 
-TEST_F(MailReceiverDlgTest, CancelLeavesTheStrings)
-{
-    EXPECT_EQ(Run(Dlg::kAdd, [](Dlg& dlg) {
-                  dlg.SetControlText(Dlg::kNameEdit, "Day");
-                  ClickControl(dlg, Dlg::kCancel);
-              },
-                  IDOK),
-              IDCANCEL);
-    EXPECT_EQ(name, "Ops");
-}
-
 TEST_F(MailReceiverDlgTest, RowsShareTheSendingAccountsColumns)
 {
     for (double scale : {1.0, 1.5}) {

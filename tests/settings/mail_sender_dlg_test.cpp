@@ -130,16 +130,6 @@ TEST_F(MailSenderDlgTest, OkStoresWhatChangedIntoTheHostsRecordAndMarksTheProjec
     EXPECT_FALSE(Host() != expected);
 }
 
-TEST_F(MailSenderDlgTest, TheSslBoxFlipsOnEachClick)
-{
-    Run([](Dlg& dlg) {
-        ClickControl(dlg, Dlg::kSslCheck);
-        EXPECT_EQ(dlg.GetCheck(Dlg::kSslCheck), 1);
-        ClickControl(dlg, Dlg::kSslCheck);
-        EXPECT_EQ(dlg.GetCheck(Dlg::kSslCheck), 0);
-    });
-}
-
 TEST_F(MailSenderDlgTest, AChangedAddressFailingThePatternIsRefusedWithAMessage)
 {
     Script().AnswerMessageBox(IDOK);
