@@ -26,35 +26,40 @@ std::optional<int32_t> ParseMailPort(std::string_view text)
     return port;
 }
 
-EMailAccountResult TakeMailAccount(const SMailAccountFields& fields, SEmailSetting& stored)
+EMailAccountResult TakeMailAccount(const SMailAccountFields& shown, const SMailAccountFields& typed,
+                                   SEmailSetting& stored)
 {
-    const bool addressChanged = fields.strAddress != stored.strSender;
-    if (addressChanged && !IsValidSenderAddress(fields.strAddress))
-        return EMailAccountResult::InvalidAddress;
-    int32_t port = stored.nPort;
-    if (fields.strPort != std::to_string(stored.nPort)) {
-        const std::optional<int32_t> typed = ParseMailPort(fields.strPort);
-        if (!typed)
-            return EMailAccountResult::InvalidPort;
-        port = *typed;
-    }
-    const int32_t ssl = fields.bSSL ? 1 : 0;
-
-    bool taken = false;
-    auto take = [&taken](auto& field, const auto& value) {
-        if (field != value) {
-            field = value;
-            taken = true;
-        }
+    const SMailAccountFields before = MailAccountFieldsOf(stored);
+    auto changed = [](const auto& typedValue, const auto& shownValue, const auto& storedValue) {
+        return typedValue != shownValue && typedValue != storedValue;
     };
-    take(stored.strSender, fields.strAddress);
-    take(stored.strPassword, fields.strPassword);
-    take(stored.strSmtp, fields.strSmtp);
-    take(stored.nPort, port);
-    // A stored flag of any nonzero value means on: only a real change is taken.
-    if ((stored.bSSL != 0) != (ssl != 0))
-        take(stored.bSSL, ssl);
-    return taken ? EMailAccountResult::Taken : EMailAccountResult::Unchanged;
+    const bool address = changed(typed.strAddress, shown.strAddress, before.strAddress);
+    if (address && !IsValidSenderAddress(typed.strAddress))
+        return EMailAccountResult::InvalidAddress;
+    std::optional<int32_t> port;
+    if (changed(typed.strPort, shown.strPort, before.strPort)) {
+        port = ParseMailPort(typed.strPort);
+        if (!port)
+            return EMailAccountResult::InvalidPort;
+    }
+
+    SEmailSetting after = stored;
+    if (address)
+        after.strSender = typed.strAddress;
+    if (changed(typed.strPassword, shown.strPassword, before.strPassword))
+        after.strPassword = typed.strPassword;
+    if (changed(typed.strSmtp, shown.strSmtp, before.strSmtp))
+        after.strSmtp = typed.strSmtp;
+    if (port)
+        after.nPort = *port;
+    // Flags compare as on or off: a stored 2 is the same as a shown 1.
+    const int32_t ssl = typed.bSSL ? 1 : 0;
+    if (changed(ssl, shown.bSSL ? 1 : 0, before.bSSL))
+        after.bSSL = ssl;
+    if (!(after != stored))
+        return EMailAccountResult::Unchanged;
+    stored = after;
+    return EMailAccountResult::Taken;
 }
 
 void SetDefaultMailAccount(SEmailSetting& setting)

@@ -28,17 +28,22 @@ inline constexpr int32_t kMaxMailPort = 65535;
 std::optional<int32_t> ParseMailPort(std::string_view text);
 
 enum class EMailAccountResult {
-    Unchanged,        // every field equals the stored account
-    Taken,            // the fields that differ were written into the record
+    Unchanged,        // the record already holds every field the user changed
+    Taken,            // the fields the user changed were written into the record
     InvalidAddress,   // a changed address fails the sending-account pattern
     InvalidPort,      // a changed port is not a port
 };
 
-// Writes into the stored account each field that differs from it. A
-// changed address must pass the sending-account pattern and a changed port
-// must be a port; an unchanged one is not checked again. When a field is
-// refused the record is left as it was.
-EMailAccountResult TakeMailAccount(const SMailAccountFields& fields, SEmailSetting& stored);
+// Writes into the stored account each field the user changed: one whose
+// text differs from what the dialog showed and from what is stored. The
+// dialog shows the page state's copy, which lags behind the host's record
+// until the next monitoring round; a field left as shown keeps the host's
+// value rather than putting the older one back. A changed address must
+// pass the sending-account pattern and a changed port must be a port; one
+// left alone is not checked again. When a field is refused the record is
+// left as it was.
+EMailAccountResult TakeMailAccount(const SMailAccountFields& shown, const SMailAccountFields& typed,
+                                   SEmailSetting& stored);
 
 // The maker's default account: address, password and server, SSL on,
 // port 465. The other e-mail settings and the recipients stay.

@@ -75,6 +75,9 @@ void CMailSenderDlg::ShowAccount(const SMailAccountFields& fields)
     SetControlText(kSmtpEdit, fields.strSmtp);
     SetControlText(kPortEdit, fields.strPort);
     SetCheck(kSslCheck, fields.bSSL);
+    // What the edits really show (an edit may hold less than it was given)
+    // is what the user's changes are told from.
+    m_shown = ReadAccount();
 }
 
 SMailAccountFields CMailSenderDlg::ReadAccount() const
@@ -92,7 +95,7 @@ void CMailSenderDlg::OnOK()
 {
     CMonitorInterfaceData data;
     g_pMonitorData->GetInterfaceData(data);
-    switch (TakeMailAccount(ReadAccount(), data.emailSetting)) {
+    switch (TakeMailAccount(m_shown, ReadAccount(), data.emailSetting)) {
     case EMailAccountResult::InvalidAddress:
         ShowInvalidAddress(kTitle);
         return;
@@ -118,8 +121,7 @@ void CMailSenderDlg::RestoreDefaultAccount()
     SetDefaultMailAccount(data.emailSetting);
     g_pMonitorData->SetInterfaceData(data);
     // Shown as the host now holds it: the page state's copy catches up only
-    // at the next monitoring round, and showing that older copy would have
-    // the next OK store the replaced account again.
+    // at the next monitoring round and would still show the replaced account.
     g_pMonitorData->GetInterfaceData(data);
     ShowAccount(MailAccountFieldsOf(data.emailSetting));
 }

@@ -1,12 +1,11 @@
 #pragma once
 // CMailSenderDlg: the account alert mail is sent from (address, password,
 // SMTP server, SSL, port). It opens on the page state's copy of the
-// settings and stores into the host's record directly, and only what was
-// changed.
+// settings and stores into the host's record directly, and only the
+// fields the user changed.
 #include "platform/geometry.h"
+#include "settings/mail_account.h"
 #include "settings/mail_form_dlg.h"
-
-struct SMailAccountFields;
 
 class CMailSenderDlg : public CMailFormDlg {
 public:
@@ -39,4 +38,6 @@ private:
     void RestoreDefaultAccount();
 
     CPoint m_ptOpenAt;
+    // The fields as last shown: a field the user left as it was is not taken.
+    SMailAccountFields m_shown;
 };

@@ -7,6 +7,12 @@ namespace {
 
 bool Same(const SEmailSetting& a, const SEmailSetting& b) { return !(a != b); }
 
+// OK of a dialog that showed the stored account.
+EMailAccountResult Take(const SMailAccountFields& typed, SEmailSetting& stored)
+{
+    return TakeMailAccount(MailAccountFieldsOf(stored), typed, stored);
+}
+
 TEST(MailAccount, FieldsShowTheAccountWithThePortAsASignedDecimal)
 {
     SEmailSetting s = SampleMailAccount();
@@ -22,7 +28,7 @@ TEST(MailAccount, FieldsShowTheAccountWithThePortAsASignedDecimal)
 TEST(MailAccount, UntouchedFieldsTakeNothing)
 {
     SEmailSetting stored = SampleMailAccount();
-    EXPECT_EQ(TakeMailAccount(MailAccountFieldsOf(stored), stored), EMailAccountResult::Unchanged);
+    EXPECT_EQ(Take(MailAccountFieldsOf(stored), stored), EMailAccountResult::Unchanged);
     EXPECT_TRUE(Same(stored, SampleMailAccount()));
 }
 
@@ -33,7 +39,7 @@ TEST(MailAccount, OnlyTheFieldsThatDifferAreTaken)
     f.strPassword = "new";
     f.strPort = "587";
     f.bSSL = 1;
-    ASSERT_EQ(TakeMailAccount(f, stored), EMailAccountResult::Taken);
+    ASSERT_EQ(Take(f, stored), EMailAccountResult::Taken);
     SEmailSetting expected = SampleMailAccount();
     expected.strPassword = "new";
     expected.nPort = 587;
@@ -47,11 +53,11 @@ TEST(MailAccount, AChangedAddressMustPassTheSendingPattern)
     SMailAccountFields f = MailAccountFieldsOf(stored);
     f.strPassword = "new";
     f.strAddress = "alerts@my-plant.net";   // fine for a recipient, not for the account
-    EXPECT_EQ(TakeMailAccount(f, stored), EMailAccountResult::InvalidAddress);
+    EXPECT_EQ(Take(f, stored), EMailAccountResult::InvalidAddress);
     EXPECT_TRUE(Same(stored, SampleMailAccount()));   // the password was not taken either
 
     f.strAddress = "alerts@plant.org";
-    EXPECT_EQ(TakeMailAccount(f, stored), EMailAccountResult::Taken);
+    EXPECT_EQ(Take(f, stored), EMailAccountResult::Taken);
     EXPECT_EQ(stored.strSender, "alerts@plant.org");
 }
 
@@ -61,7 +67,7 @@ TEST(MailAccount, AnUnchangedStoredAddressIsNotCheckedAgain)
     stored.strSender = "Alerts@Plant.NET";   // would fail the pattern
     SMailAccountFields f = MailAccountFieldsOf(stored);
     f.strSmtp = "mail.plant.net";
-    EXPECT_EQ(TakeMailAccount(f, stored), EMailAccountResult::Taken);
+    EXPECT_EQ(Take(f, stored), EMailAccountResult::Taken);
     EXPECT_EQ(stored.strSender, "Alerts@Plant.NET");
     EXPECT_EQ(stored.strSmtp, "mail.plant.net");
 }
@@ -73,7 +79,7 @@ TEST(MailAccount, APortThatIsNotAPortIsRefusedAndNothingTaken)
         SMailAccountFields f = MailAccountFieldsOf(stored);
         f.strPassword = "new";
         f.strPort = port;
-        EXPECT_EQ(TakeMailAccount(f, stored), EMailAccountResult::InvalidPort) << '"' << port << '"';
+        EXPECT_EQ(Take(f, stored), EMailAccountResult::InvalidPort) << '"' << port << '"';
         EXPECT_TRUE(Same(stored, SampleMailAccount())) << port;
     }
 }
@@ -83,9 +89,9 @@ TEST(MailAccount, APortIsReadAsADecimalNumber)
     SEmailSetting stored = SampleMailAccount();
     SMailAccountFields f = MailAccountFieldsOf(stored);
     f.strPort = "0025";   // the same port written otherwise
-    EXPECT_EQ(TakeMailAccount(f, stored), EMailAccountResult::Unchanged);
+    EXPECT_EQ(Take(f, stored), EMailAccountResult::Unchanged);
     f.strPort = "65535";
-    EXPECT_EQ(TakeMailAccount(f, stored), EMailAccountResult::Taken);
+    EXPECT_EQ(Take(f, stored), EMailAccountResult::Taken);
     EXPECT_EQ(stored.nPort, 65535);
 }
 
@@ -95,7 +101,7 @@ TEST(MailAccount, AnUnchangedStoredPortIsNotCheckedAgain)
     stored.nPort = 0;
     SMailAccountFields f = MailAccountFieldsOf(stored);
     f.strPassword = "new";
-    EXPECT_EQ(TakeMailAccount(f, stored), EMailAccountResult::Taken);
+    EXPECT_EQ(Take(f, stored), EMailAccountResult::Taken);
     EXPECT_EQ(stored.nPort, 0);
 }
 
@@ -105,10 +111,41 @@ TEST(MailAccount, AnyNonzeroStoredFlagCountsAsSslOn)
     stored.bSSL = 2;
     SMailAccountFields f = MailAccountFieldsOf(stored);
     EXPECT_EQ(f.bSSL, 1);
-    EXPECT_EQ(TakeMailAccount(f, stored), EMailAccountResult::Unchanged);
+    EXPECT_EQ(Take(f, stored), EMailAccountResult::Unchanged);
     f.bSSL = 0;
-    EXPECT_EQ(TakeMailAccount(f, stored), EMailAccountResult::Taken);
+    EXPECT_EQ(Take(f, stored), EMailAccountResult::Taken);
     EXPECT_EQ(stored.bSSL, 0);
+}
+
+TEST(MailAccount, FieldsLeftAsShownKeepTheStoredValues)
+{
+    // The dialog showed an older copy; the host has moved on since.
+    const SMailAccountFields shown = MailAccountFieldsOf(SampleMailAccount());
+    SEmailSetting stored = SampleMailAccount();
+    stored.strSender = "newer@plant.net";
+    stored.nPort = 587;
+    stored.bSSL = 1;
+    const SEmailSetting newer = stored;
+    EXPECT_EQ(TakeMailAccount(shown, shown, stored), EMailAccountResult::Unchanged);
+    EXPECT_TRUE(Same(stored, newer));
+
+    SMailAccountFields typed = shown;
+    typed.strPassword = "n3w";
+    EXPECT_EQ(TakeMailAccount(shown, typed, stored), EMailAccountResult::Taken);
+    SEmailSetting expected = newer;
+    expected.strPassword = "n3w";
+    EXPECT_TRUE(Same(stored, expected));
+}
+
+TEST(MailAccount, TypingWhatIsStoredAlreadyIsNoChange)
+{
+    SEmailSetting stored = SampleMailAccount();
+    stored.strSender = "Alerts@Plant.NET";   // would fail the pattern
+    SMailAccountFields shown = MailAccountFieldsOf(SampleMailAccount());
+    SMailAccountFields typed = shown;
+    typed.strAddress = stored.strSender;
+    EXPECT_EQ(TakeMailAccount(shown, typed, stored), EMailAccountResult::Unchanged);
+    EXPECT_EQ(stored.strSender, "Alerts@Plant.NET");
 }
 
 TEST(MailAccount, ParsePortTakesDigitsFromOneTo65535)

@@ -81,6 +81,28 @@ TEST_F(MailSenderDlgTest, OpensOnThePageStateCopyOfTheAccount)
     EXPECT_EQ(StoredCalls(), 0);
 }
 
+TEST_F(MailSenderDlgTest, FieldsLeftAsShownKeepTheHostsNewerValues)
+{
+    CMonitorInterfaceData newer = Account();
+    newer.emailSetting.strSender = "newer@plant.net";
+    newer.emailSetting.nPort = 587;
+    Store(newer);
+    sim::ClearCallLog();
+    EXPECT_EQ(Run([](Dlg& dlg) { ClickControl(dlg, Dlg::kOk); }), IDOK);
+    EXPECT_EQ(StoredCalls(), 0);   // nothing touched, nothing stored
+
+    EXPECT_EQ(Run([](Dlg& dlg) {
+                  dlg.SetControlText(Dlg::kPasswordEdit, "n3w");
+                  ClickControl(dlg, Dlg::kOk);
+              }),
+              IDOK);
+    EXPECT_EQ(StoredCalls(), 1);
+    EXPECT_EQ(Modifications(), 1);
+    CMonitorInterfaceData expected = newer;
+    expected.emailSetting.strPassword = "n3w";
+    EXPECT_FALSE(Host() != expected);
+}
+
 TEST_F(MailSenderDlgTest, ControlsCarryTheirTexts)
 {
     Run([](Dlg& dlg) {
