@@ -7,6 +7,10 @@
 
 class CToolBarDlg : public CMorvBaseDlg {
 public:
+    // Polls the page state for new monitor data.
+    static constexpr UINT kDataPollTimer = 1;
+    static constexpr UINT kDataPollPeriodMs = 10;
+
     explicit CToolBarDlg(CWnd* parent);
 
     // Places the bar's items in the client area and sets their images
@@ -18,6 +22,10 @@ public:
     int GetRefreshCount() const { return m_nRefreshCount; }
 
 protected:
+    int InitControls() override;
+    // While monitoring runs, new monitor data in the page state ends the
+    // wait cursor and asks the host to refresh the whole page.
+    void OnTimer(UINT id) override;
     // The skin, then a double line along the lower edge.
     void OnPaint(ICanvas& dc, const CRect& dirty) override;
 

@@ -14,6 +14,7 @@
 #include "platform/canvas.h"
 #include "platform/native_qt.h"
 #include "sim/call_log.h"
+#include "sim/monitor_feed.h"
 #include "view/main_view_dlg.h"
 
 #include <QWidget>
@@ -286,6 +287,26 @@ TEST_F(PageTest, ReleaseTakesThePanesDown)
     // Releasing again does nothing.
     CLabelMonitorDlg().Release();
     EXPECT_EQ(nullptr, g_pLabelDlg);
+}
+
+TEST_F(PageTest, ToolbarPollTurnsNewDataIntoAWholePageRefresh)
+{
+    CToolBarDlg* bar = dlg->GetToolBar();
+    EXPECT_TRUE(bar->HasTimer(CToolBarDlg::kDataPollTimer));
+    g_pModuleData->OnMonitorDataUpdate();
+    host.notifications.clear();
+    // Monitoring off: the flag waits.
+    bar->SendMessage(WM_TIMER, CToolBarDlg::kDataPollTimer, 0);
+    EXPECT_TRUE(host.notifications.empty());
+    sim::SetMonitorThreadState(true, false);
+    bar->SendMessage(WM_TIMER, CToolBarDlg::kDataPollTimer, 0);
+    ASSERT_EQ(1u, host.notifications.size());
+    EXPECT_EQ(-1, host.notifications[0].mask);
+    EXPECT_EQ(0, host.notifications[0].word2);
+    // Taken once.
+    bar->SendMessage(WM_TIMER, CToolBarDlg::kDataPollTimer, 0);
+    EXPECT_EQ(1u, host.notifications.size());
+    EXPECT_EQ(0, g_pModuleData->TakeNewDataFlag());
 }
 
 TEST(PageWithoutPanesTest, AnswersZeroUntilThePanesExist)
