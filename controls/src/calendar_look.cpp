@@ -135,6 +135,11 @@ void PaintCell(ICanvas& dc, const CRect& rect, const SCalendarCell& cell, const 
     if (side <= 0)
         return;
     const CRect circle = Centered(rect, side);
+    // In short rows the digits shrink to stay inside their disc.
+    Font font = look.font;
+    Font fontBold = look.fontBold;
+    font.pixelSize = std::min(font.pixelSize, std::max(8, side - 2));
+    fontBold.pixelSize = std::min(fontBold.pixelSize, std::max(8, side - 2));
     Color text = cell.bInShownMonth ? look.clrText : look.clrTextMuted;
     if (cell.bSelected) {
         dc.FillEllipse(circle, look.clrSelection);
@@ -151,16 +156,25 @@ void PaintCell(ICanvas& dc, const CRect& rect, const SCalendarCell& cell, const 
         }
     }
     if (!cell.bMarked) {
-        dc.DrawText(plat::Format("%d", cell.nDay), circle, look.font, text, AlignCenter);
+        dc.DrawText(plat::Format("%d", cell.nDay), circle, font, text, AlignCenter);
         return;
     }
-    // The number moves up by half the dot so the dot under it stays clear.
     const int dot = std::max(3, Scale(4, look.density));
-    const int bottom = circle.bottom - std::max(2, Scale(3, look.density));
     const int left = circle.CenterPoint().x - dot / 2;
-    dc.DrawText(plat::Format("%d", cell.nDay), {circle.left, circle.top, circle.right, circle.bottom - dot}, look.fontBold,
-                text, AlignCenter);
-    dc.FillEllipse({left, bottom - dot, left + dot, bottom}, cell.bSelected ? look.clrTextOnSelection : look.clrSelection);
+    const Color dotColor = cell.bSelected ? look.clrTextOnSelection : look.clrSelection;
+    if (circle.Height() >= fontBold.pixelSize + 2 * dot) {
+        // The number moves up by half the dot so the dot under it stays clear.
+        const int bottom = circle.bottom - std::max(2, Scale(3, look.density));
+        dc.DrawText(plat::Format("%d", cell.nDay), {circle.left, circle.top, circle.right, circle.bottom - dot},
+                    fontBold, text, AlignCenter);
+        dc.FillEllipse({left, bottom - dot, left + dot, bottom}, dotColor);
+        return;
+    }
+    // Rows too short for a dot under the number: the mark becomes a short bar
+    // on the cell's bottom edge, below the digits.
+    const int bar = std::max(2, Scale(2, look.density));
+    dc.DrawText(plat::Format("%d", cell.nDay), circle, fontBold, text, AlignCenter);
+    dc.FillRect({left - dot, rect.bottom - bar, left + 2 * dot, rect.bottom}, dotColor);
 }
 
 void PaintFrame(ICanvas& dc, const CRect& client, const SCalendarLayout& layout, const SCalendarFrame& frame,
