@@ -5,6 +5,7 @@
 
 #include "host_app.h"
 
+#include "controls/modal.h"
 #include "platform/shell.h"
 #include "sim/call_log.h"
 
@@ -85,6 +86,40 @@ TEST_F(HostAppTest, ViewMenuSwitchesPagesAndMonitoringMenuRunsTheThread)
     round->trigger();
     stop->trigger();
     EXPECT_FALSE(host->Dump()["monitoring"].toBool());
+}
+
+// The card menu entries ask and answer through message boxes, answered here.
+class HostAppCardTest : public HostAppTest {
+protected:
+    void SetUp() override
+    {
+        CModalScript::Instance().Reset();
+        CModalScript::Instance().SetMode(CModalScript::EMode::Scripted);
+        HostAppTest::SetUp();
+    }
+    void TearDown() override
+    {
+        HostAppTest::TearDown();
+        CModalScript::Instance().Reset();
+    }
+    std::vector<SModalRecord> Boxes() const { return CModalScript::Instance().LogOf(EModalKind::MessageBox); }
+};
+
+TEST_F(HostAppCardTest, SaveToCardAsksFirstAndLoadFromCardBringsTheProjectBack)
+{
+    CModalScript::Instance().AnswerMessageBox(IDNO);
+    MenuAction("Save to card")->trigger();
+    ASSERT_EQ(Boxes().size(), 1u) << "No cancels quietly";
+    CModalScript::Instance().AnswerMessageBox(IDYES);
+    CModalScript::Instance().AnswerMessageBox(IDOK);
+    MenuAction("Save to card")->trigger();
+    ASSERT_EQ(Boxes().size(), 3u);
+    EXPECT_EQ(Boxes()[2].strText, "The project was written to the senders' cards.");
+    MenuAction("Load from card")->trigger();
+    EXPECT_TRUE(CModalScript::Instance().Errors().empty()) << CModalScript::Instance().Errors().front();
+    const QJsonObject project = host->Dump()["project"].toObject();
+    EXPECT_EQ(project["name"].toString(), "Sample installation");
+    EXPECT_TRUE(project["modified"].toBool()) << "a project from a card is not the file's";
 }
 
 TEST_F(HostAppTest, DumpingPaintsThePanesWithoutAddingToThePagesCallLog)
