@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <map>
 
 namespace app {
 
@@ -35,49 +36,36 @@ bool ParseDensity(const std::string& text, double& density)
 
 bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& options, std::string& error)
 {
+    const std::map<std::string, std::string AppOptions::*> texts{
+        {"--project", &AppOptions::project}, {"--script", &AppOptions::script},
+        {"--screenshots", &AppOptions::screenshots}, {"--dump", &AppOptions::dump},
+        {"--config-dir", &AppOptions::configDir}, {"--module", &AppOptions::module}};
+    const std::map<std::string, bool AppOptions::*> flags{
+        {"--tour", &AppOptions::tour}, {"--step", &AppOptions::step}, {"--help", &AppOptions::help},
+        {"-h", &AppOptions::help}};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        auto value = [&](std::string& into) {
-            if (i + 1 >= args.size() || args[i + 1].empty()) {
-                error = arg + " needs a value";
-                return false;
-            }
-            into = args[++i];
-            return true;
-        };
-        std::string text;
-        if (arg == "--project") {
-            if (!value(options.project)) return false;
-        } else if (arg == "--script") {
-            if (!value(options.script)) return false;
-        } else if (arg == "--screenshots") {
-            if (!value(options.screenshots)) return false;
-        } else if (arg == "--dump") {
-            if (!value(options.dump)) return false;
-        } else if (arg == "--config-dir") {
-            if (!value(options.configDir)) return false;
-        } else if (arg == "--module") {
-            if (!value(options.module)) return false;
-        } else if (arg == "--density") {
-            if (!value(text)) return false;
-            if (!ParseDensity(text, options.density)) {
-                error = "--density " + text + ": expected a factor from 0.5 to 4";
-                return false;
-            }
-        } else if (arg == "--size") {
-            if (!value(text)) return false;
-            if (!ParseSize(text, options.width, options.height)) {
-                error = "--size " + text + ": expected WIDTHxHEIGHT, each from 100 to 10000";
-                return false;
-            }
-        } else if (arg == "--tour") {
-            options.tour = true;
-        } else if (arg == "--step") {
-            options.step = true;
-        } else if (arg == "--help" || arg == "-h") {
-            options.help = true;
-        } else {
+        if (const auto flag = flags.find(arg); flag != flags.end()) {
+            options.*(flag->second) = true;
+            continue;
+        }
+        const bool takesValue = texts.count(arg) || arg == "--density" || arg == "--size";
+        if (!takesValue) {
             error = "unknown argument " + arg;
+            return false;
+        }
+        if (i + 1 >= args.size() || args[i + 1].empty()) {
+            error = arg + " needs a value";
+            return false;
+        }
+        const std::string& value = args[++i];
+        if (const auto text = texts.find(arg); text != texts.end()) {
+            options.*(text->second) = value;
+        } else if (arg == "--density" && !ParseDensity(value, options.density)) {
+            error = "--density " + value + ": expected a factor from 0.5 to 4";
+            return false;
+        } else if (arg == "--size" && !ParseSize(value, options.width, options.height)) {
+            error = "--size " + value + ": expected WIDTHxHEIGHT, each from 100 to 10000";
             return false;
         }
     }

@@ -48,6 +48,8 @@ TEST(CommandLine, DefaultsRunInteractivelyWithTheDefaultScreenshotFolder)
     EXPECT_EQ(o.width, 0);
     EXPECT_TRUE(Parse({"--tour"}).tour);
     EXPECT_TRUE(app::RunsScenario(Parse({"--tour"})));
+    EXPECT_TRUE(Parse({"-h"}).help);
+    EXPECT_TRUE(Parse({"--help"}).help);
 }
 
 TEST(CommandLine, RefusesWhatItCannotUse)
