@@ -4,6 +4,7 @@
 // module's handles pointed at the host, a documents folder of the test's
 // own, shell opens captured, and clicks and keys as the system delivers them.
 #include "controls/base_dlg.h"
+#include "dialog_input.h"
 #include "controls/modal.h"
 #include "host/vistrano_settings.h"
 
@@ -43,10 +44,6 @@ private:
     std::vector<SShellOpen> m_opens;
 };
 
-// A press and release in the middle of a control, through the dialog's
-// own message road.
-void ClickControl(CMorvBaseDlg& dlg, int index);
-void PressKey(CWnd& wnd, UINT vk);
 
 // An alert-mail account with every field away from its default, and two
 // recipients.
@@ -55,6 +52,3 @@ SEmailSetting SampleMailAccount();
 // Calls of one operation in the reference host's call log.
 int HostCalls(const char* operation);
 
-// Writes the dialog's window, with its edits and child windows, to
-// <runtime>/out/dialogs/<name>.png when MONITOR_DIALOG_SHOTS is set.
-void SaveDialogShot(CWnd& dlg, const std::string& name);

@@ -3,6 +3,7 @@
 
 #include "controls/edit.h"
 #include "host/sender_dialogs.h"
+#include "platform/format.h"
 #include "sim/language.h"
 
 namespace {
@@ -89,7 +90,7 @@ TEST_F(AddSenderDlgTest, MoreSendersThanTheProjectHoldsAreRefusedAndTheDialogSta
     EXPECT_EQ(dlg.GetSenderCount(), 0);
     const SModalRecord* box = Script().Last(EModalKind::MessageBox);
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->strText, "AddSender_CountRange");
+    EXPECT_EQ(box->strText, plat::Format(sim::HostText("AddSender_CountRange", "SenderDialogs"), 5));
     EXPECT_EQ(box->strCaption, "Add senders");
     ExpectOnlyProposedTextsMissing();
 }

@@ -4,6 +4,7 @@
 // folder of the test's own, density 1.0, projects of a given size, clicks
 // through the dialog's message road, and screenshots on request.
 #include "controls/base_dlg.h"
+#include "dialog_input.h"
 #include "controls/modal.h"
 
 #include <gtest/gtest.h>
@@ -58,10 +59,4 @@ int RunDialog(TDialog& dlg, std::function<void(TForm&)> action)
     return dlg.DoModal();
 }
 
-// A press and release in the middle of a control.
-void ClickControl(CMorvBaseDlg& dlg, int index);
-void PressKey(CWnd& wnd, UINT vk);
 
-// Writes the dialog's window to <runtime>/out/dialogs/<name>.png when
-// MONITOR_DIALOG_SHOTS is set.
-void SaveDialogShot(CWnd& dlg, const std::string& name);

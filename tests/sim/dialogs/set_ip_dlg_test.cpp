@@ -3,6 +3,7 @@
 
 #include "host/sender_dialogs.h"
 #include "host/vistrano_data.h"
+#include "platform/format.h"
 #include "platform/profile.h"
 #include "sim/call_log.h"
 #include "sim/language.h"
@@ -82,7 +83,7 @@ TEST_F(SetIPDlgTest, AMalformedAddressIsRefusedWithAMessageAndTheDialogStays)
     EXPECT_EQ(result, IDOK);
     const auto boxes = Script().LogOf(EModalKind::MessageBox);
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].strText, "SetIP_Invalid");
+    EXPECT_EQ(boxes[0].strText, plat::Format(sim::HostText("SetIP_Invalid", "SenderDialogs"), 2));
     EXPECT_EQ(SpecifiedIPs(), (std::vector<uint32_t>{Ip("10.0.0.1"), Ip("10.0.0.255")}));
     ExpectOnlyProposedTextsMissing();
 }
