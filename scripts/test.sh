@@ -32,7 +32,30 @@ run_config() {
   passed=$((passed + p)); failed=$((failed + f))
   grep -q -E '100% tests passed|No tests were found' "$log" || [ "$f" -gt 0 ] || failed=$((failed + 1))
 }
+# The suites where the monitoring thread and the user interface thread meet,
+# under ThreadSanitizer. Only they are built in this configuration.
+run_threads() {
+  local dir="$root/build/tsan" t
+  echo "== tsan: build"
+  # Some kernels place mappings where this ThreadSanitizer cannot run.
+  [ "$(sysctl -n vm.mmap_rnd_bits 2>/dev/null || echo 28)" -le 28 ] || sysctl -q -w vm.mmap_rnd_bits=28 || true
+  cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMONITOR_TSAN=ON -DMONITOR_BUILD_BENCH=OFF >/dev/null || { failed=$((failed + 1)); return; }
+  for t in $thread_suites; do
+    if ! cmake --build "$dir" --target "$t" -j "$(nproc)"; then
+      echo "== tsan: $t failed to build"; failed=$((failed + 1)); continue
+    fi
+    echo "== tsan: $t"
+    if (cd "$dir/bin" && TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 "./$t"); then
+      passed=$((passed + 1))
+    else
+      failed=$((failed + 1))
+    fi
+  done
+}
+thread_suites="hwbridge_thread_tests module_thread_tests"
+
 run_config release -DCMAKE_BUILD_TYPE=RelWithDebInfo
 run_config sanitize -DCMAKE_BUILD_TYPE=Debug -DMONITOR_SANITIZE=ON -DMONITOR_BUILD_BENCH=OFF
+run_threads
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
