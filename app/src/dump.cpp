@@ -1,6 +1,6 @@
 #include "dump.h"
 
-#include "dialog_bars.h"
+#include "controls/button_bar.h"
 #include "window_tree.h"
 
 #include "controls/base_dlg.h"
@@ -188,18 +188,14 @@ QJsonObject WindowJson(CWnd& wnd, const CWnd& root)
         for (const int index : dlg->GetControlIndices())
             controls.append(ControlJson(*dlg->GetControl(index)));
         o["controls"] = controls;
-        if (kDialogBarsVisible) {
-            QJsonArray bars;
-            for (const CMorvButtonBar* bar : DialogBars(*dlg)) {
-                QJsonArray items;
-                for (int i = 0; i < bar->GetItemCount(); ++i)
-                    items.append(BarItemJson(i, *bar->GetItem(i)));
-                bars.append(items);
-            }
-            o["bars"] = bars;
-        } else {
-            o["bars"] = "not visible: the control library offers no list of a dialog's bars";
+        QJsonArray bars;
+        for (const CMorvButtonBar* bar : dlg->GetBars()) {
+            QJsonArray items;
+            for (int i = 0; i < bar->GetItemCount(); ++i)
+                items.append(BarItemJson(i, *bar->GetItem(i)));
+            bars.append(items);
         }
+        o["bars"] = bars;
         // Painting into a recording canvas is what a window paint would draw.
         RecordingCanvas canvas;
         dlg->DrawTo(canvas);

@@ -1,6 +1,6 @@
 #include "input_driver.h"
 
-#include "dialog_bars.h"
+#include "controls/button_bar.h"
 #include "key_names.h"
 #include "window_tree.h"
 
@@ -92,7 +92,7 @@ bool CInputDriver::Resolve(const SWhere& where, CPoint& pt, std::string& error) 
         }
         item = control->rect;
     } else {
-        const auto bars = DialogBars(*dlg);
+        const auto& bars = dlg->GetBars();
         const SBarItem* barItem = bars.empty() ? nullptr : bars.front()->GetItem(where.index);
         if (!barItem) {
             error = bars.empty() ? where.windowClass + " shows no button bar"

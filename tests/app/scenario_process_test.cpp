@@ -5,6 +5,7 @@
 
 #include "platform/shell.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -226,6 +227,18 @@ TEST_F(ScenarioProcess, WithoutThePageLibraryTheProgramSaysSoAndFails)
     const Result r = Run({"--tour", "--module", QString::fromStdString(missing)}, false);
     EXPECT_EQ(r.code, 2);
     EXPECT_NE(r.err.find("quarn: no module found at " + missing), std::string::npos) << r.err;
+}
+
+TEST_F(ScenarioProcess, TheTourRunsOnThePageLibraryWithEveryTextItAsksFor)
+{
+    const Result r = Run({"--project", "Projects/sample.json", "--tour", "--screenshots",
+                          QString::fromStdString(Path("tour")), "--dump", QString::fromStdString(Path("tour.json"))},
+                         false);
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_GE(QDir(QString::fromStdString(Path("tour"))).entryList({"*.png"}).size(), 10);
+    const QJsonObject dump = ReadJson("tour.json");
+    ASSERT_TRUE(dump["missingTexts"].isArray());
+    EXPECT_TRUE(dump["missingTexts"].toArray().isEmpty()) << QJsonDocument(dump["missingTexts"].toArray()).toJson().toStdString();
 }
 
 TEST_F(ScenarioProcess, EntryAnsweringZeroAndBadArgumentsExitWithTwo)

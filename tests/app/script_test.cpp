@@ -178,19 +178,17 @@ TEST(Tour, ParsesAndWalksThroughEveryStepItPromises)
 {
     const auto c = Parse(app::TourScript());
     std::map<std::string, int> faults, clears;
-    int screenshots = 0, dialogs = 0, starts = 0, stops = 0, hovers = 0, zoomIn = 0, zoomOut = 0, targets = 0;
+    int screenshots = 0, starts = 0, stops = 0, hovers = 0, zoomIn = 0, zoomOut = 0;
     for (const auto& command : c) {
         switch (command.verb) {
         case EVerb::Fault: ++faults[command.text]; break;
         case EVerb::Clear: ++clears[command.text]; break;
         case EVerb::Screenshot: ++screenshots; break;
-        case EVerb::AnswerDialog: dialogs += !command.text.empty(); break;
         case EVerb::Monitor: (command.on ? starts : stops)++; break;
         case EVerb::Hover: ++hovers; break;
         case EVerb::Wheel:
             (command.numbers[0] > 0 ? zoomIn : zoomOut) += command.modifiers == app::ModCtrl;
             break;
-        case EVerb::Click: targets += command.where.windowClass == "CTargetSelectDlg"; break;
         default: break;
         }
     }
@@ -202,8 +200,6 @@ TEST(Tour, ParsesAndWalksThroughEveryStepItPromises)
     EXPECT_EQ(starts, 1);
     EXPECT_EQ(stops, 1);
     EXPECT_EQ(c.back().verb, EVerb::Screenshot);
-    EXPECT_EQ(dialogs, 2) << "the settings and log dialogs are photographed";
-    EXPECT_GE(targets, 2);
     EXPECT_GE(zoomIn, 1);
     EXPECT_GE(zoomOut, 1);
     EXPECT_GE(hovers, 1);
