@@ -27,8 +27,9 @@ run_config() {
   local log="$root/build/$name/ctest.log"
   (cd "$root/build/$name" && ctest -j "$(nproc)" --output-on-failure --timeout 300) | tee "$log"
   local p f
-  p=$(grep -c -E '^\s*[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed' "$log" || true)
-  f=$(grep -c -E '^\s*[0-9]+/[0-9]+ Test +#[0-9]+: .*(\*\*\*|Failed|Not Run|Timeout)' "$log" || true)
+  # ctest marks every outcome but a pass with "***" (Failed, Not Run, Timeout ...).
+  p=$(grep -c -E '^\s*[0-9]+/[0-9]+ Test +#[0-9]+: .*\s+Passed\s+[0-9.]+ sec$' "$log" || true)
+  f=$(grep -c -E '^\s*[0-9]+/[0-9]+ Test +#[0-9]+: .*\*\*\*' "$log" || true)
   passed=$((passed + p)); failed=$((failed + f))
   grep -q -E '100% tests passed|No tests were found' "$log" || [ "$f" -gt 0 ] || failed=$((failed + 1))
 }
