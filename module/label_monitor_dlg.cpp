@@ -1,5 +1,5 @@
 // CLabelMonitorDlg: the page's life, its panes and the acting slots of
-// IQuarnLabel. The reserved slots are in label_monitor_slots.cpp.
+// IQuarnLabel. The reserved slots keep the fixed answers of CQuarnLabelReserved.
 #include "module/label_monitor_dlg.h"
 
 #include "module/module_data.h"

@@ -4,7 +4,7 @@
 // refresh requests on to the panes an update mask names. It has no
 // controls of its own; all data lives in the page state and the host.
 #include "controls/base_dlg.h"
-#include "host/quarn_label.h"
+#include "host/quarn_label_reserved.h"
 
 class CToolBarDlg;
 class CTargetSelectDlg;
@@ -13,7 +13,7 @@ class CMainViewDlg;
 class CScrollBarDlg;
 enum class EPane;
 
-class CLabelMonitorDlg final : public CMorvBaseDlg, public IQuarnLabel {
+class CLabelMonitorDlg final : public CMorvBaseDlg, public CQuarnLabelReserved {
 public:
     CLabelMonitorDlg();
     ~CLabelMonitorDlg() override;
@@ -22,33 +22,11 @@ public:
     int Activate() override;
     void MoveTo(CRect rect) override;
     void Release() override;
-    void Reserved3() override;
     int ApplyLanguage() override;
     void ReloadImages() override;
     int Update(int32_t mask, int32_t word, int32_t relayout) override;
     int Show(int32_t show) override;
     int IsShown() override;
-    int Reserved9() override;
-    int Reserved10() override;
-    int Reserved11(const std::string& text) override;
-    void Reserved12() override;
-    void Reserved13() override;
-    int Reserved14(int32_t a) override;
-    void Reserved15(int32_t a) override;
-    int Reserved16(int32_t a, int32_t b) override;
-    int Reserved17(int32_t a, int32_t b, int32_t c, int32_t d, int32_t e) override;
-    int Reserved18(int32_t a, int32_t b, int32_t c, int32_t d) override;
-    int Reserved19(int32_t a, int32_t b, int32_t c, int32_t d, int32_t e) override;
-    int Reserved20(int32_t a, int32_t b, int32_t c, int32_t d, int32_t e) override;
-    void Reserved21(int32_t a) override;
-    void Reserved22() override;
-    int Reserved23() override;
-    int Reserved24(int32_t a, int32_t b, int32_t c, int32_t d, int32_t e, int32_t f) override;
-    int Reserved25(int32_t a, int32_t b, const std::string& text, int32_t c, int32_t d) override;
-    void Reserved26(int32_t a, int32_t b, int32_t c, int32_t d, int32_t e, int32_t f) override;
-    void Reserved27(int32_t a) override;
-    void Reserved28(const std::string& text1, int32_t a, int32_t b, int32_t c, int32_t d,
-                    const std::string& text2) override;
 
     // ---- Page operations used by the panes ------------------------------------
     // Starts the target pane's blink timer.

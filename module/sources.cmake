@@ -2,7 +2,6 @@
 list(APPEND MONITOR_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/item_keys.cpp
   ${CMAKE_CURRENT_LIST_DIR}/label_monitor_dlg.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/label_monitor_slots.cpp
   ${CMAKE_CURRENT_LIST_DIR}/module_data.cpp
   ${CMAKE_CURRENT_LIST_DIR}/module_data_senders.cpp
   ${CMAKE_CURRENT_LIST_DIR}/module_entry.cpp

@@ -2,7 +2,7 @@
 // The host's second page: a plain summary of the installation, so that
 // switching pages (Ctrl+Tab, the View menu) has somewhere to go. It takes
 // the same Update calls as every page and redraws on any of them.
-#include "page_slots.h"
+#include "host/quarn_label_reserved.h"
 
 #include "platform/window.h"
 
@@ -14,7 +14,7 @@ namespace app {
 
 constexpr UINT kSummaryPageId = 300;
 
-class CSummaryPage final : public CWnd, public CReservedSlots {
+class CSummaryPage final : public CWnd, public CQuarnLabelReserved {
 public:
     using LinesProvider = std::function<std::vector<std::string>()>;
 

@@ -5,7 +5,7 @@
 
 #include "page_area.h"
 #include "page_host.h"
-#include "page_slots.h"
+#include "host/quarn_label_reserved.h"
 
 #include "platform/native_qt.h"
 
@@ -44,7 +44,7 @@ struct FakeCommands final : app::IHostCommands {
 };
 
 // A second page of the host's own, enough to switch to.
-struct PlainPage final : app::CReservedSlots {
+struct PlainPage final : CQuarnLabelReserved {
     int Activate() override { return ++activations; }
     void MoveTo(CRect r) override { placed = r; }
     void Release() override { released = true; }

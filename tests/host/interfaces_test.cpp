@@ -1,7 +1,7 @@
 // The page interface keeps its slots and argument lists: a page that
 // implements every slot with these exact signatures compiles and is
 // complete. The tile set copy is a tile set of its own.
-#include "host/quarn_label.h"
+#include "host/quarn_label_reserved.h"
 #include "host/vistrano_label.h"
 #include "host/vistrano_project.h"
 
@@ -11,37 +11,16 @@
 
 namespace {
 
-class Page final : public IQuarnLabel {
+class Page final : public CQuarnLabelReserved {
 public:
     int Activate() override { return 1; }
     void MoveTo(CRect r) override { moved = r; }
     void Release() override {}
-    void Reserved3() override {}
     int ApplyLanguage() override { return 1; }
     void ReloadImages() override {}
     int Update(int32_t mask, int32_t, int32_t) override { return mask != 0; }
     int Show(int32_t) override { return 0; }
     int IsShown() override { return 0; }
-    int Reserved9() override { return 1; }
-    int Reserved10() override { return 1; }
-    int Reserved11(const std::string&) override { return 1; }
-    void Reserved12() override {}
-    void Reserved13() override {}
-    int Reserved14(int32_t) override { return 1; }
-    void Reserved15(int32_t) override {}
-    int Reserved16(int32_t, int32_t) override { return 1; }
-    int Reserved17(int32_t, int32_t, int32_t, int32_t, int32_t) override { return 0; }
-    int Reserved18(int32_t, int32_t, int32_t, int32_t) override { return 0; }
-    int Reserved19(int32_t, int32_t, int32_t, int32_t, int32_t) override { return 0; }
-    int Reserved20(int32_t, int32_t, int32_t, int32_t, int32_t) override { return 0; }
-    void Reserved21(int32_t) override {}
-    void Reserved22() override {}
-    int Reserved23() override { return 0; }
-    int Reserved24(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) override { return 0; }
-    int Reserved25(int32_t, int32_t, const std::string&, int32_t, int32_t) override { return 0; }
-    void Reserved26(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) override {}
-    void Reserved27(int32_t) override {}
-    void Reserved28(const std::string&, int32_t, int32_t, int32_t, int32_t, const std::string&) override {}
 
     CRect moved;
 };

@@ -1,12 +1,9 @@
 #pragma once
-// The reserved slots of IQuarnLabel with their fixed answers, for pages the
-// host itself provides (the summary page, test pages): a page derives from
-// this and implements only the operations that act.
+// The reserved slots of IQuarnLabel with the fixed answers every page gives:
+// a page derives from this and implements only the operations that act.
 #include "host/quarn_label.h"
 
-namespace app {
-
-class CReservedSlots : public IQuarnLabel {
+class CQuarnLabelReserved : public IQuarnLabel {
 public:
     void Reserved3() override {}
     int Reserved9() override { return 1; }
@@ -31,7 +28,6 @@ public:
     void Reserved28(const std::string&, int32_t, int32_t, int32_t, int32_t, const std::string&) override {}
 
 protected:
-    ~CReservedSlots() = default;
+    ~CQuarnLabelReserved() = default;
 };
 
-} // namespace app
