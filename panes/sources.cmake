@@ -2,6 +2,7 @@
 list(APPEND MONITOR_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/pane_paint.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scroll_bar_dlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scroll_geometry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sender_select_dlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/target_select_dlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/toolbar_dlg.cpp

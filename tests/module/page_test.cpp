@@ -358,13 +358,13 @@ TEST_F(PageTest, PanesPaintTheirBackgroundAndSeparators)
     EXPECT_TRUE(HasFill(dc, {panel.right - 1, 0, panel.right, panel.bottom}, colors.clrGrid));
 
     dc.Clear();
-    dlg->GetVScroll()->DrawTo(dc);
+    dlg->GetVScroll()->DrawBar(dc);
     const CRect vbar = dlg->GetVScroll()->GetClientRect();
     EXPECT_TRUE(HasFill(dc, vbar, colors.clrBackground));
     EXPECT_TRUE(HasFill(dc, {0, 0, 1, vbar.bottom}, colors.clrGrid));
 
     dc.Clear();
-    dlg->GetHScroll()->DrawTo(dc);
+    dlg->GetHScroll()->DrawBar(dc);
     const CRect hbar = dlg->GetHScroll()->GetClientRect();
     EXPECT_TRUE(HasFill(dc, {0, 0, hbar.right, 1}, colors.clrGrid));
 }

@@ -1,0 +1,17 @@
+#include "module/host_notify.h"
+
+#include "host/vistrano_label.h"
+#include "host/vistrano_runtime.h"
+#include "module/module_globals.h"
+
+void NotifyHost(int32_t mask, int32_t word1, int32_t word2, int32_t word3)
+{
+    if (g_pHostLabel)
+        g_pHostLabel->Notify(mask, word1, word2, word3);
+}
+
+void MarkProjectModified()
+{
+    if (CProjectUndoRedo* undo = g_pRuntimeData ? g_pRuntimeData->GetUndoRedoInfo() : nullptr)
+        undo->PrjModify();
+}
