@@ -123,7 +123,9 @@ void CMorvBaseDlg::SyncControlWindow(const SMorvControl& control)
     ScreenToClient(now);
     if (now != control.rect) wnd.MoveWindow(control.rect);
     wnd.EnableWindow(control.bEnabled);
-    if (wnd.IsWindowVisible() != control.bVisible) wnd.ShowWindow(control.bVisible ? SW_SHOW : SW_HIDE);
+    // By the window's own flag: a window hidden while its dialog is not yet shown
+    // must stay hidden when the dialog appears.
+    wnd.ShowWindow(control.bVisible ? SW_SHOW : SW_HIDE);
 }
 
 CMorvEditEx* CMorvBaseDlg::GetEdit(int index) const

@@ -1,0 +1,66 @@
+#pragma once
+// CMainSettingFrameDlg: the modal frame of the monitoring settings: a
+// navigation column (general, sender, receiver, e-mail; no receiver item
+// for a fibre sender), the settings page (CMainSettingDlg) beside it and a
+// vertical scroll bar running 0 to 100 over the part of the page the view
+// does not show. It has no OK button: its close button, Escape and the
+// window's close box end it with 2, after the page has taken in what is
+// typed; Enter takes it in and keeps the frame open. The caller then
+// stores the page's working copy (settings/settings_store.h).
+#include "controls/base_dlg.h"
+#include "controls/button_bar.h"
+#include "controls/scroll_bar.h"
+#include "settings/main_setting_dlg.h"
+
+class CMainSettingFrameDlg : public CMorvBaseDlg {
+public:
+    // Control indices.
+    enum { kClose = 0, kTitle = 1, kScrollBar = 10 };
+    // Navigation items, 1-based as the toolbar names them.
+    enum { kGeneralItem = 1, kSenderItem = 2, kReceiverItem = 3, kMailItem = 4 };
+
+    // initialItem: the section to open at (1 to 4); 0 opens at the top.
+    CMainSettingFrameDlg(CWnd* pParent, int initialItem);
+
+    CMainSettingDlg& GetPage() { return m_page; }
+    const CMainSettingDlg& GetPage() const { return m_page; }
+    bool IsFiber() const { return m_bFiber; }
+    // Navigation items shown: 4, or 3 for a fibre sender.
+    int GetItemCount() const;
+    // The navigation item of the section shown (1 to 4).
+    int GetCurrentItem() const { return m_nCurrentItem; }
+    CMorvScrollBar& GetScrollBar() { return m_scrollBar; }
+    CMorvButtonBar& GetNavigation() { return m_navigation; }
+
+    // Shows section `item`'s title 20 pixels below the top of the view.
+    void Navigate(int item);
+    // One wheel turn (delta as the wheel message gives it).
+    void Wheel(int delta);
+
+protected:
+    int OnSetBaseDlgInfo() override;
+    int InitControls() override;
+    int InitFinish() override;
+    void OnClickButton(int index) override;
+    void OnBarItemClick(CMorvButtonBar& bar, int item) override;
+    bool OnMouseWheel(UINT flags, short delta, CPoint pt) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Enter takes in what is typed and leaves the frame open.
+    void OnOK() override;
+    void OnCancel() override;
+
+private:
+    int ViewHeight() const;
+    int Scrollable() const;
+    void ScrollTo(int position);
+    void PageHeightChanged();
+    void SelectItem(int item);
+    void End();
+
+    bool m_bFiber;
+    int m_nInitialItem;
+    int m_nCurrentItem = kGeneralItem;
+    CMainSettingDlg m_page;
+    CMorvButtonBar m_navigation;
+    CMorvScrollBar m_scrollBar;
+};

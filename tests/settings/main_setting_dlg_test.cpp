@@ -1,0 +1,411 @@
+// The settings frame and page on the reference host: what is stored and
+// marked, the view target, a fibre sender, recipients, the sending account,
+// the test mail and scrolling.
+#include "dialog_test_support.h"
+
+#include "controls/density.h"
+#include "controls/edit.h"
+#include "controls/msg_box.h"
+#include "controls/notify.h"
+#include "host/host_enums.h"
+#include "host/hwbridge.h"
+#include "host/vistrano_data.h"
+#include "host/vistrano_label.h"
+#include "host/vistrano_language.h"
+#include "module/module_data.h"
+#include "module/module_globals.h"
+#include "settings/mail_receiver_dlg.h"
+#include "settings/mail_sender_dlg.h"
+#include "settings/main_setting_frame_dlg.h"
+#include "settings/settings_store.h"
+#include "sim/call_log.h"
+#include "sim/hardware.h"
+#include "sim/monitor_control.h"
+#include "sim/monitor_feed.h"
+#include "sim/project_gen.h"
+#include "sim/world.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace setting_page;
+
+namespace {
+
+using Frame = CMainSettingFrameDlg;
+
+class CRecordingHost final : public IVistranoLabel {
+public:
+    void Notify(int32_t mask, int32_t, int32_t, int32_t) override { masks.push_back(mask); }
+    CWnd* GetParentWnd() override { return nullptr; }
+    int SwitchLabel() override { return 0; }
+    int OpenProject(const std::string&) override { return 0; }
+    int SaveProject() override { return 0; }
+    int SaveProjectAs() override { return 0; }
+    int LoadProjectFromCard(int) override { return 0; }
+    int SaveProjectToCard(int& cancelled, CWnd*) override { return cancelled = 0; }
+    std::vector<int32_t> masks;
+};
+
+class MainSettingDlgTest : public DialogTest {
+protected:
+    void SetUp() override
+    {
+        DialogTest::SetUp();
+        sim::ShutdownMonitoring();
+        sim::ResetHardware();
+        sim::SetConfigFolder(Documents() + "/");
+        UseProject(sim::MakeSampleProject());
+        g_pConfigData = GetConfigData();
+        g_pMonitorThreadMgr = GetMonitorThreadMgr();
+        g_pSenderLogic = GetHwSenderLogic();
+        g_pHostLabel = &m_host;
+        g_pModuleData->SetCurrentObject(2, 1, RENDER_RECEIVER, 0, 0);
+        Restart();
+    }
+    void TearDown() override
+    {
+        sim::ResetHardware();
+        sim::SetConfigFolder({});
+        g_pHostLabel = nullptr;
+        DialogTest::TearDown();
+    }
+
+    static void UseProject(sim::ProjectModel project)
+    {
+        std::string error;
+        ASSERT_TRUE(sim::SetProject(std::move(project), error)) << error;
+    }
+    // Counting starts afresh.
+    void Restart()
+    {
+        sim::ClearCallLog();
+        m_modifications = sim::GetModificationCount();
+        m_host.masks.clear();
+    }
+
+    static CMonitorInterfaceData Host()
+    {
+        CMonitorInterfaceData data;
+        g_pMonitorData->GetInterfaceData(data);
+        return data;
+    }
+    static void Store(const CMonitorInterfaceData& data) { g_pMonitorData->SetInterfaceData(data); }
+
+    // Runs the settings command; the action closes the frame with its close button.
+    static int Edit(const std::function<void(Frame&, CMainSettingDlg&)>& action, int item = 0)
+    {
+        Script().RunOnDialog<Frame>([&](Frame& frame) {
+            action(frame, frame.GetPage());
+            ClickControl(frame, Frame::kClose);
+        }, IDCANCEL);
+        return EditMonitorSettings(nullptr, item);
+    }
+
+    int Stores() const { return HostCalls("CMonitorData::SetInterfaceData"); }
+    int Modifications() const { return sim::GetModificationCount() - m_modifications; }
+
+    CRecordingHost m_host;
+
+private:
+    int m_modifications = 0;
+};
+
+void ClickTableRow(CMorvBaseDlg& dlg, int row)
+{
+    const CPoint pt = morv::TableRowRect(*dlg.GetControl(kRecipientTable), row).CenterPoint();
+    dlg.DeliverMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+    dlg.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    dlg.DeliverMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+}
+
+// Queues the recipient dialog's answer: the two texts typed, then OK.
+void AnswerRecipient(const std::string& name, const std::string& address)
+{
+    CModalScript::Instance().RunOnDialog<CMailReceiverDlg>([=](CMailReceiverDlg& dlg) {
+        dlg.SetControlText(CMailReceiverDlg::kNameEdit, name);
+        dlg.SetControlText(CMailReceiverDlg::kAddressEdit, address);
+        ClickControl(dlg, CMailReceiverDlg::kOk);
+    }, IDOK);
+}
+
+TEST_F(MainSettingDlgTest, ClosingWithoutChangesStoresAndMarksNothing)
+{
+    EXPECT_EQ(Edit([](Frame& frame, CMainSettingDlg& page) {
+                  EXPECT_EQ(frame.GetItemCount(), 4);
+                  EXPECT_EQ(page.GetControlText(kTemperatureEdit), "60");
+                  EXPECT_EQ(page.GetTable(kRecipientTable)->rows.size(), 6u);
+                  // Edits of a box that was off when the page appeared stay hidden.
+                  EXPECT_TRUE(page.GetEdit(kTemperatureEdit)->IsWindowVisible());
+                  EXPECT_FALSE(page.GetEdit(kHumidityEdit)->IsWindowVisible());
+                  EXPECT_FALSE(page.GetEdit(VoltageControl(1, kVoltageMinEdit))->IsWindowVisible());
+              }),
+              0);
+    EXPECT_EQ(Stores(), 0);
+    EXPECT_EQ(Modifications(), 0);
+    EXPECT_EQ(m_host.masks, std::vector<int32_t>{-1});
+}
+
+TEST_F(MainSettingDlgTest, AChangeIsStoredOnceAndMarksTheProjectOnce)
+{
+    EXPECT_EQ(Edit([](Frame&, CMainSettingDlg& page) {
+                  page.SetControlText(kTemperatureEdit, "75");
+                  ClickControl(page, kHumidityBox);
+                  page.SetControlText(kHumidityEdit, "90");
+                  page.SetControlText(VoltageControl(1, kVoltageMaxEdit), "13.5");
+                  page.SetControlText(kWarningNumEdit, "12");
+              }),
+              1);
+    EXPECT_EQ(Stores(), 1);
+    EXPECT_EQ(Modifications(), 1);
+    const CMonitorInterfaceData host = Host();
+    EXPECT_EQ(host.receiverSetting.nTemperature, 75);
+    EXPECT_EQ(host.receiverSetting.bHumidity, 1);
+    EXPECT_EQ(host.receiverSetting.nHumidity, 90);
+    EXPECT_FLOAT_EQ(host.receiverSetting.fVoltage2Max, 13.5f);
+    EXPECT_EQ(host.emailSetting.nWarningNum, 12);
+}
+
+TEST_F(MainSettingDlgTest, BadInputEndsInsideTheBoundsOrLeavesTheSetting)
+{
+    struct Case {
+        int edit;
+        std::string text;
+        double expected;   // what the host holds afterwards
+    };
+    const std::string pasted(10000, '9');
+    const Case cases[] = {
+        {kTemperatureEdit, "abc", 60}, {kTemperatureEdit, "-0", 60}, {kTemperatureEdit, "1e9", 60},
+        {kTemperatureEdit, "", 60}, {kTemperatureEdit, pasted, 60}, {kTemperatureEdit, "5", 20},
+        {kTemperatureEdit, "99999", 100}, {kHumidityEdit, "0", 20}, {kWarningNumEdit, "0", 1},
+        {kWarningNumEdit, "5000", 1000}, {kWarningNumEdit, "-3", 3}, {VoltageControl(0, kVoltageMinEdit), "-1", 5},
+        {VoltageControl(0, kVoltageMinEdit), "1e9", 5}, {VoltageControl(0, kVoltageMaxEdit), "20000", 10000},
+        {VoltageControl(0, kVoltageMaxEdit), "", 12},
+    };
+    for (const Case& c : cases) {
+        Store(CMonitorInterfaceData{});
+        Edit([&](Frame&, CMainSettingDlg& page) {
+            ClickControl(page, kHumidityBox);   // the humidity edit shows only while its box is on
+            page.SetControlText(c.edit, c.text);
+        });
+        CMonitorInterfaceData expected;
+        expected.receiverSetting.bHumidity = 1;
+        FindSettingEditByItem(FindSettingControl(c.edit)->nItemId)->set(expected, c.expected);
+        EXPECT_FALSE(Host() != expected) << c.edit << " \"" << c.text.substr(0, 12) << "\"";
+    }
+}
+
+TEST_F(MainSettingDlgTest, SwitchingOffTheShownQuantityTurnsTheViewToTheReceivers)
+{
+    CMonitorInterfaceData data;
+    data.receiverSetting.bPowerSupply1 = data.receiverSetting.bPowerSupply2 = 1;
+    Store(data);
+    g_pModuleData->SetCurrentObject(3, 1, RENDER_POWER, 4, 1);
+    Edit([](Frame&, CMainSettingDlg& page) {
+        ClickControl(page, kPower1Box);
+        EXPECT_EQ(g_pModuleData->GetCurrentObject().nRenderType, RENDER_POWER);
+        ClickControl(page, kPower2Box);
+        const SCurrentObject now = g_pModuleData->GetCurrentObject();
+        EXPECT_EQ(now.nRenderType, RENDER_RECEIVER);
+        EXPECT_EQ(now.nScope, 3);
+        EXPECT_EQ(now.nSender, 4);
+        EXPECT_EQ(now.nPort, 1);
+
+        g_pModuleData->SetCurrentObject(2, 1, RENDER_TEMPERATURE, 0, 0);
+        EXPECT_TRUE(page.GetControl(kTemperatureEdit)->bVisible);
+        ClickControl(page, kTemperatureLabel);   // the label switches its box too
+        EXPECT_EQ(page.GetCheck(kTemperatureBox), 0);
+        EXPECT_EQ(g_pModuleData->GetCurrentObject().nRenderType, RENDER_RECEIVER);
+        EXPECT_EQ(page.GetControlText(kTemperatureLabel), GetLanguageString("Receive_Temperature_Close", "Monitoring"));
+        EXPECT_FALSE(page.GetControl(kTemperatureEdit)->bVisible);
+        EXPECT_FALSE(page.GetControl(kTemperatureAlarm)->bVisible);
+    });
+    // Each toggle refreshed the page; the change was stored and marked once, at the close.
+    EXPECT_EQ(std::count(m_host.masks.begin(), m_host.masks.end(), -1), 4);
+    EXPECT_EQ(Modifications(), 1);
+    EXPECT_EQ(Host().receiverSetting.bTemperature, 0);
+}
+
+TEST_F(MainSettingDlgTest, AFibreSenderHasThreeItemsNoReceiverSectionAndItsVideoCheckForcedOn)
+{
+    sim::ProjectModel project = sim::MakeSampleProject();
+    const auto fibre = std::find_if(project.senders.begin(), project.senders.end(),
+                                    [](const sim::SenderModel& s) { return s.fiber; });
+    ASSERT_NE(fibre, project.senders.end());
+    std::iter_swap(project.senders.begin(), fibre);
+    project.monitor.senderSetting.bVideoInputError = 0;
+    UseProject(project);
+    sim::ResetHardware();
+    Restart();
+    Edit([](Frame& frame, CMainSettingDlg& page) {
+        EXPECT_TRUE(frame.IsFiber());
+        EXPECT_EQ(frame.GetItemCount(), 3);
+        EXPECT_FALSE(frame.GetNavigation().GetItem(Frame::kReceiverItem - 1)->bVisible);
+        // The e-mail item moved up into the receiver item's place.
+        EXPECT_EQ(frame.GetNavigation().GetItem(Frame::kMailItem - 1)->rect.top,
+                  morv::Scale(44 + 2 * 55, g_dDpiScale));
+        for (int index : {int(kVideoInputBox), int(kVideoInputLabel), int(kReceiverTitle), int(kTemperatureEdit)})
+            EXPECT_EQ(page.GetControl(index), nullptr) << index;
+        EXPECT_EQ(Host().senderSetting.bVideoInputError, 1);
+    }, Frame::kReceiverItem);
+    EXPECT_EQ(Stores(), 1);   // the forced check, nothing at the close
+}
+
+TEST_F(MainSettingDlgTest, RecipientsAreAddedModifiedAndDeletedAtOnceWithTheirChecks)
+{
+    CMonitorInterfaceData data;
+    data.emailSetting.arrMail = {{"Ops", "ops@plant.net"}};
+    Store(data);
+    Restart();
+    Edit([this](Frame&, CMainSettingDlg& page) {
+        page.SetControlText(kTemperatureEdit, "70");   // not stored with the recipients
+        AnswerRecipient("Night", "night@plant.net");
+        ClickControl(page, kAdd);
+        EXPECT_EQ(Host().emailSetting.arrMail.size(), 2u);
+        EXPECT_EQ(Host().receiverSetting.nTemperature, 60);
+        EXPECT_EQ(Modifications(), 1);
+
+        AnswerRecipient("Again", "ops@plant.net");
+        Script().AnswerMessageBox(IDOK);
+        ClickControl(page, kAdd);
+        EXPECT_EQ(Script().Last(EModalKind::MessageBox)->strText,
+                  GetLanguageString("Email_Add_Address_Same", "Monitoring"));
+        EXPECT_EQ(Host().emailSetting.arrMail.size(), 2u);
+
+        ClickControl(page, kModify);   // nothing selected: nothing opens
+        ClickTableRow(page, 2);
+        EXPECT_EQ(page.GetSelectedRecipient(), 2);
+        AnswerRecipient("Night shift", "night@plant.net");   // its own address is no clash
+        ClickControl(page, kModify);
+        EXPECT_EQ(Host().emailSetting.arrMail[1].strName, "Night shift");
+        AnswerRecipient("Night shift", "ops@plant.net");
+        Script().AnswerMessageBox(IDOK);
+        ClickControl(page, kModify);
+        EXPECT_EQ(Script().Last(EModalKind::MessageBox)->strText,
+                  GetLanguageString("Email_Modify_Address_Same", "Monitoring"));
+        EXPECT_EQ(Host().emailSetting.arrMail[1].strAddress, "night@plant.net");
+
+        ClickTableRow(page, 1);
+        ClickControl(page, kDelete);
+        EXPECT_EQ(page.GetSelectedRecipient(), -1);
+        ASSERT_EQ(Host().emailSetting.arrMail.size(), 1u);
+        EXPECT_EQ(Host().emailSetting.arrMail[0].strName, "Night shift");
+        EXPECT_EQ(page.GetTable(kRecipientTable)->rows[0].cells[0], "Night shift");
+    });
+    EXPECT_EQ(Host().receiverSetting.nTemperature, 70);
+    // Add, modify and delete, then the threshold at the close.
+    EXPECT_EQ(Stores(), 4);
+    EXPECT_EQ(Modifications(), 4);
+}
+
+TEST_F(MainSettingDlgTest, ASixteenthRecipientIsRefusedWithAMessage)
+{
+    CMonitorInterfaceData data;
+    for (int i = 0; i < kMaxMailRecipients; ++i)
+        data.emailSetting.arrMail.push_back({"", "r" + std::to_string(i) + "@plant.net"});
+    Store(data);
+    Restart();
+    Edit([](Frame&, CMainSettingDlg& page) {
+        EXPECT_EQ(page.GetTable(kRecipientTable)->rows.size(), 16u);
+        Script().AnswerMessageBox(IDOK);
+        ClickControl(page, kAdd);
+        EXPECT_EQ(Script().Last(EModalKind::MessageBox)->strText,
+                  plat::Format(GetLanguageString("Email_Add_Address_Max", "Monitoring"), kMaxMailRecipients));
+    });
+    EXPECT_EQ(Host().emailSetting.arrMail.size(), 15u);
+    EXPECT_EQ(Stores(), 0);
+}
+
+TEST_F(MainSettingDlgTest, TheSendingAccountIsKeptWhenOtherChangesAreStoredAtTheClose)
+{
+    Edit([](Frame&, CMainSettingDlg& page) {
+        Script().RunOnDialog<CMailSenderDlg>([](CMailSenderDlg& dlg) {
+            dlg.SetControlText(CMailSenderDlg::kAddressEdit, "alerts@plant.net");
+            ClickControl(dlg, CMailSenderDlg::kOk);
+        }, IDOK);
+        ClickControl(page, kSendingAccount);
+        ClickControl(page, kLockBox);
+    });
+    const CMonitorInterfaceData host = Host();
+    EXPECT_EQ(host.emailSetting.strSender, "alerts@plant.net");
+    EXPECT_EQ(host.senderSetting.bLock, 0);
+}
+
+TEST_F(MainSettingDlgTest, TheTestMailLandsInTheOutbox)
+{
+    CMonitorInterfaceData data;
+    data.emailSetting.arrMail = {{"Ops", "ops@plant.net"}};
+    Store(data);
+    Edit([](Frame&, CMainSettingDlg& page) {
+        Script().AnswerMessageBox(IDOK);
+        ClickControl(page, kTest);
+        EXPECT_EQ(Script().Last(EModalKind::MessageBox)->strText, GetLanguageString("EMail_Test_Sent", "Monitoring"));
+    });
+    const QStringList mails = QDir(QString::fromStdString(sim::GetOutboxFolder())).entryList(QDir::Files);
+    EXPECT_EQ(mails.size(), 1);
+}
+
+TEST_F(MainSettingDlgTest, ATestMailWithoutRecipientsSaysItWasNotSent)
+{
+    Edit([](Frame&, CMainSettingDlg& page) {
+        Script().AnswerMessageBox(IDOK);
+        ClickControl(page, kTest);
+        EXPECT_EQ(Script().Last(EModalKind::MessageBox)->strText, GetLanguageString("EMail_Test_Failed", "Monitoring"));
+    });
+}
+
+TEST_F(MainSettingDlgTest, NavigationAndTheWheelScrollThePageAndFollowTheSection)
+{
+    Edit([](Frame& frame, CMainSettingDlg& page) {
+        EXPECT_EQ(frame.GetCurrentItem(), Frame::kReceiverItem);
+        EXPECT_EQ(page.GetControl(kReceiverTitle)->rect.top, morv::Scale(20, g_dDpiScale));
+        const int before = frame.GetScrollBar().GetScrollPos();
+        EXPECT_GT(before, 0);
+        const CPoint pt = page.GetControl(kGeneralTitle)->rect.CenterPoint();
+        page.DeliverMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+        page.DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
+        page.DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
+        EXPECT_LT(frame.GetScrollBar().GetScrollPos(), before);
+        EXPECT_EQ(frame.GetCurrentItem(), Frame::kSenderItem);
+        frame.Navigate(Frame::kGeneralItem);
+        EXPECT_EQ(frame.GetScrollBar().GetScrollPos(), 0);
+        EXPECT_EQ(page.GetOffset(), 0);
+        frame.Navigate(Frame::kMailItem);
+        EXPECT_EQ(frame.GetCurrentItem(), Frame::kMailItem);
+        // The last section cannot come further up than the page's end.
+        EXPECT_EQ(page.GetOffset(), -(page.GetPageHeight() - page.GetClientRect().Height()));
+        EXPECT_EQ(frame.GetScrollBar().GetScrollPos(), 100);
+    }, SettingsItemForTarget(RENDER_FAN));
+}
+
+TEST_F(MainSettingDlgTest, Screenshots)
+{
+    CMonitorInterfaceData data;
+    data.receiverSetting.bHumidity = data.receiverSetting.bVoltage1 = 1;
+    data.emailSetting.arrMail = {{"Ops", "ops@plant.net"}, {"Night shift", "night@plant.net"}};
+    Store(data);
+    for (double scale : {1.0, 1.5, 2.5}) {
+        SetScale(scale);
+        Edit([scale](Frame& frame, CMainSettingDlg& page) {
+            ClickTableRow(page, 2);
+            const std::string name = "settings_" + std::to_string(static_cast<int>(scale * 100));
+            SaveDialogShot(frame, name + "_receiver");
+            frame.Navigate(Frame::kMailItem);
+            SaveDialogShot(frame, name + "_mail");
+        }, Frame::kReceiverItem);
+    }
+}
+
+TEST(SettingsItemTest, TheFrameOpensAtTheSectionOfTheViewTarget)
+{
+    EXPECT_EQ(SettingsItemForTarget(RENDER_SINGLE_SENDER), Frame::kSenderItem);
+    for (int target = RENDER_RECEIVER; target <= RENDER_VOLTAGE; ++target)
+        EXPECT_EQ(SettingsItemForTarget(target), Frame::kReceiverItem) << target;
+    EXPECT_EQ(SettingsItemForTarget(RENDER_SENDER_BLOCKS), 0);
+    EXPECT_EQ(SettingsItemForTarget(RENDER_BLOCK_GRID), 0);
+}
+
+} // namespace
