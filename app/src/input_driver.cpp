@@ -68,7 +68,8 @@ bool CInputDriver::Resolve(const SWhere& where, CPoint& pt, std::string& error) 
         pt = where.pt;
         return true;
     }
-    const CWnd* wnd = FindWindowByClass(m_root, where.windowClass);
+    const CWnd* wnd = WindowClassName(m_root) == where.windowClass ? &m_root
+                                                                   : FindWindowByClass(m_root, where.windowClass);
     if (!wnd) {
         error = "no window of class " + where.windowClass + " in the page";
         return false;
@@ -229,6 +230,25 @@ bool CInputDriver::Key(int qtKey, unsigned modifiers, std::string& error)
     QApplication::sendEvent(target, &press);
     if (target) {
         QKeyEvent release(QEvent::KeyRelease, qtKey, m, text);
+        QApplication::sendEvent(target, &release);
+    }
+    return true;
+}
+
+bool CInputDriver::Type(const std::string& text, std::string& error)
+{
+    QPointer<QWidget> target = KeyTarget();
+    if (!target) {
+        error = "no window takes keys";
+        return false;
+    }
+    for (const QChar c : QString::fromStdString(text)) {
+        const int key = c.toUpper().unicode();
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(target, &press);
+        if (!target)
+            break;
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
         QApplication::sendEvent(target, &release);
     }
     return true;

@@ -4,7 +4,7 @@
 // CWnd::WindowFromPoint, and real toolkit events are sent to its widget, so
 // the application-wide input filter turns them into messages and every
 // window's message filter sees them. Points are client coordinates of the
-// root window (the page area, which the page fills).
+// root window (the page area, which the page fills, or a dialog).
 #include "script.h"
 
 #include "platform/window.h"
@@ -37,6 +37,8 @@ public:
     // To the widget with the keyboard focus in the page, else the window
     // under the cursor, else the page shown.
     bool Key(int qtKey, unsigned modifiers, std::string& error);
+    // Types the text's characters, one key each, where Key sends keys.
+    bool Type(const std::string& text, std::string& error);
 
 private:
     // Moves the cursor there and finds the widget to send events to.

@@ -18,6 +18,7 @@
 #include <QWidget>
 
 #include <stdexcept>
+#include <utility>
 
 namespace app {
 
@@ -124,7 +125,9 @@ bool CScenarioRunner::Execute(const SScriptCommand& c, std::string& error)
     case EVerb::Wheel:
         return Mouse(c, error);
     case EVerb::Key:
-        return m_input.Key(QtKeyFromName(c.text), c.modifiers, error);
+        return m_active->Key(QtKeyFromName(c.text), c.modifiers, error);
+    case EVerb::Type:
+        return m_active->Type(c.text, error);
     case EVerb::AnswerMsgBox:
         modals.AnswerMessageBox(c.numbers[0]);
         return true;
@@ -145,6 +148,9 @@ bool CScenarioRunner::Execute(const SScriptCommand& c, std::string& error)
             }, c.numbers[0]);
         }
         return true;
+    case EVerb::WithinDialog:
+        modals.RunOnDialog([this, block = c.block](CWnd* dialog) { RunInDialog(*dialog, block); }, c.numbers[0]);
+        return true;
     case EVerb::AnswerFile:
         m_env.prompts.QueueFileAnswer(c.on ? std::optional<std::string>(c.text) : std::nullopt);
         return true;
@@ -160,7 +166,7 @@ bool CScenarioRunner::Execute(const SScriptCommand& c, std::string& error)
     case EVerb::Expect:
         return Expect(c, error);
     case EVerb::Screenshot:
-        return Screenshot(m_env.window, c.text, error);
+        return Screenshot(m_shotWindow ? *m_shotWindow : m_env.window, c.text, error);
     case EVerb::Dump:
         return WriteJsonFile(c.text, m_env.dump(), error);
     }
@@ -170,18 +176,39 @@ bool CScenarioRunner::Execute(const SScriptCommand& c, std::string& error)
 
 bool CScenarioRunner::Mouse(const SScriptCommand& c, std::string& error)
 {
+    CInputDriver& input = *m_active;
     CPoint pt;
-    if (!m_input.Resolve(c.where, pt, error))
+    if (!input.Resolve(c.where, pt, error))
         return false;
     switch (c.verb) {
-    case EVerb::Click: return m_input.Click(pt, CInputDriver::EButton::Left, c.modifiers, error);
-    case EVerb::RClick: return m_input.Click(pt, CInputDriver::EButton::Right, c.modifiers, error);
-    case EVerb::DClick: return m_input.DoubleClick(pt, c.modifiers, error);
-    case EVerb::Move: return m_input.Move(pt, c.modifiers, error);
-    case EVerb::Hover: return m_input.Hover(pt, c.modifiers, error);
-    case EVerb::Wheel: return m_input.Wheel(pt, c.numbers[0], c.modifiers, error);
+    case EVerb::Click: return input.Click(pt, CInputDriver::EButton::Left, c.modifiers, error);
+    case EVerb::RClick: return input.Click(pt, CInputDriver::EButton::Right, c.modifiers, error);
+    case EVerb::DClick: return input.DoubleClick(pt, c.modifiers, error);
+    case EVerb::Move: return input.Move(pt, c.modifiers, error);
+    case EVerb::Hover: return input.Hover(pt, c.modifiers, error);
+    case EVerb::Wheel: return input.Wheel(pt, c.numbers[0], c.modifiers, error);
     default: return false;
     }
+}
+
+void CScenarioRunner::RunInDialog(CWnd& dialog, const std::vector<SScriptCommand>& block)
+{
+    CInputDriver input(dialog);
+    QWidget* widget = plat::NativeWidget(&dialog);
+    CInputDriver* const outerInput = std::exchange(m_active, &input);
+    QWidget* const outerShot = std::exchange(m_shotWindow, widget ? widget->window() : nullptr);
+    std::string error;
+    for (const SScriptCommand& command : block) {
+        std::string why;
+        if (!Execute(command, why)) {
+            error = "line " + std::to_string(command.line) + ": " + command.source + ": " + why;
+            break;
+        }
+    }
+    m_active = outerInput;
+    m_shotWindow = outerShot;
+    if (!error.empty())
+        throw std::runtime_error(error);
 }
 
 bool CScenarioRunner::Rounds(int count, std::string& error)

@@ -39,7 +39,7 @@ constexpr int kRoundRefreshTimeoutMs = 5000;
 
 class CScenarioRunner {
 public:
-    explicit CScenarioRunner(SScenarioEnv env) : m_env(std::move(env)), m_input(m_env.pageArea) {}
+    explicit CScenarioRunner(SScenarioEnv env) : m_env(std::move(env)), m_input(m_env.pageArea), m_active(&m_input) {}
 
     bool Run(const std::vector<SScriptCommand>& commands, std::string& error);
     // Screenshots written so far, in order.
@@ -47,6 +47,10 @@ public:
 
 private:
     bool Execute(const SScriptCommand& command, std::string& error);
+    // Runs a within-dialog block on the dialog shown: input goes to the
+    // dialog and screenshots show it. Throws on the first failure, which
+    // ends the dialog and fails the command that opened it.
+    void RunInDialog(CWnd& dialog, const std::vector<SScriptCommand>& block);
     bool Mouse(const SScriptCommand& command, std::string& error);
     bool Rounds(int count, std::string& error);
     bool Expect(const SScriptCommand& command, std::string& error);
@@ -57,6 +61,8 @@ private:
 
     SScenarioEnv m_env;
     CInputDriver m_input;
+    CInputDriver* m_active;             // the page's input, or a dialog's inside a block
+    QWidget* m_shotWindow = nullptr;    // what a screenshot shows inside a block
     std::size_t m_modalErrorsSeen = 0;
     std::vector<std::string> m_screenshots;
 };

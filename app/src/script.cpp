@@ -250,6 +250,21 @@ const std::map<std::string, std::pair<EVerb, Parser>>& Verbs()
                  why = "unknown key \"" + c.text + "\"";
              return why.empty() ? r.Modifiers(c.modifiers) : why;
          }}},
+        {"type", {EVerb::Type, [](CReader& r, SScriptCommand& c) {
+             std::string why = r.Word(c.text, "a text");
+             return why.empty() ? r.End() : why;
+         }}},
+        {"within", {EVerb::WithinDialog, [](CReader& r, SScriptCommand& c) {
+             std::string what;
+             std::string why = r.Word(what, "dialog");
+             if (why.empty() && what != "dialog")
+                 why = "expected dialog, found \"" + what + "\"";
+             int answer = 0;
+             if (why.empty())
+                 why = r.Int(answer, "an answer");
+             c.numbers.push_back(answer);
+             return why.empty() ? r.End() : why;
+         }}},
         {"wait-events", {EVerb::WaitEvents, [](CReader& r, SScriptCommand&) { return r.End(); }}},
         {"wait", {EVerb::Wait, [](CReader& r, SScriptCommand& c) {
              int ms = 0;
@@ -370,6 +385,8 @@ bool SplitWords(const std::string& line, std::vector<SWord>& words, std::string&
 bool ParseScript(const std::string& script, std::vector<SScriptCommand>& commands, std::string& error)
 {
     commands.clear();
+    // The "within dialog" blocks still open, innermost last.
+    std::vector<SScriptCommand> open;
     int lineNo = 0;
     std::size_t start = 0;
     while (start <= script.size()) {
@@ -385,6 +402,18 @@ bool ParseScript(const std::string& script, std::vector<SScriptCommand>& command
         }
         if (words.empty())
             continue;
+        // "end" closes the innermost "within dialog".
+        if (words[0].text == "end") {
+            if (open.empty() || words.size() > 1) {
+                const std::string why = open.empty() ? "no within to end" : "unexpected \"" + words[1].text + "\"";
+                error = "line " + std::to_string(lineNo) + ": end: " + why;
+                return false;
+            }
+            SScriptCommand done = std::move(open.back());
+            open.pop_back();
+            (open.empty() ? commands : open.back().block).push_back(std::move(done));
+            continue;
+        }
         SScriptCommand command;
         command.line = lineNo;
         command.source = line;
@@ -402,7 +431,15 @@ bool ParseScript(const std::string& script, std::vector<SScriptCommand>& command
             error = "line " + std::to_string(lineNo) + ": " + verb + ": " + why;
             return false;
         }
-        commands.push_back(std::move(command));
+        if (command.verb == EVerb::WithinDialog) {
+            open.push_back(std::move(command));
+            continue;
+        }
+        (open.empty() ? commands : open.back().block).push_back(std::move(command));
+    }
+    if (!open.empty()) {
+        error = "line " + std::to_string(open.back().line) + ": within: no end";
+        return false;
     }
     return true;
 }

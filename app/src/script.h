@@ -12,8 +12,8 @@ namespace app {
 
 enum class EVerb {
     Open, Save, Monitor, Round, Fault, Clear,
-    Click, DClick, RClick, Move, Hover, Wheel, Key,
-    AnswerMsgBox, AnswerMenu, AnswerDialog, AnswerFile,
+    Click, DClick, RClick, Move, Hover, Wheel, Key, Type,
+    AnswerMsgBox, AnswerMenu, AnswerDialog, AnswerFile, WithinDialog,
     WaitEvents, Wait, Resize, Expect, Screenshot, Dump,
 };
 
@@ -49,6 +49,8 @@ struct SScriptCommand {
     unsigned modifiers = 0;      // EModifier bits
     bool on = false;             // monitor start; answer file with a path (not cancel)
     SExpectValue expected;
+    // within dialog: the commands run on the next dialog while it is shown.
+    std::vector<SScriptCommand> block;
 };
 
 // False with "line N: <why>" on the first fault.

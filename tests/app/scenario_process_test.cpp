@@ -116,6 +116,28 @@ TEST_F(ScenarioProcess, ScriptDrivesTheFixturePageAndDumpsWhatHappened)
     EXPECT_FALSE(mid["monitoring"].toBool());
 }
 
+TEST_F(ScenarioProcess, WithinDialogDrivesTheNextDialogAndAFailureInsideFailsTheCommand)
+{
+    Result r = RunScript("within dialog 2\n"
+                         "  click @CFixtureAskDlg:control:1\n"
+                         "  type 7x5\n"            // the number edit refuses the letter
+                         "  screenshot ask\n"
+                         "  click @CFixtureAskDlg:control:2\n"
+                         "end\n"
+                         "click @CFixturePane:control:2\n"
+                         "expect host.notifications[mask=0x40][0].words[0] 75\n");
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(Path("shots/ask.png"))));
+
+    r = RunScript("within dialog 2\n"
+                  "  click @CFixtureAskDlg:control:9\n"
+                  "end\n"
+                  "click @CFixturePane:control:2\n");
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("line 2:"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("has no control 9"), std::string::npos) << r.err;
+}
+
 TEST_F(ScenarioProcess, MonitoringRoundsAndFaultsReachThePage)
 {
     const std::string sample = plat::GetMainExecutableFolder() + "Projects/sample.json";

@@ -206,4 +206,36 @@ TEST(Tour, ParsesAndWalksThroughEveryStepItPromises)
     EXPECT_GE(screenshots, 10);
 }
 
+TEST(ScriptParse, WithinDialogHoldsItsCommandsUpToEndAndNests)
+{
+    const auto c = Parse("within dialog 2\n"
+                         "  click @CMainSettingDlg:control:26\n"
+                         "  type \"75 C\"\n"
+                         "  within dialog 1\n"
+                         "    screenshot inner\n"
+                         "  end\n"
+                         "end\n"
+                         "click @CToolBarDlg:bar:6\n");
+    ASSERT_EQ(c.size(), 2u);
+    EXPECT_EQ(c[0].verb, EVerb::WithinDialog);
+    EXPECT_EQ(c[0].numbers, std::vector<int>{2});
+    ASSERT_EQ(c[0].block.size(), 3u);
+    EXPECT_EQ(c[0].block[0].where.windowClass, "CMainSettingDlg");
+    EXPECT_EQ(c[0].block[1].verb, EVerb::Type);
+    EXPECT_EQ(c[0].block[1].text, "75 C");
+    ASSERT_EQ(c[0].block[2].block.size(), 1u);
+    EXPECT_EQ(c[0].block[2].block[0].line, 5);
+    EXPECT_EQ(c[1].verb, EVerb::Click);
+}
+
+TEST(ScriptParse, WithinDialogRefusals)
+{
+    EXPECT_EQ(Refusal("round\nend\n"), "line 2: end: no within to end");
+    EXPECT_EQ(Refusal("within dialog 2\nround\n"), "line 1: within: no end");
+    EXPECT_EQ(Refusal("within dialog 2\nend now\n"), "line 2: end: unexpected \"now\"");
+    EXPECT_EQ(Refusal("within menu 2\nend\n"), "line 1: within: expected dialog, found \"menu\"");
+    EXPECT_EQ(Refusal("within dialog\nend\n"), "line 1: within: expected an answer");
+    EXPECT_EQ(Refusal("type\n"), "line 1: type: expected a text");
+}
+
 } // namespace
