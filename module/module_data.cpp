@@ -141,6 +141,7 @@ void CModuleData::ClearItems()
 {
     m_itemRects.clear();
     m_itemPoints.clear();
+    ++m_nItemsGeneration;
 }
 
 // ---- Level stores --------------------------------------------------------------

@@ -92,6 +92,8 @@ public:
     CPoint GetItemPoint(const SCurrentObject& obj, int32_t c, int32_t d, int32_t e) const;
     // Empties the item rectangles and the item points together.
     void ClearItems();
+    // Counts ClearItems calls: a new value means the view laid out anew.
+    uint32_t GetItemsGeneration() const { return m_nItemsGeneration; }
 
     // ---- Level stores (never cleared) ------------------------------------------------
     void SetLevelPointA(int32_t a, int32_t b, int32_t c, const CPoint& pt);
@@ -172,6 +174,7 @@ private:
     int m_bSenderPanelExpanded = 1;
     std::map<uint64_t, CPoint> m_itemPoints;
     std::map<uint64_t, CRect> m_itemRects;
+    uint32_t m_nItemsGeneration = 0;
     CSize m_contentExtent;
     std::map<uint32_t, CPoint> m_levelPointsA;
     std::map<uint32_t, CPoint> m_levelPointsB;

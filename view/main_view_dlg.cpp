@@ -12,7 +12,23 @@ CMainViewDlg::CMainViewDlg(CWnd* parent) : CMorvBaseDlg(0, parent)
 void CMainViewDlg::Refresh()
 {
     ++m_nRefreshCount;
+    m_mouse.OnLayoutChanged();
     Invalidate();
 }
 
 void CMainViewDlg::ReloadImages() { Invalidate(); }
+
+bool CMainViewDlg::PreTranslateMessage(MSG* msg)
+{
+    return m_mouse.Filter(*msg) || CMorvBaseDlg::PreTranslateMessage(msg);
+}
+
+void CMainViewDlg::OnTimer(UINT id)
+{
+    if (id == CViewMouse::kHoverTimer)
+        m_mouse.OnHoverTimer();
+}
+
+bool CMainViewDlg::OnMouseWheel(UINT flags, short delta, CPoint /*pt*/) { return m_mouse.OnWheel(flags, delta); }
+
+void CMainViewDlg::OnMouseLeave() { m_mouse.OnLeave(); }

@@ -1,0 +1,137 @@
+// The view's input rules as functions: the hit index, the zoom walk, the
+// hover debounce, hover keys and the side commands.
+#include "view/hover_debounce.h"
+#include "view/view_hit.h"
+#include "view/view_menu.h"
+#include "view/view_mouse.h"
+#include "view/zoom_walk.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+SViewHit Receiver(int k) { return {VIEW_HIT_RECEIVER, 0, -1, k / 100, k % 100}; }
+
+} // namespace
+
+TEST(ViewHitIndex, FirstRectangleInOrderWinsEdgesOutside)
+{
+    CViewHitIndex index;
+    index.Build({{{VIEW_HIT_SENDER, 2, -1, -1, -1}, {10, 10, 110, 60}},
+                 {{VIEW_HIT_PORT, 2, -1, 0, -1}, {20, 40, 40, 60}},      // inside the block: the block wins
+                 {{VIEW_HIT_PORT, 2, -1, 1, -1}, {}},                    // empty: never hit
+                 {{VIEW_HIT_RECEIVER, 2, -1, 1, 7}, {110, 10, 150, 60}}});
+    EXPECT_EQ(3u, index.Size());
+    struct {
+        CPoint pt;
+        int32_t kind, port, receiver;
+    } const cases[] = {
+        {{10, 10}, VIEW_HIT_SENDER, -1, -1}, {{25, 45}, VIEW_HIT_SENDER, -1, -1},
+        {{109, 59}, VIEW_HIT_SENDER, -1, -1}, {{110, 59}, VIEW_HIT_RECEIVER, 1, 7},
+        {{149, 10}, VIEW_HIT_RECEIVER, 1, 7}, {{150, 10}, VIEW_HIT_NONE, -1, -1},
+        {{9, 10}, VIEW_HIT_NONE, -1, -1},     {{50, 60}, VIEW_HIT_NONE, -1, -1},
+    };
+    for (const auto& c : cases) {
+        const SViewHit hit = index.Hit(c.pt);
+        EXPECT_EQ(c.kind, hit.nKind) << c.pt.x << "," << c.pt.y;
+        EXPECT_EQ(c.port, hit.nPort) << c.pt.x << "," << c.pt.y;
+        EXPECT_EQ(c.receiver, hit.nReceiver) << c.pt.x << "," << c.pt.y;
+    }
+    index.Clear();
+    EXPECT_EQ(SViewHit{}, index.Hit({25, 45}));
+}
+
+TEST(ViewHitIndex, GridAnswersAsAScanWouldForTenThousandReceivers)
+{
+    // 100 × 100 receivers of 13 × 9 with a one-pixel gap, a block over the
+    // first row and a huge rectangle last.
+    std::vector<SHitItem> items = {{{VIEW_HIT_SENDER, 0, -1, -1, -1}, {0, 0, 700, 12}}};
+    for (int k = 0; k < 10000; ++k) {
+        const int x = (k % 100) * 14, y = (k / 100) * 10;
+        items.push_back({Receiver(k), {x, y, x + 13, y + 9}});
+    }
+    items.push_back({{VIEW_HIT_SENDER, 1, -1, -1, -1}, {-5000, -5000, 5000, 5000}});
+    CViewHitIndex index;
+    index.Build(items);
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> coord(-20, 1420);
+    for (int i = 0; i < 3000; ++i) {
+        const CPoint pt(coord(random), coord(random) * 1000 / 1420);
+        SViewHit scan;
+        for (const SHitItem& item : items)
+            if (item.rect.PtInRect(pt)) {
+                scan = item.hit;
+                break;
+            }
+        ASSERT_EQ(scan, index.Hit(pt)) << pt.x << "," << pt.y;
+    }
+}
+
+TEST(ZoomWalk, InAndOutFollowTheTable)
+{
+    struct {
+        float z;
+        int steps;
+        float result;  // 0: no change
+    } const cases[] = {
+        {1.0f, 1, 1.2f},    {1.0f, 2, 1.4f},    {9.0f, 1, 10.0f},  {9.0f, 2, 0.0f},   // the table ends at 10
+        {10.0f, 1, 0.0f},   {0.05f, 1, 0.055f}, {0.055f, 1, 0.06f}, {1.0f, -1, 0.9f},
+        {0.14f, -1, 0.12f}, {0.12f, -1, 0.0f},  {0.16f, -3, 0.0f}, {0.3f, -2, 0.2f},
+        {1.0f, 0, 0.0f},    {1.0f, 100, 0.0f},  {1.0f, -100, 0.0f}, {1.1f, -1, 1.0f},
+    };
+    for (const auto& c : cases) {
+        const std::optional<float> z = ZoomWalk(c.z, c.steps);
+        if (c.result == 0.0f) {
+            EXPECT_FALSE(z.has_value()) << c.z << " " << c.steps;
+        } else {
+            ASSERT_TRUE(z.has_value()) << c.z << " " << c.steps;
+            EXPECT_NEAR(c.result, *z, 1e-5) << c.z << " " << c.steps;
+        }
+    }
+}
+
+TEST(HoverDebounce, StoresOnceAfterTheMouseRestsAndRestartsOnAnotherKey)
+{
+    CHoverDebounce debounce;
+    EXPECT_FALSE(debounce.OnMove(0x30002, 1000, 0));
+    EXPECT_FALSE(debounce.OnMove(0x30002, 1300, 0));
+    EXPECT_EQ(0x30002u, debounce.OnMove(0x30002, 1301, 0));
+    EXPECT_FALSE(debounce.OnMove(0x30002, 1400, 0x30002));  // stored: nothing more
+    EXPECT_FALSE(debounce.OnMove(0x30003, 1500, 0x30002));  // another port ends the wait
+    EXPECT_FALSE(debounce.OnMove(0x30003, 1600, 0x30002));  // ... and the next move begins one
+    EXPECT_FALSE(debounce.OnMove(0x30003, 1900, 0x30002));
+    EXPECT_EQ(0x30003u, debounce.OnMove(0x30003, 1901, 0x30002));
+}
+
+TEST(ViewMouseRules, HoverKeysNameASenderAndAPort)
+{
+    EXPECT_EQ(0x00030002u, HoverKeyOf({VIEW_HIT_PORT, 3, -1, 2, -1}, false));
+    EXPECT_EQ(0x00030002u, HoverKeyOf({VIEW_HIT_RECEIVER, 3, -1, 2, 40}, false));
+    EXPECT_EQ(0x03090002u, HoverKeyOf({VIEW_HIT_PORT, 3, 9, 2, -1}, true));
+    EXPECT_FALSE(HoverKeyOf({VIEW_HIT_SENDER, 3, -1, -1, -1}, false));
+    EXPECT_FALSE(HoverKeyOf({VIEW_HIT_FIBER_BOARD, 3, 1, -1, -1}, true));
+    EXPECT_FALSE(HoverKeyOf({}, false));
+}
+
+TEST(ViewMouseRules, SideCommandsSetOneSideAndKnowBothValuesOfIt)
+{
+    struct {
+        int command, position;
+        bool onSide[8];
+    } const cases[] = {
+        {VIEW_CMD_LEFT, 0, {true, true, false, false, false, false, false, false}},
+        {VIEW_CMD_TOP, 2, {false, false, true, true, false, false, false, false}},
+        {VIEW_CMD_BOTTOM, 4, {false, false, false, false, true, true, false, false}},
+        {VIEW_CMD_RIGHT, 6, {false, false, false, false, false, false, true, true}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.position, SideCommandPosition(c.command));
+        for (int p = 0; p < 8; ++p)
+            EXPECT_EQ(c.onSide[p], IsOnCommandSide(p, c.command)) << c.command << " " << p;
+        EXPECT_FALSE(IsOnCommandSide(-1, c.command));
+    }
+    EXPECT_EQ(-1, SideCommandPosition(VIEW_CMD_EXCHANGE));
+    EXPECT_FALSE(IsOnCommandSide(5, VIEW_CMD_DEMARCATE));
+}
