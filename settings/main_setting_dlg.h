@@ -37,13 +37,15 @@ public:
     // Copies the working copy into the caller's record.
     void GetInterfaceData(CMonitorInterfaceData& out) const;
 
+    // Re-reads every text, the recipient table's headers too.
+    int SetLanguage() override;
+
     // The selected recipient row (1-based), -1 for none.
     int GetSelectedRecipient() const { return m_nSelected; }
 
 protected:
     int InitControls() override;
     int InitFinish() override;
-    int SetLanguage() override;
     void OnClickCheck(int index) override;
     void OnClickLabel(int index) override;
     void OnClickButton(int index) override;

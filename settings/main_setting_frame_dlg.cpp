@@ -77,13 +77,13 @@ int CMainSettingFrameDlg::InitControls()
         SBarItem& item = *m_navigation.GetItem(i);
         item.nKind = BarRadio;
         item.nGroup = kNavGroup;
-        item.strCaption = GetLanguageText(kItemKeys[i], "Monitoring");
         item.bVisible = !(m_bFiber && i + 1 == kReceiverItem);
         if (!item.bVisible)
             continue;
         const int top = kTitleHeight + slot++ * kItemHeight;
         item.rect = {Px(kItemLeft), Px(top), Px(kItemLeft + kItemWidth), Px(top + kItemHeight)};
     }
+    SetItemCaptions();
     SBarItem& filler = *m_navigation.GetItem(kFillerItem);
     filler.nKind = BarLabel;
     filler.bVisible = true;
@@ -108,6 +108,21 @@ int CMainSettingFrameDlg::InitFinish()
         ScrollTo(0);
     CenterWindow();
     return 1;
+}
+
+int CMainSettingFrameDlg::SetLanguage()
+{
+    CMorvBaseDlg::SetLanguage();
+    SetWindowText(GetControlText(kTitle));
+    SetItemCaptions();
+    m_page.SetLanguage();
+    return 1;
+}
+
+void CMainSettingFrameDlg::SetItemCaptions()
+{
+    for (int i = 0; i < kNavItems; ++i)
+        m_navigation.SetItemCaption(i, GetLanguageText(kItemKeys[i], "Monitoring"));
 }
 
 int CMainSettingFrameDlg::ViewHeight() const { return m_page.GetClientRect().Height(); }

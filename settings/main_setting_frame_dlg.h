@@ -41,6 +41,7 @@ protected:
     int OnSetBaseDlgInfo() override;
     int InitControls() override;
     int InitFinish() override;
+    int SetLanguage() override;
     void OnClickButton(int index) override;
     void OnBarItemClick(CMorvButtonBar& bar, int item) override;
     bool OnMouseWheel(UINT flags, short delta, CPoint pt) override;
@@ -55,6 +56,7 @@ private:
     void ScrollTo(int position);
     void PageHeightChanged();
     void SelectItem(int item);
+    void SetItemCaptions();
     void End();
 
     bool m_bFiber;

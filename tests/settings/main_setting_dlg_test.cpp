@@ -198,6 +198,19 @@ TEST_F(MainSettingDlgTest, BadInputEndsInsideTheBoundsOrLeavesTheSetting)
     }
 }
 
+TEST_F(MainSettingDlgTest, WithFahrenheitTheThresholdIsShownAndTypedInFahrenheit)
+{
+    sim::ConfigSettings config = sim::GetConfig();
+    config.fahrenheit = true;
+    sim::SetConfig(config);
+    Edit([](Frame&, CMainSettingDlg& page) {
+        EXPECT_EQ(page.GetControlText(kTemperatureEdit), "140");
+        EXPECT_EQ(page.GetControlText(kTemperatureUnit), "°F");
+        page.SetControlText(kTemperatureEdit, "100");
+    });
+    EXPECT_EQ(Host().receiverSetting.nTemperature, 38);
+}
+
 TEST_F(MainSettingDlgTest, SwitchingOffTheShownQuantityTurnsTheViewToTheReceivers)
 {
     CMonitorInterfaceData data;
