@@ -391,6 +391,9 @@ bool CMainSettingDlg::PreTranslateMessage(MSG* msg)
 {
     if (msg->message == WM_MOUSEMOVE) {
         m_bEditFocusAtMove = IsFocusOnEdit();
+    } else if (msg->message == WM_LBUTTONDOWN && msg->hwnd == this) {
+        // A press beside the edits ends the typing, and the wheel scrolls again.
+        SetFocus();
     } else if (msg->message == WM_MOUSEWHEEL && !m_bEditFocusAtMove) {
         // The wheel scrolls the page, unless an edit was being typed in.
         TellFrame(kMsgWheel, msg->wParam);

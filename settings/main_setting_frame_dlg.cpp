@@ -107,6 +107,8 @@ int CMainSettingFrameDlg::InitFinish()
     else
         ScrollTo(0);
     CenterWindow();
+    // No edit has the focus at first, so the wheel scrolls the page.
+    SetFocus();
     return 1;
 }
 

@@ -14,6 +14,7 @@
 #include "host/vistrano_language.h"
 #include "module/module_data.h"
 #include "module/module_globals.h"
+#include "platform/native_qt.h"
 #include "settings/mail_receiver_dlg.h"
 #include "settings/mail_sender_dlg.h"
 #include "settings/main_setting_frame_dlg.h"
@@ -25,7 +26,9 @@
 #include "sim/project_gen.h"
 #include "sim/world.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -383,6 +386,19 @@ TEST_F(MainSettingDlgTest, NavigationAndTheWheelScrollThePageAndFollowTheSection
         page.DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
         EXPECT_LT(frame.GetScrollBar().GetScrollPos(), before);
         EXPECT_EQ(frame.GetCurrentItem(), Frame::kSenderItem);
+        // While an edit has the focus the wheel is the edit's; a press beside it ends that.
+        const int typing = frame.GetScrollBar().GetScrollPos();
+        QApplication::setActiveWindow(plat::NativeWidget(&frame)->window());
+        page.SetFocusTo(kHumidityItem);
+        ASSERT_TRUE(page.IsFocusOnEdit());
+        page.DeliverMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+        page.DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, -120), 0);
+        EXPECT_EQ(frame.GetScrollBar().GetScrollPos(), typing);
+        page.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+        page.DeliverMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+        page.DeliverMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+        page.DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, -120), 0);
+        EXPECT_GT(frame.GetScrollBar().GetScrollPos(), typing);
         frame.Navigate(Frame::kGeneralItem);
         EXPECT_EQ(frame.GetScrollBar().GetScrollPos(), 0);
         EXPECT_EQ(page.GetOffset(), 0);
