@@ -424,6 +424,8 @@ TEST_F(MainSettingDlgTest, Screenshots)
             SaveDialogShot(frame, name + "_receiver");
             frame.Navigate(Frame::kMailItem);
             SaveDialogShot(frame, name + "_mail");
+            frame.Navigate(Frame::kGeneralItem);
+            SaveDialogShot(frame, name + "_general");
         }, Frame::kReceiverItem);
     }
 }
