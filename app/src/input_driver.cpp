@@ -51,6 +51,18 @@ void SendMouse(QPointer<QWidget> target, QEvent::Type type, const CPoint& screen
     QApplication::sendEvent(target, &event);
 }
 
+// A press gives the focus as the system's own press would: to the widget
+// under it or its nearest parent that takes the focus by clicks. The
+// toolkit does that only for presses that come from the system.
+void GiveClickFocus(QWidget* target)
+{
+    QWidget* w = target;
+    while (w && !(w->focusPolicy() & Qt::ClickFocus) && !w->isWindow())
+        w = w->parentWidget();
+    if (w && (w->focusPolicy() & Qt::ClickFocus))
+        w->setFocus(Qt::MouseFocusReason);
+}
+
 } // namespace
 
 void ProcessEventsFor(int ms)
@@ -155,6 +167,7 @@ bool CInputDriver::Click(const CPoint& pt, EButton button, unsigned modifiers, s
     if (!target)
         return false;
     const Qt::MouseButton b = QtButton(button);
+    GiveClickFocus(target);
     SendMouse(target, QEvent::MouseButtonPress, screen, b, b, QtModifiers(modifiers));
     SendMouse(target, QEvent::MouseButtonRelease, screen, b, Qt::NoButton, QtModifiers(modifiers));
     return true;
@@ -167,6 +180,7 @@ bool CInputDriver::DoubleClick(const CPoint& pt, unsigned modifiers, std::string
     if (!target)
         return false;
     const auto m = QtModifiers(modifiers);
+    GiveClickFocus(target);
     SendMouse(target, QEvent::MouseButtonPress, screen, Qt::LeftButton, Qt::LeftButton, m);
     SendMouse(target, QEvent::MouseButtonRelease, screen, Qt::LeftButton, Qt::NoButton, m);
     SendMouse(target, QEvent::MouseButtonDblClick, screen, Qt::LeftButton, Qt::LeftButton, m);

@@ -121,11 +121,14 @@ TEST_F(ScenarioProcess, WithinDialogDrivesTheNextDialogAndAFailureInsideFailsThe
     Result r = RunScript("within dialog 2\n"
                          "  click @CFixtureAskDlg:control:1\n"
                          "  type 7x5\n"            // the number edit refuses the letter
+                         "  click @CFixtureAskDlg:control:3\n"   // a click moves the focus
+                         "  type 4\n"
                          "  screenshot ask\n"
                          "  click @CFixtureAskDlg:control:2\n"
                          "end\n"
                          "click @CFixturePane:control:2\n"
-                         "expect host.notifications[mask=0x40][0].words[0] 75\n");
+                         "expect host.notifications[mask=0x40][0].words[0] 75\n"
+                         "expect host.notifications[mask=0x40][0].words[1] 4\n");
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_TRUE(QFile::exists(QString::fromStdString(Path("shots/ask.png"))));
 
