@@ -188,6 +188,26 @@ bool CInputDriver::DoubleClick(const CPoint& pt, unsigned modifiers, std::string
     return true;
 }
 
+bool CInputDriver::Drag(const CPoint& pt, const CPoint& offset, unsigned modifiers, std::string& error)
+{
+    CPoint screen;
+    QPointer<QWidget> target = Target(pt, screen, error);
+    if (!target)
+        return false;
+    constexpr int kSteps = 10;
+    const auto m = QtModifiers(modifiers);
+    SendMouse(target, QEvent::MouseButtonPress, screen, Qt::LeftButton, Qt::LeftButton, m);
+    CPoint at = screen;
+    for (int i = 1; i <= kSteps; ++i) {
+        at = screen + CPoint(offset.x * i / kSteps, offset.y * i / kSteps);
+        plat::SetCursorPos(at);
+        SendMouse(target, QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton, m);
+        QApplication::processEvents();
+    }
+    SendMouse(target, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton, m);
+    return true;
+}
+
 bool CInputDriver::Move(const CPoint& pt, unsigned modifiers, std::string& error)
 {
     CPoint screen;

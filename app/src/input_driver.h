@@ -34,6 +34,9 @@ public:
     // Move, the hover notification, the rest, and a second move at the same point.
     bool Hover(const CPoint& pt, unsigned modifiers, std::string& error);
     bool Wheel(const CPoint& pt, int delta, unsigned modifiers, std::string& error);
+    // Left press at pt, the mouse moved by offset in ten steps with the
+    // events run between them, release there.
+    bool Drag(const CPoint& pt, const CPoint& offset, unsigned modifiers, std::string& error);
     // To the widget with the keyboard focus in the page, else the window
     // under the cursor, else the page shown.
     bool Key(int qtKey, unsigned modifiers, std::string& error);

@@ -123,6 +123,7 @@ bool CScenarioRunner::Execute(const SScriptCommand& c, std::string& error)
     case EVerb::Move:
     case EVerb::Hover:
     case EVerb::Wheel:
+    case EVerb::Drag:
         return Mouse(c, error);
     case EVerb::Key:
         return m_active->Key(QtKeyFromName(c.text), c.modifiers, error);
@@ -187,6 +188,7 @@ bool CScenarioRunner::Mouse(const SScriptCommand& c, std::string& error)
     case EVerb::Move: return input.Move(pt, c.modifiers, error);
     case EVerb::Hover: return input.Hover(pt, c.modifiers, error);
     case EVerb::Wheel: return input.Wheel(pt, c.numbers[0], c.modifiers, error);
+    case EVerb::Drag: return input.Drag(pt, {c.numbers[0], c.numbers[1]}, c.modifiers, error);
     default: return false;
     }
 }

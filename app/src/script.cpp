@@ -244,6 +244,16 @@ const std::map<std::string, std::pair<EVerb, Parser>>& Verbs()
              c.numbers.push_back(delta);
              return why.empty() ? r.Modifiers(c.modifiers) : why;
          }}},
+        {"drag", {EVerb::Drag, [](CReader& r, SScriptCommand& c) {
+             std::string why = r.Where(c.where);
+             int dx = 0, dy = 0;
+             if (why.empty())
+                 why = r.Int(dx, "a distance across");
+             if (why.empty())
+                 why = r.Int(dy, "a distance down");
+             c.numbers = {dx, dy};
+             return why.empty() ? r.Modifiers(c.modifiers) : why;
+         }}},
         {"key", {EVerb::Key, [](CReader& r, SScriptCommand& c) {
              std::string why = r.Word(c.text, "a key name");
              if (why.empty() && !QtKeyFromName(c.text))

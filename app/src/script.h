@@ -12,7 +12,7 @@ namespace app {
 
 enum class EVerb {
     Open, Save, Monitor, Round, Fault, Clear,
-    Click, DClick, RClick, Move, Hover, Wheel, Key, Type,
+    Click, DClick, RClick, Move, Hover, Wheel, Drag, Key, Type,
     AnswerMsgBox, AnswerMenu, AnswerDialog, AnswerFile, WithinDialog,
     WaitEvents, Wait, Resize, Expect, Screenshot, Dump,
 };

@@ -63,8 +63,12 @@ TEST(ScriptParse, CommentsAndBlankLinesKeepLineNumbers)
 TEST(ScriptParse, MouseCommandsTakePointsOrTargetsAndModifiers)
 {
     const auto c = Parse("click 10 20 ctrl shift\nrclick @CMainViewDlg\ndclick @CToolBarDlg:bar:7\n"
-                         "wheel 5 6 -240 ctrl\nhover @CTargetSelectDlg:control:3\nmove -1 0");
-    ASSERT_EQ(c.size(), 6u);
+                         "wheel 5 6 -240 ctrl\nhover @CTargetSelectDlg:control:3\nmove -1 0\n"
+                         "drag @CMainViewDlg -200 30 shift");
+    ASSERT_EQ(c.size(), 7u);
+    EXPECT_EQ(c[6].verb, EVerb::Drag);
+    EXPECT_EQ(c[6].numbers, (std::vector<int>{-200, 30}));
+    EXPECT_EQ(c[6].modifiers, unsigned(app::ModShift));
     EXPECT_EQ(c[0].where.kind, app::SWhere::EKind::Point);
     EXPECT_EQ(c[0].where.pt, CPoint(10, 20));
     EXPECT_EQ(c[0].modifiers, unsigned(app::ModCtrl | app::ModShift));
