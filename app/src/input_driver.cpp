@@ -196,6 +196,7 @@ bool CInputDriver::Drag(const CPoint& pt, const CPoint& offset, unsigned modifie
         return false;
     constexpr int kSteps = 10;
     const auto m = QtModifiers(modifiers);
+    GiveClickFocus(target);
     SendMouse(target, QEvent::MouseButtonPress, screen, Qt::LeftButton, Qt::LeftButton, m);
     CPoint at = screen;
     for (int i = 1; i <= kSteps; ++i) {
