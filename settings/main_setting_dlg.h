@@ -40,9 +40,6 @@ public:
     // Re-reads every text, the recipient table's headers too.
     int SetLanguage() override;
 
-    // The selected recipient row (1-based), -1 for none.
-    int GetSelectedRecipient() const { return m_nSelected; }
-
 protected:
     int InitControls() override;
     int InitFinish() override;

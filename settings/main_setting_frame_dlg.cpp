@@ -48,8 +48,6 @@ CMainSettingFrameDlg::CMainSettingFrameDlg(CWnd* pParent, int initialItem)
     SetLanguageLookup(GetLanguageString);
 }
 
-int CMainSettingFrameDlg::GetItemCount() const { return m_bFiber ? kNavItems - 1 : kNavItems; }
-
 int CMainSettingFrameDlg::OnSetBaseDlgInfo()
 {
     SetBaseDlgInfo(1, 0);
@@ -176,7 +174,6 @@ void CMainSettingFrameDlg::PageHeightChanged()
 
 void CMainSettingFrameDlg::SelectItem(int item)
 {
-    m_nCurrentItem = item;
     for (int i = 0; i < kNavItems; ++i)
         m_navigation.SetItemChecked(i, i + 1 == item);
 }

@@ -14,7 +14,8 @@
 
 class CMainSettingFrameDlg : public CMorvBaseDlg {
 public:
-    // Control indices.
+    // Control indices; the scroll bar is the window with item id kScrollBar,
+    // the navigation the dialog's button bar (items 0 to 3 for items 1 to 4).
     enum { kClose = 0, kTitle = 1, kScrollBar = 10 };
     // Navigation items, 1-based as the toolbar names them.
     enum { kGeneralItem = 1, kSenderItem = 2, kReceiverItem = 3, kMailItem = 4 };
@@ -22,15 +23,8 @@ public:
     // initialItem: the section to open at (1 to 4); 0 opens at the top.
     CMainSettingFrameDlg(CWnd* pParent, int initialItem);
 
+    // The page; after the frame closed, its working copy is what to store.
     CMainSettingDlg& GetPage() { return m_page; }
-    const CMainSettingDlg& GetPage() const { return m_page; }
-    bool IsFiber() const { return m_bFiber; }
-    // Navigation items shown: 4, or 3 for a fibre sender.
-    int GetItemCount() const;
-    // The navigation item of the section shown (1 to 4).
-    int GetCurrentItem() const { return m_nCurrentItem; }
-    CMorvScrollBar& GetScrollBar() { return m_scrollBar; }
-    CMorvButtonBar& GetNavigation() { return m_navigation; }
 
     // Shows section `item`'s title 20 pixels below the top of the view.
     void Navigate(int item);
@@ -61,7 +55,6 @@ private:
 
     bool m_bFiber;
     int m_nInitialItem;
-    int m_nCurrentItem = kGeneralItem;
     CMainSettingDlg m_page;
     CMorvButtonBar m_navigation;
     CMorvScrollBar m_scrollBar;
