@@ -19,25 +19,26 @@ public:
         m_items.push_back({{kind, sender, board, port, receiver}, rect});
     }
 
-    // Block, then each port and its connector.
+    // Each port and its connector, then the block. The ports stand inside
+    // the block, so they are tried first or they could never be hit.
     void BlockAndPorts(int sender, CSender& s)
     {
         const int rt = m_scope.obj.nRenderType;
-        Add(VIEW_HIT_SENDER, sender, -1, -1, -1, m_data.GetLevelRectA(rt, sender));
         for (int p = 0; p < s.GetPortCount(); ++p) {
             Add(VIEW_HIT_PORT, sender, -1, p, -1, m_data.GetLevelRectC(rt, sender, p));
             Add(VIEW_HIT_PORT, sender, -1, p, -1, m_data.GetLevelRectD(rt, sender, p));
         }
+        Add(VIEW_HIT_SENDER, sender, -1, -1, -1, m_data.GetLevelRectA(rt, sender));
     }
 
-    // A fibre sender's block, its boards, then the boards' ports.
+    // A fibre sender's boards' ports, its boards, then its block.
     void FiberBlock(int sender, CSender& s)
     {
-        Add(VIEW_HIT_SENDER, sender, -1, -1, -1, m_data.GetLevelRectA(m_scope.obj.nRenderType, sender));
-        for (int b = 0; b < s.GetFiberPortCount(); ++b)
-            Add(VIEW_HIT_FIBER_BOARD, sender, b, -1, -1, m_data.GetItemRect(m_scope.obj, sender, b));
         for (int b = 0; b < s.GetFiberPortCount(); ++b)
             BoardPorts(sender, b);
+        for (int b = 0; b < s.GetFiberPortCount(); ++b)
+            Add(VIEW_HIT_FIBER_BOARD, sender, b, -1, -1, m_data.GetItemRect(m_scope.obj, sender, b));
+        Add(VIEW_HIT_SENDER, sender, -1, -1, -1, m_data.GetLevelRectA(m_scope.obj.nRenderType, sender));
     }
 
     void BoardPorts(int sender, int board)

@@ -19,11 +19,14 @@ struct SHitScope {
 // The rectangles in test order, in content coordinates (view coordinates
 // shifted by the view start point):
 // - one sender shown (scope 2 and a single shown sender): the sender and its
-//   source/backup partner, each with its block, ports and receivers;
+//   source/backup partner, each with its ports, block and receivers;
 // - scope 3 of a fibre sender: the selected board and its backup board, with
 //   their ports and receivers;
-// - otherwise (several senders): each shown sender's block, then its ports
-//   with their connectors (fibre senders: boards, then the boards' ports).
+// - otherwise (several senders): each shown sender's ports with their
+//   connectors, then its block (fibre senders: the boards' ports, the
+//   boards, the block).
+// A block holds its ports, so the ports come first: the first rectangle
+// that contains a point wins.
 // Nothing while a valid record shows render type 2.
 std::vector<SHitItem> CollectHitItems(const SHitScope& scope, const CModuleData& data, CProjectData& project);
 

@@ -248,28 +248,30 @@ TEST_F(ViewMouseTest, MoveModeDragMovesTheStartAgainstThePointer)
 
 TEST_F(ViewMouseTest, HitTestTriesTheRecordedRectanglesOfTheScope)
 {
+    // Render types the page has not drawn, so only these rectangles exist.
     const int partner = PairPartnerOf(*g_pProjectData, paired);
     SHitScope scope;
-    scope.obj = {2, 1, RENDER_RECEIVER, paired, 0};
+    scope.obj = {2, 1, RENDER_VOLTAGE, paired, 0};
     scope.shownSenders = {paired};
-    g_pModuleData->SetLevelRectA(RENDER_RECEIVER, paired, {10, 10, 200, 60});
-    g_pModuleData->SetLevelRectC(RENDER_RECEIVER, paired, 1, {40, 40, 60, 60});
-    g_pModuleData->SetLevelRectA(RENDER_RECEIVER, partner, {210, 10, 400, 60});
+    g_pModuleData->SetLevelRectA(RENDER_VOLTAGE, paired, {10, 10, 200, 60});
+    g_pModuleData->SetLevelRectC(RENDER_VOLTAGE, paired, 1, {40, 40, 60, 60});
+    g_pModuleData->SetLevelRectA(RENDER_VOLTAGE, partner, {210, 10, 400, 60});
     g_pModuleData->SetItemRect(scope.obj, paired, 1, 0, 3, {10, 100, 60, 150});
     CViewHitIndex index;
     index.Build(CollectHitItems(scope, *g_pModuleData, *g_pProjectData));
-    EXPECT_EQ((SViewHit{VIEW_HIT_SENDER, paired, -1, -1, -1}), index.Hit({45, 45}));  // the block comes first
+    EXPECT_EQ((SViewHit{VIEW_HIT_PORT, paired, -1, 1, -1}), index.Hit({45, 45}));  // the port inside its block
+    EXPECT_EQ((SViewHit{VIEW_HIT_SENDER, paired, -1, -1, -1}), index.Hit({15, 15}));
     EXPECT_EQ((SViewHit{VIEW_HIT_SENDER, partner, -1, -1, -1}), index.Hit({300, 30}));
     EXPECT_EQ((SViewHit{VIEW_HIT_RECEIVER, paired, -1, 1, 3}), index.Hit({20, 120}));
 
     scope.obj.nRenderType = RENDER_SINGLE_SENDER;  // nothing is hit in the single-sender view
     EXPECT_TRUE(CollectHitItems(scope, *g_pModuleData, *g_pProjectData).empty());
 
-    // Overview: blocks and ports of every shown sender, no receivers.
-    scope.obj = {0, 1, RENDER_BLOCK_GRID, 0, 0};
+    // Overview: ports and blocks of every shown sender, no receivers.
+    scope.obj = {0, 1, RENDER_SENDER_BLOCKS, 0, 0};
     scope.shownSenders = {paired, partner, 9999};
-    g_pModuleData->SetLevelRectA(RENDER_BLOCK_GRID, partner, {0, 0, 50, 50});
-    g_pModuleData->SetLevelRectD(RENDER_BLOCK_GRID, paired, 0, {60, 0, 70, 10});
+    g_pModuleData->SetLevelRectA(RENDER_SENDER_BLOCKS, partner, {0, 0, 50, 50});
+    g_pModuleData->SetLevelRectD(RENDER_SENDER_BLOCKS, paired, 0, {60, 0, 70, 10});
     index.Build(CollectHitItems(scope, *g_pModuleData, *g_pProjectData));
     EXPECT_EQ(2u, index.Size());
     EXPECT_EQ((SViewHit{VIEW_HIT_PORT, paired, -1, 0, -1}), index.Hit({65, 5}));
