@@ -12,6 +12,7 @@
 
 #include <QApplication>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -31,6 +32,8 @@ int main(int argc, char** argv)
 {
     // The page scales by its own density factor; the toolkit must not scale on top.
     ::setenv("QT_ENABLE_HIGHDPI_SCALING", "0", 1);
+    // A file size limit makes a save fail with its reason instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     app::AppOptions options;
     std::string error;
     if (!app::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), options, error)) {

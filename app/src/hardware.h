@@ -4,6 +4,7 @@
 // senders' cards. One implementation drives the hardware simulation
 // library; a build without that library answers every request with a
 // message saying so.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,6 +42,10 @@ public:
     virtual bool ReadProjectFromCard(int sender, std::string& error) = 0;
     // The current project is written to the cards of the connected senders.
     virtual bool WriteProjectToCards(std::string& error) = 0;
+
+    // Told (on any thread) when the monitoring log or alert mail cannot be
+    // written; monitoring goes on and writes them once it can.
+    virtual void SetTroubleHandler(std::function<void(const std::string&)> handler) = 0;
 
     // Stops the monitoring thread for good (program end).
     virtual void Shutdown() = 0;

@@ -161,7 +161,16 @@ public:
         return true;
     }
 
-    void Shutdown() override { sim::ShutdownMonitoring(); }
+    void SetTroubleHandler(std::function<void(const std::string&)> handler) override
+    {
+        sim::SetRecordTroubleHandler(std::move(handler));
+    }
+
+    void Shutdown() override
+    {
+        sim::ShutdownMonitoring();
+        sim::SetRecordTroubleHandler({});
+    }
 };
 
 } // namespace

@@ -10,12 +10,13 @@
 #include "controls/language.h"
 #include "controls/modal.h"
 #include "host/vistrano_language.h"
+#include "platform/file_io.h"
 #include "platform/native_qt.h"
 #include "platform/shell.h"
 #include "sim/world.h"
 
 #include <QApplication>
-#include <QFile>
+#include <QJsonArray>
 #include <QLayout>
 
 namespace app {
@@ -33,12 +34,11 @@ void SettleUntil(const std::function<bool()>& done)
 
 bool ReadTextFile(const std::string& path, std::string& text, std::string& error)
 {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = "cannot read " + path + ": " + file.errorString().toStdString();
+    std::string reason;
+    if (!plat::ReadFileBytes(path, plat::kMaxTextFileBytes, text, reason)) {
+        error = "cannot read " + path + ": " + reason;
         return false;
     }
-    text = file.readAll().toStdString();
     return true;
 }
 
@@ -74,6 +74,11 @@ bool CHostApp::Start(std::string& error)
     m_window->resize(m_options.width > 0 ? m_options.width : kDefaultWidth,
                      m_options.height > 0 ? m_options.height : kDefaultHeight);
     m_prompts.SetParent(m_window.get());
+    // Trouble writing the log or mail is told without stopping anyone: a
+    // notice in the status bar, delivered on the user interface thread.
+    m_hardware->SetTroubleHandler([window = m_window.get()](const std::string& message) {
+        QMetaObject::invokeMethod(window, [window, message] { window->ShowNotice(message); }, Qt::QueuedConnection);
+    });
     QWidget* container = m_window->PageContainer();
     if (!plat::CreateChildInWidget(m_pageArea, container, CRect(0, 0, container->width(), container->height()),
                                    kPageAreaId)) {
@@ -192,11 +197,15 @@ QJsonObject CHostApp::Dump() const
         for (CWnd* wnd : ChildWindows(m_pageArea))
             windows.append(WindowJson(*wnd, m_pageArea));
     }
+    QJsonArray notices;
+    for (const std::string& n : m_window->Notices())
+        notices.append(QString::fromStdString(n));
     const QSize size = m_window->size();
     return {{"window", QJsonObject{{"width", size.width()},
                                    {"height", size.height()},
                                    {"title", m_window->windowTitle()},
-                                   {"pageArea", RectJson(m_pageArea.GetClientRect())}}},
+                                   {"pageArea", RectJson(m_pageArea.GetClientRect())},
+                                   {"notices", notices}}},
             {"host", host},
             {"monitoring", m_hardware->IsMonitoring()},
             {"project", ProjectJson()},

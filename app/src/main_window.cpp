@@ -3,6 +3,7 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace app {
@@ -73,6 +74,12 @@ void CMainWindow::RefreshMenuStates()
     const int page = m_actions.currentPage ? m_actions.currentPage() : 0;
     m_monitorPage->setChecked(page == 0);
     m_summaryPage->setChecked(page == 1);
+}
+
+void CMainWindow::ShowNotice(const std::string& text)
+{
+    m_notices.push_back(text);
+    statusBar()->showMessage(QString::fromStdString(text));
 }
 
 void CMainWindow::SetProjectTitle(const std::string& project, bool modified)

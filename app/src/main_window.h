@@ -4,6 +4,8 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 class QAction;
 
@@ -26,6 +28,9 @@ public:
     // The widget the page area is created in.
     QWidget* PageContainer() const { return m_container; }
     void SetProjectTitle(const std::string& project, bool modified);
+    // A message that needs no answer, in the status bar; kept for the dump.
+    void ShowNotice(const std::string& text);
+    const std::vector<std::string>& Notices() const { return m_notices; }
     // Closing the window ends the program through the exit action.
     void closeEvent(QCloseEvent* event) override;
 
@@ -40,6 +45,7 @@ private:
     QAction* m_round = nullptr;
     QAction* m_monitorPage = nullptr;
     QAction* m_summaryPage = nullptr;
+    std::vector<std::string> m_notices;
 };
 
 } // namespace app

@@ -8,12 +8,12 @@
 #include "prompts.h"
 
 #include "controls/modal.h"
+#include "platform/file_io.h"
 #include "platform/native_qt.h"
 #include "platform/shell.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QJsonDocument>
 #include <QWidget>
 
@@ -54,12 +54,11 @@ bool WriteJsonFile(const std::string& path, const QJsonObject& object, std::stri
     const auto slash = path.rfind('/');
     if (slash != std::string::npos && slash > 0)
         plat::CreateDirectories(path.substr(0, slash));
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        error = "cannot write " + path + ": " + file.errorString().toStdString();
+    std::string reason;
+    if (!plat::ReplaceFile(path, QJsonDocument(object).toJson(QJsonDocument::Indented).toStdString(), reason)) {
+        error = "cannot write " + path + ": " + reason;
         return false;
     }
-    file.write(QJsonDocument(object).toJson(QJsonDocument::Indented));
     return true;
 }
 

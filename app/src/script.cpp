@@ -398,7 +398,8 @@ bool ParseScript(const std::string& script, std::vector<SScriptCommand>& command
     // The "within dialog" blocks still open, innermost last.
     std::vector<SScriptCommand> open;
     int lineNo = 0;
-    std::size_t start = 0;
+    // Editors that write a byte-order mark put it before the first command.
+    std::size_t start = script.starts_with("\xEF\xBB\xBF") ? 3 : 0;
     while (start <= script.size()) {
         const std::size_t end = std::min(script.find('\n', start), script.size());
         const std::string line = script.substr(start, end - start);

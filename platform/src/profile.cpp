@@ -3,11 +3,10 @@
 
 #include "profile_text.h"
 
-#include <cstdio>
+#include "platform/file_io.h"
+
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
 
 namespace plat {
 
@@ -15,14 +14,10 @@ namespace {
 
 std::optional<std::string> ReadBytes(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::string bytes, error;
+    if (!ReadFileBytes(path, kMaxTextFileBytes, bytes, error))
         return std::nullopt;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad())
-        return std::nullopt;
-    return bytes.str();
+    return bytes;
 }
 
 std::optional<std::string> ReadValue(const std::string& path, const std::string& section, const std::string& key)
@@ -40,13 +35,23 @@ bool HasLineBreak(const std::string& s) { return s.find_first_of("\r\n") != std:
 std::string GetProfileString(const std::string& path, const std::string& section, const std::string& key,
                              const std::string& defaultValue, std::size_t bufferLength)
 {
-    return detail::CutToBuffer(ReadValue(path, section, key).value_or(defaultValue), bufferLength);
+    const auto value = ReadValue(path, section, key);
+    return detail::CutToBuffer(value ? *value : detail::TrimTrailingBlanks(defaultValue), bufferLength);
 }
 
 int GetProfileInt(const std::string& path, const std::string& section, const std::string& key, int defaultValue)
 {
     const auto value = ReadValue(path, section, key);
     return value ? detail::LeadingInteger(*value) : defaultValue;
+}
+
+bool ReadProfileEntries(const std::string& path, std::vector<ProfileEntry>& entries)
+{
+    const auto bytes = ReadBytes(path);
+    if (!bytes)
+        return false;
+    entries = detail::ProfileEntries(detail::DecodeProfileText(*bytes));
+    return true;
 }
 
 bool WriteProfileString(const std::string& path, const std::string& section, const std::string& key,
@@ -67,21 +72,8 @@ bool WriteProfileString(const std::string& path, const std::string& section, con
         text = detail::DecodeProfileText(*bytes);
     }
     const std::string updated = (bom ? "\xEF\xBB\xBF" : "") + detail::SetProfileValue(text, section, key, value);
-    // Written beside and renamed over, so a failure never leaves half a file.
-    const std::string temp = path + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out || !out.write(updated.data(), static_cast<std::streamsize>(updated.size())) || !out.flush()) {
-            std::filesystem::remove(temp, ec);
-            return false;
-        }
-    }
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        return false;
-    }
-    return true;
+    std::string error;
+    return ReplaceFile(path, updated, error);
 }
 
 } // namespace plat

@@ -26,19 +26,17 @@ bool SameName(std::string_view a, std::string_view b)
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
+// Lines end with CR LF, LF or CR alone, as on the desktop.
 std::vector<std::string_view> Lines(std::string_view text)
 {
     std::vector<std::string_view> lines;
     std::size_t start = 0;
     while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
+        std::size_t end = text.find_first_of("\r\n", start);
         if (end == std::string_view::npos)
             end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        lines.push_back(line);
-        start = end + 1;
+        lines.push_back(text.substr(start, end - start));
+        start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
     }
     return lines;
 }
@@ -114,23 +112,33 @@ std::string DecodeProfileText(std::string_view bytes)
     return std::string(bytes);
 }
 
+std::vector<ProfileEntry> ProfileEntries(std::string_view text)
+{
+    std::vector<ProfileEntry> entries;
+    std::optional<std::string_view> section;   // keys before the first section belong to none
+    for (const std::string_view line : Lines(text)) {
+        if (const auto name = SectionName(line))
+            section = *name;
+        else if (const auto kv = KeyValue(line); section && kv && !kv->first.empty())
+            entries.push_back({std::string(*section), std::string(kv->first), std::string(Unquote(kv->second))});
+    }
+    return entries;
+}
+
+std::string TrimTrailingBlanks(std::string value)
+{
+    while (!value.empty() && (value.back() == ' ' || value.back() == '\t'))
+        value.pop_back();
+    return value;
+}
+
 std::optional<std::string> FindProfileValue(std::string_view text, std::string_view section, std::string_view key)
 {
     section = Trim(section);
     key = Trim(key);
-    if (key.empty())
-        return std::nullopt;
-    bool inSection = false;
-    for (const std::string_view line : Lines(text)) {
-        if (const auto name = SectionName(line)) {
-            inSection = SameName(*name, section);
-            continue;
-        }
-        if (!inSection)
-            continue;
-        if (const auto kv = KeyValue(line); kv && SameName(kv->first, key))
-            return std::string(Unquote(kv->second));
-    }
+    for (ProfileEntry& e : ProfileEntries(text))
+        if (SameName(e.section, section) && SameName(e.key, key))
+            return std::move(e.value);
     return std::nullopt;
 }
 
@@ -163,7 +171,10 @@ std::string SetProfileValue(std::string_view text, std::string_view section, std
 {
     section = Trim(section);
     key = Trim(key);
-    const std::string eol = text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
+    const std::size_t firstEnd = text.find_first_of("\r\n");
+    const std::string eol = firstEnd == std::string_view::npos || text[firstEnd] == '\n' ? "\n"
+                          : text.substr(firstEnd, 2) == "\r\n"                        ? "\r\n"
+                                                                                     : "\r";
     std::vector<std::string> lines;
     for (const std::string_view line : Lines(text))
         lines.emplace_back(line);

@@ -2,16 +2,25 @@
 // Profile (INI) text as data: looking a value up and setting one, with the
 // desktop's rules (names compared without case, spaces around names and
 // values ignored, ';' and '#' comment lines, the first of duplicate keys
-// wins, quotes around a value removed).
+// wins, quotes around a value removed, lines ending in CR LF, LF or CR).
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "platform/profile.h"
 
 namespace plat::detail {
 
 // A file's bytes as UTF-8 text: a UTF-8 byte-order mark is dropped and
 // UTF-16 text (with its mark) converted.
 std::string DecodeProfileText(std::string_view bytes);
+
+// Every key line in the order of the text.
+std::vector<ProfileEntry> ProfileEntries(std::string_view text);
+
+// A default as the desktop gives it back: without trailing blanks.
+std::string TrimTrailingBlanks(std::string value);
 
 // The value of key in section, when the text has it.
 std::optional<std::string> FindProfileValue(std::string_view text, std::string_view section, std::string_view key);

@@ -60,6 +60,15 @@ TEST(ScriptParse, CommentsAndBlankLinesKeepLineNumbers)
     EXPECT_EQ(c[3].line, 6);
 }
 
+TEST(ScriptParse, AByteOrderMarkBeforeTheFirstCommandIsSkipped)
+{
+    const auto c = Parse("\xEF\xBB\xBFmonitor start\nround\n");
+    ASSERT_EQ(c.size(), 2u);
+    EXPECT_EQ(c[0].verb, EVerb::Monitor);
+    EXPECT_EQ(c[0].line, 1);
+    EXPECT_NE(Refusal("round\n\xEF\xBB\xBFround\n").find("line 2"), std::string::npos) << "only at the start";
+}
+
 TEST(ScriptParse, MouseCommandsTakePointsOrTargetsAndModifiers)
 {
     const auto c = Parse("click 10 20 ctrl shift\nrclick @CMainViewDlg\ndclick @CToolBarDlg:bar:7\n"

@@ -137,3 +137,30 @@ TEST(ProfileText, LeadingIntegerAndCut)
     EXPECT_EQ(FindProfileValue("[A]\nk=1\n[B]\n[A]\nj=2\n", "a", "J"), "2") << "a section may come twice";
     EXPECT_EQ(FindProfileValue("k=1\n[A]\n", "", "k"), std::nullopt) << "keys before any section belong to none";
 }
+
+// Every line end of the desktop, a default without its trailing blanks.
+TEST_F(ProfileFile, LineEndsOfEveryKindAndDefaultsWithoutTrailingBlanks)
+{
+    for (const char* eol : {"\n", "\r\n", "\r"}) {
+        const std::string e = eol;
+        const std::string p = Write("[Software]" + e + "A=1" + e + "B=two" + e + "[Other]" + e + "A=3");
+        EXPECT_EQ(GetProfileString(p, "Software", "A", "", 260), "1") << "line end " << int(eol[0]);
+        EXPECT_EQ(GetProfileString(p, "Software", "B", "", 260), "two");
+        EXPECT_EQ(GetProfileString(p, "Other", "A", "", 260), "3");
+        ASSERT_TRUE(WriteProfileString(p, "Software", "C", "4"));
+        EXPECT_EQ(Read(), "[Software]" + e + "A=1" + e + "B=two" + e + "C=4" + e + "[Other]" + e + "A=3" + e)
+            << "the file's own line end is kept";
+    }
+    EXPECT_EQ(GetProfileString(Path("none.ini"), "S", "K", "Quarn  \t ", 260), "Quarn");
+    EXPECT_EQ(GetProfileString(Path("none.ini"), "S", "K", "  lead", 260), "  lead");
+}
+
+TEST_F(ProfileFile, EntriesInFileOrderAsTheLookupSeesThem)
+{
+    std::vector<plat::ProfileEntry> entries;
+    ASSERT_TRUE(plat::ReadProfileEntries(Write("orphan=0\r[S]\rk = \"v\" \rk=2\r;c=3\r"), entries));
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].section + "/" + entries[0].key + "=" + entries[0].value, "S/k=v");
+    EXPECT_EQ(entries[1].value, "2");
+    EXPECT_FALSE(plat::ReadProfileEntries("/dev/zero", entries));
+}

@@ -2,6 +2,13 @@
 #include "sim/project_file.h"
 #include "sim_fixture.h"
 
+#include "platform/shell.h"
+
+#include <QProcess>
+
+#include <sys/resource.h>
+
+#include <filesystem>
 #include <set>
 
 namespace {
@@ -136,4 +143,73 @@ TEST(GenerateProject, SeedGivesStableIdentifiers)
     const sim::ProjectModel c = sim::GenerateProject({.senders = 3, .seed = 10});
     EXPECT_TRUE(a.SameContent(b));
     EXPECT_NE(a.senders[0].id, c.senders[0].id);
+}
+
+TEST(GenerateProject, TheFirstOptionOutOfRangeIsNamed)
+{
+    EXPECT_EQ(sim::GenerateOptionsFault({}), "");
+    EXPECT_EQ(sim::GenerateOptionsFault({.senders = 256}), "senders must be from 1 to 255");
+    EXPECT_EQ(sim::GenerateOptionsFault({.portsPerSender = 0}), "ports must be from 1 to 160");
+    EXPECT_EQ(sim::GenerateOptionsFault({.receiversPerPort = 65536}), "receivers must be from 0 to 65535");
+    EXPECT_EQ(sim::GenerateOptionsFault({.portsPerSender = 2, .largeSenderReceivers = 131071}),
+              "large must be from 0 to 131070");
+    EXPECT_EQ(sim::GenerateOptionsFault({.cabinetSize = 7}), "cabinet must be from 8 to 1024");
+    // Written but never opened again: the wall's width is past the project's coordinates.
+    EXPECT_NE(sim::GenerateOptionsFault({.portsPerSender = 160, .receiversPerPort = 65535, .cabinetSize = 1024}),
+              "");
+}
+
+// The tool refuses what it cannot write as asked, and a write that runs
+// out of space leaves the old file.
+class ProjectGenTool : public SimTest {
+protected:
+    int Run(const QStringList& args, std::size_t fileSizeLimit = 0)
+    {
+        QProcess process;
+        if (fileSizeLimit)
+            process.setChildProcessModifier([fileSizeLimit] {
+                rlimit limit{fileSizeLimit, fileSizeLimit};
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+            });
+        process.start(QString::fromStdString(plat::GetMainExecutableFolder() + "project_gen"), args);
+        process.waitForFinished(60000);
+        stderrText = process.readAllStandardError().toStdString();
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+    std::string stderrText;
+};
+
+TEST_F(ProjectGenTool, RefusesArgumentsOutOfRangeWithUsage)
+{
+    const QString out = QString::fromStdString(Path("p.json"));
+    const std::pair<QStringList, const char*> cases[] = {
+        {{"--senders", "0"}, "--senders must be from 1 to 255"},
+        {{"--ports", "161"}, "--ports must be from 1 to 160"},
+        {{"--receivers", "99999999"}, "--receivers must be from 0 to 65535"},
+        {{"--cabinet", "-5"}, "--cabinet takes a whole number"},
+        {{"--seed", "4294967296"}, "--seed takes a whole number"},
+        {{"--senders", "12abc"}, "--senders takes a whole number"},
+        {{"--receivers", "65535", "--ports", "160", "--cabinet", "1024"}, "is wider than a project allows"},
+        {{"--bogus"}, "unknown or incomplete argument --bogus"},
+    };
+    for (const auto& [args, message] : cases) {
+        EXPECT_EQ(Run(QStringList{"--out", out} + args), 2) << args.join(' ').toStdString();
+        EXPECT_NE(stderrText.find(message), std::string::npos) << stderrText;
+        EXPECT_NE(stderrText.find("usage:"), std::string::npos);
+        EXPECT_FALSE(std::filesystem::exists(Path("p.json")));
+    }
+    EXPECT_EQ(Run({"--out", out, "--senders", "255", "--seed", "4294967295", "--receivers", "0"}), 0) << stderrText;
+}
+
+TEST_F(ProjectGenTool, AWriteThatRunsOutOfSpaceFailsAndKeepsTheOldFile)
+{
+    const QString out = QString::fromStdString(Path("p.json"));
+    ASSERT_EQ(Run({"--out", out, "--senders", "1"}), 0) << stderrText;
+    const auto before = std::filesystem::file_size(Path("p.json"));
+    EXPECT_EQ(Run({"--out", out, "--senders", "40"}, before), 1);
+    EXPECT_NE(stderrText.find("too large"), std::string::npos) << stderrText;
+    EXPECT_EQ(std::filesystem::file_size(Path("p.json")), before);
+    sim::ProjectModel p;
+    std::string error;
+    EXPECT_TRUE(sim::ReadProjectFile(Path("p.json"), p, error)) << error;
 }

@@ -3,8 +3,12 @@
 #include "sim/language.h"
 #include "sim_fixture.h"
 
+#include "language_file.h"
+
+#include "platform/profile.h"
 #include "platform/shell.h"
 
+#include <algorithm>
 #include <fstream>
 #include <regex>
 
@@ -153,4 +157,39 @@ TEST_F(Language, ConfigurationFolderNameComesFromTheLanguageFile)
     plat::SetDocumentsFolderProvider([] { return std::optional<std::string>(); });
     EXPECT_EQ(sim::GetConfigFolder(), plat::GetMainExecutableFolder());
     plat::SetDocumentsFolderProvider({});
+}
+
+// The texts and the profile reader read one file alike, whatever its line
+// ends and encoding, and the first of duplicate keys wins in both.
+TEST_F(Language, TextsAndTheProfileReaderAgree)
+{
+    const std::string text = "[Common]\nOK=first\nok=second\nCancel = ' q ' \n[common]\nDelete=later\n";
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : text)
+        utf16 += std::string{c, '\0'};
+    std::string cr = text, crlf;
+    std::replace(cr.begin(), cr.end(), '\n', '\r');
+    for (const char c : text)
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    for (const std::string& bytes : {text, cr, crlf, utf16, "\xEF\xBB\xBF" + text}) {
+        const std::string path = Path("texts.ini");
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+        ASSERT_TRUE(sim::LoadLanguageFile(path));
+        for (const char* key : {"OK", "Cancel", "Delete"}) {
+            EXPECT_EQ(GetLanguageString(key, "Common"), plat::GetProfileString(path, "Common", key, key, 4096)) << key;
+        }
+        EXPECT_EQ(GetLanguageString("OK", "Common"), "first");
+        EXPECT_EQ(GetLanguageString("Cancel", "Common"), " q ");
+    }
+}
+
+TEST(ConfigurationFolderName, NamesOneFolderUnderTheDocumentsOrFallsBack)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"My Data", "My Data"}, {"Quarn 2", "Quarn 2"}, {"../..", "Quarn"}, {"..", "Quarn"},  {".", "Quarn"},
+        {"/etc", "Quarn"},      {"a/b", "Quarn"},       {"a\\b", "Quarn"},  {"", "Quarn"}, {"x\ny", "Quarn"},
+    };
+    for (const auto& [value, folder] : cases)
+        EXPECT_EQ(sim::detail::ConfigurationFolderName(value), folder) << value;
+    EXPECT_EQ(sim::detail::ConfigurationFolderName(std::string(256, 'a')), "Quarn");
 }

@@ -3,8 +3,13 @@
 #include "sim/project_file.h"
 #include "sim_fixture.h"
 
+#include "file_size_limit.h"
+
+#include <sys/stat.h>
+
 #include <fstream>
 #include <functional>
+#include <iterator>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -220,4 +225,58 @@ TEST_F(ProjectFile, MoreThanTheSenderLimitIsRejected)
     senders.append(extra);
     root["senders"] = senders;
     ExpectRejected(QJsonDocument(root).toJson().toStdString(), "more than 255 senders");
+}
+
+// x + width beyond 32 bits, and view coordinates whose differences would be.
+TEST_F(ProjectFile, CoordinatesThatWouldOverflowAreRejectedBeforeAnySum)
+{
+    const auto withReceiver = [](const QJsonArray& rect) {
+        return Edited([&](QJsonObject& r) {
+            EditSender(r, 2, [&](QJsonObject& s) {
+                QJsonArray ports = s["ports"].toArray();
+                ports[0] = QJsonObject{{"receivers", QJsonArray{rect}}};
+                s["ports"] = ports;
+            });
+        });
+    };
+    for (const QJsonArray& rect : {QJsonArray{2147483000, 0, 1000, 64}, QJsonArray{0, 2147483000, 64, 1000},
+                                   QJsonArray{-2147483648.0, 0, 64, 64}, QJsonArray{999990, 0, 64, 64}})
+        ExpectRejected(withReceiver(rect), "receiver coordinate out of range");
+    ExpectRejected(Edited([](QJsonObject& r) {
+                       EditSender(r, 0, [](QJsonObject& s) {
+                           QJsonObject view = s["view"].toObject();
+                           view["area"] = QJsonArray{-2147483648.0, 0, 2147483647, 10};
+                           s["view"] = view;
+                       });
+                   }),
+                   "view coordinate out of range");
+}
+
+TEST_F(ProjectFile, WhatIsNoRegularFileIsRefusedWithoutWaitingOrFillingMemory)
+{
+    ASSERT_EQ(::mkfifo(Path("pipe.json").c_str(), 0600), 0);
+    for (const std::string& path : {Path("pipe.json"), std::string("/dev/zero"), std::string("/dev/urandom"), Path("")}) {
+        std::string error;
+        EXPECT_FALSE(sim::LoadProjectFile(path, error)) << path;
+        EXPECT_NE(error.find(path + ": cannot be read: it is a"), std::string::npos) << error;
+    }
+}
+
+TEST_F(ProjectFile, ASaveThatRunsOutOfSpaceKeepsTheOldFileAndSaysWhy)
+{
+    const std::string path = Path("p.json");
+    std::string error;
+    ASSERT_TRUE(sim::SetProject(sim::GenerateProject({.senders = 1}), error)) << error;
+    ASSERT_TRUE(sim::SaveProjectFile(path, error)) << error;
+    std::ifstream in(path, std::ios::binary);
+    const std::string before((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    UseSample();   // many times larger
+    {
+        FileSizeLimit limit(before.size() * 2);
+        EXPECT_FALSE(sim::SaveProjectFile(path, error));
+    }
+    EXPECT_NE(error.find("too large"), std::string::npos) << error;
+    EXPECT_TRUE(sim::IsProjectModified()) << "not saved";
+    std::ifstream after(path, std::ios::binary);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(after)), std::istreambuf_iterator<char>()), before);
 }

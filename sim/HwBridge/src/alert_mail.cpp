@@ -1,6 +1,8 @@
 // Alert mail rule.
 #include "alert_mail.h"
 
+#include "sim/one_line.h"
+
 #include <algorithm>
 
 namespace sim::hw {
@@ -37,7 +39,7 @@ std::string AlertMailText(AlertMail kind, const std::vector<std::string>& warnin
         return "The installation is back to normal.";
     std::string text = "The monitoring reports:";
     for (const std::string& w : warnings)
-        text += "\n" + w;
+        text += "\n" + OneLine(w);   // a name with a line break must not forge a line
     return text;
 }
 

@@ -1,13 +1,13 @@
 // The monitoring log files.
 #include "log_file.h"
 
+#include "platform/file_io.h"
 #include "platform/path.h"
+#include "platform/shell.h"
+#include "sim/one_line.h"
 #include "sim/world.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <mutex>
 
 namespace sim::hw {
 
@@ -28,27 +28,29 @@ std::string LogLine(const std::tm& t, const std::string& text)
     char stamp[64];
     std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %02d:%02d:%02d  ", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday,
                   t.tm_hour, t.tm_min, t.tm_sec);
-    return stamp + text;
+    return stamp + OneLine(text);
 }
 
-bool AppendToMonitoringLog(const std::vector<std::string>& texts, std::time_t when)
+bool AppendToMonitoringLog(const std::vector<std::string>& texts, std::time_t when, std::string& error)
 {
     if (texts.empty())
         return true;
     std::tm local{};
     localtime_r(&when, &local);
     const std::string folder = MonitoringLogFolder();
-    // Writers on two threads (a stop and the last round) keep their lines whole.
-    static std::mutex mutex;
-    std::lock_guard lock(mutex);
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    std::ofstream file(folder + LogFileName(local), std::ios::app | std::ios::binary);
-    if (!file)
-        return false;
+    std::string lines;
     for (const std::string& text : texts)
-        file << LogLine(local, text) << '\n';
-    return static_cast<bool>(file.flush());
+        lines += LogLine(local, text) + '\n';
+    if (!plat::CreateDirectories(folder)) {
+        error = "the folder " + folder + " cannot be created";
+        return false;
+    }
+    const std::string path = folder + LogFileName(local);
+    if (!plat::AppendToFile(path, lines, error)) {
+        error = path + ": " + error;
+        return false;
+    }
+    return true;
 }
 
 } // namespace sim::hw

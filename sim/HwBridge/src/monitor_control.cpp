@@ -2,6 +2,7 @@
 #include "sim/monitor_control.h"
 
 #include "monitor_thread.h"
+#include "record_keeper.h"
 
 namespace sim {
 
@@ -13,6 +14,11 @@ uint64_t GetMonitorRoundCount() { return hw::MonitorThread::Get().RoundCount(); 
 bool WaitForMonitorRounds(uint64_t count, std::chrono::milliseconds timeout)
 {
     return hw::MonitorThread::Get().WaitForRounds(count, timeout);
+}
+
+void SetRecordTroubleHandler(std::function<void(const std::string& message)> handler)
+{
+    hw::RecordKeeper::Get().SetTroubleHandler(std::move(handler));
 }
 
 void ShutdownMonitoring() { hw::MonitorThread::Get().Shutdown(); }

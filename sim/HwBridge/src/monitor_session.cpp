@@ -3,7 +3,7 @@
 
 #include "change_log.h"
 #include "hardware_state.h"
-#include "log_file.h"
+#include "record_keeper.h"
 #include "sim/monitor_feed.h"
 #include "sim/world.h"
 
@@ -32,9 +32,10 @@ void MonitorSession::Publish(const MonitorRound& round)
 {
     const RoundRecords& r = round.records;
     PublishMonitorRound(r.detect, r.warning, r.show, r.tips);
-    AppendToMonitoringLog(round.changes, std::time(nullptr));
+    // Every round writes, so lines kept from a failed write are tried again.
+    RecordKeeper::Get().Log(round.changes, std::time(nullptr));
     if (!round.mail.empty())
-        SendAlertMail(round.mail);
+        RecordKeeper::Get().Mail(round.mail);
 }
 
 } // namespace sim::hw

@@ -22,7 +22,8 @@ class MonitorSession {
 public:
     // Reads the hardware (a round later on the clock) and computes.
     MonitorRound Read();
-    // Publishes the records, appends the changes to the day's log, sends the mail.
+    // Publishes the records, appends the changes to the day's log, sends
+    // the mail (through RecordKeeper, which keeps what cannot be written).
     static void Publish(const MonitorRound& round);
 
 private:

@@ -2,10 +2,11 @@
 #include "monitor_thread.h"
 
 #include "hardware_state.h"
-#include "log_file.h"
+#include "record_keeper.h"
 #include "sim/monitor_feed.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <ctime>
 #include <system_error>
 
@@ -18,19 +19,21 @@ using Clock = std::chrono::steady_clock;
 // wait for the thread they run on.
 thread_local bool t_onMonitorThread = false;
 
-void LogEvent(const char* text) { AppendToMonitoringLog({text}, std::time(nullptr)); }
+void LogEvent(const char* text) { RecordKeeper::Get().Log({text}, std::time(nullptr)); }
 
-// Ends the monitoring threads when the library is unloaded or the process
-// ends, so that no thread runs on into code that is gone.
-struct EndAtUnload {
-    ~EndAtUnload() { MonitorThread::Get().Shutdown(); }
-} g_endAtUnload;
+// Ends the monitoring threads when the process ends or the library is
+// unloaded, before any static they might read is destroyed, whatever the
+// order of destruction: registered when the first run starts, the handler
+// runs before the destructors of every static that existed then (the
+// page's state among them), and what a round uses besides is constant or
+// never destroyed.
+void EndRunsAtExit() { MonitorThread::Get().Shutdown(); }
 
 } // namespace
 
 MonitorThread& MonitorThread::Get()
 {
-    static MonitorThread* thread = new MonitorThread;   // used by g_endAtUnload during teardown
+    static MonitorThread* thread = new MonitorThread;   // used by EndRunsAtExit during teardown
     return *thread;
 }
 
@@ -57,6 +60,9 @@ int MonitorThread::Start()
     JoinFinished();
     if (m_run)
         return 1;
+    static const bool endsAtExit = std::atexit(EndRunsAtExit) == 0;
+    if (!endsAtExit)
+        return 0;   // a run that could outlive the statics it reads is not started
     m_pauses = 0;
     m_detectRequested = false;
     auto run = std::make_shared<Run>();

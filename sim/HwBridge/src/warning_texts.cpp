@@ -5,6 +5,7 @@
 #include "platform/format.h"
 #include "sim/language.h"
 
+#include <array>
 #include <bit>
 #include <cstdio>
 
@@ -16,7 +17,7 @@ struct Named {
     const char* name;
 };
 
-const Named kReceiverNames[] = {
+constexpr Named kReceiverNames[] = {
     {WARNING_NO_DATA, "No data"},
     {WARNING_TEMPERATURE, "Over temperature"},
     {WARNING_HUMIDITY, "High humidity"},
@@ -30,7 +31,7 @@ const Named kReceiverNames[] = {
     {WARNING_CABLE, "Cable fault"},
 };
 
-const Named kSenderNames[] = {
+constexpr Named kSenderNames[] = {
     {SENDER_WARNING_OFFLINE, "Offline"},
     {SENDER_WARNING_VIDEO_INPUT, "Video input error"},
     {SENDER_WARNING_LOCK, "Output not locked"},
@@ -39,13 +40,18 @@ const Named kSenderNames[] = {
 };
 
 template <std::size_t N>
-std::vector<uint32_t> Bits(const Named (&table)[N])
+constexpr std::array<uint32_t, N> Bits(const Named (&table)[N])
 {
-    std::vector<uint32_t> bits;
-    for (const Named& n : table)
-        bits.push_back(n.bit);
+    std::array<uint32_t, N> bits{};
+    for (std::size_t i = 0; i < N; ++i)
+        bits[i] = table[i].bit;
     return bits;
 }
+
+// Constants, not statics made on first use: a monitoring thread may read
+// them while the process ends, after such statics are destroyed.
+constexpr auto kReceiverBits = Bits(kReceiverNames);
+constexpr auto kSenderBits = Bits(kSenderNames);
 
 template <std::size_t N>
 std::string NameOf(const Named (&table)[N], uint32_t bit)
@@ -130,17 +136,9 @@ WarningTexts LanguageTexts()
     return t;
 }
 
-const std::vector<uint32_t>& ReceiverWarningBits()
-{
-    static const std::vector<uint32_t> bits = Bits(kReceiverNames);
-    return bits;
-}
+std::span<const uint32_t> ReceiverWarningBits() { return kReceiverBits; }
 
-const std::vector<uint32_t>& SenderWarningBits()
-{
-    static const std::vector<uint32_t> bits = Bits(kSenderNames);
-    return bits;
-}
+std::span<const uint32_t> SenderWarningBits() { return kSenderBits; }
 
 std::string ReceiverWarningName(uint32_t bit) { return NameOf(kReceiverNames, bit); }
 std::string SenderWarningName(uint32_t bit) { return NameOf(kSenderNames, bit); }

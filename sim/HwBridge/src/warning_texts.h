@@ -7,6 +7,7 @@
 #include "sim/hardware.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -38,9 +39,9 @@ struct WarningTexts {
 WarningTexts LanguageTexts();
 
 // Receiver warning bits (WARNING_*) in the order texts list them.
-const std::vector<uint32_t>& ReceiverWarningBits();
+std::span<const uint32_t> ReceiverWarningBits();
 // Sender warning bits (SENDER_WARNING_*) in the order texts list them.
-const std::vector<uint32_t>& SenderWarningBits();
+std::span<const uint32_t> SenderWarningBits();
 
 // Names for the log and the port summaries: "Over temperature", "Offline"
 // ...; empty for an unknown bit.

@@ -11,7 +11,6 @@
 #include "platform/shell.h"
 
 #include <algorithm>
-#include <fstream>
 #include <map>
 #include <mutex>
 
@@ -24,15 +23,6 @@ std::string Lower(std::string s)
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
     return s;
-}
-
-std::string Trim(const std::string& s)
-{
-    const auto first = s.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos)
-        return {};
-    const auto last = s.find_last_not_of(" \t\r\n");
-    return s.substr(first, last - first + 1);
 }
 
 struct Texts {
@@ -48,33 +38,16 @@ Texts& TheTexts()
     return *texts;
 }
 
-// Parses the file into `out`; false when it cannot be opened.
+// Reads the file into `out` by the profile files' rules, so that the
+// texts and the profile reader agree (the first of duplicate keys wins);
+// false when it cannot be read.
 bool Parse(const std::string& path, std::map<std::string, std::string>& out)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::vector<plat::ProfileEntry> entries;
+    if (!plat::ReadProfileEntries(path, entries))
         return false;
-    std::string line, section;
-    bool first = true;
-    while (std::getline(in, line)) {
-        if (first && line.rfind("\xEF\xBB\xBF", 0) == 0)
-            line.erase(0, 3);   // byte-order mark
-        first = false;
-        line = Trim(line);
-        if (line.empty() || line[0] == ';' || line[0] == '#')
-            continue;
-        if (line.front() == '[' && line.back() == ']') {
-            section = Lower(Trim(line.substr(1, line.size() - 2)));
-            continue;
-        }
-        const auto eq = line.find('=');
-        if (eq == std::string::npos)
-            continue;
-        std::string value = Trim(line.substr(eq + 1));
-        if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
-            value = value.substr(1, value.size() - 2);
-        out[section + "\n" + Lower(Trim(line.substr(0, eq)))] = value;
-    }
+    for (plat::ProfileEntry& e : entries)
+        out.emplace(Lower(e.section) + "\n" + Lower(e.key), std::move(e.value));
     return true;
 }
 
@@ -130,9 +103,22 @@ std::string LookupText(const std::string& key, const std::string& section)
     return key;
 }
 
+std::string ConfigurationFolderName(const std::string& value)
+{
+    constexpr const char* kDefault = "Quarn";
+    // One folder's name: no separators, no "." or "..", no control characters.
+    if (value.empty() || value == "." || value == ".." || value.size() > 255)
+        return kDefault;
+    for (const char c : value)
+        if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return kDefault;
+    return value;
+}
+
 std::string SoftwareConfigurationPath()
 {
-    return plat::GetProfileString(DefaultLanguageFile(), "Software", "SoftwareConfigurationPath", "Quarn", 260);
+    return ConfigurationFolderName(
+        plat::GetProfileString(DefaultLanguageFile(), "Software", "SoftwareConfigurationPath", "", 260));
 }
 
 } // namespace detail

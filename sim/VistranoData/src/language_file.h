@@ -12,5 +12,8 @@ std::string LookupText(const std::string& key, const std::string& section);
 // [Software] SoftwareConfigurationPath of the language file: the name of
 // the configuration folder under the documents folder ("Quarn" by default).
 std::string SoftwareConfigurationPath();
+// The value when it names one folder, else the default "Quarn": a value
+// such as "../.." must not take the logs and mail out of the documents folder.
+std::string ConfigurationFolderName(const std::string& value);
 
 } // namespace sim::detail

@@ -4,23 +4,58 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace sim {
+namespace {
+
+struct Range {
+    const char* name;   // the generator's option without its dashes
+    int GenerateOptions::*field;
+    int min, max;
+};
+
+std::vector<Range> Ranges(const GenerateOptions& o)
+{
+    const int ports = std::clamp(o.portsPerSender, 1, kMaxPortsPerSender);
+    return {{"senders", &GenerateOptions::senders, 1, kMaxSenderCount},
+            {"ports", &GenerateOptions::portsPerSender, 1, kMaxPortsPerSender},
+            {"receivers", &GenerateOptions::receiversPerPort, 0, kMaxReceiversPerPort},
+            {"large", &GenerateOptions::largeSenderReceivers, 0, ports * kMaxReceiversPerPort},
+            {"cabinet", &GenerateOptions::cabinetSize, 8, 1024}};
+}
+
+// Roughly 16:9, wide enough for every cabinet.
+int WallColumns(int cabinets) { return std::max(1, static_cast<int>(std::ceil(std::sqrt(cabinets * 16.0 / 9.0)))); }
+
+} // namespace
+
+std::string GenerateOptionsFault(const GenerateOptions& options)
+{
+    for (const Range& r : Ranges(options))
+        if (options.*r.field < r.min || options.*r.field > r.max)
+            return std::string(r.name) + " must be from " + std::to_string(r.min) + " to " + std::to_string(r.max);
+    const int cabinets = std::max(options.largeSenderReceivers, options.portsPerSender * options.receiversPerPort);
+    if (static_cast<int64_t>(WallColumns(cabinets)) * options.cabinetSize > kMaxCoordinate)
+        return "cabinet: a wall of " + std::to_string(cabinets) + " cabinets of " + std::to_string(options.cabinetSize)
+             + " pixels is wider than a project allows (" + std::to_string(kMaxCoordinate) + " pixels)";
+    return {};
+}
 
 ProjectModel GenerateProject(const GenerateOptions& options)
 {
-    const int senders = std::clamp(options.senders, 1, kMaxSenderCount);
-    const int ports = std::clamp(options.portsPerSender, 1, kMaxPortsPerSender);
-    const int perPort = std::clamp(options.receiversPerPort, 0, kMaxReceiversPerPort);
-    const int size = std::clamp(options.cabinetSize, 8, 1024);
-    const int large = std::clamp(options.largeSenderReceivers, 0, ports * kMaxReceiversPerPort);
+    GenerateOptions held = options;
+    for (const Range& r : Ranges(options))
+        held.*r.field = std::clamp(options.*r.field, r.min, r.max);
+    const int senders = held.senders, ports = held.portsPerSender, perPort = held.receiversPerPort;
+    const int size = held.cabinetSize, large = held.largeSenderReceivers;
 
     ProjectModel p;
     p.name = "Generated installation";
     for (int i = 0; i < senders; ++i) {
         const int total = (i == 0 && large > 0) ? large : perPort * ports;
-        // Roughly 16:9, wide enough for every cabinet.
-        const int cols = std::max(1, static_cast<int>(std::ceil(std::sqrt(total * 16.0 / 9.0))));
+        const int cols = WallColumns(total);
         const int rows = total == 0 ? 0 : (total + cols - 1) / cols;
         std::vector<CRect> wall = shapes::RectWall(0, 0, cols, rows, size, size);
         wall.resize(static_cast<std::size_t>(total));

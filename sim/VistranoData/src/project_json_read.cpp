@@ -2,13 +2,16 @@
 // goes into a fresh model; the caller's model changes only on success.
 #include "sim/project_file.h"
 
-#include <QFile>
+#include "platform/file_io.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <new>
 
 namespace sim {
 namespace {
@@ -162,6 +165,13 @@ std::vector<PortModel> ReadPorts(Reader& r, const QJsonArray& list, const std::s
                 break;
             if (v[2] <= 0 || v[3] <= 0 || v[2] > kMaxCoordinate || v[3] > kMaxCoordinate) {
                 r.Fail(at + ".receivers[" + std::to_string(k) + "]", "width and height must be positive");
+                break;
+            }
+            // Checked in 64 bits before the corners are formed: x + width must not overflow.
+            const int64_t right = int64_t{v[0]} + v[2], bottom = int64_t{v[1]} + v[3];
+            if (std::llabs(int64_t{v[0]}) > kMaxCoordinate || std::llabs(int64_t{v[1]}) > kMaxCoordinate || right > kMaxCoordinate
+                || bottom > kMaxCoordinate) {
+                r.Fail(at + ".receivers[" + std::to_string(k) + "]", "receiver coordinate out of range");
                 break;
             }
             port.receivers.emplace_back(v[0], v[1], v[0] + v[2], v[1] + v[3]);
@@ -349,14 +359,19 @@ bool ReadProjectJson(const std::string& text, ProjectModel& project, std::string
 
 bool ReadProjectFile(const std::string& path, ProjectModel& project, std::string& error)
 {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = path + ": cannot be read: " + file.errorString().toStdString();
+    std::string bytes, fault;
+    if (!plat::ReadFileBytes(path, plat::kMaxProjectFileBytes, bytes, fault)) {
+        error = path + ": cannot be read: " + fault;
         return false;
     }
-    std::string fault;
-    if (!ReadProjectJson(file.readAll().toStdString(), project, fault)) {
-        error = path + ": " + fault;
+    try {
+        if (!ReadProjectJson(bytes, project, fault)) {
+            error = path + ": " + fault;
+            return false;
+        }
+    } catch (const std::bad_alloc&) {
+        // The open project and the user's unsaved work stay.
+        error = path + ": there is not enough memory to open it";
         return false;
     }
     return true;

@@ -1,11 +1,13 @@
 // Project model to JSON.
 #include "sim/project_file.h"
 
-#include <QFile>
+#include "platform/file_io.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
+
+#include <new>
 
 namespace sim {
 namespace {
@@ -104,11 +106,15 @@ std::string WriteProjectJson(const ProjectModel& project)
 
 bool WriteProjectFile(const std::string& path, const ProjectModel& project, std::string& error)
 {
-    QSaveFile file(QString::fromStdString(path));
-    const std::string text = WriteProjectJson(project);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0
-        || !file.commit()) {
-        error = path + ": cannot be written: " + file.errorString().toStdString();
+    std::string fault;
+    bool written = false;
+    try {
+        written = plat::ReplaceFile(path, WriteProjectJson(project), fault);
+    } catch (const std::bad_alloc&) {
+        fault = "there is not enough memory to write it";
+    }
+    if (!written) {
+        error = path + ": cannot be written: " + fault;
         return false;
     }
     return true;

@@ -91,6 +91,10 @@ std::string CheckSender(const ProjectModel& project, const SenderModel& s, int i
         return where + ": a fibre sender has exactly " + std::to_string(kFiberOutputs) + " fibre outputs, others none";
     if (s.view.relativePos < -1 || s.view.relativePos > 7)
         return where + ": relative position out of range";
+    const CRect& a = s.view.area;
+    for (int32_t c : {a.left, a.top, a.right, a.bottom, s.view.receiverOrigin.x, s.view.receiverOrigin.y})
+        if (c < -kMaxViewCoordinate || c > kMaxViewCoordinate)
+            return where + ": view coordinate out of range";
     for (const auto* list : {&s.ports, &s.fiberPorts})
         for (const PortModel& port : *list) {
             if (port.receivers.size() > static_cast<std::size_t>(kMaxReceiversPerPort))

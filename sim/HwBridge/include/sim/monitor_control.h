@@ -7,6 +7,8 @@
 // target's OnMonitorDataUpdate takes: the round they wait for calls it.
 #include <chrono>
 #include <cstdint>
+#include <functional>
+#include <string>
 
 namespace sim {
 
@@ -28,6 +30,13 @@ bool RunMonitorRounds(int n);
 uint64_t GetMonitorRoundCount();
 // Waits until that count reaches `count`; false after the timeout.
 bool WaitForMonitorRounds(uint64_t count, std::chrono::milliseconds timeout);
+
+// Told once when the monitoring log or the alert mail cannot be written
+// (the message says which and why; it also goes to standard error), and
+// again only after writing has worked in between. What was not written is
+// kept and written once it can be. Called on the monitoring thread or on
+// a thread that starts or stops monitoring.
+void SetRecordTroubleHandler(std::function<void(const std::string& message)> handler);
 
 // Stops monitoring and waits until every monitoring thread has ended, also
 // those that a stop left finishing a call into an update target. Interval

@@ -26,8 +26,13 @@ int GetMonitorUpdateTargetCount();
 // The monitoring settings of the project.
 CMonitorInterfaceData GetMonitorSettings();
 
-// Writes an alert mail to the outbox (as CMonitorData::SendMailToEmail).
+// Writes an alert mail to the outbox (as CMonitorData::SendMailToEmail):
+// 1 when written, 0 when it could not be or mail is not set up.
 int SendAlertMail(const std::string& text);
+// The same, telling why a mail could not be written. NotConfigured: no
+// account, server or recipient; nothing is written.
+enum class MailResult { Sent, NotConfigured, Failed };
+MailResult WriteAlertMail(const std::string& text, std::string& error);
 // <configuration folder>/Outbox/: one text file per message sent.
 std::string GetOutboxFolder();
 

@@ -4,6 +4,7 @@
 #include "sim/project_model.h"
 
 #include <cstdint>
+#include <string>
 
 namespace sim {
 
@@ -25,5 +26,8 @@ struct GenerateOptions {
 // A project of rectangular walls, one per sender, ungrouped. The options
 // are held to their ranges.
 ProjectModel GenerateProject(const GenerateOptions& options);
+// The first option outside its range ("ports must be from 1 to 160");
+// empty when every one is in range.
+std::string GenerateOptionsFault(const GenerateOptions& options);
 
 } // namespace sim

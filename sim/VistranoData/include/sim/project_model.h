@@ -17,6 +17,8 @@ constexpr int kMaxPortsPerSender = 160;
 constexpr int kFiberOutputs = 16;
 constexpr int kMaxReceiversPerPort = 65535;
 constexpr int32_t kMaxCoordinate = 1000000;
+// The monitoring view's own coordinates; differences of two stay in 32 bits.
+constexpr int32_t kMaxViewCoordinate = 1000000000;
 
 // One output port: the receivers it feeds, in cabling order (connection
 // index 0 first), with their rectangles in project pixels.
