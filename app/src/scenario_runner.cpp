@@ -15,6 +15,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QJsonDocument>
+#include <QPainter>
+#include <QPixmap>
 #include <QWidget>
 
 #include <stdexcept>
@@ -254,7 +256,14 @@ bool CScenarioRunner::Screenshot(QWidget& widget, const std::string& name, std::
     }
     QApplication::processEvents();
     const std::string path = m_env.screenshotFolder + "/" + name + ".png";
-    if (!widget.grab().save(QString::fromStdString(path), "PNG")) {
+    QPixmap shot = widget.grab();
+    // Tooltips are windows of their own: drawn over the picture where they stand.
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->windowType() == Qt::ToolTip && top != &widget) {
+            QPainter painter(&shot);
+            painter.drawPixmap(top->mapToGlobal(QPoint()) - widget.mapToGlobal(QPoint()), top->grab());
+        }
+    if (!shot.save(QString::fromStdString(path), "PNG")) {
         error = "cannot write " + path;
         return false;
     }

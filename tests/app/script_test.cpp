@@ -206,8 +206,8 @@ TEST(Tour, ParsesAndWalksThroughEveryStepItPromises)
         }
     }
     for (const char* kind : {"temperature", "fan", "offline", "novideo", "loopback"}) {
-        EXPECT_EQ(faults[kind], 1) << kind;
-        EXPECT_EQ(clears[kind], 1) << kind << " is injected and never cleared";
+        EXPECT_GE(faults[kind], 1) << kind;
+        EXPECT_EQ(clears[kind], faults[kind]) << kind << " is injected and not cleared as often";
     }
     EXPECT_EQ(c.front().verb, EVerb::Open);
     EXPECT_EQ(starts, 1);
