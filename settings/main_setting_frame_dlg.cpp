@@ -7,6 +7,8 @@
 #include "module/module_globals.h"
 #include "settings/setting_scroll.h"
 
+#include <algorithm>
+
 using namespace setting_page;
 
 namespace {
@@ -56,7 +58,11 @@ int CMainSettingFrameDlg::OnSetBaseDlgInfo()
 
 int CMainSettingFrameDlg::InitControls()
 {
-    SetWindowPos(0, 0, Px(kWidth), Px(kHeight), SWP_NOMOVE | SWP_NOZORDER);
+    // Never taller than the screen holds (the page scrolls), never so short
+    // that the navigation items do not fit.
+    const int screenHeight = plat::GetScreenWorkArea().Height() * 9 / 10;
+    const int height = std::max(Px(kTitleHeight + kNavItems * kItemHeight), std::min(Px(kHeight), screenHeight));
+    SetWindowPos(0, 0, Px(kWidth), height, SWP_NOMOVE | SWP_NOZORDER);
     const CRect client = GetClientRect();
     SetBackgroundColor(CMorvSkin::Instance().GetColors().clrBackground);
 
