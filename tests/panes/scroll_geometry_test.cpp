@@ -1,5 +1,5 @@
 // The scroll bar's rules as functions: thumb geometry, what a press hits,
-// and where presses, drags and the wheel move the start.
+// and where presses and drags move the start.
 #include "panes/scroll_geometry.h"
 
 #include <gtest/gtest.h>
@@ -74,14 +74,6 @@ TEST(ScrollGeometry, PressesHitArrowsTrackAndThumb)
     }
 }
 
-TEST(ScrollGeometry, ADesignThatFitsHasNoPartsToPress)
-{
-    const SScrollInput in = Bar(150);
-    const SScrollGeometry g = ComputeScrollGeometry(in);
-    for (int p = -1; p <= in.nClient; ++p)
-        EXPECT_EQ(EScrollPart::None, HitScrollPart(in, g, p)) << p;
-}
-
 TEST(ScrollGeometry, DragMapsTheFreeTrackOntoTheHiddenContent)
 {
     const SScrollInput in = Bar();
@@ -94,18 +86,6 @@ TEST(ScrollGeometry, DragMapsTheFreeTrackOntoTheHiddenContent)
 
     SScrollInput fits = Bar(150);
     EXPECT_EQ(7, ScrollStartAfterDrag(fits, ComputeScrollGeometry(fits), 7, 50));
-}
-
-TEST(ScrollGeometry, WheelMovesATenthOfTheVisibleLengthPerNotch)
-{
-    struct {
-        int delta, start;
-    } const cases[] = {
-        {120, 500 - 17}, {-120, 500 + 17}, {240, 500 - 34},  {1, 500},
-        {-1, 500},       {60, 500 - 8},    {12000, 500 - 1720}, {-12000, 500 + 1720},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.start, ScrollStartAfterWheel(500, 172, c.delta)) << c.delta;
 }
 
 TEST(NotifyThrottle, PassesOncePerPeriod)
