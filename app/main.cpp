@@ -49,6 +49,7 @@ int main(int argc, char** argv)
         ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication application(argc, argv);
     QApplication::setApplicationName("quarn");
+    QApplication::setApplicationDisplayName(app::kAppTitle);
 
     std::string script;
     if (!options.script.empty() && !app::ReadTextFile(options.script, script, error))

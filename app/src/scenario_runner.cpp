@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QJsonDocument>
-#include <QPainter>
 #include <QPixmap>
 #include <QWidget>
 
@@ -64,12 +63,20 @@ bool WriteJsonFile(const std::string& path, const QJsonObject& object, std::stri
     return true;
 }
 
+CScenarioRunner::CScenarioRunner(SScenarioEnv env)
+    : m_env(std::move(env)), m_input(m_env.pageArea), m_active(&m_input),
+      m_progressPhoto(m_env.window, [this](const QPixmap& picture, const std::string& name, std::string& error) {
+          return SavePicture(picture, name, error);
+      })
+{
+}
+
 bool CScenarioRunner::Run(const std::vector<SScriptCommand>& commands, std::string& error)
 {
     m_modalErrorsSeen = CModalScript::Instance().Errors().size();
     for (const SScriptCommand& command : commands) {
         std::string why;
-        if (!Execute(command, why) || !UnansweredModals(why)) {
+        if (!Execute(command, why) || !UnansweredModals(why) || !ProgressPhotoTaken(command, why)) {
             error = "line " + std::to_string(command.line) + ": " + command.source + ": " + why;
             return false;
         }
@@ -89,6 +96,19 @@ bool CScenarioRunner::UnansweredModals(std::string& error)
     if (found.empty())
         return true;
     error = found;
+    return false;
+}
+
+bool CScenarioRunner::ProgressPhotoTaken(const SScriptCommand& command, std::string& error)
+{
+    if (!m_progressPhoto.Error().empty()) {
+        error = m_progressPhoto.Error();
+        return false;
+    }
+    const bool answer = command.verb >= EVerb::AnswerMsgBox && command.verb <= EVerb::WithinDialog;
+    if (answer || !m_progressPhoto.IsArmed())
+        return true;
+    error = "no progress window reached half-way to be photographed as " + m_progressPhoto.Disarm();
     return false;
 }
 
@@ -152,6 +172,12 @@ bool CScenarioRunner::Execute(const SScriptCommand& c, std::string& error)
         return true;
     case EVerb::WithinDialog:
         modals.RunOnDialog([this, block = c.block](CWnd* dialog) { RunInDialog(*dialog, block); }, c.numbers[0]);
+        return true;
+    case EVerb::AnswerProgress:
+        if (c.numbers[0] == -1)
+            modals.RefuseProgress();
+        else if (!c.text.empty())
+            m_progressPhoto.Arm(c.text);
         return true;
     case EVerb::AnswerFile:
         m_env.prompts.QueueFileAnswer(c.on ? std::optional<std::string>(c.text) : std::nullopt);
@@ -250,20 +276,23 @@ bool CScenarioRunner::Expect(const SScriptCommand& c, std::string& error)
 
 bool CScenarioRunner::Screenshot(QWidget& widget, const std::string& name, std::string& error)
 {
+    QApplication::processEvents();
+    QPixmap shot = widget.grab();
+    // Tooltips are windows of their own: drawn over the picture where they stand.
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->windowType() == Qt::ToolTip && top != &widget)
+            DrawWindowOver(shot, widget, *top);
+    return SavePicture(shot, name, error);
+}
+
+bool CScenarioRunner::SavePicture(const QPixmap& picture, const std::string& name, std::string& error)
+{
     if (!plat::CreateDirectories(m_env.screenshotFolder)) {
         error = "cannot create the screenshot folder " + m_env.screenshotFolder;
         return false;
     }
-    QApplication::processEvents();
     const std::string path = m_env.screenshotFolder + "/" + name + ".png";
-    QPixmap shot = widget.grab();
-    // Tooltips are windows of their own: drawn over the picture where they stand.
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (top->isVisible() && top->windowType() == Qt::ToolTip && top != &widget) {
-            QPainter painter(&shot);
-            painter.drawPixmap(top->mapToGlobal(QPoint()) - widget.mapToGlobal(QPoint()), top->grab());
-        }
-    if (!shot.save(QString::fromStdString(path), "PNG")) {
+    if (!picture.save(QString::fromStdString(path), "PNG")) {
         error = "cannot write " + path;
         return false;
     }

@@ -6,6 +6,7 @@
 // modal (message box, menu, dialog, file dialog) that appeared with no
 // answer queued.
 #include "input_driver.h"
+#include "progress_photo.h"
 #include "script.h"
 
 #include <QJsonObject>
@@ -14,6 +15,7 @@
 #include <string>
 #include <vector>
 
+class QPixmap;
 class QWidget;
 
 namespace app {
@@ -39,7 +41,7 @@ constexpr int kRoundRefreshTimeoutMs = 5000;
 
 class CScenarioRunner {
 public:
-    explicit CScenarioRunner(SScenarioEnv env) : m_env(std::move(env)), m_input(m_env.pageArea), m_active(&m_input) {}
+    explicit CScenarioRunner(SScenarioEnv env);
 
     bool Run(const std::vector<SScriptCommand>& commands, std::string& error);
     // Screenshots written so far, in order.
@@ -55,6 +57,9 @@ private:
     bool Rounds(int count, std::string& error);
     bool Expect(const SScriptCommand& command, std::string& error);
     bool Screenshot(QWidget& widget, const std::string& name, std::string& error);
+    bool SavePicture(const QPixmap& picture, const std::string& name, std::string& error);
+    // A progress photograph asked for and not taken by the command after it.
+    bool ProgressPhotoTaken(const SScriptCommand& command, std::string& error);
     bool Resize(int width, int height, std::string& error);
     // Modals that were shown with nothing queued since the last check.
     bool UnansweredModals(std::string& error);
@@ -63,6 +68,7 @@ private:
     CInputDriver m_input;
     CInputDriver* m_active;             // the page's input, or a dialog's inside a block
     QWidget* m_shotWindow = nullptr;    // what a screenshot shows inside a block
+    CProgressPhoto m_progressPhoto;
     std::size_t m_modalErrorsSeen = 0;
     std::vector<std::string> m_screenshots;
 };

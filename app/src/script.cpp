@@ -322,7 +322,7 @@ const std::map<std::string, std::pair<EVerb, Parser>>& Verbs()
 std::string ParseAnswer(CReader& r, SScriptCommand& c)
 {
     std::string what;
-    std::string why = r.Word(what, "msgbox, menu, dialog or file");
+    std::string why = r.Word(what, "msgbox, menu, dialog, progress or file");
     if (!why.empty())
         return why;
     if (what == "file") {
@@ -333,17 +333,21 @@ std::string ParseAnswer(CReader& r, SScriptCommand& c)
         return r.End();
     }
     const std::map<std::string, EVerb> kinds{
-        {"msgbox", EVerb::AnswerMsgBox}, {"menu", EVerb::AnswerMenu}, {"dialog", EVerb::AnswerDialog}};
+        {"msgbox", EVerb::AnswerMsgBox}, {"menu", EVerb::AnswerMenu}, {"dialog", EVerb::AnswerDialog},
+        {"progress", EVerb::AnswerProgress}};
     const auto it = kinds.find(what);
     if (it == kinds.end())
-        return "expected msgbox, menu, dialog or file, found \"" + what + "\"";
+        return "expected msgbox, menu, dialog, progress or file, found \"" + what + "\"";
     c.verb = it->second;
     int answer = 0;
     if (!(why = r.Int(answer, "an answer")).empty())
         return why;
     c.numbers.push_back(answer);
-    // A dialog may be photographed before it is ended.
-    if (c.verb == EVerb::AnswerDialog && !r.AtEnd())
+    // A progress runs (0) or is refused (-1).
+    if (c.verb == EVerb::AnswerProgress && answer != 0 && answer != -1)
+        return "a progress answers 0 (run) or -1 (refuse), not " + std::to_string(answer);
+    // A dialog may be photographed before it is ended, a progress while it runs.
+    if ((c.verb == EVerb::AnswerDialog || c.verb == EVerb::AnswerProgress) && !r.AtEnd())
         r.Word(c.text, "");
     return r.End();
 }

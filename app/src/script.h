@@ -13,7 +13,7 @@ namespace app {
 enum class EVerb {
     Open, Save, Monitor, Round, Fault, Clear,
     Click, DClick, RClick, Move, Hover, Wheel, Drag, Key, Type,
-    AnswerMsgBox, AnswerMenu, AnswerDialog, AnswerFile, WithinDialog,
+    AnswerMsgBox, AnswerMenu, AnswerDialog, AnswerProgress, AnswerFile, WithinDialog,
     WaitEvents, Wait, Resize, Expect, Screenshot, Dump,
 };
 

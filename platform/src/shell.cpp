@@ -28,6 +28,8 @@ bool DesktopOpen(const std::string& path, const std::string& verb, int /*showCmd
 
 } // namespace
 
+std::string GetApplicationTitle() { return QGuiApplication::applicationDisplayName().toStdString(); }
+
 std::string GetMainExecutableFolder()
 {
     std::error_code ec;

@@ -277,3 +277,18 @@ TEST_F(ScenarioProcess, EntryAnsweringZeroAndBadArgumentsExitWithTwo)
 }
 
 } // namespace
+
+TEST_F(ScenarioProcess, ARefusedProgressLeavesMonitoringRunningOnThePageLibrary)
+{
+    Write("s.txt", "monitor start\nround\n"
+                   "answer progress -1\nclick @CToolBarDlg:bar:8\n"
+                   "expect monitoring true\n"
+                   "expect calls[operation=IMonitorLogic::StopMonitor].# 0\n"
+                   "answer progress 0 detecting\nclick @CToolBarDlg:bar:8\n"
+                   "expect monitoring false\n");
+    const Result r = Run({"--project", "Projects/sample.json", "--script", QString::fromStdString(Path("s.txt")),
+                          "--screenshots", QString::fromStdString(Path("shots"))},
+                         false);
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(Path("shots/detecting.png"))));
+}

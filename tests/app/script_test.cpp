@@ -154,7 +154,9 @@ TEST(ScriptParse, RefusalsNameTheLineAndTheFault)
     EXPECT_EQ(Refusal("open"), "line 1: open: expected a project file");
     EXPECT_EQ(Refusal("open a b"), "line 1: open: unexpected \"b\"");
     EXPECT_EQ(Refusal("key hyper"), "line 1: key: unknown key \"hyper\"");
-    EXPECT_EQ(Refusal("answer phone 1"), "line 1: answer: expected msgbox, menu, dialog or file, found \"phone\"");
+    EXPECT_EQ(Refusal("answer phone 1"),
+              "line 1: answer: expected msgbox, menu, dialog, progress or file, found \"phone\"");
+    EXPECT_EQ(Refusal("answer progress 1"), "line 1: answer: a progress answers 0 (run) or -1 (refuse), not 1");
     EXPECT_EQ(Refusal("answer msgbox"), "line 1: answer: expected an answer");
     EXPECT_EQ(Refusal("expect a.b"), "line 1: expect: expected a value after the path");
     EXPECT_EQ(Refusal("screenshot a/b"), "line 1: screenshot: a screenshot name is a file name without folders");

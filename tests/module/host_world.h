@@ -24,18 +24,34 @@ public:
     void Notify(int32_t mask, int32_t word1, int32_t word2, int32_t word3) override;
     CWnd* GetParentWnd() override { return &m_area; }
     int SwitchLabel() override { return 0; }
-    int OpenProject(const std::string&) override { return 0; }
-    int SaveProject() override { return 0; }
+    int OpenProject(const std::string& path) override
+    {
+        opened.push_back(path);
+        return 0;
+    }
+    int SaveProject() override { return ++saves, 0; }
     int SaveProjectAs() override { return 0; }
-    int LoadProjectFromCard(int) override { return 0; }
+    int LoadProjectFromCard(int sender) override
+    {
+        loadedFromCard.push_back(sender);
+        return 0;
+    }
+    // Answers cardSaveResult, with cardSaveCancelled as the cancelled flag.
     int SaveProjectToCard(int& cancelled, CWnd*) override
     {
-        cancelled = 0;
-        return 0;
+        ++cardSaves;
+        cancelled = cardSaveCancelled;
+        return cardSaveResult;
     }
 
     CWnd& Area() { return m_area; }
     std::vector<SNotify> notifications;
+    std::vector<std::string> opened;
+    int saves = 0;
+    std::vector<int> loadedFromCard;
+    int cardSaves = 0;
+    int cardSaveResult = 0;
+    int cardSaveCancelled = 0;
 
 private:
     CWnd m_area;

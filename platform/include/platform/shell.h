@@ -9,6 +9,10 @@
 
 namespace plat {
 
+// The application's title, the caption of its message boxes: the display
+// name the host program gave itself (its name when it gave none).
+std::string GetApplicationTitle();
+
 // Folder of the process's main executable with its trailing separator;
 // empty when the executable's path cannot be read.
 std::string GetMainExecutableFolder();

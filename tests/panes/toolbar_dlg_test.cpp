@@ -1,0 +1,310 @@
+// The toolbar on the real page: its commands against the simulated host
+// and hardware, with every modal window scripted.
+#include "controls/density.h"
+#include "controls/modal.h"
+#include "dialog_input.h"
+#include "host/hwbridge_monitor.h"
+#include "host/hwbridge_sender.h"
+#include "host/vistrano_language.h"
+#include "host/vistrano_monitor.h"
+#include "host/vistrano_project.h"
+#include "host/vistrano_runtime.h"
+#include "module/label_monitor_dlg.h"
+#include "module/module_data.h"
+#include "module/module_globals.h"
+#include "module_test_support.h"
+#include "panes/target_select_dlg.h"
+#include "panes/toolbar_dlg.h"
+#include "panes/toolbar_items.h"
+#include "platform/canvas.h"
+#include "platform/shell.h"
+#include "sim/call_log.h"
+#include "sim/hardware.h"
+#include "sim/monitor_control.h"
+#include "sim/project_gen.h"
+#include "sim/world.h"
+
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+namespace {
+
+class ToolBarDlgTest : public ModuleTest {
+protected:
+    void SetUp() override
+    {
+        ModuleTest::SetUp();
+        UseSample();
+        morv::SetDensity(1.0);
+        Script().SetMode(CModalScript::EMode::Scripted);
+        page = CreatePage(host);
+        ASSERT_NE(g_pLabelDlg, nullptr);
+        page->MoveTo({0, 0, 1200, 800});
+        page->Update(0, 0, 1);
+        toolbar = g_pLabelDlg->GetToolBar();
+    }
+    void TearDown() override
+    {
+        EXPECT_TRUE(Script().Errors().empty()) << Script().Errors().front();
+        Script().Reset();
+        ModuleTest::TearDown();
+    }
+    static CModalScript& Script() { return CModalScript::Instance(); }
+    const CMorvButtonBar& Bar() const { return *toolbar->GetBars().front(); }
+    const SBarItem& Item(int index) const { return *Bar().GetItem(index); }
+    void Click(int item) { ClickBarItem(*toolbar, Bar(), item); }
+    // The hardware's senders found and the current sender chosen in the
+    // tree, and the toolbar told.
+    void Detect()
+    {
+        g_pSenderLogic->DetectSenders(nullptr, 0, 0, 0);
+        g_pRuntimeData->SetTreeCurSelNodeType(TREE_NODE_SENDER);
+        toolbar->RefreshStates();
+    }
+    int Notified(int32_t mask) const
+    {
+        return static_cast<int>(std::count_if(host.notifications.begin(), host.notifications.end(),
+                                              [mask](const CTestHost::SNotify& n) { return n.mask == mask; }));
+    }
+    static bool Waiting() { return QGuiApplication::overrideCursor() != nullptr; }
+
+    CTestHost host;
+    IQuarnLabel* page = nullptr;
+    CToolBarDlg* toolbar = nullptr;
+};
+
+} // namespace
+
+TEST_F(ToolBarDlgTest, OneDetectedSenderLoadsFromTheCurrentSenderWithoutAMenu)
+{
+    std::string error;
+    ASSERT_TRUE(sim::SetProject(sim::GenerateProject({}), error)) << error;
+    Detect();
+    ASSERT_TRUE(Item(TB_LOAD_FROM_CARD).bEnabled);
+    Click(TB_LOAD_FROM_CARD);
+    EXPECT_EQ(host.loadedFromCard, std::vector<int>{0});
+    EXPECT_TRUE(Script().LogOf(EModalKind::Menu).empty());
+    EXPECT_EQ(sim::GetCardTransferEndCount(), 1);
+}
+
+TEST_F(ToolBarDlgTest, CardMenuListsReadableCardsAndMapsEntriesToTheirSenders)
+{
+    ASSERT_TRUE(sim::InjectSenderFault(3, sim::SenderFault::Offline));
+    for (int sender : {0, 2, 3, 5})
+        sim::WriteSenderCard(sender, "wall", "{}");
+    Detect();
+    g_pRuntimeData->SetSpecialOpType(SPECIAL_OP_MOVE);
+    Script().PickMenu(1203);
+    Click(TB_LOAD_FROM_CARD);
+    // Sender 3 is not connected and senders 1 and 4 have no card.
+    const SModalRecord* menu = Script().Last(EModalKind::Menu);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->menuItems.size(), 3u);
+    EXPECT_EQ(menu->menuItems[1].nId, 1202u);
+    EXPECT_EQ(menu->menuItems[1].strText, g_pProjectData->GetShowSenderName(2, 1));
+    EXPECT_EQ(host.loadedFromCard, std::vector<int>{5});
+    EXPECT_EQ(g_pRuntimeData->GetSpecialOpType(), SPECIAL_OP_NORMAL);
+    Script().PickMenu(0);
+    Click(TB_LOAD_FROM_CARD);
+    EXPECT_EQ(host.loadedFromCard.size(), 1u) << "a dismissed menu loads nothing";
+    EXPECT_EQ(sim::GetCardTransferEndCount(), 2);
+}
+
+TEST_F(ToolBarDlgTest, SaveToCardTellsSuccessAndFailureButNotACancel)
+{
+    Detect();
+    struct Case {
+        int result, cancelled;
+        const char* text;
+    };
+    for (const Case& c : {Case{1, 0, "Succeed_Save"}, Case{0, 0, "Failed_Save"}, Case{0, 1, nullptr}}) {
+        Script().ClearLog();
+        host.cardSaveResult = c.result;
+        host.cardSaveCancelled = c.cancelled;
+        if (c.text)
+            Script().AnswerMessageBox(IDOK);
+        Click(TB_SAVE_TO_CARD);
+        const auto boxes = Script().LogOf(EModalKind::MessageBox);
+        ASSERT_EQ(boxes.size(), c.text ? 1u : 0u);
+        if (c.text) {
+            EXPECT_EQ(boxes[0].strText, GetLanguageString(c.text, "Common"));
+            EXPECT_EQ(boxes[0].strCaption, plat::GetApplicationTitle());
+            EXPECT_EQ(boxes[0].nIconStyle, 5);
+        }
+    }
+    EXPECT_EQ(host.cardSaves, 3);
+}
+
+TEST_F(ToolBarDlgTest, ZoomWheelStepsTheCurrentSenderAndItsBackupPartner)
+{
+    int source = -1, backup = -1, second = 0, pairSender = -1;
+    for (int i = 0; i < g_pProjectData->GetSenderCount() && pairSender < 0; ++i)
+        if (g_pProjectData->MatchSrcBackup(i, 0, source, backup, second) && !second)
+            pairSender = i;
+    ASSERT_GE(pairSender, 0) << "the sample has a source/backup pair";
+    g_pProjectData->SetCurrentSender(pairSender);
+    struct Case {
+        float from;
+        short delta;
+        float to;
+    };
+    for (const Case& c : {Case{10.0f, 120, 10.0f}, Case{0.25f, -120, 0.25f}, Case{0.9f, 120, 1.0f},
+                          Case{0.9f, -120, 0.75f}}) {
+        g_pModuleData->SetZoom(pairSender, c.from);
+        g_pModuleData->SetZoom(backup, 1.0f);
+        host.notifications.clear();
+        WheelBarItem(*toolbar, Bar(), TB_ZOOM, c.delta);
+        EXPECT_FLOAT_EQ(g_pModuleData->GetZoom(pairSender), c.to) << c.from << " by " << c.delta;
+        const bool moved = c.from != c.to;
+        EXPECT_FLOAT_EQ(g_pModuleData->GetZoom(backup), moved ? c.to : 1.0f);
+        EXPECT_EQ(Notified(0x1F4000), moved ? 1 : 0);
+    }
+    EXPECT_EQ(Item(TB_ZOOM).strCaption, "75%");
+}
+
+TEST_F(ToolBarDlgTest, ZoomMenuOffersTheNineStepsAndCaptionShowsTheRoundedPercent)
+{
+    g_pModuleData->SetZoom(0, 1.2f);
+    toolbar->RefreshStates();
+    EXPECT_EQ(Item(TB_ZOOM).strCaption, "120%");
+    Script().PickMenu(1204);
+    ClickBarItem(*toolbar, Bar(), TB_ZOOM);
+    const SModalRecord* menu = Script().Last(EModalKind::Menu);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->menuItems.size(), 9u);
+    EXPECT_EQ(menu->menuItems.front().strText, "25%");
+    EXPECT_EQ(menu->menuItems.back().strText, "1000%");
+    EXPECT_FLOAT_EQ(g_pModuleData->GetZoom(0), 1.5f);
+    EXPECT_EQ(Item(TB_ZOOM).strCaption, "150%");
+    // Not a receiver target: no zoom item, no separator before it.
+    g_pModuleData->SetCurrentObject(2, 1, 2, 0, 0);
+    toolbar->RefreshStates();
+    EXPECT_FALSE(Item(TB_ZOOM).bVisible);
+    EXPECT_FALSE(Item(18).bVisible);
+}
+
+TEST_F(ToolBarDlgTest, CancelOnThePortWarningLeavesMonitoringStopped)
+{
+    Detect();
+    ASSERT_TRUE(g_pSenderLogic->SetOutputPorts({0, 1, {0x02}}));
+    Script().AnswerMessageBox(IDCANCEL);
+    Click(TB_START);
+    const SModalRecord* box = Script().Last(EModalKind::MessageBox);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->strText, GetLanguageString("PortEnableWarning", "Monitoring"));
+    EXPECT_EQ(box->nType, 1u);
+    EXPECT_FALSE(g_pMonitorThreadMgr->IsMonitoring());
+    EXPECT_EQ(sim::CountCalls("IMonitorLogic::StartMonitor"), 0);
+    EXPECT_FALSE(Waiting());
+    EXPECT_TRUE(Item(TB_START).bEnabled);
+}
+
+TEST_F(ToolBarDlgTest, StartWaitsForTheFirstDataThenRefreshesThePage)
+{
+    sim::SetMonitorStepMode(true);
+    Click(TB_START);
+    ASSERT_TRUE(g_pMonitorThreadMgr->IsMonitoring());
+    EXPECT_TRUE(Waiting());
+    EXPECT_EQ(Notified(0x4000), 1);
+    EXPECT_FALSE(Item(TB_START).bEnabled);
+    ASSERT_TRUE(sim::RunMonitorRounds(1));
+    for (int i = 0; i < 200 && Notified(-1) == 0; ++i) {
+        plat::ProcessEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    EXPECT_EQ(Notified(-1), 1);
+    EXPECT_FALSE(Waiting());
+}
+
+TEST_F(ToolBarDlgTest, StopDetectsAgainUnderOneProgressWindow)
+{
+    sim::SetMonitorStepMode(true);
+    ASSERT_TRUE(g_pMonitorLogic->StartMonitor(nullptr));
+    toolbar->RefreshStates();
+    sim::ClearCallLog();
+    Click(TB_STOP);
+    EXPECT_FALSE(g_pMonitorThreadMgr->IsMonitoring());
+    ASSERT_EQ(Script().LogOf(EModalKind::Progress).size(), 1u);
+    EXPECT_EQ(Script().Last(EModalKind::Progress)->strText, GetLanguageString("Detecting", "Common"));
+    auto argumentsOf = [](const char* operation) {
+        const auto calls = sim::GetCallLog();
+        const auto it = std::find_if(calls.begin(), calls.end(), [&](const auto& c) { return c.operation == operation; });
+        return it == calls.end() ? std::string("(not called)") : it->arguments;
+    };
+    EXPECT_EQ(argumentsOf("ISenderLogic::DetectSenders"), "ptr, 0, 30, 1");
+    EXPECT_EQ(argumentsOf("IReceiverLogic::DetectReceivers"), "-1, -1, ptr, 30, 100, 0");
+    EXPECT_EQ(Notified(-1), 1);
+    EXPECT_TRUE(Item(TB_START).bEnabled);
+    EXPECT_FALSE(Item(TB_STOP).bEnabled);
+
+    // The same detection on request, with nothing to stop.
+    sim::ClearCallLog();
+    toolbar->SendMessage(WM_TOOLBAR_DETECT);
+    EXPECT_EQ(argumentsOf("IReceiverLogic::DetectReceivers"), "-1, -1, ptr, 30, 100, 1");
+    EXPECT_EQ(sim::CountCalls("IMonitorLogic::StopMonitor"), 0);
+    EXPECT_EQ(Script().LogOf(EModalKind::Progress).size(), 2u);
+}
+
+TEST_F(ToolBarDlgTest, RefusedProgressLeavesMonitoringRunning)
+{
+    ASSERT_TRUE(g_pMonitorLogic->StartMonitor(nullptr));
+    toolbar->RefreshStates();
+    sim::ClearCallLog();
+    Script().RefuseProgress();
+    Click(TB_STOP);
+    EXPECT_TRUE(g_pMonitorThreadMgr->IsMonitoring());
+    EXPECT_EQ(sim::CountCalls("IMonitorLogic::StopMonitor"), 0);
+    EXPECT_EQ(sim::CountCalls("ISenderLogic::DetectSenders"), 0);
+    EXPECT_TRUE(Item(TB_STOP).bEnabled);
+}
+
+TEST_F(ToolBarDlgTest, LockedPageWithoutMonitoringRefusesOnlySave)
+{
+    sim::SetCurInterfaceDlg(INTERFACE_DLG_MONITOR);
+    sim::ConfigSettings config = sim::GetConfig();
+    config.lockedInterfaces = {INTERFACE_DLG_MONITOR};
+    sim::SetConfig(config);
+    Detect();
+    EXPECT_TRUE(Item(TB_OPEN).bEnabled);
+    EXPECT_FALSE(Item(TB_SAVE).bEnabled);
+    EXPECT_FALSE(Item(TB_LOAD_FROM_CARD).bEnabled);
+    EXPECT_TRUE(Item(TB_SETTINGS).bEnabled);
+}
+
+TEST_F(ToolBarDlgTest, ModesNavigationLogAndBlink)
+{
+    Click(TB_MOVE);
+    EXPECT_EQ(g_pRuntimeData->GetSpecialOpType(), SPECIAL_OP_MOVE);
+    EXPECT_TRUE(Item(TB_MOVE).bChecked);
+    EXPECT_FALSE(Item(TB_NORMAL).bChecked);
+    Click(TB_OPEN);
+    EXPECT_EQ(g_pRuntimeData->GetSpecialOpType(), SPECIAL_OP_NORMAL);
+    EXPECT_EQ(host.opened, std::vector<std::string>{""});
+    Click(TB_NAVIGATION);
+    EXPECT_EQ(g_pModuleData->GetNavigationOn(), 1);
+    EXPECT_TRUE(Item(TB_NAVIGATION).bChecked);
+    Script().EndDialog(0);
+    Click(TB_LOG);
+    EXPECT_EQ(Script().LogOf(EModalKind::Dialog).size(), 1u);
+    toolbar->SendMessage(WM_TOOLBAR_TARGET_BLINK);
+    EXPECT_TRUE(g_pLabelDlg->GetTargetSelect()->HasTimer(CTargetSelectDlg::kBlinkTimer));
+    EXPECT_EQ(Item(TB_OPEN).strTooltip, GetLanguageString("Project_Open", "Common") + "(Ctrl+O)");
+}
+
+TEST_F(ToolBarDlgTest, DeviceLabelCarriesTheDemoModeSuffix)
+{
+    sim::ProjectModel project = sim::GetProject();
+    project.demoMode = true;
+    std::string error;
+    ASSERT_TRUE(sim::SetProject(project, error)) << error;
+    Detect();
+    RecordingCanvas canvas;
+    toolbar->DrawTo(canvas);
+    const std::string expected = g_pSenderLogic->GetSenderName(0) + " (" + GetLanguageString("DemoMode", "DemoMode") + ")";
+    const bool drawn = std::any_of(canvas.Ops().begin(), canvas.Ops().end(),
+                                   [&](const DrawOp& op) { return op.kind == DrawOp::Kind::Text && op.text == expected; });
+    EXPECT_TRUE(drawn) << expected;
+}
