@@ -22,6 +22,7 @@
 #include "panes/toolbar_items.h"
 #include "panes/toolbar_zoom.h"
 #include "platform/shell.h"
+#include "settings/settings_store.h"
 
 #include <algorithm>
 
@@ -286,4 +287,6 @@ void CToolBarDlg::ApplyZoom(int percent)
 void CToolBarDlg::OpenSettings()
 {
     SetSpecialOpType(SPECIAL_OP_NORMAL);
+    const int renderType = g_pModuleData ? g_pModuleData->GetCurrentObject().nRenderType : RENDER_RECEIVER;
+    EditMonitorSettings(this, SettingsItemForTarget(renderType));
 }
