@@ -167,6 +167,23 @@ TEST_F(ScenarioProcess, MonitoringRoundsAndFaultsReachThePage)
         EXPECT_NE(call.toObject()["operation"].toString(), "IMonitorLogic::StartMonitor");
 }
 
+TEST_F(ScenarioProcess, ALogThatCannotBeWrittenIsToldOnceAndMonitoringGoesOn)
+{
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(Path("config"))));
+    Write("config/MonitoringRecord", "a file where the log folder would go");
+    Write("s.txt", "monitor start\n"
+                   "round 3\n"
+                   "wait-events\n"
+                   "expect monitoring true\n"
+                   "expect window.notices.# 1\n"
+                   "monitor stop\n");
+    const Result r = Run({"--project", "Projects/sample.json", "--script", QString::fromStdString(Path("s.txt"))});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.err.find("monitoring: the monitoring log cannot be written"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("monitoring: the monitoring log cannot be written"),
+              r.err.rfind("monitoring: the monitoring log cannot be written")) << "said once: " << r.err;
+}
+
 TEST_F(ScenarioProcess, FaultOnWhatDoesNotExistFailsTheScenario)
 {
     const Result r = RunScript("fault fan 99 0\n");
