@@ -10,6 +10,7 @@
 #include "controls/notify.h"
 #include "controls/scroll_bar.h"
 #include "controls/skin.h"
+#include "controls/time_edit.h"
 #include "host/host_enums.h"
 #include "host/hwbridge.h"
 #include "host/vistrano_data.h"
@@ -192,6 +193,7 @@ TEST_F(MainSettingDlgTest, AChangeIsStoredOnceAndMarksTheProjectOnce)
                   page.SetControlText(kHumidityEdit, "90");
                   page.SetControlText(VoltageControl(1, kVoltageMaxEdit), "13.5");
                   page.SetControlText(kWarningNumEdit, "12");
+                  page.GetTimeEdit(kRefreshEdit)->SetTotalSeconds(90000);   // held to two hours
               }),
               1);
     EXPECT_EQ(Stores(), 1);
@@ -202,6 +204,7 @@ TEST_F(MainSettingDlgTest, AChangeIsStoredOnceAndMarksTheProjectOnce)
     EXPECT_EQ(host.receiverSetting.nHumidity, 90);
     EXPECT_FLOAT_EQ(host.receiverSetting.fVoltage2Max, 13.5f);
     EXPECT_EQ(host.emailSetting.nWarningNum, 12);
+    EXPECT_EQ(host.nRefreshInterval, 7200);
 }
 
 TEST_F(MainSettingDlgTest, BadInputEndsInsideTheBoundsOrLeavesTheSetting)
