@@ -59,9 +59,12 @@ void CToolBarDlg::OnTimer(UINT id)
         CMorvBaseDlg::OnTimer(id);
         return;
     }
-    if (!IsMonitoring() || !g_pModuleData)
+    if (!IsMonitoring()) {
+        // Stopped (from anywhere) before its first data: nothing to wait for.
+        EndWait();
         return;
-    if (g_pModuleData->TakeNewDataFlag()) {
+    }
+    if (g_pModuleData && g_pModuleData->TakeNewDataFlag()) {
         EndWait();
         if (g_pHostLabel)
             g_pHostLabel->Notify(UPDATE_ALL, 0, 0, 0);
@@ -86,7 +89,6 @@ void CToolBarDlg::Layout()
         m_bar.SetItemImage(slot.nIndex, info ? info->pszImage : "");
         m_bar.SetItemRect(slot.nIndex, slot.rect);
         m_bar.SetItemVisible(slot.nIndex, true);
-        m_bar.SetItemEnabled(slot.nIndex, true);
     }
     Invalidate();
 }
@@ -124,6 +126,7 @@ void CToolBarDlg::RefreshStates()
     const SToolBarStates states = ComputeToolBarStates(in);
 
     Layout();
+    m_bar.SetItemEnabled(TB_SETTINGS, true);
     m_bar.SetItemEnabled(TB_OPEN, states.bOpenEnabled);
     m_bar.SetItemEnabled(TB_SAVE, states.bSaveEnabled);
     m_bar.SetItemEnabled(TB_LOAD_FROM_CARD, states.bCardEnabled);

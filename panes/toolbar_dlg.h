@@ -28,7 +28,8 @@ public:
     ~CToolBarDlg() override;
 
     // Places the bar's items in the client area and sets their images
-    // (also how the page reloads the skin images).
+    // (also how the page reloads the skin images); enabled and checked
+    // states stay as the last refresh set them.
     void Layout();
     // Brings the items' states up to date (UPDATE_TOOLBAR); a refresh asked
     // for while one runs is skipped.

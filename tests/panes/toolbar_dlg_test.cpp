@@ -241,6 +241,10 @@ TEST_F(ToolBarDlgTest, LockedPageRefusesSaveAndWhileMonitoringOpen)
     Detect();
     EXPECT_EQ((std::vector<bool>{Item(TB_OPEN).bEnabled, Item(TB_SAVE).bEnabled, Item(TB_LOAD_FROM_CARD).bEnabled}),
               (std::vector<bool>{true, false, false}));
+    // A new size alone keeps the states.
+    page->MoveTo({0, 0, 1000, 700});
+    page->Update(0, 0, 1);
+    EXPECT_FALSE(Item(TB_SAVE).bEnabled);
     ASSERT_TRUE(g_pMonitorLogic->StartMonitor(nullptr));
     toolbar->RefreshStates();
     EXPECT_EQ((std::vector<bool>{Item(TB_OPEN).bEnabled, Item(TB_SAVE).bEnabled, Item(TB_START).bEnabled}),
