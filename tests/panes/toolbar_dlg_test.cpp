@@ -202,6 +202,19 @@ TEST_F(ToolBarDlgTest, StartWaitsForTheFirstDataThenRefreshesThePage)
     EXPECT_FALSE(Waiting());
 }
 
+TEST_F(ToolBarDlgTest, MonitoringStoppedElsewhereBeforeItsFirstDataEndsTheWait)
+{
+    sim::SetMonitorStepMode(true);
+    Click(TB_START);
+    ASSERT_TRUE(Waiting());
+    g_pMonitorLogic->StopMonitor();
+    for (int i = 0; i < 200 && Waiting(); ++i) {
+        plat::ProcessEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    EXPECT_FALSE(Waiting());
+}
+
 TEST_F(ToolBarDlgTest, StopDetectsAgainUnderAProgressWindowUnlessRefused)
 {
     sim::SetMonitorStepMode(true);
