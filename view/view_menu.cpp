@@ -148,7 +148,8 @@ bool BuildViewMenu(const SViewHit& hit, CCusPopMenu& menu, SViewMenu& target)
 
 bool RunViewCommand(int command, const SViewMenu& target)
 {
-    if (!g_pProjectData || !g_pModuleData)
+    // A sender removed since the menu was built is left alone.
+    if (!g_pProjectData || !g_pModuleData || !g_pProjectData->GetSender(target.hit.nSender))
         return false;
     switch (command) {
     case VIEW_CMD_LEFT:

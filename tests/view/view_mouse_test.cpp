@@ -20,6 +20,7 @@
 #include "view/sender_pair.h"
 #include "view/view_hit_items.h"
 #include "view/view_menu.h"
+#include "view/view_tips.h"
 
 #include <algorithm>
 
@@ -205,6 +206,24 @@ TEST_F(ViewMouseTest, DemarcationDoesNothingWhileMonitoringIsOff)
     EXPECT_EQ(0, sim::CountCalls("IReceiverLogic::MarkReceiver"));
     EXPECT_EQ(0, sim::CountCalls("IMonitorLogic::PauseMonitor"));
     EXPECT_FALSE(BuildViewMenu({}, menu, target));  // nothing hit: no menu
+}
+
+TEST_F(ViewMouseTest, AHitOnASenderThatIsGoneChangesNothing)
+{
+    Show(RENDER_RECEIVER, 0);
+    const int gone = g_pProjectData->GetSenderCount();
+    sim::ClearCallLog();
+    for (int32_t kind : {VIEW_HIT_SENDER, VIEW_HIT_PORT, VIEW_HIT_RECEIVER}) {
+        const SViewHit hit{kind, gone, -1, 0, 0};
+        CCusPopMenu menu;
+        SViewMenu target;
+        EXPECT_FALSE(BuildViewMenu(hit, menu, target)) << kind;
+        for (int command = VIEW_CMD_RIGHT; command <= VIEW_CMD_DEMARCATE; ++command)
+            EXPECT_FALSE(RunViewCommand(command, {hit, gone})) << kind << " " << command;
+        STipSource source{&g_pModuleData->GetTipsData(), nullptr, true, RENDER_RECEIVER, false};
+        EXPECT_EQ("", ViewTipText(hit, source, *g_pProjectData, *g_pModuleData)) << kind;
+    }
+    EXPECT_EQ(0, sim::CountCalls("CProjectUndoRedo::PrjModify"));
 }
 
 TEST_F(ViewMouseTest, EscapeNeverClosesThePage)
