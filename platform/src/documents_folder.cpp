@@ -3,12 +3,13 @@
 #include "platform/shell.h"
 
 #include "documents_folder.h"
+#include "platform/file_io.h"
 
 #include <QStandardPaths>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 
 namespace plat {
 
@@ -34,17 +35,25 @@ std::optional<std::string> Lookup()
     std::string config = Env("XDG_CONFIG_HOME");
     if (config.empty() && !home.empty())
         config = home + "/.config";
-    if (!config.empty()) {
-        std::ifstream in(config + "/user-dirs.dirs");
+    // Read like every other file: a FIFO or device there must not hang the start.
+    const std::string userDirs = config.empty() ? std::string() : config + "/user-dirs.dirs";
+    std::string text, error;
+    if (!userDirs.empty() && ReadFileBytes(userDirs, kMaxTextFileBytes, text, error)) {
+        std::istringstream in(text);
         std::string line;
         while (std::getline(in, line)) {
             if (auto dir = detail::ParseUserDirsLine(line, "XDG_DOCUMENTS_DIR", home); dir && IsFolder(*dir))
                 return dir;
         }
     }
-    const std::string standard = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
-    if (IsFolder(standard) && standard != home)
-        return standard;
+    // The toolkit reads the same file with a blocking open: asked only when that file is harmless.
+    std::error_code ec;
+    const auto kind = std::filesystem::status(userDirs, ec).type();
+    if (kind == std::filesystem::file_type::not_found || kind == std::filesystem::file_type::regular) {
+        const std::string standard = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+        if (IsFolder(standard) && standard != home)
+            return standard;
+    }
     if (!home.empty() && IsFolder(home + "/Documents"))
         return home + "/Documents";
     return std::nullopt;

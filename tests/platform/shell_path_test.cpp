@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <fstream>
 
 using namespace plat;
@@ -81,12 +84,17 @@ TEST(Shell, DocumentsFolderLookupReadsXdgConfig)
     setenv("XDG_CONFIG_HOME", (h + "/cfg").c_str(), 1);
     SetDocumentsFolderProvider({});
     const auto found = GetDocumentsFolder();
+    // A FIFO in its place is not waited on: the lookup goes on without it.
+    std::filesystem::remove(h + "/cfg/user-dirs.dirs");
+    ::mkfifo((h + "/cfg/user-dirs.dirs").c_str(), 0600);
+    const auto withFifo = GetDocumentsFolder();
     setenv("HOME", oldHome.c_str(), 1);
     if (oldConfig)
         setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1);
     else
         unsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(found, h + "/My Documents");
+    EXPECT_NE(withFifo, h + "/My Documents");
 }
 
 TEST(Shell, OpenerIsReplaceable)
