@@ -284,12 +284,28 @@ void CMainSettingDlg::StoreRecipients()
     MarkModified();
 }
 
+void CMainSettingDlg::RecipientCountChanged()
+{
+    StoreRecipients();
+    LayoutPage(m_nOffset);
+    TellFrame(kMsgHeightChanged);
+}
+
+bool CMainSettingDlg::HasSelection() const
+{
+    return m_nSelected >= 1 && m_nSelected <= static_cast<int>(m_data.emailSetting.arrMail.size());
+}
+
+void CMainSettingDlg::ShowMessage(const std::string& text)
+{
+    MsgBox(this, text, Text("EMail_Title"), MB_OK, 0, kMessageIconStyle);
+}
+
 void CMainSettingDlg::AddRecipient()
 {
     std::vector<SMailInfo>& list = m_data.emailSetting.arrMail;
     if (!CanAddRecipient(list)) {
-        MsgBox(this, plat::Format(Text("Email_Add_Address_Max"), kMaxMailRecipients), Text("EMail_Title"),
-               MB_OK, 0, kMessageIconStyle);
+        ShowMessage(plat::Format(Text("Email_Add_Address_Max"), kMaxMailRecipients));
         return;
     }
     std::string name, address;
@@ -297,31 +313,27 @@ void CMainSettingDlg::AddRecipient()
     if (dlg.DoModal() != IDOK)
         return;
     if (HasRecipientAddress(list, address)) {
-        MsgBox(this, Text("Email_Add_Address_Same"), Text("EMail_Title"), MB_OK, 0, kMessageIconStyle);
+        ShowMessage(Text("Email_Add_Address_Same"));
         return;
     }
     list.push_back({name, address});
-    StoreRecipients();
-    LayoutPage(m_nOffset);
-    TellFrame(kMsgHeightChanged);
+    RecipientCountChanged();
 }
 
 void CMainSettingDlg::DeleteRecipient()
 {
     std::vector<SMailInfo>& list = m_data.emailSetting.arrMail;
-    if (m_nSelected < 1 || m_nSelected > static_cast<int>(list.size()))
+    if (!HasSelection())
         return;
     list.erase(list.begin() + (m_nSelected - 1));
-    StoreRecipients();
     m_nSelected = -1;
-    LayoutPage(m_nOffset);
-    TellFrame(kMsgHeightChanged);
+    RecipientCountChanged();
 }
 
 void CMainSettingDlg::ModifyRecipient()
 {
     std::vector<SMailInfo>& list = m_data.emailSetting.arrMail;
-    if (m_nSelected < 1 || m_nSelected > static_cast<int>(list.size()))
+    if (!HasSelection())
         return;
     SMailInfo& chosen = list[static_cast<std::size_t>(m_nSelected - 1)];
     std::string name = chosen.strName, address = chosen.strAddress;
@@ -330,7 +342,7 @@ void CMainSettingDlg::ModifyRecipient()
         return;
     // Its own row is not compared: keeping the address is no clash.
     if (HasRecipientAddress(list, address, m_nSelected - 1)) {
-        MsgBox(this, Text("Email_Modify_Address_Same"), Text("EMail_Title"), MB_OK, 0, kMessageIconStyle);
+        ShowMessage(Text("Email_Modify_Address_Same"));
         return;
     }
     if (chosen.strName == name && chosen.strAddress == address)
@@ -363,8 +375,7 @@ void CMainSettingDlg::SendTestMail()
     // Sent with what the host holds: the account and the recipients are
     // stored the moment they change.
     const bool sent = g_pMonitorData->SendMailToEmail("0") != 0;
-    MsgBox(this, Text(sent ? "EMail_Test_Sent" : "EMail_Test_Failed"), Text("EMail_Title"), MB_OK, 0,
-           kMessageIconStyle);
+    ShowMessage(Text(sent ? "EMail_Test_Sent" : "EMail_Test_Failed"));
 }
 
 void CMainSettingDlg::OnClickButton(int index)

@@ -67,6 +67,11 @@ private:
     void OpenSendingAccount();
     void SendTestMail();
     void StoreRecipients();
+    // Stored, laid out again, and the frame told of the new height.
+    void RecipientCountChanged();
+    bool HasSelection() const;
+    // A message of the e-mail section.
+    void ShowMessage(const std::string& text);
 
     bool m_bFiber;
     bool m_bFahrenheit;
