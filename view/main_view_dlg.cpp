@@ -1,7 +1,12 @@
 #include "view/main_view_dlg.h"
 
+#include "controls/button_bar.h"
+#include "controls/density.h"
 #include "controls/skin.h"
+#include "host/vistrano_project.h"
+#include "module/module_globals.h"
 #include "panes/pane_paint.h"
+#include "view/view_render.h"
 
 CMainViewDlg::CMainViewDlg(CWnd* parent) : CMorvBaseDlg(0, parent)
 {
@@ -9,14 +14,88 @@ CMainViewDlg::CMainViewDlg(CWnd* parent) : CMorvBaseDlg(0, parent)
     SetBackgroundColor(PaneColors().clrBackground);
 }
 
+CMainViewDlg::~CMainViewDlg() = default;
+
+int CMainViewDlg::InitControls()
+{
+    m_render = std::make_unique<CViewRender>();
+    m_inputBar = std::make_unique<CMorvButtonBar>(this, 1);
+    m_inputBar->SetItemVisible(0, false);
+    PlaceInputButton();
+    SetLanguage();
+    return 1;
+}
+
+int CMainViewDlg::SetLanguage()
+{
+    if (m_inputBar)
+        m_inputBar->SetItemCaption(0, GetLanguageText("Set", "Common") + "...");
+    return CMorvBaseDlg::SetLanguage();
+}
+
+void CMainViewDlg::PlaceInputButton()
+{
+    m_inputBar->SetItemRect(0, {morv::Scale(50), morv::Scale(50), morv::Scale(150), morv::Scale(74)});
+}
+
 void CMainViewDlg::Refresh()
 {
     ++m_nRefreshCount;
     m_mouse.OnLayoutChanged();
+    PaintView();
     Invalidate();
 }
 
-void CMainViewDlg::ReloadImages() { Invalidate(); }
+void CMainViewDlg::ReloadImages()
+{
+    if (m_render) {
+        m_render->ReloadImages();
+        PlaceInputButton();
+        PaintView();
+    }
+    Invalidate();
+}
+
+void CMainViewDlg::PaintView()
+{
+    if (!m_render || !IsWindow())
+        return;
+    const CRect client = GetClientRect();
+    if (client != m_render->GetClientRect()) {
+        // A new size lays every sender out afresh.
+        if (g_pProjectData)
+            for (int i = 0; i < g_pProjectData->GetSenderCount(); ++i)
+                if (CSender* s = g_pProjectData->GetSender(i))
+                    s->ResetMonitorRenderParam(0);
+        m_render->Prepare(client);
+    }
+    m_render->Paint();
+    m_inputBar->SetItemVisible(0, m_render->IsInputButtonShown());
+}
+
+void CMainViewDlg::OnPaint(ICanvas& dc, const CRect& /*dirty*/)
+{
+    if (!m_render || GetClientRect() != m_render->GetClientRect())
+        PaintView();
+    if (m_render && m_render->GetSurface())
+        dc.DrawSurface(*m_render->GetSurface(), {0, 0});
+    else
+        dc.FillRect(GetClientRect(), GetBackgroundColor());
+    if (m_inputBar)
+        m_inputBar->Draw(dc);
+}
+
+void CMainViewDlg::DrawTo(ICanvas& dc)
+{
+    if (!m_render) {
+        CMorvBaseDlg::DrawTo(dc);
+        return;
+    }
+    if (GetClientRect() != m_render->GetClientRect())
+        PaintView();
+    m_render->PaintTo(dc);
+    m_inputBar->Draw(dc);
+}
 
 bool CMainViewDlg::PreTranslateMessage(MSG* msg)
 {

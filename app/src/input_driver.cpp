@@ -5,6 +5,7 @@
 #include "window_tree.h"
 
 #include "controls/base_dlg.h"
+#include "platform/canvas.h"
 #include "platform/native_qt.h"
 
 #include <QApplication>
@@ -97,7 +98,23 @@ bool CInputDriver::Resolve(const SWhere& where, CPoint& pt, std::string& error) 
         return false;
     }
     CRect item;
-    if (where.kind == SWhere::EKind::Control) {
+    if (where.kind == SWhere::EKind::Drawn) {
+        RecordingCanvas canvas;
+        const_cast<CMorvBaseDlg*>(dlg)->DrawTo(canvas);
+        int seen = 0;
+        for (const DrawOp& op : canvas.Ops()) {
+            const bool holds = op.text.find(where.piece) != std::string::npos
+                            || op.image.find(where.piece) != std::string::npos;
+            if (holds && seen++ == where.index) {
+                item = op.rect;
+                break;
+            }
+        }
+        if (seen <= where.index) {
+            error = where.windowClass + " draws no " + std::to_string(where.index + 1) + " things with \"" + where.piece + "\"";
+            return false;
+        }
+    } else if (where.kind == SWhere::EKind::Control) {
         const SMorvControl* control = dlg->GetControl(where.index);
         if (!control) {
             error = where.windowClass + " has no control " + std::to_string(where.index);

@@ -140,7 +140,7 @@ public:
     }
 
 private:
-    // Class, Class:control:N or Class:bar:N.
+    // Class, Class:control:N, Class:bar:N or Class:drawn:PIECE[:N].
     std::string Target(const std::string& spec, SWhere& where)
     {
         ++m_next;
@@ -154,12 +154,22 @@ private:
         }
         const auto second = spec.find(':', colon + 1);
         const std::string part = spec.substr(colon + 1, second == std::string::npos ? std::string::npos : second - colon - 1);
+        if (part == "drawn") {
+            where.kind = SWhere::EKind::Drawn;
+            const auto third = second == std::string::npos ? second : spec.find(':', second + 1);
+            where.piece = second == std::string::npos ? std::string() : spec.substr(second + 1, third - second - 1);
+            if (where.piece.empty())
+                return "expected a piece of text or image name after @" + spec;
+            if (third != std::string::npos && !ParseInt(spec.substr(third + 1), where.index))
+                return "expected an index after @" + spec.substr(0, third) + ":";
+            return {};
+        }
         if (part == "control")
             where.kind = SWhere::EKind::Control;
         else if (part == "bar")
             where.kind = SWhere::EKind::BarItem;
         else
-            return "expected @Class:control:N or @Class:bar:N, found @" + spec;
+            return "expected @Class:control:N, @Class:bar:N or @Class:drawn:PIECE, found @" + spec;
         if (second == std::string::npos || !ParseInt(spec.substr(second + 1), where.index))
             return "expected an index after @" + spec.substr(0, second == std::string::npos ? spec.size() : second) + ":";
         return {};

@@ -18,14 +18,16 @@ enum class EVerb {
 };
 
 // Where a mouse command points: page client coordinates, or the centre of
-// a window of the page named by its class, of one of its controls, or of
-// one item of its first button bar.
+// a window of the page named by its class, of one of its controls, of one
+// item of its first button bar, or of the index-th thing its paint draws
+// whose text or image name holds a piece.
 struct SWhere {
-    enum class EKind { Point, Window, Control, BarItem };
+    enum class EKind { Point, Window, Control, BarItem, Drawn };
     EKind kind = EKind::Point;
     CPoint pt;
     std::string windowClass;
     int index = 0;
+    std::string piece;
 };
 
 // The value an expect compares with: a quoted word is a string; otherwise

@@ -157,6 +157,11 @@ void PainterCanvas::DrawImageNinePart(const Image& image, const CRect& dest, con
     if (!m_active)
         return;
     const QImage& turned = image.GetImpl().Turned(quarterTurns);
+    if (turned.width() == dest.Width() && turned.height() == dest.Height()) {
+        // Nothing to stretch: the nine pieces would land where they are.
+        m_painter->drawImage(QPoint(dest.left, dest.top), turned);
+        return;
+    }
     const NinePieces layout = NinePartLayout(CSize(turned.width(), turned.height()), dest, margins);
     // Frames' edges are uniform along their stretch: sampling without
     // smoothing looks the same, keeps the seams between pieces crisp and
@@ -218,6 +223,10 @@ void PainterCanvas::DrawText(const std::string& text, const CRect& rect, const F
             m_painter->setClipRect(ToQRect(rect), Qt::IntersectClip);
             m_painter->drawStaticText(QPointF(x, y), line->text);
             m_painter->restore();
+        } else if (const QImage* glyphs = line == &elided ? nullptr : layout.Glyphs(*line, ToQColor(color).rgba())) {
+            // A line drawn before is copied from its image: far cheaper
+            // than laying its glyphs out again for the many short values.
+            m_painter->drawImage(QPoint(x - layout.GlyphMargin(), y), *glyphs);
         } else {
             m_painter->drawStaticText(QPointF(x, y), line->text);
         }

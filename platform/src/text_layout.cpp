@@ -1,6 +1,7 @@
 #include "text_layout.h"
 
 #include <QCoreApplication>
+#include <QPainter>
 #include <QThread>
 
 namespace plat::detail {
@@ -9,6 +10,8 @@ namespace {
 
 constexpr std::size_t kMaxFonts = 32;
 constexpr std::size_t kMaxLinesPerFont = 4096;
+// Bytes of glyph images one font keeps.
+constexpr std::size_t kMaxImageBytesPerFont = 2u << 20;
 
 QFont MakeFont(const Font& f)
 {
@@ -33,23 +36,46 @@ TextCache* g_shared = nullptr;
 
 } // namespace
 
+const QImage* FontLayout::Glyphs(const LaidLine& line, QRgb color) const
+{
+    if (!line.glyphs.isNull() && line.glyphsColor == color)
+        return &line.glyphs;
+    const int margin = GlyphMargin();
+    QImage image(line.width + 2 * margin, lineHeight, QImage::Format_ARGB32_Premultiplied);
+    const auto bytes = static_cast<std::size_t>(image.sizeInBytes());
+    if (image.isNull() || m_imageBytes + bytes > kMaxImageBytesPerFont)
+        return nullptr;
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(QColor::fromRgba(color));
+    painter.drawStaticText(QPointF(margin, 0), line.text);
+    painter.end();
+    m_imageBytes += line.glyphs.isNull() ? bytes : 0;
+    line.glyphs = std::move(image);
+    line.glyphsColor = color;
+    return &line.glyphs;
+}
+
 FontLayout::FontLayout(const Font& f) : key(f), font(MakeFont(f)), metrics(font), lineHeight(metrics.height()) {}
 
 const LaidLine& FontLayout::Line(std::string_view text)
 {
     if (auto it = m_lines.find(text); it != m_lines.end())
         return it->second;
-    if (m_lines.size() >= kMaxLinesPerFont)
+    if (m_lines.size() >= kMaxLinesPerFont) {
         m_lines.clear();
+        m_imageBytes = 0;
+    }
     const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    return m_lines.emplace(std::string(text), LaidLine{MakeStatic(s, font), metrics.horizontalAdvance(s)}).first->second;
+    return m_lines.emplace(std::string(text), LaidLine(MakeStatic(s, font), metrics.horizontalAdvance(s))).first->second;
 }
 
 LaidLine FontLayout::Elided(std::string_view text, int width) const
 {
     const QString s = metrics.elidedText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
                                          Qt::ElideRight, std::max(width, 0));
-    return {MakeStatic(s, font), metrics.horizontalAdvance(s)};
+    return LaidLine(MakeStatic(s, font), metrics.horizontalAdvance(s));
 }
 
 FontLayout& TextCache::For(const Font& font)

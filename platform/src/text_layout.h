@@ -7,19 +7,27 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QImage>
 #include <QStaticText>
 
 #include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace plat::detail {
 
 struct LaidLine {
+    LaidLine() = default;
+    LaidLine(QStaticText laid, int advance) : text(std::move(laid)), width(advance) {}
     QStaticText text;
     int width = 0;
+    // The line drawn once into an image in one colour, kept for the next
+    // time (FontLayout::Glyphs).
+    mutable QImage glyphs;
+    mutable QRgb glyphsColor = 0;
 };
 
 class FontLayout {
@@ -33,8 +41,14 @@ public:
     const LaidLine& Line(std::string_view text);
     // The line cut with an ellipsis to fit width (not kept).
     LaidLine Elided(std::string_view text, int width) const;
+    // A kept line's glyphs in a colour as an image, to be drawn with its
+    // top-left corner GlyphMargin() pixels left of the line's start; null
+    // once the font's images reached their budget.
+    const QImage* Glyphs(const LaidLine& line, QRgb color) const;
+    int GlyphMargin() const { return lineHeight / 4 + 1; }
 
 private:
+    mutable std::size_t m_imageBytes = 0;
     struct Hash {
         using is_transparent = void;
         std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }

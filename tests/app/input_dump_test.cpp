@@ -131,15 +131,15 @@ TEST_F(InputTest, KeysGoToTheFocusWithTheirModifiersHeld)
 TEST_F(InputTest, TargetsResolveToTheCentreOfWindowsControlsAndRefuseWhatIsNotThere)
 {
     CPoint pt;
-    ASSERT_TRUE(input.Resolve({app::SWhere::EKind::Window, {}, "CPanel", 0}, pt, error)) << error;
+    ASSERT_TRUE(input.Resolve({app::SWhere::EKind::Window, {}, "CPanel", 0, {}}, pt, error)) << error;
     EXPECT_EQ(pt, CPoint(300, 75));
-    ASSERT_TRUE(input.Resolve({app::SWhere::EKind::Control, {}, "CPanel", 5}, pt, error)) << error;
+    ASSERT_TRUE(input.Resolve({app::SWhere::EKind::Control, {}, "CPanel", 5, {}}, pt, error)) << error;
     EXPECT_EQ(pt, CPoint(280, 60));
-    EXPECT_FALSE(input.Resolve({app::SWhere::EKind::Control, {}, "CPanel", 4}, pt, error));
+    EXPECT_FALSE(input.Resolve({app::SWhere::EKind::Control, {}, "CPanel", 4, {}}, pt, error));
     EXPECT_EQ(error, "CPanel has no control 4");
-    EXPECT_FALSE(input.Resolve({app::SWhere::EKind::Window, {}, "CToolBarDlg", 0}, pt, error));
+    EXPECT_FALSE(input.Resolve({app::SWhere::EKind::Window, {}, "CToolBarDlg", 0, {}}, pt, error));
     EXPECT_EQ(error, "no window of class CToolBarDlg in the page");
-    EXPECT_FALSE(input.Resolve({app::SWhere::EKind::Control, {}, "CRecorder", 0}, pt, error));
+    EXPECT_FALSE(input.Resolve({app::SWhere::EKind::Control, {}, "CRecorder", 0, {}}, pt, error));
     EXPECT_EQ(error, "CRecorder is not a skinned dialog, so it has no controls or bars");
     EXPECT_FALSE(input.Click(CPoint(900, 900), app::CInputDriver::EButton::Left, 0, error));
     EXPECT_EQ(error, "no window at 900,900");

@@ -66,9 +66,9 @@ TEST(Interface, SlotsAreInTheOrderTheModuleCallsThem)
 TEST(Skin, ColourTable)
 {
     const SSkinColors& c = CMorvSkin::Instance().GetColors();
-    EXPECT_EQ(c.clrNormalFill, RGBColor(46, 184, 114));
-    EXPECT_EQ(c.clrWarningFill, RGBColor(240, 82, 62));
-    EXPECT_EQ(c.clrOfflineFill, RGBColor(170, 178, 189));
+    EXPECT_EQ(c.clrNormalFill, RGBColor(62, 190, 162));
+    EXPECT_EQ(c.clrWarningFill, RGBColor(214, 60, 40));
+    EXPECT_EQ(c.clrOfflineFill, RGBColor(242, 243, 245));
     EXPECT_EQ(c.clrOnlineText, RGBColor(33, 37, 41));
     EXPECT_EQ(c.clrOfflineText, RGBColor(140, 148, 160));
     EXPECT_EQ(c.clrToolbarLine1, RGBColor(214, 222, 232));

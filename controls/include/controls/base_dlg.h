@@ -140,7 +140,7 @@ public:
     void SetBackgroundColor(Color color);
     Color GetBackgroundColor() const;
     // Paints what a window paint would, into any canvas (tests, snapshots).
-    void DrawTo(ICanvas& dc);
+    virtual void DrawTo(ICanvas& dc);
 
     // ---- IProgressWatcherEx2 ----------------------------------------------
     int BeginProgress(const SProgressInfo& info) override;

@@ -8,10 +8,13 @@
 
 // Every colour the controls and the panes take from the skin.
 struct SSkinColors {
-    // Fills and texts of monitored devices.
-    Color clrNormalFill = RGBColor(46, 184, 114);
-    Color clrWarningFill = RGBColor(240, 82, 62);
-    Color clrOfflineFill = RGBColor(170, 178, 189);
+    // Fills and texts of monitored devices. The three fills differ in
+    // lightness as well as hue (dark red-orange, mid teal, pale grey), so
+    // they stay apart for red-green colour-blind viewers and in greyscale,
+    // and black value text keeps a contrast of at least 4.5 : 1 on each.
+    Color clrNormalFill = RGBColor(62, 190, 162);
+    Color clrWarningFill = RGBColor(214, 60, 40);
+    Color clrOfflineFill = RGBColor(242, 243, 245);
     Color clrOnlineText = RGBColor(33, 37, 41);
     Color clrOfflineText = RGBColor(140, 148, 160);
     // The two lines along the lower edge of a toolbar, upper then lower.

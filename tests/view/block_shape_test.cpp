@@ -1,0 +1,107 @@
+#include "view/block_shape.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The port unit of the skin at density 1.0: 24 × 20, a 24-pixel band.
+const SBlockMetrics kBase{24, 20, 24, 1.0};
+
+} // namespace
+
+TEST(BlockShapeTest, LengthAndDepthByPortCount)
+{
+    struct Row {
+        int ports;
+        int length;
+        int depth;
+    };
+    // r(0.2 × 24) = 5, r(0.1 × 24) = 2, r(0.3 × 24) = 7, r(0.5 × 24) = 12.
+    const Row rows[] = {
+        {1, 34, 44},     // one port, the two end margins
+        {2, 180, 44},    // (48 + 10 + 2) × 3
+        {4, 224, 44},    // (96 + 10 + 6) × 2
+        {6, 225, 44},    // (144 + 10 + 7 + 8) × 4/3, truncated
+        {20, 543, 44},   // four groups of five: 3 group gaps
+        {21, 584, 44},   // groups of five, gap factor 0.5
+        {24, 652, 44},   // groups of eight
+        {40, 1078, 44},  // groups of ten
+        {41, 584, 69},   // two rows of 21 and 20, no k
+        {80, 1078, 69},  // two rows of 40
+        {160, 1078, 119} // four rows of 40
+    };
+    for (const Row& r : rows) {
+        const SBlockShape shape = BlockShapeOf(r.ports, kBase, false);
+        EXPECT_EQ(r.length, shape.nLength) << r.ports << " ports";
+        EXPECT_EQ(r.depth, shape.nDepth) << r.ports << " ports";
+    }
+}
+
+TEST(BlockShapeTest, SecondRowAndUprightSides)
+{
+    EXPECT_EQ(24 + 2 * 20 + 5, BlockShapeOf(8, kBase, true).nDepth);
+    // Beyond 40 ports the rows rule wins over the second row.
+    EXPECT_EQ(69, BlockShapeOf(41, kBase, true).nDepth);
+    const SBlockShape shape = BlockShapeOf(8, kBase, false);
+    EXPECT_EQ(CSize(shape.nLength, 44), BlockSizeOn(shape, EBlockSide::Bottom, kBase));
+    // At the left or right the row runs down; the band plus a port width across.
+    EXPECT_EQ(CSize(24 + 24, shape.nLength), BlockSizeOn(shape, EBlockSide::Left, kBase));
+    const SBlockMetrics dense{36, 30, 36, 1.5, 270};
+    EXPECT_EQ(270, BlockShapeOf(1, dense, false).nLength);   // the shortest block
+    EXPECT_EQ(PortRowLength(20, 36), BlockShapeOf(20, dense, false).nLength);
+    EXPECT_EQ(36 + 2 * 30 + 7, BlockShapeOf(8, dense, true).nDepth);
+}
+
+TEST(BlockShapeTest, SidesAndTurnsOfRelativePositions)
+{
+    const EBlockSide sides[] = {EBlockSide::Left, EBlockSide::Left, EBlockSide::Top, EBlockSide::Top,
+                                EBlockSide::Bottom, EBlockSide::Bottom, EBlockSide::Right, EBlockSide::Right};
+    for (int pos = 0; pos < 8; ++pos)
+        EXPECT_EQ(sides[pos], SideOfPosition(pos)) << pos;
+    EXPECT_EQ(EBlockSide::Top, SideOfPosition(-1));
+    EXPECT_EQ(0, QuarterTurnsOf(EBlockSide::Top));
+    EXPECT_EQ(1, QuarterTurnsOf(EBlockSide::Right));
+    EXPECT_EQ(2, QuarterTurnsOf(EBlockSide::Bottom));
+    EXPECT_EQ(3, QuarterTurnsOf(EBlockSide::Left));
+}
+
+TEST(BlockShapeTest, EveryPortStandsInsideItsBlockFacingTheReceivers)
+{
+    for (EBlockSide side : {EBlockSide::Top, EBlockSide::Bottom, EBlockSide::Left, EBlockSide::Right}) {
+        for (int n : {1, 2, 6, 20, 21, 41, 160}) {
+            const CRect block(CPoint(100, 50), BlockSizeOn(BlockShapeOf(n, kBase, false), side, kBase));
+            const std::vector<SPortPlace> ports = PlacePorts(block, n, side, kBase, false);
+            ASSERT_EQ(static_cast<std::size_t>(n), ports.size());
+            const CRect band = StatusBandOf(block, side, kBase);
+            for (std::size_t p = 0; p < ports.size(); ++p) {
+                const CRect& r = ports[p].rcPort;
+                CRect overlap;
+                EXPECT_TRUE(r.left >= block.left && r.right <= block.right && r.top >= block.top && r.bottom <= block.bottom)
+                    << n << " ports, port " << p << " side " << static_cast<int>(side);
+                EXPECT_FALSE(overlap.IntersectRect(r, band)) << n << " ports, port " << p;
+                if (p > 0 && n <= 40) {
+                    EXPECT_FALSE(overlap.IntersectRect(r, ports[p - 1].rcPort)) << n << " ports, port " << p;
+                }
+            }
+        }
+    }
+    // Above the receivers the first row runs along the block's bottom edge.
+    const CRect top(0, 0, 200, 44);
+    EXPECT_EQ(44, PlacePorts(top, 4, EBlockSide::Top, kBase, false)[0].rcPort.bottom);
+}
+
+TEST(BlockShapeTest, ConnectorsBySenderKind)
+{
+    const CRect block(CPoint(), BlockSizeOn(BlockShapeOf(41, kBase, false), EBlockSide::Top, kBase));
+    const std::vector<SPortPlace> many = PlacePorts(block, 41, EBlockSide::Top, kBase, false);
+    // A plug in the middle of ports below 40; from port 40 the second image fills the port.
+    EXPECT_EQ(CSize(12, 12), many[0].rcConnector.Size());
+    EXPECT_EQ(many[0].rcPort.CenterPoint(), many[0].ptConnector);
+    EXPECT_EQ(many[40].rcPort, many[40].rcConnector);
+    // With a second row, the connector is the unit behind its port.
+    const CRect looped(CPoint(), BlockSizeOn(BlockShapeOf(4, kBase, true), EBlockSide::Top, kBase));
+    const SPortPlace p = PlacePorts(looped, 4, EBlockSide::Top, kBase, true)[0];
+    EXPECT_EQ(p.rcPort.top - 5, p.rcConnector.bottom);
+    EXPECT_EQ(p.rcPort.CenterPoint(), p.ptConnector);
+    EXPECT_EQ(p.rcPort.Size(), p.rcConnector.Size());
+}

@@ -1,0 +1,283 @@
+// What the view draws, recorded through the real page on the reference host.
+#include "controls/skin.h"
+#include "host/hwbridge.h"
+#include "host/host_enums.h"
+#include "host/vistrano_language.h"
+#include "host/vistrano_project.h"
+#include "module/module_data.h"
+#include "module/module_globals.h"
+#include "sim/hardware.h"
+#include "sim/project_gen.h"
+#include "view/main_view_dlg.h"
+#include "view/view_records.h"
+#include "view/view_render.h"
+#include "view_fixture.h"
+
+#include <algorithm>
+
+namespace {
+
+class ViewDrawingTest : public ViewTest {
+protected:
+    // The receivers the last paint recorded (the visible ones) of sender s, port p.
+    std::vector<CRect> Receivers(int s, int p, int count)
+    {
+        std::vector<CRect> rects;
+        const SCurrentObject obj = g_pModuleData->GetCurrentObject();
+        for (int k = 0; k < count; ++k)
+            if (const CRect r = RecordedReceiver(*g_pModuleData, obj, s, p, 0, k); !r.IsRectEmpty())
+                rects.push_back(r);
+        return rects;
+    }
+    // Texts drawn inside receivers of port 0 of sender 0 (client coordinates = content here).
+    int TextsIn(const std::vector<DrawOp>& ops, const std::vector<CRect>& rects)
+    {
+        int n = 0;
+        for (const DrawOp& op : OpsWith(ops, DrawOp::Kind::Text))
+            n += std::count(rects.begin(), rects.end(), op.rect);
+        return n;
+    }
+};
+
+bool AllStates(const std::vector<DrawOp>& ops, const std::string& folder, const std::string& state)
+{
+    const std::vector<DrawOp> found = OpsWith(ops, DrawOp::Kind::ImageNinePart, folder);
+    return !found.empty() && std::all_of(found.begin(), found.end(), [&](const DrawOp& op) {
+        return op.image.find(state) != std::string::npos;
+    });
+}
+
+} // namespace
+
+TEST_F(ViewDrawingTest, MonitoringOffDrawsEveryFrameNormalAndNoValueText)
+{
+    Open(sim::MakeSampleProject());
+    Monitor();
+    sim::InjectReceiverFault(0, 0, 3, sim::ReceiverFault::OverTemperature);
+    Round();
+    Show(TREE_NODE_SENDER, RENDER_TEMPERATURE, 0);
+    const std::vector<DrawOp> live = Draw();
+    EXPECT_FALSE(OpsWith(live, DrawOp::Kind::ImageNinePart, "Warning").empty());
+    EXPECT_GT(TextsIn(live, Receivers(0, 0, 30)), 0);
+
+    GetHwMonitorLogic()->StopMonitor();
+    page->Update(-1, 0, 0);
+    const std::vector<DrawOp> off = Draw();
+    EXPECT_TRUE(AllStates(off, "PortFrame", "Normal"));
+    EXPECT_TRUE(AllStates(off, "SenderFrame", "Normal"));
+    EXPECT_EQ(0, TextsIn(off, Receivers(0, 0, 30)));
+    const Color normal = CMorvSkin::Instance().GetColors().clrNormalFill;
+    ASSERT_FALSE(Receivers(0, 0, 30)[0].IsRectEmpty());
+    for (const CRect& r : Receivers(0, 0, 30))
+        EXPECT_EQ(1, std::count_if(off.begin(), off.end(), [&](const DrawOp& op) {
+                      return op.kind == DrawOp::Kind::FillRect && op.rect == r && op.color == normal;
+                  }));
+}
+
+TEST_F(ViewDrawingTest, BackupFramesOnlyBeyondTwentyPorts)
+{
+    // The sample's backup sender has 24 ports, each backed up.
+    Open(sim::MakeSampleProject());
+    Show(TREE_NODE_SENDER, RENDER_RECEIVER, 1);
+    const std::vector<DrawOp> many = Draw();
+    EXPECT_EQ(48u, OpsWith(many, DrawOp::Kind::ImageNinePart, "PortFrameBackup").size());
+    EXPECT_EQ(24u, OpsWith(many, DrawOp::Kind::ImageAt, "Port/Backup").size());
+
+    sim::ProjectModel pair = Walls(2, 8, 4, 64);
+    for (int p = 0; p < 8; ++p)
+        pair.backups.push_back({pair.senders[0].id, p, pair.senders[1].id, p});
+    page->Release();
+    Open(pair);
+    Show(TREE_NODE_SENDER, RENDER_RECEIVER, 1);
+    const std::vector<DrawOp> few = Draw();
+    EXPECT_TRUE(OpsWith(few, DrawOp::Kind::ImageNinePart, "PortFrameBackup").empty());
+    EXPECT_EQ(8u, OpsWith(few, DrawOp::Kind::ImageAt, "Port/Backup").size());
+    // The source and its backup stand side by side above the shared receivers.
+    const std::vector<SSenderLayout>& layout = View().GetRender()->GetLayout();
+    EXPECT_EQ(2, layout[0].nRelativePos);
+    EXPECT_EQ(3, layout[1].nRelativePos);
+    EXPECT_EQ(layout[0].rcBlock.top, layout[1].rcBlock.top);
+    EXPECT_EQ(layout[0].ptRcvOrigin, layout[1].ptRcvOrigin);
+}
+
+TEST_F(ViewDrawingTest, ValueTextsBySizeAndNumber)
+{
+    // 1,100 cabinets of 16 pixels on one port, all in view.
+    Open(Walls(1, 1, 1100, 16));
+    Monitor();
+    Show(TREE_NODE_SENDER, RENDER_RECEIVER, 0);
+    const std::vector<DrawOp> ops = Draw();
+    const auto sizeOf = [&](const std::string& text) {
+        for (const DrawOp& op : OpsWith(ops, DrawOp::Kind::Text))
+            if (op.text == text)
+                return op.font.pixelSize;
+        return 0;
+    };
+    EXPECT_EQ(8, sizeOf("999"));
+    EXPECT_EQ(6, sizeOf("1000"));
+
+    page->Release();
+    Open(Walls(1, 1, 20, 13));
+    Monitor();
+    Show(TREE_NODE_SENDER, RENDER_RECEIVER, 0);
+    const std::vector<DrawOp> tiny = Draw();
+    EXPECT_FALSE(OpsWith(tiny, DrawOp::Kind::FillRect).empty());
+    EXPECT_EQ(0, TextsIn(tiny, Receivers(0, 0, 20)));
+}
+
+TEST_F(ViewDrawingTest, MissingSensorDrawsAShortBar)
+{
+    Open(sim::MakeSampleProject());
+    Monitor();
+    Show(TREE_NODE_SENDER, RENDER_HUMIDITY, 0);
+    const std::vector<DrawOp> ops = Draw();
+    EXPECT_TRUE(OpsWith(ops, DrawOp::Kind::Text, "-").empty());
+    int bars = 0;
+    const SCurrentObject obj = g_pModuleData->GetCurrentObject();
+    for (int port = 0, k = 0; port < 24; k = (k + 1) % 30, port += k == 0) {
+        const CRect r = RecordedReceiver(*g_pModuleData, obj, 0, port, 0, k);
+        if (r.IsRectEmpty() || g_pModuleData->GetRcvShowData().GetRcvShowStr(RENDER_HUMIDITY, 0, port, k) != "-")
+            continue;
+        const CPoint from(r.left + r.Width() * 3 / 8, r.top + r.Height() / 2);
+        bars += std::count_if(ops.begin(), ops.end(), [&](const DrawOp& op) {
+            return op.kind == DrawOp::Kind::Line && op.points.size() == 2 && op.points[0] == from
+                && op.pen.color == RGBColor(0, 0, 0);
+        });
+    }
+    EXPECT_GT(bars, 0);
+}
+
+TEST_F(ViewDrawingTest, NoLegendInTheSingleSenderView)
+{
+    Open(sim::MakeSampleProject());
+    const std::string warning = GetLanguageString("ViewRender_Warning", "Monitoring");
+    Show(TREE_NODE_SENDER, RENDER_RECEIVER, 0);
+    EXPECT_EQ(1u, OpsWith(Draw(), DrawOp::Kind::Text, warning).size());
+    Show(TREE_NODE_SENDER, RENDER_SINGLE_SENDER, 0);
+    EXPECT_TRUE(OpsWith(Draw(), DrawOp::Kind::Text, warning).empty());
+}
+
+TEST_F(ViewDrawingTest, BrokenLoopMarksItsSegments)
+{
+    Open(sim::MakeSampleProject());
+    Monitor();
+    ASSERT_TRUE(sim::InjectLoopbackBreak(0, 0, 2, 29));
+    Round();
+    Show(TREE_NODE_SENDER, RENDER_RECEIVER, 0);
+    g_pModuleData->SetHoverKey(0);
+    page->Update(-1, 0, 0);
+    const std::vector<DrawOp> ops = Draw();
+    const std::vector<DrawOp> markers = OpsWith(ops, DrawOp::Kind::ImageAt, "14.png");
+    ASSERT_FALSE(markers.empty());
+    // The segment from receiver 1 to receiver 2 carries a marker at its middle.
+    const SCurrentObject obj = g_pModuleData->GetCurrentObject();
+    const CPoint a = RecordedReceiver(*g_pModuleData, obj, 0, 0, 0, 1).CenterPoint();
+    const CPoint b = RecordedReceiver(*g_pModuleData, obj, 0, 0, 0, 2).CenterPoint();
+    const CPoint mid((a.x + b.x) / 2, (a.y + b.y) / 2);
+    EXPECT_TRUE(std::any_of(markers.begin(), markers.end(), [&](const DrawOp& op) { return op.rect.CenterPoint() == mid; }));
+}
+
+TEST_F(ViewDrawingTest, MissingImagesAreSkippedAndTheRestIsDrawn)
+{
+    CMorvSkin::Instance().SetImageRoot(m_folder.string());
+    Open(sim::MakeSampleProject());
+    Show(TREE_NODE_SENDER, RENDER_RECEIVER, 0);
+    const std::vector<DrawOp> ops = Draw();
+    CMorvSkin::Instance().SetImageRoot({});
+    EXPECT_TRUE(OpsWith(ops, DrawOp::Kind::ImageNinePart).empty());
+    EXPECT_GT(OpsWith(ops, DrawOp::Kind::FillRect).size(), 50u);
+    EXPECT_FALSE(OpsWith(ops, DrawOp::Kind::Text, "Main Wall").empty());
+}
+
+TEST_F(ViewDrawingTest, BadInputDrawsNothingForItAndKeepsTheRest)
+{
+    // A sender outside the project, then a sender without receivers.
+    Open(Walls(2, 4, 0, 64));
+    Show(TREE_NODE_SENDER, RENDER_RECEIVER, 99);
+    EXPECT_TRUE(OpsWith(Draw(), DrawOp::Kind::ImageNinePart).empty());
+    Show(TREE_NODE_SENDER, RENDER_RECEIVER, 1);
+    const std::vector<DrawOp> ops = Draw();
+    EXPECT_EQ(8u, OpsWith(ops, DrawOp::Kind::ImageNinePart, "PortFrame").size());
+    // A 0 × 0 client leaves no surface and paints nothing.
+    CViewRender render;
+    render.Prepare({});
+    render.Paint();
+    EXPECT_EQ(nullptr, render.GetSurface());
+}
+
+TEST_F(ViewDrawingTest, StoredPlacementStaysUntilAResize)
+{
+    Open(sim::MakeSampleProject());
+    Show(TREE_NODE_SENDER, RENDER_RECEIVER, 3);
+    CSender* s = g_pProjectData->GetSender(3);
+    const CRect fresh = s->GetMonitorRenderArea();
+    EXPECT_EQ(CPoint(24, 24), fresh.TopLeft());
+    // Stored away from the receivers, the block stays there paint after paint.
+    CRect moved = fresh;
+    moved.OffsetRect(0, 2000);
+    s->SetMonitorRenderArea(moved);
+    Show(TREE_NODE_SENDER, RENDER_RECEIVER, 2);
+    Show(TREE_NODE_SENDER, RENDER_RECEIVER, 3);
+    EXPECT_EQ(moved, View().GetRender()->GetLayout()[3].rcBlock);
+    // A resize lays every block out afresh from the margin.
+    page->MoveTo({0, 0, 1000, 700});
+    page->Update(-1, 0, 1);
+    EXPECT_EQ(fresh, s->GetMonitorRenderArea());
+}
+
+namespace {
+
+bool SameOp(const DrawOp& a, const DrawOp& b)
+{
+    return a.kind == b.kind && a.rect == b.rect && a.points == b.points && a.color == b.color && a.pen == b.pen
+        && a.image == b.image && a.quarterTurns == b.quarterTurns && a.margins == b.margins && a.text == b.text
+        && a.font == b.font && a.align == b.align;
+}
+
+} // namespace
+
+TEST_F(ViewDrawingTest, TheBaseLayerAndTheRestDrawWhatTheWholePaintDraws)
+{
+    Open(sim::MakeSampleProject());
+    Monitor();
+    sim::InjectReceiverFault(0, 0, 3, sim::ReceiverFault::OverTemperature);
+    Round();
+    Show(TREE_NODE_SENDER, RENDER_TEMPERATURE, 0);
+    CViewRender render;
+    render.Prepare(View().GetClientRect());
+    RecordingCanvas whole, top, base;
+    render.PaintTo(whole);
+    render.PaintSplit(top, base);
+    std::vector<DrawOp> layered = base.Ops();
+    layered.insert(layered.end(), top.Ops().begin(), top.Ops().end());
+    ASSERT_EQ(whole.Ops().size(), layered.size());
+    for (std::size_t i = 0; i < layered.size(); ++i)
+        EXPECT_TRUE(SameOp(whole.Ops()[i], layered[i])) << "op " << i;
+    // The base layer holds no state: every receiver in it has the normal fill.
+    const Color normal = CMorvSkin::Instance().GetColors().clrNormalFill;
+    for (const DrawOp& op : OpsWith(base.Ops(), DrawOp::Kind::FillRect))
+        EXPECT_TRUE(op.color == normal || op.rect == View().GetClientRect());
+}
+
+TEST_F(ViewDrawingTest, TheKeptBaseLayerFollowsTheMonitorData)
+{
+    Open(sim::MakeSampleProject());
+    Monitor();
+    Show(TREE_NODE_SENDER, RENDER_TEMPERATURE, 0);
+    CViewRender render;
+    render.Prepare(View().GetClientRect());
+    render.Paint();
+    const SCurrentObject obj = g_pModuleData->GetCurrentObject();
+    // Inside the outlines, away from the value text.
+    const CPoint centre = RecordedReceiver(*g_pModuleData, obj, 0, 0, 0, 3).TopLeft() + CPoint(3, 3);
+    const SSkinColors& colors = CMorvSkin::Instance().GetColors();
+    EXPECT_EQ(colors.clrNormalFill, render.GetSurface()->PixelAt(centre.x, centre.y));
+    sim::InjectReceiverFault(0, 0, 3, sim::ReceiverFault::OverTemperature);
+    Round();
+    render.Paint();
+    EXPECT_EQ(colors.clrWarningFill, render.GetSurface()->PixelAt(centre.x, centre.y));
+    sim::ClearReceiverFault(0, 0, 3, sim::ReceiverFault::OverTemperature);
+    Round();
+    render.Paint();
+    EXPECT_EQ(colors.clrNormalFill, render.GetSurface()->PixelAt(centre.x, centre.y));
+}
