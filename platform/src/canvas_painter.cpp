@@ -198,9 +198,16 @@ void PainterCanvas::DrawText(const std::string& text, const CRect& rect, const F
         y = rect.top + (rect.Height() - height) / 2;
 
     // Static text is drawn with the painter's font, whatever it was laid
-    // out with.
-    m_painter->setFont(layout.font);
-    m_painter->setPen(ToQColor(color));
+    // out with; font and pen are set only when a line is drawn that way.
+    bool penSet = false;
+    const auto drawStatic = [&](const QPointF& at, const QStaticText& laid) {
+        if (!penSet) {
+            m_painter->setFont(layout.font);
+            m_painter->setPen(ToQColor(color));
+            penSet = true;
+        }
+        m_painter->drawStaticText(at, laid);
+    };
     // Text stays inside its rectangle, as the desktop's does; the clip is
     // only set up when some of it would stick out.
     const bool tooHigh = height > rect.Height();
@@ -221,14 +228,15 @@ void PainterCanvas::DrawText(const std::string& text, const CRect& rect, const F
         if (tooHigh || line->width > rect.Width()) {
             m_painter->save();
             m_painter->setClipRect(ToQRect(rect), Qt::IntersectClip);
-            m_painter->drawStaticText(QPointF(x, y), line->text);
+            drawStatic(QPointF(x, y), line->text);
             m_painter->restore();
+            penSet = false;   // the restore took them back
         } else if (const QImage* glyphs = line == &elided ? nullptr : layout.Glyphs(*line, ToQColor(color).rgba())) {
             // A line drawn before is copied from its image: far cheaper
             // than laying its glyphs out again for the many short values.
             m_painter->drawImage(QPoint(x - layout.GlyphMargin(), y), *glyphs);
         } else {
-            m_painter->drawStaticText(QPointF(x, y), line->text);
+            drawStatic(QPointF(x, y), line->text);
         }
     }
 }

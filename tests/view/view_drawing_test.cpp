@@ -281,3 +281,38 @@ TEST_F(ViewDrawingTest, TheKeptBaseLayerFollowsTheMonitorData)
     render.Paint();
     EXPECT_EQ(colors.clrNormalFill, render.GetSurface()->PixelAt(centre.x, centre.y));
 }
+
+TEST_F(ViewDrawingTest, NavigationOverlayScalesTheBlocksIntoTheLowerRightQuarter)
+{
+    Open(sim::MakeSampleProject());
+    Show(TREE_NODE_ALL_SENDERS, RENDER_RECEIVER, 0);
+    g_pModuleData->SetNavigationOn(1);
+    const std::vector<DrawOp> ops = Draw();
+    g_pModuleData->SetNavigationOn(0);
+    const CRect client = View().GetClientRect();
+    const CRect box(client.right - client.Width() / 4, client.bottom - client.Height() / 4, client.right, client.bottom);
+    EXPECT_EQ(1, std::count_if(ops.begin(), ops.end(), [&](const DrawOp& op) {
+                  return op.kind == DrawOp::Kind::FillRect && op.rect == box && op.color == RGBColor(50, 50, 50);
+              }));
+    // Every sender has its scaled box inside the overlay, recorded for the mouse.
+    for (int s = 0; s < g_pProjectData->GetSenderCount(); ++s) {
+        const CRect r = g_pModuleData->GetOverlayRect(static_cast<uint32_t>(s));
+        EXPECT_FALSE(r.IsRectEmpty()) << s;
+        EXPECT_TRUE(box.PtInRect(r.TopLeft())) << s;
+    }
+    const std::vector<DrawOp> plain = Draw();
+    EXPECT_TRUE(std::none_of(plain.begin(), plain.end(), [](const DrawOp& op) { return op.color == RGBColor(50, 50, 50); }));
+}
+
+TEST_F(ViewDrawingTest, SingleSenderViewTellsWhyItShowsNoInputs)
+{
+    Open(sim::MakeSampleProject());
+    Monitor();
+    sim::InjectSenderFault(6, sim::SenderFault::Offline);
+    Round();
+    Show(TREE_NODE_SENDER, RENDER_SINGLE_SENDER, 6);
+    EXPECT_EQ(1u, OpsWith(Draw(), DrawOp::Kind::Text, GetLanguageString("SenderNoConnectToShow", "Monitoring")).size());
+    EXPECT_FALSE(View().GetRender()->IsInputButtonShown());
+    Show(TREE_NODE_SENDER, RENDER_SINGLE_SENDER, 0);
+    EXPECT_TRUE(View().GetRender()->IsInputButtonShown());
+}
