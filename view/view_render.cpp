@@ -5,16 +5,15 @@
 #include "controls/product_dir.h"
 #include "controls/skin.h"
 #include "host/hwbridge_sender.h"
-#include "host/vistrano_language.h"
 #include "host/vistrano_monitor.h"
 #include "host/vistrano_project.h"
 #include "host/vistrano_runtime.h"
 #include "module/module_data.h"
 #include "module/module_globals.h"
-#include "platform/format.h"
 #include "view/block_placement.h"
 #include "view/view_paint.h"
 #include "view/view_records.h"
+#include "view/view_tips.h"
 
 #include <algorithm>
 
@@ -37,14 +36,6 @@ CSender* SenderAt(int i)
 }
 
 bool IsFiber(CSender* s) { return s && s->GetFiberPortCount() > 0; }
-
-std::string DisplayName(CSender& s, int index)
-{
-    std::string name = s.GetSenderName();
-    if (name.empty())
-        name = plat::Format("%s%d", GetLanguageString("Processor", "Monitoring"), index + 1);
-    return name;
-}
 
 // A port's normalised tile rectangles.
 std::vector<CRect> TileRects(CPort* port)
@@ -125,7 +116,7 @@ struct CViewRender::Pass {
                 if (g_pProjectData->MatchSrcBackup(i, port, m.nSource, m.nBackup, m.bSecond, &m.nPartnerPort))
                     ApplyBackupMatch(e, port, m);
             }
-            e.strName = DisplayName(*s, i);
+            e.strName = SenderDisplayName(*g_pProjectData, i);
             e.nDeviceClass = g_pModuleData->GetSenderTypeCode(i);
             e.bOnline = p.monitoring ? g_pModuleData->IsSenderDetected(i)
                                      : (g_pSenderLogic && g_pSenderLogic->IsConnected(i) ? 1 : 0);
