@@ -9,6 +9,7 @@
 #include "module/module_globals.h"
 #include "module/sender_rules.h"
 #include "platform/format.h"
+#include "video/signal_format.h"
 
 #include <algorithm>
 
@@ -192,7 +193,7 @@ void CModuleData::GetInputSignalTexts(std::map<uint32_t, std::string>& texts)
             break;
         const uint32_t key = (k + 1) << 16;
         texts[key] = input.strSignal;
-        texts[key | 1] = input.nValue3 ? plat::Format("%dx%d@%.2lfHz", input.nValue4, input.nValue5, input.dValue)
+        texts[key | 1] = input.nValue3 ? StoredSignalText(input.nValue4, input.nValue5, input.dValue)
                                        : GetLanguageString("Unsetted", "Monitoring");
         if (monitoring)
             texts[key | 2] = DetectedFormat(record, input);

@@ -2,6 +2,7 @@
 
 #include "controls/density.h"
 #include "controls/edit.h"
+#include "controls/msg_box.h"
 #include "host/vistrano_language.h"
 #include "module/module_globals.h"
 #include "video/signal_format.h"
@@ -27,6 +28,19 @@ constexpr int kBottomMargin = 15;
 constexpr int kLineWidth = 2 * kNumberWidth + kRefreshWidth + 3 * kMarkWidth + 5 * kGap;
 constexpr int kWidth = kMargin + kLineWidth + kMargin;
 constexpr int kHeight = kButtonsTop + kButtonHeight + kBottomMargin;
+constexpr int kMessageIconStyle = 5;
+
+// The edits in their order, with their windows' ids and bounds.
+struct SNumberEdit {
+    int nIndex;
+    UINT nId;
+    const SSignalBounds& bounds;
+};
+const SNumberEdit kNumberEdits[] = {
+    {CSignalFormatSetDlg::kWidthEdit, CSignalFormatSetDlg::kWidthEditId, kWidthBounds},
+    {CSignalFormatSetDlg::kHeightEdit, CSignalFormatSetDlg::kHeightEditId, kHeightBounds},
+    {CSignalFormatSetDlg::kRefreshEdit, CSignalFormatSetDlg::kRefreshEditId, kRefreshBounds},
+};
 
 int Px(int design) { return morv::Scale(design, g_dDpiScale); }
 
@@ -48,17 +62,17 @@ int CSignalFormatSetDlg::OnSetBaseDlgInfo()
     return 1;
 }
 
-void CSignalFormatSetDlg::AddNumberEdit(int index, UINT id, int left, int width, double minValue, double base,
-                                        double maxValue, int decimals)
+void CSignalFormatSetDlg::AddNumberEdit(int index, UINT id, int left, int width, const SSignalBounds& bounds,
+                                        double base)
 {
     SMorvControl& edit = AddControl(index, EMorvControlKind::NumericEdit,
                                     Scaled(left, kLineTop, left + width, kLineTop + kLineHeight), {}, id);
     SEditRules& rules = edit.editRules;
-    rules.eMode = decimals > 0 ? EEditMode::Decimal : EEditMode::Integer;
-    rules.nDecimals = decimals;
-    rules.dMin = minValue;
+    rules.eMode = bounds.nDecimals > 0 ? EEditMode::Decimal : EEditMode::Integer;
+    rules.nDecimals = bounds.nDecimals;
+    rules.dMin = bounds.dMin;
     rules.dBase = base;
-    rules.dMax = maxValue;
+    rules.dMax = bounds.dMax;
     rules.dStep = 1.0;
     // The edit window takes the mode, then the bounds and step (SetStepValue).
     UpdateControl(index);
@@ -83,11 +97,11 @@ int CSignalFormatSetDlg::InitControls()
         left += width + kGap;
         return at;
     };
-    AddNumberEdit(kWidthEdit, kWidthEditId, next(kNumberWidth), kNumberWidth, 64, 1920, 32767, 0);
+    AddNumberEdit(kWidthEdit, kWidthEditId, next(kNumberWidth), kNumberWidth, kWidthBounds, 1920);
     AddMark(kTimesLabel, "x", next(kMarkWidth));
-    AddNumberEdit(kHeightEdit, kHeightEditId, next(kNumberWidth), kNumberWidth, 64, 1080, 16384, 0);
+    AddNumberEdit(kHeightEdit, kHeightEditId, next(kNumberWidth), kNumberWidth, kHeightBounds, 1080);
     AddMark(kAtLabel, "@", next(kMarkWidth));
-    AddNumberEdit(kRefreshEdit, kRefreshEditId, next(kRefreshWidth), kRefreshWidth, 23.0, 60.0, 240.0, 3);
+    AddNumberEdit(kRefreshEdit, kRefreshEditId, next(kRefreshWidth), kRefreshWidth, kRefreshBounds, 60.0);
     AddMark(kHzLabel, "Hz", next(kMarkWidth));
 
     const int right = kWidth - kMargin;
@@ -124,17 +138,36 @@ void CSignalFormatSetDlg::OnOK()
 {
     // Enter while typing ends the typing too.
     SetFocusTo(kFocusSinkId);
-    // An edit left without a number would give a format nothing can
-    // match ("0x0@Hz"): it gets the focus to be filled instead.
-    for (const auto& [index, id] : {std::pair{kWidthEdit, kWidthEditId}, std::pair{kHeightEdit, kHeightEditId},
-                                    std::pair{kRefreshEdit, kRefreshEditId}})
-        if (!HoldsNumber(GetControlText(index))) {
-            SetFocusTo(id);
+    for (const SNumberEdit& edit : kNumberEdits)
+        if (!CheckEdit(edit.nIndex, edit.nId, edit.bounds))
             return;
-        }
     m_strFormat = FormSignalText(GetEdit(kWidthEdit)->GetInt(), GetEdit(kHeightEdit)->GetInt(),
                                  GetControlText(kRefreshEdit));
     EndDialog(IDOK);
+}
+
+bool CSignalFormatSetDlg::CheckEdit(int index, UINT id, const SSignalBounds& bounds)
+{
+    // An edit left without a number would give a format nothing can
+    // match ("0x0@Hz"): it gets the focus to be filled instead.
+    if (!HoldsNumber(GetControlText(index))) {
+        SetFocusTo(id);
+        return false;
+    }
+    // A value filled from the incoming text ("1920x1080@0.00Hz") was never
+    // typed, so no leaving of the edit brought it into bounds: it is
+    // brought there now, shown, and said, before an OK can store it.
+    CMorvEditEx* edit = GetEdit(index);
+    if (IsWithinBounds(edit->GetDouble(), bounds))
+        return true;
+    edit->Normalize();
+    SetFocusTo(id);
+    const SEditRules& rules = edit->GetRules();
+    MsgBox(this,
+           plat::Format(GetLanguageString("SignalFormat_OutOfRange", "Monitoring"), morv::FormatEditNumber(rules.dMin, rules),
+                        morv::FormatEditNumber(rules.dMax, rules)),
+           GetControlText(kTitle), MB_OK, 0, kMessageIconStyle);
+    return false;
 }
 
 void CSignalFormatSetDlg::OnClickButton(int index)

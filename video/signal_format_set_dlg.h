@@ -6,6 +6,8 @@
 
 #include <string>
 
+struct SSignalBounds;
+
 class CSignalFormatSetDlg : public CMorvBaseDlg {
 public:
     // Control indices.
@@ -36,8 +38,10 @@ protected:
     void OnOK() override;
 
 private:
-    void AddNumberEdit(int index, UINT id, int left, int width, double minValue, double base, double maxValue,
-                       int decimals);
+    void AddNumberEdit(int index, UINT id, int left, int width, const SSignalBounds& bounds, double base);
+    // Whether an edit holds a number within its bounds; when not, the edit
+    // gets the focus (a value out of bounds is brought in and the user told).
+    bool CheckEdit(int index, UINT id, const SSignalBounds& bounds);
     void AddMark(int index, const char* text, int left);
     void FillEdits();
 

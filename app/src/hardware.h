@@ -24,6 +24,12 @@ struct SFault {
     int receiver = -1;   // -1: every receiver of the port
 };
 
+struct SVideoSignal {
+    int width = 0;
+    int height = 0;
+    double rate = 0.0;   // Hz
+};
+
 class IHardware {
 public:
     virtual ~IHardware() = default;
@@ -37,6 +43,9 @@ public:
     // Runs rounds now; returns once every update target heard of the last.
     virtual bool RunRounds(int count, std::string& error) = 0;
     virtual bool SetFault(const SFault& fault, bool active, std::string& error) = 0;
+    // The live signal on a video input (the index into the sender's input
+    // list): width 0 none; reset gives the input its own signal again.
+    virtual bool SetVideoSignal(int sender, int input, const SVideoSignal& signal, bool reset, std::string& error) = 0;
 
     // The project stored on a sender's card replaces the current one.
     virtual bool ReadProjectFromCard(int sender, std::string& error) = 0;

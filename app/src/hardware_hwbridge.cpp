@@ -130,6 +130,15 @@ public:
         return done;
     }
 
+    bool SetVideoSignal(int sender, int input, const SVideoSignal& signal, bool reset, std::string& error) override
+    {
+        const bool done = reset ? sim::ResetVideoSignal(sender, input)
+                                : sim::SetVideoSignal(sender, input, {signal.width, signal.height, signal.rate});
+        if (!done)
+            error = "sender " + std::to_string(sender) + " has no video input " + std::to_string(input);
+        return done;
+    }
+
     bool ReadProjectFromCard(int sender, std::string& error) override
     {
         std::string content;

@@ -1,7 +1,8 @@
 #include "options.h"
 
+#include "platform/number_text.h"
+
 #include <charconv>
-#include <cmath>
 #include <map>
 
 namespace app {
@@ -23,13 +24,11 @@ bool ParseSize(const std::string& text, int& width, int& height)
 
 bool ParseDensity(const std::string& text, double& density)
 {
-    std::size_t used = 0;
-    try {
-        density = std::stod(text, &used);
-    } catch (...) {
+    const std::optional<double> value = plat::ParseDecimal(text);
+    if (!value)
         return false;
-    }
-    return used == text.size() && std::isfinite(density) && density >= 0.5 && density <= 4.0;
+    density = *value;
+    return density >= 0.5 && density <= 4.0;
 }
 
 } // namespace

@@ -138,6 +138,12 @@ bool CScenarioRunner::Execute(const SScriptCommand& c, std::string& error)
                      c.numbers.size() > 2 ? c.numbers[2] : -1};
         return m_env.hardware.SetFault(fault, c.verb == EVerb::Fault, error);
     }
+    case EVerb::Signal: {
+        // "none" and "reset" give no numbers: no signal.
+        const SVideoSignal signal =
+            c.numbers.size() > 2 ? SVideoSignal{c.numbers[2], c.numbers[3], c.rate} : SVideoSignal{};
+        return m_env.hardware.SetVideoSignal(c.numbers[0], c.numbers[1], signal, c.text == "reset", error);
+    }
     case EVerb::Click:
     case EVerb::DClick:
     case EVerb::RClick:

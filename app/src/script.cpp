@@ -3,8 +3,11 @@
 #include "hardware.h"
 #include "key_names.h"
 
+#include "platform/number_text.h"
+
 #include <charconv>
 #include <map>
+#include <optional>
 
 namespace app {
 
@@ -203,6 +206,39 @@ std::string ParseFault(CReader& r, SScriptCommand& c)
     return r.End();
 }
 
+// signal <sender> <input> (<width> <height> <rate> | none | reset)
+std::string ParseSignal(CReader& r, SScriptCommand& c)
+{
+    int sender = 0, input = 0;
+    std::string why = r.Int(sender, "a sender index");
+    if (why.empty())
+        why = r.Int(input, "an input index");
+    if (!why.empty())
+        return why;
+    c.numbers = {sender, input};
+    if (r.AtEnd())
+        return "expected a width, none or reset";
+    if (r.Peek().text == "none" || r.Peek().text == "reset") {
+        r.Word(c.text, "");
+        return r.End();
+    }
+    int width = 0, height = 0;
+    std::string rate;
+    why = r.Int(width, "a width");
+    if (why.empty())
+        why = r.Int(height, "a height");
+    if (why.empty())
+        why = r.Word(rate, "a refresh rate");
+    if (!why.empty())
+        return why;
+    const std::optional<double> hz = plat::ParseDecimal(rate);
+    if (width <= 0 || height <= 0 || !hz || *hz <= 0)
+        return "expected a width and height above 0 and a refresh rate in Hz (59.94)";
+    c.numbers.insert(c.numbers.end(), {width, height});
+    c.rate = *hz;
+    return r.End();
+}
+
 std::string ParseMouse(CReader& r, SScriptCommand& c)
 {
     std::string why = r.Where(c.where);
@@ -241,6 +277,7 @@ const std::map<std::string, std::pair<EVerb, Parser>>& Verbs()
          }}},
         {"fault", {EVerb::Fault, ParseFault}},
         {"clear", {EVerb::Clear, ParseFault}},
+        {"signal", {EVerb::Signal, ParseSignal}},
         {"click", {EVerb::Click, ParseMouse}},
         {"dclick", {EVerb::DClick, ParseMouse}},
         {"rclick", {EVerb::RClick, ParseMouse}},

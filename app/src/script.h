@@ -11,7 +11,7 @@
 namespace app {
 
 enum class EVerb {
-    Open, Save, Monitor, Round, Fault, Clear,
+    Open, Save, Monitor, Round, Fault, Clear, Signal,
     Click, DClick, RClick, Move, Hover, Wheel, Drag, Key, Type,
     AnswerMsgBox, AnswerMenu, AnswerDialog, AnswerProgress, AnswerFile, WithinDialog,
     WaitEvents, Wait, Resize, Expect, Screenshot, Dump,
@@ -50,6 +50,7 @@ struct SScriptCommand {
     SWhere where;
     unsigned modifiers = 0;      // EModifier bits
     bool on = false;             // monitor start; answer file with a path (not cancel)
+    double rate = 0;             // signal: the refresh rate in Hz
     SExpectValue expected;
     // within dialog: the commands run on the next dialog while it is shown.
     std::vector<SScriptCommand> block;

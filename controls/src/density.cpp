@@ -1,11 +1,13 @@
 #include "controls/density.h"
 
+#include "platform/number_text.h"
 #include "platform/path.h"
 #include "platform/window.h"
 
 #include <atomic>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 namespace morv {
 namespace {
@@ -19,9 +21,8 @@ double EnvironmentDensity()
 {
     const char* text = std::getenv("MORVANE_DENSITY");
     if (!text || !*text) return 0.0;
-    char* end = nullptr;
-    const double value = std::strtod(text, &end);
-    return (end != text && IsPlausible(value)) ? value : 0.0;
+    const std::optional<double> value = plat::ParseDecimal(text);
+    return (value && IsPlausible(*value)) ? *value : 0.0;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "controls/edit_rules.h"
 
+#include "platform/number_text.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -47,15 +49,7 @@ double Clamp(double value, const SEditRules& rules) { return std::clamp(value, r
 
 } // namespace
 
-double ParseEditNumber(const std::string& text)
-{
-    std::size_t start = text.find_first_not_of(" \t");
-    if (start == std::string::npos) return 0.0;
-    double value = 0.0;
-    const char* first = text.data() + start;
-    const auto [end, ec] = std::from_chars(first, text.data() + text.size(), value);
-    return (ec == std::errc() && end != first) ? value : 0.0;
-}
+double ParseEditNumber(const std::string& text) { return plat::LeadingDecimal(text).value_or(0.0); }
 
 ETextState ValidateEditText(const std::string& text, const SEditRules& rules)
 {

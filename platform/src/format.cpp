@@ -1,10 +1,13 @@
 // SafeFormat: printf conversions checked one by one against the arguments
 // actually passed. Each valid conversion is handed to snprintf with a
-// 64-bit or double argument of the right kind, so the text is the C
-// library's; whatever cannot be honoured is copied as it stands.
+// 64-bit or double argument of the right kind, under the "C" locale, so the
+// text is the C library's with a decimal point; whatever cannot be honoured
+// is copied as it stands.
 #include "platform/format.h"
 
 #include "utf8.h"
+
+#include <locale.h>
 
 #include <cstdio>
 #include <limits>
@@ -98,9 +101,29 @@ Conversion Parse(std::string_view f, std::size_t& j)
     return s;
 }
 
+// The "C" locale for this thread while it lives: snprintf then writes a
+// decimal point whatever locale the process runs in. Per thread, so a
+// formatter on another thread is not disturbed.
+class CLocaleScope {
+public:
+    CLocaleScope() : m_previous(uselocale(CLocale())) {}
+    ~CLocaleScope() { uselocale(m_previous); }
+    CLocaleScope(const CLocaleScope&) = delete;
+    CLocaleScope& operator=(const CLocaleScope&) = delete;
+
+private:
+    static locale_t CLocale()
+    {
+        static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t{});
+        return c;
+    }
+    locale_t m_previous;
+};
+
 template <class T>
 std::string CFormat(const std::string& format, T value)
 {
+    const CLocaleScope cLocale;
     const int size = std::snprintf(nullptr, 0, format.c_str(), value);
     if (size <= 0)
         return {};

@@ -129,6 +129,21 @@ TEST(ScriptParse, FaultsAnswersKeysAndTheRest)
     EXPECT_FALSE(c[15].on);
 }
 
+TEST(ScriptParse, VideoSignalsTakeAFormatNoneOrReset)
+{
+    const auto c = Parse("signal 3 1 1920 1080 59.94\nsignal 3 0 none\nsignal 0 2 reset");
+    ASSERT_EQ(c.size(), 3u);
+    EXPECT_EQ(c[0].verb, EVerb::Signal);
+    EXPECT_EQ(c[0].numbers, (std::vector<int>{3, 1, 1920, 1080}));
+    EXPECT_EQ(c[0].rate, 59.94);
+    EXPECT_EQ(c[1].numbers, (std::vector<int>{3, 0}));
+    EXPECT_EQ(c[1].text, "none");
+    EXPECT_EQ(c[2].text, "reset");
+    for (const char* bad : {"signal 3 1 1920 1080 59,94", "signal 3 1 0 1080 60", "signal 3 1 1920 1080 0",
+                            "signal 3 1"})
+        EXPECT_NE(Refusal(bad).find("line 1: signal: expected"), std::string::npos) << bad;
+}
+
 TEST(ScriptParse, ExpectValuesAreTypedByHowTheyAreWritten)
 {
     const auto c = Parse("expect a 0x4000\nexpect a 0xFFFFFFFF\nexpect a -2.5\nexpect a true\nexpect a null\n"

@@ -4,6 +4,7 @@
 #include "host/hwbridge.h"
 #include "host/vistrano_data.h"
 #include "module/module_data.h"
+#include "comma_locale.h"
 #include "module_test_support.h"
 #include "sim/call_log.h"
 #include "sim/hardware.h"
@@ -276,7 +277,12 @@ TEST_F(SenderQuestionsTest, InputSignalTextsOfTheCurrentSender)
     Monitor({{1, record}});
 
     std::map<uint32_t, std::string> texts{{99, "stale"}};
-    data.GetInputSignalTexts(texts);
+    {
+        // The texts are the same whatever locale the desktop set.
+        const CommaDecimalLocale comma;
+        ASSERT_TRUE(comma.Active()) << comma.Error();
+        data.GetInputSignalTexts(texts);
+    }
     const std::string unset = GetLanguageString("Unsetted", "Monitoring");
     const std::map<uint32_t, std::string> expected = {
         {0x10000, "HDMI 1"}, {0x10001, "1920x1080@60.00Hz"}, {0x10002, "1920x1080@59.94Hz"},

@@ -1,6 +1,9 @@
 // SafeFormat: the C library's text for valid formats, and nothing unsafe
 // for hostile ones.
 #include "platform/format.h"
+#include "platform/number_text.h"
+
+#include "comma_locale.h"
 
 #include <gtest/gtest.h>
 
@@ -115,4 +118,37 @@ TEST(SafeFormat, ExtraArgumentsAreIgnored)
     EXPECT_EQ(Format("no conversions", 1, "two"), "no conversions");
     EXPECT_EQ(Format("%s%d", "ab", 3, 4.0), "ab3");
     EXPECT_EQ(SafeFormat("%d", {}), "%d");
+}
+
+TEST(SafeFormat, NumbersKeepTheirDecimalPointUnderACommaLocale)
+{
+    const CommaDecimalLocale comma;
+    ASSERT_TRUE(comma.Active()) << comma.Error();
+    EXPECT_EQ(Format("%.2lf|%0.3f|%g|%.1e", 59.94, 60.0, 1.5, 2500.0), "59.94|60.000|1.5|2.5e+03");
+    EXPECT_EQ(Format("%dx%d@%.2lfHz", 1920, 1080, 50.0), "1920x1080@50.00Hz");
+    EXPECT_EQ(plat::ParseDecimal("1.5"), 1.5);
+    EXPECT_EQ(plat::ParseDecimal("1,5"), std::nullopt) << "a comma is never a decimal point";
+    EXPECT_EQ(plat::LeadingDecimal("59,94"), 59.0);
+}
+
+TEST(ReadNumbers, TheNumberATextStartsWith)
+{
+    struct Case {
+        const char* text;
+        bool fraction;
+        std::optional<double> leading;
+        std::optional<double> whole;
+    };
+    const std::optional<double> none;
+    for (const Case& c : {Case{"60", true, 60.0, 60.0}, Case{" -0.5 ", true, -0.5, -0.5}, Case{"+.25", true, 0.25, 0.25},
+                          Case{"59.940Hz", true, 59.94, none}, Case{"12.5", false, 12.0, 12.5},
+                          Case{"", true, 0.0, none}, Case{"Hz", true, 0.0, none}, Case{"-", true, 0.0, none},
+                          Case{"1e3", true, 1.0, none}, Case{"inf", true, 0.0, none}, Case{"nan", true, 0.0, none},
+                          Case{"0x1A", true, 0.0, none}, Case{"1.5 2", true, 1.5, none}}) {
+        EXPECT_EQ(plat::LeadingDecimal(c.text, c.fraction), c.leading) << c.text;
+        EXPECT_EQ(plat::ParseDecimal(c.text), c.whole) << c.text;
+    }
+    const std::string huge(400, '9');
+    EXPECT_EQ(plat::LeadingDecimal(huge), std::nullopt) << "beyond a double";
+    EXPECT_EQ(plat::ParseDecimal(huge), std::nullopt);
 }

@@ -104,6 +104,35 @@ TEST_F(SignalFormatSetDlgTest, OkWithAnEmptyEditKeepsTheDialogOpenAndTheText)
     EXPECT_EQ(text, "no format");
 }
 
+TEST_F(SignalFormatSetDlgTest, AFilledValueOutOfBoundsIsBroughtInAndSaidBeforeOkStoresIt)
+{
+    struct Case {
+        const char* text;
+        int index;
+        const char* shown;
+        const char* stored;
+    };
+    for (const Case& c : {Case{"1920x1080@0.00Hz", Dlg::kRefreshEdit, "23.000", "1920x1080@23.000Hz"},
+                          Case{"10x1080@60.000Hz", Dlg::kWidthEdit, "64", "64x1080@60.000Hz"},
+                          Case{"1920x99999@60.000Hz", Dlg::kHeightEdit, "16384", "1920x16384@60.000Hz"}}) {
+        Script().AnswerMessageBox(IDOK);
+        std::string shown;
+        const auto [result, text] = Run(c.text, [&](Dlg& dlg) {
+            ClickControl(dlg, Dlg::kOk);
+            ASSERT_TRUE(dlg.IsWindow()) << c.text;
+            shown = dlg.GetControlText(c.index);
+            ClickControl(dlg, Dlg::kOk);
+        });
+        EXPECT_EQ(shown, c.shown) << c.text;
+        EXPECT_EQ(result, IDOK) << c.text;
+        EXPECT_EQ(text, c.stored) << c.text;
+        const SModalRecord* box = Script().Last(EModalKind::MessageBox);
+        ASSERT_NE(box, nullptr);
+        EXPECT_NE(box->strText.find(c.shown), std::string::npos) << box->strText;
+        Script().ClearLog();
+    }
+}
+
 TEST_F(SignalFormatSetDlgTest, EnterActsAsOkAndEscapeAsCancel)
 {
     EXPECT_EQ(Run("1920x1080@60.000Hz", [](Dlg& dlg) {

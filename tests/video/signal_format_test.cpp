@@ -1,5 +1,7 @@
 #include "video/signal_format.h"
 
+#include "comma_locale.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -38,12 +40,36 @@ TEST(SignalFormat, TheRefreshIsShownWithThreeDecimals)
     EXPECT_EQ(SignalEditTextsOf({1280, 720, 23.9765}).strRefresh, "23.977");
 }
 
-TEST(SignalFormat, TheHeightEndsAtAnIBeforeAnAt)
+TEST(SignalFormat, TheHeightEndsAtAnIOrAnAtAndTheRefreshFollowsTheAt)
 {
     ExpectFormat("1920x1080i60Hz", 1920, 1080, 60.0);
     ExpectFormat("1920x1080@50Hz", 1920, 1080, 50.0);
-    // The first "i" after the "x" ends it even past an "@".
-    ExpectFormat("720x576@25iHz", 720, 576, 0.0);
+    // Interlaced texts as the hardware writes them: never a 0 Hz refresh.
+    ExpectFormat("1920x1080i@50.000Hz", 1920, 1080, 50.0);
+    ExpectFormat("720x576i@25Hz", 720, 576, 25.0);
+    ExpectFormat("720x576@25iHz", 720, 576, 25.0);
+    ExpectFormat("1920x1080@59.94Hz (interlaced)", 1920, 1080, 59.94);
+}
+
+TEST(SignalFormat, AUsableFormatKeepsTheEditsBounds)
+{
+    struct Case {
+        const char* text;
+        bool usable;
+    };
+    for (const Case& c : {Case{"64x64@23Hz", true}, Case{"32767x16384@240.000Hz", true}, Case{"1920x1080i@50Hz", true},
+                          Case{"1920x1080@0.00Hz", false}, Case{"63x1080@60Hz", false}, Case{"1920x16385@60Hz", false},
+                          Case{"1920x1080@240.001Hz", false}, Case{"unknow video", false}, Case{"", false}})
+        EXPECT_EQ(ParseUsableSignalFormat(c.text).has_value(), c.usable) << c.text;
+}
+
+TEST(SignalFormat, NumbersAreWrittenAndReadWithAPointUnderACommaLocale)
+{
+    const CommaDecimalLocale comma;
+    ASSERT_TRUE(comma.Active()) << comma.Error();
+    EXPECT_EQ(SignalEditTextsOf({1280, 720, 59.94}).strRefresh, "59.940");
+    EXPECT_EQ(StoredSignalText(1920, 1080, 59.94), "1920x1080@59.94Hz");
+    ExpectFormat("3840x2160@59.940Hz", 3840, 2160, 59.94);
 }
 
 TEST(SignalFormat, AMissingMarkFillsNothing)

@@ -4,10 +4,10 @@
 // monitoring round.
 #include "host/host_api.h"
 #include "host/host_enums.h"
+#include "platform/format.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <map>
 #include <string>
 #include <utility>
@@ -101,12 +101,8 @@ private:
             return nullptr;
         return &it->second[static_cast<std::size_t>(receiver)];
     }
-    static std::string Printf(const char* format, double value)
-    {
-        char buf[32];
-        std::snprintf(buf, sizeof buf, format, value);
-        return buf;
-    }
+    // With a decimal point whatever the process locale.
+    static std::string Printf(const char* format, double value) { return plat::Format(format, value); }
     const std::string& State(int32_t faultValue, int32_t value) const
     {
         return value == faultValue ? m_words.strFault : m_words.strNormal;
