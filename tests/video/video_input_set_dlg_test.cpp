@@ -195,6 +195,28 @@ TEST_F(VideoInputSetDlgTest, StoredSettingsOfAnotherModelOrWithoutAFormatAreNeve
     EXPECT_EQ(HostCalls("CMonitorData::SetInterfaceData"), 0);
 }
 
+TEST_F(VideoInputSetDlgTest, TheTableHasItsColumnsAndRowsAtEveryDensity)
+{
+    for (double scale : {1.0, 1.5, 2.5}) {
+        SetScale(scale);
+        Run(3, [scale](Dlg& dlg) {
+            auto px = [scale](int design) { return static_cast<int>(design * scale); };
+            const SMorvControl& table = *dlg.GetControl(Dlg::kTable);
+            EXPECT_EQ(table.rect.top, px(55));
+            EXPECT_NEAR(table.rect.Width(), px(610), 1);
+            EXPECT_EQ(table.table.nRowHeight, px(30));
+            EXPECT_EQ(morv::TableCellRect(table, 1, 3).Width(), table.rect.Width() * 230 / 610);
+            const CRect client = dlg.GetClientRect();
+            for (int index : {Dlg::kApplyAll, Dlg::kApply, Dlg::kOk, Dlg::kCancel, Dlg::kSenderSelector}) {
+                const CRect r = dlg.GetControl(index)->rect;
+                EXPECT_TRUE(r.left >= 0 && r.right <= client.right && r.bottom <= client.bottom) << index;
+            }
+            EXPECT_GE(dlg.GetControl(Dlg::kApply)->rect.top, table.rect.bottom);
+            SaveDialogShot(dlg, "video_input_" + std::to_string(static_cast<int>(scale * 100)));
+        });
+    }
+}
+
 // A hardware with 40 inputs whose signals are interlaced, malformed or absent.
 class ManyInputsLogic final : public IVideoSourceLogic {
 public:
