@@ -5,6 +5,8 @@
 #include "controls/msg_box.h"
 #include "host/vistrano_language.h"
 #include "module/module_globals.h"
+#include "platform/format.h"
+#include "platform/shell.h"
 #include "video/signal_format.h"
 
 namespace {
@@ -163,10 +165,10 @@ bool CSignalFormatSetDlg::CheckEdit(int index, UINT id, const SSignalBounds& bou
     edit->Normalize();
     SetFocusTo(id);
     const SEditRules& rules = edit->GetRules();
-    MsgBox(this,
-           plat::Format(GetLanguageString("SignalFormat_OutOfRange", "Monitoring"), morv::FormatEditNumber(rules.dMin, rules),
-                        morv::FormatEditNumber(rules.dMax, rules)),
-           GetControlText(kTitle), MB_OK, 0, kMessageIconStyle);
+    const std::string text = plat::Format(GetLanguageString("SignalFormat_OutOfRange", "Monitoring"),
+                                          morv::FormatEditNumber(rules.dMin, rules),
+                                          morv::FormatEditNumber(rules.dMax, rules));
+    MsgBox(this, text, plat::GetApplicationTitle(), MB_OK, 0, kMessageIconStyle);
     return false;
 }
 

@@ -11,6 +11,7 @@
 #include "module/module_data.h"
 #include "module/module_globals.h"
 #include "platform/format.h"
+#include "platform/shell.h"
 #include "video/signal_format.h"
 #include "video/signal_format_set_dlg.h"
 
@@ -191,8 +192,9 @@ void CVideoInputSetDlg::Layout()
 
     m_scrollBar->ShowWindow(scrolls ? SW_SHOW : SW_HIDE);
     if (scrolls) {
-        m_scrollBar->MoveWindow({Px(tableRight + kScrollGap), Px(kTableTop + kRowHeight), Px(tableRight + kScrollGap + kScrollWidth),
-                                 Px(tableBottom)});
+        const int scrollLeft = tableRight + kScrollGap;
+        m_scrollBar->MoveWindow(
+            {Px(scrollLeft), Px(kTableTop + kRowHeight), Px(scrollLeft + kScrollWidth), Px(tableBottom)});
         m_scrollBar->SetScrollRange(0, count - shown);
         m_scrollBar->SetPageStep(shown);
         m_scrollBar->SetLineStep(1);
@@ -358,7 +360,7 @@ bool CVideoInputSetDlg::CheckRows()
         return true;
     const SVideoInputRow& row = m_rows[static_cast<std::size_t>(bad)];
     MsgBox(this, plat::Format(GetLanguageString("VideoInput_BadFormat", "Monitoring"), row.strName, row.strFormat),
-           GetControlText(kTitle), MB_OK, 0, kMessageIconStyle);
+           plat::GetApplicationTitle(), MB_OK, 0, kMessageIconStyle);
     return false;
 }
 
@@ -386,7 +388,8 @@ bool CVideoInputSetDlg::Store(bool allSenders)
     if (g_pHostLabel)
         g_pHostLabel->Notify(-1, 0, 0, 0);
     if (allSenders)
-        MsgBox(this, GetLanguageString("Succeed_Set", "Common"), GetControlText(kTitle), MB_OK, 0, kMessageIconStyle);
+        MsgBox(this, GetLanguageString("Succeed_Set", "Common"), plat::GetApplicationTitle(), MB_OK, 0,
+               kMessageIconStyle);
     return true;
 }
 

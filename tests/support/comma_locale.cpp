@@ -10,7 +10,10 @@ namespace {
 
 constexpr const char* kLocale = "de_DE.UTF-8";
 
-bool SetCommaLocale() { return std::setlocale(LC_NUMERIC, kLocale) && std::strcmp(std::localeconv()->decimal_point, ",") == 0; }
+bool SetCommaLocale()
+{
+    return std::setlocale(LC_NUMERIC, kLocale) && std::strcmp(std::localeconv()->decimal_point, ",") == 0;
+}
 
 // Compiles the locale into a folder of its own and points the C library
 // at it; once per process. Empty on success, else what failed.

@@ -6,6 +6,7 @@
 #include "host_world.h"
 #include "module/module_globals.h"
 #include "platform/format.h"
+#include "platform/shell.h"
 #include "sim/call_log.h"
 #include "sim/hardware.h"
 #include "sim/project_gen.h"
@@ -82,8 +83,8 @@ protected:
 TEST_F(VideoInputSetDlgTest, ASenderNeverConfiguredShowsEveryInputOffAndCancelStoresNothing)
 {
     Run(0, [](Dlg& dlg) {
-        EXPECT_EQ(dlg.GetControlText(Dlg::kTitle),
-                  plat::Format(GetLanguageString("VideoInput_Ttile", "Monitoring"), GetProjectData()->GetSender(0)->GetSenderName()));
+        const std::string name = GetProjectData()->GetSender(0)->GetSenderName();
+        EXPECT_EQ(dlg.GetControlText(Dlg::kTitle), plat::Format(GetLanguageString("VideoInput_Ttile", "Monitoring"), name));
         ASSERT_EQ(dlg.GetRows().size(), 2u);
         EXPECT_EQ(dlg.GetTable(Dlg::kTable)->headers.size(), 4u);
         for (int row = 0; row < 2; ++row) {
@@ -130,7 +131,9 @@ TEST_F(VideoInputSetDlgTest, ApplyToAllSendersStoresOnlyMatchingInputs)
     for (const SInputSignalSetting& e : Stored())
         stored.push_back({e.dwSender, e.byValue2});
     EXPECT_EQ(stored, (std::vector<std::pair<uint32_t, int>>{{0, 2}, {1, 2}, {1, 3}, {2, 2}}));
-    EXPECT_EQ(Script().Last(EModalKind::MessageBox)->strText, GetLanguageString("Succeed_Set", "Common"));
+    const SModalRecord* box = Script().Last(EModalKind::MessageBox);
+    EXPECT_EQ(box->strText, GetLanguageString("Succeed_Set", "Common"));
+    EXPECT_EQ(box->strCaption, plat::GetApplicationTitle());
     EXPECT_EQ(sim::GetModificationCount(), 1);
 }
 
