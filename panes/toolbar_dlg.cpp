@@ -203,8 +203,10 @@ bool CToolBarDlg::PreTranslateMessage(MSG* msg)
             g_pHostLabel->Notify(kNotifyToolbarClicked, 0, 0, 0);
     }
     if (IsKeyMessage(msg->message) && !IsFocusOnEdit()) {
-        // Tab moves the focus; the toolbar has no use for any other key.
-        if (msg->wParam == VK_TAB && plat::GetKeyState(VK_CONTROL) >= 0)
+        // Tab moves the focus, and Ctrl combinations go on to the page,
+        // which hands the host's shortcuts (Ctrl+Tab, Ctrl+O, Ctrl+S,
+        // Ctrl+Shift+S) to the host. The toolbar has no use for other keys.
+        if (msg->wParam == VK_TAB || plat::GetKeyState(VK_CONTROL) < 0)
             return CMorvBaseDlg::PreTranslateMessage(msg);
         return true;
     }
