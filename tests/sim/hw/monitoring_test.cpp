@@ -146,6 +146,41 @@ TEST_F(Monitoring, ClearedFaultsAndChangedSettingsShowInTheNextRound)
     EXPECT_EQ(w.GetSenderWarning(1), SENDER_WARNING_OFFLINE);
 }
 
+TEST_F(Monitoring, TheStoredVideoInputSettingsRaiseAndClearTheNoVideoInputWarning)
+{
+    // Sender 1 (model 59): HDMI 1 to 4 (0x20-0x23) and DP 1 to 4; HDMI 1 has the live signal.
+    struct Case {
+        std::vector<SInputSignalSetting> inputs;
+        sim::VideoSignal hdmi1;
+        bool warns;
+    };
+    const SInputSignalSetting hdmi1{1, 59, 0x20, 0, 0, 0, 0, 0, 0.0, "HDMI 1"};
+    SInputSignalSetting checked = hdmi1;
+    checked.nValue3 = 1;
+    checked.nValue4 = 3840;
+    checked.nValue5 = 2160;
+    checked.dValue = 60.0;
+    const SInputSignalSetting hdmi2{1, 59, 0x21, 0, 0, 0, 0, 0, 0.0, "HDMI 2"};
+    const sim::VideoSignal uhd{3840, 2160, 60.0};
+    const sim::VideoSignal none{};
+    monitor.StartMonitor(nullptr);
+    for (const Case& c : {Case{{}, uhd, false}, Case{{}, none, true}, Case{{hdmi1}, uhd, false},
+                          Case{{hdmi1}, none, true}, Case{{hdmi2}, uhd, true}, Case{{checked}, uhd, false},
+                          Case{{checked}, {1920, 1080, 60.0}, true}, Case{{checked}, {3840, 2160, 50.0}, true}}) {
+        CMonitorInterfaceData settings;
+        GetMonitorData()->GetInterfaceData(settings);
+        settings.senderSetting.arrInputSignal = c.inputs;
+        GetMonitorData()->SetInterfaceData(settings);
+        ASSERT_TRUE(sim::SetVideoSignal(1, 0, c.hdmi1));
+        ASSERT_TRUE(sim::RunMonitorRounds(1));
+        CMonitorWarningData w;
+        GetMonitorData()->GetWarningData(w);
+        EXPECT_EQ((w.GetSenderWarning(1) & SENDER_WARNING_VIDEO_INPUT) != 0, c.warns)
+            << c.inputs.size() << " entries, signal " << c.hdmi1.nWidth << "x" << c.hdmi1.nHeight << "@"
+            << c.hdmi1.dFrameRate;
+    }
+}
+
 TEST_F(Monitoring, EachRoundMovesTheClockAndRefreshesTheOfflineAnswers)
 {
     monitor.StartMonitor(nullptr);
