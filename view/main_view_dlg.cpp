@@ -6,6 +6,7 @@
 #include "host/vistrano_project.h"
 #include "module/module_globals.h"
 #include "panes/pane_paint.h"
+#include "video/video_input_set_dlg.h"
 #include "view/view_render.h"
 
 CMainViewDlg::CMainViewDlg(CWnd* parent) : CMorvBaseDlg(0, parent)
@@ -111,3 +112,9 @@ void CMainViewDlg::OnTimer(UINT id)
 bool CMainViewDlg::OnMouseWheel(UINT flags, short delta, CPoint /*pt*/) { return m_mouse.OnWheel(flags, delta); }
 
 void CMainViewDlg::OnMouseLeave() { m_mouse.OnLeave(); }
+
+void CMainViewDlg::OnBarItemClick(CMorvButtonBar& bar, int /*item*/)
+{
+    if (&bar == m_inputBar.get() && g_pProjectData)
+        ShowVideoInputSetDlg(this, g_pProjectData->GetCurSenderIndex());
+}

@@ -38,6 +38,8 @@ protected:
     void OnTimer(UINT id) override;
     bool OnMouseWheel(UINT flags, short delta, CPoint pt) override;
     void OnMouseLeave() override;
+    // The video input button opens the current sender's video input settings.
+    void OnBarItemClick(CMorvButtonBar& bar, int item) override;
 
 private:
     // Prepares the surface afresh when the client size changed (every

@@ -1,6 +1,8 @@
 // The view's mouse work on what the view really drew: the hover timer,
 // clicks, double clicks and tooltips at the rectangles the drawing
 // recorded, through the pane's own message road.
+#include "controls/button_bar.h"
+#include "controls/modal.h"
 #include "host/host_enums.h"
 #include "host/vistrano_project.h"
 #include "host/vistrano_runtime.h"
@@ -154,4 +156,23 @@ TEST_F(ViewInputTest, NavigationOverlayHoversAndPicksASender)
     EXPECT_EQ(2, g_pProjectData->GetCurSenderIndex());
     EXPECT_EQ(RENDER_RECEIVER, g_pModuleData->GetCurrentObject().nRenderType);
     EXPECT_EQ((std::vector<int32_t>{UPDATE_ALL, UPDATE_ALL}), Masks());
+}
+
+TEST_F(ViewInputTest, TheVideoInputButtonOpensTheSendersVideoInputSettings)
+{
+    Open(Walls(2, 1, 4, 64));
+    g_pProjectData->SetCurrentSender(1);
+    Show(TREE_NODE_SENDER, RENDER_SINGLE_SENDER, 1);
+    const SBarItem* button = View().GetInputBar()->GetItem(0);
+    ASSERT_NE(nullptr, button);
+    ASSERT_TRUE(button->bVisible);
+    CModalScript::Instance().SetMode(CModalScript::EMode::Scripted);
+    CModalScript::Instance().EndDialog(2);
+    const CPoint centre = button->rect.CenterPoint();
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, centre);
+    Send(WM_LBUTTONUP, 0, centre);
+    const SModalRecord* dialog = CModalScript::Instance().Last(EModalKind::Dialog);
+    const UINT shown = dialog ? dialog->nTemplateId : 0;
+    CModalScript::Instance().Reset();
+    EXPECT_EQ(2024u, shown);  // the video input settings
 }
