@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-noto-cjk
-  xvfb xauth
+  xvfb xauth xdotool x11-apps
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -201,10 +201,13 @@ QJsonObject CHostApp::Dump() const
     for (const std::string& n : m_window->Notices())
         notices.append(QString::fromStdString(n));
     const QSize size = m_window->size();
+    // Where the page area lies in the main window, for input from outside the program.
+    const QPoint origin = plat::NativeWidget(&m_pageArea)->mapTo(m_window.get(), QPoint(0, 0));
     return {{"window", QJsonObject{{"width", size.width()},
                                    {"height", size.height()},
                                    {"title", m_window->windowTitle()},
                                    {"pageArea", RectJson(m_pageArea.GetClientRect())},
+                                   {"pageAreaOrigin", QJsonArray{origin.x(), origin.y()}},
                                    {"notices", notices}}},
             {"host", host},
             {"monitoring", m_hardware->IsMonitoring()},

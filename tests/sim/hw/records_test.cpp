@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 namespace hwtest {
 namespace {
@@ -143,6 +144,43 @@ TEST_F(Records, MailThatCannotBeWrittenWaitsAndMonitoringGoesOn)
     EXPECT_EQ(sim::hw::RecordKeeper::Get().PendingMails(), 0u);
     EXPECT_NE(Content(sim::GetOutboxFolder() + "mail-1.txt").find("Black screen"), std::string::npos);
     EXPECT_NE(Log(std::time(nullptr)).find("Monitoring started"), std::string::npos) << "kept from the start";
+}
+
+TEST_F(Records, LinesAndMailKeptWhileBlockedSurviveAStopAndAStart)
+{
+    CMonitorInterfaceData settings = sim::GetMonitorSettings();
+    settings.emailSetting.bEnable = 1;
+    settings.emailSetting.nWarningNum = 1;
+    settings.emailSetting.arrMail = {{"Ops", "ops@example.org"}};
+    SetSettings(settings);
+    Block("Outbox");
+    Block("MonitoringRecord");
+    sim::InjectSenderFault(2, sim::SenderFault::Black);
+    sim::SetMonitorStepMode(true);
+    auto* monitor = GetHwMonitorLogic();
+    monitor->StartMonitor(nullptr);
+    ASSERT_TRUE(sim::RunMonitorRounds(2));
+    monitor->StopMonitor();
+    monitor->StartMonitor(nullptr);
+    const std::size_t pending = sim::hw::RecordKeeper::Get().PendingLines();
+
+    std::filesystem::remove(m_configFolder + "/Outbox");
+    std::filesystem::remove(m_configFolder + "/MonitoringRecord");
+    ASSERT_TRUE(sim::RunMonitorRounds(1));
+    monitor->StopMonitor();
+    EXPECT_EQ(sim::hw::RecordKeeper::Get().PendingLines(), 0u);
+    EXPECT_EQ(sim::hw::RecordKeeper::Get().PendingMails(), 0u);
+    EXPECT_NE(Content(sim::GetOutboxFolder() + "mail-1.txt").find("Black screen"), std::string::npos);
+    // Each line once, in order; the round after the start tells the warning again.
+    std::istringstream log(Log(std::time(nullptr)));
+    std::vector<std::string> texts;
+    for (std::string line; std::getline(log, line);)
+        texts.push_back(line.substr(line.find("  ") + 2));
+    const std::vector<std::string> expected{"Monitoring started", "Sender 3 (Sender 3): Black screen",
+                                            "Monitoring stopped", "Monitoring started",
+                                            "Sender 3 (Sender 3): Black screen", "Monitoring stopped"};
+    EXPECT_EQ(texts, expected);
+    EXPECT_EQ(pending, 4u) << "kept while blocked: the first four";
 }
 
 } // namespace hwtest
