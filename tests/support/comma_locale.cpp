@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -19,15 +20,25 @@ bool SetCommaLocale()
 // at it; once per process. Empty on success, else what failed.
 std::string GenerateLocale()
 {
+    // The folder goes when the process ends.
+    struct Folder {
+        std::string path;
+        ~Folder()
+        {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
+        }
+    };
+    static Folder folder;
     static const std::string error = [] {
-        char folder[] = "/tmp/comma-locale-XXXXXX";
-        if (!mkdtemp(folder))
+        char name[] = "/tmp/comma-locale-XXXXXX";
+        if (!mkdtemp(name))
             return std::string("no temporary folder for the locale");
-        const std::string command =
-            std::string("localedef -i de_DE -f UTF-8 ") + folder + "/" + kLocale + " >/dev/null 2>&1";
+        folder.path = name;
+        const std::string command = "localedef -i de_DE -f UTF-8 " + folder.path + "/" + kLocale + " >/dev/null 2>&1";
         if (std::system(command.c_str()) != 0)
             return "localedef could not generate " + std::string(kLocale);
-        setenv("LOCPATH", folder, 1);
+        setenv("LOCPATH", name, 1);
         return std::string();
     }();
     return error;
