@@ -259,6 +259,8 @@ void PainterCanvas::DrawTextAt(const std::string& text, const CPoint& topLeft, c
 CSize PainterCanvas::MeasureText(const std::string& text, const Font& font)
 {
     FontLayout& layout = Layout(font);
+    if (text.find_first_of("\r\n") == std::string::npos)   // one line, the usual case
+        return {text.empty() ? 0 : layout.Line(text).width, layout.lineHeight};
     const std::vector<std::string_view> lines = SplitLines(text);
     int width = 0;
     for (const std::string_view line : lines)

@@ -80,8 +80,9 @@ LaidLine FontLayout::Elided(std::string_view text, int width) const
 
 FontLayout& TextCache::For(const Font& font)
 {
+    // The size first: it tells most fonts apart without comparing families.
     for (const auto& f : m_fonts) {
-        if (f->key == font)
+        if (f->key.pixelSize == font.pixelSize && f->key == font)
             return *f;
     }
     if (m_fonts.size() >= kMaxFonts)
