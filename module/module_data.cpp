@@ -7,7 +7,6 @@
 #include "module/item_keys.h"
 #include "module/module_globals.h"
 #include "module/update_mask.h"
-#include "panes/sender_select_dlg.h"
 
 #include <algorithm>
 
@@ -92,6 +91,12 @@ int CModuleData::GetShowSenders(std::vector<int>& senders) const
         return 0;
     }
     return m_pSenderPanel->GetShowSenders(senders);
+}
+
+void CModuleData::SelectSenderNode(int nodeType, int sender)
+{
+    if (m_pSenderPanel)
+        m_pSenderPanel->SelectSenderNode(nodeType, sender);
 }
 
 // ---- Item stores -------------------------------------------------------------

@@ -12,6 +12,7 @@
 #include "host/monitor_records.h"
 #include "host/monitor_update.h"
 #include "module/current_object.h"
+#include "module/sender_selection.h"
 #include "platform/geometry.h"
 
 #include <atomic>
@@ -20,8 +21,6 @@
 #include <mutex>
 #include <string>
 #include <vector>
-
-class CSenderSelectDlg;
 
 class CModuleData final : public IMonitorDataUpdate {
 public:
@@ -73,11 +72,13 @@ public:
     void SetHoveredSender(int32_t sender) { m_nHoveredSender = sender; }
 
     // ---- The sender panel --------------------------------------------------------
-    void SetSenderPanel(CSenderSelectDlg* panel) { m_pSenderPanel = panel; }
-    CSenderSelectDlg* GetSenderPanel() const { return m_pSenderPanel; }
+    void SetSenderPanel(ISenderSelection* panel) { m_pSenderPanel = panel; }
+    ISenderSelection* GetSenderPanel() const { return m_pSenderPanel; }
     // The senders the view shows, from the panel's tree; an empty list and
     // 0 without a panel.
     int GetShowSenders(std::vector<int>& senders) const;
+    // Has the panel select a sender's tree node; nothing without a panel.
+    void SelectSenderNode(int nodeType, int sender);
 
     // ---- Item stores (keys: item_keys.h) -------------------------------------------
     void SetItemRect(const SCurrentObject& obj, int32_t c, const CRect& rect);
@@ -204,7 +205,7 @@ private:
     CMonitorTipsData m_tips;
     CMonitorRcvShowData m_rcvShow;
 
-    CSenderSelectDlg* m_pSenderPanel = nullptr;
+    ISenderSelection* m_pSenderPanel = nullptr;
     SCurrentObject m_current;
     std::vector<int32_t> m_senderValues;
     // Written by the monitoring thread, taken by the user interface thread.

@@ -13,7 +13,6 @@
 #include "module/module_globals.h"
 #include "module/update_mask.h"
 #include "panes/scroll_geometry.h"
-#include "panes/sender_select_dlg.h"
 #include "view/sender_pair.h"
 #include "view/view_hit_items.h"
 #include "view/view_menu.h"
@@ -24,10 +23,6 @@
 
 namespace {
 
-// The sender panel selects a sender's tree node on this message (wParam 2,
-// lParam the sender).
-constexpr UINT kSelectSenderMessage = 0x246C;
-constexpr WPARAM kSelectSenderKind = 2;
 // A drill-down shows the start of a design of this size.
 constexpr CSize kDrillDownExtent{1920, 1080};
 constexpr int kWheelNotch = 120;
@@ -51,11 +46,7 @@ void EndDemarcationUnlessOn(const SViewHit& hit)
         g_pModuleData->SetDemarcationOn(0);
 }
 
-void SelectInSenderPanel(int sender)
-{
-    if (CSenderSelectDlg* panel = g_pModuleData->GetSenderPanel(); panel && panel->IsWindow())
-        panel->SendMessage(kSelectSenderMessage, kSelectSenderKind, sender);
-}
+void SelectInSenderPanel(int sender) { g_pModuleData->SelectSenderNode(TREE_NODE_SENDER, sender); }
 
 // Makes a sender current with another render type, from the start of the
 // design, and refreshes the page without the sender panel (which the

@@ -1,6 +1,7 @@
 #include "dump.h"
 
 #include "controls/button_bar.h"
+#include "controls/sender_tree.h"
 #include "window_tree.h"
 
 #include "controls/base_dlg.h"
@@ -75,6 +76,20 @@ QJsonObject PenJson(const Pen& pen)
     for (const int d : pen.dash)
         dash.append(d);
     return {{"color", ColorJson(pen.color)}, {"width", pen.width}, {"dash", dash}};
+}
+
+// Every item of a tree in tree order, with its depth.
+void TreeItemsJson(const CMorvSenderTreeCtrl& tree, HTREEITEM first, int depth, QJsonArray& out)
+{
+    for (HTREEITEM h = first; h; h = tree.GetNextSiblingItem(h)) {
+        out.append(QJsonObject{{"text", Text(tree.GetItemText(h))},
+                               {"depth", depth},
+                               {"selected", tree.IsItemSelected(h)},
+                               {"expanded", tree.IsExpanded(h)},
+                               {"online", tree.GetItemOnline(h)},
+                               {"warning", tree.GetItemWarning(h)}});
+        TreeItemsJson(tree, tree.GetChildItem(h), depth + 1, out);
+    }
 }
 
 } // namespace
@@ -200,6 +215,11 @@ QJsonObject WindowJson(CWnd& wnd, const CWnd& root)
         RecordingCanvas canvas;
         dlg->DrawTo(canvas);
         o["drawing"] = DrawingJson(canvas.Ops());
+    }
+    if (const auto* tree = dynamic_cast<const CMorvSenderTreeCtrl*>(&wnd)) {
+        QJsonArray items;
+        TreeItemsJson(*tree, tree->GetRootItem(), 0, items);
+        o["items"] = items;
     }
     QJsonArray children;
     for (CWnd* child : ChildWindows(wnd))

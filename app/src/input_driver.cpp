@@ -1,6 +1,7 @@
 #include "input_driver.h"
 
 #include "controls/button_bar.h"
+#include "controls/sender_tree.h"
 #include "key_names.h"
 #include "window_tree.h"
 
@@ -92,12 +93,25 @@ bool CInputDriver::Resolve(const SWhere& where, CPoint& pt, std::string& error) 
         pt = Centre(client);
         return true;
     }
+    CRect item;
+    if (where.kind == SWhere::EKind::TreeItem) {
+        const auto* tree = dynamic_cast<const CMorvSenderTreeCtrl*>(wnd);
+        const std::vector<HTREEITEM> shown = tree ? tree->GetVisibleItems() : std::vector<HTREEITEM>();
+        if (where.index < 0 || where.index >= static_cast<int>(shown.size())
+            || !tree->GetItemRect(shown[static_cast<std::size_t>(where.index)], &item, true)) {
+            error = where.windowClass + " shows no tree item " + std::to_string(where.index);
+            return false;
+        }
+        pt = Centre(item);
+        pt.x += client.left;
+        pt.y += client.top;
+        return true;
+    }
     const auto* dlg = dynamic_cast<const CMorvBaseDlg*>(wnd);
     if (!dlg) {
         error = where.windowClass + " is not a skinned dialog, so it has no controls or bars";
         return false;
     }
-    CRect item;
     if (where.kind == SWhere::EKind::Drawn) {
         RecordingCanvas canvas;
         const_cast<CMorvBaseDlg*>(dlg)->DrawTo(canvas);

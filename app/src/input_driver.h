@@ -23,8 +23,8 @@ class CInputDriver {
 public:
     explicit CInputDriver(CWnd& root) : m_root(root) {}
 
-    // A point, or the centre of a window, control or bar item, in root
-    // client coordinates.
+    // A point, or the centre of a window, control, bar item or tree item,
+    // in root client coordinates.
     bool Resolve(const SWhere& where, CPoint& pt, std::string& error) const;
 
     enum class EButton { Left, Right, Middle };

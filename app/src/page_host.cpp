@@ -108,9 +108,10 @@ void CPageHost::Notify(int32_t mask, int32_t word1, int32_t word2, int32_t word3
 {
     ++m_notificationCount;
     Keep(m_notifications, SNotifyRecord{mask, word1, word2, word3, m_busy});
-    // The second word asks the page to lay its panes out again (a zoom, a
-    // collapsed panel); the first is handed on as the update's word.
-    Refresh(mask, word1, word2 != 0 ? 1 : 0);
+    // The second or the third word asks the page to lay its panes out
+    // again (a zoom; a folded sender panel, a detection); the first is
+    // handed on as the update's word.
+    Refresh(mask, word1, word2 != 0 || word3 != 0 ? 1 : 0);
 }
 
 void CPageHost::Held(const std::function<void()>& action)

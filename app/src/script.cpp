@@ -143,7 +143,7 @@ public:
     }
 
 private:
-    // Class, Class:control:N, Class:bar:N or Class:drawn:PIECE[:N].
+    // Class, Class:control:N, Class:bar:N, Class:drawn:PIECE[:N] or Class:item:N.
     std::string Target(const std::string& spec, SWhere& where)
     {
         ++m_next;
@@ -171,8 +171,10 @@ private:
             where.kind = SWhere::EKind::Control;
         else if (part == "bar")
             where.kind = SWhere::EKind::BarItem;
+        else if (part == "item")
+            where.kind = SWhere::EKind::TreeItem;
         else
-            return "expected @Class:control:N, @Class:bar:N or @Class:drawn:PIECE, found @" + spec;
+            return "expected @Class:control:N, @Class:bar:N, @Class:drawn:PIECE or @Class:item:N, found @" + spec;
         if (second == std::string::npos || !ParseInt(spec.substr(second + 1), where.index))
             return "expected an index after @" + spec.substr(0, second == std::string::npos ? spec.size() : second) + ":";
         return {};

@@ -19,10 +19,10 @@ enum class EVerb {
 
 // Where a mouse command points: page client coordinates, or the centre of
 // a window of the page named by its class, of one of its controls, of one
-// item of its first button bar, or of the index-th thing its paint draws
-// whose text or image name holds a piece.
+// item of its first button bar, of the index-th thing its paint draws
+// whose text or image name holds a piece, or of the n-th item a tree shows.
 struct SWhere {
-    enum class EKind { Point, Window, Control, BarItem, Drawn };
+    enum class EKind { Point, Window, Control, BarItem, Drawn, TreeItem };
     EKind kind = EKind::Point;
     CPoint pt;
     std::string windowClass;

@@ -171,14 +171,16 @@ TEST_F(PageHostTest, NotifyFromInsideAnUpdateIsDeliveredAfterItInOrder)
     EXPECT_TRUE(host->Notifications().back().queued);
 }
 
-TEST_F(PageHostTest, SecondWordOfNotifyAsksForRelayoutAndFirstIsTheWord)
+TEST_F(PageHostTest, SecondOrThirdWordOfNotifyAsksForRelayoutAndFirstIsTheWord)
 {
     apptest::ClearPageLog(loader);
     host->Notify(0x1F4000, 1, 1, 0);
-    host->Notify(0x10000, 0, 0, 7);
+    host->Notify(0x10000, 5, 0, 0);
+    host->Notify(0x200000, 0, 0, 1);
     const auto log = Log();
     EXPECT_GE(FindLine(log, "Update 1f4000 1 1"), 0);
-    EXPECT_GE(FindLine(log, "Update 10000 0 0"), 0);
+    EXPECT_GE(FindLine(log, "Update 10000 5 0"), 0);
+    EXPECT_GE(FindLine(log, "Update 200000 0 1"), 0);
 }
 
 TEST_F(PageHostTest, EndlessNotificationsFromUpdatesAreCutOff)

@@ -170,7 +170,7 @@ TEST(ScriptParse, RefusalsNameTheLineAndTheFault)
     EXPECT_EQ(Refusal("click 1 2 meta"), "line 1: click: unknown modifier \"meta\" (ctrl, shift, alt)");
     EXPECT_EQ(Refusal("click @"), "line 1: click: expected a window class after @");
     EXPECT_EQ(Refusal("click @A:knob:1"),
-              "line 1: click: expected @Class:control:N, @Class:bar:N or @Class:drawn:PIECE, found @A:knob:1");
+              "line 1: click: expected @Class:control:N, @Class:bar:N, @Class:drawn:PIECE or @Class:item:N, found @A:knob:1");
     EXPECT_EQ(Refusal("click @A:bar:x"), "line 1: click: expected an index after @A:bar:");
     EXPECT_EQ(Refusal("monitor pause"), "line 1: monitor: expected start or stop, found \"pause\"");
     EXPECT_EQ(Refusal("round 0"), "line 1: round: expected 1 to 10000 rounds");

@@ -113,7 +113,7 @@ struct AddressSettings {
     int nAddressMode = 1;       // senders are reached by network address
     int nFixedAddress = 0;      // every sender has an address the user sets
     int nAddressDetection = 0;  // a start of monitoring first detects the addresses
-    int nProductKind = 1;
+    int nProductKind = 0;       // 1: a product that drives a single sender
 };
 AddressSettings GetAddressSettings();
 void SetAddressSettings(const AddressSettings& settings);

@@ -1,0 +1,46 @@
+#pragma once
+// A page made through the entry on a project of plain senders, with the
+// modal windows scripted, for the sender panel and target pane tests.
+#include "controls/modal.h"
+#include "controls/sender_tree.h"
+#include "module_test_support.h"
+#include "sim/project_model.h"
+
+#include <string>
+#include <vector>
+
+class CSenderSelectDlg;
+class CSenderInfoTree;
+class CTargetSelectDlg;
+struct SSenderTreeNode;
+
+class PanesTest : public ModuleTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A project of `senders` senders with `ports` ports each; groups by
+    // name hold the senders listed.
+    static sim::ProjectModel MakeProject(int senders, int ports = 4,
+                                         const std::vector<std::pair<std::string, std::vector<int>>>& groups = {});
+    // Makes it the project and the page (rebuilt from it).
+    void Open(const sim::ProjectModel& project);
+
+    CSenderSelectDlg& Panel() const;
+    CSenderInfoTree& Tree() const;
+    CTargetSelectDlg& Target() const;
+    // The items in tree order, indented two blanks per level.
+    std::vector<std::string> TreeLabels() const;
+    // The item whose label starts with text; fails the test when none does.
+    HTREEITEM Item(const std::string& text) const;
+    // Sends a tree command as the panel does.
+    void Command(unsigned code, long lParam = 0);
+    // A press and release at the centre of an item of a dialog's bar.
+    static void ClickBarItem(class CMorvBaseDlg& dlg, int item);
+    // Runs a monitoring "round" with these warnings, without the thread.
+    void PublishWarnings(const class CMonitorWarningData& warnings, bool monitoring = true);
+
+    CTestHost host;
+    IQuarnLabel* page = nullptr;
+    CModalScript& modals = CModalScript::Instance();
+};
