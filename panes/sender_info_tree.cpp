@@ -123,7 +123,6 @@ void CSenderInfoTree::ApplyExpansion(HTREEITEM hRemembered)
         // A selected sender shows its ports.
         if (ItemHasChildren(hRemembered) && NodeOf(hRemembered)->nType == TREE_NODE_SENDER)
             Expand(hRemembered, TVE_EXPAND);
-        EnsureVisible(hRemembered);
         return;
     }
     Expand(first, TVE_EXPAND);
@@ -135,6 +134,8 @@ void CSenderInfoTree::Rebuild()
     if (!IsWindow() || !g_pProjectData || !g_pModuleData)
         return;
     m_bRebuilding = true;
+    // Monitoring rebuilds the tree every round: the rows stay where the user scrolled them.
+    const int firstRow = GetScrollLine();
     SetRedraw(false);
     DeleteAllItems();
     m_root.reset();
@@ -145,6 +146,7 @@ void CSenderInfoTree::Rebuild()
     const HTREEITEM remembered =
         FindItem(g_pRuntimeData->GetTreeCurSelNodeType(), g_pRuntimeData->GetTreeCurSelNodeIndex());
     ApplyExpansion(remembered);
+    ScrollLines(firstRow - GetScrollLine());
     Invalidate();
     NotifyOwner(WM_SENDER_PANEL_STATES);
     m_bRebuilding = false;

@@ -143,6 +143,7 @@ void CSenderSelectDlg::Refresh(int nNotify, int /*nSender*/)
 {
     ++m_nRefreshCount;
     m_nLastNotify = nNotify;
+    SetTexts();
     // A rename or a drag in progress keeps its items.
     if (!m_tree.IsEditingLabel() && !morv::drag::IsDragging())
         m_tree.Rebuild();

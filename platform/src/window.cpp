@@ -375,7 +375,19 @@ void CWnd::SetCursor(ECursor shape)
 
 CWnd* CWnd::WindowFromPoint(const CPoint& screen)
 {
-    const QWidget* hit = QApplication::widgetAt(QPoint(screen.x, screen.y));
+    const QPoint at(screen.x, screen.y);
+    const QWidget* hit = QApplication::widgetAt(at);
+    if (!hit) {
+        // A window that reaches past every screen (the headless screen is
+        // small) is still found where it lies.
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->isVisible() && top->geometry().contains(at)) {
+                const QWidget* child = top->childAt(top->mapFromGlobal(at));
+                hit = child ? child : top;
+                break;
+            }
+        }
+    }
     CWnd::Impl* owner = hit ? plat::detail::OwningWindow(hit) : nullptr;
     return owner ? &owner->self : nullptr;
 }

@@ -318,3 +318,26 @@ TEST_F(SenderPanelTest, SelectingASenderSetsTheRecordAndNotifiesOnlyOnChange)
     g_pModuleData->SelectSenderNode(2, 2);
     EXPECT_EQ(Item("Sender 3"), Tree().GetSelectedItem());
 }
+
+TEST_F(SenderPanelTest, FixedAddressLabelsKeepTheirAddressThroughARename)
+{
+    sim::AddressSettings fixed = sim::GetAddressSettings();
+    fixed.nFixedAddress = 1;
+    sim::SetAddressSettings(fixed);
+    Open(MakeProject(2));
+    ASSERT_EQ(0u, GetHwSenderLogic()->DetectSenders(nullptr, 0, 0, 1));
+    page->Update(-1, 0, 1);
+    Select({"Sender 1("});
+    const std::string address = sim::GetProject().senders[0].address;
+    EXPECT_EQ("Sender 1(" + address + ")", Tree().GetItemText(Tree().GetSelectedItem()));
+    Command(TREE_CMD_RENAME);
+    ASSERT_NE(nullptr, Tree().GetEditControl());
+    EXPECT_EQ("Sender 1", Tree().GetEditControl()->GetWindowText());
+    Tree().EndEditLabelNow(false);
+    EXPECT_EQ("Sender 1", SenderNames()[0]) << "unchanged";
+    Command(TREE_CMD_RENAME);
+    Tree().GetEditControl()->SetWindowText("Hall");
+    Tree().EndEditLabelNow(false);
+    EXPECT_EQ("Hall", SenderNames()[0]);
+    EXPECT_EQ("Hall(" + address + ")", Tree().GetItemText(Item("Hall")));
+}

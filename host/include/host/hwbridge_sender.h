@@ -51,7 +51,8 @@ public:
 
     // --- One sender -------------------------------------------------------
     virtual int IsConnected(int sender) = 0;
-    // Name shown for the sender (its name, or a default one).
+    // Name shown for the sender (its name, or a default one), followed by
+    // "(address)" in fixed-address mode.
     virtual std::string GetDisplayName(int sender) = 0;
     // Nonzero when the device stores a name; SetDeviceName writes it.
     virtual int IsNameSettable(int sender) = 0;

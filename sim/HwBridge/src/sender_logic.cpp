@@ -131,13 +131,17 @@ public:
         if (sender < 0 || sender >= static_cast<int>(project.senders.size()))
             return {};
         const SenderModel& s = project.senders[static_cast<std::size_t>(sender)];
+        std::string name = s.name.empty() ? "Sender " + std::to_string(sender + 1) : s.name;
         {
             HardwareLock lock(TheHardware().mutex);
             const auto& names = TheHardware().devices.names;
             if (auto it = names.find(s.id); it != names.end() && !it->second.empty())
-                return it->second;
+                name = it->second;
         }
-        return s.name.empty() ? "Sender " + std::to_string(sender + 1) : s.name;
+        // With fixed addresses the user tells senders apart by their address.
+        if (GetAddressSettings().nFixedAddress && !s.address.empty())
+            name += "(" + s.address + ")";
+        return name;
     }
     int IsNameSettable(int sender) override
     {
