@@ -252,7 +252,7 @@ void CSenderInfoTree::SelectionToRuntime()
 
 void CSenderInfoTree::OnSelChanged(HTREEITEM /*hOld*/, HTREEITEM /*hNew*/)
 {
-    if (!m_bRebuilding && !m_bBusy)
+    if (!m_bRebuilding)
         SelectionToRuntime();
 }
 

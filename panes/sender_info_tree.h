@@ -85,5 +85,4 @@ private:
     bool m_bDragging = false;
     std::vector<int> m_draggedSenders;
     bool m_bRebuilding = false;
-    bool m_bBusy = false;
 };

@@ -43,8 +43,6 @@ public:
     int GetRefreshCount() const { return m_nRefreshCount; }
     // The first argument of the last refresh.
     int GetLastRefreshNotify() const { return m_nLastNotify; }
-    CSenderInfoTree& GetTree() { return m_tree; }
-    CMorvButtonBar& GetBar() { return m_bar; }
 
 protected:
     int InitControls() override;

@@ -23,7 +23,6 @@ public:
     // Builds the buttons and their warning marks (UPDATE_TARGET).
     void Layout();
     int GetRefreshCount() const { return m_nRefreshCount; }
-    CMorvButtonBar& GetBar() { return m_bar; }
 
 protected:
     void OnBarItemClick(CMorvButtonBar& bar, int item) override;

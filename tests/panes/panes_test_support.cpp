@@ -60,7 +60,10 @@ void PanesTest::Open(const sim::ProjectModel& project)
 }
 
 CSenderSelectDlg& PanesTest::Panel() const { return *g_pLabelDlg->GetSenderSelect(); }
-CSenderInfoTree& PanesTest::Tree() const { return Panel().GetTree(); }
+CSenderInfoTree& PanesTest::Tree() const
+{
+    return *dynamic_cast<CSenderInfoTree*>(Panel().GetDlgItem(CSenderSelectDlg::kTreeId));
+}
 CTargetSelectDlg& PanesTest::Target() const { return *g_pLabelDlg->GetTargetSelect(); }
 
 std::vector<std::string> PanesTest::TreeLabels() const

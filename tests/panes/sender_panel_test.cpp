@@ -293,7 +293,7 @@ TEST_F(SenderPanelTest, DetectionOfSeveralSendersOnOneCardOnlyTellsTheUser)
     EXPECT_EQ(GetLanguageString("MutiSenderCard", "Common"), LastBox()->strText);
     EXPECT_TRUE(host.notifications.empty());
     EXPECT_EQ(before, TreeLabels());
-    EXPECT_TRUE(Panel().GetBar().GetItem(CSenderSelectDlg::ItemRefresh)->bEnabled);
+    EXPECT_TRUE(Panel().GetBars().front()->GetItem(CSenderSelectDlg::ItemRefresh)->bEnabled);
 
     sim::SetMultiSenderCard(false);
     ClickBarItem(Panel(), CSenderSelectDlg::ItemRefresh);

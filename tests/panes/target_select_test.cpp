@@ -29,7 +29,7 @@ protected:
         PublishWarnings({}, false);
         Target().Layout();
     }
-    const SBarItem& Button(int item) { return *Target().GetBar().GetItem(item); }
+    const SBarItem& Button(int item) { return *Target().GetBars().front()->GetItem(item); }
     void SetRecord(int scope, int renderType)
     {
         g_pModuleData->SetCurrentObject(scope, 1, renderType, 0, 0);

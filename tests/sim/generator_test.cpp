@@ -123,6 +123,18 @@ TEST(GenerateProject, OptionsAreHeldToTheirRanges)
     EXPECT_EQ(sim::ValidateProject(p), "");
 }
 
+TEST(GenerateProject, FibreSendersComeFirstWithTheirBackupOutputs)
+{
+    const sim::ProjectModel p = sim::GenerateProject({.senders = 2, .portsPerSender = 8, .receiversPerPort = 3, .fiberSenders = 1});
+    EXPECT_EQ(sim::ValidateProject(p), "");
+    ASSERT_EQ(p.senders.size(), 2u);
+    EXPECT_TRUE(p.senders[0].fiber);
+    EXPECT_TRUE(p.senders[0].ports.empty());
+    ASSERT_EQ(p.senders[0].fiberPorts.size(), static_cast<std::size_t>(sim::kFiberOutputs));
+    EXPECT_EQ(p.senders[0].fiberPorts[1], p.senders[0].fiberPorts[9]) << "a backup output feeds its main output's cabinets";
+    EXPECT_FALSE(p.senders[1].fiber);
+}
+
 TEST(GenerateProject, CabinetsFollowTheCablingOrder)
 {
     const sim::ProjectModel p = sim::GenerateProject({.senders = 1, .portsPerSender = 2, .receiversPerPort = 9});

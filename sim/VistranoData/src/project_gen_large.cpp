@@ -10,6 +10,10 @@
 namespace sim {
 namespace {
 
+// The device class and model of the hardware's fibre senders.
+constexpr int kFiberDeviceType = 4;
+constexpr int kFiberModel = 160;
+
 struct Range {
     const char* name;   // the generator's option without its dashes
     int GenerateOptions::*field;
@@ -23,7 +27,8 @@ std::vector<Range> Ranges(const GenerateOptions& o)
             {"ports", &GenerateOptions::portsPerSender, 1, kMaxPortsPerSender},
             {"receivers", &GenerateOptions::receiversPerPort, 0, kMaxReceiversPerPort},
             {"large", &GenerateOptions::largeSenderReceivers, 0, ports * kMaxReceiversPerPort},
-            {"cabinet", &GenerateOptions::cabinetSize, 8, 1024}};
+            {"cabinet", &GenerateOptions::cabinetSize, 8, 1024},
+            {"fibre", &GenerateOptions::fiberSenders, 0, kMaxSenderCount}};
 }
 
 // Roughly 16:9, wide enough for every cabinet.
@@ -66,6 +71,16 @@ ProjectModel GenerateProject(const GenerateOptions& options)
         const int per = std::max(1, (total + ports - 1) / ports);
         s.ports = shapes::SplitIntoPorts(wall, per);
         s.ports.resize(static_cast<std::size_t>(ports));
+        if (i < held.fiberSenders) {
+            // The main outputs take the ports' receivers; the backups feed the same cabinets.
+            s.fiber = true;
+            s.deviceType = kFiberDeviceType;
+            s.model = kFiberModel;
+            s.ports.resize(kFiberOutputs / 2);
+            s.fiberPorts = s.ports;
+            s.fiberPorts.insert(s.fiberPorts.end(), s.ports.begin(), s.ports.end());
+            s.ports.clear();
+        }
         p.senders.push_back(std::move(s));
     }
     return p;

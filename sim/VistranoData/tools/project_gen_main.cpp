@@ -2,6 +2,7 @@
 // project file.
 //   project_gen --sample --out sample.json
 //   project_gen --senders 255 --ports 16 --receivers 40 --large 10000 --out big.json
+//   project_gen --senders 3 --fibre 1 --out fibre.json
 // Exit codes: 0 written, 1 the file could not be written (the old one
 // stays), 2 bad arguments.
 #include "sim/project_file.h"
@@ -26,7 +27,7 @@ int Usage(const std::string& fault)
         std::fprintf(stderr, "project_gen: %s\n", fault.c_str());
     std::fprintf(stderr,
                  "usage: project_gen --out FILE [--sample | [--senders 1-255] [--ports 1-160] [--receivers 0-65535]\n"
-                 "                   [--large N] [--cabinet 8-1024] [--seed 0-4294967295]]\n");
+                 "                   [--large N] [--cabinet 8-1024] [--seed 0-4294967295] [--fibre N]]\n");
     return 2;
 }
 
@@ -61,6 +62,7 @@ int main(int argc, char** argv)
                     : std::strcmp(a, "--receivers") == 0   ? &options.receiversPerPort
                     : std::strcmp(a, "--large") == 0       ? &options.largeSenderReceivers
                     : std::strcmp(a, "--cabinet") == 0     ? &options.cabinetSize
+                    : std::strcmp(a, "--fibre") == 0       ? &options.fiberSenders
                                                            : nullptr;
         const bool seed = std::strcmp(a, "--seed") == 0;
         long long v = 0;
