@@ -187,8 +187,14 @@ void CSenderInfoTree::SelectSender(int sender)
         Rebuild();
         return;
     }
-    if (GetSelectedItem() != item || GetSelectedCount() != 1)
+    // The sender's page has set the record already: the tree follows it
+    // without making a selection of its own.
+    if (GetSelectedItem() != item || GetSelectedCount() != 1) {
+        m_bBusy = true;
         SelectItem(item);
+        m_bBusy = false;
+        RememberSelection(TREE_NODE_SENDER, sender);
+    }
     EnsureVisible(item);
 }
 
@@ -252,7 +258,7 @@ void CSenderInfoTree::SelectionToRuntime()
 
 void CSenderInfoTree::OnSelChanged(HTREEITEM /*hOld*/, HTREEITEM /*hNew*/)
 {
-    if (!m_bRebuilding)
+    if (!m_bRebuilding && !m_bBusy)
         SelectionToRuntime();
 }
 

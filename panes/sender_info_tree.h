@@ -29,7 +29,8 @@ public:
     const SSenderTreeNode* GetSelectedNode() const;
     // The senders the selection names (ISenderSelection).
     int GetShowSenders(std::vector<int>& senders) const;
-    // Selects the item of a sender; rebuilds when it has none.
+    // Selects the item of a sender for a pane that has made it current and
+    // set the record (message 0x246C); rebuilds when it has no item.
     void SelectSender(int sender);
     // The label text before the key being typed into the rename edit.
     void SetNameBeforeKey(std::string text) { m_strNameBeforeKey = std::move(text); }
@@ -85,4 +86,5 @@ private:
     bool m_bDragging = false;
     std::vector<int> m_draggedSenders;
     bool m_bRebuilding = false;
+    bool m_bBusy = false;       // following a selection made elsewhere
 };

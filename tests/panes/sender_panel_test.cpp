@@ -315,8 +315,13 @@ TEST_F(SenderPanelTest, SelectingASenderSetsTheRecordAndNotifiesOnlyOnChange)
     EXPECT_EQ(0x19E000, host.notifications[1].mask);
     g_pModuleData->SelectSenderNode(2, 1);
     EXPECT_EQ(2u, host.notifications.size()) << "the same sender again changes nothing";
+    // Another pane's selection is followed without touching the record.
     g_pModuleData->SelectSenderNode(2, 2);
     EXPECT_EQ(Item("Sender 3"), Tree().GetSelectedItem());
+    EXPECT_EQ(1, g_pModuleData->GetCurrentObject().nSender);
+    EXPECT_EQ(2u, host.notifications.size());
+    page->Update(-1, 0, 0);
+    EXPECT_EQ(Item("Sender 3"), Tree().GetSelectedItem()) << "a rebuild keeps it";
 }
 
 TEST_F(SenderPanelTest, FixedAddressLabelsKeepTheirAddressThroughARename)

@@ -127,7 +127,10 @@ TEST_F(ViewDrawingTest, ValueTextsBySizeAndNumber)
 
 TEST_F(ViewDrawingTest, MissingSensorDrawsAShortBar)
 {
-    Open(sim::MakeSampleProject());
+    // The humidity target is offered only while humidity is watched.
+    sim::ProjectModel project = sim::MakeSampleProject();
+    project.monitor.receiverSetting.bHumidity = 1;
+    Open(project);
     Monitor();
     Show(TREE_NODE_SENDER, RENDER_HUMIDITY, 0);
     const std::vector<DrawOp> ops = Draw();
@@ -191,10 +194,11 @@ TEST_F(ViewDrawingTest, MissingImagesAreSkippedAndTheRestIsDrawn)
 
 TEST_F(ViewDrawingTest, BadInputDrawsNothingForItAndKeepsTheRest)
 {
-    // A sender outside the project, then a sender without receivers.
+    // A sender outside the project (the tree, which has no item for it,
+    // shows them all), then a sender without receivers.
     Open(Walls(2, 4, 0, 64));
     Show(TREE_NODE_SENDER, RENDER_RECEIVER, 99);
-    EXPECT_TRUE(OpsWith(Draw(), DrawOp::Kind::ImageNinePart).empty());
+    EXPECT_TRUE(OpsWith(Draw(), DrawOp::Kind::Text, "99").empty());
     Show(TREE_NODE_SENDER, RENDER_RECEIVER, 1);
     const std::vector<DrawOp> ops = Draw();
     EXPECT_EQ(8u, OpsWith(ops, DrawOp::Kind::ImageNinePart, "PortFrame").size());

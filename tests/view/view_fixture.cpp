@@ -3,6 +3,7 @@
 #include "controls/density.h"
 #include "host/hwbridge.h"
 #include "host/hwbridge_monitor.h"
+#include "host/vistrano_runtime.h"
 #include "module/label_monitor_dlg.h"
 #include "module/module_data.h"
 #include "module/module_globals.h"
@@ -30,6 +31,11 @@ void ViewTest::Open(sim::ProjectModel project)
 void ViewTest::Show(int scope, int renderType, int sender, int port)
 {
     g_pModuleData->SetCurrentObject(scope, 1, renderType, sender, port);
+    // The sender tree shows what the host remembers as selected: the
+    // all-senders item, or the sender; the view shows the tree's senders.
+    const bool all = scope == TREE_NODE_ALL_SENDERS;
+    g_pRuntimeData->SetTreeCurSelNodeType(all ? TREE_NODE_ALL_SENDERS : TREE_NODE_SENDER);
+    g_pRuntimeData->SetTreeCurSelNodeIndex(all ? -1 : sender);
     page->Update(-1, 0, 0);
 }
 

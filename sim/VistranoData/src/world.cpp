@@ -86,6 +86,11 @@ bool LoadProjectFile(const std::string& path, std::string& error)
     w.projectPath = path;
     w.modified = false;
     w.runtime.openPrjRefresh = 1;
+    // A project just opened is shown whole: its sender trees start at the
+    // all-senders item.
+    w.runtime.treeSelType = TREE_NODE_ALL_SENDERS;
+    w.runtime.treeSelIndex = -1;
+    w.runtime.nodeSelect = SNodeSelect();
     return true;
 }
 
