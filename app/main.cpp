@@ -9,6 +9,7 @@
 #include "tour.h"
 
 #include "controls/msg_box.h"
+#include "platform/shell.h"
 
 #include <QApplication>
 
@@ -45,8 +46,12 @@ int main(int argc, char** argv)
         return 0;
     }
     const bool scenario = app::RunsScenario(options);
-    if (scenario)
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    const std::string screenFile = plat::GetMainExecutableFolder() + "offscreen/" + app::OffscreenScreenFile(options.density);
+    const std::string choice = app::PlatformChoice(platform ? platform : "", scenario,
+                                                   plat::FileExists(screenFile) ? screenFile : std::string());
+    if (!choice.empty())
+        ::setenv("QT_QPA_PLATFORM", choice.c_str(), 1);
     QApplication application(argc, argv);
     QApplication::setApplicationName("quarn");
     QApplication::setApplicationDisplayName(app::kAppTitle);

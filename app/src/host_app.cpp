@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QJsonArray>
 #include <QLayout>
+#include <QScreen>
 
 namespace app {
 
@@ -71,8 +72,7 @@ bool CHostApp::Start(std::string& error)
     m_hardware->SetStepMode(m_options.step || scenario);
 
     m_window = std::make_unique<CMainWindow>(MenuActions(), m_options.step || scenario);
-    m_window->resize(m_options.width > 0 ? m_options.width : kDefaultWidth,
-                     m_options.height > 0 ? m_options.height : kDefaultHeight);
+    m_window->resize(WindowSize());
     m_prompts.SetParent(m_window.get());
     // Trouble writing the log or mail is told without stopping anyone: a
     // notice in the status bar, delivered on the user interface thread.
@@ -110,6 +110,17 @@ bool CHostApp::Start(std::string& error)
     m_host->ShowPage(0);
     m_started = true;
     return true;
+}
+
+QSize CHostApp::WindowSize() const
+{
+    if (m_options.width > 0 && m_options.height > 0)
+        return {m_options.width, m_options.height};
+    int width = 0;
+    int height = 0;
+    DefaultWindowSize(morv::GetDensity(), width, height);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? QSize(width, height).boundedTo(screen->availableGeometry().size()) : QSize(width, height);
 }
 
 SMainWindowActions CHostApp::MenuActions()

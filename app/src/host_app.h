@@ -39,6 +39,9 @@ public:
     void Shutdown();
 
 private:
+    // The main window's first size: --size, else the default for the
+    // density, within the screen.
+    QSize WindowSize() const;
     SMainWindowActions MenuActions();
     void UpdateTitle();
     void StartOrStopMonitoring(bool start);

@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <map>
+#include <utility>
 
 namespace app {
 
@@ -90,6 +91,29 @@ std::string UsageText()
            "  --step                monitoring rounds only on request\n"
            "  --config-dir <dir>    folder of the configuration and the monitoring logs\n"
            "  --module <file>       the page library (default: libMonitor.so next to the program)\n";
+}
+
+std::string OffscreenScreenFile(double density)
+{
+    for (const auto& [factor, file] : {std::pair{1.0, "density-100.json"}, std::pair{1.5, "density-150.json"}})
+        if (density <= factor)
+            return file;
+    return "density-250.json";
+}
+
+std::string PlatformChoice(const std::string& current, bool scenario, const std::string& screenFile)
+{
+    const bool plainOffscreen = current == "offscreen";
+    if (!plainOffscreen && !(scenario && current.empty()))
+        return {};
+    return screenFile.empty() ? std::string("offscreen") : "offscreen:configfile=" + screenFile;
+}
+
+void DefaultWindowSize(double density, int& width, int& height)
+{
+    const double factor = density > 0 ? density : 1.0;
+    width = static_cast<int>(std::lround(kDefaultWidth * factor));
+    height = static_cast<int>(std::lround(kDefaultHeight * factor));
 }
 
 } // namespace app

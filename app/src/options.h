@@ -36,4 +36,21 @@ inline bool RunsScenario(const AppOptions& options) { return options.tour || !op
 
 std::string UsageText();
 
+// The offscreen screen configuration for a density factor, a file of the
+// program's offscreen folder: the first of 1, 1.5 and 2.5 not below the
+// factor (the screen's own, 1, for 0), else the largest. Each screen holds
+// the default window at its density.
+std::string OffscreenScreenFile(double density);
+
+// The platform a run starts on, from the one set in the environment (empty
+// when none) and the screen configuration (empty when it is missing): a
+// scenario without a platform of its own, and any run on the plain
+// offscreen platform, get the offscreen screen made for the density, not
+// the toolkit's small default screen. Empty: keep what is set.
+std::string PlatformChoice(const std::string& current, bool scenario, const std::string& screenFile);
+
+// The main window's size when --size does not give one: the default scaled
+// by the density, so the page's panes keep their room.
+void DefaultWindowSize(double density, int& width, int& height);
+
 } // namespace app

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 app::AppOptions Parse(const std::vector<std::string>& args)
@@ -63,6 +65,39 @@ TEST(CommandLine, RefusesWhatItCannotUse)
     EXPECT_EQ(Refusal({"--density", "1.5x"}), "--density 1.5x: expected a factor from 0.5 to 4");
     EXPECT_EQ(Refusal({"--density", "0"}), "--density 0: expected a factor from 0.5 to 4");
     EXPECT_EQ(Refusal({"--tour", "--script", "a.txt"}), "--tour and --script exclude each other");
+}
+
+TEST(CommandLine, HeadlessRunsGetTheOffscreenScreenMadeForTheirDensity)
+{
+    const std::pair<double, const char*> screens[] = {
+        {0.0, "density-100.json"}, {1.0, "density-100.json"}, {1.25, "density-150.json"},
+        {1.5, "density-150.json"}, {2.5, "density-250.json"}, {4.0, "density-250.json"}};
+    for (const auto& [density, file] : screens)
+        EXPECT_EQ(app::OffscreenScreenFile(density), file) << density;
+
+    const std::string screen = "/bin/offscreen/density-250.json";
+    struct Case {
+        const char* current;
+        bool scenario;
+        std::string screen;
+        std::string expected;
+    } cases[] = {
+        {"", true, screen, "offscreen:configfile=" + screen},
+        {"offscreen", false, screen, "offscreen:configfile=" + screen},
+        {"offscreen", true, "", "offscreen"},
+        {"", false, screen, ""},                         // interactive: the desktop's own
+        {"xcb", true, screen, ""},                       // a platform chosen by the user stays
+        {"offscreen:configfile=/mine.json", true, screen, ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(app::PlatformChoice(c.current, c.scenario, c.screen), c.expected) << c.current << c.scenario;
+
+    int width = 0;
+    int height = 0;
+    app::DefaultWindowSize(2.5, width, height);
+    EXPECT_EQ(std::pair(width, height), std::pair(app::kDefaultWidth * 5 / 2, app::kDefaultHeight * 5 / 2));
+    app::DefaultWindowSize(0.0, width, height);
+    EXPECT_EQ(std::pair(width, height), std::pair(app::kDefaultWidth, app::kDefaultHeight));
 }
 
 } // namespace

@@ -271,9 +271,13 @@ TEST_F(ScenarioProcess, WithoutThePageLibraryTheProgramSaysSoAndFails)
     EXPECT_NE(r.err.find("quarn: no module found at " + missing), std::string::npos) << r.err;
 }
 
-TEST_F(ScenarioProcess, TheTourRunsOnThePageLibraryWithEveryTextItAsksFor)
+// Every density the controls are drawn at: the window and the screen grow
+// with it, so every pane stays within reach of the tour's input.
+class TourAtDensity : public ScenarioProcess, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(TourAtDensity, TheTourRunsOnThePageLibraryWithEveryTextItAsksFor)
 {
-    const Result r = Run({"--project", "Projects/sample.json", "--tour", "--screenshots",
+    const Result r = Run({"--project", "Projects/sample.json", "--tour", "--density", GetParam(), "--screenshots",
                           QString::fromStdString(Path("tour")), "--dump", QString::fromStdString(Path("tour.json"))},
                          false);
     ASSERT_EQ(r.code, 0) << r.err;
@@ -282,6 +286,8 @@ TEST_F(ScenarioProcess, TheTourRunsOnThePageLibraryWithEveryTextItAsksFor)
     ASSERT_TRUE(dump["missingTexts"].isArray());
     EXPECT_TRUE(dump["missingTexts"].toArray().isEmpty()) << QJsonDocument(dump["missingTexts"].toArray()).toJson().toStdString();
 }
+
+INSTANTIATE_TEST_SUITE_P(Densities, TourAtDensity, ::testing::Values("1", "1.5", "2.5"));
 
 TEST_F(ScenarioProcess, EntryAnsweringZeroAndBadArgumentsExitWithTwo)
 {
