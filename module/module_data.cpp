@@ -22,18 +22,24 @@ typename Map::mapped_type Find(const Map& map, const typename Map::key_type& key
 
 } // namespace
 
-CModuleData::CModuleData() = default;
+CModuleData::CModuleData() : m_snapshot(std::make_unique<SSnapshot>()), m_incoming(std::make_unique<SSnapshot>())
+{
+}
+
 CModuleData::~CModuleData() = default;
 
 void CModuleData::OnMonitorDataUpdate()
 {
-    std::lock_guard lock(m_lock);
     if (g_pMonitorData) {
-        g_pMonitorData->GetDetectData(m_detect);
-        g_pMonitorData->GetInterfaceData(m_interface);
-        g_pMonitorData->GetWarningData(m_warning);
-        g_pMonitorData->GetRcvShowData(m_rcvShow);
-        g_pMonitorData->GetTipData(m_tips);
+        std::lock_guard update(m_updateLock);
+        SSnapshot& next = *m_incoming;
+        g_pMonitorData->GetDetectData(next.detect);
+        g_pMonitorData->GetInterfaceData(next.settings);
+        g_pMonitorData->GetWarningData(next.warning);
+        g_pMonitorData->GetRcvShowData(next.show);
+        g_pMonitorData->GetTipData(next.tips);
+        std::lock_guard lock(m_lock);
+        m_snapshot.swap(m_incoming);
     }
     m_nNewData = 1;
 }

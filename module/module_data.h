@@ -18,6 +18,7 @@
 #include <atomic>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -30,19 +31,20 @@ public:
     CModuleData& operator=(const CModuleData&) = delete;
 
     // ---- Monitor data ------------------------------------------------------
-    // Copies the host's five records into the snapshots under the lock and
-    // raises the new-data flag (monitoring thread).
+    // Copies the host's five records outside the lock, swaps the copy in
+    // under it and raises the new-data flag (monitoring thread). A reader
+    // waits for the swap only, never for the copy.
     void OnMonitorDataUpdate() override;
     // 1 once after an update (the flag is cleared), else 0.
     int TakeNewDataFlag();
     void ClearNewDataFlag();
 
     // The snapshots; the caller holds CModuleDataLock while reading them.
-    const CMonitorDetectData& GetDetectData() const { return m_detect; }
-    const CMonitorInterfaceData& GetInterfaceData() const { return m_interface; }
-    const CMonitorWarningData& GetWarningData() const { return m_warning; }
-    const CMonitorTipsData& GetTipsData() const { return m_tips; }
-    const CMonitorRcvShowData& GetRcvShowData() const { return m_rcvShow; }
+    const CMonitorDetectData& GetDetectData() const { return m_snapshot->detect; }
+    const CMonitorInterfaceData& GetInterfaceData() const { return m_snapshot->settings; }
+    const CMonitorWarningData& GetWarningData() const { return m_snapshot->warning; }
+    const CMonitorTipsData& GetTipsData() const { return m_snapshot->tips; }
+    const CMonitorRcvShowData& GetRcvShowData() const { return m_snapshot->show; }
 
     // ---- What the view shows -------------------------------------------------
     // A copy, taken without the lock; readers that need a consistent
@@ -196,14 +198,24 @@ private:
     std::vector<CRect> m_overlayList2;
     int32_t m_nHoveredSender = -1;
 
-    // Guards the five snapshots and the current-object record. Recursive:
+    // The five records of one update, swapped in whole.
+    struct SSnapshot {
+        CMonitorDetectData detect;
+        CMonitorInterfaceData settings;
+        CMonitorWarningData warning;
+        CMonitorTipsData tips;
+        CMonitorRcvShowData show;
+    };
+
+    // Guards the snapshot pointer and the current-object record. Recursive:
     // a sender question asked while CModuleDataLock is held does not block.
     mutable std::recursive_mutex m_lock;
-    CMonitorDetectData m_detect;
-    CMonitorInterfaceData m_interface;
-    CMonitorWarningData m_warning;
-    CMonitorTipsData m_tips;
-    CMonitorRcvShowData m_rcvShow;
+    std::unique_ptr<SSnapshot> m_snapshot;
+    // The next update's copy, filled outside m_lock; after the swap it
+    // holds the previous snapshot, whose storage the next copy reuses.
+    // m_updateLock keeps two updates from filling it at once.
+    std::mutex m_updateLock;
+    std::unique_ptr<SSnapshot> m_incoming;
 
     ISenderSelection* m_pSenderPanel = nullptr;
     SCurrentObject m_current;

@@ -47,12 +47,12 @@ uint32_t CModuleData::GetSenderDetectId(int32_t sender) const
 
 const SDetectSenderData* CModuleData::FindSenderRecord(int32_t sender) const
 {
-    return m_detect.GetSenderData(GetSenderDetectId(sender));
+    return m_snapshot->detect.GetSenderData(GetSenderDetectId(sender));
 }
 
 int CModuleData::CurDetectSenderInSnapshot() const
 {
-    const auto& records = m_detect.GetAllSenderData();
+    const auto& records = m_snapshot->detect.GetAllSenderData();
     if (records.empty() || !g_pRuntimeData || !SpecifiedAddresses())
         return 0;
     // Records are ordered by identifier: the first is the lowest.
@@ -132,7 +132,7 @@ int CModuleData::GetDetectedSenderCount()
 {
     if (IsMonitoring()) {
         std::lock_guard lock(m_lock);
-        return m_detect.GetSenderDataCount();
+        return m_snapshot->detect.GetSenderDataCount();
     }
     return g_pSenderLogic ? g_pSenderLogic->GetDetectedSenderCount() : 0;
 }
@@ -153,7 +153,7 @@ int CModuleData::IsSenderChanged(int32_t sender)
     int recorded = 0;
     {
         std::lock_guard lock(m_lock);
-        for (const SInputSignalSetting& input : m_interface.senderSetting.arrInputSignal)
+        for (const SInputSignalSetting& input : m_snapshot->settings.senderSetting.arrInputSignal)
             if (input.dwSender == static_cast<uint32_t>(sender) && input.byValue1 != 0) {
                 recorded = input.byValue1;
                 break;
@@ -185,7 +185,7 @@ void CModuleData::GetInputSignalTexts(std::map<uint32_t, std::string>& texts)
     std::lock_guard lock(m_lock);
     const SDetectSenderData* record = monitoring ? FindSenderRecord(static_cast<int32_t>(current)) : nullptr;
     uint32_t k = 0;
-    for (const SInputSignalSetting& input : m_interface.senderSetting.arrInputSignal) {
+    for (const SInputSignalSetting& input : m_snapshot->settings.senderSetting.arrInputSignal) {
         if (input.dwSender != current)
             continue;
         // The input's number fills the key's upper 16 bits.

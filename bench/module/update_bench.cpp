@@ -1,8 +1,8 @@
-// CModuleData::OnMonitorDataUpdate on generated installations: the whole
-// call runs under the page state's lock, so its time is how long the user
-// interface may have to wait for the snapshots. Beside it, the raw cost of
-// copying the same five records without any lock, and how long the user
-// interface waits for the lock while the update runs without pause.
+// CModuleData::OnMonitorDataUpdate on generated installations: it copies
+// the five records outside the page state's lock and swaps them in under
+// it. Beside it, the raw cost of copying the same five records without any
+// lock (the yardstick), and how long the user interface waits for the lock
+// while the update runs without pause.
 #include "host/hwbridge.h"
 #include "host/vistrano_data.h"
 #include "module/module_data.h"
