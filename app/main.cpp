@@ -16,6 +16,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <random>
 
 namespace {
 
@@ -67,7 +68,17 @@ int main(int argc, char** argv)
         app::CHostApp host(options);
         if (!host.Start(error))
             return Fail(!scenario, error);
-        if (scenario) {
+        if (options.monkey > 0) {
+            const uint32_t seed = options.seedGiven ? options.seed : std::random_device{}();
+            app::SMonkeyReport report;
+            if (host.RunMonkey(seed, report, error)) {
+                std::printf("quarn: monkey: seed %u, %d steps, longest step %ld ms\n", seed, report.steps,
+                            report.longestStepMs);
+            } else {
+                std::fprintf(stderr, "quarn: monkey failed: %s\n", error.c_str());
+                code = 1;
+            }
+        } else if (scenario) {
             if (!host.RunScenario(script, error)) {
                 std::fprintf(stderr, "quarn: scenario failed: %s\n", error.c_str());
                 code = 1;

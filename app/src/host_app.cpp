@@ -187,14 +187,24 @@ std::vector<std::string> CHostApp::SummaryLines() const
 
 int CHostApp::RunInteractive() { return QApplication::exec(); }
 
+SScenarioEnv CHostApp::ScenarioEnv()
+{
+    return {*m_host, m_pageArea, *m_window, *m_hardware, m_commands, m_prompts, [this] { return Dump(); },
+            m_options.screenshots};
+}
+
 bool CHostApp::RunScenario(const std::string& text, std::string& error)
 {
     std::vector<SScriptCommand> commands;
     if (!ParseScript(text, commands, error))
         return false;
-    CScenarioRunner runner({*m_host, m_pageArea, *m_window, *m_hardware, m_commands, m_prompts,
-                            [this] { return Dump(); }, m_options.screenshots});
+    CScenarioRunner runner(ScenarioEnv());
     return runner.Run(commands, error);
+}
+
+bool CHostApp::RunMonkey(uint32_t seed, SMonkeyReport& report, std::string& error)
+{
+    return app::RunMonkey(ScenarioEnv(), {seed, m_options.monkey, m_options.screenshots}, report, error);
 }
 
 QJsonObject CHostApp::Dump() const

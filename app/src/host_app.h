@@ -6,6 +6,7 @@
 #include "hardware.h"
 #include "main_window.h"
 #include "module_loader.h"
+#include "monkey.h"
 #include "options.h"
 #include "page_area.h"
 #include "page_host.h"
@@ -33,6 +34,8 @@ public:
     int RunInteractive();
     // Plays a scenario's text; false with "line N: ...".
     bool RunScenario(const std::string& text, std::string& error);
+    // Plays the monkey (monkey.h); its files go to the screenshot folder.
+    bool RunMonkey(uint32_t seed, SMonkeyReport& report, std::string& error);
     // The observable state (docs/scenario.md lists its members).
     QJsonObject Dump() const;
     // Ends monitoring and releases the pages; runs once, also from the destructor.
@@ -43,6 +46,7 @@ private:
     // density, within the screen.
     QSize WindowSize() const;
     SMainWindowActions MenuActions();
+    SScenarioEnv ScenarioEnv();
     void UpdateTitle();
     void StartOrStopMonitoring(bool start);
     std::vector<std::string> SummaryLines() const;

@@ -161,7 +161,8 @@ QWidget* CInputDriver::Target(const CPoint& pt, CPoint& screen, std::string& err
     CWnd* wnd = CWnd::WindowFromPoint(screen);
     QWidget* widget = plat::NativeWidget(wnd);
     if (!widget) {
-        error = "no window at " + std::to_string(pt.x) + "," + std::to_string(pt.y);
+        if (!m_missesIgnored)
+            error = "no window at " + std::to_string(pt.x) + "," + std::to_string(pt.y);
         return nullptr;
     }
     // A plain toolkit widget inside the window (a tree, an edit) takes it.
@@ -196,7 +197,7 @@ bool CInputDriver::Click(const CPoint& pt, EButton button, unsigned modifiers, s
     CPoint screen;
     QPointer<QWidget> target = Target(pt, screen, error);
     if (!target)
-        return false;
+        return error.empty();
     const Qt::MouseButton b = QtButton(button);
     GiveClickFocus(target);
     SendMouse(target, QEvent::MouseButtonPress, screen, b, b, QtModifiers(modifiers));
@@ -209,7 +210,7 @@ bool CInputDriver::DoubleClick(const CPoint& pt, unsigned modifiers, std::string
     CPoint screen;
     QPointer<QWidget> target = Target(pt, screen, error);
     if (!target)
-        return false;
+        return error.empty();
     const auto m = QtModifiers(modifiers);
     GiveClickFocus(target);
     SendMouse(target, QEvent::MouseButtonPress, screen, Qt::LeftButton, Qt::LeftButton, m);
@@ -224,7 +225,7 @@ bool CInputDriver::Drag(const CPoint& pt, const CPoint& offset, unsigned modifie
     CPoint screen;
     QPointer<QWidget> target = Target(pt, screen, error);
     if (!target)
-        return false;
+        return error.empty();
     constexpr int kSteps = 10;
     const auto m = QtModifiers(modifiers);
     GiveClickFocus(target);
@@ -245,7 +246,7 @@ bool CInputDriver::Move(const CPoint& pt, unsigned modifiers, std::string& error
     CPoint screen;
     QPointer<QWidget> target = Target(pt, screen, error);
     if (!target)
-        return false;
+        return error.empty();
     SendMouse(target, QEvent::MouseMove, screen, Qt::NoButton, Qt::NoButton, QtModifiers(modifiers));
     return true;
 }
@@ -270,7 +271,7 @@ bool CInputDriver::Wheel(const CPoint& pt, int delta, unsigned modifiers, std::s
     CPoint screen;
     QPointer<QWidget> target = Target(pt, screen, error);
     if (!target)
-        return false;
+        return error.empty();
     const QPointF global(screen.x, screen.y);
     QWheelEvent event(target->mapFromGlobal(global), global, QPoint(), QPoint(0, delta), Qt::NoButton,
                       QtModifiers(modifiers), Qt::NoScrollPhase, false);

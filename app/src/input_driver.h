@@ -21,7 +21,9 @@ constexpr int kHoverRestMs = 320;
 
 class CInputDriver {
 public:
-    explicit CInputDriver(CWnd& root) : m_root(root) {}
+    // With missesIgnored, mouse input at a point with no window under it
+    // goes nowhere, as a user's does, instead of failing.
+    explicit CInputDriver(CWnd& root, bool missesIgnored = false) : m_root(root), m_missesIgnored(missesIgnored) {}
 
     // A point, or the centre of a window, control, bar item or tree item,
     // in root client coordinates.
@@ -44,11 +46,13 @@ public:
     bool Type(const std::string& text, std::string& error);
 
 private:
-    // Moves the cursor there and finds the widget to send events to.
+    // Moves the cursor there and finds the widget to send events to; null
+    // with an error, or with none for an ignored miss.
     QWidget* Target(const CPoint& pt, CPoint& screen, std::string& error);
     QWidget* KeyTarget() const;
 
     CWnd& m_root;
+    bool m_missesIgnored;
 };
 
 // Runs pending events for at least `ms` milliseconds.

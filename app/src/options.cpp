@@ -23,6 +23,17 @@ bool ParseSize(const std::string& text, int& width, int& height)
         && height >= 100 && width <= 10000 && height <= 10000;
 }
 
+template <class T>
+bool ParseWhole(const std::string& text, int64_t low, int64_t high, T& value)
+{
+    int64_t number = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (ec != std::errc() || end != text.data() + text.size() || number < low || number > high)
+        return false;
+    value = static_cast<T>(number);
+    return true;
+}
+
 bool ParseDensity(const std::string& text, double& density)
 {
     const std::optional<double> value = plat::ParseDecimal(text);
@@ -49,7 +60,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& options,
             options.*(flag->second) = true;
             continue;
         }
-        const bool takesValue = texts.count(arg) || arg == "--density" || arg == "--size";
+        const bool takesValue =
+            texts.count(arg) || arg == "--density" || arg == "--size" || arg == "--monkey" || arg == "--seed";
         if (!takesValue) {
             error = "unknown argument " + arg;
             return false;
@@ -67,10 +79,21 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& options,
         } else if (arg == "--size" && !ParseSize(value, options.width, options.height)) {
             error = "--size " + value + ": expected WIDTHxHEIGHT, each from 100 to 10000";
             return false;
+        } else if (arg == "--monkey" && !ParseWhole(value, 1, 100000000, options.monkey)) {
+            error = "--monkey " + value + ": expected a step count from 1 to 100000000";
+            return false;
+        } else if (arg == "--seed") {
+            int64_t seed = 0;
+            if (!ParseWhole(value, 0, UINT32_MAX, seed)) {
+                error = "--seed " + value + ": expected a number from 0 to 4294967295";
+                return false;
+            }
+            options.seed = static_cast<uint32_t>(seed);
+            options.seedGiven = true;
         }
     }
-    if (options.tour && !options.script.empty()) {
-        error = "--tour and --script exclude each other";
+    if ((options.tour ? 1 : 0) + (options.script.empty() ? 0 : 1) + (options.monkey > 0 ? 1 : 0) > 1) {
+        error = "--tour, --script and --monkey exclude each other";
         return false;
     }
     if (options.screenshots.empty())
@@ -89,6 +112,8 @@ std::string UsageText()
            "  --screenshots <dir>   folder of the scenario's screenshots (default out/screenshots)\n"
            "  --dump <file>         write the observable state as JSON at the end\n"
            "  --step                monitoring rounds only on request\n"
+           "  --monkey <steps>      play random steps headless, checking the page after each\n"
+           "  --seed <n>            the monkey's seed (default: drawn and printed)\n"
            "  --config-dir <dir>    folder of the configuration and the monitoring logs\n"
            "  --module <file>       the page library (default: libMonitor.so next to the program)\n";
 }

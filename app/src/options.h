@@ -1,6 +1,7 @@
 #pragma once
 // The host application's command line, parsed apart from any window so it
 // can be checked on its own.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,9 @@ struct AppOptions {
     std::string configDir;       // --config-dir: configuration and log folder
     std::string module;          // --module: the page library; default next to the program
     bool help = false;           // --help
+    int monkey = 0;              // --monkey: random steps played headless (monkey.h)
+    uint32_t seed = 0;           // --seed of the monkey; drawn when not given
+    bool seedGiven = false;
 };
 
 // Default main window size and screenshot folder.
@@ -32,7 +36,10 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& options,
 
 // A scenario (script or tour) runs headless and always in step mode, so its
 // rounds happen exactly when it asks for them.
-inline bool RunsScenario(const AppOptions& options) { return options.tour || !options.script.empty(); }
+inline bool RunsScenario(const AppOptions& options)
+{
+    return options.tour || !options.script.empty() || options.monkey > 0;
+}
 
 std::string UsageText();
 

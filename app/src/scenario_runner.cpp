@@ -64,7 +64,7 @@ bool WriteJsonFile(const std::string& path, const QJsonObject& object, std::stri
 }
 
 CScenarioRunner::CScenarioRunner(SScenarioEnv env)
-    : m_env(std::move(env)), m_input(m_env.pageArea), m_active(&m_input),
+    : m_env(std::move(env)), m_input(m_env.pageArea, m_env.randomInput), m_active(&m_input),
       m_progressPhoto(m_env.window, [this](const QPixmap& picture, const std::string& name, std::string& error) {
           return SavePicture(picture, name, error);
       })
@@ -93,7 +93,7 @@ bool CScenarioRunner::UnansweredModals(std::string& error)
     m_modalErrorsSeen = errors.size();
     for (const std::string& e : m_env.prompts.TakeErrors())
         found += (found.empty() ? "" : "; ") + e;
-    if (found.empty())
+    if (found.empty() || m_env.randomInput)
         return true;
     error = found;
     return false;
@@ -228,7 +228,7 @@ bool CScenarioRunner::Mouse(const SScriptCommand& c, std::string& error)
 
 void CScenarioRunner::RunInDialog(CWnd& dialog, const std::vector<SScriptCommand>& block)
 {
-    CInputDriver input(dialog);
+    CInputDriver input(dialog, m_env.randomInput);
     QWidget* widget = plat::NativeWidget(&dialog);
     CInputDriver* const outerInput = std::exchange(m_active, &input);
     QWidget* const outerShot = std::exchange(m_shotWindow, widget ? widget->window() : nullptr);
@@ -308,14 +308,16 @@ bool CScenarioRunner::SavePicture(const QPixmap& picture, const std::string& nam
 
 bool CScenarioRunner::Resize(int width, int height, std::string& error)
 {
-    m_env.window.resize(width, height);
+    // A size below the window's minimum (its menu bar's) gives the minimum, as for a user.
+    const QSize wanted = QSize(width, height).expandedTo(m_env.window.minimumSize()).boundedTo(m_env.window.maximumSize());
+    m_env.window.resize(wanted);
     QElapsedTimer clock;
     clock.start();
-    while (m_env.window.size() != QSize(width, height) && clock.elapsed() < 2000)
+    while (m_env.window.size() != wanted && clock.elapsed() < 2000)
         QApplication::processEvents(QEventLoop::AllEvents, 5);
     QApplication::processEvents();
-    if (m_env.window.size() != QSize(width, height)) {
-        error = "the window did not take the size " + std::to_string(width) + "x" + std::to_string(height);
+    if (m_env.window.size() != wanted) {
+        error = "the window did not take the size " + std::to_string(wanted.width()) + "x" + std::to_string(wanted.height());
         return false;
     }
     return true;

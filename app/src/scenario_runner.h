@@ -34,6 +34,10 @@ struct SScenarioEnv {
     CPrompts& prompts;
     std::function<QJsonObject()> dump;
     std::string screenshotFolder;
+    // Random input (the monkey): a modal shown with nothing queued, an
+    // answer it refused, an error the host told and a point with no window
+    // under it are no failure.
+    bool randomInput = false;
 };
 
 // How long a round may take to reach the page before the run fails.

@@ -338,8 +338,8 @@ const std::map<std::string, std::pair<EVerb, Parser>>& Verbs()
              std::string why = r.Int(w, "a width");
              if (why.empty())
                  why = r.Int(h, "a height");
-             if (why.empty() && (w < 100 || h < 100 || w > 10000 || h > 10000))
-                 why = "expected a width and height from 100 to 10000";
+             if (why.empty() && (w < 1 || h < 1 || w > 10000 || h > 10000))
+                 why = "expected a width and height from 1 to 10000";
              c.numbers = {w, h};
              return why.empty() ? r.End() : why;
          }}},

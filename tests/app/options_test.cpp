@@ -64,7 +64,10 @@ TEST(CommandLine, RefusesWhatItCannotUse)
     EXPECT_EQ(Refusal({"--density", "fast"}), "--density fast: expected a factor from 0.5 to 4");
     EXPECT_EQ(Refusal({"--density", "1.5x"}), "--density 1.5x: expected a factor from 0.5 to 4");
     EXPECT_EQ(Refusal({"--density", "0"}), "--density 0: expected a factor from 0.5 to 4");
-    EXPECT_EQ(Refusal({"--tour", "--script", "a.txt"}), "--tour and --script exclude each other");
+    EXPECT_EQ(Refusal({"--tour", "--script", "a.txt"}), "--tour, --script and --monkey exclude each other");
+    EXPECT_EQ(Refusal({"--monkey", "0"}), "--monkey 0: expected a step count from 1 to 100000000");
+    EXPECT_EQ(Refusal({"--seed", "-3"}), "--seed -3: expected a number from 0 to 4294967295");
+    EXPECT_EQ(Refusal({"--tour", "--monkey", "5"}), "--tour, --script and --monkey exclude each other");
 }
 
 TEST(CommandLine, HeadlessRunsGetTheOffscreenScreenMadeForTheirDensity)

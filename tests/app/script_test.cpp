@@ -183,7 +183,7 @@ TEST(ScriptParse, RefusalsNameTheLineAndTheFault)
     EXPECT_EQ(Refusal("answer msgbox"), "line 1: answer: expected an answer");
     EXPECT_EQ(Refusal("expect a.b"), "line 1: expect: expected a value after the path");
     EXPECT_EQ(Refusal("screenshot a/b"), "line 1: screenshot: a screenshot name is a file name without folders");
-    EXPECT_EQ(Refusal("resize 50 50"), "line 1: resize: expected a width and height from 100 to 10000");
+    EXPECT_EQ(Refusal("resize 0 50"), "line 1: resize: expected a width and height from 1 to 10000");
     EXPECT_EQ(Refusal("wait 99999"), "line 1: wait: expected 0 to 60000 milliseconds");
     EXPECT_EQ(Refusal("fault temperature"), "line 1: fault: expected a sender index");
     EXPECT_EQ(Refusal("fault 1 2 3 4 5").rfind("line 1: fault: unknown fault \"1\" (temperature, ", 0), 0u);
