@@ -3,6 +3,7 @@
 #include "platform/number_text.h"
 
 #include <charconv>
+#include <cmath>
 #include <map>
 #include <utility>
 

@@ -55,12 +55,15 @@ TEST(MonkeySteps, EveryStepParsesAndStaysWithinTheScene)
             std::string error;
             ASSERT_TRUE(app::ParseScript(script, commands, error)) << error << " in " << text;
             const app::SScriptCommand& action = commands.back();
-            if (action.verb == app::EVerb::Fault || action.verb == app::EVerb::Clear)
+            if (action.verb == app::EVerb::Fault || action.verb == app::EVerb::Clear) {
                 EXPECT_LT(action.numbers[0], scene.senders) << text;
-            if (action.verb == app::EVerb::Round)
+            }
+            if (action.verb == app::EVerb::Round) {
                 EXPECT_EQ(scene.currentPage, 0) << text;
-            if (action.verb == app::EVerb::Open || action.verb == app::EVerb::Save)
+            }
+            if (action.verb == app::EVerb::Open || action.verb == app::EVerb::Save) {
                 EXPECT_EQ(action.text, scene.projectCopy) << text;
+            }
             if (action.where.kind == app::SWhere::EKind::Point && action.verb >= app::EVerb::Click
                 && action.verb <= app::EVerb::Drag) {
                 EXPECT_LT(action.where.pt.x, std::max(scene.width, 1)) << text;
