@@ -2,6 +2,7 @@
 // IQuarnLabel. The reserved slots keep the fixed answers of CQuarnLabelReserved.
 #include "module/label_monitor_dlg.h"
 
+#include "module/host_shortcuts.h"
 #include "module/module_data.h"
 #include "module/module_globals.h"
 #include "module/pane_layout.h"
@@ -77,6 +78,13 @@ int CLabelMonitorDlg::InitFinish()
     m_bInitialised = 1;
     m_bInFirstRefresh = 0;
     return 1;
+}
+
+bool CLabelMonitorDlg::PreTranslateMessage(MSG* msg)
+{
+    if (PassHostShortcut(*msg))
+        return true;
+    return CMorvBaseDlg::PreTranslateMessage(msg);
 }
 
 int CLabelMonitorDlg::SetLanguage()

@@ -51,6 +51,9 @@ protected:
     int OnSetBaseDlgInfo() override;
     int InitControls() override;
     int InitFinish() override;
+    // The host's Ctrl shortcuts from any pane that lets its key presses
+    // through; a shortcut handed to the host goes no further.
+    bool PreTranslateMessage(MSG* msg) override;
 
 private:
     void CreatePanes();

@@ -237,6 +237,9 @@ bool IsKeyDown(UINT vk)
     case VK_SHIFT: return (modifiers & Qt::ShiftModifier) || g_state.down[vk];
     case VK_CONTROL: return (modifiers & Qt::ControlModifier) || g_state.down[vk];
     case VK_MENU: return (modifiers & Qt::AltModifier) || g_state.down[vk];
+    // The toolkit tells one Meta (Windows) key, not which side's.
+    case VK_LWIN:
+    case VK_RWIN: return (modifiers & Qt::MetaModifier) || g_state.down[vk];
     default: return vk < g_state.down.size() && g_state.down[vk];
     }
 }

@@ -23,14 +23,14 @@ public:
 
     void Notify(int32_t mask, int32_t word1, int32_t word2, int32_t word3) override;
     CWnd* GetParentWnd() override { return &m_area; }
-    int SwitchLabel() override { return 0; }
+    int SwitchLabel() override { return Command("SwitchLabel"); }
     int OpenProject(const std::string& path) override
     {
         opened.push_back(path);
-        return 0;
+        return Command("OpenProject(" + path + ")");
     }
-    int SaveProject() override { return ++saves, 0; }
-    int SaveProjectAs() override { return 0; }
+    int SaveProject() override { return ++saves, Command("SaveProject"); }
+    int SaveProjectAs() override { return Command("SaveProjectAs"); }
     int LoadProjectFromCard(int sender) override
     {
         loadedFromCard.push_back(sender);
@@ -52,8 +52,15 @@ public:
     int cardSaves = 0;
     int cardSaveResult = 0;
     int cardSaveCancelled = 0;
+    // The page and project commands the page asked for, in order.
+    std::vector<std::string> commands;
 
 private:
+    int Command(std::string name)
+    {
+        commands.push_back(std::move(name));
+        return 0;
+    }
     CWnd m_area;
 };
 

@@ -1,30 +1,27 @@
-// The page through IQuarnLabel: its panes, their places and refreshes,
-// activation, moving, showing and the reserved slots.
+// The page through IQuarnLabel: its panes and their places, activation,
+// moving, showing, the reserved slots and the host's shortcuts. Which
+// panes a mask refreshes is pane_layout_test's.
 #include "controls/density.h"
-#include "controls/skin.h"
 #include "module/label_monitor_dlg.h"
 #include "module/module_data.h"
 #include "module/module_entry.h"
 #include "module/module_globals.h"
+#include "module/pane_layout.h"
 #include "module_test_support.h"
 #include "panes/scroll_bar_dlg.h"
 #include "panes/sender_select_dlg.h"
 #include "panes/target_select_dlg.h"
 #include "panes/toolbar_dlg.h"
-#include "platform/canvas.h"
 #include "platform/native_qt.h"
 #include "sim/call_log.h"
 #include "sim/monitor_feed.h"
 #include "view/main_view_dlg.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QWidget>
 
 namespace {
-
-struct SCounts {
-    int toolbar, target, panel, view, hscroll, vscroll;
-    bool operator==(const SCounts&) const = default;
-};
 
 class PageTest : public ModuleTest {
 protected:
@@ -42,13 +39,6 @@ protected:
     {
         g_pModuleData->SetSenderPanelExpanded(1);
         ModuleTest::TearDown();
-    }
-
-    SCounts Counts() const
-    {
-        return {dlg->GetToolBar()->GetRefreshCount(),      dlg->GetTargetSelect()->GetRefreshCount(),
-                dlg->GetSenderSelect()->GetRefreshCount(), dlg->GetMainView()->GetRefreshCount(),
-                dlg->GetHScroll()->GetRefreshCount(),      dlg->GetVScroll()->GetRefreshCount()};
     }
 
     CTestHost host;
@@ -92,84 +82,31 @@ TEST_F(PageTest, SixPanesAreChildWindowsOfTheirTemplatesInCreationOrder)
     EXPECT_EQ(dlg->GetSenderSelect(), g_pModuleData->GetSenderPanel());
 }
 
-TEST_F(PageTest, PanesAreShownByTheLayout)
+TEST_F(PageTest, PanesStandWhereTheLayoutPlacesThemAndMoveOnlyOnRelayout)
 {
-    host.Area().ShowWindow(SW_SHOW);
-    for (const CWnd* pane : Panes(*dlg))
-        EXPECT_TRUE(pane->IsWindowVisible());
-}
-
-TEST_F(PageTest, LayoutAtDensity150)
-{
-    EXPECT_EQ(CRect(375, 48, 1086, 779), RectInPage(*dlg, *dlg->GetMainView()));
-    EXPECT_EQ(CRect(1086, 48, 1107, 779), RectInPage(*dlg, *dlg->GetVScroll()));
-    EXPECT_EQ(CRect(375, 779, 1107, 800), RectInPage(*dlg, *dlg->GetHScroll()));
-    EXPECT_EQ(CRect(375, 0, 1200, 48), RectInPage(*dlg, *dlg->GetToolBar()));
-    EXPECT_EQ(CRect(1107, 48, 1200, 800), RectInPage(*dlg, *dlg->GetTargetSelect()));
-    EXPECT_EQ(CRect(0, 0, 375, 800), RectInPage(*dlg, *dlg->GetSenderSelect()));
-
-    g_pModuleData->SetSenderPanelExpanded(0);
-    EXPECT_EQ(1, page->Update(0, 0, 1));
-    EXPECT_EQ(49, RectInPage(*dlg, *dlg->GetMainView()).left);
-    EXPECT_EQ(CRect(0, 0, 49, 800), RectInPage(*dlg, *dlg->GetSenderSelect()));
-}
-
-TEST_F(PageTest, UpdateWithoutRelayoutDoesNotMovePanes)
-{
+    const auto pane = [this](EPane which) -> const CWnd* {
+        switch (which) {
+        case EPane::ToolBar: return dlg->GetToolBar();
+        case EPane::TargetSelect: return dlg->GetTargetSelect();
+        case EPane::SenderPanel: return dlg->GetSenderSelect();
+        case EPane::MainView: return dlg->GetMainView();
+        case EPane::VScroll: return dlg->GetVScroll();
+        case EPane::HScroll: return dlg->GetHScroll();
+        }
+        return nullptr;
+    };
+    for (int expanded : {1, 0}) {
+        g_pModuleData->SetSenderPanelExpanded(expanded);
+        EXPECT_EQ(1, page->Update(0, 0, 1));
+        for (const SPanePlace& place : ComputePaneLayout(dlg->GetClientRect(), 1.5, expanded))
+            EXPECT_EQ(place.rect, RectInPage(*dlg, *pane(place.ePane))) << static_cast<int>(place.ePane);
+    }
+    const CRect view = RectInPage(*dlg, *dlg->GetMainView());
     page->MoveTo({0, 0, 900, 600});
     page->Update(-1, 0, 0);
-    EXPECT_EQ(CRect(375, 48, 1086, 779), RectInPage(*dlg, *dlg->GetMainView()));
+    EXPECT_EQ(view, RectInPage(*dlg, *dlg->GetMainView()));
     page->Update(0, 0, 1);
-    EXPECT_EQ(CRect(375, 48, 900 - 93 - 21, 600 - 21), RectInPage(*dlg, *dlg->GetMainView()));
-}
-
-TEST_F(PageTest, ToolbarMaskRefreshesOnlyTheToolbar)
-{
-    const SCounts before = Counts();
-    EXPECT_EQ(1, page->Update(0x4000, 0, 0));
-    SCounts expected = before;
-    ++expected.toolbar;
-    EXPECT_EQ(expected, Counts());
-}
-
-TEST_F(PageTest, MaskOfAnotherPageRefreshesNothing)
-{
-    const SCounts before = Counts();
-    EXPECT_EQ(1, page->Update(0x2000, 0, 0));
-    EXPECT_EQ(before, Counts());
-}
-
-TEST_F(PageTest, EachBitRefreshesItsPane)
-{
-    SCounts expected = Counts();
-    page->Update(0x8000, 0, 0);
-    ++expected.target;
-    EXPECT_EQ(expected, Counts());
-    page->Update(0x10000, 0, 0);
-    ++expected.view;
-    EXPECT_EQ(expected, Counts());
-    page->Update(0x80000, 0, 0);
-    ++expected.hscroll;
-    EXPECT_EQ(expected, Counts());
-    page->Update(0x100000, 0, 0);
-    ++expected.vscroll;
-    EXPECT_EQ(expected, Counts());
-    page->Update(0x200000, 0, 0);
-    ++expected.panel;
-    EXPECT_EQ(expected, Counts());
-    page->Update(-1, 0, 0);
-    expected = {expected.toolbar + 1, expected.target + 1, expected.panel + 1,
-                expected.view + 1,    expected.hscroll + 1, expected.vscroll + 1};
-    EXPECT_EQ(expected, Counts());
-}
-
-TEST_F(PageTest, FirstRefreshTellsTheSenderPanelSo)
-{
-    // Creation refreshed the panel twice: texts set (1), then the first refresh (0).
-    EXPECT_EQ(0, dlg->GetSenderSelect()->GetLastRefreshNotify());
-    EXPECT_EQ(1, dlg->IsInitialised());
-    page->Update(0x200000, 0, 0);
-    EXPECT_EQ(1, dlg->GetSenderSelect()->GetLastRefreshNotify());
+    EXPECT_EQ(CRect(49, 48, 900 - 93 - 21, 600 - 21), RectInPage(*dlg, *dlg->GetMainView()));
 }
 
 TEST_F(PageTest, FirstActivationLeavesDemarcationLaterOnesEndIt)
@@ -177,16 +114,11 @@ TEST_F(PageTest, FirstActivationLeavesDemarcationLaterOnesEndIt)
     g_pModuleData->SetDemarcationKey(1, 2, 3);
     g_pModuleData->SetDemarcationOn(1);
     sim::ClearCallLog();
-    const SCounts before = Counts();
     EXPECT_EQ(1, page->Activate());
     EXPECT_EQ(0, dlg->IsInitialised());
     EXPECT_EQ(1, g_pModuleData->GetDemarcationOn());
     EXPECT_EQ(0x01020003u, g_pModuleData->GetDemarcationKey());
     EXPECT_EQ(0, sim::CountCalls("IReceiverLogic::SetDemarcationDisplay"));
-    // 0x39E000 names every pane.
-    EXPECT_EQ((SCounts{before.toolbar + 1, before.target + 1, before.panel + 1, before.view + 1,
-                       before.hscroll + 1, before.vscroll + 1}),
-              Counts());
 
     EXPECT_EQ(1, page->Activate());
     EXPECT_EQ(0, g_pModuleData->GetDemarcationOn());
@@ -232,7 +164,6 @@ TEST_F(PageTest, ShowAnswersThePreviousVisibility)
 TEST_F(PageTest, ReservedSlotsAnswerTheirFixedValues)
 {
     const CRect rect = dlg->GetWindowRect();
-    const SCounts counts = Counts();
     page->Reserved3();
     EXPECT_EQ(1, page->Reserved9());
     EXPECT_EQ(1, page->Reserved10());
@@ -255,19 +186,7 @@ TEST_F(PageTest, ReservedSlotsAnswerTheirFixedValues)
     page->Reserved27(0x7FFFFFFF);
     page->Reserved28("a", 1, 2, 3, 4, "b");
     EXPECT_EQ(rect, dlg->GetWindowRect());
-    EXPECT_EQ(counts, Counts());
     EXPECT_EQ(static_cast<IQuarnLabel*>(dlg), page);
-}
-
-TEST_F(PageTest, LanguageChangeRefreshesEveryPane)
-{
-    const SCounts before = Counts();
-    EXPECT_EQ(1, page->ApplyLanguage());
-    EXPECT_EQ((SCounts{before.toolbar + 1, before.target + 1, before.panel + 1, before.view + 1,
-                       before.hscroll + 1, before.vscroll + 1}),
-              Counts());
-    page->ReloadImages();
-    EXPECT_EQ(before.toolbar + 1, Counts().toolbar);
 }
 
 TEST_F(PageTest, TargetBlinkStartsTheTargetPanesTimer)
@@ -309,6 +228,38 @@ TEST_F(PageTest, ToolbarPollTurnsNewDataIntoAWholePageRefresh)
     EXPECT_EQ(0, g_pModuleData->TakeNewDataFlag());
 }
 
+TEST_F(PageTest, HostShortcutsReachTheHostFromEveryPane)
+{
+    struct SCase {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        const char* command;   // null: the host is not asked
+    };
+    const SCase cases[] = {
+        {Qt::Key_Tab, Qt::ControlModifier, "SwitchLabel"},
+        {Qt::Key_O, Qt::ControlModifier, "OpenProject()"},
+        {Qt::Key_S, Qt::ControlModifier, "SaveProject"},
+        {Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier, "SaveProjectAs"},
+        {Qt::Key_Tab, Qt::NoModifier, nullptr},
+        {Qt::Key_S, Qt::NoModifier, nullptr},
+        {Qt::Key_Tab, Qt::ControlModifier | Qt::AltModifier, nullptr},
+        {Qt::Key_O, Qt::ControlModifier | Qt::MetaModifier, nullptr},
+        {Qt::Key_P, Qt::ControlModifier, nullptr},
+    };
+    for (const CWnd* pane : Panes(*dlg)) {
+        for (const SCase& c : cases) {
+            host.commands.clear();
+            QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers);
+            QCoreApplication::sendEvent(plat::NativeWidget(pane), &press);
+            QKeyEvent release(QEvent::KeyRelease, c.key, c.modifiers);
+            QCoreApplication::sendEvent(plat::NativeWidget(pane), &release);
+            const auto expected = c.command ? std::vector<std::string>{c.command} : std::vector<std::string>{};
+            EXPECT_EQ(expected, host.commands) << static_cast<const CMorvBaseDlg*>(pane)->GetTemplateId() << " key "
+                                               << c.key << " modifiers " << c.modifiers.toInt();
+        }
+    }
+}
+
 TEST(PageWithoutPanesTest, AnswersZeroUntilThePanesExist)
 {
     CLabelMonitorDlg page;
@@ -318,53 +269,4 @@ TEST(PageWithoutPanesTest, AnswersZeroUntilThePanesExist)
     EXPECT_EQ(0, page.LayoutPanes({0, 0, 100, 100}, 1));
     EXPECT_EQ(nullptr, page.GetToolBar());
     EXPECT_EQ(0, page.IsShown());
-}
-
-// ---- The panes' empty state ---------------------------------------------------------
-
-namespace {
-
-bool HasFill(const RecordingCanvas& dc, const CRect& rect, Color color)
-{
-    for (const DrawOp& op : dc.Ops())
-        if (op.kind == DrawOp::Kind::FillRect && op.rect == rect && op.color == color)
-            return true;
-    return false;
-}
-
-} // namespace
-
-TEST_F(PageTest, PanesPaintTheirBackgroundAndSeparators)
-{
-    const SSkinColors& colors = CMorvSkin::Instance().GetColors();
-    RecordingCanvas dc;
-    dlg->GetToolBar()->DrawTo(dc);
-    const CRect bar = dlg->GetToolBar()->GetClientRect();
-    EXPECT_TRUE(HasFill(dc, {0, bar.bottom - 2, bar.right, bar.bottom - 1}, colors.clrToolbarLine1));
-    EXPECT_TRUE(HasFill(dc, {0, bar.bottom - 1, bar.right, bar.bottom}, colors.clrToolbarLine2));
-
-    dc.Clear();
-    dlg->GetMainView()->DrawTo(dc);
-    EXPECT_TRUE(HasFill(dc, dlg->GetMainView()->GetClientRect(), RGBColor(241, 247, 255)));
-
-    dc.Clear();
-    dlg->GetTargetSelect()->DrawTo(dc);
-    const CRect target = dlg->GetTargetSelect()->GetClientRect();
-    EXPECT_TRUE(HasFill(dc, {0, 0, 1, target.bottom}, colors.clrGrid));
-
-    dc.Clear();
-    dlg->GetSenderSelect()->DrawTo(dc);
-    const CRect panel = dlg->GetSenderSelect()->GetClientRect();
-    EXPECT_TRUE(HasFill(dc, {panel.right - 1, 0, panel.right, panel.bottom}, colors.clrGrid));
-
-    dc.Clear();
-    dlg->GetVScroll()->DrawBar(dc);
-    const CRect vbar = dlg->GetVScroll()->GetClientRect();
-    EXPECT_TRUE(HasFill(dc, vbar, colors.clrBackground));
-    EXPECT_TRUE(HasFill(dc, {0, 0, 1, vbar.bottom}, colors.clrGrid));
-
-    dc.Clear();
-    dlg->GetHScroll()->DrawBar(dc);
-    const CRect hbar = dlg->GetHScroll()->GetClientRect();
-    EXPECT_TRUE(HasFill(dc, {0, 0, hbar.right, 1}, colors.clrGrid));
 }
