@@ -21,6 +21,10 @@ std::string GetConfigFolder() { return GetConfigFolderFor(GetModuleFolder()); }
 
 std::string GetConfigFolderFor(const std::string& moduleFolder)
 {
+    // The host may have pointed the whole process elsewhere; the module's
+    // readers then look where the host's writers write.
+    if (std::optional<std::string> folder = plat::GetConfigFolderOverride())
+        return *folder;
     const std::optional<std::string> documents = plat::GetDocumentsFolder();
     if (!documents || documents->empty())
         return moduleFolder;

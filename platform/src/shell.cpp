@@ -6,6 +6,7 @@
 #include <QUrl>
 
 #include <filesystem>
+#include <mutex>
 
 namespace plat {
 
@@ -14,6 +15,9 @@ namespace {
 namespace fs = std::filesystem;
 
 FileOpener g_opener;
+
+std::mutex g_configMutex;
+std::string g_configFolder;   // empty: none set
 
 bool DesktopOpen(const std::string& path, const std::string& verb, int /*showCmd*/)
 {
@@ -40,6 +44,23 @@ std::string GetMainExecutableFolder()
     if (folder.empty() || folder.back() != '/')
         folder += '/';
     return folder;
+}
+
+std::optional<std::string> GetConfigFolderOverride()
+{
+    std::lock_guard lock(g_configMutex);
+    if (g_configFolder.empty())
+        return std::nullopt;
+    return g_configFolder;
+}
+
+void SetConfigFolderOverride(const std::string& folder)
+{
+    std::string value = folder;
+    if (!value.empty() && value.back() != '/')
+        value += '/';
+    std::lock_guard lock(g_configMutex);
+    g_configFolder = std::move(value);
 }
 
 bool ShellOpen(const std::string& path, const std::string& verb, int showCmd)

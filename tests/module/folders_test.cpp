@@ -1,7 +1,13 @@
 // The module folder and the configuration folder.
+#include "controls/modal.h"
+#include "host/hwbridge.h"
+#include "host_world.h"
+#include "log/log_dates.h"
+#include "log/query_log_dlg.h"
 #include "module/module_folders.h"
 #include "platform/profile.h"
 #include "platform/shell.h"
+#include "sim/monitor_control.h"
 
 #include <gtest/gtest.h>
 
@@ -96,4 +102,33 @@ TEST_F(FoldersTest, ConfigFolderReadsTheLanguageFileBesideTheExecutable)
     EXPECT_EQ("/home/u/Documents/" + name + "/", GetConfigFolder());
     UseDocuments(std::nullopt);
     EXPECT_EQ(GetModuleFolder(), GetConfigFolder());
+}
+
+// The host pointed the whole process at another configuration folder (its
+// --config-dir): the day the monitoring thread logs there is the day the
+// log query marks.
+class HostConfigFolderTest : public HostWorldTest {};
+
+TEST_F(HostConfigFolderTest, TheLogQueryMarksTheDayTheMonitoringThreadLogged)
+{
+    UseSample();
+    EXPECT_EQ(m_folder.string() + "/", GetConfigFolder());
+    sim::SetMonitorStepMode(true);
+    ASSERT_NE(0, GetHwMonitorLogic()->StartMonitor(nullptr));
+    ASSERT_TRUE(sim::RunMonitorRounds(1));
+    sim::ShutdownMonitoring();
+
+    std::vector<plat::DirEntry> written;
+    ASSERT_TRUE(plat::ListDirectory((m_folder / "MonitoringRecord").string(), written));
+    const std::vector<int32_t> days = LogDatesOf(written);
+    ASSERT_EQ(1u, days.size());
+
+    CModalScript& script = CModalScript::Instance();
+    script.Reset();
+    script.SetMode(CModalScript::EMode::Scripted);
+    std::vector<int32_t> marked;
+    script.RunOnDialog<CQueryLogDlg>([&](CQueryLogDlg& dlg) { marked = dlg.GetLogDates(); }, 0);
+    CQueryLogDlg().DoModal();
+    script.Reset();
+    EXPECT_EQ(days, marked);
 }

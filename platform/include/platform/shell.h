@@ -24,6 +24,15 @@ using DocumentsFolderProvider = std::function<std::optional<std::string>()>;
 std::optional<std::string> GetDocumentsFolder();
 void SetDocumentsFolderProvider(DocumentsFolderProvider provider);
 
+// The per-user configuration folder that the whole process was pointed at
+// (the host's --config-dir), with a trailing separator; nullopt while none
+// was, and every component then derives it from the documents folder. One
+// answer for the host, its libraries and the page it loads; safe to read
+// from any thread.
+std::optional<std::string> GetConfigFolderOverride();
+// An empty folder clears it; a missing trailing separator is added.
+void SetConfigFolderOverride(const std::string& folder);
+
 // Opens a file with its default program. The opener is replaceable (tests,
 // headless runs); SetFileOpener answers the previous one. An empty function
 // restores the desktop's own opener. Answers whether the opener took it.

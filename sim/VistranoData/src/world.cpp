@@ -69,9 +69,9 @@ void ResetWorld()
         w.runtime = {};
         w.config = {};
         w.specifiedIPsSaves = 0;
-        w.configFolder.clear();
         w.Adopt({});
     }
+    SetConfigFolder({});
     detail::ResetMonitorState();
 }
 
@@ -169,11 +169,8 @@ void SetCurInterfaceDlg(int dlg)
 
 std::string GetConfigFolder()
 {
-    {
-        WorldLock lock(TheWorld().mutex);
-        if (!TheWorld().configFolder.empty())
-            return TheWorld().configFolder;
-    }
+    if (std::optional<std::string> folder = plat::GetConfigFolderOverride())
+        return *folder;
     const std::string exeFolder = plat::GetMainExecutableFolder();
     const std::optional<std::string> documents = plat::GetDocumentsFolder();
     if (!documents)
@@ -181,14 +178,7 @@ std::string GetConfigFolder()
     return plat::JoinPath(*documents, detail::SoftwareConfigurationPath()) + plat::kPathSeparator;
 }
 
-void SetConfigFolder(const std::string& folder)
-{
-    std::string f = folder;
-    if (!f.empty() && f.back() != plat::kPathSeparator)
-        f += plat::kPathSeparator;
-    WorldLock lock(TheWorld().mutex);
-    TheWorld().configFolder = f;
-}
+void SetConfigFolder(const std::string& folder) { plat::SetConfigFolderOverride(folder); }
 
 uint32_t SenderIdByIndex(int i)
 {

@@ -40,7 +40,6 @@ struct World {
     RuntimeState runtime;
     ConfigSettings config;
     int specifiedIPsSaves = 0;
-    std::string configFolder;   // empty: the default
     uint64_t nextSerial = 1;
     std::unordered_map<uint64_t, std::size_t> indexBySerial;
 

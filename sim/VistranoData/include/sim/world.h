@@ -52,8 +52,9 @@ int GetSpecifiedIPsSaveCount();
 void SetCurInterfaceDlg(int dlg);
 
 // The configuration folder (documents folder plus the configured product
-// folder name, with a trailing separator). Tests point it elsewhere; an
-// empty path restores the default.
+// folder name, with a trailing separator). Pointing it elsewhere points
+// the whole process there, the page library too (plat::SetConfigFolderOverride);
+// an empty path, or ResetWorld, restores the default.
 std::string GetConfigFolder();
 void SetConfigFolder(const std::string& folder);
 
