@@ -3,8 +3,10 @@
 #include "controls/density.h"
 #include "host/vistrano_language.h"
 #include "log/log_dates.h"
+#include "module/failure_message.h"
 #include "module/module_folders.h"
 #include "module/module_globals.h"
+#include "platform/format.h"
 #include "platform/shell.h"
 
 #include <array>
@@ -127,8 +129,13 @@ void CQueryLogDlg::OpenChosenLog()
 {
     int year = 0, month = 0, day = 0;
     m_calendar.GetDate(year, month, day);
-    // The file is not looked for again: the desktop reports a missing one.
-    plat::ShellOpen(m_strLogFolder + LogFileName(year, month, day), "open", kShowNormally);
+    // The file is not looked for again; when the desktop cannot open it
+    // (the day was marked by a file of another kind, or nothing opens text
+    // files) the user is told, and the dialog stays open.
+    const std::string path = m_strLogFolder + LogFileName(year, month, day);
+    if (!plat::ShellOpen(path, "open", kShowNormally))
+        ShowFailureMessage(this, plat::Format(GetLanguageString("MonitorLog_OpenFailed", "Monitoring"), path),
+                           GetControlText(kTitle));
 }
 
 void CQueryLogDlg::OnClickButton(int index)

@@ -36,12 +36,12 @@ enum class EMailAccountResult {
 
 // Writes into the stored account each field the user changed: one whose
 // text differs from what the dialog showed and from what is stored. The
-// dialog shows the page state's copy, which lags behind the host's record
-// until the next monitoring round; a field left as shown keeps the host's
-// value rather than putting the older one back. A changed address must
-// pass the sending-account pattern and a changed port must be a port; one
-// left alone is not checked again. When a field is refused the record is
-// left as it was.
+// dialog shows the stored account, so this is the plain "differs from the
+// stored value" rule, except where an edit holds less than it was given: a
+// field left as shown keeps the stored value rather than a cut copy. A
+// changed address must pass the sending-account pattern and a changed port
+// must be a port; one left alone is not checked again. When a field is
+// refused the record is left as it was.
 EMailAccountResult TakeMailAccount(const SMailAccountFields& shown, const SMailAccountFields& typed,
                                    SEmailSetting& stored);
 

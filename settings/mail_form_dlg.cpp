@@ -1,8 +1,8 @@
 #include "settings/mail_form_dlg.h"
 
 #include "controls/density.h"
-#include "controls/msg_box.h"
 #include "host/vistrano_language.h"
+#include "module/failure_message.h"
 #include "module/module_globals.h"
 
 namespace {
@@ -25,8 +25,6 @@ constexpr int kWideButtonWidth = 120;
 constexpr int kButtonHeight = 24;
 constexpr int kButtonSpacing = 10;
 constexpr int kBottomMargin = 20;
-
-constexpr int kMessageIconStyle = 5;
 
 int Px(int design) { return morv::Scale(design, g_dDpiScale); }
 
@@ -90,8 +88,7 @@ void CMailFormDlg::SizeToRows(int rows)
     SetWindowPos(0, 0, Px(kWidth), Px(ButtonsTop(rows) + kButtonHeight + kBottomMargin), SWP_NOMOVE | SWP_NOZORDER);
 }
 
-void CMailFormDlg::ShowInvalidAddress(int titleIndex)
+void CMailFormDlg::ShowMessage(int titleIndex, const std::string& key)
 {
-    MsgBox(this, GetLanguageString("EmailReceiverDlg_Legal", "Monitoring"), GetControlText(titleIndex), MB_OK, 0,
-           kMessageIconStyle);
+    ShowFailureMessage(this, GetLanguageString(key, "Monitoring"), GetControlText(titleIndex));
 }

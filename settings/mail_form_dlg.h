@@ -26,8 +26,9 @@ protected:
     // Sizes the window to hold `rows` rows and the buttons.
     void SizeToRows(int rows);
 
-    // "Not a valid e-mail address", captioned with the dialog's title.
-    void ShowInvalidAddress(int titleIndex);
+    // The text of a key of section "Monitoring", captioned with the
+    // dialog's title.
+    void ShowMessage(int titleIndex, const std::string& key);
 
     static constexpr UINT kEditIdBase = 1000;
 };

@@ -37,7 +37,7 @@ void CMailReceiverDlg::OnOK()
 {
     const std::string address = GetControlText(kAddressEdit);
     if (!IsValidRecipientAddress(address)) {
-        ShowInvalidAddress(kTitle);
+        ShowMessage(kTitle, "EmailReceiverDlg_Legal");
         return;
     }
     m_strAddress = address;

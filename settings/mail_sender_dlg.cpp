@@ -3,7 +3,6 @@
 #include "controls/edit.h"
 #include "host/vistrano_monitor.h"
 #include "host/vistrano_runtime.h"
-#include "module/module_data.h"
 #include "module/module_globals.h"
 #include "settings/mail_account.h"
 
@@ -46,12 +45,7 @@ int CMailSenderDlg::InitControls()
 int CMailSenderDlg::InitFinish()
 {
     PlaceDialog();
-    SEmailSetting shown;
-    {
-        CModuleDataLock lock(*g_pModuleData);
-        shown = g_pModuleData->GetInterfaceData().emailSetting;
-    }
-    ShowAccount(MailAccountFieldsOf(shown));
+    ShowHostAccount();
     return 1;
 }
 
@@ -66,6 +60,16 @@ void CMailSenderDlg::PlaceDialog()
     at.x = std::max(area.left, std::min(at.x, area.right - own.Width()));
     at.y = std::max(area.top, std::min(at.y, area.bottom - own.Height()));
     SetWindowPos(at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+void CMailSenderDlg::ShowHostAccount()
+{
+    // The host's record, the one OK writes to: the page state's copy is
+    // refreshed only by monitoring rounds and would show an older account
+    // while monitoring is off.
+    CMonitorInterfaceData data;
+    g_pMonitorData->GetInterfaceData(data);
+    ShowAccount(MailAccountFieldsOf(data.emailSetting));
 }
 
 void CMailSenderDlg::ShowAccount(const SMailAccountFields& fields)
@@ -97,11 +101,12 @@ void CMailSenderDlg::OnOK()
     g_pMonitorData->GetInterfaceData(data);
     switch (TakeMailAccount(m_shown, ReadAccount(), data.emailSetting)) {
     case EMailAccountResult::InvalidAddress:
-        ShowInvalidAddress(kTitle);
+        ShowMessage(kTitle, "EmailReceiverDlg_Legal");
         return;
     case EMailAccountResult::InvalidPort:
         // The edit takes digits only; what is left to refuse is an empty
-        // port or 0: the port edit gets the focus to be corrected.
+        // port or 0: the user is told, and the port edit gets the focus.
+        ShowMessage(kTitle, "EmailSenderDlg_Port");
         SetFocusTo(kEditIdBase + kPortEdit);
         return;
     case EMailAccountResult::Taken:
@@ -120,10 +125,7 @@ void CMailSenderDlg::RestoreDefaultAccount()
     g_pMonitorData->GetInterfaceData(data);
     SetDefaultMailAccount(data.emailSetting);
     g_pMonitorData->SetInterfaceData(data);
-    // Shown as the host now holds it: the page state's copy catches up only
-    // at the next monitoring round and would still show the replaced account.
-    g_pMonitorData->GetInterfaceData(data);
-    ShowAccount(MailAccountFieldsOf(data.emailSetting));
+    ShowHostAccount();
 }
 
 void CMailSenderDlg::OnClickButton(int index)

@@ -1,8 +1,7 @@
 #pragma once
 // CMailSenderDlg: the account alert mail is sent from (address, password,
-// SMTP server, SSL, port). It opens on the page state's copy of the
-// settings and stores into the host's record directly, and only the
-// fields the user changed.
+// SMTP server, SSL, port). It shows the host's record and stores into it
+// directly, and only the fields the user changed.
 #include "platform/geometry.h"
 #include "settings/mail_account.h"
 #include "settings/mail_form_dlg.h"
@@ -33,6 +32,7 @@ protected:
 
 private:
     void PlaceDialog();
+    void ShowHostAccount();
     void ShowAccount(const SMailAccountFields& fields);
     SMailAccountFields ReadAccount() const;
     void RestoreDefaultAccount();

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -28,60 +30,30 @@ TEST(LogDates, PackingIsYearMonthAndDayInTheirBytes)
     EXPECT_EQ(y * 10000 + m * 100 + d, 99991231);
 }
 
-TEST(LogDates, TheExtensionIsNotLookedAt)
+TEST(LogDates, TheDayOfAName)
 {
-    EXPECT_EQ(LogDateOfName("2021-11-25.txt"), Nov25);
-    EXPECT_EQ(LogDateOfName("2021-11-25.log"), Nov25);
-    EXPECT_EQ(LogDateOfName("2021-11-25."), Nov25);
-    EXPECT_EQ(LogDateOfName("2021-11-25"), Nov25);   // no extension: the whole name
-}
-
-TEST(LogDates, TheSeparatorsAreNotLookedAt)
-{
-    EXPECT_EQ(LogDateOfName("2021_11_25"), Nov25);
-    EXPECT_EQ(LogDateOfName("2021x11y25.txt"), Nov25);
-}
-
-TEST(LogDates, TitlesOfOtherLengthsMarkNothing)
-{
-    for (const char* name : {"2021-11-5", "2021-11-5.txt", "2021-11-255.txt", "2021-11-25.tar.gz", ".2021-11-2", "",
-                             ".", "..txt", "2021-11-25 .txt"})
-        EXPECT_FALSE(LogDateOfName(name).has_value()) << name;
-    // A leading dot is part of the title, not its end.
-    EXPECT_FALSE(LogDateOfName(".2021-11-25").has_value());
-}
-
-TEST(LogDates, ImpossibleDatesMarkNothing)
-{
-    for (const char* name : {"2021-13-01.txt", "0000-01-01.txt", "2021-00-10.txt", "2021-11-00.txt", "2021-11-32.txt",
-                             "abcd-11-25.txt", "2021-ab-25.txt", "2021-11-ab.txt"})
-        EXPECT_FALSE(LogDateOfName(name).has_value()) << name;
-}
-
-TEST(LogDates, EachPartIsReadFromItsLeadingDigits)
-{
-    EXPECT_EQ(LogDateOfName("20a1-11-25.txt"), PackLogDate(20, 11, 25));
-    EXPECT_EQ(LogDateOfName("2021-1x-25.txt"), PackLogDate(2021, 1, 25));
-    EXPECT_EQ(LogDateOfName("2021-11-3 .txt"), PackLogDate(2021, 11, 3));
-    // Months and days past their range count even when another day would be fine.
-    EXPECT_EQ(LogDateOfName("2021-02-31.txt"), PackLogDate(2021, 2, 31));
-}
-
-TEST(LogDates, CharactersNotBytesAreCounted)
-{
-    // Two three-byte separators: 10 characters, 14 bytes.
-    EXPECT_EQ(LogDateOfName("2021\xE5\xB9\xB4" "11\xE6\x9C\x88" "25.txt"), Nov25);
-    // A full-width "5" is one character but not a digit: the day ends before it.
-    EXPECT_EQ(LogDateOfName("2021-11-2\xEF\xBC\x95.txt"), PackLogDate(2021, 11, 2));
-}
-
-TEST(LogDates, NamesThatAreNotUtf8AreReadByteByByte)
-{
-    EXPECT_EQ(LogDateOfName("2021\xFF" "11\xFE" "25.log"), Nov25);
-    // A sequence cut short counts as single bytes.
-    EXPECT_EQ(LogDateOfName("2021-11-2\xE4.txt"), PackLogDate(2021, 11, 2));
-    EXPECT_FALSE(LogDateOfName("\xFF\xFE\xFD\xFC\xFB\xFA\xF9\xF8\xF7\xF6.txt").has_value());
-    EXPECT_FALSE(LogDateOfName(std::string(100'000, '\x80')).has_value());
+    const std::optional<int32_t> none;
+    const std::pair<std::string, std::optional<int32_t>> cases[] = {
+        // Neither the extension nor the separators are looked at.
+        {"2021-11-25.txt", Nov25}, {"2021-11-25.log", Nov25}, {"2021-11-25.", Nov25}, {"2021-11-25", Nov25},
+        {"2021_11_25", Nov25}, {"2021x11y25.txt", Nov25},
+        // Titles of other lengths; a leading dot is part of the title.
+        {"2021-11-5", none}, {"2021-11-255.txt", none}, {"2021-11-25.tar.gz", none}, {".2021-11-2", none},
+        {"", none}, {".", none}, {"..txt", none}, {"2021-11-25 .txt", none}, {".2021-11-25", none},
+        // Impossible dates.
+        {"2021-13-01.txt", none}, {"0000-01-01.txt", none}, {"2021-00-10.txt", none}, {"2021-11-00.txt", none},
+        {"2021-11-32.txt", none}, {"abcd-11-25.txt", none}, {"2021-ab-25.txt", none},
+        // Each part from its leading digits; a day past its month counts.
+        {"20a1-11-25.txt", PackLogDate(20, 11, 25)}, {"2021-1x-25.txt", PackLogDate(2021, 1, 25)},
+        {"2021-11-3 .txt", PackLogDate(2021, 11, 3)}, {"2021-02-31.txt", PackLogDate(2021, 2, 31)},
+        // Characters, not bytes, are counted; a full-width digit is no digit.
+        {"2021\xE5\xB9\xB4" "11\xE6\x9C\x88" "25.txt", Nov25}, {"2021-11-2\xEF\xBC\x95.txt", PackLogDate(2021, 11, 2)},
+        // Names that are not UTF-8 are read byte by byte.
+        {"2021\xFF" "11\xFE" "25.log", Nov25}, {"2021-11-2\xE4.txt", PackLogDate(2021, 11, 2)},
+        {"\xFF\xFE\xFD\xFC\xFB\xFA\xF9\xF8\xF7\xF6.txt", none}, {std::string(100'000, '\x80'), none},
+    };
+    for (const auto& [name, day] : cases)
+        EXPECT_EQ(LogDateOfName(name), day) << name.substr(0, 40);
 }
 
 TEST(LogDates, TheDaysOfAFolderAreSortedAndEachKeptOnce)

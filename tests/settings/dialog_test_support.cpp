@@ -37,7 +37,7 @@ void DialogTest::SetUp()
     plat::SetDocumentsFolderProvider([folder = m_documents] { return std::optional<std::string>(folder); });
     plat::SetFileOpener([this](const std::string& path, const std::string& verb, int showCmd) {
         m_opens.push_back({path, verb, showCmd});
-        return true;
+        return m_shellAnswer;
     });
 }
 

@@ -37,11 +37,14 @@ protected:
     const std::string& Documents() const { return m_documents; }
     // Paths handed to the shell, in order.
     const std::vector<SShellOpen>& ShellOpens() const { return m_opens; }
+    // What the shell answers to each (true: it opened the file).
+    void SetShellAnswer(bool opened) { m_shellAnswer = opened; }
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::string m_documents;
     std::vector<SShellOpen> m_opens;
+    bool m_shellAnswer = true;
 };
 
 

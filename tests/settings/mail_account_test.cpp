@@ -1,178 +1,117 @@
+// What OK of the sending-account dialog takes into the stored account,
+// the port rule and the default account, as functions.
 #include "dialog_test_support.h"
 #include "settings/mail_account.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 bool Same(const SEmailSetting& a, const SEmailSetting& b) { return !(a != b); }
 
-// OK of a dialog that showed the stored account.
-EMailAccountResult Take(const SMailAccountFields& typed, SEmailSetting& stored)
-{
-    return TakeMailAccount(MailAccountFieldsOf(stored), typed, stored);
-}
+struct STakeCase {
+    const char* name;
+    std::function<void(SEmailSetting&)> store;         // the stored account before OK
+    std::function<void(SMailAccountFields&)> type;     // what the user typed over what was shown
+    EMailAccountResult result;
+    std::function<void(SEmailSetting&)> expect;        // the stored account after OK, from before
+};
 
-TEST(MailAccount, FieldsShowTheAccountWithThePortAsASignedDecimal)
+TEST(MailAccount, TakesTheFieldsTheUserChangedAndRefusesWhatIsNotValid)
 {
-    SEmailSetting s = SampleMailAccount();
-    s.nPort = -5;
-    const SMailAccountFields f = MailAccountFieldsOf(s);
-    EXPECT_EQ(f.strAddress, "alerts@plant.net");
-    EXPECT_EQ(f.strPassword, "secret");
-    EXPECT_EQ(f.strSmtp, "smtp.plant.net");
-    EXPECT_EQ(f.strPort, "-5");
-    EXPECT_EQ(f.bSSL, 0);
-}
-
-TEST(MailAccount, UntouchedFieldsTakeNothing)
-{
-    SEmailSetting stored = SampleMailAccount();
-    EXPECT_EQ(Take(MailAccountFieldsOf(stored), stored), EMailAccountResult::Unchanged);
-    EXPECT_TRUE(Same(stored, SampleMailAccount()));
-}
-
-TEST(MailAccount, OnlyTheFieldsThatDifferAreTaken)
-{
-    SEmailSetting stored = SampleMailAccount();
-    SMailAccountFields f = MailAccountFieldsOf(stored);
-    f.strPassword = "new";
-    f.strPort = "587";
-    f.bSSL = 1;
-    ASSERT_EQ(Take(f, stored), EMailAccountResult::Taken);
-    SEmailSetting expected = SampleMailAccount();
-    expected.strPassword = "new";
-    expected.nPort = 587;
-    expected.bSSL = 1;
-    EXPECT_TRUE(Same(stored, expected));
-}
-
-TEST(MailAccount, AChangedAddressMustPassTheSendingPattern)
-{
-    SEmailSetting stored = SampleMailAccount();
-    SMailAccountFields f = MailAccountFieldsOf(stored);
-    f.strPassword = "new";
-    f.strAddress = "alerts@my-plant.net";   // fine for a recipient, not for the account
-    EXPECT_EQ(Take(f, stored), EMailAccountResult::InvalidAddress);
-    EXPECT_TRUE(Same(stored, SampleMailAccount()));   // the password was not taken either
-
-    f.strAddress = "alerts@plant.org";
-    EXPECT_EQ(Take(f, stored), EMailAccountResult::Taken);
-    EXPECT_EQ(stored.strSender, "alerts@plant.org");
-}
-
-TEST(MailAccount, AnUnchangedStoredAddressIsNotCheckedAgain)
-{
-    SEmailSetting stored = SampleMailAccount();
-    stored.strSender = "Alerts@Plant.NET";   // would fail the pattern
-    SMailAccountFields f = MailAccountFieldsOf(stored);
-    f.strSmtp = "mail.plant.net";
-    EXPECT_EQ(Take(f, stored), EMailAccountResult::Taken);
-    EXPECT_EQ(stored.strSender, "Alerts@Plant.NET");
-    EXPECT_EQ(stored.strSmtp, "mail.plant.net");
+    const auto none = [](auto&) {};
+    const STakeCase cases[] = {
+        {"untouched", none, none, EMailAccountResult::Unchanged, none},
+        {"password, port and SSL",
+         none,
+         [](SMailAccountFields& f) { f.strPassword = "new"; f.strPort = "587"; f.bSSL = 1; },
+         EMailAccountResult::Taken,
+         [](SEmailSetting& s) { s.strPassword = "new"; s.nPort = 587; s.bSSL = 1; }},
+        {"a recipient's address is not an account's",
+         none,
+         [](SMailAccountFields& f) { f.strPassword = "new"; f.strAddress = "alerts@my-plant.net"; },
+         EMailAccountResult::InvalidAddress,
+         none},
+        {"a valid address", none, [](SMailAccountFields& f) { f.strAddress = "alerts@plant.org"; },
+         EMailAccountResult::Taken, [](SEmailSetting& s) { s.strSender = "alerts@plant.org"; }},
+        {"the same port written otherwise", none, [](SMailAccountFields& f) { f.strPort = "0025"; },
+         EMailAccountResult::Unchanged, none},
+        {"the largest port", none, [](SMailAccountFields& f) { f.strPort = "65535"; }, EMailAccountResult::Taken,
+         [](SEmailSetting& s) { s.nPort = 65535; }},
+        {"an unchanged stored address is not checked again",
+         [](SEmailSetting& s) { s.strSender = "Alerts@Plant.NET"; },
+         [](SMailAccountFields& f) { f.strSmtp = "mail.plant.net"; },
+         EMailAccountResult::Taken,
+         [](SEmailSetting& s) { s.strSmtp = "mail.plant.net"; }},
+        {"an unchanged stored port is not checked again",
+         [](SEmailSetting& s) { s.nPort = 0; },
+         [](SMailAccountFields& f) { f.strPassword = "new"; },
+         EMailAccountResult::Taken,
+         [](SEmailSetting& s) { s.strPassword = "new"; }},
+        {"any nonzero stored flag is SSL on", [](SEmailSetting& s) { s.bSSL = 2; }, none,
+         EMailAccountResult::Unchanged, none},
+        {"SSL turned off", [](SEmailSetting& s) { s.bSSL = 2; }, [](SMailAccountFields& f) { f.bSSL = 0; },
+         EMailAccountResult::Taken, [](SEmailSetting& s) { s.bSSL = 0; }},
+    };
+    for (const STakeCase& c : cases) {
+        SEmailSetting stored = SampleMailAccount();
+        c.store(stored);
+        const SMailAccountFields shown = MailAccountFieldsOf(stored);
+        SMailAccountFields typed = shown;
+        c.type(typed);
+        SEmailSetting expected = stored;
+        c.expect(expected);
+        EXPECT_EQ(TakeMailAccount(shown, typed, stored), c.result) << c.name;
+        EXPECT_TRUE(Same(stored, expected)) << c.name;
+    }
 }
 
 TEST(MailAccount, APortThatIsNotAPortIsRefusedAndNothingTaken)
 {
-    for (const char* port : {"", "0", "65536", "-1", "+25", " 25", "25 ", "2a5", "99999999999999999999", "4294967321"}) {
+    for (const char* port : {"", "0", "65536", "-1", "+25", " 25", "25 ", "2a5", "465.0", "0x1d1",
+                             "99999999999999999999", "4294967321"}) {
+        EXPECT_FALSE(ParseMailPort(port).has_value()) << '"' << port << '"';
         SEmailSetting stored = SampleMailAccount();
-        SMailAccountFields f = MailAccountFieldsOf(stored);
-        f.strPassword = "new";
-        f.strPort = port;
-        EXPECT_EQ(Take(f, stored), EMailAccountResult::InvalidPort) << '"' << port << '"';
+        SMailAccountFields typed = MailAccountFieldsOf(stored);
+        typed.strPassword = "new";
+        typed.strPort = port;
+        EXPECT_EQ(TakeMailAccount(MailAccountFieldsOf(stored), typed, stored), EMailAccountResult::InvalidPort) << port;
         EXPECT_TRUE(Same(stored, SampleMailAccount())) << port;
     }
-}
-
-TEST(MailAccount, APortIsReadAsADecimalNumber)
-{
-    SEmailSetting stored = SampleMailAccount();
-    SMailAccountFields f = MailAccountFieldsOf(stored);
-    f.strPort = "0025";   // the same port written otherwise
-    EXPECT_EQ(Take(f, stored), EMailAccountResult::Unchanged);
-    f.strPort = "65535";
-    EXPECT_EQ(Take(f, stored), EMailAccountResult::Taken);
-    EXPECT_EQ(stored.nPort, 65535);
-}
-
-TEST(MailAccount, AnUnchangedStoredPortIsNotCheckedAgain)
-{
-    SEmailSetting stored = SampleMailAccount();
-    stored.nPort = 0;
-    SMailAccountFields f = MailAccountFieldsOf(stored);
-    f.strPassword = "new";
-    EXPECT_EQ(Take(f, stored), EMailAccountResult::Taken);
-    EXPECT_EQ(stored.nPort, 0);
-}
-
-TEST(MailAccount, AnyNonzeroStoredFlagCountsAsSslOn)
-{
-    SEmailSetting stored = SampleMailAccount();
-    stored.bSSL = 2;
-    SMailAccountFields f = MailAccountFieldsOf(stored);
-    EXPECT_EQ(f.bSSL, 1);
-    EXPECT_EQ(Take(f, stored), EMailAccountResult::Unchanged);
-    f.bSSL = 0;
-    EXPECT_EQ(Take(f, stored), EMailAccountResult::Taken);
-    EXPECT_EQ(stored.bSSL, 0);
-}
-
-TEST(MailAccount, FieldsLeftAsShownKeepTheStoredValues)
-{
-    // The dialog showed an older copy; the host has moved on since.
-    const SMailAccountFields shown = MailAccountFieldsOf(SampleMailAccount());
-    SEmailSetting stored = SampleMailAccount();
-    stored.strSender = "newer@plant.net";
-    stored.nPort = 587;
-    stored.bSSL = 1;
-    const SEmailSetting newer = stored;
-    EXPECT_EQ(TakeMailAccount(shown, shown, stored), EMailAccountResult::Unchanged);
-    EXPECT_TRUE(Same(stored, newer));
-
-    SMailAccountFields typed = shown;
-    typed.strPassword = "n3w";
-    EXPECT_EQ(TakeMailAccount(shown, typed, stored), EMailAccountResult::Taken);
-    SEmailSetting expected = newer;
-    expected.strPassword = "n3w";
-    EXPECT_TRUE(Same(stored, expected));
-}
-
-TEST(MailAccount, TypingWhatIsStoredAlreadyIsNoChange)
-{
-    SEmailSetting stored = SampleMailAccount();
-    stored.strSender = "Alerts@Plant.NET";   // would fail the pattern
-    SMailAccountFields shown = MailAccountFieldsOf(SampleMailAccount());
-    SMailAccountFields typed = shown;
-    typed.strAddress = stored.strSender;
-    EXPECT_EQ(TakeMailAccount(shown, typed, stored), EMailAccountResult::Unchanged);
-    EXPECT_EQ(stored.strSender, "Alerts@Plant.NET");
-}
-
-TEST(MailAccount, ParsePortTakesDigitsFromOneTo65535)
-{
     EXPECT_EQ(ParseMailPort("1"), 1);
-    EXPECT_EQ(ParseMailPort("465"), 465);
-    EXPECT_EQ(ParseMailPort("65535"), 65535);
-    for (const char* text : {"", "0", "65536", "-465", "465.0", "0x1d1", "2147483648"})
-        EXPECT_FALSE(ParseMailPort(text).has_value()) << text;
+    SEmailSetting negative;   // shown as a signed decimal
+    negative.nPort = -5;
+    EXPECT_EQ(MailAccountFieldsOf(negative).strPort, "-5");
+}
+
+TEST(MailAccount, AFieldLeftAsShownKeepsTheStoredValue)
+{
+    // An edit may hold less than it was given: what it shows then differs
+    // from what is stored, and a plain OK must not cut the stored text down.
+    SEmailSetting stored = SampleMailAccount();
+    SMailAccountFields shown = MailAccountFieldsOf(stored);
+    shown.strPassword = "sec";
+    SMailAccountFields typed = shown;
+    EXPECT_EQ(TakeMailAccount(shown, typed, stored), EMailAccountResult::Unchanged);
+    typed.strSmtp = "mail.plant.net";
+    EXPECT_EQ(TakeMailAccount(shown, typed, stored), EMailAccountResult::Taken);
+    EXPECT_EQ(stored.strPassword, "secret");
+    EXPECT_EQ(stored.strSmtp, "mail.plant.net");
 }
 
 TEST(MailAccount, TheDefaultAccountLeavesTheOtherSettingsAndRecipientsAlone)
 {
     SEmailSetting s = SampleMailAccount();
     SetDefaultMailAccount(s);
-    EXPECT_EQ(s.strSender, kDefaultMailSender);
-    EXPECT_EQ(s.strPassword, "Pxvrkd7");
-    EXPECT_EQ(s.strSmtp, kDefaultMailSmtp);
-    EXPECT_EQ(s.bSSL, 1);
-    EXPECT_EQ(s.nPort, 465);
-    const SEmailSetting custom = SampleMailAccount();
-    EXPECT_EQ(s.bEnable, custom.bEnable);
-    EXPECT_EQ(s.bReturnToWork, custom.bReturnToWork);
-    EXPECT_EQ(s.nWarningNum, custom.nWarningNum);
-    ASSERT_EQ(s.arrMail.size(), 2u);
-    EXPECT_FALSE(s.arrMail[0] != custom.arrMail[0]);
-    EXPECT_FALSE(s.arrMail[1] != custom.arrMail[1]);
+    SEmailSetting expected = SampleMailAccount();
+    expected.strSender = kDefaultMailSender;
+    expected.strPassword = "Pxvrkd7";
+    expected.strSmtp = kDefaultMailSmtp;
+    expected.bSSL = 1;
+    expected.nPort = 465;
+    EXPECT_TRUE(Same(s, expected));
 }
 
 } // namespace
