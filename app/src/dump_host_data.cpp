@@ -1,5 +1,9 @@
 #include "dump_host_data.h"
 
+#include "quiet_calls.h"
+
+#include "host/monitor_records.h"
+#include "host/vistrano_data.h"
 #include "sim/call_log.h"
 #include "sim/language.h"
 #include "sim/monitor_feed.h"
@@ -74,6 +78,43 @@ QJsonObject SettingsJson()
                                   {"sender", Text(e.strSender)},
                                   {"ssl", e.bSSL},
                                   {"recipients", recipients}}}};
+}
+
+QJsonObject MonitorDataJson()
+{
+    CMonitorDetectData detect;
+    CMonitorWarningData warning;
+    {
+        CQuietCalls quiet;
+        GetMonitorData()->GetDetectData(detect);
+        GetMonitorData()->GetWarningData(warning);
+    }
+    const sim::ProjectModel project = sim::GetProject();
+    QJsonArray senders, receivers, loops;
+    for (int s = 0; s < static_cast<int>(project.senders.size()); ++s) {
+        if (const uint32_t word = warning.GetSenderWarning(s))
+            senders.append(QJsonObject{{"sender", s}, {"warning", static_cast<double>(word)}});
+        const std::vector<sim::PortModel>& ports = project.senders[static_cast<std::size_t>(s)].ports;
+        for (int p = 0; p < static_cast<int>(ports.size()); ++p) {
+            for (int r = 0; r < static_cast<int>(ports[static_cast<std::size_t>(p)].receivers.size()); ++r) {
+                if (const uint32_t word = warning.GetSenderPortRcvWarning(s, p, r))
+                    receivers.append(QJsonObject{
+                        {"sender", s}, {"port", p}, {"receiver", r}, {"warning", static_cast<double>(word)}});
+            }
+            if (const uint32_t loop = warning.GetLoopbackErrorInfo(s, p); loop != 0xFFFF0000u)
+                loops.append(QJsonObject{{"sender", s},
+                                         {"port", p},
+                                         {"first", static_cast<int>(loop >> 16)},
+                                         {"last", static_cast<int>(loop & 0xFFFF)}});
+        }
+    }
+    int online = 0;
+    for (const auto& [id, sender] : detect.GetAllSenderData())
+        online += sender.byOnline ? 1 : 0;
+    return {{"onlineSenders", online},
+            {"senderWarnings", senders},
+            {"receiverWarnings", receivers},
+            {"brokenLoops", loops}};
 }
 
 QJsonArray CallLogJson()

@@ -19,6 +19,7 @@
 #include <QJsonArray>
 #include <QLayout>
 #include <QScreen>
+#include <QToolTip>
 
 namespace app {
 
@@ -105,7 +106,7 @@ bool CHostApp::Start(std::string& error)
 
     if (!m_host->AttachPage("Monitor", [&] { return m_loader.Init(m_host.get(), error); }))
         return false;
-    m_summary = std::make_unique<CSummaryPage>([this] { return SummaryLines(); });
+    m_summary = std::make_unique<CSummaryPage>([this] { return SummaryLines(); }, [this] { return m_host->SwitchLabel(); });
     m_host->AttachPage("Summary", [&]() -> IQuarnLabel* { return m_summary->Create(&m_pageArea) ? m_summary.get() : nullptr; });
     m_host->ShowPage(0);
     m_started = true;
@@ -234,7 +235,9 @@ QJsonObject CHostApp::Dump() const
             {"monitoring", m_hardware->IsMonitoring()},
             {"project", ProjectJson()},
             {"settings", SettingsJson()},
+            {"monitorData", MonitorDataJson()},
             {"windows", windows},
+            {"tooltip", QToolTip::isVisible() ? QJsonValue(QToolTip::text()) : QJsonValue()},
             {"modals", ModalLogJson(CModalScript::Instance().Log())},
             {"calls", CallLogJson()},
             {"missingTexts", MissingTextsJson()}};

@@ -29,6 +29,12 @@ int CSummaryPage::Update(int32_t mask, int32_t /*word*/, int32_t /*relayout*/)
     return 1;
 }
 
+void CSummaryPage::OnKeyDown(UINT vk, UINT /*repeat*/, UINT /*flags*/)
+{
+    if (vk == VK_TAB && plat::GetKeyState(VK_CONTROL) < 0 && m_switchPage)
+        m_switchPage();
+}
+
 int CSummaryPage::Show(int32_t show) { return ShowWindow(show ? SW_SHOW : SW_HIDE) ? 1 : 0; }
 
 void CSummaryPage::OnPaint(ICanvas& dc, const CRect& /*dirty*/)

@@ -17,8 +17,13 @@ constexpr UINT kSummaryPageId = 300;
 class CSummaryPage final : public CWnd, public CQuarnLabelReserved {
 public:
     using LinesProvider = std::function<std::vector<std::string>()>;
+    // The host's page switch, for Ctrl+Tab on this page.
+    using PageSwitch = std::function<int()>;
 
-    explicit CSummaryPage(LinesProvider lines) : m_lines(std::move(lines)) {}
+    CSummaryPage(LinesProvider lines, PageSwitch switchPage)
+        : m_lines(std::move(lines)), m_switchPage(std::move(switchPage))
+    {
+    }
     ~CSummaryPage() override = default;
     bool Create(CWnd* parent);
 
@@ -35,9 +40,11 @@ public:
 
 protected:
     void OnPaint(ICanvas& dc, const CRect& dirty) override;
+    void OnKeyDown(UINT vk, UINT repeat, UINT flags) override;
 
 private:
     LinesProvider m_lines;
+    PageSwitch m_switchPage;
     int32_t m_lastMask = 0;
 };
 
