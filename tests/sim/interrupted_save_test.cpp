@@ -29,6 +29,7 @@ protected:
     void SetUp() override
     {
         SimTest::SetUp();
+        path = Path("p.json");
         std::string error;
         ASSERT_TRUE(sim::SetProject(sim::GenerateProject({.senders = 1}), error)) << error;
         ASSERT_TRUE(sim::SaveProjectFile(path, error)) << error;
@@ -59,7 +60,9 @@ protected:
         return status;
     }
 
-    const std::string path = Path("p.json");
+    // Set once the test's own folder exists (a member initialiser would run
+    // before it and put the file in the shared working folder).
+    std::string path;
     std::string before, after;
 };
 
