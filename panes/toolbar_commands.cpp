@@ -2,8 +2,8 @@
 // the log, the navigation overlay and the zoom.
 #include "panes/toolbar_dlg.h"
 
-#include "controls/msg_box.h"
 #include "controls/pop_menu.h"
+#include "controls/msg_box.h"
 #include "host/host_enums.h"
 #include "host/hwbridge_monitor.h"
 #include "host/hwbridge_receiver.h"
@@ -15,20 +15,20 @@
 #include "host/vistrano_project.h"
 #include "host/vistrano_runtime.h"
 #include "log/query_log_dlg.h"
+#include "module/app_message.h"
+#include "module/host_notify.h"
 #include "module/module_data.h"
 #include "module/module_globals.h"
 #include "module/update_mask.h"
 #include "panes/card_sender_menu.h"
 #include "panes/toolbar_items.h"
 #include "panes/toolbar_zoom.h"
-#include "platform/shell.h"
 #include "settings/settings_store.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr int kMsgBoxIconStyle = 5;
 constexpr UINT kZoomMenuBaseId = 1200;
 
 bool IsMonitoring() { return g_pMonitorThreadMgr && g_pMonitorThreadMgr->IsMonitoring(); }
@@ -41,17 +41,11 @@ void SetSpecialOpType(int type)
         g_pRuntimeData->SetSpecialOpType(type);
 }
 
-void NotifyHost(int32_t mask, int32_t word2 = 0)
-{
-    if (g_pHostLabel)
-        g_pHostLabel->Notify(mask, 0, word2, 0);
-}
-
 int Scaled(int design) { return static_cast<int>(design * g_dDpiScale); }
 
 int ShowMessage(CWnd* parent, const char* key, const char* section, UINT type)
 {
-    return MsgBox(parent, GetLanguageString(key, section), plat::GetApplicationTitle(), type, 0, kMsgBoxIconStyle);
+    return AppMessageBox(parent, GetLanguageString(key, section), type);
 }
 
 } // namespace
@@ -279,7 +273,7 @@ void CToolBarDlg::ApplyZoom(int percent)
     if (g_pRuntimeData)
         if (CDesignBackground* background = g_pRuntimeData->GetDesignBackground())
             background->SetBackgroundModified(1);
-    NotifyHost(UPDATE_LAYOUT_CHANGE, 1);
+    NotifyHost(UPDATE_LAYOUT_CHANGE, 0, 1);
 }
 
 // ---- Settings ----------------------------------------------------------------------------
