@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <benchmark/benchmark.h>
+#include "copy_yardstick.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -172,16 +173,7 @@ void CanvasCopy(benchmark::State& state)
         target.BeginPaint()->DrawSurface(source, CPoint(0, 0));
 }
 
-void RawCopy(benchmark::State& state)
-{
-    QImage source(kWidth, kHeight, QImage::Format_RGB32);
-    source.fill(QColor(241, 247, 255));
-    QImage target(kWidth, kHeight, QImage::Format_RGB32);
-    for (auto _ : state) {
-        QPainter p(&target);
-        p.drawImage(0, 0, source);
-    }
-}
+void RawCopy(benchmark::State& state) { CopyFullSurface(state, kWidth, kHeight); }
 
 #define PRIMITIVE_PAIR(name)                                                                          \
     BENCHMARK_CAPTURE(Canvas, name, Primitive::name)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond); \

@@ -37,6 +37,7 @@
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
+#include "copy_yardstick.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -227,16 +228,7 @@ void Naive(benchmark::State& state, EScenario scenario)
     state.counters["cells"] = static_cast<double>(cells.size());
 }
 
-void Copy(benchmark::State& state)
-{
-    QImage source(kWidth, kHeight, QImage::Format_RGB32);
-    source.fill(QColor(241, 247, 255));
-    QImage target(kWidth, kHeight, QImage::Format_RGB32);
-    for (auto _ : state) {
-        QPainter p(&target);
-        p.drawImage(0, 0, source);
-    }
-}
+void Copy(benchmark::State& state) { CopyFullSurface(state, kWidth, kHeight); }
 
 BENCHMARK_CAPTURE(Paint, Receivers10k, EScenario::Receivers10k)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Naive, Receivers10k, EScenario::Receivers10k)->Unit(benchmark::kMillisecond);

@@ -50,6 +50,20 @@ protected:
     }
     // A plain file where the folder would go: it can be neither created nor written.
     void Block(const char* folder) { std::ofstream(m_configFolder + "/" + folder) << "in the way"; }
+    // Alert mail on the first warning, a sender gone black, and neither the
+    // log nor the outbox folder writable; rounds run only when asked.
+    void MailOnABlackScreenWithBothFoldersBlocked()
+    {
+        CMonitorInterfaceData settings = sim::GetMonitorSettings();
+        settings.emailSetting.bEnable = 1;
+        settings.emailSetting.nWarningNum = 1;
+        settings.emailSetting.arrMail = {{"Ops", "ops@example.org"}};
+        SetSettings(settings);
+        Block("Outbox");
+        Block("MonitoringRecord");
+        sim::InjectSenderFault(2, sim::SenderFault::Black);
+        sim::SetMonitorStepMode(true);
+    }
     std::string Log(std::time_t when) const
     {
         std::tm local{};
@@ -123,15 +137,7 @@ TEST_F(Records, LinesThatCannotBeWrittenAreKeptToldOnceAndWrittenInOrderLater)
 
 TEST_F(Records, MailThatCannotBeWrittenWaitsAndMonitoringGoesOn)
 {
-    CMonitorInterfaceData settings = sim::GetMonitorSettings();
-    settings.emailSetting.bEnable = 1;
-    settings.emailSetting.nWarningNum = 1;
-    settings.emailSetting.arrMail = {{"Ops", "ops@example.org"}};
-    SetSettings(settings);
-    Block("Outbox");
-    Block("MonitoringRecord");
-    sim::InjectSenderFault(2, sim::SenderFault::Black);
-    sim::SetMonitorStepMode(true);
+    MailOnABlackScreenWithBothFoldersBlocked();
     GetHwMonitorLogic()->StartMonitor(nullptr);
     ASSERT_TRUE(sim::RunMonitorRounds(3));
     EXPECT_EQ(GetMonitorThreadMgr()->IsMonitoring(), 1);
@@ -148,15 +154,7 @@ TEST_F(Records, MailThatCannotBeWrittenWaitsAndMonitoringGoesOn)
 
 TEST_F(Records, LinesAndMailKeptWhileBlockedSurviveAStopAndAStart)
 {
-    CMonitorInterfaceData settings = sim::GetMonitorSettings();
-    settings.emailSetting.bEnable = 1;
-    settings.emailSetting.nWarningNum = 1;
-    settings.emailSetting.arrMail = {{"Ops", "ops@example.org"}};
-    SetSettings(settings);
-    Block("Outbox");
-    Block("MonitoringRecord");
-    sim::InjectSenderFault(2, sim::SenderFault::Black);
-    sim::SetMonitorStepMode(true);
+    MailOnABlackScreenWithBothFoldersBlocked();
     auto* monitor = GetHwMonitorLogic();
     monitor->StartMonitor(nullptr);
     ASSERT_TRUE(sim::RunMonitorRounds(2));
