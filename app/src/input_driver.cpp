@@ -112,20 +112,23 @@ bool CInputDriver::Resolve(const SWhere& where, CPoint& pt, std::string& error) 
         error = where.windowClass + " is not a skinned dialog, so it has no controls or bars";
         return false;
     }
-    if (where.kind == SWhere::EKind::Drawn) {
+    if (where.kind == SWhere::EKind::Drawn || where.kind == SWhere::EKind::Fill) {
         RecordingCanvas canvas;
         const_cast<CMorvBaseDlg*>(dlg)->DrawTo(canvas);
+        const std::optional<Color> fill = where.kind == SWhere::EKind::Fill ? DeviceFill(where.piece) : std::nullopt;
         int seen = 0;
         for (const DrawOp& op : canvas.Ops()) {
-            const bool holds = op.text.find(where.piece) != std::string::npos
-                            || op.image.find(where.piece) != std::string::npos;
+            const bool holds = fill ? op.kind == DrawOp::Kind::FillRect && op.color == *fill
+                                    : op.text.find(where.piece) != std::string::npos
+                                          || op.image.find(where.piece) != std::string::npos;
             if (holds && seen++ == where.index) {
                 item = op.rect;
                 break;
             }
         }
         if (seen <= where.index) {
-            error = where.windowClass + " draws no " + std::to_string(where.index + 1) + " things with \"" + where.piece + "\"";
+            error = where.windowClass + (fill ? " fills no " : " draws no ") + std::to_string(where.index + 1)
+                + (fill ? " areas " + where.piece : " things with \"" + where.piece + "\"");
             return false;
         }
     } else if (where.kind == SWhere::EKind::Control) {

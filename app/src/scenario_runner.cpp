@@ -221,7 +221,13 @@ bool CScenarioRunner::Mouse(const SScriptCommand& c, std::string& error)
     case EVerb::Move: return input.Move(pt, c.modifiers, error);
     case EVerb::Hover: return input.Hover(pt, c.modifiers, error);
     case EVerb::Wheel: return input.Wheel(pt, c.numbers[0], c.modifiers, error);
-    case EVerb::Drag: return input.Drag(pt, {c.numbers[0], c.numbers[1]}, c.modifiers, error);
+    case EVerb::Drag: {
+        CPoint end;
+        if (c.to && !input.Resolve(*c.to, end, error))
+            return false;
+        const CPoint offset = c.to ? CPoint(end.x - pt.x, end.y - pt.y) : CPoint(c.numbers[0], c.numbers[1]);
+        return input.Drag(pt, offset, c.modifiers, error);
+    }
     default: return false;
     }
 }

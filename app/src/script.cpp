@@ -3,6 +3,7 @@
 #include "hardware.h"
 #include "key_names.h"
 
+#include "controls/skin.h"
 #include "platform/number_text.h"
 
 #include <charconv>
@@ -42,6 +43,18 @@ bool ParseInt(const std::string& text, int& value)
 }
 
 } // namespace
+
+std::optional<Color> DeviceFill(const std::string& name)
+{
+    const SSkinColors& colors = CMorvSkin::Instance().GetColors();
+    if (name == "normal")
+        return colors.clrNormalFill;
+    if (name == "warning")
+        return colors.clrWarningFill;
+    if (name == "offline")
+        return colors.clrOfflineFill;
+    return std::nullopt;
+}
 
 SExpectValue ExpectValueOf(const SWord& word)
 {
@@ -143,7 +156,7 @@ public:
     }
 
 private:
-    // Class, Class:control:N, Class:bar:N, Class:drawn:PIECE[:N] or Class:item:N.
+    // Class, Class:control:N, Class:bar:N, Class:drawn:PIECE[:N], Class:fill:NAME[:N] or Class:item:N.
     std::string Target(const std::string& spec, SWhere& where)
     {
         ++m_next;
@@ -157,12 +170,15 @@ private:
         }
         const auto second = spec.find(':', colon + 1);
         const std::string part = spec.substr(colon + 1, second == std::string::npos ? std::string::npos : second - colon - 1);
-        if (part == "drawn") {
-            where.kind = SWhere::EKind::Drawn;
+        if (part == "drawn" || part == "fill") {
+            where.kind = part == "drawn" ? SWhere::EKind::Drawn : SWhere::EKind::Fill;
             const auto third = second == std::string::npos ? second : spec.find(':', second + 1);
             where.piece = second == std::string::npos ? std::string() : spec.substr(second + 1, third - second - 1);
             if (where.piece.empty())
-                return "expected a piece of text or image name after @" + spec;
+                return part == "drawn" ? "expected a piece of text or image name after @" + spec
+                                       : "expected normal, warning or offline after @" + spec;
+            if (where.kind == SWhere::EKind::Fill && !DeviceFill(where.piece))
+                return "unknown fill \"" + where.piece + "\" (normal, warning, offline)";
             if (third != std::string::npos && !ParseInt(spec.substr(third + 1), where.index))
                 return "expected an index after @" + spec.substr(0, third) + ":";
             return {};
@@ -174,7 +190,8 @@ private:
         else if (part == "item")
             where.kind = SWhere::EKind::TreeItem;
         else
-            return "expected @Class:control:N, @Class:bar:N, @Class:drawn:PIECE or @Class:item:N, found @" + spec;
+            return "expected @Class:control:N, @Class:bar:N, @Class:drawn:PIECE, @Class:fill:NAME or @Class:item:N, found @"
+                + spec;
         if (second == std::string::npos || !ParseInt(spec.substr(second + 1), where.index))
             return "expected an index after @" + spec.substr(0, second == std::string::npos ? spec.size() : second) + ":";
         return {};
@@ -293,14 +310,21 @@ const std::map<std::string, std::pair<EVerb, Parser>>& Verbs()
              c.numbers.push_back(delta);
              return why.empty() ? r.Modifiers(c.modifiers) : why;
          }}},
+        // drag <where> <dx> <dy> or drag <where> to <where>
         {"drag", {EVerb::Drag, [](CReader& r, SScriptCommand& c) {
              std::string why = r.Where(c.where);
-             int dx = 0, dy = 0;
-             if (why.empty())
-                 why = r.Int(dx, "a distance across");
-             if (why.empty())
-                 why = r.Int(dy, "a distance down");
-             c.numbers = {dx, dy};
+             if (why.empty() && !r.AtEnd() && r.Peek().text == "to" && !r.Peek().quoted) {
+                 std::string to;
+                 r.Word(to, "");
+                 why = r.Where(c.to.emplace());
+             } else {
+                 int dx = 0, dy = 0;
+                 if (why.empty())
+                     why = r.Int(dx, "a distance across");
+                 if (why.empty())
+                     why = r.Int(dy, "a distance down");
+                 c.numbers = {dx, dy};
+             }
              return why.empty() ? r.Modifiers(c.modifiers) : why;
          }}},
         {"key", {EVerb::Key, [](CReader& r, SScriptCommand& c) {

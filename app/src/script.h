@@ -3,8 +3,10 @@
 // separated by blanks, double quotes around a word with blanks, '#' starts
 // a comment. Parsing checks every command before any runs, so a typo on
 // the last line does not waste a long run.
+#include "platform/canvas.h"
 #include "platform/geometry.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,9 +22,11 @@ enum class EVerb {
 // Where a mouse command points: page client coordinates, or the centre of
 // a window of the page named by its class, of one of its controls, of one
 // item of its first button bar, of the index-th thing its paint draws
-// whose text or image name holds a piece, or of the n-th item a tree shows.
+// whose text or image name holds a piece, of the index-th area its paint
+// fills with one of the skin's device fills (normal, warning, offline), or
+// of the n-th item a tree shows.
 struct SWhere {
-    enum class EKind { Point, Window, Control, BarItem, Drawn, TreeItem };
+    enum class EKind { Point, Window, Control, BarItem, Drawn, Fill, TreeItem };
     EKind kind = EKind::Point;
     CPoint pt;
     std::string windowClass;
@@ -48,6 +52,7 @@ struct SScriptCommand {
     std::string text;            // path, fault kind, key name, json path, screenshot name
     std::vector<int> numbers;    // counts, indices, sizes, delta, answers
     SWhere where;
+    std::optional<SWhere> to;    // drag: where the drag ends, instead of a distance
     unsigned modifiers = 0;      // EModifier bits
     bool on = false;             // monitor start; answer file with a path (not cancel)
     double rate = 0;             // signal: the refresh rate in Hz
@@ -67,6 +72,9 @@ struct SWord {
     bool quoted = false;
 };
 bool SplitWords(const std::string& line, std::vector<SWord>& words, std::string& error);
+
+// The skin's fill of a device state by name: normal, warning or offline.
+std::optional<Color> DeviceFill(const std::string& name);
 
 // The value a word stands for in an expect (see SExpectValue).
 SExpectValue ExpectValueOf(const SWord& word);
