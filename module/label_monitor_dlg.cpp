@@ -110,6 +110,9 @@ void CLabelMonitorDlg::CreatePanes()
     }
     m_pMainView = MakePane(m_pMainView, this, kMainViewTemplate);
     m_bPanesCreated = 1;
+    // The marks blink whenever monitoring runs, also under a host that
+    // never asks for it (message 0x1D03 to the toolbar starts it again).
+    StartTargetBlink();
 }
 
 void CLabelMonitorDlg::DestroyPanes()

@@ -276,14 +276,23 @@ bool CScenarioRunner::Rounds(int count, std::string& error)
 
 bool CScenarioRunner::Expect(const SScriptCommand& c, std::string& error)
 {
-    const QJsonObject dump = m_env.dump();
-    QJsonValue value;
-    if (!EvalJsonPath(dump, c.text, value, error))
-        return false;
-    if (JsonEquals(value, c.expected))
-        return true;
-    error = "expected " + ExpectText(c.expected) + ", found " + JsonText(value);
-    return false;
+    // With a time given, events run between looks until the value comes.
+    const int limitMs = c.numbers.empty() ? 0 : c.numbers[0];
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        QJsonValue value;
+        if (!EvalJsonPath(m_env.dump(), c.text, value, error))
+            return false;
+        if (JsonEquals(value, c.expected))
+            return true;
+        if (clock.elapsed() >= limitMs) {
+            error = "expected " + ExpectText(c.expected) + ", found " + JsonText(value)
+                + (limitMs ? " after " + std::to_string(limitMs) + " ms" : std::string());
+            return false;
+        }
+        ProcessEventsFor(kExpectPollMs);
+    }
 }
 
 bool CScenarioRunner::Screenshot(QWidget& widget, const std::string& name, std::string& error)

@@ -42,6 +42,8 @@ struct SScenarioEnv {
 
 // How long a round may take to reach the page before the run fails.
 constexpr int kRoundRefreshTimeoutMs = 5000;
+// How often an expect with a time limit looks at the dump again.
+constexpr int kExpectPollMs = 20;
 
 class CScenarioRunner {
 public:

@@ -374,9 +374,18 @@ const std::map<std::string, std::pair<EVerb, Parser>>& Verbs()
              if (r.AtEnd())
                  return std::string("expected a value after the path");
              c.expected = ExpectValueOf(r.Peek());
-             std::string ignored;
-             r.Word(ignored, "");
-             return r.End();
+             std::string word;
+             r.Word(word, "");
+             // expect <path> <value> within <ms>: the value may take that long to come.
+             if (r.AtEnd() || r.Peek().text != "within")
+                 return r.End();
+             r.Word(word, "");
+             int ms = 0;
+             why = r.Int(ms, "milliseconds");
+             if (why.empty() && (ms < 0 || ms > 60000))
+                 why = "expected 0 to 60000 milliseconds";
+             c.numbers.push_back(ms);
+             return why.empty() ? r.End() : why;
          }}},
         {"screenshot", {EVerb::Screenshot, [](CReader& r, SScriptCommand& c) {
              std::string why = r.Word(c.text, "a screenshot name");

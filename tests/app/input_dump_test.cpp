@@ -7,6 +7,7 @@
 #include "window_tree.h"
 
 #include "controls/base_dlg.h"
+#include "controls/skin.h"
 #include "platform/native_qt.h"
 
 #include <QApplication>
@@ -58,6 +59,12 @@ protected:
         return 1;
     }
     void OnClickButton(int index) override { clicked.push_back(index); }
+    // One area in the skin's warning fill, as the view fills a device.
+    void OnPaint(ICanvas& dc, const CRect& dirty) override
+    {
+        CMorvBaseDlg::OnPaint(dc, dirty);
+        dc.FillRect(CRect(20, 80, 60, 100), CMorvSkin::Instance().GetColors().clrWarningFill);
+    }
 };
 
 class InputTest : public ::testing::Test {
@@ -137,6 +144,10 @@ TEST_F(InputTest, TargetsResolveToTheCentreOfWindowsControlsAndRefuseWhatIsNotTh
     EXPECT_EQ(pt, CPoint(280, 60));
     EXPECT_FALSE(input.Resolve({app::SWhere::EKind::Control, {}, "CPanel", 4, {}}, pt, error));
     EXPECT_EQ(error, "CPanel has no control 4");
+    ASSERT_TRUE(input.Resolve({app::SWhere::EKind::Fill, {}, "CPanel", 0, "warning"}, pt, error)) << error;
+    EXPECT_EQ(pt, CPoint(240, 90));
+    EXPECT_FALSE(input.Resolve({app::SWhere::EKind::Fill, {}, "CPanel", 0, "offline"}, pt, error));
+    EXPECT_EQ(error, "CPanel fills no 1 areas offline");
     EXPECT_FALSE(input.Resolve({app::SWhere::EKind::Window, {}, "CToolBarDlg", 0, {}}, pt, error));
     EXPECT_EQ(error, "no window of class CToolBarDlg in the page");
     EXPECT_FALSE(input.Resolve({app::SWhere::EKind::Control, {}, "CRecorder", 0, {}}, pt, error));
