@@ -191,7 +191,8 @@ TEST_F(PageTest, ReservedSlotsAnswerTheirFixedValues)
 
 TEST_F(PageTest, TargetBlinkStartsTheTargetPanesTimer)
 {
-    EXPECT_FALSE(dlg->GetTargetSelect()->HasTimer(CTargetSelectDlg::kBlinkTimer));
+    EXPECT_TRUE(dlg->GetTargetSelect()->HasTimer(CTargetSelectDlg::kBlinkTimer)) << "from the start";
+    dlg->GetTargetSelect()->KillTimer(CTargetSelectDlg::kBlinkTimer);
     dlg->StartTargetBlink();
     EXPECT_TRUE(dlg->GetTargetSelect()->HasTimer(CTargetSelectDlg::kBlinkTimer));
 }

@@ -286,6 +286,7 @@ TEST_F(ToolBarDlgTest, ModesNavigationSettingsLogAndBlink)
     Click(TB_LOG);
     EXPECT_EQ(Script().LogOf(EModalKind::Dialog).size(), 2u);
 
+    g_pLabelDlg->GetTargetSelect()->KillTimer(CTargetSelectDlg::kBlinkTimer);
     toolbar->SendMessage(WM_TOOLBAR_TARGET_BLINK);
     EXPECT_TRUE(g_pLabelDlg->GetTargetSelect()->HasTimer(CTargetSelectDlg::kBlinkTimer));
     EXPECT_EQ(Item(TB_OPEN).strTooltip, GetLanguageString("Project_Open", "Common") + "(Ctrl+O)");
