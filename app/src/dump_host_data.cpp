@@ -7,6 +7,7 @@
 #include "sim/call_log.h"
 #include "sim/language.h"
 #include "sim/monitor_feed.h"
+#include "sim/project_file.h"
 #include "sim/world.h"
 
 #include <QJsonArray>
@@ -53,12 +54,15 @@ QJsonObject SettingsJson()
     QJsonArray recipients;
     for (const SMailInfo& mail : e.arrMail)
         recipients.append(Text(mail.strAddress));
+    QJsonArray inputs;
+    for (const SInputSignalSetting& input : s.arrInputSignal)
+        inputs.append(sim::InputSignalJson(input));
     return {{"refreshInterval", m.nRefreshInterval},
             {"sender", QJsonObject{{"videoInputError", s.bVideoInputError},
                                    {"lock", s.bLock},
                                    {"black", s.bBlack},
                                    {"brightnessZero", s.bBrightnessZero},
-                                   {"inputSignals", static_cast<int>(s.arrInputSignal.size())}}},
+                                   {"inputSignals", inputs}}},
             {"receiver", QJsonObject{{"temperature", r.bTemperature},
                                      {"temperatureLimit", r.nTemperature},
                                      {"humidity", r.bHumidity},

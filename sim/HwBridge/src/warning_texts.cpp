@@ -7,7 +7,6 @@
 
 #include <array>
 #include <bit>
-#include <cstdio>
 
 namespace sim::hw {
 namespace {
@@ -64,9 +63,7 @@ std::string NameOf(const Named (&table)[N], uint32_t bit)
 
 std::string Volts(int32_t volts100, float min, float max, const WarningTexts& t)
 {
-    char range[64];
-    std::snprintf(range, sizeof range, " (%.2f-%.2f V)", static_cast<double>(min), static_cast<double>(max));
-    return plat::Format(t.strVoltage, volts100 / 100.0) + range;
+    return plat::Format(t.strVoltage, volts100 / 100.0) + plat::Format(" (%.2f-%.2f V)", min, max);
 }
 
 // The tooltip line of one warning bit of a receiver.
@@ -146,9 +143,7 @@ std::string SenderWarningName(uint32_t bit) { return NameOf(kSenderNames, bit); 
 std::string TemperatureText(int32_t tenthsCelsius, bool fahrenheit)
 {
     const double c = tenthsCelsius / 10.0;
-    char text[32];
-    std::snprintf(text, sizeof text, fahrenheit ? "%.1f\u2109" : "%.1f\u2103", fahrenheit ? c * 1.8 + 32 : c);
-    return text;
+    return plat::Format(fahrenheit ? "%.1f\u2109" : "%.1f\u2103", fahrenheit ? c * 1.8 + 32 : c);
 }
 
 std::vector<STipLine> ReceiverTipLines(const ReceiverValues& v, uint32_t word, const SRecevierSetting& s,

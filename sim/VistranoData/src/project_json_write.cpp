@@ -46,22 +46,13 @@ QJsonObject SenderObject(const SenderModel& s)
     return o;
 }
 
-QJsonObject InputSignalObject(const SInputSignalSetting& s)
-{
-    return {{"sender", static_cast<qint64>(s.dwSender)},
-            {"modelCode", s.byValue1},
-            {"inputType", s.byValue2},
-            {"values", QJsonArray{s.nValue1, s.nValue2, s.nValue3, s.nValue4, s.nValue5}},
-            {"rate", s.dValue},
-            {"signal", Q(s.strSignal)}};
-}
 
 QJsonObject MonitorObject(const CMonitorInterfaceData& m)
 {
     const SSenderSetting& s = m.senderSetting;
     QJsonArray inputs;
     for (const SInputSignalSetting& i : s.arrInputSignal)
-        inputs.append(InputSignalObject(i));
+        inputs.append(InputSignalJson(i));
     const SRecevierSetting& r = m.receiverSetting;
     const SEmailSetting& e = m.emailSetting;
     QJsonArray recipients;
@@ -118,6 +109,16 @@ bool WriteProjectFile(const std::string& path, const ProjectModel& project, std:
         return false;
     }
     return true;
+}
+
+QJsonObject InputSignalJson(const SInputSignalSetting& s)
+{
+    return {{"sender", static_cast<qint64>(s.dwSender)},
+            {"modelCode", s.byValue1},
+            {"inputType", s.byValue2},
+            {"values", QJsonArray{s.nValue1, s.nValue2, s.nValue3, s.nValue4, s.nValue5}},
+            {"rate", s.dValue},
+            {"signal", Q(s.strSignal)}};
 }
 
 } // namespace sim

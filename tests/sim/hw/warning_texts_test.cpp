@@ -1,5 +1,6 @@
 // The tooltip texts from the host's language file, with the readings and
 // limits put into them, and the port summaries.
+#include "comma_locale.h"
 #include "host/host_enums.h"
 #include "hw_fixture.h"
 #include "sim/language.h"
@@ -72,6 +73,18 @@ TEST(TemperatureText, CelsiusAndFahrenheit)
     EXPECT_EQ(TemperatureText(455, false), "45.5\u2103");
     EXPECT_EQ(TemperatureText(600, true), "140.0\u2109");
     EXPECT_EQ(TemperatureText(-50, false), "-5.0\u2103");
+}
+
+TEST(WarningTexts, NumbersKeepTheirPointUnderACommaLocale)
+{
+    const CommaDecimalLocale comma;
+    ASSERT_TRUE(comma.Active()) << comma.Error();
+    ReceiverValues v = hwtest::HealthyCard(true);
+    v.nVoltage1_100 = 1275;
+    const std::vector<STipLine> lines = ReceiverTipLines(v, WARNING_VOLTAGE1, SRecevierSetting{}, false, LanguageTexts());
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].strText, "Voltage 12.75 V out of range (5.00-12.00 V)");
+    EXPECT_EQ(TemperatureText(455, true), "113.9\u2109");
 }
 
 } // namespace

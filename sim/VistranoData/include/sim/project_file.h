@@ -6,10 +6,16 @@
 
 #include <string>
 
+class QJsonObject;
+struct SInputSignalSetting;
+
 namespace sim {
 
 bool ReadProjectJson(const std::string& text, ProjectModel& project, std::string& error);
 std::string WriteProjectJson(const ProjectModel& project);
+
+// One stored video input setting as the project file writes it.
+QJsonObject InputSignalJson(const SInputSignalSetting& setting);
 
 bool ReadProjectFile(const std::string& path, ProjectModel& project, std::string& error);
 // Writes through a temporary file, so a failed write leaves the old file.
