@@ -34,7 +34,7 @@ const std::map<std::string, sim::SenderFault>& SenderFaults()
     static const std::map<std::string, sim::SenderFault> faults{
         {"offline", sim::SenderFault::Offline}, {"novideo", sim::SenderFault::NoVideoInput},
         {"locked", sim::SenderFault::Locked},   {"black", sim::SenderFault::Black},
-        {"dark", sim::SenderFault::BrightnessZero},
+        {"dark", sim::SenderFault::BrightnessZero}, {"cardwrite", sim::SenderFault::CardWrite},
     };
     return faults;
 }
@@ -160,9 +160,20 @@ public:
     {
         const sim::ProjectModel project = sim::GetProject();
         const std::string content = sim::WriteProjectJson(project);
+        // A card that refuses the project fails the save even when others
+        // took it: the user must know that not every card holds it.
         int written = 0;
-        for (int i = 0; i < static_cast<int>(project.senders.size()); ++i)
-            written += sim::WriteSenderCard(i, project.name, content) ? 1 : 0;
+        std::string refused;
+        for (int i = 0; i < static_cast<int>(project.senders.size()); ++i) {
+            const sim::CardWrite result = sim::WriteSenderCard(i, project.name, content);
+            written += result == sim::CardWrite::Written ? 1 : 0;
+            if (result == sim::CardWrite::Refused)
+                refused += (refused.empty() ? "" : ", ") + project.senders[static_cast<std::size_t>(i)].name;
+        }
+        if (!refused.empty()) {
+            error = "the card refused the project: " + refused;
+            return false;
+        }
         if (written == 0) {
             error = "no sender is connected";
             return false;

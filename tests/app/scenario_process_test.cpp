@@ -325,3 +325,21 @@ TEST_F(ScenarioProcess, ARefusedProgressLeavesMonitoringRunningOnThePageLibrary)
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_TRUE(QFile::exists(QString::fromStdString(Path("shots/detecting.png"))));
 }
+
+// Save to card on the page library: the host's question answered No shows
+// nothing more; a save the cards take, and one a card refuses, each say so.
+TEST_F(ScenarioProcess, SaveToCardSaysSavedOrFailedAndNothingWhenCancelled)
+{
+    Write("s.txt", "click @CSenderInfoTree:item:5\n"
+                   "answer msgbox 7\nclick @CToolBarDlg:bar:5\n"
+                   "expect modals.# 1\n"
+                   "answer msgbox 6\nanswer msgbox 1\nclick @CToolBarDlg:bar:5\n"
+                   "expect modals[-1].text \"The project was saved.\"\n"
+                   "fault cardwrite 1\n"
+                   "answer msgbox 6\nanswer msgbox 1\nclick @CToolBarDlg:bar:5\n"
+                   "expect modals[-1].text \"The project could not be saved.\"\n"
+                   "expect modals.# 5\n");
+    const Result r = Run({"--project", "Projects/sample.json", "--script", QString::fromStdString(Path("s.txt"))}, false);
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.err.find("the card refused the project: Main Wall Backup"), std::string::npos) << r.err;
+}

@@ -22,6 +22,7 @@
 #include "settings/mail_receiver_dlg.h"
 #include "settings/mail_sender_dlg.h"
 #include "settings/main_setting_frame_dlg.h"
+#include "settings/setting_edits.h"
 #include "settings/settings_store.h"
 #include "sim/call_log.h"
 #include "sim/hardware.h"
@@ -37,6 +38,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 
 using namespace setting_page;
 
@@ -185,54 +187,58 @@ TEST_F(MainSettingDlgTest, ClosingWithoutChangesStoresAndMarksNothing)
     EXPECT_EQ(m_host.masks, std::vector<int32_t>{-1});
 }
 
-TEST_F(MainSettingDlgTest, AChangeIsStoredOnceAndMarksTheProjectOnce)
+// Every check box and edit of the page alone: one store and one mark, at the close.
+TEST_F(MainSettingDlgTest, AnyOneChangeIsStoredOnceAndMarksTheProjectOnce)
 {
-    EXPECT_EQ(Edit([](Frame&, CMainSettingDlg& page) {
-                  page.SetControlText(kTemperatureEdit, "75");
-                  ClickControl(page, kHumidityBox);
-                  page.SetControlText(kHumidityEdit, "90");
-                  page.SetControlText(VoltageControl(1, kVoltageMaxEdit), "13.5");
-                  page.SetControlText(kWarningNumEdit, "12");
-                  page.GetTimeEdit(kRefreshEdit)->SetTotalSeconds(90000);   // held to two hours
-              }),
-              1);
-    EXPECT_EQ(Stores(), 1);
-    EXPECT_EQ(Modifications(), 1);
-    const CMonitorInterfaceData host = Host();
-    EXPECT_EQ(host.receiverSetting.nTemperature, 75);
-    EXPECT_EQ(host.receiverSetting.bHumidity, 1);
-    EXPECT_EQ(host.receiverSetting.nHumidity, 90);
-    EXPECT_FLOAT_EQ(host.receiverSetting.fVoltage2Max, 13.5f);
-    EXPECT_EQ(host.emailSetting.nWarningNum, 12);
-    EXPECT_EQ(host.nRefreshInterval, 7200);
+    std::vector<std::pair<int, std::function<void(CMainSettingDlg&)>>> changes;
+    for (const SSettingBox& box : SettingBoxes())
+        changes.push_back({box.nBox, [&box](CMainSettingDlg& page) { ClickControl(page, box.nBox); }});
+    for (const SSettingEdit& edit : SettingEdits())
+        changes.push_back({edit.nIndex, [&edit](CMainSettingDlg& page) {
+                               const SEditRules rules = SettingEditRules(edit.eValue, false);
+                               page.SetControlText(edit.nIndex, morv::FormatEditNumber(rules.dMin + 1, rules));
+                           }});
+    changes.push_back({kRefreshEdit, [](CMainSettingDlg& page) { page.GetTimeEdit(kRefreshEdit)->SetTotalSeconds(600); }});
+    CMonitorInterfaceData start;
+    start.receiverSetting.bHumidity = start.receiverSetting.bVoltage2 = 1;   // every edit shown
+    for (const auto& [index, change] : changes) {
+        Store(start);
+        Restart();
+        Edit([&change](Frame&, CMainSettingDlg& page) { change(page); });
+        EXPECT_EQ(Stores(), 1) << index;
+        EXPECT_EQ(Modifications(), 1) << index;
+        EXPECT_TRUE(Host() != start) << index << ": refused by the host";
+    }
 }
 
-TEST_F(MainSettingDlgTest, BadInputEndsInsideTheBoundsOrLeavesTheSetting)
+// What a user may type or paste into each edit ends, at the close, in the
+// setting unchanged or inside its bounds; nothing else changes, and what
+// changed is stored and marked once and taken by the host.
+TEST_F(MainSettingDlgTest, BadInputInEveryEditEndsInsideItsBoundsOrLeavesTheSetting)
 {
-    struct Case {
-        int edit;
-        std::string text;
-        double expected;   // what the host holds afterwards
-    };
-    const std::string pasted(10000, '9');
-    const Case cases[] = {
-        {kTemperatureEdit, "abc", 60}, {kTemperatureEdit, "-0", 60}, {kTemperatureEdit, "1e9", 60},
-        {kTemperatureEdit, "", 60}, {kTemperatureEdit, pasted, 60}, {kTemperatureEdit, "5", 20},
-        {kTemperatureEdit, "99999", 100}, {kHumidityEdit, "0", 20}, {kWarningNumEdit, "0", 1},
-        {kWarningNumEdit, "5000", 1000}, {kWarningNumEdit, "-3", 3}, {VoltageControl(0, kVoltageMinEdit), "-1", 5},
-        {VoltageControl(0, kVoltageMinEdit), "1e9", 5}, {VoltageControl(0, kVoltageMaxEdit), "20000", 10000},
-        {VoltageControl(0, kVoltageMaxEdit), "", 12},
-    };
-    for (const Case& c : cases) {
-        Store(CMonitorInterfaceData{});
-        Edit([&](Frame&, CMainSettingDlg& page) {
-            ClickControl(page, kHumidityBox);   // the humidity edit shows only while its box is on
-            page.SetControlText(c.edit, c.text);
-        });
-        CMonitorInterfaceData expected;
-        expected.receiverSetting.bHumidity = 1;
-        FindSettingEditByItem(FindSettingControl(c.edit)->nItemId)->set(expected, c.expected);
-        EXPECT_FALSE(Host() != expected) << c.edit << " \"" << c.text.substr(0, 12) << "\"";
+    const std::string texts[] = {"abc", "12ab", std::string(10000, '7'), "-0", "1e9", "", "-5", "99999", "5", "0x10"};
+    CMonitorInterfaceData start;
+    start.receiverSetting.bHumidity = start.receiverSetting.bVoltage2 = 1;   // every edit shown
+    for (const SSettingEdit& edit : SettingEdits()) {
+        const SEditRules rules = SettingEditRules(edit.eValue, false);
+        for (const std::string& text : texts) {
+            Store(start);
+            Restart();
+            Edit([&](Frame&, CMainSettingDlg& page) { page.SetControlText(edit.nIndex, text); });
+            const std::string what = std::to_string(edit.nIndex) + " \"" + text.substr(0, 8) + "\"";
+            CMonitorInterfaceData host = Host();
+            const double value = edit.get(host);
+            EXPECT_TRUE(value == edit.get(start) || (value >= rules.dMin && value <= rules.dMax)) << what << ": " << value;
+            EXPECT_EQ(Stores(), value != edit.get(start) ? 1 : 0) << what;
+            EXPECT_EQ(Modifications(), Stores()) << what;
+            edit.set(host, edit.get(start));
+            EXPECT_FALSE(host != start) << what << ": another setting changed";
+        }
+    }
+    for (const int seconds : {-5, 0, 5, 90000, INT_MAX}) {
+        Store(start);
+        Edit([seconds](Frame&, CMainSettingDlg& page) { page.GetTimeEdit(kRefreshEdit)->SetTotalSeconds(seconds); });
+        EXPECT_EQ(Host().nRefreshInterval, std::clamp(seconds, kMinRefreshSeconds, kMaxRefreshSeconds)) << seconds;
     }
 }
 
@@ -442,6 +448,20 @@ TEST_F(MainSettingDlgTest, NavigationAndTheWheelScrollThePageAndFollowTheSection
         EXPECT_EQ(page.GetOffset(), -(page.GetPageHeight() - page.GetClientRect().Height()));
         EXPECT_EQ(ScrollPos(frame), 100);
     }, SettingsItemForTarget(RENDER_FAN));
+}
+
+TEST_F(MainSettingDlgTest, APageShorterThanTheViewDoesNotScroll)
+{
+    Edit([](Frame& frame, CMainSettingDlg& page) {
+        page.SetWindowPos(0, 0, page.GetClientRect().Width(), page.GetPageHeight() + 40, SWP_NOMOVE | SWP_NOZORDER);
+        frame.SendMessage(CMainSettingDlg::kMsgHeightChanged);
+        EXPECT_FALSE(frame.GetDlgItem(Frame::kScrollBar)->IsWindowEnabled());
+        frame.SendMessage(CMainSettingDlg::kMsgWheel, MAKEWPARAM(0, static_cast<WORD>(-120)));
+        frame.Navigate(Frame::kMailItem);
+        EXPECT_EQ(ScrollPos(frame), 0);
+        EXPECT_EQ(page.GetOffset(), 0);
+        EXPECT_EQ(CurrentItem(frame), Frame::kMailItem);
+    });
 }
 
 TEST_F(MainSettingDlgTest, Screenshots)

@@ -193,11 +193,15 @@ void SetAddressSettings(const AddressSettings& settings)
     TheHardware().addresses = settings;
 }
 
-bool WriteSenderCard(int sender, const std::string& description, const std::string& content)
+CardWrite WriteSenderCard(int sender, const std::string& description, const std::string& content)
 {
-    return hw::WithOnlineSender(sender, [&](HardwareState& hw, const std::string& id) {
-               hw.devices.cards[id] = {description, content};
-           }) != 0;
+    bool refused = false;
+    const int online = hw::WithOnlineSender(sender, [&](HardwareState& hw, const std::string& id) {
+        refused = hw.faults.HasSenderFault(id, SenderFault::CardWrite);
+        if (!refused)
+            hw.devices.cards[id] = {description, content};
+    });
+    return !online ? CardWrite::NotConnected : refused ? CardWrite::Refused : CardWrite::Written;
 }
 
 bool ReadSenderCard(int sender, std::string& content)

@@ -194,7 +194,7 @@ TEST_F(Logic, CardsHoldAProjectDescription)
     std::string description;
     EXPECT_EQ(senders.CanAccessCard(0), 1);
     EXPECT_LT(senders.ReadCardDescription(0, description), 0) << "an empty card";
-    ASSERT_TRUE(sim::WriteSenderCard(0, "Hall A", "{\"x\":1}"));
+    ASSERT_EQ(sim::WriteSenderCard(0, "Hall A", "{\"x\":1}"), sim::CardWrite::Written);
     EXPECT_GE(senders.ReadCardDescription(0, description), 0);
     EXPECT_EQ(description, "Hall A");
     std::string content;
@@ -202,11 +202,15 @@ TEST_F(Logic, CardsHoldAProjectDescription)
     EXPECT_EQ(content, "{\"x\":1}");
     senders.EndCardTransfer();
     EXPECT_EQ(sim::GetCardTransferEndCount(), 1);
+    sim::InjectSenderFault(0, sim::SenderFault::CardWrite);
+    EXPECT_EQ(sim::WriteSenderCard(0, "x", "y"), sim::CardWrite::Refused);
+    EXPECT_TRUE(sim::ReadSenderCard(0, content));
+    EXPECT_EQ(content, "{\"x\":1}") << "a refused write keeps the card";
     sim::InjectSenderFault(0, sim::SenderFault::Offline);
     senders.DetectSenders(nullptr, 0, 0, 1);
     EXPECT_EQ(senders.CanAccessCard(0), 0);
     EXPECT_LT(senders.ReadCardDescription(0, description), 0);
-    EXPECT_FALSE(sim::WriteSenderCard(0, "x", "y"));
+    EXPECT_EQ(sim::WriteSenderCard(0, "x", "y"), sim::CardWrite::NotConnected);
 }
 
 TEST_F(Logic, DemarcationMarksOneReceiverAndClearsAll)

@@ -39,6 +39,7 @@ enum class SenderFault : uint32_t {
     Locked,         // a lock fault: the output is not locked to its input
     Black,          // the output is black
     BrightnessZero,
+    CardWrite,      // the sender's card refuses to be written
 };
 
 // receiver -1: every receiver of the port; port -1: every port of the
@@ -121,8 +122,9 @@ void SetAddressSettings(const AddressSettings& settings);
 // --- Sender cards --------------------------------------------------------------
 
 // A project stored on a sender's card: a one-line description and the
-// project file's text. False when the sender is not connected.
-bool WriteSenderCard(int sender, const std::string& description, const std::string& content);
+// project file's text.
+enum class CardWrite { Written, NotConnected, Refused };
+CardWrite WriteSenderCard(int sender, const std::string& description, const std::string& content);
 bool ReadSenderCard(int sender, std::string& content);
 // Times a card transfer was ended (ISenderLogic::EndCardTransfer).
 int GetCardTransferEndCount();
