@@ -3,8 +3,6 @@
 
 #include "controls/edit.h"
 #include "host/sender_dialogs.h"
-#include "platform/format.h"
-#include "sim/language.h"
 
 namespace {
 
@@ -40,7 +38,11 @@ TEST_F(AddSenderDlgTest, AnEmptyProjectAllows254AndOffersThe160PortsAProjectMayH
         EXPECT_EQ(form.GetEdit(Form::kPortEdit)->GetRules().dMax, 160);
         // With no sender to copy from, senders start with four ports.
         EXPECT_EQ(form.GetControlText(Form::kPortEdit), "4");
+        EXPECT_EQ(form.GetControlText(Form::kTitle), "Add senders");
+        EXPECT_EQ(form.GetControlText(Form::kOk), "OK");
+        EXPECT_EQ(form.GetControlText(Form::kCancel), "Cancel");
     });
+    ExpectOnlyProposedTextsMissing();
 }
 
 TEST_F(AddSenderDlgTest, PortCountStartsAtTheFirstSendersPorts)
@@ -77,31 +79,15 @@ TEST_F(AddSenderDlgTest, EnterConfirmsLikeOk)
     EXPECT_EQ(dlg.GetPortCount(), 4);
 }
 
-TEST_F(AddSenderDlgTest, MoreSendersThanTheProjectHoldsAreRefusedAndTheDialogStays)
+TEST_F(AddSenderDlgTest, NumbersOutOfBoundsAreRefusedWithTheBoundAndTheDialogStays)
 {
     MakeProject(250);
-    Script().AnswerMessageBox(IDOK);
+    UseProposedTexts();
+    Script().AnswerMessageBox(IDOK, 3);
     CCustomAddSenderDlg dlg(nullptr);
     const int result = RunAddDialog(dlg, [](Form& form) {
         form.SetControlText(Form::kCountEdit, "6");
         ClickControl(form, Form::kOk);
-    });
-    EXPECT_EQ(result, IDCANCEL);   // the script's end: OK did not close it
-    EXPECT_EQ(dlg.GetSenderCount(), 0);
-    const SModalRecord* box = Script().Last(EModalKind::MessageBox);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->strText, plat::Format(sim::HostText("AddSender_CountRange", "SenderDialogs"), 5));
-    EXPECT_EQ(box->strCaption, "Add senders");
-    ExpectOnlyProposedTextsMissing();
-}
-
-TEST_F(AddSenderDlgTest, MessagesNameTheBound)
-{
-    MakeProject(250);
-    UseProposedTexts();
-    Script().AnswerMessageBox(IDOK, 2);
-    CCustomAddSenderDlg dlg(nullptr);
-    RunAddDialog(dlg, [](Form& form) {
         form.SetControlText(Form::kCountEdit, "");
         ClickControl(form, Form::kOk);
         form.SetControlText(Form::kCountEdit, "2");
@@ -110,26 +96,17 @@ TEST_F(AddSenderDlgTest, MessagesNameTheBound)
         EXPECT_EQ(form.GetControlText(Form::kCountHint), "1 to 5");
         EXPECT_EQ(form.GetControlText(Form::kPortHint), "1 to 160");
     });
+    EXPECT_EQ(result, IDCANCEL);   // the script's end: OK did not close it
     const auto boxes = Script().LogOf(EModalKind::MessageBox);
-    ASSERT_EQ(boxes.size(), 2u);
+    ASSERT_EQ(boxes.size(), 3u);
     EXPECT_EQ(boxes[0].strText, "Enter a number of senders from 1 to 5.");
-    EXPECT_EQ(boxes[1].strText, "Enter a number of ports from 1 to 160.");
+    EXPECT_EQ(boxes[0].strCaption, "Add senders");
+    EXPECT_EQ(boxes[1].strText, boxes[0].strText);
+    EXPECT_EQ(boxes[2].strText, "Enter a number of ports from 1 to 160.");
     EXPECT_EQ(dlg.GetSenderCount(), 0);
 }
 
-TEST_F(AddSenderDlgTest, CancelAnswersNoYesAndLeavesNoCounts)
-{
-    CCustomAddSenderDlg dlg(nullptr);
-    const int result = RunAddDialog(dlg, [](Form& form) {
-        form.SetControlText(Form::kCountEdit, "2");
-        ClickControl(form, Form::kCancel);
-    });
-    EXPECT_NE(result, IDYES);
-    EXPECT_EQ(dlg.GetSenderCount(), 0);
-    EXPECT_EQ(dlg.GetPortCount(), 0);
-}
-
-TEST_F(AddSenderDlgTest, ACancelledSecondRunForgetsTheFirstCounts)
+TEST_F(AddSenderDlgTest, CancelOrEscapeAnswersNoYesAndForgetsEarlierCounts)
 {
     CCustomAddSenderDlg dlg(nullptr);
     ASSERT_EQ(RunAddDialog(dlg, [](Form& form) { ClickControl(form, Form::kOk); }), IDYES);
@@ -137,6 +114,12 @@ TEST_F(AddSenderDlgTest, ACancelledSecondRunForgetsTheFirstCounts)
     EXPECT_NE(RunAddDialog(dlg, [](Form& form) { PressKey(form, VK_ESCAPE); }), IDYES);
     EXPECT_EQ(dlg.GetSenderCount(), 0);
     EXPECT_EQ(dlg.GetPortCount(), 0);
+    EXPECT_NE(RunAddDialog(dlg, [](Form& form) {
+                  form.SetControlText(Form::kCountEdit, "2");
+                  ClickControl(form, Form::kCancel);
+              }),
+              IDYES);
+    EXPECT_EQ(dlg.GetSenderCount(), 0);
 }
 
 TEST_F(AddSenderDlgTest, AFullProjectShowsNoDialog)
@@ -146,26 +129,4 @@ TEST_F(AddSenderDlgTest, AFullProjectShowsNoDialog)
     EXPECT_NE(dlg.DoModal(), IDYES);
     EXPECT_TRUE(Script().LogOf(EModalKind::Dialog).empty());
     EXPECT_EQ(dlg.GetSenderCount(), 0);
-}
-
-TEST_F(AddSenderDlgTest, TextsComeFromTheLanguageOrAreAmongTheProposedKeys)
-{
-    CCustomAddSenderDlg dlg(nullptr);
-    RunAddDialog(dlg, [](Form& form) {
-        EXPECT_EQ(form.GetControlText(Form::kTitle), "Add senders");
-        EXPECT_EQ(form.GetControlText(Form::kOk), "OK");
-        EXPECT_EQ(form.GetControlText(Form::kCancel), "Cancel");
-    });
-    ExpectOnlyProposedTextsMissing();
-}
-
-TEST_F(AddSenderDlgTest, Picture)
-{
-    MakeProject(250);
-    UseProposedTexts();
-    CCustomAddSenderDlg dlg(nullptr);
-    RunAddDialog(dlg, [](Form& form) {
-        EXPECT_TRUE(sim::GetMissingLanguageKeys().empty());
-        SaveDialogShot(form, "add_senders");
-    });
 }

@@ -80,27 +80,25 @@ TEST(CheckAddresses, ReportsTheFirstMalformedEntry)
     }
 }
 
-TEST(CheckAddresses, ReportsAnAddressTwiceAmongTheEntriesOnItsSecondSender)
+// Among the entries the second holder is named; spaces hide no duplicate;
+// an address another sender holds already counts as well.
+TEST(CheckAddresses, ReportsADuplicateOnTheSenderThatRepeatsIt)
 {
-    const SAddressCheck check = CheckAddresses({{1, "10.0.0.1"}, {2, "10.0.0.2"}, {3, "10.0.0.1"}}, {});
-    EXPECT_EQ(check.eFault, EAddressFault::Duplicate);
-    EXPECT_EQ(check.nSender, 3);
-    EXPECT_EQ(check.nOtherSender, 1);
-}
-
-TEST(CheckAddresses, SpacesDoNotHideADuplicate)
-{
-    const SAddressCheck check = CheckAddresses({{1, "10.0.0.1"}, {2, " 10.0.0.1"}}, {});
-    EXPECT_EQ(check.eFault, EAddressFault::Duplicate);
-    EXPECT_EQ(check.nSender, 2);
-}
-
-TEST(CheckAddresses, ReportsAnAddressAnotherSenderHolds)
-{
-    const SAddressCheck check = CheckAddresses({{3, "10.0.0.3"}, {4, "10.0.0.9"}}, {{1, "10.0.0.9"}});
-    EXPECT_EQ(check.eFault, EAddressFault::Duplicate);
-    EXPECT_EQ(check.nSender, 4);
-    EXPECT_EQ(check.nOtherSender, 1);
+    struct Case {
+        std::vector<SAddressEntry> entries, taken;
+        int sender, other;
+    };
+    const Case cases[] = {
+        {{{1, "10.0.0.1"}, {2, "10.0.0.2"}, {3, "10.0.0.1"}}, {}, 3, 1},
+        {{{1, "10.0.0.1"}, {2, " 10.0.0.1"}}, {}, 2, 1},
+        {{{3, "10.0.0.3"}, {4, "10.0.0.9"}}, {{1, "10.0.0.9"}}, 4, 1},
+    };
+    for (const Case& c : cases) {
+        const SAddressCheck check = CheckAddresses(c.entries, c.taken);
+        EXPECT_EQ(check.eFault, EAddressFault::Duplicate) << c.sender;
+        EXPECT_EQ(check.nSender, c.sender);
+        EXPECT_EQ(check.nOtherSender, c.other);
+    }
 }
 
 TEST(CheckAddresses, TakenTextsThatAreNoAddressesClashWithNothing)

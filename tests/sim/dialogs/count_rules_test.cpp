@@ -5,47 +5,25 @@
 using senderdlg::MaxSendersToAdd;
 using senderdlg::ParseCount;
 
-TEST(MaxSendersToAdd, IsTheRoomUnderTheProjectLimit)
+TEST(MaxSendersToAdd, IsTheRoomUnderTheProjectLimitAtMost254AtOnce)
 {
-    EXPECT_EQ(MaxSendersToAdd(250), 5);
-    EXPECT_EQ(MaxSendersToAdd(254), 1);
-    EXPECT_EQ(MaxSendersToAdd(2), 253);
+    const std::pair<int, int> cases[] = {{250, 5}, {254, 1}, {2, 253}, {1, 254}, {0, 254}, {255, 0}, {300, 0}};
+    for (const auto& [present, room] : cases)
+        EXPECT_EQ(MaxSendersToAdd(present), room) << present << " senders present";
 }
 
-TEST(MaxSendersToAdd, NeverMoreThan254AtOnce)
+TEST(ParseCount, TakesOnlyWholeNumbersWithinTheBounds)
 {
-    EXPECT_EQ(MaxSendersToAdd(0), 254);
-    EXPECT_EQ(MaxSendersToAdd(1), 254);
-}
-
-TEST(MaxSendersToAdd, NoneInAFullProject)
-{
-    EXPECT_EQ(MaxSendersToAdd(255), 0);
-    EXPECT_EQ(MaxSendersToAdd(300), 0);
-}
-
-TEST(ParseCount, TakesWholeNumbersWithinTheBounds)
-{
-    EXPECT_EQ(ParseCount("1", 1, 5), 1);
-    EXPECT_EQ(ParseCount("5", 1, 5), 5);
-    EXPECT_EQ(ParseCount(" 3 ", 1, 5), 3);
-    EXPECT_EQ(ParseCount("007", 1, 160), 7);
-}
-
-TEST(ParseCount, RefusesNumbersOutsideTheBounds)
-{
-    EXPECT_EQ(ParseCount("0", 1, 5), std::nullopt);
-    EXPECT_EQ(ParseCount("6", 1, 5), std::nullopt);
-    EXPECT_EQ(ParseCount("-1", 1, 5), std::nullopt);
-    EXPECT_EQ(ParseCount("99999999999", 1, 5), std::nullopt);
-}
-
-TEST(ParseCount, RefusesWhatIsNotAWholeNumber)
-{
-    EXPECT_EQ(ParseCount("", 1, 5), std::nullopt);
-    EXPECT_EQ(ParseCount("   ", 1, 5), std::nullopt);
-    EXPECT_EQ(ParseCount("+3", 1, 5), std::nullopt);
-    EXPECT_EQ(ParseCount("3a", 1, 5), std::nullopt);
-    EXPECT_EQ(ParseCount("2.5", 1, 5), std::nullopt);
-    EXPECT_EQ(ParseCount("1 2", 1, 20), std::nullopt);
+    struct Case {
+        const char* text;
+        int max;
+        std::optional<int> count;
+    };
+    const Case cases[] = {
+        {"1", 5, 1},   {"5", 5, 5},  {" 3 ", 5, 3}, {"007", 160, 7},
+        {"0", 5, {}},  {"6", 5, {}}, {"-1", 5, {}}, {"99999999999", 5, {}},
+        {"", 5, {}},   {"   ", 5, {}}, {"+3", 5, {}}, {"3a", 5, {}}, {"2.5", 5, {}}, {"1 2", 20, {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ParseCount(c.text, 1, c.max), c.count) << '"' << c.text << '"';
 }

@@ -2,7 +2,7 @@
 // What the sender dialog tests share: every modal scripted (a modal left
 // unanswered fails the test), the reference host reset with a configuration
 // folder of the test's own, density 1.0, projects of a given size, clicks
-// through the dialog's message road, and screenshots on request.
+// through the dialog's message road.
 #include "controls/base_dlg.h"
 #include "dialog_input.h"
 #include "controls/modal.h"
@@ -40,8 +40,8 @@ protected:
 
     // A project of `count` senders; addresses[i] (when given) is sender i's.
     static void MakeProject(int count, const std::vector<std::string>& addresses = {});
-    // The language file with the proposed texts added, for pictures that
-    // show what the user will read.
+    // The language file with the proposed texts added, so a test reads
+    // what the user will read.
     void UseProposedTexts();
 
 private:
