@@ -2,6 +2,8 @@
 #include "host/vistrano_data.h"
 #include "sim_fixture.h"
 
+#include <tuple>
+
 namespace {
 
 struct Match {
@@ -20,26 +22,23 @@ Match Ask(int sender, int port)
 
 using BackupMatch = SimTest;
 
-TEST_F(BackupMatch, SourceEndReportsThePairAndTheBackupPort)
+// The first index is the source whichever end is asked; the second says
+// which end was asked, the partner is the other end's port.
+TEST_F(BackupMatch, EitherEndReportsThePairItsEndAndThePartnerPort)
 {
     UseSample();
-    const Match m = Ask(0, 5);
-    ASSERT_TRUE(m.found);
-    EXPECT_EQ(m.source, 0);
-    EXPECT_EQ(m.backup, 1);
-    EXPECT_EQ(m.second, 0);
-    EXPECT_EQ(m.partner, 5);
-}
-
-TEST_F(BackupMatch, BackupEndIsTheSecondMember)
-{
-    UseSample();
-    const Match m = Ask(1, 23);
-    ASSERT_TRUE(m.found);
-    EXPECT_EQ(m.source, 0) << "the first index is the source, whichever end is asked";
-    EXPECT_EQ(m.backup, 1);
-    EXPECT_EQ(m.second, 1);
-    EXPECT_EQ(m.partner, 23);
+    const std::tuple<int, int, int, int> cases[] = {{0, 5, 0, 5}, {1, 23, 1, 23}};
+    for (const auto& [sender, port, second, partner] : cases) {
+        const Match m = Ask(sender, port);
+        ASSERT_TRUE(m.found) << sender << "/" << port;
+        EXPECT_EQ(m.source, 0);
+        EXPECT_EQ(m.backup, 1);
+        EXPECT_EQ(m.second, second);
+        EXPECT_EQ(m.partner, partner);
+    }
+    int source = 0, backup = 0, second = 0;
+    EXPECT_TRUE(GetProjectData()->MatchSrcBackup(1, 0, source, backup, second)) << "the partner port is optional";
+    EXPECT_EQ(second, 1);
 }
 
 TEST_F(BackupMatch, UnpairedPortsAndSendersAnswerFalseAndLeaveTheOutputs)
@@ -51,14 +50,6 @@ TEST_F(BackupMatch, UnpairedPortsAndSendersAnswerFalseAndLeaveTheOutputs)
         EXPECT_EQ(m.source, -7);
         EXPECT_EQ(m.partner, -7);
     }
-}
-
-TEST_F(BackupMatch, PartnerPortIsOptional)
-{
-    UseSample();
-    int source = 0, backup = 0, second = 0;
-    EXPECT_TRUE(GetProjectData()->MatchSrcBackup(1, 0, source, backup, second));
-    EXPECT_EQ(second, 1);
 }
 
 TEST_F(BackupMatch, ASenderCanBackItselfUp)

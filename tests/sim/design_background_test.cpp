@@ -66,11 +66,3 @@ TEST_F(DesignBackground, ScalingAroundAnAnchorKeepsThePointUnderIt)
     EXPECT_EQ(Background()->GetViewStartPt(), CPoint(200, 150));
 }
 
-TEST_F(DesignBackground, ClientRectAndModifiedFlag)
-{
-    Background()->SetClientRect(10, CRect(5, 6, 705, 506));
-    EXPECT_EQ(Background()->GetClientRect(), CRect(5, 6, 705, 506));
-    EXPECT_EQ(Background()->IsBackgroundModified(), 0);
-    Background()->SetBackgroundModified(1);
-    EXPECT_EQ(Background()->IsBackgroundModified(), 1);
-}

@@ -94,16 +94,6 @@ TEST_F(MonitorData, SettingsAProjectFileCouldNotHoldAreRefused)
     EXPECT_FALSE(sim::IsProjectModified());
 }
 
-TEST_F(MonitorData, ThreadStateIsWhatTheThreadSet)
-{
-    EXPECT_EQ(GetMonitorThreadMgr()->IsMonitoring(), 0);
-    sim::SetMonitorThreadState(true, true);
-    EXPECT_EQ(GetMonitorThreadMgr()->IsMonitoring(), 1);
-    EXPECT_EQ(GetMonitorThreadMgr()->IsPausing(), 1);
-    sim::ResetWorld();
-    EXPECT_EQ(GetMonitorThreadMgr()->IsMonitoring(), 0);
-}
-
 TEST_F(MonitorData, TargetsAreCalledOnceEachAndCanBeRemoved)
 {
     Counter a, b;

@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 
 #include <fstream>
-#include <functional>
+#include <tuple>
 #include <iterator>
 
 #include <QJsonArray>
@@ -17,31 +17,46 @@
 
 namespace {
 
-// The sample as JSON, changed by `edit`, written to a file.
-std::string Edited(const std::function<void(QJsonObject&)>& edit)
+QJsonValue Put(const QJsonValue& node, QStringList keys, const QJsonValue& value)
 {
-    QJsonObject root = QJsonDocument::fromJson(QByteArray::fromStdString(sim::WriteProjectJson(sim::MakeSampleProject()))).object();
-    edit(root);
-    return QJsonDocument(root).toJson().toStdString();
+    if (keys.isEmpty())
+        return value;
+    const QString key = keys.takeFirst();
+    bool isIndex = false;
+    const int index = key.toInt(&isIndex);
+    if (isIndex) {
+        QJsonArray array = node.toArray();
+        array[index] = Put(array[index], keys, value);
+        return array;
+    }
+    QJsonObject object = node.toObject();
+    if (keys.isEmpty() && value.isUndefined())
+        object.remove(key);
+    else
+        object[key] = Put(object[key], keys, value);
+    return object;
 }
 
-// Applies f to senders[i] of the document.
-void EditSender(QJsonObject& root, int i, const std::function<void(QJsonObject&)>& f)
+QJsonObject Sample()
 {
-    QJsonArray senders = root["senders"].toArray();
-    QJsonObject s = senders[i].toObject();
-    f(s);
-    senders[i] = s;
-    root["senders"] = senders;
+    return QJsonDocument::fromJson(QByteArray::fromStdString(sim::WriteProjectJson(sim::MakeSampleProject()))).object();
 }
 
-void EditMonitor(QJsonObject& root, const char* part, const char* key, const QJsonValue& v)
+// The member of the sample at a path such as "senders/2/view/area".
+QJsonValue At(const QString& path)
 {
-    QJsonObject monitor = root["monitor"].toObject();
-    QJsonObject o = monitor[part].toObject();
-    o[key] = v;
-    monitor[part] = o;
-    root["monitor"] = monitor;
+    QJsonValue node = Sample();
+    for (const QString& key : path.split('/'))
+        node = node.isArray() ? node.toArray()[key.toInt()] : node.toObject()[key];
+    return node;
+}
+
+// The sample's JSON with the member at `path` set to `value` (removed when
+// undefined; the whole document replaced when the path is empty).
+std::string SampleWith(const QString& path, const QJsonValue& value)
+{
+    const QJsonValue root = Put(Sample(), path.isEmpty() ? QStringList() : path.split('/'), value);
+    return (root.isArray() ? QJsonDocument(root.toArray()) : QJsonDocument(root.toObject())).toJson().toStdString();
 }
 
 } // namespace
@@ -126,93 +141,49 @@ TEST_F(ProjectFile, TruncatedJsonIsRejected)
     ExpectRejected(text.substr(0, text.size() / 2), "not valid JSON");
 }
 
-TEST_F(ProjectFile, OtherDocumentsAreRejected)
+// Each member of the sample set to something a project cannot hold; receiver
+// and view coordinates whose sums or differences would pass 32 bits are
+// refused before any sum is formed.
+TEST_F(ProjectFile, BadMembersAreRejectedWithTheirFault)
 {
-    ExpectRejected("[1, 2, 3]", "not an object");
-    ExpectRejected(Edited([](QJsonObject& r) { r["format"] = "spreadsheet"; }), "version 1");
-    ExpectRejected(Edited([](QJsonObject& r) { r["version"] = 2; }), "version 1");
-}
-
-TEST_F(ProjectFile, WrongTypesAreRejected)
-{
-    ExpectRejected(Edited([](QJsonObject& r) { r["senders"] = "many"; }), "\"senders\" has the wrong type");
-    ExpectRejected(Edited([](QJsonObject& r) { EditSender(r, 1, [](QJsonObject& s) { s["name"] = 5; }); }),
-                   "senders[1]: \"name\" has the wrong type");
-    ExpectRejected(Edited([](QJsonObject& r) { EditSender(r, 0, [](QJsonObject& s) { s["deviceType"] = 3.5; }); }),
-                   "not a whole 32-bit number");
-    ExpectRejected(Edited([](QJsonObject& r) { EditMonitor(r, "receiver", "voltage1Min", "five"); }),
-                   "\"voltage1Min\" has the wrong type");
-    ExpectRejected(Edited([](QJsonObject& r) { EditMonitor(r, "email", "ssl", 2); }), "a flag is 0 or 1");
-    ExpectRejected(Edited([](QJsonObject& r) {
-                       EditSender(r, 2, [](QJsonObject& s) {
-                           QJsonArray ports = s["ports"].toArray();
-                           ports[0] = QJsonObject{{"receivers", QJsonArray{QJsonArray{1, 2, 3}}}};
-                           s["ports"] = ports;
-                       });
-                   }),
-                   "not a list of 4 numbers");
-}
-
-TEST_F(ProjectFile, MissingMembersAreRejected)
-{
-    ExpectRejected(Edited([](QJsonObject& r) { r.remove("monitor"); }), "missing \"monitor\"");
-    ExpectRejected(Edited([](QJsonObject& r) { EditSender(r, 4, [](QJsonObject& s) { s.remove("fiberPorts"); }); }),
-                   "missing \"fiberPorts\"");
-}
-
-TEST_F(ProjectFile, DuplicateIdentifiersAreRejected)
-{
-    ExpectRejected(Edited([](QJsonObject& r) {
-                       const QJsonValue id = r["senders"].toArray()[0].toObject()["id"];
-                       EditSender(r, 3, [&](QJsonObject& s) { s["id"] = id; });
-                   }),
-                   "id used twice");
-    ExpectRejected(Edited([](QJsonObject& r) {
-                       const QJsonValue id = r["groups"].toArray()[0].toObject()["id"];
-                       EditSender(r, 6, [&](QJsonObject& s) { s["id"] = id; });
-                   }),
-                   "id used twice");
-}
-
-TEST_F(ProjectFile, OutOfRangeValuesAreRejected)
-{
-    ExpectRejected(Edited([](QJsonObject& r) {
-                       EditSender(r, 0, [](QJsonObject& s) {
-                           QJsonObject view = s["view"].toObject();
-                           view["relativePos"] = 8;
-                           s["view"] = view;
-                       });
-                   }),
-                   "relative position out of range");
-    ExpectRejected(Edited([](QJsonObject& r) { r["currentSender"] = 7; }), "current sender out of range");
-    ExpectRejected(Edited([](QJsonObject& r) { EditMonitor(r, "receiver", "temperatureThreshold", 150); }),
-                   "temperature threshold out of range");
-    ExpectRejected(Edited([](QJsonObject& r) { EditSender(r, 3, [](QJsonObject& s) { s["address"] = "10.0.0.300"; }); }),
-                   "not an IPv4 address");
-    ExpectRejected(Edited([](QJsonObject& r) { EditSender(r, 3, [](QJsonObject& s) { s["group"] = "{nope}"; }); }),
-                   "unknown group");
-    ExpectRejected(Edited([](QJsonObject& r) {
-                       QJsonArray backups = r["backups"].toArray();
-                       QJsonObject b = backups[0].toObject();
-                       b["backupPort"] = 24;
-                       backups[0] = b;
-                       r["backups"] = backups;
-                   }),
-                   "port out of range");
-    ExpectRejected(Edited([](QJsonObject& r) {
-                       QJsonArray backups = r["backups"].toArray();
-                       backups.append(backups[0]);
-                       r["backups"] = backups;
-                   }),
-                   "a port belongs to two links");
-    ExpectRejected(Edited([](QJsonObject& r) {
-                       EditSender(r, 2, [](QJsonObject& s) {
-                           QJsonArray ports = s["ports"].toArray();
-                           ports[0] = QJsonObject{{"receivers", QJsonArray{QJsonArray{0, 0, 0, 64}}}};
-                           s["ports"] = ports;
-                       });
-                   }),
-                   "width and height must be positive");
+    const QJsonArray doubledLinks = At("backups").toArray() + At("backups/0");
+    const QJsonValue undefined(QJsonValue::Undefined);
+    const std::tuple<QString, QJsonValue, std::string> cases[] = {
+        {"", QJsonArray{1, 2, 3}, "not an object"},
+        {"format", "spreadsheet", "version 1"},
+        {"version", 2, "version 1"},
+        {"senders", "many", "\"senders\" has the wrong type"},
+        {"senders/1/name", 5, "senders[1]: \"name\" has the wrong type"},
+        {"senders/0/deviceType", 3.5, "not a whole 32-bit number"},
+        {"monitor/receiver/voltage1Min", "five", "\"voltage1Min\" has the wrong type"},
+        {"monitor/email/ssl", 2, "a flag is 0 or 1"},
+        {"senders/2/ports/0/receivers", QJsonArray{QJsonArray{1, 2, 3}}, "not a list of 4 numbers"},
+        {"monitor", undefined, "missing \"monitor\""},
+        {"senders/4/fiberPorts", undefined, "missing \"fiberPorts\""},
+        {"senders/3/id", At("senders/0/id"), "id used twice"},
+        {"senders/6/id", At("groups/0/id"), "id used twice"},
+        {"senders/0/view/relativePos", 8, "relative position out of range"},
+        {"currentSender", 7, "current sender out of range"},
+        {"monitor/receiver/temperatureThreshold", 150, "temperature threshold out of range"},
+        {"senders/3/address", "10.0.0.300", "not an IPv4 address"},
+        {"senders/3/group", "{nope}", "unknown group"},
+        {"backups/0/backupPort", 24, "port out of range"},
+        {"backups", doubledLinks, "a port belongs to two links"},
+        {"senders/2/ports/0/receivers", QJsonArray{QJsonArray{0, 0, 0, 64}}, "width and height must be positive"},
+        {"senders/2/ports/0/receivers", QJsonArray{QJsonArray{2147483000, 0, 1000, 64}},
+         "receiver coordinate out of range"},
+        {"senders/2/ports/0/receivers", QJsonArray{QJsonArray{0, 2147483000, 64, 1000}},
+         "receiver coordinate out of range"},
+        {"senders/2/ports/0/receivers", QJsonArray{QJsonArray{-2147483648.0, 0, 64, 64}},
+         "receiver coordinate out of range"},
+        {"senders/2/ports/0/receivers", QJsonArray{QJsonArray{999990, 0, 64, 64}}, "receiver coordinate out of range"},
+        {"senders/0/view/area", QJsonArray{-2147483648.0, 0, 2147483647, 10}, "view coordinate out of range"},
+    };
+    for (const auto& [path, value, fault] : cases) {
+        SCOPED_TRACE(path.toStdString() + " = "
+                     + QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).toStdString());
+        ExpectRejected(SampleWith(path, value), fault);
+    }
 }
 
 TEST_F(ProjectFile, MoreThanTheSenderLimitIsRejected)
@@ -225,31 +196,6 @@ TEST_F(ProjectFile, MoreThanTheSenderLimitIsRejected)
     senders.append(extra);
     root["senders"] = senders;
     ExpectRejected(QJsonDocument(root).toJson().toStdString(), "more than 255 senders");
-}
-
-// x + width beyond 32 bits, and view coordinates whose differences would be.
-TEST_F(ProjectFile, CoordinatesThatWouldOverflowAreRejectedBeforeAnySum)
-{
-    const auto withReceiver = [](const QJsonArray& rect) {
-        return Edited([&](QJsonObject& r) {
-            EditSender(r, 2, [&](QJsonObject& s) {
-                QJsonArray ports = s["ports"].toArray();
-                ports[0] = QJsonObject{{"receivers", QJsonArray{rect}}};
-                s["ports"] = ports;
-            });
-        });
-    };
-    for (const QJsonArray& rect : {QJsonArray{2147483000, 0, 1000, 64}, QJsonArray{0, 2147483000, 64, 1000},
-                                   QJsonArray{-2147483648.0, 0, 64, 64}, QJsonArray{999990, 0, 64, 64}})
-        ExpectRejected(withReceiver(rect), "receiver coordinate out of range");
-    ExpectRejected(Edited([](QJsonObject& r) {
-                       EditSender(r, 0, [](QJsonObject& s) {
-                           QJsonObject view = s["view"].toObject();
-                           view["area"] = QJsonArray{-2147483648.0, 0, 2147483647, 10};
-                           s["view"] = view;
-                       });
-                   }),
-                   "view coordinate out of range");
 }
 
 TEST_F(ProjectFile, WhatIsNoRegularFileIsRefusedWithoutWaitingOrFillingMemory)

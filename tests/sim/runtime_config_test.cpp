@@ -19,24 +19,6 @@ TEST_F(RuntimeConfig, DefaultsOfTheRuntime)
     EXPECT_EQ(r->GetCurInterfaceNodeSelect(), SNodeSelect());
 }
 
-TEST_F(RuntimeConfig, SelectionAndModeAreKept)
-{
-    CRuntimeData* r = GetRuntimeData();
-    r->SetSpecialOpType(SPECIAL_OP_MOVE);
-    r->SetTreeCurSelNodeType(TREE_NODE_SENDER);
-    r->SetTreeCurSelNodeIndex(4);
-    const SNodeSelect select{TREE_NODE_PORT, "{g}", "{s}", 2};
-    r->SetCurInterfaceNodeSelect(select);
-    sim::SetCurInterfaceDlg(3);
-    EXPECT_EQ(r->GetSpecialOpType(), SPECIAL_OP_MOVE);
-    EXPECT_EQ(r->GetTreeCurSelNodeType(), TREE_NODE_SENDER);
-    EXPECT_EQ(r->GetTreeCurSelNodeIndex(), 4);
-    EXPECT_EQ(r->GetCurInterfaceNodeSelect(), select);
-    EXPECT_EQ(r->GetCurInterfaceDlg(), 3);
-    sim::ResetWorld();
-    EXPECT_EQ(r->GetSpecialOpType(), SPECIAL_OP_NORMAL);
-}
-
 TEST_F(RuntimeConfig, EveryPrjModifyIsCounted)
 {
     CProjectUndoRedo* undo = GetRuntimeData()->GetUndoRedoInfo();
@@ -85,19 +67,6 @@ TEST_F(RuntimeConfig, SpecifiedAddressesAreSavedInTheConfigurationFolder)
     EXPECT_EQ(plat::GetProfileInt(file, "SpecifiedIP", "Count", -1), 2);
     EXPECT_EQ(plat::GetProfileString(file, "SpecifiedIP", "IP1", "", 64), "10.0.0.2");
     EXPECT_EQ(sim::GetSpecifiedIPsSaveCount(), 1);
-}
-
-TEST_F(RuntimeConfig, ConfigurationAnswers)
-{
-    sim::ConfigSettings c;
-    c.fahrenheit = true;
-    c.languageType = 2052;
-    c.lockedInterfaces = {INTERFACE_DLG_MONITOR};
-    sim::SetConfig(c);
-    EXPECT_EQ(GetConfigData()->IsEnableFahrenheit(), 1);
-    EXPECT_EQ(GetConfigData()->GetLanguageType(), 2052);
-    EXPECT_EQ(GetConfigData()->IsInterfaceLocked(INTERFACE_DLG_MONITOR), 1);
-    EXPECT_EQ(GetConfigData()->IsInterfaceLocked(2), 0);
 }
 
 TEST_F(RuntimeConfig, ConstantDataPaths)

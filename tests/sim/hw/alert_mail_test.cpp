@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace sim::hw {
 namespace {
 
@@ -17,34 +19,28 @@ SEmailSetting Mail(int warningNum, int returnToWork = 1)
     return m;
 }
 
-TEST(NextAlertMail, SendsOnceAfterTheConfiguredRounds)
+// Rounds as letters, 'w' with a warning and '.' without; mail as letters,
+// 'W' the warning, 'B' back to normal, '.' none.
+TEST(NextAlertMail, SendsOnceAfterTheConfiguredRoundsAndTheAllClearWhenAsked)
 {
-    AlertState s;
-    const SEmailSetting m = Mail(3);
-    EXPECT_EQ(NextAlertMail(s, true, m), AlertMail::None);
-    EXPECT_EQ(NextAlertMail(s, true, m), AlertMail::None);
-    EXPECT_EQ(NextAlertMail(s, true, m), AlertMail::Warning);
-    EXPECT_EQ(NextAlertMail(s, true, m), AlertMail::None);
-    EXPECT_EQ(NextAlertMail(s, false, m), AlertMail::BackToNormal);
-    EXPECT_EQ(NextAlertMail(s, false, m), AlertMail::None);
-}
-
-TEST(NextAlertMail, AQuietRoundStartsTheCountAgain)
-{
-    AlertState s;
-    const SEmailSetting m = Mail(2);
-    EXPECT_EQ(NextAlertMail(s, true, m), AlertMail::None);
-    EXPECT_EQ(NextAlertMail(s, false, m), AlertMail::None) << "no mail went out, so no all-clear";
-    EXPECT_EQ(NextAlertMail(s, true, m), AlertMail::None);
-    EXPECT_EQ(NextAlertMail(s, true, m), AlertMail::Warning);
-}
-
-TEST(NextAlertMail, NoAllClearWhenNotAskedFor)
-{
-    AlertState s;
-    const SEmailSetting m = Mail(1, 0);
-    EXPECT_EQ(NextAlertMail(s, true, m), AlertMail::Warning);
-    EXPECT_EQ(NextAlertMail(s, false, m), AlertMail::None);
+    struct Case {
+        int warningNum, returnToWork;
+        std::string rounds, mails;
+    };
+    const Case cases[] = {
+        {3, 1, "wwwww..", "..W..B."},
+        {2, 1, "w.ww", "...W"}, // a quiet round starts the count again; no mail, no all-clear
+        {1, 0, "w.", "W."},
+    };
+    for (const Case& c : cases) {
+        AlertState s;
+        std::string mails;
+        for (const char round : c.rounds) {
+            const AlertMail mail = NextAlertMail(s, round == 'w', Mail(c.warningNum, c.returnToWork));
+            mails += mail == AlertMail::Warning ? 'W' : mail == AlertMail::BackToNormal ? 'B' : '.';
+        }
+        EXPECT_EQ(mails, c.mails) << c.rounds << " after " << c.warningNum;
+    }
 }
 
 TEST(NextAlertMail, NothingWhileMailIsOffButItCountsOn)

@@ -5,38 +5,25 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace sim::hw {
 namespace {
 
-TEST(PortMaskBit, PlainClassesUseThePortNumber)
+// Plain classes use the port number modulo 32, whatever the model word;
+// class 51 counts from its model word; the fibre class pairs main and
+// backup outputs; other classes and bad ports have no bit.
+TEST(PortMaskBit, FollowsTheDeviceClass)
 {
-    for (int type : {35, 44, 59, 68}) {
-        EXPECT_EQ(PortMaskBit(type, 0, 0), 0) << type;
-        EXPECT_EQ(PortMaskBit(type, 7, 5), 5) << type << ": the model word plays no part";
-        EXPECT_EQ(PortMaskBit(type, 0, 33), 1) << type << ": modulo 32";
-    }
-}
-
-TEST(PortMaskBit, Class51CountsFromItsModelWord)
-{
-    EXPECT_EQ(PortMaskBit(51, 4, 6), 2);
-    EXPECT_EQ(PortMaskBit(51, 0, 6), 6);
-    EXPECT_EQ(PortMaskBit(51, 4, 0), 28) << "below the model word wraps modulo 32";
-}
-
-TEST(PortMaskBit, FibreClassPairsMainAndBackupOutputs)
-{
-    EXPECT_EQ(PortMaskBit(kFiberType, kFiberModel, 1), 8);
-    EXPECT_EQ(PortMaskBit(kFiberType, kFiberModel, 2), 1);
-    EXPECT_EQ(PortMaskBit(kFiberType, kFiberModel, 0), 0);
-    EXPECT_EQ(PortMaskBit(kFiberType, kFiberModel, 15), 15);
-}
-
-TEST(PortMaskBit, OtherClassesAndBadPortsReportNothing)
-{
-    EXPECT_EQ(PortMaskBit(20, 0, 0), -1);
-    EXPECT_EQ(PortMaskBit(0, 0, 3), -1);
-    EXPECT_EQ(PortMaskBit(35, 0, -1), -1);
+    const std::tuple<int, int, int, int> cases[] = {
+        {35, 0, 0, 0},   {44, 7, 5, 5},   {59, 0, 33, 1}, {68, 7, 5, 5},
+        {51, 4, 6, 2},   {51, 0, 6, 6},   {51, 4, 0, 28},
+        {kFiberType, kFiberModel, 1, 8},  {kFiberType, kFiberModel, 2, 1},
+        {kFiberType, kFiberModel, 0, 0},  {kFiberType, kFiberModel, 15, 15},
+        {20, 0, 0, -1},  {0, 0, 3, -1},   {35, 0, -1, -1},
+    };
+    for (const auto& [type, model, port, bit] : cases)
+        EXPECT_EQ(PortMaskBit(type, model, port), bit) << "class " << type << " model " << model << " port " << port;
     EXPECT_FALSE(IsPortBitSet(20, 0, 0xFFFFFFFFu, 0));
     EXPECT_TRUE(IsPortBitSet(35, 0, 0x4u, 2));
     EXPECT_FALSE(IsPortBitSet(35, 0, 0x4u, 1));
@@ -46,17 +33,6 @@ TEST(FiberOutputPort, IsTheInverseOfTheFibreBitRule)
 {
     for (int output = 0; output < 16; ++output)
         EXPECT_EQ(PortMaskBit(kFiberType, kFiberModel, FiberOutputPort(output)), output) << output;
-}
-
-TEST(DeviceClasses, FactsOfTheClasses)
-{
-    EXPECT_TRUE(IsFiberDevice(4, 160));
-    EXPECT_FALSE(IsFiberDevice(4, 0));
-    EXPECT_FALSE(IsFiberDevice(35, 160));
-    EXPECT_TRUE(HasLoopbackPorts(59));
-    EXPECT_FALSE(HasLoopbackPorts(35));
-    EXPECT_TRUE(IsVideoSourceType(68));
-    EXPECT_TRUE(DoublesPortCount(51));
 }
 
 SenderReading WithPorts(int type, int model, bool fiber, std::initializer_list<bool> connected)

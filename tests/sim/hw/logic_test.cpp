@@ -35,15 +35,6 @@ protected:
     IVideoSourceLogic& video = *GetHwVideoSourceLogic();
 };
 
-TEST_F(Logic, GettersAnswerTheSameObjectsAndTheUnusedOnes)
-{
-    EXPECT_EQ(GetHwSenderLogic(), &senders);
-    EXPECT_EQ(GetHwMonitorLogic(), GetHwMonitorLogic());
-    EXPECT_NE(GetHwCaliSoftEdgeLogic(), nullptr);
-    EXPECT_NE(GetHwAdvancedSoftEdgeLogic(), nullptr);
-    EXPECT_NE(GetHwColorBrightLogic(), nullptr);
-}
-
 TEST_F(Logic, SendersAreDetectedAtFirstAsk)
 {
     EXPECT_EQ(senders.GetDetectedSenderCount(), 3);
@@ -135,22 +126,6 @@ TEST_F(Logic, NamesOfDevices)
     senders.DetectSenders(nullptr, 0, 0, 1);
     EXPECT_EQ(senders.SetDeviceName(0, "Gone"), 0);
     EXPECT_EQ(senders.GetDisplayName(9), "");
-}
-
-TEST_F(Logic, AddressesAndModes)
-{
-    EXPECT_EQ(senders.GetAddressText(0), "10.0.0.1");
-    EXPECT_EQ(senders.GetAddressText(5), "");
-    sim::AddressSettings a;
-    a.nAddressMode = 0;
-    a.nFixedAddress = 1;
-    a.nAddressDetection = 1;
-    a.nProductKind = 3;
-    sim::SetAddressSettings(a);
-    EXPECT_EQ(senders.GetAddressMode(), 0);
-    EXPECT_EQ(senders.IsFixedAddressMode(), 1);
-    EXPECT_EQ(senders.IsAddressDetection(), 1);
-    EXPECT_EQ(senders.GetProductKind(), 3);
 }
 
 TEST_F(Logic, PortCountsAndRows)
@@ -280,19 +255,6 @@ TEST_F(Logic, SignalTextsOfLiveInputs)
     SVideoInputRecord missing;
     missing.dwInputType = 9;
     EXPECT_EQ(video.GetSignalText(0, missing), "");
-}
-
-TEST_F(Logic, CallsAreLoggedForThePage)
-{
-    sim::ClearCallLog();
-    senders.IsPortConnected(0, 1);
-    receivers.MarkReceiver(0, 1, 2, 1);
-    const std::vector<sim::LoggedCall> log = sim::GetCallLog();
-    ASSERT_GE(log.size(), 2u);
-    EXPECT_EQ(log[0].operation, "ISenderLogic::IsPortConnected");
-    EXPECT_EQ(log[0].arguments, "0, 1");
-    EXPECT_EQ(log[1].operation, "IReceiverLogic::MarkReceiver");
-    EXPECT_EQ(log[1].arguments, "0, 1, 2, 1");
 }
 
 } // namespace

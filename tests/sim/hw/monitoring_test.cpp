@@ -279,18 +279,5 @@ TEST_F(Monitoring, PauseForDetectionWithoutMonitoringDetectsAtOnce)
     EXPECT_EQ(GetHwSenderLogic()->IsSenderDetected(1), 0);
 }
 
-TEST_F(Monitoring, MonitoringCommandsAreLogged)
-{
-    sim::ClearCallLog();
-    monitor.StartMonitor(nullptr);
-    monitor.PauseMonitor();
-    monitor.ResumeMonitor();
-    monitor.StopMonitor();
-    EXPECT_EQ(sim::CountCalls("IMonitorLogic::StartMonitor"), 1);
-    EXPECT_EQ(sim::CountCalls("IMonitorLogic::PauseMonitor"), 1);
-    EXPECT_EQ(sim::CountCalls("IMonitorLogic::ResumeMonitor"), 1);
-    EXPECT_EQ(sim::CountCalls("IMonitorLogic::StopMonitor"), 1);
-}
-
 } // namespace
 } // namespace hwtest

@@ -19,17 +19,19 @@ SRecevierSetting AllOn()
     return s;
 }
 
-TEST(ReceiverWarningWord, HealthyCardHasNoWarningWithEveryCheckOn)
-{
-    EXPECT_EQ(ReceiverWarningWord(Healthy(), AllOn()), 0u);
-}
-
-TEST(ReceiverWarningWord, SilentCardIsNoDataAlone)
+TEST(ReceiverWarningWord, EveryCheckOnWarnsOnlyOfWhatIsWrong)
 {
     ReceiverValues v = Healthy();
+    EXPECT_EQ(ReceiverWarningWord(v, AllOn()), 0u);
+    v.nTemperature10 = 850;
+    v.nDoor = 1;
+    v.nPower2 = 0;
+    EXPECT_EQ(ReceiverWarningWord(v, AllOn()), WARNING_TEMPERATURE | WARNING_TILE_DOOR | WARNING_POWER2);
     v.bAnswers = false;
-    v.nTemperature10 = 900;
-    EXPECT_EQ(ReceiverWarningWord(v, AllOn()), WARNING_NO_DATA);
+    EXPECT_EQ(ReceiverWarningWord(v, AllOn()), WARNING_NO_DATA) << "a silent card is no data alone";
+    ReceiverValues absent;
+    absent.bAnswers = true; // every sensor absent
+    EXPECT_EQ(ReceiverWarningWord(absent, AllOn()), 0u) << "missing sensors never warn";
 }
 
 TEST(ReceiverWarningWord, TemperatureWarnsOnlyAboveTheThresholdAndWhenOn)
@@ -87,15 +89,11 @@ TEST(ReceiverWarningWord, SmokeFanDoorAndCableFollowTheirSwitches)
         v = Healthy();
         EXPECT_EQ(ReceiverWarningWord(v, s), 0u);
     }
-}
-
-TEST(ReceiverWarningWord, FanAtTheFailureSpeedIsFine)
-{
-    SRecevierSetting s;
-    s.bFan = 1;
+    SRecevierSetting fan;
+    fan.bFan = 1;
     ReceiverValues v = Healthy();
     v.nFanRpm = kFanFailureRpm;
-    EXPECT_EQ(ReceiverWarningWord(v, s), 0u);
+    EXPECT_EQ(ReceiverWarningWord(v, fan), 0u) << "a fan at the failure speed is fine";
 }
 
 TEST(ReceiverWarningWord, VoltagesWarnOutsideTheirOwnRanges)
@@ -119,22 +117,6 @@ TEST(ReceiverWarningWord, VoltagesWarnOutsideTheirOwnRanges)
     EXPECT_EQ(ReceiverWarningWord(v, s), WARNING_VOLTAGE1 | WARNING_VOLTAGE2);
     s.bVoltage1 = 0;
     EXPECT_EQ(ReceiverWarningWord(v, s), WARNING_VOLTAGE2);
-}
-
-TEST(ReceiverWarningWord, MissingSensorsNeverWarn)
-{
-    ReceiverValues v;
-    v.bAnswers = true;  // every sensor absent
-    EXPECT_EQ(ReceiverWarningWord(v, AllOn()), 0u);
-}
-
-TEST(ReceiverWarningWord, SeveralFaultsGiveSeveralBits)
-{
-    ReceiverValues v = Healthy();
-    v.nTemperature10 = 850;
-    v.nDoor = 1;
-    v.nPower2 = 0;
-    EXPECT_EQ(ReceiverWarningWord(v, AllOn()), WARNING_TEMPERATURE | WARNING_TILE_DOOR | WARNING_POWER2);
 }
 
 SenderReading LiveSender()
@@ -198,30 +180,29 @@ TEST(SenderWarningWord, WithoutConfiguredInputsAnyLiveSignalIsEnough)
     EXPECT_EQ(SenderWarningWord(s, set), 0u);
 }
 
-TEST(SenderWarningWord, ConfiguredInputMustCarryASignal)
+// Sender 3 has a live 1920x1080@60 on HDMI (type 2) and nothing on DVI (type 1).
+TEST(SenderWarningWord, ConfiguredInputsMustCarryTheirSignalAndFormat)
 {
-    SenderReading s = LiveSender();
-    SSenderSetting set;
-    set.arrInputSignal = {Expect(3, 1, 0, 0, 0, 0)};    // the DVI input, which has no signal
-    EXPECT_TRUE(HasVideoInputFault(s, set));
-    set.arrInputSignal = {Expect(3, 2, 0, 0, 0, 0)};
-    EXPECT_FALSE(HasVideoInputFault(s, set));
-    set.arrInputSignal = {Expect(4, 1, 0, 0, 0, 0)};    // another sender's entry: not ours
-    EXPECT_FALSE(HasVideoInputFault(s, set));
-}
-
-TEST(SenderWarningWord, ResolutionCheckComparesTheFormat)
-{
-    SenderReading s = LiveSender();
-    SSenderSetting set;
-    set.arrInputSignal = {Expect(3, 2, 1, 1920, 1080, 60.0)};
-    EXPECT_FALSE(HasVideoInputFault(s, set));
-    set.arrInputSignal = {Expect(3, 2, 1, 3840, 2160, 60.0)};
-    EXPECT_TRUE(HasVideoInputFault(s, set));
-    set.arrInputSignal = {Expect(3, 2, 1, 1920, 1080, 50.0)};
-    EXPECT_TRUE(HasVideoInputFault(s, set));
-    set.arrInputSignal = {Expect(3, 2, 0, 3840, 2160, 50.0)};
-    EXPECT_FALSE(HasVideoInputFault(s, set)) << "check off: any signal will do";
+    struct Case {
+        SInputSignalSetting entry;
+        bool fault;
+    };
+    const Case cases[] = {
+        {Expect(3, 1, 0, 0, 0, 0), true},
+        {Expect(3, 2, 0, 0, 0, 0), false},
+        {Expect(4, 1, 0, 0, 0, 0), false}, // another sender's entry
+        {Expect(3, 2, 1, 1920, 1080, 60.0), false},
+        {Expect(3, 2, 1, 3840, 2160, 60.0), true},
+        {Expect(3, 2, 1, 1920, 1080, 50.0), true},
+        {Expect(3, 2, 0, 3840, 2160, 50.0), false}, // format check off: any signal will do
+    };
+    for (const Case& c : cases) {
+        SSenderSetting set;
+        set.arrInputSignal = {c.entry};
+        EXPECT_EQ(HasVideoInputFault(LiveSender(), set), c.fault)
+            << "sender " << c.entry.dwSender << " type " << int(c.entry.byValue2) << " check " << c.entry.nValue3
+            << " " << c.entry.nValue4 << "x" << c.entry.nValue5 << "@" << c.entry.dValue;
+    }
 }
 
 TEST(EnabledBits, FollowTheSwitchesWithNoDataAndOfflineAlwaysOn)
