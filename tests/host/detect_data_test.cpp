@@ -38,19 +38,3 @@ TEST(DetectData, ReceiverRecordsOnlyForAnsweringReceivers)
     EXPECT_EQ(d.GetReceiverData(1, 2, 0), nullptr);
 }
 
-TEST(DetectData, RecordsStartZeroAndEmpty)
-{
-    SDetectSenderData s;
-    EXPECT_EQ(s.byType, 0);
-    EXPECT_EQ(s.dwStatus, 0u);
-    EXPECT_EQ(s.dwPortMask, 0u);
-    EXPECT_TRUE(s.strName.empty());
-    EXPECT_TRUE(s.arrInputSignal.empty());
-    SInputSignalInfo i;
-    EXPECT_EQ(i.dFrameRate, 0.0);
-    EXPECT_TRUE(i.strName.empty());
-    SDetectReceiverData r;
-    EXPECT_EQ(r.dwWarning, 0u);
-    for (uint8_t b : r.byFlags)
-        EXPECT_EQ(b, 0);
-}
