@@ -154,13 +154,16 @@ TEST(GenerateProject, SeedGivesStableIdentifiers)
 
 TEST(GenerateProject, TheFirstOptionOutOfRangeIsNamed)
 {
-    EXPECT_EQ(sim::GenerateOptionsFault({}), "");
-    EXPECT_EQ(sim::GenerateOptionsFault({.senders = 256}), "senders must be from 1 to 255");
-    EXPECT_EQ(sim::GenerateOptionsFault({.portsPerSender = 0}), "ports must be from 1 to 160");
-    EXPECT_EQ(sim::GenerateOptionsFault({.receiversPerPort = 65536}), "receivers must be from 0 to 65535");
-    EXPECT_EQ(sim::GenerateOptionsFault({.portsPerSender = 2, .largeSenderReceivers = 131071}),
-              "large must be from 0 to 131070");
-    EXPECT_EQ(sim::GenerateOptionsFault({.cabinetSize = 7}), "cabinet must be from 8 to 1024");
+    const std::pair<sim::GenerateOptions, std::string> cases[] = {
+        {{}, ""},
+        {{.senders = 256}, "senders must be from 1 to 255"},
+        {{.portsPerSender = 0}, "ports must be from 1 to 160"},
+        {{.receiversPerPort = 65536}, "receivers must be from 0 to 65535"},
+        {{.portsPerSender = 2, .largeSenderReceivers = 131071}, "large must be from 0 to 131070"},
+        {{.cabinetSize = 7}, "cabinet must be from 8 to 1024"},
+    };
+    for (const auto& [options, fault] : cases)
+        EXPECT_EQ(sim::GenerateOptionsFault(options), fault);
     // Written but never opened again: the wall's width is past the project's coordinates.
     EXPECT_NE(sim::GenerateOptionsFault({.portsPerSender = 160, .receiversPerPort = 65535, .cabinetSize = 1024}),
               "");

@@ -110,14 +110,10 @@ TEST_F(Language, FormatTextsKeepTheConversionsThePagePasses)
         EXPECT_EQ(Conversions(GetLanguageString(key, section)), "") << key;
 }
 
-TEST_F(Language, PrefixTextsKeepTheirTrailingSpace)
+TEST_F(Language, PrefixTextsKeepTheirTrailingSpaceAndLookupsIgnoreCase)
 {
     EXPECT_EQ(GetLanguageString("Sender", "Common"), "Sender ");
     EXPECT_EQ(GetLanguageString("SenderGroupAdd", "Layout"), "New group ");
-}
-
-TEST_F(Language, SectionsAndKeysIgnoreCase)
-{
     EXPECT_EQ(GetLanguageString("ok", "COMMON"), "OK");
 }
 
