@@ -15,10 +15,12 @@
 #include "panes_test_support.h"
 #include "sim/call_log.h"
 #include "sim/hardware.h"
+#include "sim/monitor_feed.h"
 #include "sim/world.h"
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <tuple>
 
 namespace {
@@ -42,6 +44,33 @@ protected:
         return names;
     }
     const SModalRecord* LastBox() const { return modals.Last(EModalKind::MessageBox); }
+    // Drags the selected senders onto an item, as the tree's drop target sees it.
+    void DropOn(HTREEITEM target)
+    {
+        CRect rect;
+        Tree().GetItemRect(target, &rect, true);
+        const CPoint at = rect.CenterPoint();
+        COleDataSource data;
+        data.CacheData(CF_TEXT, {});
+        Tree().OnDragEnter(&Tree(), &data, 0, at);
+        if (Tree().OnDragOver(&Tree(), &data, 0, at) == DROPEFFECT_NONE)
+            Tree().OnDragLeave(&Tree());
+        else
+            Tree().OnDropEx(&Tree(), &data, DROPEFFECT_MOVE, DROPEFFECT_MOVE, at);
+    }
+    // Every item in tree order.
+    std::vector<HTREEITEM> AllItems() const
+    {
+        std::vector<HTREEITEM> items;
+        const auto walk = [&](auto& self, HTREEITEM first) -> void {
+            for (HTREEITEM h = first; h; h = Tree().GetNextSiblingItem(h)) {
+                items.push_back(h);
+                self(self, Tree().GetChildItem(h));
+            }
+        };
+        walk(walk, Tree().GetRootItem());
+        return items;
+    }
     // Saves and reopens the project: the tree must come back the same.
     void ExpectSameAfterReopen()
     {
@@ -173,25 +202,14 @@ TEST_F(SenderPanelTest, GroupsAddDeleteAndDragSurviveAReopen)
               TreeLabels());
     EXPECT_EQ(Item("New group 2"), Tree().GetSelectedItem());
 
-    // Dropping on a sender or on nothing moves nothing; on a group it moves.
-    COleDataSource data;
-    data.CacheData(CF_TEXT, {});
-    const auto dropOn = [&](const std::string& target) {
-        CRect rect;
-        Tree().GetItemRect(Item(target), &rect, true);
-        const CPoint at((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    // Dropping on a sender moves nothing; on a group it moves.
+    for (const char* target : {"Sender 1", "Sender 3"}) {
         Select({"Sender 2"});
-        Tree().OnDragEnter(&Tree(), &data, 0, at);
-        const DROPEFFECT over = Tree().OnDragOver(&Tree(), &data, 0, at);
-        if (over == DROPEFFECT_NONE)
-            Tree().OnDragLeave(&Tree());
-        else
-            Tree().OnDropEx(&Tree(), &data, DROPEFFECT_MOVE, DROPEFFECT_MOVE, at);
-    };
-    dropOn("Sender 1");
-    dropOn("Sender 3");
+        DropOn(Item(target));
+    }
     EXPECT_EQ("New group 2 (2)", Tree().GetItemText(Item("New group 2")));
-    dropOn("Hall");
+    Select({"Sender 2"});
+    DropOn(Item("Hall"));
     EXPECT_EQ("Hall (2)", Tree().GetItemText(Item("Hall")));
 
     Select({"Hall"});
@@ -345,4 +363,65 @@ TEST_F(SenderPanelTest, FixedAddressLabelsKeepTheirAddressThroughARename)
     Tree().EndEditLabelNow(false);
     EXPECT_EQ("Hall", SenderNames()[0]);
     EXPECT_EQ("Hall(" + address + ")", Tree().GetItemText(Item("Hall")));
+}
+
+TEST_F(SenderPanelTest, NothingIsLostThroughAnySequenceOfCommands)
+{
+    // Names at the limits: 21 three-byte characters and one letter are 64 bytes.
+    std::string longest;
+    for (int i = 0; i < 21; ++i)
+        longest += "屏";
+    const std::vector<std::string> names{longest + "x", "厅厅厅厅厅", "Ü", ""};
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+        std::mt19937 random(seed);
+        Open(MakeProject(4, 2, {{"Hall", {0, 1}}}));
+        for (int step = 0; step < 12; ++step) {
+            const std::vector<HTREEITEM> items = AllItems();
+            HTREEITEM pick = items[random() % items.size()];
+            const int type = Tree().NodeOf(pick)->nType;
+            Tree().SelectItem(pick);
+            switch (random() % 5) {
+            case 0: Command(TREE_CMD_ADD_SENDERS, 1 + static_cast<long>(random() % 2)); break;
+            case 1:
+                Command(TREE_CMD_RENAME);
+                if (CTreeLabelEdit* edit = Tree().GetEditControl()) {
+                    edit->SetWindowText(names[random() % names.size()]);
+                    Tree().EndEditLabelNow(false);
+                }
+                break;
+            case 2:
+                if (type == TREE_NODE_GROUP)
+                    modals.AnswerMessageBox(IDYES);
+                if (type == TREE_NODE_GROUP || (type == TREE_NODE_SENDER && SenderNames().size() > 1))
+                    Command(TREE_CMD_DELETE);
+                break;
+            case 3:
+                Tree().SetItemSelected(items[random() % items.size()], true);
+                Command(TREE_CMD_ADD_GROUP, 1);
+                break;
+            default: DropOn(items[random() % items.size()]); break;
+            }
+            ASSERT_TRUE(modals.Errors().empty()) << modals.Errors().front();
+            SCOPED_TRACE("seed " + std::to_string(seed) + " step " + std::to_string(step));
+            ExpectSameAfterReopen();
+        }
+        for (const std::string& name : SenderNames())
+            EXPECT_LE(name.size(), kSenderNameBytes) << name;
+    }
+}
+
+TEST_F(SenderPanelTest, RefreshWhileMonitoringWaitsForThePause)
+{
+    Open(MakeProject(2));
+    PublishWarnings({}, true);
+    ClickBarItem(Panel(), CSenderSelectDlg::ItemRefresh);
+    EXPECT_EQ(1, sim::CountCalls("IMonitorLogic::PauseForDetection"));
+    const auto refresh = [&] { return Panel().GetBars().front()->GetItem(CSenderSelectDlg::ItemRefresh)->bEnabled; };
+    // Still pausing: the button waits; the pause over: it comes back.
+    for (const bool pausing : {true, false}) {
+        sim::SetMonitorThreadState(true, pausing);
+        Panel().SendMessage(WM_TIMER, CSenderSelectDlg::kRefreshTimer, 0);
+        EXPECT_EQ(!pausing, refresh());
+        EXPECT_EQ(pausing, Panel().HasTimer(CSenderSelectDlg::kRefreshTimer));
+    }
 }

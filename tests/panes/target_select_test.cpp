@@ -11,6 +11,9 @@
 #include "panes_test_support.h"
 #include "sim/world.h"
 
+#include <chrono>
+#include <thread>
+
 namespace {
 
 class TargetSelectTest : public PanesTest {
@@ -117,7 +120,13 @@ TEST_F(TargetSelectTest, MarksShowOnlyWhileMonitoring)
     Target().Layout();
     EXPECT_TRUE(Button(12).bWarning && Button(13).bWarning);
     EXPECT_FALSE(Button(14).bWarning);
-    // Within half a second the blink keeps the marks.
+    // Within half a second the blink keeps the marks; then they go out.
     Target().SendMessage(WM_TIMER, CTargetSelectDlg::kBlinkTimer, 0);
     EXPECT_TRUE(Button(13).bWarning);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (Button(13).bWarning && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        Target().SendMessage(WM_TIMER, CTargetSelectDlg::kBlinkTimer, 0);
+    }
+    EXPECT_FALSE(Button(12).bWarning || Button(13).bWarning);
 }

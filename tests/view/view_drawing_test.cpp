@@ -198,9 +198,15 @@ TEST_F(ViewDrawingTest, BadInputDrawsNothingForItAndKeepsTheRest)
     // shows them all), then a sender without receivers.
     Open(Walls(2, 4, 0, 64));
     Show(TREE_NODE_SENDER, RENDER_RECEIVER, 99);
-    EXPECT_TRUE(OpsWith(Draw(), DrawOp::Kind::Text, "99").empty());
+    std::vector<DrawOp> ops = Draw();
+    EXPECT_TRUE(OpsWith(ops, DrawOp::Kind::Text, "99").empty());
+    // Both real senders keep their blocks: names, numbers and every port
+    // (twice the one sender's port frames below).
+    EXPECT_EQ(16u, OpsWith(ops, DrawOp::Kind::ImageNinePart, "PortFrame").size());
+    for (const char* text : {"Sender 1", "Sender 2", "1", "2"})
+        EXPECT_FALSE(OpsWith(ops, DrawOp::Kind::Text, text).empty()) << text;
     Show(TREE_NODE_SENDER, RENDER_RECEIVER, 1);
-    const std::vector<DrawOp> ops = Draw();
+    ops = Draw();
     EXPECT_EQ(8u, OpsWith(ops, DrawOp::Kind::ImageNinePart, "PortFrame").size());
     // A 0 × 0 client leaves no surface and paints nothing.
     CViewRender render;
