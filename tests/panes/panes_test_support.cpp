@@ -2,6 +2,7 @@
 
 #include "controls/button_bar.h"
 #include "controls/density.h"
+#include "dialog_input.h"
 #include "host/hwbridge.h"
 #include "host/monitor_records.h"
 #include "module/label_monitor_dlg.h"
@@ -9,9 +10,14 @@
 #include "panes/sender_info_tree.h"
 #include "panes/sender_select_dlg.h"
 #include "panes/target_select_dlg.h"
+#include "platform/window.h"
 #include "sim/monitor_feed.h"
 #include "sim/project_gen.h"
 #include "sim/world.h"
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
 
 void PanesTest::SetUp()
 {
@@ -51,6 +57,11 @@ void PanesTest::Open(const sim::ProjectModel& project)
     // The page state outlives every page: it takes this project's settings
     // and empty monitor data.
     PublishWarnings({}, false);
+    ShowPage();
+}
+
+void PanesTest::ShowPage()
+{
     if (!page) {
         page = CreatePage(host);
         ASSERT_NE(nullptr, page);
@@ -66,45 +77,56 @@ CSenderInfoTree& PanesTest::Tree() const
 }
 CTargetSelectDlg& PanesTest::Target() const { return *g_pLabelDlg->GetTargetSelect(); }
 
-std::vector<std::string> PanesTest::TreeLabels() const
+std::vector<std::pair<HTREEITEM, int>> PanesTest::AllItems() const
 {
-    std::vector<std::string> labels;
+    std::vector<std::pair<HTREEITEM, int>> items;
     const CSenderInfoTree& tree = Tree();
     const auto walk = [&](auto& self, HTREEITEM first, int depth) -> void {
         for (HTREEITEM h = first; h; h = tree.GetNextSiblingItem(h)) {
-            labels.push_back(std::string(static_cast<std::size_t>(2 * depth), ' ') + tree.GetItemText(h));
+            items.emplace_back(h, depth);
             self(self, tree.GetChildItem(h), depth + 1);
         }
     };
     walk(walk, tree.GetRootItem(), 0);
+    return items;
+}
+
+std::vector<std::string> PanesTest::TreeLabels() const
+{
+    std::vector<std::string> labels;
+    for (const auto& [item, depth] : AllItems())
+        labels.push_back(std::string(static_cast<std::size_t>(2 * depth), ' ') + Tree().GetItemText(item));
     return labels;
 }
 
 HTREEITEM PanesTest::Item(const std::string& text) const
 {
-    const CSenderInfoTree& tree = Tree();
-    std::vector<HTREEITEM> pending{tree.GetRootItem()};
-    for (std::size_t k = 0; k < pending.size(); ++k) {
-        for (HTREEITEM h = pending[k]; h; h = tree.GetNextSiblingItem(h)) {
-            if (tree.GetItemText(h).rfind(text, 0) == 0)
-                return h;
-            if (HTREEITEM child = tree.GetChildItem(h))
-                pending.push_back(child);
-        }
-    }
+    for (const auto& [item, depth] : AllItems())
+        if (Tree().GetItemText(item).rfind(text, 0) == 0)
+            return item;
     ADD_FAILURE() << "no tree item " << text;
     return nullptr;
 }
 
 void PanesTest::Command(unsigned code, long lParam) { Tree().SendMessage(WM_TREE_COMMAND, code, lParam); }
 
-void PanesTest::ClickBarItem(CMorvBaseDlg& dlg, int item)
+void PanesTest::ClickBarItem(CMorvBaseDlg& dlg, int item) { ::ClickBarItem(dlg, *dlg.GetBars().front(), item); }
+
+int PanesTest::Notified(int32_t mask, std::optional<int32_t> word2) const
 {
-    const SBarItem* it = dlg.GetBars().front()->GetItem(item);
-    ASSERT_NE(nullptr, it);
-    const LPARAM at = MAKELPARAM((it->rect.left + it->rect.right) / 2, (it->rect.top + it->rect.bottom) / 2);
-    dlg.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, at);
-    dlg.DeliverMessage(WM_LBUTTONUP, 0, at);
+    return static_cast<int>(std::count_if(host.notifications.begin(), host.notifications.end(), [&](const auto& n) {
+        return n.mask == mask && (!word2 || n.word2 == *word2);
+    }));
+}
+
+bool PanesTest::Eventually(const std::function<bool()>& done)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (!done() && std::chrono::steady_clock::now() < deadline) {
+        plat::ProcessEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return done();
 }
 
 void PanesTest::PublishWarnings(const CMonitorWarningData& warnings, bool monitoring)

@@ -1,29 +1,25 @@
 // The scroll bars in a real page: presses, the thumb drag with its paced
 // notifications, the wheel, and what the bar draws.
-#include "controls/density.h"
 #include "controls/notify.h"
 #include "host/vistrano_runtime.h"
 #include "module/label_monitor_dlg.h"
 #include "module/module_data.h"
 #include "module/module_globals.h"
 #include "module/update_mask.h"
-#include "module_test_support.h"
 #include "panes/scroll_bar_dlg.h"
+#include "panes_test_support.h"
 #include "platform/canvas.h"
 
 #include <algorithm>
 
 namespace {
 
-class ScrollBarTest : public ModuleTest {
+class ScrollBarTest : public PanesTest {
 protected:
     void SetUp() override
     {
-        ModuleTest::SetUp();
-        morv::SetDensity(1.0);
-        page = CreatePage(host);
-        ASSERT_NE(nullptr, g_pLabelDlg);
-        page->MoveTo({0, 0, 1200, 800});
+        PanesTest::SetUp();
+        Open(MakeProject(1));
         design = g_pRuntimeData->GetDesignBackground();
         // The view shows 500 × 400 of a design of 2000 × 1600.
         design->SetClientRect(10, {0, 0, 500, 400});
@@ -34,7 +30,7 @@ protected:
     void TearDown() override
     {
         bar.reset();
-        ModuleTest::TearDown();
+        PanesTest::TearDown();
     }
 
     // A bar of our own beside the view, on a clock the test moves.
@@ -50,13 +46,6 @@ protected:
     {
         return orientation == CScrollBarDlg::kVertical ? MAKELPARAM(7, along) : MAKELPARAM(along, 7);
     }
-    int Notified(int32_t mask, int32_t word2) const
-    {
-        return static_cast<int>(std::count_if(host.notifications.begin(), host.notifications.end(),
-                                              [&](const CTestHost::SNotify& n) {
-                                                  return n.mask == mask && n.word1 == 0 && n.word2 == word2 && n.word3 == 0;
-                                              }));
-    }
     int Along(int orientation) const
     {
         const CPoint start = design->GetViewStartPt();
@@ -70,8 +59,6 @@ protected:
                            [](const DrawOp& op) { return op.image.find("Thumb") != std::string::npos; });
     }
 
-    CTestHost host;
-    IQuarnLabel* page = nullptr;
     CDesignBackground* design = nullptr;
     std::unique_ptr<CScrollBarDlg> bar;
     uint32_t now = 5000;
@@ -152,7 +139,7 @@ TEST_F(ScrollBarTest, WheelScrollsATenthOfTheViewShiftHorizontally)
     EXPECT_EQ(CPoint(50, 80), design->GetViewStartPt());
     b.DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, 12000), 0);  // far past the top: held at 0
     EXPECT_EQ(CPoint(50, 0), design->GetViewStartPt());
-    EXPECT_EQ(3, Notified(UPDATE_ACTIVATE_NO_PANEL, 0));
+    EXPECT_EQ(3, Notified(UPDATE_ACTIVATE_NO_PANEL));
     b.DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);  // nothing moves, nothing told
     EXPECT_EQ(3, static_cast<int>(host.notifications.size()));
 }

@@ -25,16 +25,6 @@ std::vector<std::string> Labels(const SSenderTreeNode& root)
 
 } // namespace
 
-TEST(SenderTreeModelTest, WithoutGroupsEverySenderIsUnderAllSendersWithTheCount)
-{
-    SSenderTreeFacts facts;
-    facts.strAllSenders = "All senders";
-    facts.senders = {Sender("A"), Sender("B")};
-    auto root = BuildSenderTreeModel(facts);
-    ApplyNodeCounts(*root, 2);
-    EXPECT_EQ((std::vector<std::string>{"All senders (2)", "  A", "  B"}), Labels(*root));
-}
-
 TEST(SenderTreeModelTest, GroupsInOrderUngroupedAfterAndUnknownGroupsLeftOut)
 {
     SSenderTreeFacts facts;

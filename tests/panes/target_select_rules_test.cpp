@@ -71,12 +71,6 @@ TEST(TargetButtonsTest, GeometryAtOneAndAHalf)
     EXPECT_EQ(CRect(20, 162, 82, 206), TargetImageRect(layout.buttons[2].rect));
 }
 
-TEST(TargetButtonsTest, TemperatureThresholdText)
-{
-    EXPECT_EQ("60℃", TemperatureThresholdText(60, false));
-    EXPECT_EQ("140℉", TemperatureThresholdText(60, true));
-}
-
 TEST(WarningMarksTest, ByScope)
 {
     CMonitorWarningData w;

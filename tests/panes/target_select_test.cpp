@@ -11,9 +11,6 @@
 #include "panes_test_support.h"
 #include "sim/world.h"
 
-#include <chrono>
-#include <thread>
-
 namespace {
 
 class TargetSelectTest : public PanesTest {
@@ -42,24 +39,24 @@ protected:
 
 } // namespace
 
-TEST_F(TargetSelectTest, WithoutSenderMonitoringTheSenderButtonGoesAndTheTargetFollows)
+TEST_F(TargetSelectTest, ACheckSwitchedOffTakesItsButtonAndTheTargetFallsBackToReceivers)
 {
-    SetRecord(2, RENDER_SINGLE_SENDER);
-    EXPECT_TRUE(Button(1).bVisible && Button(1).bChecked);
-    Settings([](CMonitorInterfaceData& d) { d.senderSetting.bVideoInputError = 0; });
-    EXPECT_FALSE(Button(1).bVisible || Button(11).bVisible);
-    EXPECT_EQ(RENDER_RECEIVER, g_pModuleData->GetCurrentObject().nRenderType);
-    EXPECT_TRUE(Button(2).bChecked);
+    const struct {
+        int renderType, button;
+        void (*off)(CMonitorInterfaceData&);
+    } cases[] = {
+        {RENDER_TEMPERATURE, 3, [](CMonitorInterfaceData& d) { d.receiverSetting.bTemperature = 0; }},
+        {RENDER_SINGLE_SENDER, 1, [](CMonitorInterfaceData& d) { d.senderSetting.bVideoInputError = 0; }},
+    };
+    for (const auto& c : cases) {
+        SetRecord(2, c.renderType);
+        EXPECT_TRUE(Button(c.button).bVisible && Button(c.button).bChecked && Button(c.button + 10).bVisible);
+        Settings(c.off);
+        EXPECT_FALSE(Button(c.button).bVisible || Button(c.button + 10).bVisible) << c.button;
+        EXPECT_EQ(RENDER_RECEIVER, g_pModuleData->GetCurrentObject().nRenderType) << c.button;
+        EXPECT_TRUE(Button(2).bChecked) << c.button;
+    }
     EXPECT_EQ(Button(2).rect.top, 5) << "the receiver button moves up";
-}
-
-TEST_F(TargetSelectTest, SwitchingTemperatureOffWhileShownFallsBackToReceivers)
-{
-    SetRecord(2, RENDER_TEMPERATURE);
-    EXPECT_TRUE(Button(3).bVisible && Button(3).bChecked && Button(13).bVisible);
-    Settings([](CMonitorInterfaceData& d) { d.receiverSetting.bTemperature = 0; });
-    EXPECT_FALSE(Button(3).bVisible);
-    EXPECT_EQ(RENDER_RECEIVER, g_pModuleData->GetCurrentObject().nRenderType);
     for (int item : {5, 6, 7, 10})
         EXPECT_FALSE(Button(item).bVisible) << item;
 }
@@ -123,10 +120,5 @@ TEST_F(TargetSelectTest, MarksShowOnlyWhileMonitoring)
     // Within half a second the blink keeps the marks; then they go out.
     Target().SendMessage(WM_TIMER, CTargetSelectDlg::kBlinkTimer, 0);
     EXPECT_TRUE(Button(13).bWarning);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-    while (Button(13).bWarning && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        Target().SendMessage(WM_TIMER, CTargetSelectDlg::kBlinkTimer, 0);
-    }
-    EXPECT_FALSE(Button(12).bWarning || Button(13).bWarning);
+    EXPECT_TRUE(Eventually([&] { return !Button(12).bWarning && !Button(13).bWarning; }));
 }

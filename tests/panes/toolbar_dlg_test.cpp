@@ -1,6 +1,5 @@
 // The toolbar on the real page: its commands against the simulated host
 // and hardware, with every modal window scripted.
-#include "controls/density.h"
 #include "controls/modal.h"
 #include "dialog_input.h"
 #include "host/hwbridge_monitor.h"
@@ -12,10 +11,10 @@
 #include "module/label_monitor_dlg.h"
 #include "module/module_data.h"
 #include "module/module_globals.h"
-#include "module_test_support.h"
 #include "panes/target_select_dlg.h"
 #include "panes/toolbar_dlg.h"
 #include "panes/toolbar_items.h"
+#include "panes_test_support.h"
 #include "settings/main_setting_frame_dlg.h"
 #include "platform/canvas.h"
 #include "platform/shell.h"
@@ -28,36 +27,27 @@
 #include <QGuiApplication>
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
 #include <tuple>
 
 namespace {
 
-class ToolBarDlgTest : public ModuleTest {
+class ToolBarDlgTest : public PanesTest {
 protected:
     void SetUp() override
     {
-        ModuleTest::SetUp();
+        PanesTest::SetUp();
         UseSample();
-        morv::SetDensity(1.0);
-        Script().SetMode(CModalScript::EMode::Scripted);
-        page = CreatePage(host);
-        ASSERT_NE(g_pLabelDlg, nullptr);
-        page->MoveTo({0, 0, 1200, 800});
-        page->Update(0, 0, 1);
+        ShowPage();
         toolbar = g_pLabelDlg->GetToolBar();
     }
     void TearDown() override
     {
-        EXPECT_TRUE(Script().Errors().empty()) << Script().Errors().front();
-        Script().Reset();
-        ModuleTest::TearDown();
+        EXPECT_TRUE(modals.Errors().empty()) << modals.Errors().front();
+        PanesTest::TearDown();
     }
-    static CModalScript& Script() { return CModalScript::Instance(); }
     const CMorvButtonBar& Bar() const { return *toolbar->GetBars().front(); }
     const SBarItem& Item(int index) const { return *Bar().GetItem(index); }
-    void Click(int item) { ClickBarItem(*toolbar, Bar(), item); }
+    void Click(int item) { ClickBarItem(*toolbar, item); }
     // The hardware's senders found and the current sender chosen in the
     // tree, and the toolbar told.
     void Detect()
@@ -66,15 +56,8 @@ protected:
         g_pRuntimeData->SetTreeCurSelNodeType(TREE_NODE_SENDER);
         toolbar->RefreshStates();
     }
-    int Notified(int32_t mask) const
-    {
-        return static_cast<int>(std::count_if(host.notifications.begin(), host.notifications.end(),
-                                              [mask](const CTestHost::SNotify& n) { return n.mask == mask; }));
-    }
     static bool Waiting() { return QGuiApplication::overrideCursor() != nullptr; }
 
-    CTestHost host;
-    IQuarnLabel* page = nullptr;
     CToolBarDlg* toolbar = nullptr;
 };
 
@@ -87,7 +70,7 @@ TEST_F(ToolBarDlgTest, OneDetectedSenderLoadsFromTheCurrentSenderWithoutAMenu)
     Detect();
     Click(TB_LOAD_FROM_CARD);
     EXPECT_EQ(host.loadedFromCard, std::vector<int>{0});
-    EXPECT_TRUE(Script().LogOf(EModalKind::Menu).empty());
+    EXPECT_TRUE(modals.LogOf(EModalKind::Menu).empty());
     EXPECT_EQ(sim::GetCardTransferEndCount(), 1);
 }
 
@@ -98,10 +81,10 @@ TEST_F(ToolBarDlgTest, CardMenuListsReadableCardsAndMapsEntriesToTheirSenders)
         sim::WriteSenderCard(sender, "wall", "{}");
     Detect();
     g_pRuntimeData->SetSpecialOpType(SPECIAL_OP_MOVE);
-    Script().PickMenu(1203);
+    modals.PickMenu(1203);
     Click(TB_LOAD_FROM_CARD);
     // Sender 3 is not connected and senders 1 and 4 have no card.
-    const SModalRecord* menu = Script().Last(EModalKind::Menu);
+    const SModalRecord* menu = modals.Last(EModalKind::Menu);
     ASSERT_NE(menu, nullptr);
     ASSERT_EQ(menu->menuItems.size(), 3u);
     EXPECT_EQ(menu->menuItems[1].strText, g_pProjectData->GetShowSenderName(2, 1));
@@ -116,13 +99,13 @@ TEST_F(ToolBarDlgTest, SaveToCardTellsSuccessAndFailureButNotACancel)
     // result, cancelled, the text shown
     for (const auto& [result, cancelled, text] : {std::tuple{1, 0, "Succeed_Save"}, std::tuple{0, 0, "Failed_Save"},
                                                   std::tuple{0, 1, ""}}) {
-        Script().ClearLog();
+        modals.ClearLog();
         host.cardSaveResult = result;
         host.cardSaveCancelled = cancelled;
         if (*text)
-            Script().AnswerMessageBox(IDOK);
+            modals.AnswerMessageBox(IDOK);
         Click(TB_SAVE_TO_CARD);
-        const auto boxes = Script().LogOf(EModalKind::MessageBox);
+        const auto boxes = modals.LogOf(EModalKind::MessageBox);
         ASSERT_EQ(boxes.size(), *text ? 1u : 0u) << text;
         if (*text) {
             EXPECT_EQ(boxes[0].strText, GetLanguageString(text, "Common"));
@@ -158,9 +141,9 @@ TEST_F(ToolBarDlgTest, ZoomMenuOffersTheNineStepsAndCaptionShowsTheRoundedPercen
     g_pModuleData->SetZoom(0, 1.2f);
     toolbar->RefreshStates();
     EXPECT_EQ(Item(TB_ZOOM).strCaption, "120%");
-    Script().PickMenu(1204);
+    modals.PickMenu(1204);
     Click(TB_ZOOM);
-    const SModalRecord* menu = Script().Last(EModalKind::Menu);
+    const SModalRecord* menu = modals.Last(EModalKind::Menu);
     ASSERT_NE(menu, nullptr);
     ASSERT_EQ(menu->menuItems.size(), 9u);
     EXPECT_EQ(menu->menuItems.back().strText, "1000%");
@@ -176,10 +159,10 @@ TEST_F(ToolBarDlgTest, CancelOnThePortWarningLeavesMonitoringStopped)
 {
     Detect();
     ASSERT_TRUE(g_pSenderLogic->SetOutputPorts({0, 1, {0x02}}));
-    Script().AnswerMessageBox(IDCANCEL);
+    modals.AnswerMessageBox(IDCANCEL);
     Click(TB_START);
-    ASSERT_NE(Script().Last(EModalKind::MessageBox), nullptr);
-    EXPECT_EQ(Script().Last(EModalKind::MessageBox)->strText, GetLanguageString("PortEnableWarning", "Monitoring"));
+    ASSERT_NE(modals.Last(EModalKind::MessageBox), nullptr);
+    EXPECT_EQ(modals.Last(EModalKind::MessageBox)->strText, GetLanguageString("PortEnableWarning", "Monitoring"));
     EXPECT_FALSE(g_pMonitorThreadMgr->IsMonitoring());
     EXPECT_EQ(sim::CountCalls("IMonitorLogic::StartMonitor"), 0);
     EXPECT_FALSE(Waiting());
@@ -194,10 +177,7 @@ TEST_F(ToolBarDlgTest, StartWaitsForTheFirstDataThenRefreshesThePage)
     EXPECT_EQ(Notified(0x4000), 1);
     EXPECT_FALSE(Item(TB_START).bEnabled);
     ASSERT_TRUE(sim::RunMonitorRounds(1));
-    for (int i = 0; i < 200 && Notified(-1) == 0; ++i) {
-        plat::ProcessEvents();
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
+    EXPECT_TRUE(Eventually([&] { return Notified(-1) > 0; }));
     EXPECT_EQ(Notified(-1), 1);
     EXPECT_FALSE(Waiting());
 }
@@ -208,11 +188,7 @@ TEST_F(ToolBarDlgTest, MonitoringStoppedElsewhereBeforeItsFirstDataEndsTheWait)
     Click(TB_START);
     ASSERT_TRUE(Waiting());
     g_pMonitorLogic->StopMonitor();
-    for (int i = 0; i < 200 && Waiting(); ++i) {
-        plat::ProcessEvents();
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    EXPECT_FALSE(Waiting());
+    EXPECT_TRUE(Eventually([] { return !Waiting(); }));
 }
 
 TEST_F(ToolBarDlgTest, StopDetectsAgainUnderAProgressWindowUnlessRefused)
@@ -220,14 +196,14 @@ TEST_F(ToolBarDlgTest, StopDetectsAgainUnderAProgressWindowUnlessRefused)
     sim::SetMonitorStepMode(true);
     ASSERT_TRUE(g_pMonitorLogic->StartMonitor(nullptr));
     toolbar->RefreshStates();
-    Script().RefuseProgress();
+    modals.RefuseProgress();
     Click(TB_STOP);
     EXPECT_TRUE(g_pMonitorThreadMgr->IsMonitoring());
     EXPECT_EQ(sim::CountCalls("ISenderLogic::DetectSenders"), 0);
 
     Click(TB_STOP);
     EXPECT_FALSE(g_pMonitorThreadMgr->IsMonitoring());
-    EXPECT_EQ(Script().Last(EModalKind::Progress)->strText, GetLanguageString("Detecting", "Common"));
+    EXPECT_EQ(modals.Last(EModalKind::Progress)->strText, GetLanguageString("Detecting", "Common"));
     auto argumentsOf = [](const char* operation) {
         const auto calls = sim::GetCallLog();
         const auto it = std::find_if(calls.begin(), calls.end(), [&](const auto& c) { return c.operation == operation; });
@@ -277,14 +253,14 @@ TEST_F(ToolBarDlgTest, ModesNavigationSettingsLogAndBlink)
     EXPECT_TRUE(Item(TB_NAVIGATION).bChecked);
 
     // The settings closed unchanged store nothing.
-    Script().RunOnDialog<CMainSettingFrameDlg>([](CMainSettingFrameDlg&) {}, 2);
+    modals.RunOnDialog<CMainSettingFrameDlg>([](CMainSettingFrameDlg&) {}, 2);
     host.notifications.clear();
     Click(TB_SETTINGS);
     EXPECT_EQ(sim::GetModificationCount(), 0);
     EXPECT_EQ(Notified(-1), 1);
-    Script().EndDialog(0);
+    modals.EndDialog(0);
     Click(TB_LOG);
-    EXPECT_EQ(Script().LogOf(EModalKind::Dialog).size(), 2u);
+    EXPECT_EQ(modals.LogOf(EModalKind::Dialog).size(), 2u);
 
     g_pLabelDlg->GetTargetSelect()->KillTimer(CTargetSelectDlg::kBlinkTimer);
     toolbar->SendMessage(WM_TOOLBAR_TARGET_BLINK);
