@@ -40,6 +40,7 @@ void CModuleData::OnMonitorDataUpdate()
         g_pMonitorData->GetTipData(next.tips);
         std::lock_guard lock(m_lock);
         m_snapshot.swap(m_incoming);
+        ++m_nSnapshotGeneration;
     }
     m_nNewData = 1;
 }

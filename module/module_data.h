@@ -45,6 +45,9 @@ public:
     const CMonitorWarningData& GetWarningData() const { return m_snapshot->warning; }
     const CMonitorTipsData& GetTipsData() const { return m_snapshot->tips; }
     const CMonitorRcvShowData& GetRcvShowData() const { return m_snapshot->show; }
+    // Counts the updates swapped in: an unchanged value means unchanged
+    // snapshots. Read under CModuleDataLock.
+    uint64_t GetSnapshotGeneration() const { return m_nSnapshotGeneration; }
 
     // ---- What the view shows -------------------------------------------------
     // A copy, taken without the lock; readers that need a consistent
@@ -211,6 +214,7 @@ private:
     // a sender question asked while CModuleDataLock is held does not block.
     mutable std::recursive_mutex m_lock;
     std::unique_ptr<SSnapshot> m_snapshot;
+    uint64_t m_nSnapshotGeneration = 0;
     // The next update's copy, filled outside m_lock; after the swap it
     // holds the previous snapshot, whose storage the next copy reuses.
     // m_updateLock keeps two updates from filling it at once.

@@ -50,14 +50,25 @@ public:
         m_demarcation = p.data.GetDemarcationOn() ? p.data.GetDemarcationKey() : kNoDemarcation;
     }
 
-    void Port(const SLaidPort& port, bool record)
+    // Works out the looks of a port's visible receivers.
+    void Look(const SLaidPort& port, std::vector<SReceiverLook>& looks)
     {
+        looks.assign(port.visible.size(), {});
+        if (!m_p.monitoring)
+            return;
         const SLoopBreak loop =
             port.bFiber ? SLoopBreak{} : LoopBreakOf(m_p.warning.GetLoopbackErrorInfo(m_e.nSender, port.nPort));
-        for (const SLaidReceiver& r : port.visible) {
+        for (std::size_t i = 0; i < looks.size(); ++i)
+            looks[i] = LookOf(port, port.visible[i], loop.Contains(port.visible[i].k));
+    }
+
+    void Port(const SLaidPort& port, const std::vector<SReceiverLook>& looks, bool record)
+    {
+        for (std::size_t i = 0; i < port.visible.size(); ++i) {
+            const SLaidReceiver& r = port.visible[i];
             if (record)
                 RecordReceiver(m_p.data, m_p.obj, m_e.nSender, port.nPort, 0, r.k, Content(r.rect));
-            Receiver(port, r.k, r.rect, loop.Contains(r.k));
+            Receiver(port, r, looks[i]);
         }
     }
 
@@ -81,28 +92,43 @@ private:
                            : m_p.warning.GetSenderPortRcvWarning(m_e.nSender, port.nPort, k);
     }
 
-    // The normal fill and outlines are already there (DrawReceiverBase).
-    void Receiver(const SLaidPort& port, int k, const CRect& r, bool inBrokenLoop)
+    SReceiverLook LookOf(const SLaidPort& port, const SLaidReceiver& r, bool inBrokenLoop)
     {
-        if (!m_p.monitoring)
-            return Demarcation(port, k, r);
-        const uint32_t word = WarningWord(port, k);
+        SReceiverLook look;
+        const uint32_t word = WarningWord(port, r.k);
         const int rt = m_p.obj.nRenderType;
         // Receiver numbers are asked for only where they fit; a quantity's
         // text also decides the offline fill.
-        const int size = ReceiverTextSize(std::min(r.Width(), r.Height()), k + 1);
-        const std::string text = (size > 0 || rt > RENDER_RECEIVER) ? ValueText(port, k) : std::string();
-        const Color* fill = (word & m_mask) ? &m_p.colors.clrWarningFill : nullptr;
-        if ((word & WARNING_NO_DATA) || inBrokenLoop || (rt > RENDER_RECEIVER && text.empty()))
-            fill = &m_p.colors.clrOfflineFill;
-        if (fill) {
-            m_p.dc.FillRect(r, *fill);
-            m_p.dc.DrawRect(r, kOutline);
-            m_p.dc.DrawRect(r, kDashedOutline);
+        const int size = ReceiverTextSize(std::min(r.rect.Width(), r.rect.Height()), r.k + 1);
+        if (size > 0 || rt > RENDER_RECEIVER)
+            look.text = ValueText(port, r.k);
+        if (word & m_mask)
+            look.fill = SReceiverLook::WarningFill;
+        if ((word & WARNING_NO_DATA) || inBrokenLoop || (rt > RENDER_RECEIVER && look.text.empty()))
+            look.fill = SReceiverLook::OfflineFill;
+        if (size <= 0 && look.text != "-") {
+            look.text.clear();
+        } else if (look.text != "-" && !look.text.empty()) {
+            m_font.pixelSize = size;
+            const int width = m_p.dc.MeasureText(look.text, m_font).cx;
+            look.nTextSize = FittedTextSize(size, width, CountLines(look.text), r.rect.Width(), r.rect.Height());
         }
-        Demarcation(port, k, r);
-        if (!text.empty())
-            ValueTextIn(text, size, r);
+        return look;
+    }
+
+    // The fill and outlines are in the base layer (DrawReceiverStates).
+    void Receiver(const SLaidPort& port, const SLaidReceiver& r, const SReceiverLook& look)
+    {
+        Demarcation(port, r.k, r.rect);
+        if (look.text == "-") {
+            // A short bar across the middle, never the hyphen itself.
+            const int y = r.rect.top + r.rect.Height() / 2;
+            m_p.dc.DrawLine({r.rect.left + r.rect.Width() * 3 / 8, y}, {r.rect.left + r.rect.Width() * 5 / 8, y},
+                            Pen{kText, std::max(1, m_p.Scaled(2)), {}});
+        } else if (look.nTextSize > 0) {
+            m_font.pixelSize = look.nTextSize;
+            m_p.dc.DrawText(look.text, r.rect, m_font, kText, AlignCenter);
+        }
     }
 
     void Demarcation(const SLaidPort& port, int k, const CRect& r)
@@ -112,23 +138,6 @@ private:
         CRect frame = r;
         frame.DeflateRect(3, 3);
         m_p.dc.DrawRect(frame, Pen{m_p.colors.clrSelection, 2, {2, 1}});
-    }
-
-    void ValueTextIn(const std::string& text, int size, const CRect& r)
-    {
-        if (text == "-") {
-            // A short bar across the middle, never the hyphen itself.
-            const int y = r.top + r.Height() / 2;
-            m_p.dc.DrawLine({r.left + r.Width() * 3 / 8, y}, {r.left + r.Width() * 5 / 8, y},
-                            Pen{kText, std::max(1, m_p.Scaled(2)), {}});
-            return;
-        }
-        if (size <= 0)
-            return;
-        m_font.pixelSize = size;
-        const int width = m_p.dc.MeasureText(text, m_font).cx;
-        m_font.pixelSize = FittedTextSize(size, width, CountLines(text), r.Width(), r.Height());
-        m_p.dc.DrawText(text, r, m_font, kText, AlignCenter);
     }
 
     SViewPaint& m_p;
@@ -179,6 +188,18 @@ void LayOutReceivers(const SViewPaint& p, const CPoint& origin, float zoom, std:
     }
 }
 
+void WorkOutLooks(SViewPaint& p, const SSenderLayout& e, const std::vector<SLaidPort>& ports, SReceiverLooks& looks,
+                  uint64_t lookKey)
+{
+    if (looks.nKey == lookKey && looks.ports.size() == ports.size())
+        return;
+    CReceiverPainter painter(p, e);
+    looks.ports.resize(ports.size());
+    for (std::size_t i = 0; i < ports.size(); ++i)
+        painter.Look(ports[i], looks.ports[i]);
+    looks.nKey = lookKey;
+}
+
 void DrawReceiverBase(ICanvas& dc, const SSkinColors& colors, const std::vector<SLaidPort>& ports)
 {
     for (const SLaidPort& port : ports)
@@ -189,11 +210,27 @@ void DrawReceiverBase(ICanvas& dc, const SSkinColors& colors, const std::vector<
         }
 }
 
-void DrawReceiverStates(SViewPaint& p, const SSenderLayout& e, const std::vector<SLaidPort>& ports, bool record)
+void DrawReceiverStates(ICanvas& dc, const SSkinColors& colors, const std::vector<SLaidPort>& ports,
+                        const SReceiverLooks& looks)
+{
+    for (std::size_t i = 0; i < ports.size(); ++i)
+        for (std::size_t j = 0; j < ports[i].visible.size(); ++j) {
+            const SReceiverLook::EFill fill = looks.ports[i][j].fill;
+            if (fill == SReceiverLook::BaseFill)
+                continue;
+            const CRect& r = ports[i].visible[j].rect;
+            dc.FillRect(r, fill == SReceiverLook::WarningFill ? colors.clrWarningFill : colors.clrOfflineFill);
+            dc.DrawRect(r, kOutline);
+            dc.DrawRect(r, kDashedOutline);
+        }
+}
+
+void DrawReceiverTexts(SViewPaint& p, const SSenderLayout& e, const std::vector<SLaidPort>& ports,
+                       const SReceiverLooks& looks, bool record)
 {
     CReceiverPainter painter(p, e);
-    for (const SLaidPort& port : ports)
-        painter.Port(port, record);
+    for (std::size_t i = 0; i < ports.size(); ++i)
+        painter.Port(ports[i], looks.ports[i], record);
 }
 
 void DrawCablingPath(SViewPaint& p, int owner, const CPoint& origin, const SLaidPort& port, float zoom, bool loopBack)

@@ -70,16 +70,39 @@ void DrawFiberBoards(SViewPaint& p, const SSenderLayout& e);
 // The rectangle the fibre boards of a sender's block cover (content coordinates).
 CRect FiberBoardsArea(const SViewPaint& p, const SSenderLayout& e);
 
+// What a receiver shows over the base layer, worked out from the monitor
+// data. Kept from paint to paint while the data and the layout stay, so a
+// repaint for the mouse neither formats nor measures the values again.
+struct SReceiverLook {
+    enum EFill : uint8_t { BaseFill, WarningFill, OfflineFill };
+    EFill fill = BaseFill;
+    int nTextSize = 0;      // fitted to the rectangle; 0: no text
+    std::string text;
+};
+struct SReceiverLooks {
+    uint64_t nKey = 0;      // what the looks were worked out from
+    std::vector<std::vector<SReceiverLook>> ports;  // by laid port, by visible receiver
+};
+
 // Places the visible receivers of each port at `origin` (client
 // coordinates) and the zoom factor.
 void LayOutReceivers(const SViewPaint& p, const CPoint& origin, float zoom, std::vector<SLaidPort>& ports);
+// Works out the looks of the visible receivers of `e`'s ports, unless
+// `looks` are already those of `lookKey`.
+void WorkOutLooks(SViewPaint& p, const SSenderLayout& e, const std::vector<SLaidPort>& ports, SReceiverLooks& looks,
+                  uint64_t lookKey);
 // What changes only with the layout: each visible receiver's normal fill
 // and its two outlines.
 void DrawReceiverBase(ICanvas& dc, const SSkinColors& colors, const std::vector<SLaidPort>& ports);
-// What changes with the monitor data: the fill and outlines of receivers
-// in another state, the demarcation frame, the value texts. With `record`
-// the receivers' rectangles go to the page state.
-void DrawReceiverStates(SViewPaint& p, const SSenderLayout& e, const std::vector<SLaidPort>& ports, bool record);
+// What changes only with the layout and the monitor data: the fill and
+// outlines of the receivers in another state.
+void DrawReceiverStates(ICanvas& dc, const SSkinColors& colors, const std::vector<SLaidPort>& ports,
+                        const SReceiverLooks& looks);
+// What is drawn over the base layer at every paint: the demarcation frame
+// and the value texts. With `record` the receivers' rectangles go to the
+// page state.
+void DrawReceiverTexts(SViewPaint& p, const SSenderLayout& e, const std::vector<SLaidPort>& ports,
+                       const SReceiverLooks& looks, bool record);
 // The cabling path of a port over the receivers: from the connector of
 // sender `owner` to each receiver in turn.
 void DrawCablingPath(SViewPaint& p, int owner, const CPoint& origin, const SLaidPort& port, float zoom, bool loopBack);

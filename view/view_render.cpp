@@ -11,11 +11,12 @@
 #include "module/module_data.h"
 #include "module/module_globals.h"
 #include "view/block_placement.h"
-#include "view/view_paint.h"
 #include "view/view_records.h"
 #include "view/view_tips.h"
 
 #include <algorithm>
+#include <functional>
+#include <string>
 
 namespace {
 
@@ -80,6 +81,7 @@ struct CViewRender::Pass {
     const SSenderLayout* fiberBoards = nullptr;
     const SSenderLayout* rcvOwner = nullptr;
     std::vector<SLaidPort> ports;
+    SReceiverLooks* looks = nullptr;
     float zoom = 1.0f;
 
     bool SecondRow(const SSenderLayout& e) const
@@ -289,25 +291,48 @@ struct CViewRender::Pass {
             key.Add(b->rcBlock);
         return key.Value();
     }
-    // Everything the base layer (background, watermark, receivers in their
-    // normal state) depends on.
-    uint64_t BaseKey() const
+    // Where the base layer's receivers stand, and what it looks like empty.
+    uint64_t ReceiversKey() const
     {
         CLayoutKey key;
         key.Add(p.client);
-        key.Add(r.m_nImageGeneration);
+        key.Add(static_cast<int64_t>(r.m_nImageGeneration));
         for (const SLaidPort& port : ports)
             for (const SLaidReceiver& rcv : port.visible)
                 key.Add(rcv.rect);
         return key.Value();
     }
+    // Everything the base layer (background, watermark, receivers with
+    // their fills) and the receivers' looks depend on.
+    uint64_t BaseKey(uint64_t receivers) const
+    {
+        CLayoutKey key;
+        key.Add(static_cast<int64_t>(receivers));
+        if (rcvOwner) {
+            key.Add(static_cast<int64_t>(p.data.GetSnapshotGeneration()));
+            key.Add(p.monitoring);
+            key.Add(p.obj.nRenderType);
+            key.Add(rcvOwner->nSender);
+            key.Add(static_cast<int64_t>(std::hash<std::string>()(CMorvLibSet::Instance().GetDefaultFontName())));
+        }
+        return key.Value();
+    }
 
-    void DrawBase(ICanvas& dc) const
+    void WorkOutLooks(uint64_t baseKey)
+    {
+        if (rcvOwner)
+            ::WorkOutLooks(p, *rcvOwner, ports, *looks, baseKey);
+        else
+            *looks = {};
+    }
+
+    void DrawOutlines(ICanvas& dc) const
     {
         dc.FillRect(p.client, p.colors.clrBackground);
         DrawWatermark(dc, p.images, p.client);
         DrawReceiverBase(dc, p.colors, ports);
     }
+    void DrawStates(ICanvas& dc) const { DrawReceiverStates(dc, p.colors, ports, *looks); }
 
     // The blocks in view; the others cannot be seen or pointed at.
     void DrawBlocks(bool record)
@@ -328,7 +353,7 @@ struct CViewRender::Pass {
     {
         if (!rcvOwner)
             return;
-        DrawReceiverStates(p, *rcvOwner, ports, record);
+        DrawReceiverTexts(p, *rcvOwner, ports, *looks, record);
         // The hovered port's path, also when the port is the partner's: the
         // partner's port feeds the same cabinets from its own connector.
         const uint32_t key = g_pModuleData->GetHoverKey();
@@ -358,17 +383,15 @@ void CViewRender::Prepare(const CRect& client)
 {
     m_client = CRect(0, 0, std::max(0, client.Width()), std::max(0, client.Height()));
     const Color background = CMorvSkin::Instance().GetColors().clrBackground;
-    if (m_client.IsRectEmpty()) {
-        m_surface.reset();
-        m_base.reset();
-    } else if (!m_surface) {
-        m_surface = std::make_unique<Surface>(m_client.Width(), m_client.Height(), background);
-        m_base = std::make_unique<Surface>(m_client.Width(), m_client.Height(), background);
-    } else {
-        m_surface->Resize(m_client.Width(), m_client.Height());
-        m_base->Resize(m_client.Width(), m_client.Height());
+    for (std::unique_ptr<Surface>* s : {&m_surface, &m_outlines.surface, &m_base.surface}) {
+        if (m_client.IsRectEmpty())
+            s->reset();
+        else if (!*s)
+            *s = std::make_unique<Surface>(m_client.Width(), m_client.Height(), background);
+        else
+            (*s)->Resize(m_client.Width(), m_client.Height());
     }
-    m_nBaseKey = 0;
+    m_outlines.nKey = m_base.nKey = 0;
     if (CDesignBackground* design = g_pRuntimeData ? g_pRuntimeData->GetDesignBackground() : nullptr) {
         design->SetClientRect(10, client);
         design->SetBackgroundModified(1);
@@ -446,21 +469,35 @@ void CViewRender::Draw(ICanvas& dc, ICanvas* base)
             pass.LayOutSingle(shown[0]);
     }
 
-    // What changes only with the layout (the base layer) is drawn once into
-    // its own surface and copied at every paint; the rest is drawn over it.
-    const uint64_t baseKey = pass.BaseKey();
+    // What changes only with the layout and the monitor data (the base
+    // layer) is drawn once into its own surface and copied at every paint;
+    // the rest is drawn over it. The looks kept from paint to paint were
+    // measured on the surface; a canvas of the caller's measures its own.
+    SReceiverLooks ownLooks;
+    pass.looks = base ? &ownLooks : &m_looks;
+    const uint64_t receiversKey = pass.ReceiversKey();
+    const uint64_t baseKey = pass.BaseKey(receiversKey);
+    pass.WorkOutLooks(baseKey);
     if (base) {
-        pass.DrawBase(*base);
+        pass.DrawOutlines(*base);
+        pass.DrawStates(*base);
     } else {
-        if (baseKey != m_nBaseKey)
-            if (std::unique_ptr<ICanvas> layer = m_base->BeginPaint()) {
-                pass.DrawBase(*layer);
-                m_nBaseKey = baseKey;
+        if (receiversKey != m_outlines.nKey)
+            if (std::unique_ptr<ICanvas> layer = m_outlines.surface->BeginPaint()) {
+                pass.DrawOutlines(*layer);
+                m_outlines.nKey = receiversKey;
+                m_base.nKey = 0;
             }
-        dc.DrawSurface(*m_base, {0, 0});
+        if (baseKey != m_base.nKey)
+            if (std::unique_ptr<ICanvas> layer = m_base.surface->BeginPaint()) {
+                layer->DrawSurface(*m_outlines.surface, {0, 0});
+                pass.DrawStates(*layer);
+                m_base.nKey = baseKey;
+            }
+        dc.DrawSurface(*m_base.surface, {0, 0});
     }
     // The recorded rectangles are renewed only when the layout changed.
-    const uint64_t layout = pass.LayoutKey(baseKey, shown);
+    const uint64_t layout = pass.LayoutKey(receiversKey, shown);
     const bool record = layout != m_nLayoutKey;
     if (record)
         data.ClearItems();

@@ -11,6 +11,7 @@
 #include "platform/canvas.h"
 #include "view/sender_layout.h"
 #include "view/view_images.h"
+#include "view/view_paint.h"
 
 #include <cstdint>
 #include <memory>
@@ -30,9 +31,11 @@ public:
     // surface.
     void Prepare(const CRect& client);
     // Lays out and draws the whole view into the surface; nothing without one.
-    // The base layer (background, watermark, receivers in their normal
-    // state) is drawn into a surface of its own only when the layout changed,
-    // and copied under the rest.
+    // What changes only with the layout (background, watermark, receivers
+    // in their normal state) is kept in a surface of its own; the receivers
+    // in another state are drawn over a copy of it into a second kept
+    // surface when the monitor data changed; that one is copied under the
+    // rest at every paint.
     void Paint();
     // The same paint into another canvas, at the prepared client size,
     // base layer included.
@@ -51,7 +54,7 @@ public:
 
 private:
     struct Pass;
-    // base: where the base layer goes; null: the cached base surface.
+    // base: where the base layer goes; null: the kept layers.
     void Draw(ICanvas& dc, ICanvas* base);
 
     SViewImages m_images;
@@ -59,9 +62,15 @@ private:
     double m_dDensity = 1.0;
     CRect m_client;
     std::unique_ptr<Surface> m_surface;
-    std::unique_ptr<Surface> m_base;
-    uint64_t m_nBaseKey = 0;    // what the base surface shows
+    // A surface drawn again only when what it shows (its key) changed.
+    struct SKeptLayer {
+        std::unique_ptr<Surface> surface;
+        uint64_t nKey = 0;
+    };
+    SKeptLayer m_outlines;      // the receivers in their normal state
+    SKeptLayer m_base;          // the same with the receivers' states
     uint64_t m_nLayoutKey = 0;  // what the recorded rectangles describe
     std::vector<SSenderLayout> m_entries;
+    SReceiverLooks m_looks;     // the receivers' looks of the last paint
     bool m_bInputButton = false;
 };

@@ -263,10 +263,13 @@ TEST_F(ViewDrawingTest, TheBaseLayerAndTheRestDrawWhatTheWholePaintDraws)
     ASSERT_EQ(whole.Ops().size(), layered.size());
     for (std::size_t i = 0; i < layered.size(); ++i)
         EXPECT_TRUE(SameOp(whole.Ops()[i], layered[i])) << "op " << i;
-    // The base layer holds no state: every receiver in it has the normal fill.
-    const Color normal = CMorvSkin::Instance().GetColors().clrNormalFill;
-    for (const DrawOp& op : OpsWith(base.Ops(), DrawOp::Kind::FillRect))
-        EXPECT_TRUE(op.color == normal || op.rect == View().GetClientRect());
+    // The hot receiver's warning fill is in the base layer, its text is not.
+    const CRect hot = RecordedReceiver(*g_pModuleData, g_pModuleData->GetCurrentObject(), 0, 0, 0, 3);
+    const Color warning = CMorvSkin::Instance().GetColors().clrWarningFill;
+    EXPECT_EQ(1u, std::count_if(base.Ops().begin(), base.Ops().end(), [&](const DrawOp& op) {
+                  return op.kind == DrawOp::Kind::FillRect && op.rect == hot && op.color == warning;
+              }));
+    EXPECT_TRUE(OpsWith(base.Ops(), DrawOp::Kind::Text).empty());
 }
 
 TEST_F(ViewDrawingTest, TheKeptBaseLayerFollowsTheMonitorData)
