@@ -194,7 +194,8 @@ private:
     std::map<int32_t, uint32_t> m_senderWords;
     int m_bDemarcationOn = 0;
     uint32_t m_dwDemarcationKey = 0;
-    uint32_t m_dwHoverKey = 0;
+    // No port until the mouse rests on one (0 would name sender 0's port 0).
+    uint32_t m_dwHoverKey = 0xFFFFFFFFu;
     int m_bNavigationOn = 0;
     std::map<uint32_t, CRect> m_overlayRects;
     std::vector<CRect> m_overlayList1;

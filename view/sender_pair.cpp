@@ -19,3 +19,9 @@ int PairPartnerOf(CProjectData& project, int sender)
     const int partner = pair ? pair->Partner(sender) : -1;
     return partner == sender ? -1 : partner;
 }
+
+bool IsFiberSender(CProjectData& project, int sender)
+{
+    const CSender* s = project.GetSender(sender);
+    return s && s->GetFiberPortCount() > 0;
+}

@@ -1,5 +1,5 @@
 #pragma once
-// The source/backup pair a sender belongs to.
+// The source/backup pair a sender belongs to, and the sender's kind.
 #include <optional>
 
 class CProjectData;
@@ -17,3 +17,9 @@ struct SSenderPair {
 std::optional<SSenderPair> FindSenderPair(CProjectData& project, int sender);
 // The other sender of the pair, or -1 (also for a sender backing itself up).
 int PairPartnerOf(CProjectData& project, int sender);
+
+// Whether the view draws a sender as a fibre sender (outputs feeding fibre
+// boards): the project gives it fibre outputs. Decided sender by sender,
+// and by the drawing and the hit test alike, so an installation that mixes
+// fibre and Ethernet senders shows and answers each by its own kind.
+bool IsFiberSender(CProjectData& project, int sender);

@@ -3,6 +3,7 @@ list(APPEND MONITOR_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/block_placement.cpp
   ${CMAKE_CURRENT_LIST_DIR}/block_shape.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hover_debounce.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/hover_key.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main_view_dlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/receiver_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sender_layout.cpp

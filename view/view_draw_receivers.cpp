@@ -111,7 +111,10 @@ private:
         } else if (look.text != "-" && !look.text.empty()) {
             m_font.pixelSize = size;
             const int width = m_p.dc.MeasureText(look.text, m_font).cx;
-            look.nTextSize = FittedTextSize(size, width, CountLines(look.text), r.rect.Width(), r.rect.Height());
+            // A margin inside the outlines keeps neighbouring values apart.
+            const int margin = std::max(1, r.rect.Width() / 12);
+            look.nTextSize =
+                FittedTextSize(size, width, CountLines(look.text), r.rect.Width() - 2 * margin, r.rect.Height());
         }
         return look;
     }
@@ -233,12 +236,34 @@ void DrawReceiverTexts(SViewPaint& p, const SSenderLayout& e, const std::vector<
         painter.Port(ports[i], looks.ports[i], record);
 }
 
+namespace {
+
+// The receiver at which the port's chain stops answering, or -1.
+int FirstSilentReceiver(const SViewPaint& p, int owner, const SLaidPort& port)
+{
+    if (!port.bFiber)
+        return g_pReceiverLogic ? g_pReceiverLogic->GetFirstSilentReceiver(owner, port.nPort) : -1;
+    for (int k = 0; k < static_cast<int>(port.tiles.size()); ++k)
+        if (p.warning.GetSenderFiberPortRcvWarningFlag(owner, port.nPort, 0, k) & WARNING_NO_DATA)
+            return k;
+    return -1;
+}
+
+} // namespace
+
 void DrawCablingPath(SViewPaint& p, int owner, const CPoint& origin, const SLaidPort& port, float zoom, bool loopBack)
 {
     if (port.tiles.empty())
         return;
     const Pen pen{kPathColor, std::max(1, p.Scaled(2)), {}};
-    std::vector<CPoint> points{p.ToClient(RecordedConnectorPoint(p.data, p.obj.nRenderType, owner, port.nPort))};
+    // An Ethernet port's path leaves from its connector, a fibre board's
+    // from the middle of its port's lower edge (the receivers lie below).
+    CPoint start = RecordedConnectorPoint(p.data, p.obj.nRenderType, owner, port.nPort);
+    if (port.bFiber) {
+        const CRect boardPort = RecordedFiberBoardPort(p.data, p.obj, owner, port.nPort, 0);
+        start = CPoint(boardPort.CenterPoint().x, boardPort.bottom);
+    }
+    std::vector<CPoint> points{p.ToClient(start)};
     for (const CRect& tile : port.tiles)
         points.push_back(ZoomedRect(tile, zoom, origin).CenterPoint());
     for (std::size_t i = 1; i < points.size(); ++i)
@@ -255,8 +280,7 @@ void DrawCablingPath(SViewPaint& p, int owner, const CPoint& origin, const SLaid
         if (receiver >= 0 && receiver + 1 < static_cast<int>(points.size()))
             Marker(p, points[static_cast<std::size_t>(receiver)], points[static_cast<std::size_t>(receiver) + 1]);
     };
-    if (g_pReceiverLogic)
-        mark(g_pReceiverLogic->GetFirstSilentReceiver(owner, port.nPort));
+    mark(FirstSilentReceiver(p, owner, port));
     if (loopBack) {
         const SLoopBreak loop = LoopBreakOf(p.warning.GetLoopbackErrorInfo(owner, port.nPort));
         if (loop.nFirst >= 0) {

@@ -2,8 +2,10 @@
 
 #include "host/host_enums.h"
 #include "host/vistrano_project.h"
+#include "host/vistrano_warning.h"
 #include "module/module_data.h"
 #include "view/sender_pair.h"
+#include "view/view_records.h"
 
 namespace {
 
@@ -31,20 +33,24 @@ public:
         Add(VIEW_HIT_SENDER, sender, -1, -1, -1, m_data.GetLevelRectA(rt, sender));
     }
 
-    // A fibre sender's boards' ports, its boards, then its block.
-    void FiberBlock(int sender, CSender& s)
+    // A fibre sender's block: each output's connector (the board's port),
+    // the output (the board), then the block.
+    void FiberBlock(int sender)
     {
-        for (int b = 0; b < s.GetFiberPortCount(); ++b)
-            BoardPorts(sender, b);
-        for (int b = 0; b < s.GetFiberPortCount(); ++b)
-            Add(VIEW_HIT_FIBER_BOARD, sender, b, -1, -1, m_data.GetItemRect(m_scope.obj, sender, b));
-        Add(VIEW_HIT_SENDER, sender, -1, -1, -1, m_data.GetLevelRectA(m_scope.obj.nRenderType, sender));
+        const int rt = m_scope.obj.nRenderType;
+        for (int o = 0; o < CMonitorWarningData::kFiberOutputCount; ++o) {
+            Add(VIEW_HIT_PORT, sender, o, 0, -1, m_data.GetLevelRectD(rt, sender, o));
+            Add(VIEW_HIT_FIBER_BOARD, sender, o, -1, -1, m_data.GetLevelRectC(rt, sender, o));
+        }
+        Add(VIEW_HIT_SENDER, sender, -1, -1, -1, m_data.GetLevelRectA(rt, sender));
     }
 
-    void BoardPorts(int sender, int board)
+    // A board drawn under its sender: its ports, then the board.
+    void Board(int sender, int board)
     {
         for (int p = 0; p < kMaxBoardPorts; ++p)
-            Add(VIEW_HIT_PORT, sender, board, p, -1, m_data.GetItemRect(m_scope.obj, sender, board, p));
+            Add(VIEW_HIT_PORT, sender, board, p, -1, RecordedFiberBoardPort(m_data, m_scope.obj, sender, board, p));
+        Add(VIEW_HIT_FIBER_BOARD, sender, board, -1, -1, m_data.GetItemRect(m_scope.obj, sender, board));
     }
 
     // Receivers of an Ethernet port (board -1) or of a board's port.
@@ -53,14 +59,14 @@ public:
         const int d = board < 0 ? port : board;
         const int e = board < 0 ? 0 : port;
         for (int k = 0; k < count; ++k)
-            Add(VIEW_HIT_RECEIVER, sender, board, port, k, m_data.GetItemRect(m_scope.obj, sender, d, e, k));
+            Add(VIEW_HIT_RECEIVER, sender, board, port, k, RecordedReceiver(m_data, m_scope.obj, sender, d, e, k));
     }
 
     void Overview()
     {
         for (int sender : m_scope.shownSenders)
             if (CSender* s = m_project.GetSender(sender))
-                m_scope.bFiber ? FiberBlock(sender, *s) : BlockAndPorts(sender, *s);
+                IsFiberSender(m_project, sender) ? FiberBlock(sender) : BlockAndPorts(sender, *s);
     }
 
     void OneSender(int sender)
@@ -77,22 +83,29 @@ public:
         }
     }
 
-    // The selected board and its backup board: ports, then receivers of
-    // the selected port.
-    void FiberBoards(int sender)
+    // One fibre sender: its boards with their ports, then its block. With
+    // one board chosen (scope 3) only that board and its backup board with
+    // their ports, and the receivers of the chosen board's port, which the
+    // drawing lays out.
+    void OneFiberSender(int sender)
     {
         CSender* s = m_project.GetSender(sender);
-        if (!s)
+        const int boards = s ? s->GetFiberPortCount() : 0;
+        if (m_scope.obj.nScope != TREE_NODE_PORT) {
+            for (int b = 0; b < boards; ++b)
+                Board(sender, b);
+            FiberBlock(sender);
             return;
-        const int main = m_scope.obj.nPort % kBackupBoardOffset;
+        }
+        const int chosen = m_scope.obj.nPort;
+        if (chosen < 0 || chosen >= boards)
+            return;
+        const int main = chosen % kBackupBoardOffset;
         for (int board : {main, main + kBackupBoardOffset})
-            if (board < s->GetFiberPortCount())
-                BoardPorts(sender, board);
-        for (int board : {main, main + kBackupBoardOffset})
-            if (CPort* port = board < s->GetFiberPortCount() ? s->GetFiberPort(board) : nullptr)
-                for (int p = 0; p < kMaxBoardPorts; ++p)
-                    if (!m_data.GetItemRect(m_scope.obj, sender, board, p).IsRectEmpty())
-                        Receivers(sender, board, p, port->GetTilesCount());
+            if (board < boards)
+                Board(sender, board);
+        if (CPort* port = s->GetFiberPort(chosen))
+            Receivers(sender, chosen, 0, port->GetTilesCount());
     }
 
     std::vector<SHitItem> Take() { return std::move(m_items); }
@@ -112,11 +125,11 @@ std::vector<SHitItem> CollectHitItems(const SHitScope& scope, const CModuleData&
     if (obj.bValid && obj.nRenderType == RENDER_SINGLE_SENDER)
         return {};
     CCollector collect(scope, data, project);
-    const bool overview = obj.nScope <= 1 || scope.shownSenders.size() >= 2;
+    const bool overview = obj.nScope <= TREE_NODE_GROUP || scope.shownSenders.size() >= 2;
     if (overview)
         collect.Overview();
-    else if (!scope.shownSenders.empty() && scope.bFiber && obj.nScope == 3)
-        collect.FiberBoards(scope.shownSenders.front());
+    else if (!scope.shownSenders.empty() && IsFiberSender(project, scope.shownSenders.front()))
+        collect.OneFiberSender(scope.shownSenders.front());
     else if (!scope.shownSenders.empty())
         collect.OneSender(scope.shownSenders.front());
     return collect.Take();

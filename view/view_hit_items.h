@@ -13,29 +13,26 @@ class CProjectData;
 struct SHitScope {
     SCurrentObject obj;
     std::vector<int> shownSenders;
-    bool bFiber = false;      // the current sender is a fibre sender
 };
 
 // The rectangles in test order, in content coordinates (view coordinates
-// shifted by the view start point):
-// - one sender shown (scope 2 and a single shown sender): the sender and its
-//   source/backup partner, each with its ports, block and receivers;
-// - scope 3 of a fibre sender: the selected board and its backup board, with
-//   their ports and receivers;
-// - otherwise (several senders): each shown sender's ports with their
-//   connectors, then its block (fibre senders: the boards' ports, the
-//   boards, the block).
-// A block holds its ports, so the ports come first: the first rectangle
-// that contains a point wins.
-// Nothing while a valid record shows render type 2.
+// shifted by the view start point), exactly those the drawing recorded for
+// what it shows (view/view_records.h):
+// - several senders: each shown sender's ports with their connectors, then
+//   its block; a fibre sender's outputs (connector as the board's port,
+//   output as the board), then its block;
+// - one Ethernet sender: it and its source/backup partner, each with its
+//   ports, block and receivers;
+// - one fibre sender: its boards' ports, its boards, then its block as in
+//   the overview; with one board chosen (scope 3) that board and its backup
+//   board with their ports, and the chosen board's receivers.
+// Whether a sender is a fibre sender is IsFiberSender's answer, the
+// drawing's. A block holds its ports, so the ports come first: the first
+// rectangle that contains a point wins. Nothing while a valid record shows
+// render type 2.
 std::vector<SHitItem> CollectHitItems(const SHitScope& scope, const CModuleData& data, CProjectData& project);
 
-// Where the drawing records each rectangle (page state stores, keys of
-// module/item_keys.h). Sender blocks: level rectangles A (render type,
-// sender); ports: level rectangles C (render type, sender, port), their
-// connectors D; fibre boards: item rectangles (sender, board); a board's
-// ports: item rectangles (sender, board, port); receivers: item rectangles
-// (sender, port or board, port on the board (0 for Ethernet), receiver).
-// Fibre boards carry at most this many ports.
+// Fibre boards carry at most this many ports; a backup board is numbered
+// this far above its main board.
 constexpr int kMaxBoardPorts = 80;
 constexpr int kBackupBoardOffset = 8;

@@ -13,6 +13,7 @@
 #include "module/module_globals.h"
 #include "module/update_mask.h"
 #include "panes/scroll_geometry.h"
+#include "view/hover_key.h"
 #include "view/sender_pair.h"
 #include "view/view_hit_items.h"
 #include "view/view_menu.h"
@@ -26,8 +27,6 @@ namespace {
 // A drill-down shows the start of a design of this size.
 constexpr CSize kDrillDownExtent{1920, 1080};
 constexpr int kWheelNotch = 120;
-// Hover keys of every port and of nothing (never stored).
-constexpr uint32_t kNoHoverKey = 0xFFFFFFFFu;
 
 CDesignBackground* Design() { return g_pRuntimeData ? g_pRuntimeData->GetDesignBackground() : nullptr; }
 int SpecialOp() { return g_pRuntimeData ? g_pRuntimeData->GetSpecialOpType() : 0; }
@@ -64,17 +63,6 @@ void DrillDown(int sender, int renderType)
 
 } // namespace
 
-std::optional<uint32_t> HoverKeyOf(const SViewHit& hit, bool fiber)
-{
-    if ((hit.nKind != VIEW_HIT_PORT && hit.nKind != VIEW_HIT_RECEIVER) || hit.nSender < 0 || hit.nPort < 0)
-        return std::nullopt;
-    const uint32_t port = static_cast<uint32_t>(hit.nPort) & 0xFFFFu;
-    if (fiber && hit.nBoard >= 0)
-        return (static_cast<uint32_t>(hit.nSender) & 0xFFu) << 24 | (static_cast<uint32_t>(hit.nBoard) & 0xFFu) << 16
-             | port;
-    return (static_cast<uint32_t>(hit.nSender) & 0xFFFFu) << 16 | port;
-}
-
 CViewMouse::CViewMouse(CWnd& pane, std::function<uint32_t()> clock) : m_pane(pane), m_clock(std::move(clock))
 {
     m_tip.SetOwner(&pane);
@@ -92,8 +80,6 @@ void CViewMouse::RebuildIndex()
     SHitScope scope;
     scope.obj = g_pModuleData->GetCurrentObject();
     g_pModuleData->GetShowSenders(scope.shownSenders);
-    scope.bFiber = g_pModuleData->IsFiberSender() != 0;
-    m_bFiber = scope.bFiber;
     m_index.Build(CollectHitItems(scope, *g_pModuleData, *g_pProjectData));
 }
 
@@ -206,7 +192,6 @@ void CViewMouse::UpdateTip(const CPoint& pt)
         source.pShow = g_pModuleData->GetRcvShowData().GetMonitorShow(show) ? &show : nullptr;
         source.bMonitoring = IsMonitoring();
         source.nRenderType = g_pModuleData->GetCurrentObject().nRenderType;
-        source.bFiber = m_bFiber;
         text = ViewTipText(hit, source, *g_pProjectData, *g_pModuleData);
     }
     if (hit != m_hiddenHit && !text.empty()) {
@@ -237,7 +222,7 @@ bool CViewMouse::OnClick(const CPoint& pt)
     }
     const SViewHit hit = HitTest(pt);
     EndDemarcationUnlessOn(hit);
-    if (const std::optional<uint32_t> key = HoverKeyOf(hit, m_bFiber); key && *key != g_pModuleData->GetHoverKey())
+    if (const std::optional<uint32_t> key = HoverKeyOf(hit); key && *key != g_pModuleData->GetHoverKey())
         g_pModuleData->SetHoverKey(*key);
     return false;
 }
@@ -338,7 +323,7 @@ void CViewMouse::OnHoverTimer()
         return;
     CPoint pt = plat::GetCursorPos();
     m_pane.ScreenToClient(pt);
-    const std::optional<uint32_t> key = HoverKeyOf(HitTest(pt), m_bFiber);
+    const std::optional<uint32_t> key = HoverKeyOf(HitTest(pt));
     if (key && *key != g_pModuleData->GetHoverKey() && SpecialOp() != SPECIAL_OP_MOVE)
         StoreHoverKey(*key);
 }
@@ -347,7 +332,7 @@ void CViewMouse::DebounceHover(const CPoint& pt)
 {
     if (!g_pModuleData)
         return;
-    const uint32_t key = HoverKeyOf(HitTest(pt), m_bFiber).value_or(kNoHoverKey);
+    const uint32_t key = HoverKeyOf(HitTest(pt)).value_or(kNoHoverKey);
     const std::optional<uint32_t> store = m_debounce.OnMove(key, m_clock(), g_pModuleData->GetHoverKey());
     if (store && *store != kNoHoverKey && SpecialOp() != SPECIAL_OP_MOVE)
         StoreHoverKey(*store);

@@ -68,7 +68,6 @@ private:
     CViewHitIndex m_index;
     bool m_bIndexDirty = true;
     uint32_t m_nIndexGeneration = 0;  // the page state's item generation the index was built from
-    bool m_bFiber = false;          // the shown sender is a fibre sender
     CMorvToolTip m_tip;
     SViewHit m_hiddenHit;           // where the tip was last hidden
     SViewHit m_shownHit;            // where it was last shown
@@ -77,7 +76,3 @@ private:
     CMouseDownMoveManager m_drag;
     bool m_bSwallowRightUp = false; // the release of the click that left move mode
 };
-
-// The hover key of a hit that names a sender and a port: sender << 16 |
-// port, or for a fibre sender sender << 24 | board << 16 | port.
-std::optional<uint32_t> HoverKeyOf(const SViewHit& hit, bool fiber);

@@ -38,6 +38,11 @@ void RecordFiberBoardPort(CModuleData& data, const SCurrentObject& obj, int send
     data.SetItemRect(obj, sender, board, port, rect);
 }
 
+CRect RecordedFiberBoardPort(const CModuleData& data, const SCurrentObject& obj, int sender, int board, int port)
+{
+    return data.GetItemRect(obj, sender, board, port);
+}
+
 void RecordReceiver(CModuleData& data, const SCurrentObject& obj, int sender, int d, int e, int receiver,
                     const CRect& rect)
 {

@@ -38,6 +38,7 @@ CPoint RecordedConnectorPoint(const CModuleData& data, int renderType, int sende
 void RecordFiberBoard(CModuleData& data, const SCurrentObject& obj, int sender, int board, const CRect& rect);
 void RecordFiberBoardPort(CModuleData& data, const SCurrentObject& obj, int sender, int board, int port,
                           const CRect& rect);
+CRect RecordedFiberBoardPort(const CModuleData& data, const SCurrentObject& obj, int sender, int board, int port);
 
 // d, e: the Ethernet port and 0, or the fibre board and its port.
 void RecordReceiver(CModuleData& data, const SCurrentObject& obj, int sender, int d, int e, int receiver,

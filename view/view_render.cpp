@@ -11,6 +11,8 @@
 #include "module/module_data.h"
 #include "module/module_globals.h"
 #include "view/block_placement.h"
+#include "view/hover_key.h"
+#include "view/sender_pair.h"
 #include "view/view_records.h"
 #include "view/view_tips.h"
 
@@ -36,7 +38,7 @@ CSender* SenderAt(int i)
     return i >= 0 && i < g_pProjectData->GetSenderCount() ? g_pProjectData->GetSender(i) : nullptr;
 }
 
-bool IsFiber(CSender* s) { return s && s->GetFiberPortCount() > 0; }
+bool IsFiber(int sender) { return IsFiberSender(*g_pProjectData, sender); }
 
 // A port's normalised tile rectangles.
 std::vector<CRect> TileRects(CPort* port)
@@ -90,8 +92,7 @@ struct CViewRender::Pass {
     }
     int UnitCount(const SSenderLayout& e) const
     {
-        CSender* s = SenderAt(e.nSender);
-        return IsFiber(s) ? CMonitorWarningData::kFiberOutputCount : e.nPortCount;
+        return IsFiber(e.nSender) ? CMonitorWarningData::kFiberOutputCount : e.nPortCount;
     }
     // A sender's block with its side's size.
     CSize BlockSize(const SSenderLayout& e, EBlockSide side) const
@@ -340,7 +341,7 @@ struct CViewRender::Pass {
         for (const SSenderLayout* e : blocks) {
             if (!p.IsVisible(p.ToClient(e->rcBlock)))
                 continue;
-            if (IsFiber(SenderAt(e->nSender)))
+            if (IsFiber(e->nSender))
                 DrawFiberSenderBlock(p, *e, record);
             else
                 DrawSenderBlock(p, *e, SecondRow(*e), record);
@@ -355,15 +356,21 @@ struct CViewRender::Pass {
             return;
         DrawReceiverTexts(p, *rcvOwner, ports, *looks, record);
         // The hovered port's path, also when the port is the partner's: the
-        // partner's port feeds the same cabinets from its own connector.
-        const uint32_t key = g_pModuleData->GetHoverKey();
-        const int sender = static_cast<int>(key >> 16), port = static_cast<int>(key & 0xFFFF);
-        const SSenderLayout* owner = Entry(sender);
-        if (!owner || (sender != rcvOwner->nSender && sender != rcvOwner->Partner()) || port >= owner->nPortCount)
+        // partner's port feeds the same cabinets from its own connector. A
+        // fibre sender's path is that of the board's port whose receivers
+        // are shown.
+        const bool fiber = IsFiber(rcvOwner->nSender);
+        const SHoverPort hover = ReadHoverKey(g_pModuleData->GetHoverKey(), fiber);
+        const SSenderLayout* owner = Entry(hover.nSender);
+        if (!owner || (hover.nSender != rcvOwner->nSender && hover.nSender != rcvOwner->Partner()))
             return;
-        for (const SLaidPort& laid : ports)
-            if (laid.nPort == port && !laid.bFiber)
-                DrawCablingPath(p, sender, p.ToClient(rcvOwner->ptRcvOrigin), laid, zoom, SecondRow(*owner));
+        for (const SLaidPort& laid : ports) {
+            const bool named = fiber ? laid.bFiber && hover.nBoard == laid.nPort && hover.nPort == 0
+                                     : !laid.bFiber && hover.nPort == laid.nPort && hover.nPort < owner->nPortCount;
+            if (named)
+                DrawCablingPath(p, hover.nSender, p.ToClient(rcvOwner->ptRcvOrigin), laid, zoom,
+                                !fiber && SecondRow(*owner));
+        }
     }
 };
 
@@ -463,7 +470,7 @@ void CViewRender::Draw(ICanvas& dc, ICanvas* base)
     if (!singlePanel) {
         if (overview)
             pass.LayOutOverview(shown);
-        else if (!shown.empty() && IsFiber(SenderAt(shown[0])))
+        else if (!shown.empty() && IsFiber(shown[0]))
             pass.LayOutFiber(shown[0]);
         else if (!shown.empty())
             pass.LayOutSingle(shown[0]);

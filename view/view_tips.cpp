@@ -5,6 +5,7 @@
 #include "host/vistrano_show.h"
 #include "module/module_data.h"
 #include "platform/format.h"
+#include "view/sender_pair.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ std::string SenderTip(const SViewHit& hit, const STipSource& source, CProjectDat
     const std::string name = SenderDisplayName(project, hit.nSender);
     std::string warning;
     if (source.bMonitoring && source.pShow && source.pTips)
-        warning = source.bFiber ? source.pTips->GetSenderFiberWarningStr(*source.pShow, hit.nSender)
+        warning = IsFiberSender(project, hit.nSender) ? source.pTips->GetSenderFiberWarningStr(*source.pShow, hit.nSender)
                                 : source.pTips->GetSenderWarningStr(*source.pShow, hit.nSender);
     if (!name.empty() && !warning.empty())
         return plat::Format("%s \r\n %s", name, warning);
@@ -57,7 +58,7 @@ std::string ViewTipText(const SViewHit& hit, const STipSource& source, CProjectD
     case VIEW_HIT_FIBER_BOARD:
         return source.pShow ? tips.GetFiberPortWarningStr(*source.pShow, hit.nSender, board) : std::string();
     case VIEW_HIT_PORT:
-        if (source.bFiber)
+        if (hit.nBoard >= 0)
             return source.pShow ? tips.GetFiberPortWarningStr(*source.pShow, hit.nSender, hit.nBoard, hit.nPort)
                                 : std::string();
         {
@@ -65,7 +66,7 @@ std::string ViewTipText(const SViewHit& hit, const STipSource& source, CProjectD
             return tips.GetPortWarningStr(source.nRenderType, port.nSender, port.nPort);
         }
     case VIEW_HIT_RECEIVER:
-        if (source.bFiber)
+        if (hit.nBoard >= 0)
             return source.pShow ? tips.GetPortRcvWarningStr(*source.pShow, hit.nSender, hit.nBoard, hit.nPort,
                                                             hit.nReceiver)
                                 : std::string();

@@ -17,7 +17,6 @@ struct STipSource {
     const SMonitorShow* pShow = nullptr;
     bool bMonitoring = false;
     int nRenderType = 0;
-    bool bFiber = false;
 };
 
 // A sender block shows its name, with its warnings below while monitoring;

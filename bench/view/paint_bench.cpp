@@ -126,8 +126,6 @@ public:
             return;
         }
         g_pModuleData->SetCurrentObject(s.scope, 1, s.renderType, 0, 0);
-        // No port under the mouse: no cabling path.
-        g_pModuleData->SetHoverKey(0xFFFFFFFFu);
         m_render.Prepare({0, 0, kWidth, kHeight});
         m_render.Paint();
         m_options = s.options;

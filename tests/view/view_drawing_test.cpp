@@ -125,6 +125,22 @@ TEST_F(ViewDrawingTest, ValueTextsBySizeAndNumber)
     EXPECT_EQ(0, TextsIn(tiny, Receivers(0, 0, 20)));
 }
 
+TEST_F(ViewDrawingTest, ValueTextsKeepAMarginInsideTheirReceivers)
+{
+    Open(Walls(1, 1, 4, 40));
+    Monitor();
+    Show(TREE_NODE_SENDER, RENDER_TEMPERATURE, 0);
+    const std::vector<CRect> receivers = Receivers(0, 0, 4);
+    RecordingCanvas measure;
+    int texts = 0;
+    for (const DrawOp& op : OpsWith(Draw(), DrawOp::Kind::Text))
+        if (std::count(receivers.begin(), receivers.end(), op.rect)) {
+            ++texts;
+            EXPECT_LE(measure.MeasureText(op.text, op.font).cx, op.rect.Width() - 2 * (op.rect.Width() / 12)) << op.text;
+        }
+    EXPECT_EQ(4, texts);
+}
+
 TEST_F(ViewDrawingTest, MissingSensorDrawsAShortBar)
 {
     // The humidity target is offered only while humidity is watched.

@@ -11,11 +11,16 @@
 #include "module/module_globals.h"
 #include "module/update_mask.h"
 #include "sim/hardware.h"
+#include "sim/project_gen.h"
 #include "view/main_view_dlg.h"
+#include "view/view_records.h"
+#include "view/view_render.h"
 #include "view/view_tips.h"
 #include "view_fixture.h"
 
 #include <QToolTip>
+
+#include <algorithm>
 
 namespace {
 
@@ -87,6 +92,32 @@ TEST_F(ViewInputTest, ClickOnAReceiverSetsTheHoverKeyAndOnNothingChangesNothing)
     EXPECT_EQ(0, g_pModuleData->GetDemarcationOn());  // another receiver ends the demarcation
 }
 
+TEST_F(ViewInputTest, FibreAndEthernetSendersAnswerByTheirOwnKindWhereTheyWereDrawn)
+{
+    Open(sim::MakeSampleProject());
+    constexpr int kTower = 4;   // the sample's fibre sender, beside Ethernet senders
+    Show(TREE_NODE_ALL_SENDERS, RENDER_RECEIVER, 0);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, Client(g_pModuleData->GetLevelRectD(RENDER_RECEIVER, kTower, 3)));
+    EXPECT_EQ(0x04030000u, g_pModuleData->GetHoverKey());  // output 3's port: the fibre form
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, Client(g_pModuleData->GetLevelRectC(RENDER_RECEIVER, 0, 1)));
+    EXPECT_EQ(0x00000001u, g_pModuleData->GetHoverKey());
+
+    // One board chosen: its receivers answer as its port's, and the port's
+    // cabling path follows the hover.
+    Show(TREE_NODE_PORT, RENDER_RECEIVER, kTower, 1);
+    const auto pathLines = [this] {
+        const std::vector<DrawOp> lines = OpsWith(Draw(), DrawOp::Kind::Line);
+        return std::count_if(lines.begin(), lines.end(),
+                             [](const DrawOp& op) { return op.pen.color == RGBColor(66, 132, 207); });
+    };
+    EXPECT_EQ(0, pathLines());
+    const SCurrentObject obj = g_pModuleData->GetCurrentObject();
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, Client(RecordedReceiver(*g_pModuleData, obj, kTower, 1, 0, 5)));
+    EXPECT_EQ(0x04010000u, g_pModuleData->GetHoverKey());
+    const int receivers = g_pProjectData->GetSender(kTower)->GetFiberPort(1)->GetTilesCount();
+    EXPECT_EQ(3 * receivers, pathLines());  // a line and two arrowhead sides per receiver
+}
+
 TEST_F(ViewInputTest, DoubleClickInTheGridDrillsDownFromTheStartOfTheDesign)
 {
     Open(Walls(3, 2, 4, 64));
@@ -131,7 +162,7 @@ TEST_F(ViewInputTest, TooltipsNameTheBlockAndShowAReceiversWarningsWhileMonitori
 
     // The same receiver's warnings are not shown once monitoring is off.
     SMonitorShow show;
-    STipSource source{&g_pModuleData->GetTipsData(), &show, false, RENDER_TEMPERATURE, false};
+    STipSource source{&g_pModuleData->GetTipsData(), &show, false, RENDER_TEMPERATURE};
     EXPECT_EQ("", ViewTipText({VIEW_HIT_RECEIVER, 0, -1, 1, 2}, source, *g_pProjectData, *g_pModuleData));
     source.bMonitoring = true;
     EXPECT_EQ(expected, ViewTipText({VIEW_HIT_RECEIVER, 0, -1, 1, 2}, source, *g_pProjectData, *g_pModuleData));

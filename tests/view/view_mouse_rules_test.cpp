@@ -1,6 +1,8 @@
 // The view's input rules as functions: the hit index, the zoom walk, the
 // hover debounce, hover keys and the side commands.
+#include "module/module_data.h"
 #include "view/hover_debounce.h"
+#include "view/hover_key.h"
 #include "view/view_hit.h"
 #include "view/view_menu.h"
 #include "view/view_mouse.h"
@@ -105,14 +107,31 @@ TEST(HoverDebounce, StoresOnceAfterTheMouseRestsAndRestartsOnAnotherKey)
     EXPECT_EQ(0x30003u, debounce.OnMove(0x30003, 1901, 0x30002));
 }
 
-TEST(ViewMouseRules, HoverKeysNameASenderAndAPort)
+TEST(ViewMouseRules, HoverKeysNameASenderAndAPortAndReadBack)
 {
-    EXPECT_EQ(0x00030002u, HoverKeyOf({VIEW_HIT_PORT, 3, -1, 2, -1}, false));
-    EXPECT_EQ(0x00030002u, HoverKeyOf({VIEW_HIT_RECEIVER, 3, -1, 2, 40}, false));
-    EXPECT_EQ(0x03090002u, HoverKeyOf({VIEW_HIT_PORT, 3, 9, 2, -1}, true));
-    EXPECT_FALSE(HoverKeyOf({VIEW_HIT_SENDER, 3, -1, -1, -1}, false));
-    EXPECT_FALSE(HoverKeyOf({VIEW_HIT_FIBER_BOARD, 3, 1, -1, -1}, true));
-    EXPECT_FALSE(HoverKeyOf({}, false));
+    const struct {
+        SViewHit hit;
+        uint32_t key;
+    } keys[] = {
+        {{VIEW_HIT_PORT, 3, -1, 2, -1}, 0x00030002u},
+        {{VIEW_HIT_RECEIVER, 3, -1, 2, 40}, 0x00030002u},
+        {{VIEW_HIT_PORT, 3, 9, 2, -1}, 0x03090002u},       // a fibre board's port
+        {{VIEW_HIT_RECEIVER, 300, 4, 0, 7}, 0x2C040000u},  // the fibre form keeps 8 bits of the sender
+    };
+    for (const auto& k : keys) {
+        EXPECT_EQ(k.key, HoverKeyOf(k.hit));
+        const SHoverPort read = ReadHoverKey(k.key, k.hit.nBoard >= 0);
+        EXPECT_EQ(k.hit.nSender & (k.hit.nBoard >= 0 ? 0xFF : 0xFFFF), read.nSender);
+        EXPECT_EQ(k.hit.nBoard, read.nBoard);
+        EXPECT_EQ(k.hit.nPort, read.nPort);
+    }
+    EXPECT_FALSE(HoverKeyOf({VIEW_HIT_SENDER, 3, -1, -1, -1}));
+    EXPECT_FALSE(HoverKeyOf({VIEW_HIT_FIBER_BOARD, 3, 1, -1, -1}));
+    EXPECT_FALSE(HoverKeyOf({}));
+    // The page state's first key names no port of either kind.
+    EXPECT_EQ(kNoHoverKey, CModuleData().GetHoverKey());
+    EXPECT_EQ(-1, ReadHoverKey(kNoHoverKey, false).nSender);
+    EXPECT_EQ(-1, ReadHoverKey(kNoHoverKey, true).nSender);
 }
 
 TEST(ViewMouseRules, SideCommandsSetOneSideAndKnowBothValuesOfIt)

@@ -220,7 +220,7 @@ TEST_F(ViewMouseTest, AHitOnASenderThatIsGoneChangesNothing)
         EXPECT_FALSE(BuildViewMenu(hit, menu, target)) << kind;
         for (int command = VIEW_CMD_RIGHT; command <= VIEW_CMD_DEMARCATE; ++command)
             EXPECT_FALSE(RunViewCommand(command, {hit, gone})) << kind << " " << command;
-        STipSource source{&g_pModuleData->GetTipsData(), nullptr, true, RENDER_RECEIVER, false};
+        STipSource source{&g_pModuleData->GetTipsData(), nullptr, true, RENDER_RECEIVER};
         EXPECT_EQ("", ViewTipText(hit, source, *g_pProjectData, *g_pModuleData)) << kind;
     }
     EXPECT_EQ(0, sim::CountCalls("CProjectUndoRedo::PrjModify"));
