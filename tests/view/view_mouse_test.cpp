@@ -1,7 +1,6 @@
 // The view's mouse work in a real page on the sample installation: wheel
 // scrolling and zoom, the context menu's commands, move mode, Escape, and
 // the rectangles the hit test tries for each scope.
-#include "controls/density.h"
 #include "controls/modal.h"
 #include "controls/notify.h"
 #include "controls/pop_menu.h"
@@ -13,34 +12,29 @@
 #include "module/module_data.h"
 #include "module/module_globals.h"
 #include "module/update_mask.h"
-#include "module_test_support.h"
 #include "platform/format.h"
 #include "sim/call_log.h"
+#include "sim/project_gen.h"
 #include "view/main_view_dlg.h"
 #include "view/sender_pair.h"
 #include "view/view_hit_items.h"
 #include "view/view_menu.h"
 #include "view/view_tips.h"
+#include "view_fixture.h"
 
 #include <algorithm>
 
 namespace {
 
-class ViewMouseTest : public ModuleTest {
+class ViewMouseTest : public ViewTest {
 protected:
     void SetUp() override
     {
-        ModuleTest::SetUp();
-        morv::SetDensity(1.0);
-        UseSample();
-        page = CreatePage(host);
-        ASSERT_NE(nullptr, g_pLabelDlg);
-        page->MoveTo({0, 0, 1200, 800});
-        page->Update(0, 0, 1);
-        view = g_pLabelDlg->GetMainView();
+        ViewTest::SetUp();
+        Open(sim::MakeSampleProject());
+        view = &View();
         client = view->GetClientRect();
         design = g_pRuntimeData->GetDesignBackground();
-        design->SetClientRect(10, client);
         design->SetViewStartPt({0, 0}, 0, {0, 0});
         g_pModuleData->SetContentExtent(4000, 3000);
         for (int s = 0; s < g_pProjectData->GetSenderCount() && paired < 0; ++s)
@@ -54,7 +48,7 @@ protected:
     void TearDown() override
     {
         CModalScript::Instance().Reset();
-        ModuleTest::TearDown();
+        ViewTest::TearDown();
     }
 
     void Show(int renderType, int sender)
@@ -73,8 +67,6 @@ protected:
     }
     int Position(int sender) const { return g_pProjectData->GetSender(sender)->GetMonitorRenderRelativePos(); }
 
-    CTestHost host;
-    IQuarnLabel* page = nullptr;
     CMainViewDlg* view = nullptr;
     CRect client;
     CDesignBackground* design = nullptr;
@@ -285,14 +277,4 @@ TEST_F(ViewMouseTest, HitTestTriesTheRecordedRectanglesOfTheScope)
 
     scope.obj.nRenderType = RENDER_SINGLE_SENDER;  // nothing is hit in the single-sender view
     EXPECT_TRUE(CollectHitItems(scope, *g_pModuleData, *g_pProjectData).empty());
-
-    // Overview: ports and blocks of every shown sender, no receivers.
-    scope.obj = {0, 1, RENDER_SENDER_BLOCKS, 0, 0};
-    scope.shownSenders = {paired, partner, 9999};
-    g_pModuleData->SetLevelRectA(RENDER_SENDER_BLOCKS, partner, {0, 0, 50, 50});
-    g_pModuleData->SetLevelRectD(RENDER_SENDER_BLOCKS, paired, 0, {60, 0, 70, 10});
-    index.Build(CollectHitItems(scope, *g_pModuleData, *g_pProjectData));
-    EXPECT_EQ(2u, index.Size());
-    EXPECT_EQ((SViewHit{VIEW_HIT_PORT, paired, -1, 0, -1}), index.Hit({65, 5}));
-    EXPECT_EQ((SViewHit{VIEW_HIT_SENDER, partner, -1, -1, -1}), index.Hit({5, 5}));
 }
