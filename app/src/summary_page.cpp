@@ -1,5 +1,6 @@
 #include "summary_page.h"
 
+#include "controls/density.h"
 #include "platform/canvas.h"
 
 #include <cstdio>
@@ -39,20 +40,22 @@ int CSummaryPage::Show(int32_t show) { return ShowWindow(show ? SW_SHOW : SW_HID
 
 void CSummaryPage::OnPaint(ICanvas& dc, const CRect& /*dirty*/)
 {
+    // Design lengths, grown with the density as the page library's are.
+    using morv::Scale;
     const CRect client = GetClientRect();
     dc.FillRect(client, RGBColor(241, 247, 255));
-    const Font title{"", 20, true};
-    const Font body{"", 14, false};
+    const Font title{"", Scale(20), true};
+    const Font body{"", Scale(14), false};
     const Color ink = RGBColor(40, 52, 70);
-    dc.DrawTextAt("Installation summary", CPoint(24, 20), title, ink);
-    int y = 64;
+    dc.DrawTextAt("Installation summary", CPoint(Scale(24), Scale(20)), title, ink);
+    int y = Scale(64);
     for (const std::string& line : m_lines()) {
-        dc.DrawTextAt(line, CPoint(24, y), body, ink);
-        y += 24;
+        dc.DrawTextAt(line, CPoint(Scale(24), y), body, ink);
+        y += Scale(24);
     }
     char last[48];
     std::snprintf(last, sizeof last, "Last update mask: 0x%X", static_cast<uint32_t>(m_lastMask));
-    dc.DrawTextAt(last, CPoint(24, y + 12), body, RGBColor(110, 120, 135));
+    dc.DrawTextAt(last, CPoint(Scale(24), y + Scale(12)), body, RGBColor(110, 120, 135));
 }
 
 } // namespace app
