@@ -35,12 +35,13 @@ void PanesTest::TearDown()
 }
 
 sim::ProjectModel PanesTest::MakeProject(int senders, int ports,
-                                         const std::vector<std::pair<std::string, std::vector<int>>>& groups)
+                                         const std::vector<std::pair<std::string, std::vector<int>>>& groups, int fiber)
 {
     sim::GenerateOptions options;
     options.senders = senders;
     options.portsPerSender = ports;
     options.receiversPerPort = 2;
+    options.fiberSenders = fiber;
     sim::ProjectModel p = sim::GenerateProject(options);
     for (const auto& [name, members] : groups) {
         p.groups.push_back({sim::NewGuid(), name, true});

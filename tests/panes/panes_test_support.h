@@ -21,10 +21,11 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // A project of `senders` senders with `ports` ports each; groups by
-    // name hold the senders listed.
+    // A project of `senders` senders with `ports` ports each, the first
+    // `fiber` of them fibre senders; groups by name hold the senders listed.
     static sim::ProjectModel MakeProject(int senders, int ports = 4,
-                                         const std::vector<std::pair<std::string, std::vector<int>>>& groups = {});
+                                         const std::vector<std::pair<std::string, std::vector<int>>>& groups = {},
+                                         int fiber = 0);
     // Makes it the project, with empty monitor data, and shows the page.
     void Open(const sim::ProjectModel& project);
     // Creates the page on the current project, or refreshes it.

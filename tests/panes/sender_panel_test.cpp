@@ -48,7 +48,8 @@ protected:
     void DropOn(HTREEITEM target)
     {
         CRect rect;
-        Tree().GetItemRect(target, &rect, true);
+        Tree().EnsureVisible(target);
+        ASSERT_TRUE(Tree().GetItemRect(target, &rect, true));
         const CPoint at = rect.CenterPoint();
         COleDataSource data;
         data.CacheData(CF_TEXT, {});
@@ -206,6 +207,19 @@ TEST_F(SenderPanelTest, GroupsAddDeleteAndDrag)
     modals.AnswerMessageBox(IDNO);
     Command(TREE_CMD_DELETE);
     EXPECT_EQ("New group 2 (1)", Tree().GetItemText(Item("New group 2"))) << "No keeps the group";
+}
+
+TEST_F(SenderPanelTest, ASenderDroppedOnAFibrePortStaysWhereItWas)
+{
+    Open(MakeProject(2, 4, {{"Hall", {1}}}, 1));
+    ASSERT_EQ(0u, GetHwSenderLogic()->DetectSenders(nullptr, 0, 0, 1));
+    page->Update(-1, 0, 1);
+    const Labels before = TreeLabels();
+    ASSERT_EQ("    光口（主1|备1）", before[2]) << "the fibre sender shows its output pairs";
+    Select({"Sender 2"});
+    DropOn(AllItems()[2].first);
+    EXPECT_EQ(before, TreeLabels());
+    EXPECT_EQ("Hall (1)", Tree().GetItemText(Item("Hall")));
 }
 
 TEST_F(SenderPanelTest, AddedSendersJoinTheSelectedGroupAndKeepTheOthersPorts)
