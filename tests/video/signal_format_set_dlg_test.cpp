@@ -26,178 +26,101 @@ protected:
         return {result, dlg.GetFormatText()};
     }
 
-    static std::vector<std::string> Edits(const Dlg& dlg)
+    static std::string Edits(const Dlg& dlg)
     {
-        return {dlg.GetControlText(Dlg::kWidthEdit), dlg.GetControlText(Dlg::kHeightEdit),
-                dlg.GetControlText(Dlg::kRefreshEdit)};
+        return dlg.GetControlText(Dlg::kWidthEdit) + "|" + dlg.GetControlText(Dlg::kHeightEdit) + "|"
+            + dlg.GetControlText(Dlg::kRefreshEdit);
     }
 
-    // Makes the dialog the active window, so an edit can hold the focus.
-    static void Activate(Dlg& dlg)
+    // Makes the dialog the active window and puts the focus in an edit.
+    static void Focus(Dlg& dlg, UINT id)
     {
         QWidget* widget = plat::NativeWidget(&dlg);
         widget->activateWindow();
         QApplication::setActiveWindow(widget);
         QCoreApplication::processEvents();
+        ASSERT_TRUE(dlg.SetFocusTo(id));
+        ASSERT_TRUE(dlg.IsFocusOnEdit());
     }
 };
 
-TEST_F(SignalFormatSetDlgTest, TheTextFillsTheEditsAndMakesOkTheDefault)
+TEST_F(SignalFormatSetDlgTest, TheTextFillsTheEditsOnlyWhenAllThreeNumbersAreFound)
 {
-    Run("1920x1080@60.000Hz", [](Dlg& dlg) {
-        EXPECT_EQ(Edits(dlg), (std::vector<std::string>{"1920", "1080", "60.000"}));
-        EXPECT_EQ(dlg.GetControl(Dlg::kOk)->nStyle, ButtonPrimary);
-    });
-}
-
-TEST_F(SignalFormatSetDlgTest, OkWithoutEditsGivesTheTextBackUnchanged)
-{
-    const auto [result, text] = Run("3840x2160@59.940Hz", [](Dlg& dlg) { ClickControl(dlg, Dlg::kOk); });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(text, "3840x2160@59.940Hz");
-}
-
-TEST_F(SignalFormatSetDlgTest, OkFormsTheTextWithTheRefreshAsTyped)
-{
-    const auto [result, text] = Run("1920x1080@60.000Hz", [](Dlg& dlg) {
-        dlg.SetControlText(Dlg::kWidthEdit, "1280");
-        dlg.SetControlText(Dlg::kHeightEdit, "720");
-        dlg.SetControlText(Dlg::kRefreshEdit, "50.00");
-        ClickControl(dlg, Dlg::kOk);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(text, "1280x720@50.00Hz");
-}
-
-TEST_F(SignalFormatSetDlgTest, CancelEndsWithTwoAndLeavesTheText)
-{
-    const auto [result, text] = Run("1920x1080@60.000Hz", [](Dlg& dlg) {
-        dlg.SetControlText(Dlg::kWidthEdit, "1280");
-        ClickControl(dlg, Dlg::kCancel);
-    }, IDOK);
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(text, "1920x1080@60.000Hz");
-}
-
-TEST_F(SignalFormatSetDlgTest, ATextWithoutItsMarksFillsNothing)
-{
-    for (const std::string& input : {std::string("1920-1080@60Hz"), std::string(), std::string("2147483648x1080@60Hz"),
-                                     std::string("1920x1080@60")}) {
-        Run(input, [](Dlg& dlg) {
-            EXPECT_EQ(Edits(dlg), (std::vector<std::string>{"", "", ""}));
-            EXPECT_EQ(dlg.GetControl(Dlg::kOk)->nStyle, ButtonNormal);
+    for (const auto& [text, edits] : {std::pair{"1920x1080@60.000Hz", "1920|1080|60.000"}, {"1920-1080@60Hz", "||"},
+                                      {"", "||"}, {"2147483648x1080@60Hz", "||"}}) {
+        Run(text, [&](Dlg& dlg) {
+            EXPECT_EQ(Edits(dlg), edits) << text;
+            EXPECT_EQ(dlg.GetControl(Dlg::kOk)->nStyle, edits[0] != '|' ? ButtonPrimary : ButtonNormal) << text;
         });
     }
 }
 
-TEST_F(SignalFormatSetDlgTest, OkWithAnEmptyEditKeepsTheDialogOpenAndTheText)
+TEST_F(SignalFormatSetDlgTest, OkAndEnterFormTheTextCancelAndEscapeLeaveIt)
 {
-    bool open = false;
-    const auto [result, text] = Run("no format", [&](Dlg& dlg) {
-        dlg.SetControlText(Dlg::kWidthEdit, "1280");
-        dlg.SetControlText(Dlg::kHeightEdit, "720");
-        ClickControl(dlg, Dlg::kOk);
-        open = dlg.IsWindow();
-    });
-    EXPECT_TRUE(open);
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(text, "no format");
+    using Action = std::function<void(Dlg&)>;
+    const Action ok = [](Dlg& d) { ClickControl(d, Dlg::kOk); };
+    const Action type = [](Dlg& d) { d.SetControlText(Dlg::kHeightEdit, "1200"); };
+    const Action none = [](Dlg&) {};
+    struct Case {
+        const char* start;
+        Action edit, end;
+        int result;   // 3: still open when the test ended it
+        const char* text;
+    };
+    const Case cases[] = {
+        {"3840x2160@59.940Hz", none, ok, IDOK, "3840x2160@59.940Hz"},
+        {"3840x2160@59.940Hz", type, ok, IDOK, "3840x1200@59.940Hz"},
+        {"3840x2160@59.940Hz", type, [](Dlg& d) { PressKey(d, VK_RETURN); }, IDOK, "3840x1200@59.940Hz"},
+        {"3840x2160@59.940Hz", type, [](Dlg& d) { ClickControl(d, Dlg::kCancel); }, IDCANCEL, "3840x2160@59.940Hz"},
+        {"3840x2160@59.940Hz", type, [](Dlg& d) { PressKey(d, VK_ESCAPE); }, IDCANCEL, "3840x2160@59.940Hz"},
+        // The refresh as typed; an edit without a number keeps the dialog open.
+        {"1920x1080@60.000Hz", [](Dlg& d) { d.SetControlText(Dlg::kRefreshEdit, "50.00"); }, ok, IDOK,
+         "1920x1080@50.00Hz"},
+        {"no format", [](Dlg& d) { d.SetControlText(Dlg::kWidthEdit, "1280"); }, ok, 3, "no format"},
+    };
+    for (const Case& c : cases) {
+        const auto [result, text] = Run(c.start, [&](Dlg& dlg) {
+            c.edit(dlg);
+            c.end(dlg);
+        }, 3);
+        EXPECT_EQ(result, c.result) << c.text;
+        EXPECT_EQ(text, c.text);
+    }
 }
 
 TEST_F(SignalFormatSetDlgTest, AFilledValueOutOfBoundsIsBroughtInAndSaidBeforeOkStoresIt)
 {
-    struct Case {
-        const char* text;
-        int index;
-        const char* shown;
-        const char* stored;
-    };
-    for (const Case& c : {Case{"1920x1080@0.00Hz", Dlg::kRefreshEdit, "23.000", "1920x1080@23.000Hz"},
-                          Case{"10x1080@60.000Hz", Dlg::kWidthEdit, "64", "64x1080@60.000Hz"},
-                          Case{"1920x99999@60.000Hz", Dlg::kHeightEdit, "16384", "1920x16384@60.000Hz"}}) {
+    for (const auto& [text, shown, stored] : {std::tuple{"1920x1080@0.00Hz", "23.000", "1920x1080@23.000Hz"},
+                                              {"10x1080@60.000Hz", "64", "64x1080@60.000Hz"},
+                                              {"1920x99999@60.000Hz", "16384", "1920x16384@60.000Hz"}}) {
         Script().AnswerMessageBox(IDOK);
-        std::string shown;
-        const auto [result, text] = Run(c.text, [&](Dlg& dlg) {
+        bool open = false;
+        const auto [result, formed] = Run(text, [&](Dlg& dlg) {
             ClickControl(dlg, Dlg::kOk);
-            ASSERT_TRUE(dlg.IsWindow()) << c.text;
-            shown = dlg.GetControlText(c.index);
+            open = dlg.IsWindow();
             ClickControl(dlg, Dlg::kOk);
         });
-        EXPECT_EQ(shown, c.shown) << c.text;
-        EXPECT_EQ(result, IDOK) << c.text;
-        EXPECT_EQ(text, c.stored) << c.text;
+        EXPECT_TRUE(open) << text;
+        EXPECT_EQ(std::make_pair(result, formed), std::make_pair(int(IDOK), std::string(stored)));
         const SModalRecord* box = Script().Last(EModalKind::MessageBox);
         ASSERT_NE(box, nullptr);
-        EXPECT_NE(box->strText.find(c.shown), std::string::npos) << box->strText;
+        EXPECT_NE(box->strText.find(shown), std::string::npos) << box->strText;
         Script().ClearLog();
     }
-}
-
-TEST_F(SignalFormatSetDlgTest, EnterActsAsOkAndEscapeAsCancel)
-{
-    EXPECT_EQ(Run("1920x1080@60.000Hz", [](Dlg& dlg) {
-                  dlg.SetControlText(Dlg::kHeightEdit, "1200");
-                  PressKey(dlg, VK_RETURN);
-              }),
-              (std::pair<int, std::string>{IDOK, "1920x1200@60.000Hz"}));
-    EXPECT_EQ(Run("1920x1080@60.000Hz", [](Dlg& dlg) {
-                  dlg.SetControlText(Dlg::kHeightEdit, "1200");
-                  PressKey(dlg, VK_ESCAPE);
-              }, IDOK),
-              (std::pair<int, std::string>{IDCANCEL, "1920x1080@60.000Hz"}));
-}
-
-TEST_F(SignalFormatSetDlgTest, TheEditsHaveTheirRangesStepsAndDecimals)
-{
-    Run("", [](Dlg& dlg) {
-        struct Want {
-            int index;
-            UINT id;
-            EEditMode mode;
-            double min, max;
-            int decimals;
-        };
-        for (const Want& w : {Want{Dlg::kWidthEdit, 10007, EEditMode::Integer, 64, 32767, 0},
-                              Want{Dlg::kHeightEdit, 10008, EEditMode::Integer, 64, 16384, 0},
-                              Want{Dlg::kRefreshEdit, 10009, EEditMode::Decimal, 23.0, 240.0, 3}}) {
-            CMorvEditEx* edit = dlg.GetEdit(w.index);
-            ASSERT_NE(edit, nullptr);
-            EXPECT_EQ(dlg.GetDlgItem(w.id), edit);
-            const SEditRules& rules = edit->GetRules();
-            EXPECT_EQ(rules.eMode, w.mode) << w.id;
-            EXPECT_EQ(rules.dMin, w.min) << w.id;
-            EXPECT_EQ(rules.dMax, w.max) << w.id;
-            EXPECT_EQ(rules.dStep, 1.0) << w.id;
-            EXPECT_EQ(rules.nDecimals, w.decimals) << w.id;
-        }
-        // A step from the refresh edit keeps three decimals.
-        dlg.SetControlText(Dlg::kRefreshEdit, "59.940");
-        EXPECT_TRUE(dlg.GetEdit(Dlg::kRefreshEdit)->Step(1));
-        EXPECT_EQ(dlg.GetControlText(Dlg::kRefreshEdit), "60.940");
-        EXPECT_EQ(dlg.GetDlgItem(Dlg::kFocusSinkId), nullptr);
-    });
 }
 
 TEST_F(SignalFormatSetDlgTest, AButtonClickEndsTheTypingAndBringsTheValueIntoBounds)
 {
     const auto [result, text] = Run("1920x1080@60.000Hz", [](Dlg& dlg) {
-        Activate(dlg);
-        ASSERT_TRUE(dlg.SetFocusTo(Dlg::kWidthEditId));
-        ASSERT_TRUE(dlg.IsFocusOnEdit());
+        Focus(dlg, Dlg::kWidthEditId);
         dlg.SetControlText(Dlg::kWidthEdit, "40000");
         ClickControl(dlg, Dlg::kOk);
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(text, "32767x1080@60.000Hz");
-}
-
-TEST_F(SignalFormatSetDlgTest, CancelAlsoTakesTheFocusFromTheEdits)
-{
     bool focusAfter = true;
     Run("1920x1080@60.000Hz", [&](Dlg& dlg) {
-        Activate(dlg);
-        ASSERT_TRUE(dlg.SetFocusTo(Dlg::kRefreshEditId));
-        ASSERT_TRUE(dlg.IsFocusOnEdit());
+        Focus(dlg, Dlg::kRefreshEditId);
         ClickControl(dlg, Dlg::kCancel);
         focusAfter = dlg.IsFocusOnEdit();
     }, IDOK);
@@ -206,35 +129,22 @@ TEST_F(SignalFormatSetDlgTest, CancelAlsoTakesTheFocusFromTheEdits)
 
 TEST_F(SignalFormatSetDlgTest, OneLineOfEditsAndMarksWithTheButtonsUnderIt)
 {
-    for (double scale : {1.0, 1.5}) {
-        SetScale(scale);
-        Run("1920x1080@60.000Hz", [scale](Dlg& dlg) {
-            auto px = [scale](int design) { return static_cast<int>(design * scale); };
-            EXPECT_EQ(dlg.GetControlText(Dlg::kTitle), GetLanguageString("Title", "Monitoring"));
-            EXPECT_EQ(dlg.GetControlText(Dlg::kTimesLabel), "x");
-            EXPECT_EQ(dlg.GetControlText(Dlg::kAtLabel), "@");
-            EXPECT_EQ(dlg.GetControlText(Dlg::kHzLabel), "Hz");
-            EXPECT_EQ(dlg.GetControlText(Dlg::kOk), GetLanguageString("OK", "Common"));
-            EXPECT_EQ(dlg.GetControlText(Dlg::kCancel), GetLanguageString("Cancel", "Common"));
-            int left = 0;
-            const CRect first = dlg.GetControl(Dlg::kWidthEdit)->rect;
-            for (int index = Dlg::kWidthEdit; index <= Dlg::kHzLabel; ++index) {
-                const CRect r = dlg.GetControl(index)->rect;
-                EXPECT_GT(r.left, left) << index;
-                EXPECT_EQ(r.top, first.top) << index;
-                EXPECT_EQ(r.Height(), px(24)) << index;
-                left = r.right;
-            }
-            EXPECT_LE(left, dlg.GetClientRect().right - px(15));
-            for (int button : {Dlg::kOk, Dlg::kCancel}) {
-                const CRect r = dlg.GetControl(button)->rect;
-                EXPECT_EQ(r.Width(), px(80));
-                EXPECT_GE(r.top, first.bottom + px(15));
-                EXPECT_LE(r.bottom, dlg.GetClientRect().bottom - px(15));
-            }
-            SaveDialogShot(dlg, scale > 1.0 ? "signal_format_150" : "signal_format_100");
-        });
-    }
+    SetScale(1.5);
+    Run("1920x1080@60.000Hz", [](Dlg& dlg) {
+        const CRect first = dlg.GetControl(Dlg::kWidthEdit)->rect;
+        int left = 0;
+        for (int index = Dlg::kWidthEdit; index <= Dlg::kHzLabel; ++index) {
+            const CRect r = dlg.GetControl(index)->rect;
+            EXPECT_TRUE(r.left > left && r.top == first.top && r.Height() == 36) << index;
+            left = r.right;
+        }
+        EXPECT_LE(left, dlg.GetClientRect().right - 22);
+        for (int button : {Dlg::kOk, Dlg::kCancel}) {
+            const CRect r = dlg.GetControl(button)->rect;
+            EXPECT_TRUE(r.Width() == 120 && r.top >= first.bottom + 22 && r.bottom <= dlg.GetClientRect().bottom - 22);
+        }
+        SaveDialogShot(dlg, "signal_format_150");
+    });
 }
 
 } // namespace

@@ -8,102 +8,73 @@
 
 namespace {
 
-void ExpectFormat(const char* text, int width, int height, double refresh)
+struct ParseCase {
+    std::string text;
+    std::optional<SSignalFormat> expected;
+};
+
+// Reads a text and says what it gave, for the failure message.
+std::string Read(const std::string& text)
 {
     const std::optional<SSignalFormat> f = ParseSignalFormat(text);
-    ASSERT_TRUE(f.has_value()) << text;
-    EXPECT_EQ(f->nWidth, width) << text;
-    EXPECT_EQ(f->nHeight, height) << text;
-    EXPECT_DOUBLE_EQ(f->dRefresh, refresh) << text;
+    return f ? std::to_string(f->nWidth) + "x" + std::to_string(f->nHeight) + "@" + std::to_string(f->dRefresh)
+             : "nothing";
 }
 
-TEST(SignalFormat, TheDefaultTextFillsItsThreeNumbers)
+TEST(SignalFormat, ATextGivesItsThreeNumbersOrNothing)
 {
-    ExpectFormat("1920x1080@60.000Hz", 1920, 1080, 60.0);
-    const SSignalEditTexts t = SignalEditTextsOf(*ParseSignalFormat("1920x1080@60.000Hz"));
-    EXPECT_EQ(t.strWidth, "1920");
-    EXPECT_EQ(t.strHeight, "1080");
-    EXPECT_EQ(t.strRefresh, "60.000");
-}
-
-TEST(SignalFormat, ATextReadAndFormedAgainIsUnchanged)
-{
-    const char* text = "3840x2160@59.940Hz";
-    const SSignalEditTexts t = SignalEditTextsOf(*ParseSignalFormat(text));
-    EXPECT_EQ(FormSignalText(std::stoi(t.strWidth), std::stoi(t.strHeight), t.strRefresh), text);
-}
-
-TEST(SignalFormat, TheRefreshIsShownWithThreeDecimals)
-{
-    EXPECT_EQ(SignalEditTextsOf({1280, 720, 50.0}).strRefresh, "50.000");
-    EXPECT_EQ(SignalEditTextsOf({1280, 720, 59.94}).strRefresh, "59.940");
-    EXPECT_EQ(SignalEditTextsOf({1280, 720, 23.9765}).strRefresh, "23.977");
-}
-
-TEST(SignalFormat, TheHeightEndsAtAnIOrAnAtAndTheRefreshFollowsTheAt)
-{
-    ExpectFormat("1920x1080i60Hz", 1920, 1080, 60.0);
-    ExpectFormat("1920x1080@50Hz", 1920, 1080, 50.0);
-    // Interlaced texts as the hardware writes them: never a 0 Hz refresh.
-    ExpectFormat("1920x1080i@50.000Hz", 1920, 1080, 50.0);
-    ExpectFormat("720x576i@25Hz", 720, 576, 25.0);
-    ExpectFormat("720x576@25iHz", 720, 576, 25.0);
-    ExpectFormat("1920x1080@59.94Hz (interlaced)", 1920, 1080, 59.94);
+    const ParseCase cases[] = {
+        {"1920x1080@60.000Hz", SSignalFormat{1920, 1080, 60.0}},
+        // Interlaced texts as the hardware writes them: never a 0 Hz refresh.
+        {"1920x1080i@50.000Hz", SSignalFormat{1920, 1080, 50.0}},
+        {"1920x1080i60Hz", SSignalFormat{1920, 1080, 60.0}},
+        {"720x576@25iHz", SSignalFormat{720, 576, 25.0}},
+        {"1920x1080@59.94Hz (interlaced)", SSignalFormat{1920, 1080, 59.94}},
+        // Each number is the one its text starts with.
+        {" 1920x 1080@ 60.5Hz", SSignalFormat{1920, 1080, 60.5}},
+        {"1920px1080p@60fpsHz", SSignalFormat{1920, 1080, 60.0}},
+        {"+1920x-1080@-.5Hz", SSignalFormat{1920, -1080, -0.5}},
+        {"widex1080@Hz", SSignalFormat{0, 1080, 0.0}},
+        // Exponents, infinities and hexadecimal are not decimals here.
+        {"1920x1080@1e3Hz", SSignalFormat{1920, 1080, 1.0}},
+        {"1920x1080@infHz", SSignalFormat{1920, 1080, 0.0}},
+        {"1920x1080@0x3CHz", SSignalFormat{1920, 1080, 0.0}},
+        {"2147483647x1080@60Hz", SSignalFormat{2147483647, 1080, 60.0}},
+        // A mark missing, or a number beyond its type.
+        {"", std::nullopt}, {"1920X1080@60Hz", std::nullopt}, {"1920x1080", std::nullopt},
+        {"1920x1080@60", std::nullopt}, {"1920x1080@60hz", std::nullopt}, {"Hz1920x1080@60", std::nullopt},
+        {"2147483648x1080@60Hz", std::nullopt}, {"-2147483649x1080@60Hz", std::nullopt},
+        {"1920x1080@" + std::string(400, '9') + "Hz", std::nullopt},
+    };
+    for (const ParseCase& c : cases) {
+        const std::optional<SSignalFormat> f = ParseSignalFormat(c.text);
+        ASSERT_EQ(f.has_value(), c.expected.has_value()) << c.text.substr(0, 40) << " gave " << Read(c.text);
+        if (f) {
+            EXPECT_TRUE(f->nWidth == c.expected->nWidth && f->nHeight == c.expected->nHeight
+                        && f->dRefresh == c.expected->dRefresh)
+                << c.text << " gave " << Read(c.text);
+        }
+    }
 }
 
 TEST(SignalFormat, AUsableFormatKeepsTheEditsBounds)
 {
-    struct Case {
-        const char* text;
-        bool usable;
-    };
-    for (const Case& c : {Case{"64x64@23Hz", true}, Case{"32767x16384@240.000Hz", true}, Case{"1920x1080i@50Hz", true},
-                          Case{"1920x1080@0.00Hz", false}, Case{"63x1080@60Hz", false}, Case{"1920x16385@60Hz", false},
-                          Case{"1920x1080@240.001Hz", false}, Case{"unknow video", false}, Case{"", false}})
-        EXPECT_EQ(ParseUsableSignalFormat(c.text).has_value(), c.usable) << c.text;
+    for (const auto& [text, usable] :
+         {std::pair{"64x64@23Hz", true}, {"32767x16384@240.000Hz", true}, {"1920x1080i@50Hz", true},
+          {"1920x1080@0.00Hz", false}, {"63x1080@60Hz", false}, {"1920x16385@60Hz", false},
+          {"1920x1080@240.001Hz", false}, {"unknow video", false}})
+        EXPECT_EQ(ParseUsableSignalFormat(text).has_value(), usable) << text;
 }
 
-TEST(SignalFormat, NumbersAreWrittenAndReadWithAPointUnderACommaLocale)
+TEST(SignalFormat, TextsAreFormedWithAPointUnderACommaLocale)
 {
     const CommaDecimalLocale comma;
     ASSERT_TRUE(comma.Active()) << comma.Error();
-    EXPECT_EQ(SignalEditTextsOf({1280, 720, 59.94}).strRefresh, "59.940");
+    const SSignalEditTexts t = SignalEditTextsOf(*ParseSignalFormat("3840x2160@59.940Hz"));
+    EXPECT_EQ(t.strWidth + " " + t.strHeight + " " + t.strRefresh, "3840 2160 59.940");
+    EXPECT_EQ(SignalEditTextsOf({1280, 720, 23.9765}).strRefresh, "23.977");
     EXPECT_EQ(StoredSignalText(1920, 1080, 59.94), "1920x1080@59.94Hz");
-    ExpectFormat("3840x2160@59.940Hz", 3840, 2160, 59.94);
-}
-
-TEST(SignalFormat, AMissingMarkFillsNothing)
-{
-    for (const char* text : {"", "1920", "1920X1080@60Hz", "19201080@60Hz", "1920x1080", "1920x1080 60Hz",
-                             "1920x1080@60", "1920x1080@60hz", "1920x1080Hz@60", "Hz1920x1080@60"})
-        EXPECT_FALSE(ParseSignalFormat(text).has_value()) << text;
-}
-
-TEST(SignalFormat, EachNumberIsTheOneItsTextStartsWith)
-{
-    ExpectFormat(" 1920x 1080@ 60.5Hz", 1920, 1080, 60.5);
-    ExpectFormat("1920px1080p@60fpsHz", 1920, 1080, 60.0);
-    ExpectFormat("+1920x-1080@-.5Hz", 1920, -1080, -0.5);
-    ExpectFormat("widex1080@Hz", 0, 1080, 0.0);
-    // Exponents, infinities and hexadecimal are not decimals here.
-    ExpectFormat("1920x1080@1e3Hz", 1920, 1080, 1.0);
-    ExpectFormat("1920x1080@infHz", 1920, 1080, 0.0);
-    ExpectFormat("1920x1080@0x3CHz", 1920, 1080, 0.0);
-}
-
-TEST(SignalFormat, NumbersBeyondTheirTypeFillNothing)
-{
-    for (const std::string& text :
-         {std::string("2147483648x1080@60Hz"), std::string("1920x99999999999999999999@60Hz"),
-          std::string("-2147483649x1080@60Hz"), "1920x1080@" + std::string(400, '9') + "Hz"})
-        EXPECT_FALSE(ParseSignalFormat(text).has_value()) << text.substr(0, 40);
-    ExpectFormat("2147483647x1080@60Hz", 2147483647, 1080, 60.0);
-}
-
-TEST(SignalFormat, TheFormedTextKeepsTheRefreshAsTyped)
-{
-    EXPECT_EQ(FormSignalText(1920, 1080, "60.000"), "1920x1080@60.000Hz");
-    EXPECT_EQ(FormSignalText(1280, 720, "50"), "1280x720@50Hz");
+    // The refresh as typed, whatever it holds.
     EXPECT_EQ(FormSignalText(1280, 720, "%s%n"), "1280x720@%s%nHz");
 }
 
