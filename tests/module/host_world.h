@@ -36,22 +36,13 @@ public:
         loadedFromCard.push_back(sender);
         return 0;
     }
-    // Answers cardSaveResult, with cardSaveCancelled as the cancelled flag.
-    int SaveProjectToCard(int& cancelled, CWnd*) override
-    {
-        ++cardSaves;
-        cancelled = cardSaveCancelled;
-        return cardSaveResult;
-    }
+    int SaveProjectToCard(int& cancelled, CWnd*) override { return cancelled = 0; }
 
     CWnd& Area() { return m_area; }
     std::vector<SNotify> notifications;
     std::vector<std::string> opened;
     int saves = 0;
     std::vector<int> loadedFromCard;
-    int cardSaves = 0;
-    int cardSaveResult = 0;
-    int cardSaveCancelled = 0;
     // The page and project commands the page asked for, in order.
     std::vector<std::string> commands;
 

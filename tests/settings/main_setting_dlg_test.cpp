@@ -2,6 +2,7 @@
 // marked, the view target, a fibre sender, recipients, the sending account,
 // the test mail and scrolling.
 #include "dialog_test_support.h"
+#include "host_world.h"
 
 #include "controls/button_bar.h"
 #include "controls/density.h"
@@ -46,19 +47,6 @@ namespace {
 
 using Frame = CMainSettingFrameDlg;
 
-class CRecordingHost final : public IVistranoLabel {
-public:
-    void Notify(int32_t mask, int32_t, int32_t, int32_t) override { masks.push_back(mask); }
-    CWnd* GetParentWnd() override { return nullptr; }
-    int SwitchLabel() override { return 0; }
-    int OpenProject(const std::string&) override { return 0; }
-    int SaveProject() override { return 0; }
-    int SaveProjectAs() override { return 0; }
-    int LoadProjectFromCard(int) override { return 0; }
-    int SaveProjectToCard(int& cancelled, CWnd*) override { return cancelled = 0; }
-    std::vector<int32_t> masks;
-};
-
 class MainSettingDlgTest : public DialogTest {
 protected:
     void SetUp() override
@@ -93,7 +81,7 @@ protected:
     {
         sim::ClearCallLog();
         m_modifications = sim::GetModificationCount();
-        m_host.masks.clear();
+        m_host.notifications.clear();
     }
 
     static CMonitorInterfaceData Host()
@@ -117,7 +105,14 @@ protected:
     int Stores() const { return HostCalls("CMonitorData::SetInterfaceData"); }
     int Modifications() const { return sim::GetModificationCount() - m_modifications; }
 
-    CRecordingHost m_host;
+    // The full refreshes the page asked the host for.
+    int Refreshes() const
+    {
+        return static_cast<int>(std::count_if(m_host.notifications.begin(), m_host.notifications.end(),
+                                              [](const CTestHost::SNotify& n) { return n.mask == -1; }));
+    }
+
+    CTestHost m_host{false};
 
 private:
     int m_modifications = 0;
@@ -184,7 +179,8 @@ TEST_F(MainSettingDlgTest, ClosingWithoutChangesStoresAndMarksNothing)
               0);
     EXPECT_EQ(Stores(), 0);
     EXPECT_EQ(Modifications(), 0);
-    EXPECT_EQ(m_host.masks, std::vector<int32_t>{-1});
+    EXPECT_EQ(Refreshes(), 1);
+    EXPECT_EQ(m_host.notifications.size(), 1u);
 }
 
 // Every check box and edit of the page alone: one store and one mark, at the close.
@@ -282,7 +278,7 @@ TEST_F(MainSettingDlgTest, SwitchingOffTheShownQuantityTurnsTheViewToTheReceiver
         EXPECT_FALSE(page.GetControl(kTemperatureAlarm)->bVisible);
     });
     // Each toggle refreshed the page; the change was stored and marked once, at the close.
-    EXPECT_EQ(std::count(m_host.masks.begin(), m_host.masks.end(), -1), 4);
+    EXPECT_EQ(Refreshes(), 4);
     EXPECT_EQ(Modifications(), 1);
     EXPECT_EQ(Host().receiverSetting.bTemperature, 0);
 }
