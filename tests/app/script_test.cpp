@@ -212,17 +212,11 @@ TEST(ScriptParse, RefusalsNameTheLineAndTheFault)
 
 TEST(KeyNames, LettersDigitsFunctionKeysAndNamedKeys)
 {
-    EXPECT_EQ(app::QtKeyFromName("o"), Qt::Key_O);
-    EXPECT_EQ(app::QtKeyFromName("S"), Qt::Key_S);
-    EXPECT_EQ(app::QtKeyFromName("7"), Qt::Key_7);
-    EXPECT_EQ(app::QtKeyFromName("f1"), Qt::Key_F1);
-    EXPECT_EQ(app::QtKeyFromName("F12"), Qt::Key_F12);
-    EXPECT_EQ(app::QtKeyFromName("f13"), 0);
-    EXPECT_EQ(app::QtKeyFromName("fx"), 0);
-    EXPECT_EQ(app::QtKeyFromName("esc"), Qt::Key_Escape);
-    EXPECT_EQ(app::QtKeyFromName("Tab"), Qt::Key_Tab);
-    EXPECT_EQ(app::QtKeyFromName("pagedown"), Qt::Key_PageDown);
-    EXPECT_EQ(app::QtKeyFromName("!"), 0);
+    const std::pair<const char*, int> keys[] = {{"o", Qt::Key_O}, {"S", Qt::Key_S}, {"7", Qt::Key_7},
+        {"f1", Qt::Key_F1}, {"F12", Qt::Key_F12}, {"f13", 0}, {"fx", 0}, {"esc", Qt::Key_Escape}, {"Tab", Qt::Key_Tab},
+        {"!", 0}, {"pagedown", Qt::Key_PageDown}};
+    for (const auto& [name, key] : keys)
+        EXPECT_EQ(app::QtKeyFromName(name), key) << name;
     EXPECT_EQ(app::ModifierFromName("control"), unsigned(app::ModCtrl));
     EXPECT_EQ(app::ModifierFromName("win"), 0u);
 }

@@ -43,37 +43,11 @@ std::shared_ptr<const Image> Pixels(int w, int h, std::initializer_list<Color> c
 
 } // namespace
 
-TEST(CanvasPixels, DashedAlphaOutlineLandsOnItsPixelsBlended)
-{
-    Surface surface(12, 8, kWhite);
-    {
-        auto dc = surface.BeginPaint();
-        dc->DrawRect(CRect(1, 1, 11, 7), Pen{RGBColor(90, 90, 90, 200), 1, {3, 2}});
-    }
-    // 90 over white at 200/255: 90 * 200/255 + 255 * 55/255 = 125.6.
-    const Color blended{126, 126, 126, 255};
-    for (int x = 1; x <= 3; ++x)
-        EXPECT_TRUE(Near(surface.PixelAt(x, 1), blended)) << x << ": " << Str(surface.PixelAt(x, 1));
-    EXPECT_EQ(surface.PixelAt(4, 1), kWhite) << "first gap";
-    EXPECT_EQ(surface.PixelAt(5, 1), kWhite);
-    EXPECT_TRUE(Near(surface.PixelAt(6, 1), blended));
-    // The walk goes on round the corner: (10, 1) is step 9, in a gap; the
-    // right edge starts at step 10 with a dash.
-    EXPECT_EQ(surface.PixelAt(10, 1), kWhite);
-    EXPECT_TRUE(Near(surface.PixelAt(10, 2), blended));
-    EXPECT_TRUE(Near(surface.PixelAt(10, 4), blended));
-    EXPECT_EQ(surface.PixelAt(10, 5), kWhite);
-    EXPECT_EQ(surface.PixelAt(11, 1), kWhite) << "right edge excluded";
-    EXPECT_EQ(surface.PixelAt(5, 7), kWhite) << "bottom edge excluded";
-    EXPECT_EQ(surface.PixelAt(5, 4), kWhite) << "inside untouched";
-    EXPECT_EQ(surface.PixelAt(0, 0), kWhite);
-}
-
 TEST(CanvasPixels, DashedOutlinesCoverExactlyTheWalkedPixels)
 {
-    // Whatever way the canvas draws a dashed frame, its pixels are the
-    // ones the pen walk names, each blended once.
-    const std::vector<std::vector<int>> patterns = {{3, 2}, {2, 1}, {1, 1}, {4, 2, 1, 2}, {5}, {1, 3}};
+    // Whatever way the canvas draws a frame, solid or dashed, its pixels are
+    // the ones the pen walk names, each blended once (corners too).
+    const std::vector<std::vector<int>> patterns = {{}, {3, 2}, {2, 1}, {1, 1}, {4, 2, 1, 2}, {5}, {1, 3}};
     for (const auto& dash : patterns) {
         for (int w = 1; w <= 13; w += 3) {
             for (int h = 1; h <= 11; h += 2) {
@@ -131,19 +105,6 @@ TEST(CanvasPixels, SurfaceRunsBlendExactlyAsTheToolkitDoes)
             EXPECT_EQ(plat::NativeSurface(surface), reference) << Str(color);
         }
     }
-}
-
-TEST(CanvasPixels, SolidOutlineOverlapsNothingTwice)
-{
-    Surface surface(6, 6, kWhite);
-    {
-        auto dc = surface.BeginPaint();
-        dc->DrawRect(CRect(0, 0, 6, 6), Pen{RGBColor(0, 0, 0, 128), 2, {}});
-    }
-    const Color corner = surface.PixelAt(0, 0), edge = surface.PixelAt(3, 0), inner = surface.PixelAt(1, 1);
-    EXPECT_EQ(corner, edge) << "corners blended once, like the edges";
-    EXPECT_EQ(inner, edge) << "the second pixel of a 2-pixel pen";
-    EXPECT_EQ(surface.PixelAt(2, 2), kWhite);
 }
 
 TEST(CanvasPixels, QuarterTurnsRotateClockwise)
