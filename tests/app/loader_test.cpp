@@ -7,19 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 using apptest::FixturePath;
-
-TEST(ModuleLoader, MissingLibrarySaysNoModuleFoundAndWhere)
-{
-    app::CModuleLoader loader;
-    std::string error;
-    const std::string path = FixturePath("does_not_exist");
-    EXPECT_FALSE(loader.Load(path, error));
-    EXPECT_EQ(error, "no module found at " + path);
-    EXPECT_FALSE(loader.IsLoaded());
-}
 
 TEST(ModuleLoader, DefaultPathIsTheRealLibraryNextToTheProgram)
 {
@@ -28,34 +20,30 @@ TEST(ModuleLoader, DefaultPathIsTheRealLibraryNextToTheProgram)
     EXPECT_EQ(path.substr(path.size() - 14), "/libMonitor.so");
 }
 
-TEST(ModuleLoader, LibraryWithoutEntryIsRefusedByName)
+// Each way a page library can fail, refused with its path and the reason;
+// the test program itself exists but is no library.
+TEST(ModuleLoader, BrokenLibrariesAreRefusedByNameWithTheReason)
 {
-    app::CModuleLoader loader;
-    std::string error;
-    const std::string path = FixturePath("fixture_no_entry");
-    EXPECT_FALSE(loader.Load(path, error));
-    EXPECT_EQ(error, "the module " + path + " has no entry Monitor_Init");
-    EXPECT_FALSE(loader.IsLoaded());
-}
-
-TEST(ModuleLoader, FileThatIsNoLibraryIsRefusedWithTheLoadersReason)
-{
-    // The test program itself exists but cannot be opened as a library.
-    app::CModuleLoader loader;
-    std::string error;
-    const std::string path = plat::GetMainExecutableFolder() + "app_tests";
-    ASSERT_FALSE(loader.Load(path, error));
-    EXPECT_EQ(error.rfind("cannot load the module " + path + ": ", 0), 0u) << error;
-}
-
-TEST(ModuleLoader, EntryAnsweringZeroGivesNoPage)
-{
-    app::CModuleLoader loader;
-    std::string error;
-    const std::string path = FixturePath("fixture_zero_entry");
-    ASSERT_TRUE(loader.Load(path, error)) << error;
-    EXPECT_EQ(loader.Init(nullptr, error), nullptr);
-    EXPECT_EQ(error, "Monitor_Init of " + path + " answered 0: the page could not be created");
+    const std::string missing = FixturePath("does_not_exist"), noEntry = FixturePath("fixture_no_entry"),
+                      zero = FixturePath("fixture_zero_entry"),
+                      program = plat::GetMainExecutableFolder() + "app_tests";
+    const std::tuple<std::string, bool, std::string> cases[] = {
+        {missing, false, "no module found at " + missing},
+        {noEntry, false, "the module " + noEntry + " has no entry Monitor_Init"},
+        {program, false, "cannot load the module " + program + ": "},
+        {zero, true, "Monitor_Init of " + zero + " answered 0: the page could not be created"},
+    };
+    for (const auto& [path, loads, message] : cases) {
+        app::CModuleLoader loader;
+        std::string error;
+        ASSERT_EQ(loader.Load(path, error), loads) << path << ": " << error;
+        EXPECT_EQ(loader.IsLoaded(), loads);
+        if (loads) {
+            EXPECT_EQ(loader.Init(nullptr, error), nullptr);
+        }
+        // The loader's own reason follows for a file that is no library.
+        EXPECT_EQ(path == program ? error.substr(0, message.size()) : error, message);
+    }
 }
 
 TEST(ModuleLoader, UnloadForgetsTheLibrary)
