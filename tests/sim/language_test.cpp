@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <fstream>
 #include <regex>
+#include <tuple>
 
 namespace {
 
@@ -92,22 +93,21 @@ TEST_F(Language, TheShippedFileHoldsEveryTextThePageAsksFor)
     EXPECT_EQ(missing, "");
 }
 
+// Texts the page joins with numbers or other texts carry no conversion.
 TEST_F(Language, FormatTextsKeepTheConversionsThePagePasses)
 {
-    EXPECT_EQ(Conversions(GetLanguageString("TargetSelect_RcvTemperatureExtra", "Monitoring")), "%s");
-    EXPECT_EQ(Conversions(GetLanguageString("TargetSelect_RcvHumidityExtra", "Monitoring")), "%d");
-    EXPECT_EQ(Conversions(GetLanguageString("TargetSelect_RcvVoltageExtra", "Monitoring")), "%d%f%f");
-    EXPECT_EQ(Conversions(GetLanguageString("Receive_PowerSupply", "Monitoring")), "%d");
-    EXPECT_EQ(Conversions(GetLanguageString("Receive_PowerSupply_Close", "Monitoring")), "%d");
-    EXPECT_EQ(Conversions(GetLanguageString("Receive_Voltage", "Monitoring")), "%d");
-    EXPECT_EQ(Conversions(GetLanguageString("Receive_Voltage_Close", "Monitoring")), "%d");
-    EXPECT_EQ(Conversions(GetLanguageString("Menu_ExchangePosition", "Monitoring")), "%s");
-    EXPECT_EQ(Conversions(GetLanguageString("VideoInput_Ttile", "Monitoring")), "%s");
-    // Texts the page joins with numbers or other texts carry no conversion.
-    for (const auto& [key, section] : {std::pair{"Sender", "Common"}, {"Processor", "Monitoring"},
-                                       {"SenderGroupAdd", "Layout"}, {"SetTo", "Monitoring"},
-                                       {"BackupExist", "Control"}, {"AllSender", "Common"}})
-        EXPECT_EQ(Conversions(GetLanguageString(key, section)), "") << key;
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"TargetSelect_RcvTemperatureExtra", "Monitoring", "%s"}, {"TargetSelect_RcvHumidityExtra", "Monitoring", "%d"},
+        {"TargetSelect_RcvVoltageExtra", "Monitoring", "%d%f%f"}, {"Receive_PowerSupply", "Monitoring", "%d"},
+        {"Receive_PowerSupply_Close", "Monitoring", "%d"},        {"Receive_Voltage", "Monitoring", "%d"},
+        {"Receive_Voltage_Close", "Monitoring", "%d"},            {"Menu_ExchangePosition", "Monitoring", "%s"},
+        {"VideoInput_Ttile", "Monitoring", "%s"},                 {"Sender", "Common", ""},
+        {"Processor", "Monitoring", ""},                          {"SenderGroupAdd", "Layout", ""},
+        {"SetTo", "Monitoring", ""},                              {"BackupExist", "Control", ""},
+        {"AllSender", "Common", ""},
+    };
+    for (const auto& [key, section, conversions] : cases)
+        EXPECT_EQ(Conversions(GetLanguageString(key, section)), conversions) << key;
 }
 
 TEST_F(Language, PrefixTextsKeepTheirTrailingSpaceAndLookupsIgnoreCase)
