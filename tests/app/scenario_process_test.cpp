@@ -44,7 +44,8 @@ protected:
         process.setWorkingDirectory(QString::fromStdString(plat::GetMainExecutableFolder()));
         process.start(QString::fromStdString(plat::GetMainExecutableFolder() + "quarn"), args);
         Result r;
-        if (!process.waitForFinished(120000)) {
+        // The tour at density 2.5 on a busy machine takes about a minute.
+        if (!process.waitForFinished(240000)) {
             process.kill();
             process.waitForFinished();
             r.err = "quarn did not finish";
