@@ -57,15 +57,6 @@ TEST_F(ProjectServices, AServiceOfADeletedSenderAnswersNeutrally)
         EXPECT_NE(s.name, "ghost");
 }
 
-TEST_F(ProjectServices, AServiceFollowsItsSenderWhenOthersAreDeleted)
-{
-    UseSample();
-    CSender* mosaic = GetProjectData()->GetSender(5);
-    ASSERT_EQ(GetProjectData()->DeleteSender(2, 1, 0, 0, nullptr), 1);
-    EXPECT_EQ(mosaic->GetSenderName(), "Lobby Mosaic");
-    EXPECT_EQ(GetProjectData()->GetSender(4), mosaic);
-}
-
 TEST_F(ProjectServices, ViewRecordAndItsReset)
 {
     UseSample();
@@ -146,12 +137,16 @@ TEST_F(ProjectServices, ShowNamesAndCurrentSender)
     EXPECT_EQ(p->GetDemoModeEnable(), 0);
 }
 
-TEST_F(ProjectServices, DeletingKeepsTheCurrentSenderOnItsSender)
+// A service and the current sender stay on their sender when others go.
+TEST_F(ProjectServices, DeletingKeepsServicesAndTheCurrentSenderOnTheirSender)
 {
     UseSample();
     CProjectData* p = GetProjectData();
+    CSender* mosaic = p->GetSender(5);
     p->SetCurrentSender(5);
-    p->DeleteSender(2, 1, 0, 0, nullptr);
+    ASSERT_EQ(p->DeleteSender(2, 1, 0, 0, nullptr), 1);
+    EXPECT_EQ(mosaic->GetSenderName(), "Lobby Mosaic");
+    EXPECT_EQ(p->GetSender(4), mosaic);
     EXPECT_EQ(p->GetCurSenderIndex(), 4);
     p->SetCurrentSender(5);
     p->DeleteSender(5, 1, 0, 0, nullptr);
