@@ -231,6 +231,20 @@ TEST_F(ViewDrawingTest, BadInputDrawsNothingForItAndKeepsTheRest)
     EXPECT_EQ(nullptr, render.GetSurface());
 }
 
+TEST_F(ViewDrawingTest, ReceiversZoomedToNothingAreLeftOutAndTheBlockDrawn)
+{
+    // The host refuses empty receivers; a small zoom makes them.
+    Open(Walls(1, 2, 4, 64));
+    g_pModuleData->SetZoom(0, 0.01f);
+    Show(TREE_NODE_SENDER, RENDER_RECEIVER, 0);
+    const std::vector<DrawOp> ops = Draw();
+    g_pModuleData->SetZoom(0, 1.0f);
+    EXPECT_TRUE(Receivers(0, 0, 4).empty());
+    EXPECT_EQ(4u, OpsWith(ops, DrawOp::Kind::ImageNinePart, "PortFrame").size());
+    const Color normal = CMorvSkin::Instance().GetColors().clrNormalFill;
+    EXPECT_TRUE(std::none_of(ops.begin(), ops.end(), [&](const DrawOp& op) { return op.color == normal; }));
+}
+
 TEST_F(ViewDrawingTest, StoredPlacementStaysUntilAResize)
 {
     Open(sim::MakeSampleProject());
