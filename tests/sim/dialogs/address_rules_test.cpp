@@ -13,37 +13,31 @@ uint32_t Ip(uint8_t a, uint8_t b, uint8_t c, uint8_t d)
 
 } // namespace
 
-TEST(MakeAddressRows, NewSendersStartEmptyAndEditable)
+// Senders 1 to 3 exist (sender 2 without an address). New senders start
+// empty and editable, existing ones keep their address and are editable
+// only when asked, read-only makes nothing editable; rows stop at the
+// sender limit and nonsense gives none.
+TEST(MakeAddressRows, RowsPerSenderWithTheirAddressAndEditability)
 {
-    const auto rows = MakeAddressRows(3, 2, false, false, {"10.0.0.1", ""});
-    const std::vector<SAddressRow> expected{{3, "", true}, {4, "", true}};
-    EXPECT_EQ(rows, expected);
-}
-
-TEST(MakeAddressRows, ExistingSendersKeepTheirAddressAndAreEditableOnlyWhenAsked)
-{
-    const std::vector<std::string> present{"10.0.0.1", "", "10.0.0.3"};
-    EXPECT_EQ(MakeAddressRows(2, 3, false, false, present),
-              (std::vector<SAddressRow>{{2, "", false}, {3, "10.0.0.3", false}, {4, "", true}}));
-    EXPECT_EQ(MakeAddressRows(2, 3, true, false, present),
-              (std::vector<SAddressRow>{{2, "", true}, {3, "10.0.0.3", true}, {4, "", true}}));
-}
-
-TEST(MakeAddressRows, ReadOnlyMakesNoRowEditable)
-{
-    for (const SAddressRow& row : MakeAddressRows(1, 3, true, true, {"10.0.0.1"}))
-        EXPECT_FALSE(row.bEditable) << row.nSender;
-}
-
-TEST(MakeAddressRows, StopsAtTheSenderLimitAndRefusesNonsense)
-{
-    const auto rows = MakeAddressRows(254, 5, false, false, {});
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows.back().nSender, 255);
-    EXPECT_TRUE(MakeAddressRows(0, 3, false, false, {}).empty());
-    EXPECT_TRUE(MakeAddressRows(1, 0, false, false, {}).empty());
-    EXPECT_TRUE(MakeAddressRows(1, -2, false, false, {}).empty());
-    EXPECT_TRUE(MakeAddressRows(256, 1, false, false, {}).empty());
+    struct Case {
+        int first, count;
+        bool editExisting, readOnly;
+        std::vector<SAddressRow> rows;
+    };
+    const Case cases[] = {
+        {4, 2, false, false, {{4, "", true}, {5, "", true}}},
+        {2, 3, false, false, {{2, "", false}, {3, "10.0.0.3", false}, {4, "", true}}},
+        {2, 3, true, false, {{2, "", true}, {3, "10.0.0.3", true}, {4, "", true}}},
+        {1, 3, true, true, {{1, "10.0.0.1", false}, {2, "", false}, {3, "10.0.0.3", false}}},
+        {254, 5, false, false, {{254, "", true}, {255, "", true}}},
+        {0, 3, false, false, {}},
+        {1, 0, false, false, {}},
+        {1, -2, false, false, {}},
+        {256, 1, false, false, {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(MakeAddressRows(c.first, c.count, c.editExisting, c.readOnly, {"10.0.0.1", "", "10.0.0.3"}), c.rows)
+            << c.first << " +" << c.count << (c.editExisting ? " edit" : "") << (c.readOnly ? " read-only" : "");
 }
 
 TEST(AddressesOutsideRows, AreTheProjectAddressesWithoutARow)
