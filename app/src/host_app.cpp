@@ -200,7 +200,7 @@ bool CHostApp::RunScenario(const std::string& text, std::string& error)
     if (!ParseScript(text, commands, error))
         return false;
     CScenarioRunner runner(ScenarioEnv());
-    return runner.Run(commands, error);
+    return runner.Run(commands, error) && CScenarioRunner::AllAnswersTaken(error);
 }
 
 bool CHostApp::RunMonkey(uint32_t seed, SMonkeyReport& report, std::string& error)

@@ -84,6 +84,21 @@ bool CScenarioRunner::Run(const std::vector<SScriptCommand>& commands, std::stri
     return true;
 }
 
+bool CScenarioRunner::AllAnswersTaken(std::string& error)
+{
+    const CModalScript& modals = CModalScript::Instance();
+    std::string left;
+    for (const auto& [kind, name] : {std::pair{EModalKind::Dialog, "dialog"}, {EModalKind::MessageBox, "message box"},
+                                     {EModalKind::Menu, "menu"}, {EModalKind::Progress, "progress"}}) {
+        if (const std::size_t n = modals.PendingCount(kind))
+            left += (left.empty() ? "" : ", ") + std::to_string(n) + " " + name;
+    }
+    if (left.empty())
+        return true;
+    error = "the script ended with answers no window took (" + left + ")";
+    return false;
+}
+
 bool CScenarioRunner::UnansweredModals(std::string& error)
 {
     const auto& errors = CModalScript::Instance().Errors();

@@ -50,6 +50,10 @@ public:
     explicit CScenarioRunner(SScenarioEnv env);
 
     bool Run(const std::vector<SScriptCommand>& commands, std::string& error);
+    // Whether every answer the script queued was taken by a window: one
+    // left over means a dialog, box or menu the script counted on never
+    // appeared (the commands of a within-dialog block never ran).
+    static bool AllAnswersTaken(std::string& error);
     // Screenshots written so far, in order.
     const std::vector<std::string>& Screenshots() const { return m_screenshots; }
 

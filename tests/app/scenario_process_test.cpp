@@ -259,12 +259,16 @@ TEST_F(ScenarioProcess, SaveAsTakesTheNewFileAndAFailedSaveSaysWhyAndKeepsIt)
     EXPECT_FALSE(QFile::exists(QString::fromStdString(nowhere)));
 }
 
-TEST_F(ScenarioProcess, ModalWithNoAnswerFailsTheScenario)
+TEST_F(ScenarioProcess, ModalWithNoAnswerOrAnAnswerNoWindowTookFailsTheScenario)
 {
-    const Result r = RunScript("key o ctrl\n");
+    Result r = RunScript("key o ctrl\n");
     EXPECT_EQ(r.code, 1);
     EXPECT_NE(r.err.find("line 1: key o ctrl: the file dialog \"Open project\" was shown with no answer queued"),
               std::string::npos)
+        << r.err;
+    r = RunScript("answer msgbox 1\nwithin dialog 1\n  key escape\nend\nwait-events\n");
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("the script ended with answers no window took (1 dialog, 1 message box)"), std::string::npos)
         << r.err;
 }
 
