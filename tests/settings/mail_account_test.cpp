@@ -101,17 +101,4 @@ TEST(MailAccount, AFieldLeftAsShownKeepsTheStoredValue)
     EXPECT_EQ(stored.strSmtp, "mail.plant.net");
 }
 
-TEST(MailAccount, TheDefaultAccountLeavesTheOtherSettingsAndRecipientsAlone)
-{
-    SEmailSetting s = SampleMailAccount();
-    SetDefaultMailAccount(s);
-    SEmailSetting expected = SampleMailAccount();
-    expected.strSender = kDefaultMailSender;
-    expected.strPassword = "Pxvrkd7";
-    expected.strSmtp = kDefaultMailSmtp;
-    expected.bSSL = 1;
-    expected.nPort = 465;
-    EXPECT_TRUE(Same(s, expected));
-}
-
 } // namespace
