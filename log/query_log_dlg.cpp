@@ -1,9 +1,8 @@
 #include "log/query_log_dlg.h"
 
-#include "controls/density.h"
 #include "host/vistrano_language.h"
 #include "log/log_dates.h"
-#include "module/failure_message.h"
+#include "module/app_message.h"
 #include "module/module_folders.h"
 #include "module/module_globals.h"
 #include "platform/format.h"
@@ -26,8 +25,6 @@ constexpr int kButtonHeight = 24;
 
 // How the desktop shows the opened log: shown normally.
 constexpr int kShowNormally = 5;
-
-int Px(int design) { return morv::Scale(design, g_dDpiScale); }
 
 } // namespace
 
@@ -134,8 +131,8 @@ void CQueryLogDlg::OpenChosenLog()
     // files) the user is told, and the dialog stays open.
     const std::string path = m_strLogFolder + LogFileName(year, month, day);
     if (!plat::ShellOpen(path, "open", kShowNormally))
-        ShowFailureMessage(this, plat::Format(GetLanguageString("MonitorLog_OpenFailed", "Monitoring"), path),
-                           GetControlText(kTitle));
+        AppMessageBox(this, plat::Format(GetLanguageString("MonitorLog_OpenFailed", "Monitoring"), path), MB_OK,
+                      GetControlText(kTitle));
 }
 
 void CQueryLogDlg::OnClickButton(int index)

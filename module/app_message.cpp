@@ -8,7 +8,7 @@ namespace {
 constexpr int kIconStyle = 5;
 } // namespace
 
-int AppMessageBox(CWnd* parent, const std::string& text, UINT type)
+int AppMessageBox(CWnd* parent, const std::string& text, UINT type, const std::string& caption)
 {
-    return MsgBox(parent, text, plat::GetApplicationTitle(), type, 0, kIconStyle);
+    return MsgBox(parent, text, caption.empty() ? plat::GetApplicationTitle() : caption, type, 0, kIconStyle);
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The module's message boxes: the control library's MsgBox with the
-// application's title as caption and icon style 5.
+// The module's message boxes: the control library's MsgBox with icon style
+// 5, captioned with the application's title unless the caller names the
+// window the message is about.
 #include "platform/wintypes.h"
 
 #include <string>
@@ -8,4 +9,5 @@
 class CWnd;
 
 // Shows text with the buttons and icon of type; answers the button pressed.
-int AppMessageBox(CWnd* parent, const std::string& text, UINT type);
+// An empty caption stands for the application's title.
+int AppMessageBox(CWnd* parent, const std::string& text, UINT type, const std::string& caption = {});

@@ -1,5 +1,7 @@
 #include "module/module_globals.h"
 
+#include "controls/density.h"
+
 IVistranoLabel* g_pHostLabel = nullptr;
 CProjectData* g_pProjectData = nullptr;
 CConstantData* g_pConstantData = nullptr;
@@ -19,3 +21,5 @@ CMorvSkin* g_pSkin = nullptr;
 CCurSorManager* g_pCursorManager = nullptr;
 double g_dDpiScale = 1.0;
 CLabelMonitorDlg* g_pLabelDlg = nullptr;
+
+int Px(int design) { return morv::Scale(design, g_dDpiScale); }

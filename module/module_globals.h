@@ -44,6 +44,8 @@ extern CMorvSkin* g_pSkin;
 extern CCurSorManager* g_pCursorManager;
 // The screen density factor: 1.0 at 100 %, 1.5 at 150 %, 2.5 at 250 %.
 extern double g_dDpiScale;
+// A length of the design (at 100 %) in pixels at the screen density.
+int Px(int design);
 // The host executable's folder with its trailing separator; the base of
 // image paths and of the language folder.
 extern std::string g_strModuleFolder;

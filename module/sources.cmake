@@ -1,7 +1,6 @@
 # The module frame: entry, handles, folders, page state and page.
 list(APPEND MONITOR_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/app_message.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/failure_message.cpp
   ${CMAKE_CURRENT_LIST_DIR}/host_notify.cpp
   ${CMAKE_CURRENT_LIST_DIR}/host_shortcuts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/item_keys.cpp

@@ -41,8 +41,6 @@ void SetSpecialOpType(int type)
         g_pRuntimeData->SetSpecialOpType(type);
 }
 
-int Scaled(int design) { return static_cast<int>(design * g_dDpiScale); }
-
 int ShowMessage(CWnd* parent, const char* key, const char* section, UINT type)
 {
     return AppMessageBox(parent, GetLanguageString(key, section), type);
@@ -119,8 +117,8 @@ CPoint CToolBarDlg::BelowItem(int item) const
 int CToolBarDlg::PickCardSender()
 {
     CCusPopMenu menu;
-    menu.SetItemHeight(Scaled(26));
-    menu.SetMenuWidth(Scaled(200));
+    menu.SetItemHeight(Px(26));
+    menu.SetMenuWidth(Px(200));
     CardSenderMask mask;
     UINT id = kCardMenuBaseId;
     const int count = std::min(g_pProjectData->GetSenderCount(), static_cast<int>(mask.size()));
@@ -242,7 +240,7 @@ void CToolBarDlg::OpenZoomMenu()
     const int current = ZoomPercent(g_pModuleData->GetZoom(CurrentSender()));
     CCusPopMenu menu;
     menu.SetMenuWidth(item->rect.Width());
-    menu.SetItemHeight(Scaled(26));
+    menu.SetItemHeight(Px(26));
     for (std::size_t i = 0; i < kToolBarZoomSteps.size(); ++i) {
         const int step = kToolBarZoomSteps[i];
         menu.AppendMenu(step == current ? MF_CHECKED : MF_STRING, kZoomMenuBaseId + static_cast<UINT>(i),

@@ -1,8 +1,7 @@
 #include "settings/mail_form_dlg.h"
 
-#include "controls/density.h"
 #include "host/vistrano_language.h"
-#include "module/failure_message.h"
+#include "module/app_message.h"
 #include "module/module_globals.h"
 
 namespace {
@@ -25,8 +24,6 @@ constexpr int kWideButtonWidth = 120;
 constexpr int kButtonHeight = 24;
 constexpr int kButtonSpacing = 10;
 constexpr int kBottomMargin = 20;
-
-int Px(int design) { return morv::Scale(design, g_dDpiScale); }
 
 CRect Scaled(int left, int top, int right, int bottom) { return {Px(left), Px(top), Px(right), Px(bottom)}; }
 
@@ -90,5 +87,5 @@ void CMailFormDlg::SizeToRows(int rows)
 
 void CMailFormDlg::ShowMessage(int titleIndex, const std::string& key)
 {
-    ShowFailureMessage(this, GetLanguageString(key, "Monitoring"), GetControlText(titleIndex));
+    AppMessageBox(this, GetLanguageString(key, "Monitoring"), MB_OK, GetControlText(titleIndex));
 }

@@ -1,6 +1,5 @@
 #include "settings/main_setting_frame_dlg.h"
 
-#include "controls/density.h"
 #include "controls/skin.h"
 #include "host/vistrano_language.h"
 #include "module/module_data.h"
@@ -35,8 +34,6 @@ constexpr int kNavItems = 4;
 constexpr int kFillerItem = kNavItems;
 constexpr int kNavGroup = 1;
 constexpr const char* kItemKeys[kNavItems] = {"General_Setting", "Sender_Title", "Receive_Title", "EMail_Title"};
-
-int Px(int design) { return morv::Scale(design, g_dDpiScale); }
 
 } // namespace
 

@@ -44,8 +44,6 @@ const SNumberEdit kNumberEdits[] = {
     {CSignalFormatSetDlg::kRefreshEdit, CSignalFormatSetDlg::kRefreshEditId, kRefreshBounds},
 };
 
-int Px(int design) { return morv::Scale(design, g_dDpiScale); }
-
 CRect Scaled(int left, int top, int right, int bottom) { return {Px(left), Px(top), Px(right), Px(bottom)}; }
 
 bool HoldsNumber(const std::string& text) { return text.find_first_of("0123456789") != std::string::npos; }

@@ -45,8 +45,6 @@ constexpr int kBottomMargin = 15;
 constexpr int kMenuItemHeight = 26;
 constexpr int kMenuWidth = 240;
 
-int Px(int design) { return morv::Scale(design, g_dDpiScale); }
-
 int RowCount(const std::vector<SVideoInputRow>& rows) { return static_cast<int>(rows.size()); }
 
 // The live signal texts that say there is none.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -220,4 +221,19 @@ TEST(Temperature, ConversionsRoundHalfAwayFromZero)
     EXPECT_EQ(RoundHalfAwayFromZero(2.5), 3);
     EXPECT_EQ(RoundHalfAwayFromZero(-2.5), -3);
     EXPECT_EQ(RoundHalfAwayFromZero(-2.4), -2);
+    EXPECT_EQ(RoundHalfAwayFromZero(0.49999999999999994), 0);
+}
+
+// Thresholds come from files and edits: no value may overflow the conversion.
+TEST(Temperature, ValuesBeyondTheRangeAreClamped)
+{
+    constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+    constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+    EXPECT_EQ(CelsiusToFahrenheit(kMax), kMax);
+    EXPECT_EQ(CelsiusToFahrenheit(kMin), kMin);
+    EXPECT_EQ(FahrenheitToCelsius(kMin), -1193046489);   // (kMin - 32) / 1.8
+    EXPECT_EQ(FahrenheitToCelsius(kMax), 1193046453);
+    EXPECT_EQ(RoundHalfAwayFromZero(1e300), kMax);
+    EXPECT_EQ(RoundHalfAwayFromZero(-std::numeric_limits<double>::infinity()), kMin);
+    EXPECT_EQ(RoundHalfAwayFromZero(std::numeric_limits<double>::quiet_NaN()), 0);
 }

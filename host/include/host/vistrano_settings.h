@@ -4,15 +4,26 @@
 // records; a plug-in compiles their inline members into itself.
 #include "host/host_api.h"
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
-// Rounds half away from zero.
+// Rounds half away from zero. A value beyond the 32-bit range gives the
+// nearest end of it and one that is not a number gives 0: a threshold read
+// from a file or typed in is never trusted to fit.
 inline int32_t RoundHalfAwayFromZero(double v)
 {
-    return static_cast<int32_t>(v >= 0 ? v + 0.5 : v - 0.5);
+    if (std::isnan(v))
+        return 0;
+    const double rounded = std::round(v);
+    if (rounded >= static_cast<double>(std::numeric_limits<int32_t>::max()))
+        return std::numeric_limits<int32_t>::max();
+    if (rounded <= static_cast<double>(std::numeric_limits<int32_t>::min()))
+        return std::numeric_limits<int32_t>::min();
+    return static_cast<int32_t>(rounded);
 }
 
 // Temperatures are stored in degrees Celsius and shown in Fahrenheit when
@@ -24,7 +35,7 @@ inline int32_t CelsiusToFahrenheit(int32_t celsius)
 
 inline int32_t FahrenheitToCelsius(int32_t fahrenheit)
 {
-    return RoundHalfAwayFromZero((fahrenheit - 32) / 1.8);
+    return RoundHalfAwayFromZero((fahrenheit - 32.0) / 1.8);
 }
 
 // Expected signal of one monitored video input of a sender.
