@@ -5,7 +5,6 @@
 #include "controls/button_bar.h"
 #include "controls/density.h"
 #include "controls/modal.h"
-#include "live_objects.h"
 #include "platform/native_qt.h"
 
 #include <QEventLoop>
@@ -26,7 +25,6 @@ CMorvBaseDlg::CMorvBaseDlg(UINT templateId, CWnd* parent) : m_d(std::make_unique
 {
     m_d->templateId = templateId;
     m_d->parent = parent;
-    morv::detail::RegisterLive(this);
 }
 
 CMorvBaseDlg::~CMorvBaseDlg()
@@ -35,7 +33,8 @@ CMorvBaseDlg::~CMorvBaseDlg()
     // so its own OnDestroy runs.
     DestroyWindow();
     m_d->progress.reset();
-    morv::detail::UnregisterLive(this);
+    // Bars that outlive their dialog no longer reach it.
+    for (CMorvButtonBar* bar : m_d->bars) bar->m_owner = nullptr;
 }
 
 void CMorvBaseDlg::AttachBar(CMorvButtonBar* bar, bool attach)
@@ -47,6 +46,8 @@ void CMorvBaseDlg::AttachBar(CMorvButtonBar* bar, bool attach)
 }
 
 const std::vector<CMorvButtonBar*>& CMorvBaseDlg::GetBars() const { return m_d->bars; }
+
+LifeWatch CMorvBaseDlg::GetLifeWatch() const { return m_d->life.Watch(); }
 
 void CMorvBaseDlg::SetBaseDlgInfo(int frame, int childPage)
 {
@@ -71,12 +72,9 @@ void CMorvBaseDlg::CenterWindow()
     }
     const QWidget* top = owner->window();
     const QRect area(top->mapToGlobal(QPoint(0, 0)), top->size());
-    const CRect screen = plat::GetScreenWorkArea();
-    int x = area.center().x() - widget->width() / 2;
-    int y = area.center().y() - widget->height() / 2;
-    x = std::max(screen.left, std::min(x, screen.right - widget->width()));
-    y = std::max(screen.top, std::min(y, screen.bottom - widget->height()));
-    SetWindowPos(x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    const CPoint at = plat::KeepOnWorkArea({area.center().x() - widget->width() / 2, area.center().y() - widget->height() / 2},
+                                           {widget->width(), widget->height()});
+    SetWindowPos(at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
 bool CMorvBaseDlg::RunSetUp(CWnd* parent, UINT templateId, EWindowKind kind)

@@ -31,4 +31,5 @@ struct CMorvBaseDlg::Impl {
     Color background = kSkinColor;
 
     std::unique_ptr<morv::detail::CProgressWindow> progress;
+    CLifeToken life;
 };

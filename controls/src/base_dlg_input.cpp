@@ -6,7 +6,6 @@
 #include "controls/guards.h"
 #include "controls/notify.h"
 #include "controls/skin.h"
-#include "live_objects.h"
 
 namespace {
 
@@ -76,8 +75,8 @@ bool CMorvBaseDlg::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESU
     case WM_LBUTTONDBLCLK: {
         // A second click of a double click counts as a press, as on buttons.
         const CPoint pt = ClientPoint(lParam);
-        for (CMorvButtonBar* bar : std::vector<CMorvButtonBar*>(m_d->bars)) {
-            if (!morv::detail::IsLive(bar) || bar->HitTest(pt) < 0) continue;
+        for (CMorvButtonBar* bar : m_d->bars) {
+            if (bar->HitTest(pt) < 0) continue;
             m_d->captureBar = bar;
             bar->OnLButtonDown(pt);
             return true;
@@ -93,7 +92,7 @@ bool CMorvBaseDlg::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         const CPoint pt = ClientPoint(lParam);
         if (CMorvButtonBar* bar = m_d->captureBar) {
             m_d->captureBar = nullptr;
-            if (morv::detail::IsLive(bar)) bar->OnLButtonUp(pt);
+            bar->OnLButtonUp(pt);   // a bar destroyed since has cleared captureBar
             return true;
         }
         if (m_d->pressed < 0) return false;
@@ -108,8 +107,11 @@ bool CMorvBaseDlg::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         CPoint pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         ScreenToClient(pt);
         const short delta = GET_WHEEL_DELTA_WPARAM(wParam);
-        for (CMorvButtonBar* bar : std::vector<CMorvButtonBar*>(m_d->bars)) {
-            if (morv::detail::IsLive(bar) && bar->OnMouseWheel(pt, delta)) {
+        // A bar's wheel handler may destroy other bars: each is watched.
+        std::vector<std::pair<CMorvButtonBar*, LifeWatch>> bars;
+        for (CMorvButtonBar* bar : m_d->bars) bars.emplace_back(bar, bar->GetLifeWatch());
+        for (const auto& [bar, life] : bars) {
+            if (!life.expired() && bar->OnMouseWheel(pt, delta)) {
                 result = 1;
                 return true;
             }

@@ -2,7 +2,6 @@
 
 #include "controls/base_dlg.h"
 #include "controls/guards.h"
-#include "live_objects.h"
 
 namespace {
 
@@ -15,14 +14,13 @@ CMorvButtonBar::CMorvButtonBar(CMorvBaseDlg* owner, int itemCount) : m_owner(own
 {
     SetItemCount(itemCount);
     m_tooltip.SetOwner(owner);
-    morv::detail::RegisterLive(this);
     if (m_owner) m_owner->AttachBar(this, true);
 }
 
 CMorvButtonBar::~CMorvButtonBar()
 {
-    if (m_owner && morv::detail::IsLive(m_owner)) m_owner->AttachBar(this, false);
-    morv::detail::UnregisterLive(this);
+    // An owner that went first has cleared m_owner.
+    if (m_owner) m_owner->AttachBar(this, false);
 }
 
 void CMorvButtonBar::SetItemCount(int count)
@@ -185,10 +183,11 @@ bool CMorvButtonBar::OnLButtonDown(const CPoint& pt)
     SBarItem& item = m_items[static_cast<std::size_t>(index)];
     if (item.nKind == BarDropDown) {
         // A drop-down opens on the press; it shows pressed while its menu is up.
+        const LifeWatch life = GetLifeWatch();
         CControlEnable guard(*this, index);
         InvalidateItem(index);
         if (m_owner) m_owner->OnBarItemSelect(*this, index);
-        if (morv::detail::IsLive(this)) InvalidateItem(index);
+        if (!life.expired()) InvalidateItem(index);
         return true;
     }
     m_pressed = index;
@@ -216,11 +215,12 @@ bool CMorvButtonBar::OnLButtonUp(const CPoint& pt)
             if (other.nKind == BarRadio && other.nGroup == item.nGroup) SetItemChecked(i, i == index);
         }
     }
+    const LifeWatch life = GetLifeWatch();
     CControlEnable guard(*this, index);
     CMorvBaseDlg* owner = m_owner;
     if (owner) owner->OnBarItemClick(*this, index);
     // The handler may have destroyed the bar with its dialog.
-    if (selects && owner && morv::detail::IsLive(this)) owner->OnBarItemSelect(*this, index);
+    if (selects && owner && !life.expired()) owner->OnBarItemSelect(*this, index);
     return true;
 }
 

@@ -2,32 +2,13 @@
 
 #include "controls/base_dlg.h"
 #include "controls/button_bar.h"
-#include "live_objects.h"
 #include "platform/native_qt.h"
 
 #include <QPointer>
 #include <QWidget>
 
 #include <algorithm>
-#include <unordered_set>
 #include <vector>
-
-namespace morv::detail {
-namespace {
-
-std::unordered_set<const void*>& LiveSet()
-{
-    static std::unordered_set<const void*> live;
-    return live;
-}
-
-} // namespace
-
-void RegisterLive(const void* object) { LiveSet().insert(object); }
-void UnregisterLive(const void* object) { LiveSet().erase(object); }
-bool IsLive(const void* object) { return LiveSet().count(object) != 0; }
-
-} // namespace morv::detail
 
 namespace {
 
@@ -63,6 +44,7 @@ struct CControlEnable::State {
     bool wasEnabled = false;
     CMorvButtonBar* bar = nullptr;
     CMorvBaseDlg* dlg = nullptr;
+    LifeWatch life;                 // of the bar or the dialog
     int index = -1;
 };
 
@@ -82,6 +64,7 @@ CControlEnable::CControlEnable(CMorvButtonBar& bar, int item) : m_state(std::mak
     m_nested = entry->nBusy > 0;
     ++entry->nBusy;
     m_state->bar = &bar;
+    m_state->life = bar.GetLifeWatch();
     m_state->index = item;
 }
 
@@ -92,6 +75,7 @@ CControlEnable::CControlEnable(CMorvBaseDlg& dlg, int controlIndex) : m_state(st
     m_nested = entry->nBusy > 0;
     ++entry->nBusy;
     m_state->dlg = &dlg;
+    m_state->life = dlg.GetLifeWatch();
     m_state->index = controlIndex;
 }
 
@@ -100,10 +84,11 @@ CControlEnable::~CControlEnable()
     if (m_state->widget) {
         if (CWnd* wnd = plat::WindowFromWidget(m_state->widget)) wnd->EnableWindow(m_state->wasEnabled);
     }
-    if (m_state->bar && morv::detail::IsLive(m_state->bar)) {
+    if (m_state->life.expired()) return;
+    if (m_state->bar) {
         if (SBarItem* entry = m_state->bar->GetItem(m_state->index); entry && entry->nBusy > 0) --entry->nBusy;
     }
-    if (m_state->dlg && morv::detail::IsLive(m_state->dlg)) {
+    if (m_state->dlg) {
         if (SMorvControl* entry = m_state->dlg->GetControl(m_state->index); entry && entry->nBusy > 0) --entry->nBusy;
     }
 }

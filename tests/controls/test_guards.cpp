@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
+
 namespace {
 
 TEST(EditChangeGuard, SecondGuardForTheSameKeyIsNested)
@@ -154,6 +156,26 @@ TEST(ControlEnableGuard, ControlEntryIsBusyDuringTheGuard)
         EXPECT_TRUE(page.GetControl(7)->bEnabled);
     }
     EXPECT_EQ(page.HitTestControl({5, 5}), 7);
+}
+
+TEST(ControlEnableGuard, ABarMadeWhereTheGuardedOneWasIsNotTouched)
+{
+    // The handler destroys its bar and a new one takes the same address:
+    // the guard's end must leave the newcomer's busy mark alone.
+    HostWindow host;
+    CMorvBaseDlg page;
+    ASSERT_TRUE(page.Create(305, &host));
+    alignas(CMorvButtonBar) unsigned char place[sizeof(CMorvButtonBar)];
+    auto* first = new (place) CMorvButtonBar(&page, 1);
+    CMorvButtonBar* second = nullptr;
+    {
+        CControlEnable guard(*first, 0);
+        first->~CMorvButtonBar();
+        second = new (place) CMorvButtonBar(&page, 1);
+        second->GetItem(0)->nBusy = 1;
+    }
+    EXPECT_EQ(second->GetItem(0)->nBusy, 1);
+    second->~CMorvButtonBar();
 }
 
 } // namespace

@@ -32,6 +32,7 @@
 // progress window over the application while they run.
 #include "controls/control_table.h"
 #include "controls/language.h"
+#include "controls/life_token.h"
 #include "controls/progress.h"
 #include "platform/window.h"
 
@@ -136,6 +137,9 @@ public:
 
     // The button bars registered with this dialog, in registration order.
     const std::vector<CMorvButtonBar*>& GetBars() const;
+    // Expires when the dialog is destroyed: a handler that may end its own
+    // dialog checks it before touching the dialog again.
+    LifeWatch GetLifeWatch() const;
 
     void SetBackgroundColor(Color color);
     Color GetBackgroundColor() const;

@@ -9,6 +9,7 @@
 // "Disable.png", pressed → "Down.png", checked → "Checked.png", hovered →
 // "Hover.png", else "Normal.png"; a missing state file draws Normal.png.
 // An image name ending in ".png" is one picture for every state.
+#include "controls/life_token.h"
 #include "controls/tooltip.h"
 #include "platform/geometry.h"
 
@@ -104,8 +105,12 @@ public:
     bool OnMouseWheel(const CPoint& pt, short delta);
     // The owner lost the mouse (window hidden, capture taken away).
     void CancelInput();
+    // Expires when the bar is destroyed.
+    LifeWatch GetLifeWatch() const { return m_life.Watch(); }
 
 private:
+    friend class CMorvBaseDlg;
+
     bool IsInputItem(const SBarItem& item) const;
     bool TakesInput(int index) const;
     void SetHover(int index);
@@ -116,4 +121,5 @@ private:
     int m_hover = -1;
     int m_pressed = -1;
     CMorvToolTip m_tooltip;
+    CLifeToken m_life;
 };
