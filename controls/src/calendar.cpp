@@ -44,8 +44,6 @@ std::vector<CCusCalendar*>& LiveCalendars()
     return live;
 }
 
-CRect ToCRect(const QRect& r) { return {r.x(), r.y(), r.x() + r.width(), r.y() + r.height()}; }
-
 } // namespace
 
 struct CCusCalendar::Impl {
@@ -86,7 +84,7 @@ struct CCusCalendar::Impl {
         cell.bToday = date == QDate::currentDate();
         cell.bMarked = markKeys.count(PackDate(date.year(), date.month(), date.day())) != 0;
         auto canvas = plat::MakePainterCanvas(painter);
-        morv::calendar::PaintCell(*canvas, ToCRect(rect), cell, LookFromSkin());
+        morv::calendar::PaintCell(*canvas, plat::ToCRect(rect), cell, LookFromSkin());
     }
 };
 

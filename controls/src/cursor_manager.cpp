@@ -21,13 +21,9 @@ ECursor ChooseCursor(int opType, bool addTileState, bool grabbing)
 
 namespace {
 
-// Windows are remembered by their widget, so a window destroyed without a
-// leave notification is simply forgotten instead of dangling.
-CWnd* Resolve(const QPointer<QWidget>& widget)
-{
-    return widget ? plat::WindowFromWidget(widget) : nullptr;
-}
-
+// Windows are remembered by their widget (plat::WindowFromWidget finds
+// them again), so a window destroyed without a leave notification is simply
+// forgotten instead of dangling.
 QPointer<QWidget> Remember(CWnd* wnd)
 {
     return wnd ? QPointer<QWidget>(plat::NativeWidget(wnd)) : QPointer<QWidget>();
@@ -62,7 +58,7 @@ void CCurSorManager::OnMouseHover(CWnd* pWnd, UINT nFlags, CPoint point) { OnMou
 
 void CCurSorManager::OnMouseLeave(CWnd* pWnd)
 {
-    if (pWnd && Resolve(m_impl->hover) == pWnd)
+    if (pWnd && plat::WindowFromWidget(m_impl->hover) == pWnd)
         m_impl->hover.clear();
 }
 
@@ -79,7 +75,7 @@ void CCurSorManager::BeginGrab(CWnd* pWnd)
 
 void CCurSorManager::EndGrab()
 {
-    CWnd* grabbed = Resolve(m_impl->grab);
+    CWnd* grabbed = plat::WindowFromWidget(m_impl->grab);
     m_impl->grab.clear();
     if (grabbed) {
         m_impl->current = ChooseCursor(GetOpType(), m_impl->addTile, false);
@@ -88,7 +84,7 @@ void CCurSorManager::EndGrab()
     Apply();
 }
 
-bool CCurSorManager::IsGrabbing() const { return Resolve(m_impl->grab) != nullptr; }
+bool CCurSorManager::IsGrabbing() const { return plat::WindowFromWidget(m_impl->grab) != nullptr; }
 
 void CCurSorManager::SetAddTileState(bool on)
 {
@@ -112,15 +108,15 @@ bool CCurSorManager::AutoInvalidAddTileState(const MSG* pMsg)
     return escape || cancelPress;
 }
 
-CWnd* CCurSorManager::GetHoverWindow() const { return Resolve(m_impl->hover); }
+CWnd* CCurSorManager::GetHoverWindow() const { return plat::WindowFromWidget(m_impl->hover); }
 
 ECursor CCurSorManager::GetCurrentCursor() const { return m_impl->current; }
 
 void CCurSorManager::Apply()
 {
     // While a drag holds the grab cursor, its window keeps it.
-    CWnd* grabbed = Resolve(m_impl->grab);
-    CWnd* target = Resolve(m_impl->hover);
+    CWnd* grabbed = plat::WindowFromWidget(m_impl->grab);
+    CWnd* target = plat::WindowFromWidget(m_impl->hover);
     if (!target || target == grabbed)
         return;
     m_impl->current = ChooseCursor(GetOpType(), m_impl->addTile, false);

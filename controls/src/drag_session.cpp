@@ -28,11 +28,7 @@ Session& Current()
     return session;
 }
 
-CWnd* SourceWindow()
-{
-    Session& s = Current();
-    return s.source ? plat::WindowFromWidget(s.source) : nullptr;
-}
+CWnd* SourceWindow() { return plat::WindowFromWidget(Current().source); }
 
 CPoint ClientOf(CWnd* wnd, CPoint screen)
 {

@@ -1,6 +1,7 @@
 #include "menu_style.h"
 
 #include "controls/skin.h"
+#include "platform/native_qt.h"
 #include "skin_style.h"
 
 #include <QApplication>
@@ -52,11 +53,11 @@ public:
     {
         switch (element) {
         case PE_PanelMenu:
-            painter->fillRect(option->rect, ToQColor(Colors().clrButtonFill));
+            painter->fillRect(option->rect, plat::ToQColor(Colors().clrButtonFill));
             return;
         case PE_FrameMenu: {
             const int width = pixelMetric(PM_MenuPanelWidth, option, widget);
-            painter->setPen(QPen(ToQColor(Colors().clrBorder), width));
+            painter->setPen(QPen(plat::ToQColor(Colors().clrBorder), width));
             painter->setBrush(Qt::NoBrush);
             painter->drawRect(QRectF(option->rect).adjusted(width / 2.0, width / 2.0, -width / 2.0, -width / 2.0));
             return;
@@ -71,7 +72,7 @@ public:
     {
         const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
         if (element == CE_MenuEmptyArea) {
-            painter->fillRect(option->rect, ToQColor(Colors().clrButtonFill));
+            painter->fillRect(option->rect, plat::ToQColor(Colors().clrButtonFill));
             return;
         }
         if (element != CE_MenuItem || !item) {
@@ -91,16 +92,16 @@ private:
     {
         const SSkinColors& c = Colors();
         const QRect r = item.rect;
-        painter.fillRect(r, ToQColor(c.clrButtonFill));
+        painter.fillRect(r, plat::ToQColor(c.clrButtonFill));
         if (item.menuItemType == QStyleOptionMenuItem::Separator) {
-            painter.setPen(QPen(ToQColor(c.clrGrid), std::max(1, Px(1))));
+            painter.setPen(QPen(plat::ToQColor(c.clrGrid), std::max(1, Px(1))));
             const int y = r.center().y();
             painter.drawLine(r.left() + Px(10), y, r.right() - Px(10), y);
             return;
         }
         const bool enabled = item.state & QStyle::State_Enabled;
-        if (enabled && (item.state & QStyle::State_Selected)) painter.fillRect(r, ToQColor(c.clrHover));
-        const QColor text = ToQColor(enabled ? c.clrText : c.clrTextDisabled);
+        if (enabled && (item.state & QStyle::State_Selected)) painter.fillRect(r, plat::ToQColor(c.clrHover));
+        const QColor text = plat::ToQColor(enabled ? c.clrText : c.clrTextDisabled);
         painter.setRenderHint(QPainter::Antialiasing, true);
 
         const QRect column(r.left(), r.top(), LeftColumn(), r.height());
@@ -108,7 +109,7 @@ private:
             // A check mark in the selection colour, the width of a small icon.
             const int s = Px(12);
             const QPointF o(column.center().x() - s / 2.0, column.center().y() - s / 2.0);
-            painter.setPen(QPen(ToQColor(enabled ? c.clrSelection : c.clrTextDisabled), std::max(1.5, Px(2) * 1.0),
+            painter.setPen(QPen(plat::ToQColor(enabled ? c.clrSelection : c.clrTextDisabled), std::max(1.5, Px(2) * 1.0),
                                 Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             painter.drawPolyline(QPolygonF({o + QPointF(0.1 * s, 0.55 * s), o + QPointF(0.4 * s, 0.85 * s),
                                             o + QPointF(0.95 * s, 0.2 * s)}));

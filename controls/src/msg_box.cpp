@@ -86,12 +86,12 @@ QPixmap SkinIcon(UINT type)
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(ToQColor(fill));
+    painter.setBrush(plat::ToQColor(fill));
     painter.drawEllipse(QRectF(0.5, 0.5, size - 1.0, size - 1.0));
     QFont font = SkinFont(0, true);
     font.setPixelSize(size * 2 / 3);
     painter.setFont(font);
-    painter.setPen(ToQColor(c.clrTextOnSelection));
+    painter.setPen(plat::ToQColor(c.clrTextOnSelection));
     painter.drawText(QRect(0, 0, size, size), Qt::AlignCenter, glyph);
     return pixmap;
 }

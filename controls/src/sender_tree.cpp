@@ -32,8 +32,6 @@ HTREEITEM HandleOf(ItemId id) { return reinterpret_cast<HTREEITEM>(static_cast<u
 ItemId IdOf(HTREEITEM h) { return static_cast<ItemId>(reinterpret_cast<uintptr_t>(h)); }
 HTREEITEM HandleOf(const QTreeWidgetItem* item) { return HandleOf(IdOf(item)); }
 
-CRect ToCRect(const QRect& r) { return {r.x(), r.y(), r.x() + r.width(), r.y() + r.height()}; }
-
 void Collect(QTreeWidgetItem* item, std::set<ItemId>& ids)
 {
     ids.insert(IdOf(item));
@@ -181,7 +179,7 @@ struct CMorvSenderTreeCtrl::Impl {
     SRowLayout LayoutOf(QTreeWidgetItem* item, const QRect& itemRect) const
     {
         const QRect row(0, itemRect.top(), view->viewport()->width(), itemRect.height());
-        return RowLayout(ToCRect(row), itemRect.left(), view->indentation(), !item->data(0, kImageRole).toString().isEmpty(),
+        return RowLayout(plat::ToCRect(row), itemRect.left(), view->indentation(), !item->data(0, kImageRole).toString().isEmpty(),
                          morv::GetDensity());
     }
 
@@ -203,7 +201,7 @@ struct CMorvSenderTreeCtrl::Impl {
         STreeLook look = LookFromSkin();
         look.strFrameFolder = frameFolder;
         SRowLayout layout = LayoutOf(item, itemRect);
-        layout.rcRow = ToCRect(row);
+        layout.rcRow = plat::ToCRect(row);
         auto canvas = plat::MakePainterCanvas(painter);
         morv::tree::PaintRow(*canvas, layout, r, look);
     }

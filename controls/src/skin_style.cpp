@@ -25,8 +25,6 @@ QString FontCss(int delta = 0)
 
 } // namespace
 
-QColor ToQColor(const Color& color) { return QColor(color.r, color.g, color.b, color.a); }
-
 QFont SkinFont(int delta, bool bold)
 {
     const Font font = CMorvLibSet::Instance().GetDefaultFont(delta, bold);

@@ -9,7 +9,6 @@
 
 namespace morv::detail {
 
-QColor ToQColor(const Color& color);
 // The library's default font at the current density, larger or smaller by delta pixels.
 QFont SkinFont(int delta = 0, bool bold = false);
 // Pixels of a design length at the current density.

@@ -3,7 +3,7 @@
 #include "dash_runs.h"
 #include "image_impl.h"
 #include "nine_part.h"
-#include "qt_convert.h"
+#include "platform/native_qt.h"
 #include "run_blend.h"
 
 #include <QPainterPath>

@@ -1,7 +1,7 @@
 // Images decoded from PNG files, or made of one colour.
 #include "image_impl.h"
 
-#include "qt_convert.h"
+#include "platform/native_qt.h"
 
 #include <QImageReader>
 #include <QTransform>

@@ -2,7 +2,6 @@
 #include "window_impl.h"
 
 #include "platform/native_qt.h"
-#include "qt_convert.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -3,7 +3,7 @@
 // plain block copy.
 #include "canvas_painter.h"
 #include "image_impl.h"
-#include "qt_convert.h"
+#include "platform/native_qt.h"
 
 #include <algorithm>
 

@@ -2,12 +2,13 @@
 #include "platform/window.h"
 
 #include "input_filter.h"
-#include "qt_convert.h"
+#include "platform/native_qt.h"
 
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
 #include <chrono>
 
 namespace plat {
@@ -36,6 +37,14 @@ CRect GetScreenWorkArea()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? ToCRect(screen->availableGeometry()) : CRect();
+}
+
+CPoint KeepOnWorkArea(CPoint at, CSize size)
+{
+    const CRect area = GetScreenWorkArea();
+    at.x = std::max(area.left, std::min(at.x, area.right - size.cx));
+    at.y = std::max(area.top, std::min(at.y, area.bottom - size.cy));
+    return at;
 }
 
 double GetScreenDensity()

@@ -2,7 +2,7 @@
 // and cursor, on the widget the window owns.
 #include "platform/window.h"
 
-#include "qt_convert.h"
+#include "platform/native_qt.h"
 #include "window_impl.h"
 
 #include <QApplication>
@@ -234,9 +234,8 @@ void CWnd::CenterWindow()
     geometry.moveCenter(area.center());
     // Keep the whole of a top-level window on the screen where it can.
     if (w->isWindow()) {
-        const QRect screen = plat::ToQRect(plat::GetScreenWorkArea());
-        geometry.moveLeft(std::max(screen.left(), std::min(geometry.left(), screen.left() + screen.width() - geometry.width())));
-        geometry.moveTop(std::max(screen.top(), std::min(geometry.top(), screen.top() + screen.height() - geometry.height())));
+        const CPoint at = plat::KeepOnWorkArea({geometry.x(), geometry.y()}, {geometry.width(), geometry.height()});
+        geometry.moveTopLeft(QPoint(at.x, at.y));
     }
     w->setGeometry(geometry);
     m_impl->ReportGeometry();

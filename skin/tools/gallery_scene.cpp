@@ -1,6 +1,7 @@
 #include "gallery_scene.h"
 
-#include "nine_part.h"
+#include "controls/density.h"
+#include "skin_canvas.h"
 
 #include <QFontMetrics>
 #include <QPainterPath>
@@ -44,8 +45,7 @@ public:
     void Frame(const QString& name, const QRect& rect, int turns = 0) { DrawNinePart(p, c.Skin(name), rect, c.Margin(name), turns); }
     void Centered(const QString& name, const QRect& rect, int turns = 0)
     {
-        const QImage image = Turned(c.Skin(name), turns);
-        p.drawImage(rect.center() - QPoint(image.width() / 2, image.height() / 2) + QPoint(1, 1), image);
+        DrawCentered(p, c.Skin(name), rect.center() + QPoint(1, 1), turns);
     }
     void Text(const QString& text, const QRect& rect, int size, const QString& colour, int align)
     {
@@ -285,7 +285,9 @@ void Scene::Cabling(const QPoint& from, const QRect& area, int columns, int rows
         const QPoint centre(area.left() + column * w + w / 2, area.top() + row * h + h / 2);
         Arrow(previous, centre, pen);
         if (k == broken) {
-            const QString marker = c.density.factor > 2.49 ? QStringLiteral("50.png") : c.density.factor > 1.49 ? QStringLiteral("30.png") : QStringLiteral("14.png");
+            // The marker drawn at the density its folder stands for.
+            const std::string folder = morv::DensityFolder(c.density.factor);
+            const QString marker = folder == "DPI250\\" ? QStringLiteral("50.png") : folder == "DPI150\\" ? QStringLiteral("30.png") : QStringLiteral("14.png");
             const QImage image = c.Skin(marker);
             p.drawImage((previous + centre) / 2 - QPoint(image.width() / 2, image.height() / 2), image);
         }

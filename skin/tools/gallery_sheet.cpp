@@ -1,7 +1,7 @@
 #include "gallery_sheet.h"
 
 #include "gallery_scene.h"
-#include "nine_part.h"
+#include "skin_canvas.h"
 
 #include <QFontMetrics>
 #include <QPainter>

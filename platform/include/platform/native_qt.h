@@ -4,8 +4,13 @@
 #include "platform/canvas.h"
 #include "platform/window.h"
 
+#include <QColor>
 #include <QImage>
 #include <QPainter>
+#include <QPoint>
+#include <QRect>
+
+#include <algorithm>
 
 class QWidget;
 
@@ -23,6 +28,23 @@ bool CreateChildInWidget(CWnd& wnd, QWidget* parent, const CRect& rect, UINT id)
 
 // A canvas drawing with the given painter (owned by the caller).
 std::unique_ptr<ICanvas> MakePainterCanvas(QPainter& painter);
+
+// Our desktop-style types and the toolkit's. A CRect's right and bottom
+// lie outside it; QRect::right() is the last pixel inside, so only width
+// and height ever cross the border.
+inline QRect ToQRect(const CRect& r)
+{
+    return QRect(r.left, r.top, std::max(r.Width(), 0), std::max(r.Height(), 0));
+}
+inline CRect ToCRect(const QRect& r) { return CRect(CPoint(r.x(), r.y()), CSize(r.width(), r.height())); }
+inline CPoint ToCPoint(const QPoint& p) { return {p.x(), p.y()}; }
+inline QColor ToQColor(const Color& c) { return QColor(c.r, c.g, c.b, c.a); }
+inline Color ToColor(const QColor& c)
+{
+    return {static_cast<uint8_t>(c.red()), static_cast<uint8_t>(c.green()), static_cast<uint8_t>(c.blue()),
+            static_cast<uint8_t>(c.alpha())};
+}
+
 
 const QImage& NativeImage(const Image& image);
 std::shared_ptr<const Image> ImageFromNative(QImage image, std::string path = {});

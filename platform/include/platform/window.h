@@ -176,6 +176,11 @@ void SetCursorPos(const CPoint& p);
 uint32_t GetTickCount();
 // Work area of the primary screen.
 CRect GetScreenWorkArea();
+// Where the top-left corner of a top-level window of `size`, wanted at
+// `at`, goes so that the whole window lies on the work area where it fits:
+// moved in as little as needed, never resized; the left and top edges win
+// over the right and bottom ones when it is larger.
+CPoint KeepOnWorkArea(CPoint at, CSize size);
 // The primary screen's density factor (1.0 at 96 dots per inch, 1.5 at
 // 144, 2.5 at 240): its logical dots per inch over 96.
 double GetScreenDensity();
