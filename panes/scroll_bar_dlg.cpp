@@ -56,7 +56,6 @@ void CScrollBarDlg::SetOrientation(int orientation)
 
 void CScrollBarDlg::Refresh()
 {
-    ++m_nRefreshCount;
     Redraw();
 }
 

@@ -33,7 +33,6 @@ public:
     // Redraws the bar for the view's present extent and start point
     // (UPDATE_HSCROLL, UPDATE_VSCROLL).
     void Refresh();
-    int GetRefreshCount() const { return m_nRefreshCount; }
 
     // The bar's lengths and the view's along this bar's axis, as now.
     SScrollInput CurrentInput() const;
@@ -61,7 +60,6 @@ private:
     void ShowTip(EScrollPart part, const CPoint& pt);
 
     int m_nOrientation = kHorizontal;
-    int m_nRefreshCount = 0;
     float m_fScale = 1.0f;
     std::function<uint32_t()> m_clock;
     std::unique_ptr<Surface> m_surface;

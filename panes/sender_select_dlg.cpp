@@ -141,8 +141,6 @@ void CSenderSelectDlg::OnSize(UINT type, int cx, int cy)
 
 void CSenderSelectDlg::Refresh(int nNotify, int /*nSender*/)
 {
-    ++m_nRefreshCount;
-    m_nLastNotify = nNotify;
     SetTexts();
     // A rename or a drag in progress keeps its items.
     if (!m_tree.IsEditingLabel() && !morv::drag::IsDragging())

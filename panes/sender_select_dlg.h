@@ -40,10 +40,6 @@ public:
     // Sends itself message 0x246C.
     void SelectSenderNode(int nodeType, int sender) override;
 
-    int GetRefreshCount() const { return m_nRefreshCount; }
-    // The first argument of the last refresh.
-    int GetLastRefreshNotify() const { return m_nLastNotify; }
-
 protected:
     int InitControls() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -71,8 +67,6 @@ private:
 
     CMorvButtonBar m_bar;
     CSenderInfoTree m_tree;
-    int m_nRefreshCount = 0;
-    int m_nLastNotify = 0;
     // The current sender at the last refresh of the states; none yet.
     int m_nLastSender = INT_MIN;
     CPoint m_ptLastPress;

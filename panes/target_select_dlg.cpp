@@ -67,7 +67,6 @@ void CTargetSelectDlg::SetTooltips()
 
 void CTargetSelectDlg::Layout()
 {
-    ++m_nRefreshCount;
     if (!g_pModuleData || !g_pRuntimeData)
         return;
     for (int item = 1; item < kTargetItemCount; ++item)

@@ -22,7 +22,6 @@ public:
 
     // Builds the buttons and their warning marks (UPDATE_TARGET).
     void Layout();
-    int GetRefreshCount() const { return m_nRefreshCount; }
 
 protected:
     void OnBarItemClick(CMorvButtonBar& bar, int item) override;
@@ -40,5 +39,4 @@ private:
     CMorvButtonBar m_bar;
     MicrosecondTimer m_blinkClock;
     int m_bBlinkOn = 1;
-    int m_nRefreshCount = 0;
 };

@@ -110,7 +110,6 @@ int CToolBarDlg::SetLanguage()
 
 void CToolBarDlg::RefreshStates()
 {
-    ++m_nRefreshCount;
     if (m_bRefreshing || !g_pModuleData)
         return;
     m_bRefreshing = true;

@@ -36,8 +36,6 @@ public:
     void RefreshStates();
     // The texts again, then the states.
     int SetLanguage() override;
-    // How many refreshes the page has asked for.
-    int GetRefreshCount() const { return m_nRefreshCount; }
 
 protected:
     int InitControls() override;
@@ -77,7 +75,6 @@ private:
     std::string DeviceLabel() const;
 
     CMorvButtonBar m_bar;
-    int m_nRefreshCount = 0;
     bool m_bRefreshing = false;
     bool m_bWaitCursor = false;
 };

@@ -6,8 +6,6 @@
 #include "module/module_globals.h"
 #include "settings/mail_account.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr UINT kMailSenderTemplate = 2021;
@@ -55,10 +53,8 @@ void CMailSenderDlg::PlaceDialog()
     if (CWnd* owner = GetOwner(); owner && owner->IsWindow())
         owner->ClientToScreen(at);
     // Kept on the screen when the corner it opens at is near an edge.
-    const CRect area = plat::GetScreenWorkArea();
     const CRect own = GetWindowRect();
-    at.x = std::max(area.left, std::min(at.x, area.right - own.Width()));
-    at.y = std::max(area.top, std::min(at.y, area.bottom - own.Height()));
+    at = plat::KeepOnWorkArea(at, {own.Width(), own.Height()});
     SetWindowPos(at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 

@@ -41,7 +41,6 @@ void CMainViewDlg::PlaceInputButton()
 
 void CMainViewDlg::Refresh()
 {
-    ++m_nRefreshCount;
     m_mouse.OnLayoutChanged();
     PaintView();
     Invalidate();

@@ -20,7 +20,6 @@ public:
     void Refresh();
     // Reloads the skin images the view draws with.
     void ReloadImages();
-    int GetRefreshCount() const { return m_nRefreshCount; }
     // The renderer (null before the controls exist): what the last paint
     // laid out.
     const CViewRender* GetRender() const { return m_render.get(); }
@@ -47,7 +46,6 @@ private:
     void PaintView();
     void PlaceInputButton();
 
-    int m_nRefreshCount = 0;
     std::unique_ptr<CViewRender> m_render;
     std::unique_ptr<CMorvButtonBar> m_inputBar;
     CViewMouse m_mouse{*this};

@@ -4,7 +4,7 @@
 #include "input_filter.h"
 
 #include "key_codes.h"
-#include "qt_convert.h"
+#include "platform/native_qt.h"
 #include "window_impl.h"
 
 #include <QApplication>

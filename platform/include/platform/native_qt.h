@@ -45,7 +45,6 @@ inline Color ToColor(const QColor& c)
             static_cast<uint8_t>(c.alpha())};
 }
 
-
 const QImage& NativeImage(const Image& image);
 std::shared_ptr<const Image> ImageFromNative(QImage image, std::string path = {});
 QImage& NativeSurface(Surface& surface);
