@@ -89,210 +89,194 @@ SExpectValue ExpectValueOf(const SWord& word)
 
 namespace {
 
-// Reads the words of one command; each reader answers an empty string on
-// success, else why it failed.
+// Reads the words of one command. The first failure is kept, with why;
+// every read after it does nothing, so a verb's reader states what it
+// expects in order and the caller looks once, at the end.
 class CReader {
 public:
     CReader(const std::vector<SWord>& words, std::size_t from) : m_words(words), m_next(from) {}
 
-    bool AtEnd() const { return m_next >= m_words.size(); }
-    std::size_t Left() const { return m_words.size() - m_next; }
-    const SWord& Peek() const { return m_words[m_next]; }
+    const std::string& Error() const { return m_error; }
+    bool Ok() const { return m_error.empty(); }
+    // Fails with why unless the condition holds (or a read failed before).
+    void Require(bool condition, const std::string& why)
+    {
+        if (Ok() && !condition)
+            m_error = why;
+    }
 
-    std::string Word(std::string& out, const char* what)
+    bool AtEnd() const { return m_next >= m_words.size(); }
+    // The word to be read next; null when none is left.
+    const SWord* Peek() const { return AtEnd() ? nullptr : &m_words[m_next]; }
+
+    // The next word; null after a failure.
+    const SWord* Next(const char* what)
     {
-        if (AtEnd())
-            return std::string("expected ") + what;
-        out = m_words[m_next++].text;
-        return {};
+        Require(!AtEnd(), std::string("expected ") + what);
+        return Ok() ? &m_words[m_next++] : nullptr;
     }
-    std::string Int(int& out, const char* what)
+    void Word(std::string& out, const char* what)
     {
-        if (AtEnd())
-            return std::string("expected ") + what;
-        const std::string& text = m_words[m_next].text;
-        if (!ParseInt(text, out))
-            return std::string("expected ") + what + ", found \"" + text + "\"";
-        ++m_next;
-        return {};
+        if (const SWord* word = Next(what))
+            out = word->text;
     }
-    std::string OptionalInt(std::vector<int>& into, const char* what)
+    void Int(int& out, const char* what)
     {
-        if (AtEnd())
-            return {};
+        if (const SWord* word = Next(what))
+            Require(ParseInt(word->text, out), std::string("expected ") + what + ", found \"" + word->text + "\"");
+    }
+    void OptionalInt(std::vector<int>& into, const char* what)
+    {
+        if (!Ok() || AtEnd())
+            return;
         int v = 0;
-        std::string why = Int(v, what);
-        if (why.empty())
+        Int(v, what);
+        if (Ok())
             into.push_back(v);
-        return why;
     }
-    std::string Where(SWhere& where)
+    void Where(SWhere& where)
     {
-        if (AtEnd())
-            return "expected x y or @Window";
-        const std::string& first = m_words[m_next].text;
-        if (!first.empty() && first[0] == '@')
-            return Target(first.substr(1), where);
-        where.kind = SWhere::EKind::Point;
-        std::string why = Int(where.pt.x, "x");
-        if (why.empty())
-            why = Int(where.pt.y, "y");
-        return why;
-    }
-    std::string Modifiers(unsigned& mods)
-    {
-        while (!AtEnd()) {
-            const unsigned m = ModifierFromName(m_words[m_next].text);
-            if (!m)
-                return "unknown modifier \"" + m_words[m_next].text + "\" (ctrl, shift, alt)";
-            mods |= m;
+        const SWord* first = Peek();
+        Require(first != nullptr, "expected x y or @Window");
+        if (!Ok())
+            return;
+        if (first->text.starts_with('@')) {
             ++m_next;
+            Target(first->text.substr(1), where);
+            return;
         }
-        return {};
+        where.kind = SWhere::EKind::Point;
+        Int(where.pt.x, "x");
+        Int(where.pt.y, "y");
     }
-    std::string End()
+    void Modifiers(unsigned& mods)
     {
-        return AtEnd() ? std::string() : "unexpected \"" + m_words[m_next].text + "\"";
+        while (Ok() && !AtEnd()) {
+            const std::string& name = m_words[m_next++].text;
+            const unsigned m = ModifierFromName(name);
+            Require(m != 0, "unknown modifier \"" + name + "\" (ctrl, shift, alt)");
+            mods |= m;
+        }
     }
+    void End() { Require(AtEnd(), AtEnd() ? std::string() : "unexpected \"" + m_words[m_next].text + "\""); }
 
 private:
     // Class, Class:control:N, Class:bar:N, Class:drawn:PIECE[:N], Class:fill:NAME[:N] or Class:item:N.
-    std::string Target(const std::string& spec, SWhere& where)
+    void Target(const std::string& spec, SWhere& where)
     {
-        ++m_next;
         const auto colon = spec.find(':');
         where.windowClass = spec.substr(0, colon);
-        if (where.windowClass.empty())
-            return "expected a window class after @";
+        Require(!where.windowClass.empty(), "expected a window class after @");
         if (colon == std::string::npos) {
             where.kind = SWhere::EKind::Window;
-            return {};
+            return;
         }
         const auto second = spec.find(':', colon + 1);
-        const std::string part = spec.substr(colon + 1, second == std::string::npos ? std::string::npos : second - colon - 1);
+        const std::string part =
+            spec.substr(colon + 1, second == std::string::npos ? std::string::npos : second - colon - 1);
         if (part == "drawn" || part == "fill") {
-            where.kind = part == "drawn" ? SWhere::EKind::Drawn : SWhere::EKind::Fill;
+            const bool drawn = part == "drawn";
+            where.kind = drawn ? SWhere::EKind::Drawn : SWhere::EKind::Fill;
             const auto third = second == std::string::npos ? second : spec.find(':', second + 1);
             where.piece = second == std::string::npos ? std::string() : spec.substr(second + 1, third - second - 1);
-            if (where.piece.empty())
-                return part == "drawn" ? "expected a piece of text or image name after @" + spec
-                                       : "expected normal, warning or offline after @" + spec;
-            if (where.kind == SWhere::EKind::Fill && !DeviceFill(where.piece))
-                return "unknown fill \"" + where.piece + "\" (normal, warning, offline)";
-            if (third != std::string::npos && !ParseInt(spec.substr(third + 1), where.index))
-                return "expected an index after @" + spec.substr(0, third) + ":";
-            return {};
+            Require(!where.piece.empty(), (drawn ? "expected a piece of text or image name after @"
+                                                 : "expected normal, warning or offline after @")
+                                              + spec);
+            Require(drawn || DeviceFill(where.piece).has_value(),
+                    "unknown fill \"" + where.piece + "\" (normal, warning, offline)");
+            if (third != std::string::npos)
+                Require(ParseInt(spec.substr(third + 1), where.index),
+                        "expected an index after @" + spec.substr(0, third) + ":");
+            return;
         }
-        if (part == "control")
-            where.kind = SWhere::EKind::Control;
-        else if (part == "bar")
-            where.kind = SWhere::EKind::BarItem;
-        else if (part == "item")
-            where.kind = SWhere::EKind::TreeItem;
-        else
-            return "expected @Class:control:N, @Class:bar:N, @Class:drawn:PIECE, @Class:fill:NAME or @Class:item:N, found @"
-                + spec;
-        if (second == std::string::npos || !ParseInt(spec.substr(second + 1), where.index))
-            return "expected an index after @" + spec.substr(0, second == std::string::npos ? spec.size() : second) + ":";
-        return {};
+        static const std::map<std::string, SWhere::EKind> kinds{
+            {"control", SWhere::EKind::Control}, {"bar", SWhere::EKind::BarItem}, {"item", SWhere::EKind::TreeItem}};
+        const auto kind = kinds.find(part);
+        Require(kind != kinds.end(),
+                "expected @Class:control:N, @Class:bar:N, @Class:drawn:PIECE, @Class:fill:NAME or @Class:item:N, found @"
+                    + spec);
+        if (!Ok())
+            return;
+        where.kind = kind->second;
+        Require(second != std::string::npos && ParseInt(spec.substr(second + 1), where.index),
+                "expected an index after @" + spec.substr(0, second == std::string::npos ? spec.size() : second) + ":");
     }
 
     const std::vector<SWord>& m_words;
     std::size_t m_next;
+    std::string m_error;
 };
 
-using Parser = std::string (*)(CReader&, SScriptCommand&);
+using Parser = void (*)(CReader&, SScriptCommand&);
 
-std::string ParseFault(CReader& r, SScriptCommand& c)
+void ParseFault(CReader& r, SScriptCommand& c)
 {
-    std::string why = r.Word(c.text, "a fault kind");
-    if (!why.empty())
-        return why;
-    if (!IsFaultKind(c.text)) {
+    r.Word(c.text, "a fault kind");
+    if (r.Ok() && !IsFaultKind(c.text)) {
         std::string kinds;
         for (const auto& k : FaultKinds())
             kinds += (kinds.empty() ? "" : ", ") + k;
-        return "unknown fault \"" + c.text + "\" (" + kinds + ")";
+        r.Require(false, "unknown fault \"" + c.text + "\" (" + kinds + ")");
     }
     int sender = 0;
-    if (!(why = r.Int(sender, "a sender index")).empty())
-        return why;
+    r.Int(sender, "a sender index");
     c.numbers.push_back(sender);
-    for (const char* what : {"a port index", "a receiver index"}) {
-        if (!(why = r.OptionalInt(c.numbers, what)).empty())
-            return why;
-    }
-    return r.End();
+    r.OptionalInt(c.numbers, "a port index");
+    r.OptionalInt(c.numbers, "a receiver index");
 }
 
 // signal <sender> <input> (<width> <height> <rate> | none | reset)
-std::string ParseSignal(CReader& r, SScriptCommand& c)
+void ParseSignal(CReader& r, SScriptCommand& c)
 {
     int sender = 0, input = 0;
-    std::string why = r.Int(sender, "a sender index");
-    if (why.empty())
-        why = r.Int(input, "an input index");
-    if (!why.empty())
-        return why;
+    r.Int(sender, "a sender index");
+    r.Int(input, "an input index");
     c.numbers = {sender, input};
-    if (r.AtEnd())
-        return "expected a width, none or reset";
-    if (r.Peek().text == "none" || r.Peek().text == "reset") {
+    const SWord* next = r.Peek();
+    r.Require(next != nullptr, "expected a width, none or reset");
+    if (!r.Ok())
+        return;
+    if (next->text == "none" || next->text == "reset") {
         r.Word(c.text, "");
-        return r.End();
+        return;
     }
     int width = 0, height = 0;
     std::string rate;
-    why = r.Int(width, "a width");
-    if (why.empty())
-        why = r.Int(height, "a height");
-    if (why.empty())
-        why = r.Word(rate, "a refresh rate");
-    if (!why.empty())
-        return why;
+    r.Int(width, "a width");
+    r.Int(height, "a height");
+    r.Word(rate, "a refresh rate");
     const std::optional<double> hz = plat::ParseDecimal(rate);
-    if (width <= 0 || height <= 0 || !hz || *hz <= 0)
-        return "expected a width and height above 0 and a refresh rate in Hz (59.94)";
+    r.Require(width > 0 && height > 0 && hz && *hz > 0,
+              "expected a width and height above 0 and a refresh rate in Hz (59.94)");
     c.numbers.insert(c.numbers.end(), {width, height});
-    c.rate = *hz;
-    return r.End();
+    c.rate = hz.value_or(0);
 }
 
-std::string ParseMouse(CReader& r, SScriptCommand& c)
+void ParseMouse(CReader& r, SScriptCommand& c)
 {
-    std::string why = r.Where(c.where);
-    return why.empty() ? r.Modifiers(c.modifiers) : why;
+    r.Where(c.where);
+    r.Modifiers(c.modifiers);
 }
 
 const std::map<std::string, std::pair<EVerb, Parser>>& Verbs()
 {
     static const std::map<std::string, std::pair<EVerb, Parser>> verbs{
-        {"open", {EVerb::Open, [](CReader& r, SScriptCommand& c) {
-             std::string why = r.Word(c.text, "a project file");
-             return why.empty() ? r.End() : why;
-         }}},
+        {"open", {EVerb::Open, [](CReader& r, SScriptCommand& c) { r.Word(c.text, "a project file"); }}},
         {"save", {EVerb::Save, [](CReader& r, SScriptCommand& c) {
              if (!r.AtEnd())
                  r.Word(c.text, "a file");
-             return r.End();
          }}},
         {"monitor", {EVerb::Monitor, [](CReader& r, SScriptCommand& c) {
              std::string what;
-             std::string why = r.Word(what, "start or stop");
-             if (!why.empty())
-                 return why;
-             if (what != "start" && what != "stop")
-                 return "expected start or stop, found \"" + what + "\"";
+             r.Word(what, "start or stop");
+             r.Require(what == "start" || what == "stop", "expected start or stop, found \"" + what + "\"");
              c.on = what == "start";
-             return r.End();
          }}},
         {"round", {EVerb::Round, [](CReader& r, SScriptCommand& c) {
-             std::string why = r.OptionalInt(c.numbers, "a number of rounds");
+             r.OptionalInt(c.numbers, "a number of rounds");
              if (c.numbers.empty())
                  c.numbers.push_back(1);
-             if (why.empty() && (c.numbers[0] < 1 || c.numbers[0] > 10000))
-                 why = "expected 1 to 10000 rounds";
-             return why.empty() ? r.End() : why;
+             r.Require(c.numbers[0] >= 1 && c.numbers[0] <= 10000, "expected 1 to 10000 rounds");
          }}},
         {"fault", {EVerb::Fault, ParseFault}},
         {"clear", {EVerb::Clear, ParseFault}},
@@ -303,135 +287,103 @@ const std::map<std::string, std::pair<EVerb, Parser>>& Verbs()
         {"move", {EVerb::Move, ParseMouse}},
         {"hover", {EVerb::Hover, ParseMouse}},
         {"wheel", {EVerb::Wheel, [](CReader& r, SScriptCommand& c) {
-             std::string why = r.Where(c.where);
+             r.Where(c.where);
              int delta = 0;
-             if (why.empty())
-                 why = r.Int(delta, "a wheel delta (120 per notch)");
+             r.Int(delta, "a wheel delta (120 per notch)");
              c.numbers.push_back(delta);
-             return why.empty() ? r.Modifiers(c.modifiers) : why;
+             r.Modifiers(c.modifiers);
          }}},
         // drag <where> <dx> <dy> or drag <where> to <where>
         {"drag", {EVerb::Drag, [](CReader& r, SScriptCommand& c) {
-             std::string why = r.Where(c.where);
-             if (why.empty() && !r.AtEnd() && r.Peek().text == "to" && !r.Peek().quoted) {
-                 std::string to;
-                 r.Word(to, "");
-                 why = r.Where(c.to.emplace());
+             r.Where(c.where);
+             if (const SWord* next = r.Peek(); r.Ok() && next && next->text == "to" && !next->quoted) {
+                 r.Next("to");
+                 r.Where(c.to.emplace());
              } else {
                  int dx = 0, dy = 0;
-                 if (why.empty())
-                     why = r.Int(dx, "a distance across");
-                 if (why.empty())
-                     why = r.Int(dy, "a distance down");
+                 r.Int(dx, "a distance across");
+                 r.Int(dy, "a distance down");
                  c.numbers = {dx, dy};
              }
-             return why.empty() ? r.Modifiers(c.modifiers) : why;
+             r.Modifiers(c.modifiers);
          }}},
         {"key", {EVerb::Key, [](CReader& r, SScriptCommand& c) {
-             std::string why = r.Word(c.text, "a key name");
-             if (why.empty() && !QtKeyFromName(c.text))
-                 why = "unknown key \"" + c.text + "\"";
-             return why.empty() ? r.Modifiers(c.modifiers) : why;
+             r.Word(c.text, "a key name");
+             r.Require(QtKeyFromName(c.text) != 0, "unknown key \"" + c.text + "\"");
+             r.Modifiers(c.modifiers);
          }}},
-        {"type", {EVerb::Type, [](CReader& r, SScriptCommand& c) {
-             std::string why = r.Word(c.text, "a text");
-             return why.empty() ? r.End() : why;
-         }}},
+        {"type", {EVerb::Type, [](CReader& r, SScriptCommand& c) { r.Word(c.text, "a text"); }}},
         {"within", {EVerb::WithinDialog, [](CReader& r, SScriptCommand& c) {
              std::string what;
-             std::string why = r.Word(what, "dialog");
-             if (why.empty() && what != "dialog")
-                 why = "expected dialog, found \"" + what + "\"";
+             r.Word(what, "dialog");
+             r.Require(what == "dialog", "expected dialog, found \"" + what + "\"");
              int answer = 0;
-             if (why.empty())
-                 why = r.Int(answer, "an answer");
+             r.Int(answer, "an answer");
              c.numbers.push_back(answer);
-             return why.empty() ? r.End() : why;
          }}},
-        {"wait-events", {EVerb::WaitEvents, [](CReader& r, SScriptCommand&) { return r.End(); }}},
+        {"wait-events", {EVerb::WaitEvents, [](CReader&, SScriptCommand&) {}}},
         {"wait", {EVerb::Wait, [](CReader& r, SScriptCommand& c) {
              int ms = 0;
-             std::string why = r.Int(ms, "milliseconds");
-             if (why.empty() && (ms < 0 || ms > 60000))
-                 why = "expected 0 to 60000 milliseconds";
+             r.Int(ms, "milliseconds");
+             r.Require(ms >= 0 && ms <= 60000, "expected 0 to 60000 milliseconds");
              c.numbers.push_back(ms);
-             return why.empty() ? r.End() : why;
          }}},
         {"resize", {EVerb::Resize, [](CReader& r, SScriptCommand& c) {
              int w = 0, h = 0;
-             std::string why = r.Int(w, "a width");
-             if (why.empty())
-                 why = r.Int(h, "a height");
-             if (why.empty() && (w < 1 || h < 1 || w > 10000 || h > 10000))
-                 why = "expected a width and height from 1 to 10000";
+             r.Int(w, "a width");
+             r.Int(h, "a height");
+             r.Require(w >= 1 && h >= 1 && w <= 10000 && h <= 10000, "expected a width and height from 1 to 10000");
              c.numbers = {w, h};
-             return why.empty() ? r.End() : why;
          }}},
         {"expect", {EVerb::Expect, [](CReader& r, SScriptCommand& c) {
-             std::string why = r.Word(c.text, "a JSON path");
-             if (!why.empty())
-                 return why;
-             if (r.AtEnd())
-                 return std::string("expected a value after the path");
-             c.expected = ExpectValueOf(r.Peek());
-             std::string word;
-             r.Word(word, "");
+             r.Word(c.text, "a JSON path");
+             if (const SWord* value = r.Next("a value after the path"))
+                 c.expected = ExpectValueOf(*value);
              // expect <path> <value> within <ms>: the value may take that long to come.
-             if (r.AtEnd() || r.Peek().text != "within")
-                 return r.End();
-             r.Word(word, "");
-             int ms = 0;
-             why = r.Int(ms, "milliseconds");
-             if (why.empty() && (ms < 0 || ms > 60000))
-                 why = "expected 0 to 60000 milliseconds";
-             c.numbers.push_back(ms);
-             return why.empty() ? r.End() : why;
+             if (const SWord* next = r.Peek(); r.Ok() && next && next->text == "within") {
+                 r.Next("within");
+                 int ms = 0;
+                 r.Int(ms, "milliseconds");
+                 r.Require(ms >= 0 && ms <= 60000, "expected 0 to 60000 milliseconds");
+                 c.numbers.push_back(ms);
+             }
          }}},
         {"screenshot", {EVerb::Screenshot, [](CReader& r, SScriptCommand& c) {
-             std::string why = r.Word(c.text, "a screenshot name");
-             if (why.empty() && c.text.find('/') != std::string::npos)
-                 why = "a screenshot name is a file name without folders";
-             return why.empty() ? r.End() : why;
+             r.Word(c.text, "a screenshot name");
+             r.Require(c.text.find('/') == std::string::npos, "a screenshot name is a file name without folders");
          }}},
-        {"dump", {EVerb::Dump, [](CReader& r, SScriptCommand& c) {
-             std::string why = r.Word(c.text, "a file");
-             return why.empty() ? r.End() : why;
-         }}},
+        {"dump", {EVerb::Dump, [](CReader& r, SScriptCommand& c) { r.Word(c.text, "a file"); }}},
     };
     return verbs;
 }
 
-std::string ParseAnswer(CReader& r, SScriptCommand& c)
+void ParseAnswer(CReader& r, SScriptCommand& c)
 {
     std::string what;
-    std::string why = r.Word(what, "msgbox, menu, dialog, progress or file");
-    if (!why.empty())
-        return why;
+    r.Word(what, "msgbox, menu, dialog, progress or file");
     if (what == "file") {
         c.verb = EVerb::AnswerFile;
-        if (!(why = r.Word(c.text, "a path or cancel")).empty())
-            return why;
+        r.Word(c.text, "a path or cancel");
         c.on = c.text != "cancel";
-        return r.End();
+        return;
     }
-    const std::map<std::string, EVerb> kinds{
+    static const std::map<std::string, EVerb> kinds{
         {"msgbox", EVerb::AnswerMsgBox}, {"menu", EVerb::AnswerMenu}, {"dialog", EVerb::AnswerDialog},
         {"progress", EVerb::AnswerProgress}};
     const auto it = kinds.find(what);
-    if (it == kinds.end())
-        return "expected msgbox, menu, dialog, progress or file, found \"" + what + "\"";
+    r.Require(it != kinds.end(), "expected msgbox, menu, dialog, progress or file, found \"" + what + "\"");
+    if (!r.Ok())
+        return;
     c.verb = it->second;
     int answer = 0;
-    if (!(why = r.Int(answer, "an answer")).empty())
-        return why;
+    r.Int(answer, "an answer");
     c.numbers.push_back(answer);
     // A progress runs (0) or is refused (-1).
-    if (c.verb == EVerb::AnswerProgress && answer != 0 && answer != -1)
-        return "a progress answers 0 (run) or -1 (refuse), not " + std::to_string(answer);
+    r.Require(c.verb != EVerb::AnswerProgress || answer == 0 || answer == -1,
+              "a progress answers 0 (run) or -1 (refuse), not " + std::to_string(answer));
     // A dialog may be photographed before it is ended, a progress while it runs.
-    if ((c.verb == EVerb::AnswerDialog || c.verb == EVerb::AnswerProgress) && !r.AtEnd())
+    if ((c.verb == EVerb::AnswerDialog || c.verb == EVerb::AnswerProgress) && r.Ok() && !r.AtEnd())
         r.Word(c.text, "");
-    return r.End();
 }
 
 } // namespace
@@ -517,15 +469,16 @@ bool ParseScript(const std::string& script, std::vector<SScriptCommand>& command
         CReader reader(words, 1);
         const std::string& verb = words[0].text;
         if (verb == "answer") {
-            why = ParseAnswer(reader, command);
+            ParseAnswer(reader, command);
         } else if (const auto it = Verbs().find(verb); it != Verbs().end()) {
             command.verb = it->second.first;
-            why = it->second.second(reader, command);
+            it->second.second(reader, command);
         } else {
-            why = "unknown command \"" + verb + "\"";
+            reader.Require(false, "unknown command \"" + verb + "\"");
         }
-        if (!why.empty()) {
-            error = "line " + std::to_string(lineNo) + ": " + verb + ": " + why;
+        reader.End();
+        if (!reader.Ok()) {
+            error = "line " + std::to_string(lineNo) + ": " + verb + ": " + reader.Error();
             return false;
         }
         if (command.verb == EVerb::WithinDialog) {
