@@ -1,6 +1,5 @@
 #include "module/app_message.h"
 
-#include "controls/msg_box.h"
 #include "platform/shell.h"
 
 namespace {

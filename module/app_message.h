@@ -2,7 +2,7 @@
 // The module's message boxes: the control library's MsgBox with icon style
 // 5, captioned with the application's title unless the caller names the
 // window the message is about.
-#include "platform/wintypes.h"
+#include "controls/msg_box.h"
 
 #include <string>
 
