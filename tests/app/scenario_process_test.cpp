@@ -185,34 +185,27 @@ TEST_F(ScenarioProcess, ALogThatCannotBeWrittenIsToldOnceAndMonitoringGoesOn)
               r.err.rfind("monitoring: the monitoring log cannot be written")) << "said once: " << r.err;
 }
 
-TEST_F(ScenarioProcess, FaultOnWhatDoesNotExistFailsTheScenario)
+// A scenario that cannot go on fails at its line with exit code 1, and a
+// refused script runs nothing, not even the screenshot before the fault.
+TEST_F(ScenarioProcess, ScenariosThatCannotGoOnFailAtTheirLine)
 {
-    const Result r = RunScript("fault fan 99 0\n");
-    EXPECT_EQ(r.code, 1);
-    EXPECT_NE(r.err.find("line 1: fault fan 99 0: the hardware has no sender 99 port 0 for the fault fan"),
-              std::string::npos)
-        << r.err;
-}
-
-TEST_F(ScenarioProcess, FailedExpectStopsWithTheLineAndExitCodeOne)
-{
-    Result r = RunScript("expect host.currentPage 0\nexpect host.currentPage 5\nscreenshot never\n");
-    EXPECT_EQ(r.code, 1);
-    EXPECT_NE(r.err.find("scenario failed: line 2: expect host.currentPage 5: expected 5, found 0"), std::string::npos)
-        << r.err;
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("shots/never.png"))));
-    r = RunScript("expect host.currentPage 0 within 100\nexpect host.currentPage 5 within 100\n");
-    EXPECT_NE(r.err.find("line 2: expect host.currentPage 5 within 100: expected 5, found 0 after 100 ms"),
-              std::string::npos)
-        << r.err;
-}
-
-TEST_F(ScenarioProcess, BadScriptIsRefusedBeforeAnythingRuns)
-{
-    const Result r = RunScript("screenshot first\nfly away\n");
-    EXPECT_EQ(r.code, 1);
-    EXPECT_NE(r.err.find("line 2: fly: unknown command \"fly\""), std::string::npos) << r.err;
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("shots/first.png"))));
+    const std::pair<const char*, const char*> cases[] = {
+        {"screenshot never\nfly away\n", "line 2: fly: unknown command \"fly\""},
+        {"fault fan 99 0\n", "line 1: fault fan 99 0: the hardware has no sender 99 port 0 for the fault fan"},
+        {"expect host.currentPage 0\nexpect host.currentPage 5\nscreenshot never\n",
+         "scenario failed: line 2: expect host.currentPage 5: expected 5, found 0"},
+        {"expect host.currentPage 0 within 100\nexpect host.currentPage 5 within 100\n",
+         "line 2: expect host.currentPage 5 within 100: expected 5, found 0 after 100 ms"},
+        {"key o ctrl\n", "line 1: key o ctrl: the file dialog \"Open project\" was shown with no answer queued"},
+        {"answer msgbox 1\nwithin dialog 1\n  key escape\nend\nwait-events\n",
+         "the script ended with answers no window took (1 dialog, 1 message box)"},
+    };
+    for (const auto& [script, message] : cases) {
+        const Result r = RunScript(script);
+        EXPECT_EQ(r.code, 1) << script;
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("shots/never.png")))) << script;
+    }
 }
 
 TEST_F(ScenarioProcess, OpeningABadFileShowsTheReasonAndKeepsTheProject)
@@ -259,25 +252,22 @@ TEST_F(ScenarioProcess, SaveAsTakesTheNewFileAndAFailedSaveSaysWhyAndKeepsIt)
     EXPECT_FALSE(QFile::exists(QString::fromStdString(nowhere)));
 }
 
-TEST_F(ScenarioProcess, ModalWithNoAnswerOrAnAnswerNoWindowTookFailsTheScenario)
-{
-    Result r = RunScript("key o ctrl\n");
-    EXPECT_EQ(r.code, 1);
-    EXPECT_NE(r.err.find("line 1: key o ctrl: the file dialog \"Open project\" was shown with no answer queued"),
-              std::string::npos)
-        << r.err;
-    r = RunScript("answer msgbox 1\nwithin dialog 1\n  key escape\nend\nwait-events\n");
-    EXPECT_EQ(r.code, 1);
-    EXPECT_NE(r.err.find("the script ended with answers no window took (1 dialog, 1 message box)"), std::string::npos)
-        << r.err;
-}
-
-TEST_F(ScenarioProcess, WithoutThePageLibraryTheProgramSaysSoAndFails)
+// Without a page to show, or with arguments it cannot use, the program
+// says why and exits with 2.
+TEST_F(ScenarioProcess, NoPageOrBadArgumentsExitWithTwo)
 {
     const std::string missing = plat::GetMainExecutableFolder() + "fixtures/libMonitor.so";
-    const Result r = Run({"--tour", "--module", QString::fromStdString(missing)}, false);
-    EXPECT_EQ(r.code, 2);
-    EXPECT_NE(r.err.find("quarn: no module found at " + missing), std::string::npos) << r.err;
+    const std::pair<QStringList, std::string> cases[] = {
+        {{"--tour", "--module", QString::fromStdString(missing)}, "quarn: no module found at " + missing},
+        {{"--tour", "--module", QString::fromStdString(apptest::FixturePath("fixture_zero_entry"))},
+         "answered 0: the page could not be created"},
+        {{"--size", "tiny"}, "--size tiny: expected WIDTHxHEIGHT"},
+    };
+    for (const auto& [args, message] : cases) {
+        const Result r = Run(args, false);
+        EXPECT_EQ(r.code, 2) << message;
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+    }
 }
 
 // The tour on the page library: the window and the screen grow with the
@@ -303,16 +293,6 @@ INSTANTIATE_TEST_SUITE_P(Densities, TourAtDensity, ::testing::Values("1"));
 #else
 INSTANTIATE_TEST_SUITE_P(Densities, TourAtDensity, ::testing::Values("1", "1.5", "2.5"));
 #endif
-
-TEST_F(ScenarioProcess, EntryAnsweringZeroAndBadArgumentsExitWithTwo)
-{
-    Result r = Run({"--tour", "--module", QString::fromStdString(apptest::FixturePath("fixture_zero_entry"))}, false);
-    EXPECT_EQ(r.code, 2);
-    EXPECT_NE(r.err.find("answered 0: the page could not be created"), std::string::npos) << r.err;
-    r = Run({"--size", "tiny"});
-    EXPECT_EQ(r.code, 2);
-    EXPECT_NE(r.err.find("--size tiny: expected WIDTHxHEIGHT"), std::string::npos) << r.err;
-}
 
 } // namespace
 

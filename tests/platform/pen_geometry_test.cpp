@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 
 using plat::detail::AxisPolylineRuns;
 using plat::detail::NinePartLayout;
@@ -39,14 +40,18 @@ std::set<std::pair<int, int>> Frame(const CRect& r, int w)
 
 } // namespace
 
+// A solid pen, or a dash pattern that cannot dash, frames the rectangle
+// from the inside: a wider pen grows inward.
 TEST(OutlineRuns, SolidOutlineIsTheInnerFrame)
 {
-    std::vector<CRect> runs;
-    OutlineRuns(CRect(2, 3, 9, 8), 1, {}, runs);
-    EXPECT_EQ(Pixels(runs), Frame(CRect(2, 3, 9, 8), 1));
-    runs.clear();
-    OutlineRuns(CRect(2, 3, 12, 10), 2, {}, runs);
-    EXPECT_EQ(Pixels(runs), Frame(CRect(2, 3, 12, 10), 2)) << "a wider pen grows inward";
+    const std::tuple<CRect, int, std::vector<int>> cases[] = {
+        {CRect(2, 3, 9, 8), 1, {}}, {CRect(2, 3, 12, 10), 2, {}}, {CRect(0, 0, 5, 5), 1, {0, 0}},
+        {CRect(0, 0, 5, 5), 1, {-4, -1}}};
+    for (const auto& [rect, width, dash] : cases) {
+        std::vector<CRect> runs;
+        OutlineRuns(rect, width, dash, runs);
+        EXPECT_EQ(Pixels(runs), Frame(rect, width)) << rect.Width() << "x" << rect.Height() << " pen " << width;
+    }
 }
 
 TEST(OutlineRuns, TinyOrEmptyRectangles)
@@ -73,16 +78,6 @@ TEST(OutlineRuns, DashWalksClockwiseAcrossCorners)
             expected.insert(walk[i]);
     }
     EXPECT_EQ(Pixels(runs), expected);
-}
-
-TEST(OutlineRuns, DegenerateDashPatternsAreSolid)
-{
-    std::vector<CRect> runs;
-    OutlineRuns(CRect(0, 0, 5, 5), 1, {0, 0}, runs);
-    EXPECT_EQ(Pixels(runs), Frame(CRect(0, 0, 5, 5), 1));
-    runs.clear();
-    OutlineRuns(CRect(0, 0, 5, 5), 1, {-4, -1}, runs);
-    EXPECT_EQ(Pixels(runs), Frame(CRect(0, 0, 5, 5), 1));
 }
 
 TEST(AxisRuns, LinesStopBeforeTheirEndPoint)

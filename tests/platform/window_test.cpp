@@ -32,14 +32,12 @@ TEST(WindowLifetime, CreationIsHiddenAndReportsSizeAfterCreate)
     ASSERT_TRUE(child.CreateEx(&top, CRect(1, 2, 11, 12), 9));
     EXPECT_FALSE(child.IsWindowVisible()) << "a child stays hidden even in a visible parent";
     EXPECT_EQ(child.GetParent(), &top);
-}
 
-TEST(WindowLifetime, ChildNeedsAParentWindow)
-{
-    CWnd parent, child;
-    EXPECT_FALSE(child.CreateEx(nullptr, CRect(0, 0, 10, 10), 1));
-    EXPECT_FALSE(child.CreateEx(&parent, CRect(0, 0, 10, 10), 1)) << "parent object without a window";
-    EXPECT_FALSE(child.IsWindow());
+    // A child needs a parent with a window.
+    CWnd orphan, noWindow;
+    EXPECT_FALSE(orphan.CreateEx(nullptr, CRect(0, 0, 10, 10), 1));
+    EXPECT_FALSE(orphan.CreateEx(&noWindow, CRect(0, 0, 10, 10), 1));
+    EXPECT_FALSE(orphan.IsWindow());
 }
 
 TEST(WindowLifetime, DestroyNotifiesParentFirstThenTakesChildrenDown)
@@ -176,12 +174,7 @@ TEST(WindowVisibility, ShowWindowAnswersThePreviousState)
     EXPECT_FALSE(f.child.ShowWindow(SW_HIDE));
     EXPECT_EQ(f.child.Count("show"), 1);
     EXPECT_EQ(f.child.Count("hide"), 1);
-}
-
-TEST(WindowVisibility, EnableWindowIsTheWindowsOwnFlag)
-{
-    Family f;
-    EXPECT_TRUE(f.child.IsWindowEnabled());
+    // Enabled is each window's own flag, not its parent's.
     f.top.EnableWindow(false);
     EXPECT_TRUE(f.child.IsWindowEnabled());
     f.child.EnableWindow(false);

@@ -8,17 +8,6 @@
 
 using RuntimeConfig = SimTest;
 
-TEST_F(RuntimeConfig, DefaultsOfTheRuntime)
-{
-    CRuntimeData* r = GetRuntimeData();
-    EXPECT_EQ(r->GetCurInterfaceDlg(), INTERFACE_DLG_MONITOR);
-    EXPECT_EQ(r->GetSpecialOpType(), SPECIAL_OP_NORMAL);
-    EXPECT_EQ(r->GetTreeCurSelNodeType(), TREE_NODE_ALL_SENDERS);
-    EXPECT_EQ(r->GetTreeCurSelNodeIndex(), -1);
-    EXPECT_EQ(r->GetOpenPrjRefresh(), 0);
-    EXPECT_EQ(r->GetCurInterfaceNodeSelect(), SNodeSelect());
-}
-
 TEST_F(RuntimeConfig, EveryPrjModifyIsCounted)
 {
     CProjectUndoRedo* undo = GetRuntimeData()->GetUndoRedoInfo();

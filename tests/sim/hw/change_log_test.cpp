@@ -44,16 +44,42 @@ TEST(DescribeChanges, NothingChangedSaysNothing)
     EXPECT_TRUE(Changes({s}, {s}).empty());
 }
 
-TEST(DescribeChanges, RaisedAndClearedWarningsInRanges)
+// Each change and its reverse: one line raised, one line cleared.
+TEST(DescribeChanges, RaisedAndClearedInOneLineEach)
 {
-    const SenderDigest before = Digest(1, 12);
-    SenderDigest after = before;
-    for (int k : {0, 1, 2, 3, 6})
-        after.ports[1].receivers[static_cast<std::size_t>(k)] = WARNING_TEMPERATURE;
-    EXPECT_EQ(Changes({before}, {after}),
-              (std::vector<std::string>{"Sender 2 (Wall), port 2, receivers 1-4, 7: Over temperature"}));
-    EXPECT_EQ(Changes({after}, {before}),
-              (std::vector<std::string>{"Sender 2 (Wall), port 2, receivers 1-4, 7: Over temperature cleared"}));
+    struct Case {
+        void (*change)(SenderDigest&);
+        const char* raised;
+        const char* cleared;
+    };
+    const Case cases[] = {
+        {[](SenderDigest& s) {
+             for (int k : {0, 1, 2, 3, 6})
+                 s.ports[1].receivers[static_cast<std::size_t>(k)] = WARNING_TEMPERATURE;
+         },
+         "Sender 1 (Wall), port 2, receivers 1-4, 7: Over temperature",
+         "Sender 1 (Wall), port 2, receivers 1-4, 7: Over temperature cleared"},
+        // An unplugged port is told without its receivers.
+        {[](SenderDigest& s) {
+             s.ports[0].bConnected = false;
+             s.ports[0].dwWord = WARNING_NO_DATA;
+             s.ports[0].receivers.assign(12, WARNING_NO_DATA);
+         },
+         "Sender 1 (Wall), port 1: Not connected", "Sender 1 (Wall), port 1: Connected again"},
+        {[](SenderDigest& s) {
+             s.ports[1].nLoopFirst = 2;
+             s.ports[1].nLoopLast = 5;
+         },
+         "Sender 1 (Wall), port 2: Loop broken, receivers 3-6 reached from the loop's end",
+         "Sender 1 (Wall), port 2: Loop whole again"},
+    };
+    for (const Case& c : cases) {
+        const SenderDigest before = Digest(0, 12);
+        SenderDigest after = before;
+        c.change(after);
+        EXPECT_EQ(Changes({before}, {after}), std::vector<std::string>{c.raised});
+        EXPECT_EQ(Changes({after}, {before}), std::vector<std::string>{c.cleared});
+    }
 }
 
 TEST(DescribeChanges, ASingleReceiverComesWithItsReading)
@@ -100,28 +126,6 @@ TEST(DescribeChanges, OfflineSenderIsOneLineAndComesBackWithItsWarnings)
     back.ports[1].receivers[0] = WARNING_SMOKE;
     EXPECT_EQ(Changes({offline}, {back}),
               (std::vector<std::string>{"Sender 1 (Wall): Online again", "Sender 1 (Wall), port 2, receiver 1: Smoke"}));
-}
-
-TEST(DescribeChanges, UnpluggedPortWithoutItsReceivers)
-{
-    const SenderDigest before = Digest(0, 3);
-    SenderDigest after = before;
-    after.ports[0].bConnected = false;
-    after.ports[0].dwWord = WARNING_NO_DATA;
-    after.ports[0].receivers.assign(3, WARNING_NO_DATA);
-    EXPECT_EQ(Changes({before}, {after}), (std::vector<std::string>{"Sender 1 (Wall), port 1: Not connected"}));
-    EXPECT_EQ(Changes({after}, {before}), (std::vector<std::string>{"Sender 1 (Wall), port 1: Connected again"}));
-}
-
-TEST(DescribeChanges, LoopBreakAndRepair)
-{
-    const SenderDigest before = Digest(0, 8);
-    SenderDigest after = before;
-    after.ports[1].nLoopFirst = 2;
-    after.ports[1].nLoopLast = 5;
-    EXPECT_EQ(Changes({before}, {after}),
-              (std::vector<std::string>{"Sender 1 (Wall), port 2: Loop broken, receivers 3-6 reached from the loop's end"}));
-    EXPECT_EQ(Changes({after}, {before}), (std::vector<std::string>{"Sender 1 (Wall), port 2: Loop whole again"}));
 }
 
 TEST(DescribeChanges, FibreOutputsAndUnnamedSenders)

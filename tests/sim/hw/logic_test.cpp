@@ -149,19 +149,17 @@ TEST_F(Logic, SwitchedOffPortsStopFeedingAndAreReported)
     sim::ReceiverValues v;
     ASSERT_TRUE(sim::ReadReceiverNow(1, 1, 0, v));
     EXPECT_FALSE(v.bAnswers);
+    senders.DetectSenders(nullptr, 0, 0, 1);
+    EXPECT_EQ(senders.GetSenderStatusWord(1), 0u) << "one port still feeds";
+    senders.SetOutputPorts({1, 1, {0x03}});
+    senders.DetectSenders(nullptr, 0, 0, 1);
+    EXPECT_NE(senders.GetSenderStatusWord(1), 0u) << "every port off: the sender feeds no receiver";
     EXPECT_EQ(senders.SetOutputPorts({1, 1, {0x00}}), 1);
     EXPECT_EQ(senders.CheckPortEnable(1), 0);
     // A video-source device's mask starts with its port count.
     EXPECT_EQ(video.SetOutputPorts({0, 1, {2, 0, 0x01}}), 1);
     EXPECT_EQ(sim::GetSwitchedOffPorts(0), (std::vector<uint8_t>{0x01}));
     EXPECT_EQ(video.SetOutputPorts({0, 1, {2}}), 0);
-}
-
-TEST_F(Logic, EverySwitchedOffPortMeansTheSenderFeedsNoReceiver)
-{
-    senders.SetOutputPorts({0, 1, {0x03}});
-    senders.DetectSenders(nullptr, 0, 0, 1);
-    EXPECT_NE(senders.GetSenderStatusWord(0), 0u);
 }
 
 TEST_F(Logic, CardsHoldAProjectDescription)

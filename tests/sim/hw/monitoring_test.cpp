@@ -76,8 +76,14 @@ TEST_F(Monitoring, StartAndStopSetTheThreadManagersState)
     EXPECT_EQ(GetMonitorThreadMgr()->IsMonitoring(), 1);
     EXPECT_EQ(GetMonitorThreadMgr()->IsPausing(), 0);
     EXPECT_EQ(monitor.StartMonitor(nullptr), 1) << "already running";
+    // Each round moves the clock and refreshes the offline answers.
+    const uint64_t clock = sim::GetSimulationClock();
+    sim::InjectSenderFault(2, sim::SenderFault::Offline);
+    ASSERT_TRUE(sim::RunMonitorRounds(3));
+    EXPECT_EQ(sim::GetSimulationClock(), clock + 3);
     EXPECT_EQ(monitor.StopMonitor(), 1);
     EXPECT_EQ(GetMonitorThreadMgr()->IsMonitoring(), 0);
+    EXPECT_EQ(GetHwSenderLogic()->IsSenderDetected(2), 0);
     EXPECT_EQ(monitor.StopMonitor(), 0) << "nothing to stop";
     EXPECT_EQ(monitor.PauseMonitor(), 0);
     EXPECT_EQ(monitor.ResumeMonitor(), 0);
@@ -181,17 +187,6 @@ TEST_F(Monitoring, TheStoredVideoInputSettingsRaiseAndClearTheNoVideoInputWarnin
     }
 }
 
-TEST_F(Monitoring, EachRoundMovesTheClockAndRefreshesTheOfflineAnswers)
-{
-    monitor.StartMonitor(nullptr);
-    const uint64_t clock = sim::GetSimulationClock();
-    sim::InjectSenderFault(2, sim::SenderFault::Offline);
-    ASSERT_TRUE(sim::RunMonitorRounds(3));
-    EXPECT_EQ(sim::GetSimulationClock(), clock + 3);
-    monitor.StopMonitor();
-    EXPECT_EQ(GetHwSenderLogic()->IsSenderDetected(2), 0);
-}
-
 TEST_F(Monitoring, TheDaysLogHoldsTheChanges)
 {
     monitor.StartMonitor(nullptr);
@@ -258,8 +253,14 @@ TEST_F(Monitoring, PauseHoldsTheRoundsUntilTheLastResume)
     EXPECT_TRUE(sim::RunMonitorRounds(1));
 }
 
-TEST_F(Monitoring, PauseForDetectionReportsPausingUntilTheThreadDetected)
+TEST_F(Monitoring, PauseForDetectionDetectsAtOnceOrOnTheMonitoringThread)
 {
+    GetHwSenderLogic()->IsSenderDetected(1);
+    sim::InjectSenderFault(1, sim::SenderFault::Offline);
+    EXPECT_EQ(monitor.PauseForDetection(), 1);
+    EXPECT_EQ(GetMonitorThreadMgr()->IsPausing(), 0);
+    EXPECT_EQ(GetHwSenderLogic()->IsSenderDetected(1), 0) << "not monitoring: detected at once";
+
     monitor.StartMonitor(nullptr);
     ASSERT_TRUE(sim::RunMonitorRounds(1));
     sim::InjectSenderFault(0, sim::SenderFault::Offline);
@@ -268,15 +269,6 @@ TEST_F(Monitoring, PauseForDetectionReportsPausingUntilTheThreadDetected)
     EXPECT_EQ(GetMonitorThreadMgr()->IsMonitoring(), 1);
     monitor.StopMonitor();
     EXPECT_EQ(GetHwSenderLogic()->IsSenderDetected(0), 0) << "the detection saw it";
-}
-
-TEST_F(Monitoring, PauseForDetectionWithoutMonitoringDetectsAtOnce)
-{
-    GetHwSenderLogic()->IsSenderDetected(1);
-    sim::InjectSenderFault(1, sim::SenderFault::Offline);
-    EXPECT_EQ(monitor.PauseForDetection(), 1);
-    EXPECT_EQ(GetMonitorThreadMgr()->IsPausing(), 0);
-    EXPECT_EQ(GetHwSenderLogic()->IsSenderDetected(1), 0);
 }
 
 } // namespace
