@@ -208,6 +208,12 @@ TEST(ScriptParse, RefusalsNameTheLineAndTheFault)
     EXPECT_EQ(Refusal("fault 1 2 3 4 5").rfind("line 1: fault: unknown fault \"1\" (temperature, ", 0), 0u);
     EXPECT_EQ(Refusal("fault fan 0 1 2 3"), "line 1: fault: unexpected \"3\"");
     EXPECT_EQ(Refusal("open \"x"), "line 1: unterminated quote");
+    EXPECT_EQ(Refusal("type\n"), "line 1: type: expected a text");
+    EXPECT_EQ(Refusal("round\nend\n"), "line 2: end: no within to end");
+    EXPECT_EQ(Refusal("within dialog 2\nround\n"), "line 1: within: no end");
+    EXPECT_EQ(Refusal("within dialog 2\nend now\n"), "line 2: end: unexpected \"now\"");
+    EXPECT_EQ(Refusal("within menu 2\nend\n"), "line 1: within: expected dialog, found \"menu\"");
+    EXPECT_EQ(Refusal("within dialog\nend\n"), "line 1: within: expected an answer");
 }
 
 TEST(KeyNames, LettersDigitsFunctionKeysAndNamedKeys)
@@ -277,16 +283,6 @@ TEST(ScriptParse, WithinDialogHoldsItsCommandsUpToEndAndNests)
     ASSERT_EQ(c[0].block[2].block.size(), 1u);
     EXPECT_EQ(c[0].block[2].block[0].line, 5);
     EXPECT_EQ(c[1].verb, EVerb::Click);
-}
-
-TEST(ScriptParse, WithinDialogRefusals)
-{
-    EXPECT_EQ(Refusal("round\nend\n"), "line 2: end: no within to end");
-    EXPECT_EQ(Refusal("within dialog 2\nround\n"), "line 1: within: no end");
-    EXPECT_EQ(Refusal("within dialog 2\nend now\n"), "line 2: end: unexpected \"now\"");
-    EXPECT_EQ(Refusal("within menu 2\nend\n"), "line 1: within: expected dialog, found \"menu\"");
-    EXPECT_EQ(Refusal("within dialog\nend\n"), "line 1: within: expected an answer");
-    EXPECT_EQ(Refusal("type\n"), "line 1: type: expected a text");
 }
 
 } // namespace

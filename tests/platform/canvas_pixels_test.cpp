@@ -281,7 +281,7 @@ TEST(CanvasPixels, ImagesThatCannotBeHad)
     EXPECT_EQ(plat::ImageFromNative(QImage()), nullptr);
 }
 
-TEST(CanvasPixels, SecondCanvasOnOneSurfaceDrawsNothing)
+TEST(CanvasPixels, SecondCanvasOnOneSurfaceDrawsNothingAndAlphaIsKept)
 {
     Surface surface(4, 4, kWhite);
     auto first = surface.BeginPaint();
@@ -292,15 +292,10 @@ TEST(CanvasPixels, SecondCanvasOnOneSurfaceDrawsNothing)
     second.reset();
     EXPECT_EQ(surface.PixelAt(0, 0), kBlue);
     EXPECT_EQ(surface.PixelAt(3, 3), kWhite);
-}
 
-TEST(CanvasPixels, TransparentSurfaceKeepsAlpha)
-{
-    Surface surface(2, 2, Color{0, 0, 0, 0});
-    {
-        auto dc = surface.BeginPaint();
-        dc->FillRect(CRect(0, 0, 1, 1), RGBColor(255, 0, 0, 128));
-    }
-    EXPECT_TRUE(Near(surface.PixelAt(0, 0), Color{255, 0, 0, 128}, 2)) << Str(surface.PixelAt(0, 0));
-    EXPECT_EQ(surface.PixelAt(1, 1).a, 0);
+    // A transparent surface keeps the alpha of what is drawn on it.
+    Surface clear(2, 2, Color{0, 0, 0, 0});
+    clear.BeginPaint()->FillRect(CRect(0, 0, 1, 1), RGBColor(255, 0, 0, 128));
+    EXPECT_TRUE(Near(clear.PixelAt(0, 0), Color{255, 0, 0, 128}, 2)) << Str(clear.PixelAt(0, 0));
+    EXPECT_EQ(clear.PixelAt(1, 1).a, 0);
 }

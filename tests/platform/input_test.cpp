@@ -14,6 +14,8 @@
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 void Send(QWidget* target, QEvent&& event) { QCoreApplication::sendEvent(target, &event); }
@@ -29,18 +31,16 @@ const std::string kPreLButtonDown = "pre" + std::to_string(WM_LBUTTONDOWN);
 
 } // namespace
 
-TEST(FilterChain, TargetThenAncestorsThenTheWindow)
+TEST(FilterChain, TargetThenAncestorsThenTheWindowUnlessSwallowed)
 {
     Family f(true);
     f.child.DeliverMessage(WM_KEYDOWN, 'A', 1);
     EXPECT_EQ(f.log, (std::vector<std::string>{"child:" + kPreKeyDown, "top:" + kPreKeyDown, "child:keydown65"}));
     ASSERT_EQ(f.top.filtered.size(), 1u);
     EXPECT_EQ(f.top.filtered[0].hwnd, &f.child) << "ancestors see the target's message";
-}
 
-TEST(FilterChain, AnAncestorSwallows)
-{
-    Family f(true);
+    // An ancestor that swallows a message ends its walk.
+    f.log.clear();
     f.top.filter = [](MSG* m) { return m->message == WM_KEYDOWN && m->wParam == VK_ESCAPE; };
     f.child.DeliverMessage(WM_KEYDOWN, VK_ESCAPE, 1);
     EXPECT_EQ(f.log, (std::vector<std::string>{"child:" + kPreKeyDown, "top:" + kPreKeyDown}));
@@ -115,13 +115,8 @@ TEST(RealInput, SwallowedInputNeverReachesTheWindowAndAKeyDownSoHasNoChar)
     Send(plat::NativeWidget(&f.child), QKeyEvent(QEvent::KeyPress, Qt::Key_Q, Qt::NoModifier, "q"));
     EXPECT_EQ(f.child.Count("char113"), 0);
     EXPECT_EQ(f.child.Count("keydown81"), 0);
-}
-
-TEST(RealInput, AltTurnsKeysIntoSystemKeys)
-{
-    Family f(true);
+    // With Alt held a key is a system key.
     Send(plat::NativeWidget(&f.child), QKeyEvent(QEvent::KeyPress, Qt::Key_S, Qt::AltModifier, "s"));
-    ASSERT_FALSE(f.child.filtered.empty());
     EXPECT_EQ(f.child.filtered.back().message, WM_SYSKEYDOWN);
     EXPECT_EQ(f.child.Count("keydown83"), 0);
 }
@@ -245,20 +240,15 @@ TEST(KeyState, FollowsKeyEventsAndModifiers)
 
 TEST(KeyCodes, ToolkitKeysMapToVirtualKeys)
 {
-    using plat::detail::VirtualKeyFromQt;
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_A, false), 'A');
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_7, false), '7');
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_7, true), VK_NUMPAD0 + 7);
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_F12, false), VK_F1 + 11);
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Escape, false), VK_ESCAPE);
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Enter, false), VK_RETURN);
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Backtab, false), VK_TAB);
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_PageDown, false), VK_NEXT);
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Alt, false), VK_MENU);
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Plus, false), VK_OEM_PLUS);
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Plus, true), VK_ADD);
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Exclam, false), '1') << "Shift+1 is still the 1 key";
-    EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Adiaeresis, false), 0u);
+    // Key, on the keypad, virtual key; Shift+1 is still the 1 key.
+    const std::tuple<int, bool, UINT> cases[] = {
+        {Qt::Key_A, false, 'A'},           {Qt::Key_7, false, '7'},           {Qt::Key_7, true, VK_NUMPAD0 + 7},
+        {Qt::Key_F12, false, VK_F1 + 11},  {Qt::Key_Escape, false, VK_ESCAPE}, {Qt::Key_Enter, false, VK_RETURN},
+        {Qt::Key_Backtab, false, VK_TAB},  {Qt::Key_PageDown, false, VK_NEXT}, {Qt::Key_Alt, false, VK_MENU},
+        {Qt::Key_Plus, false, VK_OEM_PLUS}, {Qt::Key_Plus, true, VK_ADD},     {Qt::Key_Exclam, false, '1'},
+        {Qt::Key_Adiaeresis, false, 0u}};
+    for (const auto& [key, keypad, vk] : cases)
+        EXPECT_EQ(plat::detail::VirtualKeyFromQt(key, keypad), vk) << std::hex << key << (keypad ? " keypad" : "");
 }
 
 TEST(KeyCodes, MouseFlagsAndKeyLParam)

@@ -94,7 +94,7 @@ TEST(SampleProject, ShipsInTheRuntimeFolder)
     EXPECT_TRUE(p.SameContent(sim::MakeSampleProject()));
 }
 
-TEST(GenerateProject, LargestInstallation)
+TEST(GenerateProject, LargestInstallationAndOptionsPastTheirRanges)
 {
     const sim::ProjectModel p = sim::GenerateProject(
         {.senders = 255, .portsPerSender = 16, .receiversPerPort = 20, .largeSenderReceivers = 10000});
@@ -107,15 +107,12 @@ TEST(GenerateProject, LargestInstallation)
     for (const sim::SenderModel& s : p.senders)
         ids.insert(s.id);
     EXPECT_EQ(ids.size(), 255u);
-}
-
-TEST(GenerateProject, OptionsAreHeldToTheirRanges)
-{
-    const sim::ProjectModel p = sim::GenerateProject({.senders = 900, .portsPerSender = 0, .receiversPerPort = -3});
-    EXPECT_EQ(p.senders.size(), 255u);
-    EXPECT_EQ(p.senders[0].ports.size(), 1u);
-    EXPECT_EQ(sim::ReceiverCount(p.senders[0]), 0);
-    EXPECT_EQ(sim::ValidateProject(p), "");
+    // Options past their ranges are held to them.
+    const sim::ProjectModel held = sim::GenerateProject({.senders = 900, .portsPerSender = 0, .receiversPerPort = -3});
+    EXPECT_EQ(held.senders.size(), 255u);
+    EXPECT_EQ(held.senders[0].ports.size(), 1u);
+    EXPECT_EQ(sim::ReceiverCount(held.senders[0]), 0);
+    EXPECT_EQ(sim::ValidateProject(held), "");
 }
 
 TEST(GenerateProject, FibreSendersComeFirstWithTheirBackupOutputs)

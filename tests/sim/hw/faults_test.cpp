@@ -99,17 +99,14 @@ TEST_F(Faults, BadAddressesAreRefused)
     EXPECT_FALSE(sim::ReadReceiverNow(0, 0, 9, v));
 }
 
-TEST_F(Faults, CabinetFaultShowsOnItsBackupPath)
+TEST_F(Faults, CabinetFaultShowsOnItsBackupPaths)
 {
     // Sender 1's port 1 backs up sender 0's port 1: the same cabinets.
     ASSERT_TRUE(sim::InjectReceiverFault(0, 1, 2, ReceiverFault::Fan));
     EXPECT_EQ(Read(1, 1, 2).nFanRpm, 0);
     EXPECT_EQ(Read(1, 1, 2).nTemperature10, Read(0, 1, 2).nTemperature10) << "one cabinet, one reading";
     EXPECT_NE(Read(1, 0, 2).nFanRpm, 0) << "port 0 of sender 1 feeds other cabinets";
-}
-
-TEST_F(Faults, FibreBackupOutputReadsTheMainOutputsCabinets)
-{
+    // A fibre backup output reads its main output's cabinets.
     ASSERT_TRUE(sim::InjectReceiverFault(2, 3, 1, ReceiverFault::Cable));
     EXPECT_EQ(Read(2, 11, 1).nCable, 1);
     EXPECT_EQ(Read(2, 11, 0).nCable, 0);
