@@ -9,47 +9,42 @@
 
 namespace {
 
-std::string Lookup(const std::string& key, const std::string& section) { return section + "/" + key; }
-
-TEST(ControlText, PlainTextWithoutAKey)
+TEST(ControlText, KeyStateSuffixAndArguments)
 {
-    SMorvControl c;
-    c.strText = "x";
-    EXPECT_EQ(morv::ResolveControlText(c, true, Lookup), "x");
-}
-
-TEST(ControlText, CheckSourceOffLooksUpTheCloseKey)
-{
-    SMorvControl c;
-    c.strKey = "Receive_Temperature";
-    c.strSection = "Monitoring";
-    c.nCheckSource = 24;
-    EXPECT_EQ(morv::ResolveControlText(c, true, Lookup), "Monitoring/Receive_Temperature");
-    EXPECT_EQ(morv::ResolveControlText(c, false, Lookup), "Monitoring/Receive_Temperature_Close");
-    c.nCheckSource = -1;   // no source: the key alone, whatever the state
-    EXPECT_EQ(morv::ResolveControlText(c, false, Lookup), "Monitoring/Receive_Temperature");
-}
-
-TEST(ControlText, LookedUpTextIsAFormatWithItsArguments)
-{
-    SMorvControl c;
-    c.strKey = "Receive_PowerSupply";
-    auto formats = [](const std::string& key, const std::string&) {
-        return key == "Receive_PowerSupply" ? std::string("Power supply %d") : std::string("Off %d %s");
+    // Keys look "Section/key" up; the Power keys are formats.
+    const auto lookup = [](const std::string& key, const std::string& section) {
+        if (key == "Power")
+            return std::string("Power supply %d");
+        if (key == "Power_Close")
+            return std::string("Off %d %s");
+        return section + "/" + key;
     };
-    c.formatArgs = {2};
-    EXPECT_EQ(morv::ResolveControlText(c, true, formats), "Power supply 2");
-    c.nCheckSource = 3;
-    // A stray conversion in a language text is copied, never read past the arguments.
-    EXPECT_EQ(morv::ResolveControlText(c, false, formats), "Off 2 %s");
-}
-
-TEST(ControlText, SuffixFollowsTheText)
-{
-    SMorvControl c;
-    c.strKey = "Address_Add";
-    c.strSuffix = "...";
-    EXPECT_EQ(morv::ResolveControlText(c, true, Lookup), "/Address_Add...");
+    const struct {
+        const char *text, *key, *suffix;
+        int checkSource;
+        bool checked;
+        std::vector<plat::FormatArg> args;
+        const char* expected;
+    } cases[] = {
+        {"x", "", "", -1, true, {}, "x"},   // plain text without a key
+        {"", "Temp", "", 24, true, {}, "Monitoring/Temp"},
+        {"", "Temp", "", 24, false, {}, "Monitoring/Temp_Close"},   // its box is off
+        {"", "Temp", "", -1, false, {}, "Monitoring/Temp"},          // no box: the key alone
+        {"", "Add", "...", -1, true, {}, "Monitoring/Add..."},
+        {"", "Power", "", -1, true, {2}, "Power supply 2"},
+        // A stray conversion in a language text is copied, never read past the arguments.
+        {"", "Power", "", 3, false, {2}, "Off 2 %s"},
+    };
+    for (const auto& k : cases) {
+        SMorvControl c;
+        c.strText = k.text;
+        c.strKey = k.key;
+        c.strSection = "Monitoring";
+        c.strSuffix = k.suffix;
+        c.nCheckSource = k.checkSource;
+        c.formatArgs = k.args;
+        EXPECT_EQ(morv::ResolveControlText(c, k.checked, lookup), k.expected);
+    }
 }
 
 TEST(TableGeometry, ColumnsShareTheWidthByWeight)
@@ -177,12 +172,7 @@ TEST_F(ControlTableTest, CheckBoxClickFlipsAndRelabelsItsLabel)
     Click(page, Centre(page.GetControl(24)));
     EXPECT_EQ(page.GetControlText(23), "Monitoring/Receive_Temperature");
     EXPECT_EQ(page.clicks.back(), "check 24 1");
-}
-
-TEST_F(ControlTableTest, FormattedLabelFollowsItsBoxToo)
-{
-    EXPECT_EQ(page.GetCheck(42), 0);
-    EXPECT_EQ(page.GetControlText(43), "Receive_PowerSupply_Close 1");
+    // A formatted label follows its box too, set from code or clicked.
     page.SetCheck(42, 1);
     EXPECT_EQ(page.GetControlText(43), "Receive_PowerSupply 1");
     Click(page, Centre(page.GetControl(42)));
@@ -234,51 +224,30 @@ TEST_F(ControlTableTest, HiddenAndDisabledEntriesTakeNoClicks)
     EXPECT_EQ(page.clicks.size(), 1u);
 }
 
-TEST_F(ControlTableTest, EditEntriesHaveWindowsWithTheirIds)
+TEST_F(ControlTableTest, EditEntriesHaveWindowsThatFollowTheEntry)
 {
     CMorvEditEx* edit = page.GetEdit(26);
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(page.GetDlgItem(2016), edit);
     EXPECT_EQ(edit->GetText(), "45");
-    EXPECT_EQ(edit->GetRules().eMode, EEditMode::Integer);
-    EXPECT_NE(page.GetTimeEdit(4), nullptr);
     EXPECT_EQ(page.GetDlgItem(2015), page.GetTimeEdit(4));
     EXPECT_EQ(page.GetEdit(4), nullptr);
-    EXPECT_EQ(page.GetDlgItem(9999), nullptr);
 
+    page.SetControlRect(26, {10, 125, 80, 149});
     CRect placed = edit->GetWindowRect();
     page.ScreenToClient(placed);
-    EXPECT_EQ(placed, CRect(0, 120, 60, 144));
-    page.SetControlRect(26, {10, 125, 80, 149});
-    placed = edit->GetWindowRect();
-    page.ScreenToClient(placed);
     EXPECT_EQ(placed, CRect(10, 125, 80, 149));
-}
-
-TEST_F(ControlTableTest, HidingAnEditEntryHidesItsWindow)
-{
-    CMorvEditEx* edit = page.GetEdit(26);
-    EXPECT_TRUE(edit->IsWindowVisible());
+    SMorvControl* entry = page.GetControl(26);
+    entry->editRules.eMode = EEditMode::Decimal;
+    entry->editRules.dMin = -1;
+    page.UpdateControl(26);
+    EXPECT_EQ(edit->GetRules().eMode, EEditMode::Decimal);
+    EXPECT_DOUBLE_EQ(edit->GetRules().dMin, -1);
     page.ShowControl(26, false);
     EXPECT_FALSE(edit->IsWindowVisible());
     page.EnableControl(26, false);
     EXPECT_FALSE(edit->IsWindowEnabled());
-}
 
-TEST_F(ControlTableTest, EditRulesOfTheEntryGoToItsEdit)
-{
-    SMorvControl* entry = page.GetControl(26);
-    entry->editRules.eMode = EEditMode::Decimal;
-    entry->editRules.nDecimals = 1;
-    entry->editRules.dMin = -1;
-    entry->editRules.dMax = 10000;
-    page.UpdateControl(26);
-    EXPECT_EQ(page.GetEdit(26)->GetRules().eMode, EEditMode::Decimal);
-    EXPECT_DOUBLE_EQ(page.GetEdit(26)->GetRules().dMin, -1);
-}
-
-TEST_F(ControlTableTest, RemovedEntryLosesItsWindow)
-{
     EXPECT_TRUE(page.RemoveControl(26));
     EXPECT_EQ(page.GetDlgItem(2016), nullptr);
     EXPECT_FALSE(page.RemoveControl(26));
@@ -317,32 +286,27 @@ TEST_F(ControlTableTest, CheckBoxWithoutImagesStillShowsItsState)
     EXPECT_FALSE(OpsOf(canvas, DrawOp::Kind::Polyline).empty());
 }
 
-TEST_F(ControlTableTest, TextsAreDrawnInTheSkinsFont)
+TEST_F(ControlTableTest, TextsAreDrawnInTheSkinsFontOrTheEntrysOwn)
 {
-    RecordingCanvas canvas;
-    page.DrawTo(canvas);
-    const auto texts = OpsOf(canvas, DrawOp::Kind::Text);
-    const auto title = std::find_if(texts.begin(), texts.end(), [](const DrawOp& op) { return op.text == "Monitoring/General_Setting"; });
-    ASSERT_NE(title, texts.end());
-    EXPECT_TRUE(title->font.bold);
-    const auto label = std::find_if(texts.begin(), texts.end(), [](const DrawOp& op) { return op.text == "Monitoring/Receive_Temperature"; });
-    ASSERT_NE(label, texts.end());
-    EXPECT_FALSE(label->font.bold);
-    EXPECT_EQ(label->color, CMorvSkin::Instance().GetColors().clrText);
-    EXPECT_GT(title->font.pixelSize, label->font.pixelSize);
-}
-
-TEST_F(ControlTableTest, TextColourAndSizeOfAnEntry)
-{
+    const auto drawn = [this](const std::string& text) {
+        RecordingCanvas canvas;
+        page.DrawTo(canvas);
+        for (const DrawOp& op : OpsOf(canvas, DrawOp::Kind::Text))
+            if (op.text == text)
+                return op;
+        ADD_FAILURE() << text << " is not drawn";
+        return DrawOp{};
+    };
+    const DrawOp title = drawn("Monitoring/General_Setting");
+    const DrawOp label = drawn("Monitoring/Receive_Temperature");
+    EXPECT_TRUE(title.font.bold);
+    EXPECT_FALSE(label.font.bold);
+    EXPECT_EQ(label.color, CMorvSkin::Instance().GetColors().clrText);
+    EXPECT_GT(title.font.pixelSize, label.font.pixelSize);
     page.SetControlTextColor(23, RGBColor(23, 91, 170));
     page.SetControlFontSize(23, 30);
-    RecordingCanvas canvas;
-    page.DrawTo(canvas);
-    for (const DrawOp& op : OpsOf(canvas, DrawOp::Kind::Text))
-        if (op.text == "Monitoring/Receive_Temperature") {
-            EXPECT_EQ(op.color, RGBColor(23, 91, 170));
-            EXPECT_EQ(op.font.pixelSize, 30);
-        }
+    EXPECT_EQ(drawn("Monitoring/Receive_Temperature").color, RGBColor(23, 91, 170));
+    EXPECT_EQ(drawn("Monitoring/Receive_Temperature").font.pixelSize, 30);
 }
 
 TEST_F(ControlTableTest, TableRowsTakeTheirColours)

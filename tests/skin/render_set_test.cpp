@@ -86,38 +86,40 @@ TEST_F(RenderSet, StartsFromAnEmptyImageRoot)
     EXPECT_FALSE(QFile::exists(stale.fileName()));
 }
 
-TEST_F(RenderSet, NameWithoutRecipeFails)
+// Each case changes one input of the working set; the error names why.
+TEST_F(RenderSet, FailsOnWhatCannotBeDrawn)
 {
-    Manifest(QStringLiteral("[Skin]\nA\\Normal.png\nA\\Hover.png\nB.png\n14.png\nC.png\n[Product]\nMark_150.png\n"));
-    QString error;
-    EXPECT_FALSE(Render(error));
-    EXPECT_TRUE(error.contains(QLatin1String("C.png"))) << error.toStdString();
-}
-
-TEST_F(RenderSet, RecipeDrawingNothingFails)
-{
-    Manifest(QStringLiteral("[Skin]\nA\\Normal.png\nA\\Hover.png\nB.png\n14.png\n"));
-    QString error;
-    EXPECT_FALSE(Render(error));
-    EXPECT_TRUE(error.contains(QLatin1String("Mark_150.png"))) << error.toStdString();
-}
-
-TEST_F(RenderSet, NinePartImageTooSmallForItsCornersFails)
-{
-    Recipes(QStringLiteral("palette red #FF0000\nstate s Normal fill=red\nstate s Hover fill=red\n"
-                           "image A\\*.png square.svg states=s margin=5\nimage B.png square.svg fill=red\n"
-                           "image 14.png square.svg fill=red px=14\nimage Mark_150.png square.svg fill=red scale=1.5\n"));
-    QString error;
-    EXPECT_FALSE(Render(error));  // 12x10 cannot keep two corners of 5 and a middle
-    EXPECT_TRUE(error.contains(QLatin1String("corner margins"))) << error.toStdString();
-}
-
-TEST_F(RenderSet, BrokenSourceFails)
-{
-    Write(QStringLiteral("square.svg"), "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"12\" height=\"10\"><rect fill=\"{{fill}}\"");
-    QString error;
-    EXPECT_FALSE(Render(error));
-    EXPECT_FALSE(error.isEmpty());
+    const QString manifest = QStringLiteral("[Skin]\nA\\Normal.png\nA\\Hover.png\nB.png\n14.png\n");
+    const QString recipes = QStringLiteral("palette red #FF0000\nstate s Normal fill=red\nstate s Hover fill=red\n"
+                                           "image B.png square.svg fill=red\nimage 14.png square.svg fill=red px=14\n"
+                                           "image Mark_150.png square.svg fill=red scale=1.5\n");
+    const struct {
+        QString manifest, recipes;
+        QByteArray svg;
+        const char* error;
+    } cases[] = {
+        // A name without a recipe.
+        {manifest + QStringLiteral("C.png\n"), {}, {}, "C.png"},
+        // A recipe that draws nothing (no name of the manifest asks for it).
+        {manifest, {}, {}, "Mark_150.png"},
+        // 12x10 cannot keep two corners of 5 and a middle.
+        {{}, recipes + QStringLiteral("image A\\*.png square.svg states=s margin=5\n"), {}, "corner margins"},
+        // A broken source.
+        {{}, {}, "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"12\" height=\"10\"><rect fill=\"{{fill}}\"", ""},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        if (!c.manifest.isEmpty())
+            Manifest(c.manifest);
+        if (!c.recipes.isEmpty())
+            Recipes(c.recipes);
+        if (!c.svg.isEmpty())
+            Write(QStringLiteral("square.svg"), c.svg);
+        QString error;
+        EXPECT_FALSE(Render(error)) << c.error;
+        EXPECT_FALSE(error.isEmpty());
+        EXPECT_TRUE(error.contains(QLatin1String(c.error))) << error.toStdString();
+    }
 }
 
 }  // namespace
