@@ -166,33 +166,35 @@ TEST_F(DragTest, EnterOverLeaveEnterOverDropInOrder)
     EXPECT_EQ(morv::drag::LastResult(), DROPEFFECT_MOVE);
 }
 
-TEST_F(DragTest, HandledDropWithEffectSkipsDrop)
+// How a drop on b ends: b's answers to over and to the drop with effect,
+// the effects the source allows; what b is told and what the drag gives.
+TEST_F(DragTest, TheTargetsAnswersDecideHowTheDropEnds)
 {
-    sinkB.dropExAnswer = DROPEFFECT_COPY;
-    data.DoDragDrop(&a);
-    a.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At(InB(5, 5)));
-    a.DeliverMessage(WM_LBUTTONUP, 0, At(InB(8, 5)));
-    EXPECT_EQ(log, (std::vector<std::string>{"B:enter", "B:over", "B:dropex 2/7"}));
-    EXPECT_EQ(morv::drag::LastResult(), DROPEFFECT_COPY);
-}
-
-TEST_F(DragTest, ARefusingTargetGetsLeaveInsteadOfDrop)
-{
-    sinkB.answer = DROPEFFECT_NONE;
-    data.DoDragDrop(&a);
-    a.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At(InB(5, 5)));
-    a.DeliverMessage(WM_LBUTTONUP, 0, At(InB(5, 5)));
-    EXPECT_EQ(log, (std::vector<std::string>{"B:enter", "B:leave"}));
-    EXPECT_EQ(morv::drag::LastResult(), DROPEFFECT_NONE);
-}
-
-TEST_F(DragTest, AnEffectOutsideTheAllowedOnesRefuses)
-{
-    sinkB.answer = DROPEFFECT_LINK;
-    data.DoDragDrop(&a, DROPEFFECT_COPY | DROPEFFECT_MOVE);
-    a.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At(InB(5, 5)));
-    a.DeliverMessage(WM_LBUTTONUP, 0, At(InB(5, 5)));
-    EXPECT_EQ(log, (std::vector<std::string>{"B:enter", "B:leave"}));
+    const struct {
+        DROPEFFECT answer, dropExAnswer, allowed;
+        std::vector<std::string> log;
+        DROPEFFECT result;
+    } cases[] = {
+        // A handled drop with effect skips the drop.
+        {DROPEFFECT_MOVE, DROPEFFECT_COPY, DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK,
+         {"B:enter", "B:over", "B:dropex 2/7"}, DROPEFFECT_COPY},
+        // A refusing target gets leave instead of drop ...
+        {DROPEFFECT_NONE, DROPEFFECT_NOTHANDLED, DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK,
+         {"B:enter", "B:over", "B:leave"}, DROPEFFECT_NONE},
+        // ... and so does one answering an effect the source does not allow.
+        {DROPEFFECT_LINK, DROPEFFECT_NOTHANDLED, DROPEFFECT_COPY | DROPEFFECT_MOVE, {"B:enter", "B:over", "B:leave"},
+         DROPEFFECT_NONE},
+    };
+    for (const auto& c : cases) {
+        log.clear();
+        sinkB.answer = c.answer;
+        sinkB.dropExAnswer = c.dropExAnswer;
+        data.DoDragDrop(&a, c.allowed);
+        a.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At(InB(5, 5)));
+        a.DeliverMessage(WM_LBUTTONUP, 0, At(InB(8, 5)));
+        EXPECT_EQ(log, c.log);
+        EXPECT_EQ(morv::drag::LastResult(), c.result);
+    }
 }
 
 TEST_F(DragTest, EscapeAndAnotherButtonCancel)
