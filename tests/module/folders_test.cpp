@@ -60,38 +60,32 @@ TEST_F(FoldersTest, ModuleFolderIsTheExecutablesWithItsSeparator)
     EXPECT_EQ(std::filesystem::path(self).parent_path().string() + "/", folder);
 }
 
-TEST_F(FoldersTest, DocumentsFolderAndTheConfiguredName)
+// The documents folder and the name the language file configures; the
+// module folder when there is no documents folder.
+TEST_F(FoldersTest, ConfigFolderOfTheDocumentsAndTheConfiguredName)
 {
-    WriteLanguageFile("[Software]\nSoftwareConfigurationPath=Data\n");
-    UseDocuments("/home/u/Documents");
-    EXPECT_EQ("/home/u/Documents/Data/", GetConfigFolderFor(m_module));
-}
-
-TEST_F(FoldersTest, MissingFileOrKeyGivesTheDefaultName)
-{
-    UseDocuments("/home/u/Documents");
-    EXPECT_EQ("/home/u/Documents/Quarn/", GetConfigFolderFor(m_module));
-    WriteLanguageFile("[Software]\nOther=1\n[Common]\nSoftwareConfigurationPath=Wrong\n");
-    EXPECT_EQ("/home/u/Documents/Quarn/", GetConfigFolderFor(m_module));
-}
-
-TEST_F(FoldersTest, NameWithDesktopSeparatorsAndLongNames)
-{
-    WriteLanguageFile("[Software]\nSoftwareConfigurationPath=Vendor\\Data\n");
-    UseDocuments("/docs");
-    EXPECT_EQ("/docs/Vendor/Data/", GetConfigFolderFor(m_module));
-    // The name is read with a buffer of 260 characters.
-    WriteLanguageFile("[Software]\nSoftwareConfigurationPath=" + std::string(300, 'a') + "\n");
-    EXPECT_EQ("/docs/" + std::string(259, 'a') + "/", GetConfigFolderFor(m_module));
-}
-
-TEST_F(FoldersTest, WithoutDocumentsFolderTheModuleFolder)
-{
-    WriteLanguageFile("[Software]\nSoftwareConfigurationPath=Data\n");
-    UseDocuments(std::nullopt);
-    EXPECT_EQ(m_module, GetConfigFolderFor(m_module));
-    UseDocuments(std::string());
-    EXPECT_EQ(m_module, GetConfigFolderFor(m_module));
+    const std::string key = "[Software]\nSoftwareConfigurationPath=";
+    const std::string module = "<module>";
+    const struct {
+        std::optional<std::string> file, documents;
+        std::string expected;
+    } cases[] = {
+        {key + "Data\n", "/home/u/Documents", "/home/u/Documents/Data/"},
+        {std::nullopt, "/home/u/Documents", "/home/u/Documents/Quarn/"},   // no file: the default name
+        {"[Software]\nOther=1\n[Common]\nSoftwareConfigurationPath=Wrong\n", "/docs", "/docs/Quarn/"},
+        {key + "Vendor\\Data\n", "/docs", "/docs/Vendor/Data/"},   // desktop separators
+        // The name is read with a buffer of 260 characters.
+        {key + std::string(300, 'a') + "\n", "/docs", "/docs/" + std::string(259, 'a') + "/"},
+        {key + "Data\n", std::nullopt, module},
+        {key + "Data\n", std::string(), module},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove(m_root / "program" / "Language" / "Multi_English.ini");
+        if (c.file)
+            WriteLanguageFile(*c.file);
+        UseDocuments(c.documents);
+        EXPECT_EQ(c.expected == module ? m_module : c.expected, GetConfigFolderFor(m_module)) << c.expected;
+    }
 }
 
 TEST_F(FoldersTest, ConfigFolderReadsTheLanguageFileBesideTheExecutable)
