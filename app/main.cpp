@@ -72,8 +72,15 @@ int main(int argc, char** argv)
             const uint32_t seed = options.seedGiven ? options.seed : std::random_device{}();
             app::SMonkeyReport report;
             if (host.RunMonkey(seed, report, error)) {
-                std::printf("quarn: monkey: seed %u, %d steps, longest step %ld ms\n", seed, report.steps,
-                            report.longestStepMs);
+                std::printf("quarn: monkey: seed %u, %d steps, longest step %ld ms, longest pause of the user "
+                            "interface thread %ld ms, %llu monitoring rounds\n",
+                            seed, report.steps, report.longestStepMs, report.longestPauseMs,
+                            static_cast<unsigned long long>(report.rounds));
+                if (!report.samples.empty())
+                    std::printf("quarn: soak: resident memory %ld kB after warm-up, %ld kB at the end, growth %.1f kB "
+                                "per 10,000 rounds\n",
+                                report.samples[report.samples.size() / 4].residentKb, report.samples.back().residentKb,
+                                app::GrowthKbPer10kRounds(report.samples));
             } else {
                 std::fprintf(stderr, "quarn: monkey failed: %s\n", error.c_str());
                 code = 1;

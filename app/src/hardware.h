@@ -4,6 +4,7 @@
 // senders' cards. One implementation drives the hardware simulation
 // library; a build without that library answers every request with a
 // message saying so.
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -40,8 +41,12 @@ public:
     virtual bool IsMonitoring() const = 0;
     // With step mode on, the monitoring thread reads only when asked.
     virtual void SetStepMode(bool step) = 0;
+    // The pause between free-running rounds; 0: the refresh interval of the settings.
+    virtual void SetRoundInterval(int milliseconds) = 0;
     // Runs rounds now; returns once every update target heard of the last.
     virtual bool RunRounds(int count, std::string& error) = 0;
+    // Rounds read since the program started.
+    virtual uint64_t RoundCount() const = 0;
     virtual bool SetFault(const SFault& fault, bool active, std::string& error) = 0;
     // The live signal on a video input (the index into the sender's input
     // list): width 0 none; reset gives the input its own signal again.

@@ -97,6 +97,13 @@ public:
 
     void SetStepMode(bool step) override { sim::SetMonitorStepMode(step); }
 
+    void SetRoundInterval(int milliseconds) override
+    {
+        sim::SetMonitorInterval(std::chrono::milliseconds(milliseconds));
+    }
+
+    uint64_t RoundCount() const override { return sim::GetMonitorRoundCount(); }
+
     bool RunRounds(int count, std::string& error) override
     {
         if (!sim::RunMonitorRounds(count)) {

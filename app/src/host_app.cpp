@@ -205,10 +205,34 @@ bool CHostApp::RunScenario(const std::string& text, std::string& error)
 
 bool CHostApp::RunMonkey(uint32_t seed, SMonkeyReport& report, std::string& error)
 {
-    return app::RunMonkey(ScenarioEnv(), {seed, m_options.monkey, m_options.screenshots}, report, error);
+    return app::RunMonkey(ScenarioEnv(),
+                          {.seed = seed,
+                           .steps = m_options.monkey,
+                           .folder = m_options.screenshots,
+                           .soakSeconds = m_options.soakSeconds,
+                           .stateDump = [this] { return StateDump(); },
+                           .recreatePage = [this](std::string& why) { return RecreateMonitorPage(why); }},
+                          report, error);
+}
+
+bool CHostApp::RecreateMonitorPage(std::string& error)
+{
+    const bool created = m_host->RecreatePage(0, [&] { return m_loader.Init(m_host.get(), error); });
+    // The released page's windows go now, as they would on return to the event loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (!created && error.empty())
+        error = "the monitor page could not be created again";
+    return created;
 }
 
 QJsonObject CHostApp::Dump() const
+{
+    QJsonObject dump = StateDump();
+    dump["calls"] = CallLogJson();
+    return dump;
+}
+
+QJsonObject CHostApp::StateDump() const
 {
     QJsonObject host = PageHostJson(*m_host);
     host["module"] = QString::fromStdString(m_loader.Path());
@@ -239,7 +263,6 @@ QJsonObject CHostApp::Dump() const
             {"windows", windows},
             {"tooltip", QToolTip::isVisible() ? QJsonValue(QToolTip::text()) : QJsonValue()},
             {"modals", ModalLogJson(CModalScript::Instance().Log())},
-            {"calls", CallLogJson()},
             {"missingTexts", MissingTextsJson()}};
 }
 

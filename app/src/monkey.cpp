@@ -1,18 +1,23 @@
 #include "monkey.h"
 
 #include "hardware.h"
+#include "monkey_checks.h"
 #include "monkey_steps.h"
 #include "page_host.h"
 #include "script.h"
+#include "ui_heartbeat.h"
 
 #include "controls/modal.h"
 #include "platform/shell.h"
+#include "sim/call_log.h"
+#include "sim/monitor_feed.h"
 #include "sim/world.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QJsonArray>
 
+#include <fstream>
 #include <set>
 
 namespace app {
@@ -22,16 +27,24 @@ namespace {
 // Menu commands the monkey may answer later menus with; bounded, so a long
 // run does not grow it.
 constexpr std::size_t kMenuCommandPool = 64;
+// A soak's monitoring thread rests this long between rounds: as fast as it
+// can without spinning.
+constexpr int kSoakRoundIntervalMs = 1;
+constexpr qint64 kSoakSampleMs = 2000;
 
-SMonkeyScene Scene(const SScenarioEnv& env, const std::set<unsigned>& menuCommands, const std::string& copy)
+int SenderCount() { return static_cast<int>(sim::GetProject().senders.size()); }
+
+SMonkeyScene Scene(const SScenarioEnv& env, const std::set<unsigned>& menuCommands, const SMonkeyRun& run,
+                   const std::string& copy)
 {
     const CRect area = env.pageArea.GetClientRect();
     return {.width = area.Width(),
             .height = area.Height(),
-            .senders = static_cast<int>(sim::GetProject().senders.size()),
+            .senders = SenderCount(),
             .pages = env.host.PageCount(),
             .currentPage = env.host.CurrentPage(),
             .monitoring = env.hardware.IsMonitoring(),
+            .soak = run.soakSeconds > 0,
             .menuCommands = {menuCommands.begin(), menuCommands.end()},
             .projectCopy = copy};
 }
@@ -49,9 +62,41 @@ void HarvestModals(std::set<unsigned>& menuCommands)
     modals.ClearErrors();
 }
 
+// What a step is checked against, taken before it runs.
+struct SBeforeStep {
+    uint64_t calls = 0;
+    CMonitorInterfaceData settings;
+    int senders = 0;
+};
+
+SBeforeStep Before()
+{
+    return {sim::CallLogTotal(), sim::GetMonitorSettings(), SenderCount()};
+}
+
+bool RunStep(const SScenarioEnv& env, const SMonkeyRun& run, CScenarioRunner& runner, const SMonkeyStep& step,
+             std::string& why)
+{
+    if (step.page >= 0) {
+        if (!env.host.ShowPage(step.page))
+            why = "the page was not shown";
+        return why.empty();
+    }
+    if (step.recreatePage)
+        return run.recreatePage(why);
+    std::vector<SScriptCommand> commands;
+    std::string text;
+    for (const std::string& line : step.lines)
+        text += line + "\n";
+    return ParseScript(text, commands, why) && runner.Run(commands, why);
+}
+
 // The host's invariants: the page answers a full refresh, the page shown
-// and the project's current sender lie in range, and the dump is written.
-bool CheckInvariants(const SScenarioEnv& env, const std::string& dumpPath, std::string& error)
+// and the project's current sender lie in range, every sender the page
+// named to the host during the step lies in the project, settings it
+// stored marked the project modified, and the dump is written.
+bool CheckInvariants(const SScenarioEnv& env, const SMonkeyRun& run, const SBeforeStep& before,
+                     const std::string& dumpPath, std::string& error)
 {
     const int pages = env.host.PageCount();
     if (env.host.CurrentPage() < 0 || env.host.CurrentPage() >= pages) {
@@ -65,7 +110,7 @@ bool CheckInvariants(const SScenarioEnv& env, const std::string& dumpPath, std::
         error = "the pages did not take a full refresh";
         return false;
     }
-    const QJsonObject dump = env.dump();
+    const QJsonObject dump = run.stateDump();
     const QJsonObject project = dump["project"].toObject();
     const int senders = static_cast<int>(project["senders"].toArray().size());
     const int current = project["currentSender"].toInt();
@@ -74,8 +119,41 @@ bool CheckInvariants(const SScenarioEnv& env, const std::string& dumpPath, std::
             + " senders";
         return false;
     }
-    return WriteJsonFile(dumpPath, dump, error);
+    const std::vector<sim::LoggedCall> calls = sim::GetCallsSince(before.calls);
+    if (const std::string call = SenderOutsideProject(calls, std::max(senders, before.senders)); !call.empty()) {
+        error = "the page named a sender outside the project's " + std::to_string(senders) + ": " + call;
+        return false;
+    }
+    error = SettingsStoredUnmarked(calls, sim::GetMonitorSettings() != before.settings);
+    return error.empty() && WriteJsonFile(dumpPath, dump, error);
 }
+
+// Samples a soak's time, steps, rounds and memory, also into a file as it goes.
+class CSoakSampler {
+public:
+    CSoakSampler(const IHardware& hardware, std::string file) : m_hardware(hardware), m_file(std::move(file))
+    {
+        m_clock.start();
+    }
+    bool Over(int seconds) const { return m_clock.elapsed() >= qint64{seconds} * 1000; }
+    void Sample(int steps, std::vector<SSoakSample>& samples)
+    {
+        if (m_clock.elapsed() < m_next)
+            return;
+        if (samples.empty())
+            std::ofstream(m_file, std::ios::trunc) << "seconds,steps,rounds,residentKb\n";
+        m_next = m_clock.elapsed() + kSoakSampleMs;
+        samples.push_back({static_cast<double>(m_clock.elapsed()) / 1000.0, steps, m_hardware.RoundCount(),
+                           ResidentKilobytes()});
+        std::ofstream(m_file, std::ios::app) << SoakSampleLine(samples.back()) << "\n";
+    }
+
+private:
+    const IHardware& m_hardware;
+    std::string m_file;
+    QElapsedTimer m_clock;
+    qint64 m_next = 0;
+};
 
 } // namespace
 
@@ -92,33 +170,45 @@ bool RunMonkey(const SScenarioEnv& env, const SMonkeyRun& run, SMonkeyReport& re
     CScenarioRunner runner(monkeyEnv);
     std::mt19937 rng(run.seed);
     std::set<unsigned> menuCommands;
+    CUiHeartbeat heartbeat;
+    const bool soak = run.soakSeconds > 0;
+    CSoakSampler sampler(env.hardware, run.folder + "/soak-samples.csv");
+    if (soak) {
+        env.hardware.SetStepMode(false);
+        env.hardware.SetRoundInterval(kSoakRoundIntervalMs);
+    }
+    const uint64_t firstRound = env.hardware.RoundCount();
     // The monkey works on a copy, so no step can write over the project it started with.
     SMonkeyStep step{{"save \"" + copy + "\"", "open \"" + copy + "\""}};
-    for (int n = 0; n <= run.steps; ++n) {
+    if (soak)
+        step.lines.push_back("monitor start");
+    for (int n = 0; n <= run.steps && !(soak && sampler.Over(run.soakSeconds)); ++n) {
         if (n > 0)
-            step = NextMonkeyStep(rng, Scene(env, menuCommands, copy));
+            step = NextMonkeyStep(rng, Scene(env, menuCommands, run, copy));
         QElapsedTimer clock;
         clock.start();
+        const SBeforeStep before = Before();
         std::string why;
-        std::vector<SScriptCommand> commands;
-        std::string text;
-        for (const std::string& line : step.lines)
-            text += line + "\n";
-        bool ok = false;
-        if (step.page < 0)
-            ok = ParseScript(text, commands, why) && runner.Run(commands, why);
-        else if (!(ok = env.host.ShowPage(step.page)))
-            why = "the page was not shown";
+        heartbeat.Arm();
+        bool ok = RunStep(env, run, runner, step, why);
+        heartbeat.Disarm();
         HarvestModals(menuCommands);
-        ok = ok && CheckInvariants(env, dumpPath, why);
+        ok = ok && CheckInvariants(env, run, before, dumpPath, why);
         report.longestStepMs = std::max<long>(report.longestStepMs, clock.elapsed());
         if (!ok) {
             error = "seed " + std::to_string(run.seed) + ", step " + std::to_string(n) + ": " + MonkeyStepText(step)
                 + ": " + why;
+            std::string unwritten;
+            if (!WriteJsonFile(dumpPath, env.dump(), unwritten))
+                error += " (" + unwritten + ")";
             return false;
         }
         report.steps = n;
+        if (soak)
+            sampler.Sample(n, report.samples);
     }
+    report.longestPauseMs = heartbeat.LongestPauseMs();
+    report.rounds = env.hardware.RoundCount() - firstRound;
     return true;
 }
 

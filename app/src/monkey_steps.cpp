@@ -125,10 +125,17 @@ SMonkeyStep NextMonkeyStep(std::mt19937& rng, const SMonkeyScene& scene)
         step.page = Between(rng, 0, scene.pages - 1);
         return step;
     }
+    if (roll == 3) {
+        step.recreatePage = true;
+        return step;
+    }
     std::vector<std::string>& lines = step.lines;
     QueueAnswers(rng, scene, lines);
-    if (roll < 6)
+    if (roll < 6) {
         lines.push_back(scene.monitoring ? "monitor stop" : "monitor start");
+        if (scene.soak && scene.monitoring)
+            lines.push_back("monitor start");
+    }
     else if (roll < 14 && scene.currentPage == 0)
         lines.push_back("round " + std::to_string(Between(rng, 1, 3)));
     else if (roll < 20 && scene.senders > 0)
@@ -149,6 +156,8 @@ std::string MonkeyStepText(const SMonkeyStep& step)
 {
     if (step.page >= 0)
         return "show page " + std::to_string(step.page);
+    if (step.recreatePage)
+        return "release and create the monitor page";
     std::string text;
     for (const std::string& line : step.lines)
         text += (text.empty() ? "" : " | ") + line;

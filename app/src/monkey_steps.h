@@ -2,8 +2,9 @@
 // The monkey's random steps, apart from any window so they can be checked
 // on their own: each step is one action in the scenario language (input,
 // monitoring, a round, a fault, a resize, a save and reopen) with the modal
-// answers it queues before it, or a switch of the page shown. The same
-// seed and the same scenes give the same steps.
+// answers it queues before it, a switch of the page shown, or the monitor
+// page released and created again. The same seed and the same scenes give
+// the same steps.
 #include <cstdint>
 #include <random>
 #include <string>
@@ -19,6 +20,7 @@ struct SMonkeyScene {
     int pages = 0;                      // pages of the host
     int currentPage = 0;
     bool monitoring = false;
+    bool soak = false;                  // monitoring free-running: a stop is followed by a start
     std::vector<unsigned> menuCommands; // menu commands seen so far
     std::string projectCopy;            // the file the monkey saves to and reopens
 };
@@ -26,6 +28,7 @@ struct SMonkeyScene {
 struct SMonkeyStep {
     std::vector<std::string> lines;     // scenario lines, answers first
     int page = -1;                      // >= 0: show this page instead
+    bool recreatePage = false;          // release the monitor page and create it again instead
 };
 
 // Draws one step.

@@ -62,7 +62,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& options,
             continue;
         }
         const bool takesValue =
-            texts.count(arg) || arg == "--density" || arg == "--size" || arg == "--monkey" || arg == "--seed";
+            texts.count(arg) || arg == "--density" || arg == "--size" || arg == "--monkey" || arg == "--seed"
+            || arg == "--soak";
         if (!takesValue) {
             error = "unknown argument " + arg;
             return false;
@@ -83,6 +84,9 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& options,
         } else if (arg == "--monkey" && !ParseWhole(value, 1, 100000000, options.monkey)) {
             error = "--monkey " + value + ": expected a step count from 1 to 100000000";
             return false;
+        } else if (arg == "--soak" && !ParseWhole(value, 1, 7 * 24 * 3600, options.soakSeconds)) {
+            error = "--soak " + value + ": expected seconds from 1 to 604800";
+            return false;
         } else if (arg == "--seed") {
             int64_t seed = 0;
             if (!ParseWhole(value, 0, UINT32_MAX, seed)) {
@@ -95,6 +99,10 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& options,
     }
     if ((options.tour ? 1 : 0) + (options.script.empty() ? 0 : 1) + (options.monkey > 0 ? 1 : 0) > 1) {
         error = "--tour, --script and --monkey exclude each other";
+        return false;
+    }
+    if (options.soakSeconds > 0 && options.monkey == 0) {
+        error = "--soak needs --monkey";
         return false;
     }
     if (options.screenshots.empty())
@@ -115,6 +123,8 @@ std::string UsageText()
            "  --step                monitoring rounds only on request\n"
            "  --monkey <steps>      play random steps headless, checking the page after each\n"
            "  --seed <n>            the monkey's seed (default: drawn and printed)\n"
+           "  --soak <seconds>      the monkey with monitoring free-running, memory sampled, for\n"
+           "                        at most that long\n"
            "  --config-dir <dir>    folder of the configuration and the monitoring logs\n"
            "  --module <file>       the page library (default: libMonitor.so next to the program)\n";
 }

@@ -23,6 +23,7 @@ struct AppOptions {
     int monkey = 0;              // --monkey: random steps played headless (monkey.h)
     uint32_t seed = 0;           // --seed of the monkey; drawn when not given
     bool seedGiven = false;
+    int soakSeconds = 0;         // --soak: the monkey against free-running monitoring, at most this long
 };
 
 // Default main window size and screenshot folder.

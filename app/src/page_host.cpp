@@ -104,6 +104,36 @@ void CPageHost::ReleasePages()
         it->label->Release();
 }
 
+bool CPageHost::RecreatePage(int index, const std::function<IQuarnLabel*()>& create)
+{
+    if (!Page(index))
+        return false;
+    bool created = false;
+    Held([&] {
+        // Off the list while it goes and while its successor is made, as in ReleasePages.
+        const auto at = m_pages.begin() + index;
+        SPage page = *at;
+        m_pages.erase(at);
+        const bool shown = m_current == index;
+        m_current = shown ? -1 : m_current - (m_current > index ? 1 : 0);
+        page.label->Release();
+        page.label = create();
+        if (!page.label)
+            return;
+        m_pages.insert(m_pages.begin() + index, page);
+        if (m_current >= index)
+            ++m_current;
+        Place(index);
+        page.label->Show(shown ? 1 : 0);
+        if (shown) {
+            m_current = index;
+            page.label->Activate();
+        }
+        created = true;
+    });
+    return created;
+}
+
 void CPageHost::Notify(int32_t mask, int32_t word1, int32_t word2, int32_t word3)
 {
     ++m_notificationCount;

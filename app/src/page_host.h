@@ -79,6 +79,9 @@ public:
     void Refresh(int32_t mask, int32_t word, int32_t relayout);
     // Releases every page, the last attached first.
     void ReleasePages();
+    // Releases one page and creates it again in its place, shown if it was
+    // shown. False (the page gone from the list) when create answers null.
+    bool RecreatePage(int index, const std::function<IQuarnLabel*()>& create);
     // Called after each run of updates has been delivered.
     void SetDeliveredHandler(std::function<void()> handler) { m_onDelivered = std::move(handler); }
 

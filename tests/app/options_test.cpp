@@ -66,6 +66,8 @@ TEST(CommandLine, RefusesWhatItCannotUse)
     EXPECT_EQ(Refusal({"--density", "0"}), "--density 0: expected a factor from 0.5 to 4");
     EXPECT_EQ(Refusal({"--tour", "--script", "a.txt"}), "--tour, --script and --monkey exclude each other");
     EXPECT_EQ(Refusal({"--monkey", "0"}), "--monkey 0: expected a step count from 1 to 100000000");
+    EXPECT_EQ(Refusal({"--soak", "60"}), "--soak needs --monkey");
+    EXPECT_EQ(Refusal({"--monkey", "5", "--soak", "0"}), "--soak 0: expected seconds from 1 to 604800");
     EXPECT_EQ(Refusal({"--seed", "-3"}), "--seed -3: expected a number from 0 to 4294967295");
     EXPECT_EQ(Refusal({"--tour", "--monkey", "5"}), "--tour, --script and --monkey exclude each other");
 }

@@ -274,4 +274,30 @@ TEST_F(PageHostTest, ReleaseEndsThePageAndItsWindow)
     host->Notify(-1, 0, 0, 0);
 }
 
+TEST_F(PageHostTest, RecreatedPageTakesTheSameSlotPlacedAndShownAsBefore)
+{
+    host->AttachPage("Summary", [&] { return &second; });
+    for (const int shownPage : {0, 1}) {
+        SCOPED_TRACE(shownPage);
+        ASSERT_TRUE(host->ShowPage(shownPage));
+        apptest::ClearPageLog(loader);
+        std::string error;
+        ASSERT_TRUE(host->RecreatePage(0, [&] { return loader.Init(host.get(), error); })) << error;
+        const auto log = Log();
+        const int release = FindLine(log, "Release");
+        ASSERT_GE(release, 0);
+        EXPECT_GT(FindLine(log, "Update ffffffff 0 1", release), release);
+        EXPECT_EQ(host->PageName(0), "Monitor");
+        EXPECT_EQ(host->CurrentPage(), shownPage);
+        EXPECT_EQ(host->Page(0)->IsShown(), shownPage == 0 ? 1 : 0);
+        EXPECT_EQ(second.shown, shownPage == 1 ? 1 : 0);
+    }
+    EXPECT_FALSE(host->RecreatePage(2, [] { return nullptr; }));
+    // A page that cannot be made again leaves the list.
+    EXPECT_FALSE(host->RecreatePage(0, [] { return nullptr; }));
+    EXPECT_EQ(host->PageCount(), 1);
+    EXPECT_EQ(host->PageName(0), "Summary");
+    EXPECT_EQ(host->CurrentPage(), 0);
+}
+
 } // namespace

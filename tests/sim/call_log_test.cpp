@@ -52,10 +52,28 @@ TEST_F(CallLog, ControlApiIsNotLogged)
 
 TEST_F(CallLog, KeepsTheNewestEntriesAtCapacity)
 {
+    const uint64_t before = sim::CallLogTotal();
     for (std::size_t i = 0; i < sim::kCallLogCapacity + 5; ++i)
         sim::LogCall("op", std::to_string(i));
     const std::vector<sim::LoggedCall> log = sim::GetCallLog();
     ASSERT_EQ(log.size(), sim::kCallLogCapacity);
     EXPECT_EQ(log.front().arguments, "5");
     EXPECT_EQ(log.back().arguments, std::to_string(sim::kCallLogCapacity + 4));
+    // Counted past the capacity; a reader that fell behind gets what is kept.
+    EXPECT_EQ(sim::CallLogTotal() - before, sim::kCallLogCapacity + 5);
+    EXPECT_EQ(sim::GetCallsSince(before).size(), sim::kCallLogCapacity);
+}
+
+TEST_F(CallLog, CallsSinceACountAreTheNewOnesInOrder)
+{
+    sim::LogCall("a", "");
+    const uint64_t mark = sim::CallLogTotal();
+    EXPECT_TRUE(sim::GetCallsSince(mark).empty());
+    sim::LogCall("b", "1");
+    sim::LogCall("c", "2");
+    const std::vector<sim::LoggedCall> since = sim::GetCallsSince(mark);
+    ASSERT_EQ(since.size(), 2u);
+    EXPECT_EQ(since[0].operation, "b");
+    EXPECT_EQ(since[1].operation, "c");
+    EXPECT_EQ(sim::GetCallsSince(mark + 1).size(), 1u);
 }

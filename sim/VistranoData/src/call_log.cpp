@@ -1,6 +1,7 @@
 // The process-wide call log.
 #include "sim/call_log.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <deque>
@@ -12,6 +13,7 @@ namespace {
 struct CallLog {
     std::mutex mutex;
     std::deque<LoggedCall> calls;
+    uint64_t total = 0;
     std::atomic<bool> enabled{true};
 };
 
@@ -27,6 +29,21 @@ std::vector<LoggedCall> GetCallLog()
 {
     std::lock_guard lock(TheLog().mutex);
     return {TheLog().calls.begin(), TheLog().calls.end()};
+}
+
+uint64_t CallLogTotal()
+{
+    std::lock_guard lock(TheLog().mutex);
+    return TheLog().total;
+}
+
+std::vector<LoggedCall> GetCallsSince(uint64_t since)
+{
+    const CallLog& log = TheLog();
+    std::lock_guard lock(TheLog().mutex);
+    const uint64_t newer = log.total > since ? log.total - since : 0;
+    const std::size_t kept = static_cast<std::size_t>(std::min<uint64_t>(newer, log.calls.size()));
+    return {log.calls.end() - static_cast<std::ptrdiff_t>(kept), log.calls.end()};
 }
 
 void ClearCallLog()
@@ -54,6 +71,7 @@ void LogCall(std::string operation, std::string arguments)
     if (log.calls.size() >= kCallLogCapacity)
         log.calls.pop_front();
     log.calls.push_back({std::move(operation), std::move(arguments)});
+    ++log.total;
 }
 
 std::string ArgText(int v) { return std::to_string(v); }

@@ -22,6 +22,11 @@ struct LoggedCall {
 constexpr std::size_t kCallLogCapacity = 200000;
 
 std::vector<LoggedCall> GetCallLog();
+// Calls logged since the process started (dropped ones included), and the
+// calls logged after the first `since` of them that the log still holds:
+// a reader that keeps the count reads only what is new.
+uint64_t CallLogTotal();
+std::vector<LoggedCall> GetCallsSince(uint64_t since);
 void ClearCallLog();
 // On by default; benchmarks switch it off.
 void SetCallLogEnabled(bool enabled);
