@@ -72,10 +72,10 @@ int main(int argc, char** argv)
             const uint32_t seed = options.seedGiven ? options.seed : std::random_device{}();
             app::SMonkeyReport report;
             if (host.RunMonkey(seed, report, error)) {
-                std::printf("quarn: monkey: seed %u, %d steps, longest step %ld ms, longest pause of the user "
-                            "interface thread %ld ms, %llu monitoring rounds\n",
-                            seed, report.steps, report.longestStepMs, report.longestPauseMs,
-                            static_cast<unsigned long long>(report.rounds));
+                std::printf("quarn: monkey: seed %u, %d steps, %llu monitoring rounds, longest step %ld ms, longest "
+                            "pause of the user interface thread %ld ms (%s)\n",
+                            seed, report.steps, static_cast<unsigned long long>(report.rounds), report.longestStepMs,
+                            report.longestPause, report.longestPauseStep.c_str());
                 if (!report.samples.empty())
                     std::printf("quarn: soak: resident memory %ld kB after warm-up, %ld kB at the end, growth %.1f kB "
                                 "per 10,000 rounds\n",

@@ -52,6 +52,17 @@ run_threads() {
       failed=$((failed + 1))
     fi
   done
+  # The whole program: the monkey drives the user interface thread while the
+  # monitoring thread reads as fast as it can (docs/host-app.md, the soak).
+  echo "== tsan: monkey soak"
+  if cmake --build "$dir" --target quarn Monitor skin_images vistrano_sample vistrano_language -j "$(nproc)" \
+     && (cd "$dir/bin" && rm -rf "$dir/soak" \
+         && TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 ./quarn --project Projects/sample.json \
+              --monkey 100000 --seed 1 --soak 60 --screenshots "$dir/soak" --config-dir "$dir/soak/config"); then
+    passed=$((passed + 1))
+  else
+    echo "== tsan: monkey soak failed"; failed=$((failed + 1))
+  fi
 }
 thread_suites="hwbridge_thread_tests module_thread_tests"
 

@@ -36,8 +36,15 @@ QJsonObject ProjectJson()
     QJsonArray groups;
     for (const sim::GroupModel& g : project.groups)
         groups.append(QJsonObject{{"name", Text(g.name)}, {"id", Text(g.id)}, {"expand", g.expand}});
+    QJsonObject treeSelection;
+    {
+        CQuietCalls quiet;
+        const CRuntimeData* runtime = GetRuntimeData();
+        treeSelection = {{"type", runtime->GetTreeCurSelNodeType()}, {"index", runtime->GetTreeCurSelNodeIndex()}};
+    }
     return {{"path", Text(sim::GetProjectPath())},
             {"name", Text(project.name)},
+            {"treeSelection", treeSelection},
             {"modified", sim::IsProjectModified()},
             {"modifications", sim::GetModificationCount()},
             {"currentSender", project.currentSender},

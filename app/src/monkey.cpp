@@ -3,6 +3,7 @@
 #include "hardware.h"
 #include "monkey_checks.h"
 #include "monkey_steps.h"
+#include "monkey_targets.h"
 #include "page_host.h"
 #include "script.h"
 #include "ui_heartbeat.h"
@@ -35,7 +36,7 @@ constexpr qint64 kSoakSampleMs = 2000;
 int SenderCount() { return static_cast<int>(sim::GetProject().senders.size()); }
 
 SMonkeyScene Scene(const SScenarioEnv& env, const std::set<unsigned>& menuCommands, const SMonkeyRun& run,
-                   const std::string& copy)
+                   const std::string& copy, std::vector<std::string> targets)
 {
     const CRect area = env.pageArea.GetClientRect();
     return {.width = area.Width(),
@@ -46,6 +47,7 @@ SMonkeyScene Scene(const SScenarioEnv& env, const std::set<unsigned>& menuComman
             .monitoring = env.hardware.IsMonitoring(),
             .soak = run.soakSeconds > 0,
             .menuCommands = {menuCommands.begin(), menuCommands.end()},
+            .targets = std::move(targets),
             .projectCopy = copy};
 }
 
@@ -92,11 +94,13 @@ bool RunStep(const SScenarioEnv& env, const SMonkeyRun& run, CScenarioRunner& ru
 }
 
 // The host's invariants: the page answers a full refresh, the page shown
-// and the project's current sender lie in range, every sender the page
+// and the project's current sender lie in range, a sender the tree shows
+// selected is the current one, every sender the page
 // named to the host during the step lies in the project, settings it
-// stored marked the project modified, and the dump is written.
+// stored marked the project modified, and the dump is written. What the
+// page shows to aim at is read from the same dump.
 bool CheckInvariants(const SScenarioEnv& env, const SMonkeyRun& run, const SBeforeStep& before,
-                     const std::string& dumpPath, std::string& error)
+                     const std::string& dumpPath, std::vector<std::string>& targets, std::string& error)
 {
     const int pages = env.host.PageCount();
     if (env.host.CurrentPage() < 0 || env.host.CurrentPage() >= pages) {
@@ -111,6 +115,7 @@ bool CheckInvariants(const SScenarioEnv& env, const SMonkeyRun& run, const SBefo
         return false;
     }
     const QJsonObject dump = run.stateDump();
+    targets = MonkeyTargets(dump);
     const QJsonObject project = dump["project"].toObject();
     const int senders = static_cast<int>(project["senders"].toArray().size());
     const int current = project["currentSender"].toInt();
@@ -119,6 +124,10 @@ bool CheckInvariants(const SScenarioEnv& env, const SMonkeyRun& run, const SBefo
             + " senders";
         return false;
     }
+    const QJsonObject tree = project["treeSelection"].toObject();
+    error = SelectionDisagreement({tree["type"].toInt(), tree["index"].toInt(), current, senders});
+    if (!error.empty())
+        return false;
     const std::vector<sim::LoggedCall> calls = sim::GetCallsSince(before.calls);
     if (const std::string call = SenderOutsideProject(calls, std::max(senders, before.senders)); !call.empty()) {
         error = "the page named a sender outside the project's " + std::to_string(senders) + ": " + call;
@@ -170,6 +179,7 @@ bool RunMonkey(const SScenarioEnv& env, const SMonkeyRun& run, SMonkeyReport& re
     CScenarioRunner runner(monkeyEnv);
     std::mt19937 rng(run.seed);
     std::set<unsigned> menuCommands;
+    std::vector<std::string> targets;
     CUiHeartbeat heartbeat;
     const bool soak = run.soakSeconds > 0;
     CSoakSampler sampler(env.hardware, run.folder + "/soak-samples.csv");
@@ -184,16 +194,19 @@ bool RunMonkey(const SScenarioEnv& env, const SMonkeyRun& run, SMonkeyReport& re
         step.lines.push_back("monitor start");
     for (int n = 0; n <= run.steps && !(soak && sampler.Over(run.soakSeconds)); ++n) {
         if (n > 0)
-            step = NextMonkeyStep(rng, Scene(env, menuCommands, run, copy));
+            step = NextMonkeyStep(rng, Scene(env, menuCommands, run, copy, std::move(targets)));
         QElapsedTimer clock;
         clock.start();
         const SBeforeStep before = Before();
         std::string why;
+        const long pauseBefore = heartbeat.LongestPauseMs();
         heartbeat.Arm();
         bool ok = RunStep(env, run, runner, step, why);
         heartbeat.Disarm();
+        if (heartbeat.LongestPauseMs() > pauseBefore)
+            report.longestPauseStep = MonkeyStepText(step);
         HarvestModals(menuCommands);
-        ok = ok && CheckInvariants(env, run, before, dumpPath, why);
+        ok = ok && CheckInvariants(env, run, before, dumpPath, targets, why);
         report.longestStepMs = std::max<long>(report.longestStepMs, clock.elapsed());
         if (!ok) {
             error = "seed " + std::to_string(run.seed) + ", step " + std::to_string(n) + ": " + MonkeyStepText(step)
@@ -207,7 +220,7 @@ bool RunMonkey(const SScenarioEnv& env, const SMonkeyRun& run, SMonkeyReport& re
         if (soak)
             sampler.Sample(n, report.samples);
     }
-    report.longestPauseMs = heartbeat.LongestPauseMs();
+    report.longestPause = heartbeat.LongestPauseMs();
     report.rounds = env.hardware.RoundCount() - firstRound;
     return true;
 }

@@ -33,7 +33,8 @@ struct SMonkeyRun {
 struct SMonkeyReport {
     int steps = 0;              // steps run
     long longestStepMs = 0;     // the longest step, rounds and waits included
-    long longestPauseMs = 0;    // the user interface thread's longest pause inside a step
+    long longestPause = 0;      // ms: the user interface thread's longest pause inside a step
+    std::string longestPauseStep;   // the step it happened in
     uint64_t rounds = 0;        // monitoring rounds during the run
     std::vector<SSoakSample> samples;   // a soak's, about every two seconds
 };

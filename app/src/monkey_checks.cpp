@@ -80,4 +80,13 @@ std::string SettingsStoredUnmarked(const std::vector<sim::LoggedCall>& calls, bo
         + " times) and changed, but the project was not marked modified";
 }
 
+std::string SelectionDisagreement(const SSelectionState& s)
+{
+    constexpr int kSenderNode = 2;
+    if (s.treeType != kSenderNode || (s.treeIndex == s.currentSender && s.treeIndex < s.senders))
+        return {};
+    return "the tree shows sender " + std::to_string(s.treeIndex) + " selected, the current sender is "
+        + std::to_string(s.currentSender) + " of " + std::to_string(s.senders);
+}
+
 } // namespace app

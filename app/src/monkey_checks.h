@@ -18,4 +18,17 @@ std::string SenderOutsideProject(const std::vector<sim::LoggedCall>& calls, int 
 // the page marked the project modified; empty when so, else why not.
 std::string SettingsStoredUnmarked(const std::vector<sim::LoggedCall>& calls, bool settingsChanged);
 
+// The tree's selection as the page told the host (node type and index,
+// a port told as its sender) and the sender the page made current.
+struct SSelectionState {
+    int treeType = 0;
+    int treeIndex = 0;
+    int currentSender = 0;
+    int senders = 0;
+};
+
+// Where the tree shows a sender selected, it is the current sender, one of
+// the project's; empty when so, else why not.
+std::string SelectionDisagreement(const SSelectionState& state);
+
 } // namespace app

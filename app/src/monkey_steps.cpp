@@ -90,7 +90,9 @@ void QueueAnswers(std::mt19937& rng, const SMonkeyScene& scene, std::vector<std:
 
 std::string Input(std::mt19937& rng, const SMonkeyScene& scene)
 {
-    const std::string at = Point(rng, scene);
+    // Aimed at a named thing now and then: buttons, tree items and edits are
+    // small, and random points would seldom reach them.
+    const std::string at = !scene.targets.empty() && Chance(rng, 0.4) ? OneOf(rng, scene.targets) : Point(rng, scene);
     switch (Between(rng, 0, 8)) {
     case 0:
     case 1: return "click " + at + Modifiers(rng);
@@ -136,6 +138,8 @@ SMonkeyStep NextMonkeyStep(std::mt19937& rng, const SMonkeyScene& scene)
         if (scene.soak && scene.monitoring)
             lines.push_back("monitor start");
     }
+    else if (roll < 14 && scene.soak)
+        lines.push_back("wait " + std::to_string(Between(rng, 10, 100)));   // rounds come by themselves
     else if (roll < 14 && scene.currentPage == 0)
         lines.push_back("round " + std::to_string(Between(rng, 1, 3)));
     else if (roll < 20 && scene.senders > 0)

@@ -22,6 +22,7 @@ struct SMonkeyScene {
     bool monitoring = false;
     bool soak = false;                  // monitoring free-running: a stop is followed by a start
     std::vector<unsigned> menuCommands; // menu commands seen so far
+    std::vector<std::string> targets;   // named things the page shows (monkey_targets.h)
     std::string projectCopy;            // the file the monkey saves to and reopens
 };
 

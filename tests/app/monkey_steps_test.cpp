@@ -16,6 +16,7 @@ app::SMonkeyScene Scene(int width, int height, int senders, int pages, int curre
     scene.pages = pages;
     scene.currentPage = currentPage;
     scene.menuCommands = {1201, 1202};
+    scene.targets = {"@CToolBarDlg:bar:3", "@CSenderInfoTree:item:0"};
     scene.projectCopy = "/w/p.json";
     return scene;
 }
@@ -38,14 +39,17 @@ TEST(MonkeySteps, TheSameSeedGivesTheSameSteps)
 
 TEST(MonkeySteps, EveryStepParsesAndStaysWithinTheScene)
 {
-    const app::SMonkeyScene scenes[] = {Scene(1280, 781, 4, 2, 0), Scene(1, 1, 0, 1, 0), Scene(300, 200, 1, 2, 1)};
+    app::SMonkeyScene soak = Scene(640, 480, 2, 2, 0);
+    soak.monitoring = soak.soak = true;
+    const app::SMonkeyScene scenes[] = {Scene(1280, 781, 4, 2, 0), Scene(1, 1, 0, 1, 0), Scene(300, 200, 1, 2, 1), soak};
     for (const app::SMonkeyScene& scene : scenes) {
         std::mt19937 rng(42);
         for (int i = 0; i < 3000; ++i) {
             const app::SMonkeyStep step = app::NextMonkeyStep(rng, scene);
             const std::string text = app::MonkeyStepText(step);
-            if (step.page >= 0) {
+            if (step.page >= 0 || step.recreatePage) {
                 EXPECT_LT(step.page, scene.pages) << text;
+                EXPECT_TRUE(step.lines.empty()) << text;
                 continue;
             }
             std::string script;
@@ -58,7 +62,12 @@ TEST(MonkeySteps, EveryStepParsesAndStaysWithinTheScene)
             if (action.verb == app::EVerb::Fault || action.verb == app::EVerb::Clear) {
                 EXPECT_LT(action.numbers[0], scene.senders) << text;
             }
+            if (action.verb == app::EVerb::Monitor) {
+                // A soak keeps monitoring on: a stop comes with a start.
+                EXPECT_EQ(action.on, !scene.monitoring || scene.soak) << text;
+            }
             if (action.verb == app::EVerb::Round) {
+                EXPECT_FALSE(scene.soak) << text;
                 EXPECT_EQ(scene.currentPage, 0) << text;
             }
             if (action.verb == app::EVerb::Open || action.verb == app::EVerb::Save) {
