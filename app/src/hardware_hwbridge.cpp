@@ -158,7 +158,7 @@ public:
             return false;
         }
         sim::ProjectModel project;
-        if (!sim::ReadProjectJson(content, project, error) || !sim::SetProject(std::move(project), error))
+        if (!sim::ReadProjectJson(content, project, error) || !sim::SetProject(std::move(project), error, true))
             return false;
         return true;
     }

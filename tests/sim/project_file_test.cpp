@@ -119,6 +119,24 @@ TEST_F(ProjectFile, SaveAndOpenThroughTheWorld)
     EXPECT_EQ(sim::GetProjectPath(), path);
 }
 
+TEST_F(ProjectFile, AProjectSetInPlaceOfTheShownOneStartsItsTreeOverOnlyWhenOpened)
+{
+    // A card's project replaces the shown one: a selection of the old
+    // project (sender 6) must not outlive it.
+    for (const bool opened : {false, true}) {
+        UseSample();
+        GetRuntimeData()->SetOpenPrjRefresh(0);
+        GetRuntimeData()->SetTreeCurSelNodeType(TREE_NODE_SENDER);
+        GetRuntimeData()->SetTreeCurSelNodeIndex(6);
+        std::string error;
+        ASSERT_TRUE(sim::SetProject(sim::GenerateProject({.senders = 2}), error, opened)) << error;
+        EXPECT_EQ(GetRuntimeData()->GetOpenPrjRefresh(), opened ? 1 : 0);
+        EXPECT_EQ(GetRuntimeData()->GetTreeCurSelNodeType(), opened ? TREE_NODE_ALL_SENDERS : TREE_NODE_SENDER);
+        EXPECT_EQ(GetRuntimeData()->GetTreeCurSelNodeIndex(), opened ? -1 : 6);
+        EXPECT_TRUE(sim::IsProjectModified());
+    }
+}
+
 TEST_F(ProjectFile, SavingToAnUnwritablePlaceFailsWithAMessage)
 {
     UseSample();

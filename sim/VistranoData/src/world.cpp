@@ -75,6 +75,21 @@ void ResetWorld()
     detail::ResetMonitorState();
 }
 
+namespace {
+
+// A project just opened is shown whole: the page is told to refresh for it,
+// and its sender trees start at the all-senders item, not at a selection
+// of the project it replaced.
+void MarkOpened(detail::World& w)
+{
+    w.runtime.openPrjRefresh = 1;
+    w.runtime.treeSelType = TREE_NODE_ALL_SENDERS;
+    w.runtime.treeSelIndex = -1;
+    w.runtime.nodeSelect = SNodeSelect();
+}
+
+} // namespace
+
 bool LoadProjectFile(const std::string& path, std::string& error)
 {
     ProjectModel fresh;
@@ -85,12 +100,7 @@ bool LoadProjectFile(const std::string& path, std::string& error)
     w.Adopt(std::move(fresh));
     w.projectPath = path;
     w.modified = false;
-    w.runtime.openPrjRefresh = 1;
-    // A project just opened is shown whole: its sender trees start at the
-    // all-senders item.
-    w.runtime.treeSelType = TREE_NODE_ALL_SENDERS;
-    w.runtime.treeSelIndex = -1;
-    w.runtime.nodeSelect = SNodeSelect();
+    MarkOpened(w);
     return true;
 }
 
@@ -117,7 +127,7 @@ ProjectModel GetProject()
     return TheWorld().project;
 }
 
-bool SetProject(ProjectModel project, std::string& error)
+bool SetProject(ProjectModel project, std::string& error, bool opened)
 {
     error = ValidateProject(project);
     if (!error.empty())
@@ -126,6 +136,8 @@ bool SetProject(ProjectModel project, std::string& error)
     WorldLock lock(w.mutex);
     w.Adopt(std::move(project));
     w.modified = true;
+    if (opened)
+        MarkOpened(w);
     return true;
 }
 

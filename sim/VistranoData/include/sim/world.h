@@ -26,9 +26,11 @@ bool SaveProjectFile(const std::string& path, std::string& error);
 std::string GetProjectPath();
 
 // A copy of the project, and its replacement (checked like a file; false
-// with a message when it is not sound).
+// with a message when it is not sound). An opened project (one read from
+// a sender's card) takes the place of the one shown as an opened file does:
+// the page is told to refresh for it and the tree's selection starts over.
 ProjectModel GetProject();
-bool SetProject(ProjectModel project, std::string& error);
+bool SetProject(ProjectModel project, std::string& error, bool opened = false);
 
 // Project modifications: every PrjModify call, and whether the project has
 // changed since it was opened or saved.
