@@ -1,4 +1,5 @@
 // Project files: round trips, and bad files rejected whole.
+#include "host/host_enums.h"
 #include "host/vistrano_data.h"
 #include "sim/project_file.h"
 #include "sim_fixture.h"
