@@ -1,4 +1,4 @@
-// The monitoring settings records: defaults, resets, copies, comparisons
+// The monitoring settings records: the mail defaults, resets, copies, comparisons
 // and the temperature unit conversions.
 #include "host/vistrano_settings.h"
 
@@ -44,13 +44,6 @@ SInputSignalSetting Signal(uint32_t sender, const std::string& name)
 
 } // namespace
 
-TEST(SenderSetting, DefaultsWatchEverythingWithNoInputs)
-{
-    SSenderSetting s;
-    EXPECT_EQ(s.bVideoInputError & s.bLock & s.bBlack & s.bBrightnessZero, 1);
-    EXPECT_TRUE(s.arrInputSignal.empty());
-}
-
 TEST(SenderSetting, EveryFieldIsComparedAndReset)
 {
     ExpectEachFieldComparedAndReset<SSenderSetting>({
@@ -89,21 +82,6 @@ TEST(InputSignalSetting, EveryFieldTakesPartInTheComparison)
         {"dValue", [](SInputSignalSetting& s) { s.dValue = 1e-9; }},
         {"strSignal", [](SInputSignalSetting& s) { s.strSignal = "x"; }},
     });
-}
-
-TEST(ReceiverSetting, DefaultsWatchOnlyTheTemperature)
-{
-    SRecevierSetting r;
-    EXPECT_EQ(r.bTemperature, 1);
-    EXPECT_EQ(r.nTemperature, 60);
-    EXPECT_EQ(r.nHumidity, 85);
-    EXPECT_EQ(r.bHumidity | r.bSmoke | r.bFan | r.bTileDoor | r.bPowerSupply1 | r.bPowerSupply2 | r.bVoltage1
-                  | r.bVoltage2 | r.bCableDetection,
-              0);
-    EXPECT_FLOAT_EQ(r.fVoltage1Min, 5.0f);
-    EXPECT_FLOAT_EQ(r.fVoltage1Max, 12.0f);
-    EXPECT_FLOAT_EQ(r.fVoltage2Min, 5.0f);
-    EXPECT_FLOAT_EQ(r.fVoltage2Max, 12.0f);
 }
 
 TEST(ReceiverSetting, EveryFieldIsComparedAndReset)
@@ -197,15 +175,6 @@ TEST(InterfaceData, EachPartIsComparedAndReset)
         {"receiverSetting", [](CMonitorInterfaceData& d) { d.receiverSetting.fVoltage2Max = 12.5f; }},
         {"emailSetting", [](CMonitorInterfaceData& d) { d.emailSetting.arrMail.push_back({"A", "a@b.cd"}); }},
     });
-}
-
-TEST(InterfaceData, DefaultsAreThoseOfItsRecords)
-{
-    CMonitorInterfaceData d;
-    EXPECT_EQ(d.nRefreshInterval, kDefaultRefreshInterval);
-    EXPECT_FALSE(d.senderSetting != SSenderSetting());
-    EXPECT_FALSE(d.receiverSetting != SRecevierSetting());
-    EXPECT_FALSE(d.emailSetting != SEmailSetting());
 }
 
 TEST(Temperature, ConversionsRoundHalfAwayFromZero)

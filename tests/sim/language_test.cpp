@@ -110,15 +110,12 @@ TEST_F(Language, FormatTextsKeepTheConversionsThePagePasses)
         EXPECT_EQ(Conversions(GetLanguageString(key, section)), conversions) << key;
 }
 
-TEST_F(Language, PrefixTextsKeepTheirTrailingSpaceAndLookupsIgnoreCase)
+TEST_F(Language, PrefixTextsKeepTheirTrailingSpaceLookupsIgnoreCaseMissingKeysAnswerThemselves)
 {
     EXPECT_EQ(GetLanguageString("Sender", "Common"), "Sender ");
     EXPECT_EQ(GetLanguageString("SenderGroupAdd", "Layout"), "New group ");
     EXPECT_EQ(GetLanguageString("ok", "COMMON"), "OK");
-}
-
-TEST_F(Language, AMissingKeyAnswersItselfAndIsRecordedOnce)
-{
+    // A missing key answers itself and is recorded once.
     EXPECT_EQ(GetLanguageString("NoSuchKey", "Common"), "NoSuchKey");
     EXPECT_EQ(GetLanguageString("NoSuchKey", "Common"), "NoSuchKey");
     EXPECT_EQ(GetLanguageString("OK", "NoSuchSection"), "OK");
