@@ -82,18 +82,18 @@ TEST(OutlineRuns, DashWalksClockwiseAcrossCorners)
 
 TEST(AxisRuns, LinesStopBeforeTheirEndPoint)
 {
-    std::vector<CRect> runs;
-    const CPoint right[] = {{2, 5}, {6, 5}};
-    ASSERT_TRUE(AxisPolylineRuns(right, 2, 1, {}, runs));
-    EXPECT_EQ(Pixels(runs), (std::set<std::pair<int, int>>{{2, 5}, {3, 5}, {4, 5}, {5, 5}}));
-    runs.clear();
-    const CPoint left[] = {{6, 5}, {2, 5}};
-    ASSERT_TRUE(AxisPolylineRuns(left, 2, 1, {}, runs));
-    EXPECT_EQ(Pixels(runs), (std::set<std::pair<int, int>>{{6, 5}, {5, 5}, {4, 5}, {3, 5}}));
-    runs.clear();
-    const CPoint up[] = {{1, 4}, {1, 1}};
-    ASSERT_TRUE(AxisPolylineRuns(up, 2, 2, {}, runs));
-    EXPECT_EQ(Pixels(runs), (std::set<std::pair<int, int>>{{0, 4}, {1, 4}, {0, 3}, {1, 3}, {0, 2}, {1, 2}}));
+    using Covered = std::set<std::pair<int, int>>;
+    const std::tuple<CPoint, CPoint, int, Covered> cases[] = {
+        {{2, 5}, {6, 5}, 1, {{2, 5}, {3, 5}, {4, 5}, {5, 5}}},
+        {{6, 5}, {2, 5}, 1, {{6, 5}, {5, 5}, {4, 5}, {3, 5}}},
+        {{1, 4}, {1, 1}, 2, {{0, 4}, {1, 4}, {0, 3}, {1, 3}, {0, 2}, {1, 2}}},
+    };
+    for (const auto& [from, to, width, pixels] : cases) {
+        std::vector<CRect> runs;
+        const CPoint line[] = {from, to};
+        ASSERT_TRUE(AxisPolylineRuns(line, 2, width, {}, runs));
+        EXPECT_EQ(Pixels(runs), pixels) << from.x << "," << from.y << " to " << to.x << "," << to.y;
+    }
 }
 
 TEST(AxisRuns, PolylineCarriesTheDashAndRefusesSlants)

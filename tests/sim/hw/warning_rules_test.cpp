@@ -145,14 +145,6 @@ SInputSignalSetting Expect(uint32_t sender, uint8_t type, int check, int w, int 
     return e;
 }
 
-TEST(SenderWarningWord, OfflineSenderReportsOfflineOnly)
-{
-    SenderReading s = LiveSender();
-    s.bOnline = false;
-    s.bBlack = true;
-    EXPECT_EQ(SenderWarningWord(s, SSenderSetting{}), SENDER_WARNING_OFFLINE);
-}
-
 TEST(SenderWarningWord, LockBlackAndBrightnessFollowTheirSwitches)
 {
     SenderReading s = LiveSender();
@@ -167,6 +159,8 @@ TEST(SenderWarningWord, LockBlackAndBrightnessFollowTheirSwitches)
     EXPECT_EQ(SenderWarningWord(s, set), SENDER_WARNING_BRIGHTNESS_ZERO);
     set.bBrightnessZero = 0;
     EXPECT_EQ(SenderWarningWord(s, set), 0u);
+    s.bOnline = false;
+    EXPECT_EQ(SenderWarningWord(s, SSenderSetting{}), SENDER_WARNING_OFFLINE) << "offline hides every other warning";
 }
 
 TEST(SenderWarningWord, WithoutConfiguredInputsAnyLiveSignalIsEnough)
