@@ -71,6 +71,13 @@ public:
     uint32_t GetHoverKey() const { return m_dwHoverKey; }
     // Stores the key and asks the host to repaint the view.
     void SetHoverKey(uint32_t key);
+    // No port and no sender under the mouse (a newly opened project); the
+    // caller repaints.
+    void ForgetHover()
+    {
+        m_dwHoverKey = 0xFFFFFFFFu;
+        m_nHoveredSender = -1;
+    }
     int GetNavigationOn() const { return m_bNavigationOn; }
     void SetNavigationOn(int on) { m_bNavigationOn = on; }
     int GetHoveredSender() const { return m_nHoveredSender; }

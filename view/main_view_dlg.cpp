@@ -3,7 +3,10 @@
 #include "controls/button_bar.h"
 #include "controls/density.h"
 #include "controls/skin.h"
+#include "host/host_enums.h"
 #include "host/vistrano_project.h"
+#include "host/vistrano_runtime.h"
+#include "module/module_data.h"
 #include "module/module_globals.h"
 #include "panes/pane_paint.h"
 #include "video/video_input_set_dlg.h"
@@ -56,10 +59,25 @@ void CMainViewDlg::ReloadImages()
     Invalidate();
 }
 
+void CMainViewDlg::TakeOpenedProject()
+{
+    if (!g_pRuntimeData || !g_pModuleData || g_pRuntimeData->GetCurInterfaceDlg() != INTERFACE_DLG_MONITOR
+        || !g_pRuntimeData->GetOpenPrjRefresh())
+        return;
+    // A newly opened project shows every sender block in the grid first,
+    // and nothing of it is under the mouse yet: the old hover key would
+    // draw the cabling path of the port with the same numbers.
+    const SCurrentObject o = g_pModuleData->GetCurrentObject();
+    g_pModuleData->SetCurrentObject(o.nScope, o.bValid, RENDER_BLOCK_GRID, o.nSender, o.nPort);
+    g_pModuleData->ForgetHover();
+    g_pRuntimeData->SetOpenPrjRefresh(0);
+}
+
 void CMainViewDlg::PaintView()
 {
     if (!m_render || !IsWindow())
         return;
+    TakeOpenedProject();
     const CRect client = GetClientRect();
     if (client != m_render->GetClientRect()) {
         // A new size lays every sender out afresh.

@@ -44,6 +44,9 @@ private:
     // Prepares the surface afresh when the client size changed (every
     // sender is then laid out again), then paints.
     void PaintView();
+    // The first paint after a project was opened starts from the grid with
+    // no port under the mouse.
+    void TakeOpenedProject();
     void PlaceInputButton();
 
     std::unique_ptr<CViewRender> m_render;

@@ -426,14 +426,6 @@ void CViewRender::Draw(ICanvas& dc, ICanvas* base)
         return;
     }
 
-    // A newly opened project shows every sender block in the grid first.
-    if (g_pRuntimeData && g_pRuntimeData->GetCurInterfaceDlg() == INTERFACE_DLG_MONITOR
-        && g_pRuntimeData->GetOpenPrjRefresh()) {
-        const SCurrentObject o = g_pModuleData->GetCurrentObject();
-        g_pModuleData->SetCurrentObject(o.nScope, o.bValid, RENDER_BLOCK_GRID, o.nSender, o.nPort);
-        g_pRuntimeData->SetOpenPrjRefresh(0);
-    }
-
     CModuleData& data = *g_pModuleData;
     const CModuleDataLock lock(data);
     CDesignBackground* design = g_pRuntimeData ? g_pRuntimeData->GetDesignBackground() : nullptr;

@@ -4,10 +4,13 @@
 #include "host/host_enums.h"
 #include "host/vistrano_language.h"
 #include "host/vistrano_project.h"
+#include "host/vistrano_runtime.h"
 #include "module/module_data.h"
 #include "module/module_globals.h"
 #include "sim/hardware.h"
 #include "sim/project_gen.h"
+#include "sim/world.h"
+#include "view/hover_key.h"
 #include "view/main_view_dlg.h"
 #include "view/view_records.h"
 #include "view/view_render.h"
@@ -194,6 +197,24 @@ TEST_F(ViewDrawingTest, BrokenLoopMarksItsSegments)
     const CPoint b = RecordedReceiver(*g_pModuleData, obj, 0, 0, 0, 2).CenterPoint();
     const CPoint mid((a.x + b.x) / 2, (a.y + b.y) / 2);
     EXPECT_TRUE(std::any_of(markers.begin(), markers.end(), [&](const DrawOp& op) { return op.rect.CenterPoint() == mid; }));
+}
+
+TEST_F(ViewDrawingTest, AProjectOpenedAfterAHoverDrawsNoCablingPath)
+{
+    Open(sim::MakeSampleProject());
+    Show(TREE_NODE_SENDER, RENDER_RECEIVER, 0);
+    g_pModuleData->SetHoverKey(0);
+    page->Update(-1, 0, 0);
+    ASSERT_FALSE(OpsWith(Draw(), DrawOp::Kind::Line).empty());
+    // The host opens another project and refreshes the page with relayout.
+    std::string error;
+    ASSERT_TRUE(sim::SetProject(sim::MakeSampleProject(), error)) << error;
+    g_pRuntimeData->SetOpenPrjRefresh(1);
+    page->Update(-1, 0, 1);
+    EXPECT_EQ(kNoHoverKey, g_pModuleData->GetHoverKey());
+    EXPECT_EQ(RENDER_BLOCK_GRID, g_pModuleData->GetCurrentObject().nRenderType);
+    Show(TREE_NODE_SENDER, RENDER_RECEIVER, 0);
+    EXPECT_TRUE(OpsWith(Draw(), DrawOp::Kind::Line).empty());
 }
 
 TEST_F(ViewDrawingTest, MissingImagesAreSkippedAndTheRestIsDrawn)
