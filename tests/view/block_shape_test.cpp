@@ -54,15 +54,14 @@ TEST(BlockShapeTest, SecondRowAndUprightSides)
 
 TEST(BlockShapeTest, SidesAndTurnsOfRelativePositions)
 {
-    const EBlockSide sides[] = {EBlockSide::Left, EBlockSide::Left, EBlockSide::Top, EBlockSide::Top,
-                                EBlockSide::Bottom, EBlockSide::Bottom, EBlockSide::Right, EBlockSide::Right};
-    for (int pos = 0; pos < 8; ++pos)
-        EXPECT_EQ(sides[pos], SideOfPosition(pos)) << pos;
+    // Two positions a side; the images turn clockwise from the top.
+    const std::pair<EBlockSide, int> sides[] = {
+        {EBlockSide::Left, 3}, {EBlockSide::Top, 0}, {EBlockSide::Bottom, 2}, {EBlockSide::Right, 1}};
+    for (int pos = 0; pos < 8; ++pos) {
+        EXPECT_EQ(sides[pos / 2].first, SideOfPosition(pos)) << pos;
+        EXPECT_EQ(sides[pos / 2].second, QuarterTurnsOf(SideOfPosition(pos))) << pos;
+    }
     EXPECT_EQ(EBlockSide::Top, SideOfPosition(-1));
-    EXPECT_EQ(0, QuarterTurnsOf(EBlockSide::Top));
-    EXPECT_EQ(1, QuarterTurnsOf(EBlockSide::Right));
-    EXPECT_EQ(2, QuarterTurnsOf(EBlockSide::Bottom));
-    EXPECT_EQ(3, QuarterTurnsOf(EBlockSide::Left));
 }
 
 TEST(BlockShapeTest, EveryPortStandsInsideItsBlockFacingTheReceivers)

@@ -54,6 +54,25 @@ void ViewTest::Round()
 
 CMainViewDlg& ViewTest::View() { return *g_pLabelDlg->GetMainView(); }
 
+LRESULT ViewTest::Send(UINT message, WPARAM wParam, const CPoint& pt)
+{
+    return View().DeliverMessage(message, wParam, MAKELPARAM(pt.x, pt.y));
+}
+
+CPoint ViewTest::Client(const CRect& content) const
+{
+    EXPECT_FALSE(content.IsRectEmpty());
+    return content.CenterPoint() - g_pRuntimeData->GetDesignBackground()->GetViewStartPt();
+}
+
+std::vector<int32_t> ViewTest::Masks() const
+{
+    std::vector<int32_t> masks;
+    for (const CTestHost::SNotify& n : host.notifications)
+        masks.push_back(n.mask);
+    return masks;
+}
+
 std::vector<DrawOp> ViewTest::Draw()
 {
     RecordingCanvas canvas;

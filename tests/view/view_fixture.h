@@ -5,6 +5,7 @@
 #include "host/quarn_label.h"
 #include "module_test_support.h"
 #include "platform/canvas.h"
+#include "platform/wintypes.h"
 #include "sim/project_model.h"
 
 #include <functional>
@@ -27,6 +28,12 @@ protected:
     // The view's drawing now.
     std::vector<DrawOp> Draw();
     CMainViewDlg& View();
+    // A mouse message to the view at a client point.
+    LRESULT Send(UINT message, WPARAM wParam, const CPoint& pt);
+    // A recorded rectangle's centre in the view's client coordinates.
+    CPoint Client(const CRect& content) const;
+    // The masks the page notified the host of, in order.
+    std::vector<int32_t> Masks() const;
 
     CTestHost host;
     IQuarnLabel* page = nullptr;

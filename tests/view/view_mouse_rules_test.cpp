@@ -26,21 +26,13 @@ TEST(ViewHitIndex, FirstRectangleInOrderWinsEdgesOutside)
                  {{VIEW_HIT_PORT, 2, -1, 1, -1}, {}},                    // empty: never hit
                  {{VIEW_HIT_RECEIVER, 2, -1, 1, 7}, {110, 10, 150, 60}}});
     EXPECT_EQ(3u, index.Size());
-    struct {
-        CPoint pt;
-        int32_t kind, port, receiver;
-    } const cases[] = {
-        {{10, 10}, VIEW_HIT_SENDER, -1, -1}, {{25, 45}, VIEW_HIT_SENDER, -1, -1},
-        {{109, 59}, VIEW_HIT_SENDER, -1, -1}, {{110, 59}, VIEW_HIT_RECEIVER, 1, 7},
-        {{149, 10}, VIEW_HIT_RECEIVER, 1, 7}, {{150, 10}, VIEW_HIT_NONE, -1, -1},
-        {{9, 10}, VIEW_HIT_NONE, -1, -1},     {{50, 60}, VIEW_HIT_NONE, -1, -1},
+    const SViewHit block{VIEW_HIT_SENDER, 2, -1, -1, -1}, receiver{VIEW_HIT_RECEIVER, 2, -1, 1, 7}, none;
+    const std::pair<CPoint, SViewHit> cases[] = {
+        {{10, 10}, block},     {{25, 45}, block},    {{109, 59}, block}, {{110, 59}, receiver},
+        {{149, 10}, receiver}, {{150, 10}, none},    {{9, 10}, none},    {{50, 60}, none},
     };
-    for (const auto& c : cases) {
-        const SViewHit hit = index.Hit(c.pt);
-        EXPECT_EQ(c.kind, hit.nKind) << c.pt.x << "," << c.pt.y;
-        EXPECT_EQ(c.port, hit.nPort) << c.pt.x << "," << c.pt.y;
-        EXPECT_EQ(c.receiver, hit.nReceiver) << c.pt.x << "," << c.pt.y;
-    }
+    for (const auto& [pt, hit] : cases)
+        EXPECT_EQ(hit, index.Hit(pt)) << pt.x << "," << pt.y;
     index.Clear();
     EXPECT_EQ(SViewHit{}, index.Hit({25, 45}));
 }
@@ -136,20 +128,12 @@ TEST(ViewMouseRules, HoverKeysNameASenderAndAPortAndReadBack)
 
 TEST(ViewMouseRules, SideCommandsSetOneSideAndKnowBothValuesOfIt)
 {
-    struct {
-        int command, position;
-        bool onSide[8];
-    } const cases[] = {
-        {VIEW_CMD_LEFT, 0, {true, true, false, false, false, false, false, false}},
-        {VIEW_CMD_TOP, 2, {false, false, true, true, false, false, false, false}},
-        {VIEW_CMD_BOTTOM, 4, {false, false, false, false, true, true, false, false}},
-        {VIEW_CMD_RIGHT, 6, {false, false, false, false, false, false, true, true}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(c.position, SideCommandPosition(c.command));
-        for (int p = 0; p < 8; ++p)
-            EXPECT_EQ(c.onSide[p], IsOnCommandSide(p, c.command)) << c.command << " " << p;
-        EXPECT_FALSE(IsOnCommandSide(-1, c.command));
+    // Left 0 and 1, top 2 and 3, bottom 4 and 5, right 6 and 7.
+    const int commands[] = {VIEW_CMD_LEFT, VIEW_CMD_TOP, VIEW_CMD_BOTTOM, VIEW_CMD_RIGHT};
+    for (int side = 0; side < 4; ++side) {
+        EXPECT_EQ(2 * side, SideCommandPosition(commands[side]));
+        for (int p = -1; p < 8; ++p)
+            EXPECT_EQ(p >= 0 && p / 2 == side, IsOnCommandSide(p, commands[side])) << side << " " << p;
     }
     EXPECT_EQ(-1, SideCommandPosition(VIEW_CMD_EXCHANGE));
     EXPECT_FALSE(IsOnCommandSide(5, VIEW_CMD_DEMARCATE));

@@ -152,6 +152,7 @@ struct DrawOp {
     std::string text;
     Font font;
     unsigned align = 0;
+    bool operator==(const DrawOp&) const = default;
 };
 
 class RecordingCanvas : public ICanvas {
