@@ -27,18 +27,13 @@ double Contrast(Color a, Color b)
 
 } // namespace
 
-TEST(PaletteTest, BlackValueTextIsReadableOnEveryFill)
+TEST(PaletteTest, BlackValueTextIsReadableOnEveryFillAndTheStatesDifferInLightness)
 {
     const SSkinColors& c = CMorvSkin::Instance().GetColors();
     for (Color fill : {c.clrNormalFill, c.clrWarningFill, c.clrOfflineFill})
         EXPECT_GE(Contrast(fill, RGBColor(0, 0, 0)), 4.5) << int(fill.r) << "," << int(fill.g) << "," << int(fill.b);
-}
-
-TEST(PaletteTest, TheThreeStatesDifferInLightness)
-{
     // With black text at 4.5 : 1 the darkest fill has a luminance of at
     // least 0.175, which leaves about 2 : 1 between neighbours.
-    const SSkinColors& c = CMorvSkin::Instance().GetColors();
     EXPECT_GE(Contrast(c.clrNormalFill, c.clrWarningFill), 2.0);
     EXPECT_GE(Contrast(c.clrNormalFill, c.clrOfflineFill), 2.0);
     EXPECT_GE(Contrast(c.clrWarningFill, c.clrOfflineFill), 2.0);

@@ -274,6 +274,10 @@ TEST_F(ViewMouseTest, ControlWheelWalksTheZoomTableForTheSenderAndItsPartner)
 
     EXPECT_EQ(0, Wheel(MK_CONTROL, 1));  // less than a notch: no step, not used
     EXPECT_FLOAT_EQ(10.0f, g_pModuleData->GetZoom(paired));
+    g_pModuleData->SetZoom(paired, 0.14f);
+    for (int i = 0; i < 2; ++i)
+        Wheel(MK_CONTROL, -120);
+    EXPECT_FLOAT_EQ(0.12f, g_pModuleData->GetZoom(paired));  // never down to 0.1
     EXPECT_EQ(CPoint(0, 0), design->GetViewStartPt());
 }
 
@@ -300,40 +304,37 @@ TEST_F(ViewMouseTest, WheelScrollsByATenthOfTheViewAndStaysInsideTheContent)
     EXPECT_EQ(5, Notified(UPDATE_ACTIVATE_NO_PANEL));
 }
 
-TEST_F(ViewMouseTest, ChoosingTheSideABlockHasChangesNothing)
+TEST_F(ViewMouseTest, SideAndExchangeCommandsMoveOnlyWhatTheyNameAndRecordOneModification)
 {
-    int sender = 0;
-    while (PairPartnerOf(*g_pProjectData, sender) >= 0)
-        ++sender;
-    g_pProjectData->GetSender(sender)->SetMonitorRenderRelativePos(3);
-    const SViewMenu target{{VIEW_HIT_SENDER, sender, -1, -1, -1}, sender};
-    sim::ClearCallLog();
-    EXPECT_FALSE(RunViewCommand(VIEW_CMD_TOP, target));
-    EXPECT_EQ(3, Position(sender));
-    EXPECT_EQ(0, sim::CountCalls("CProjectUndoRedo::PrjModify"));
-    EXPECT_EQ(0, sim::CountCalls("CSender::ResetMonitorRenderParam"));
-
-    EXPECT_TRUE(RunViewCommand(VIEW_CMD_RIGHT, target));
-    EXPECT_EQ(6, Position(sender));
-    EXPECT_EQ(1, sim::CountCalls("CProjectUndoRedo::PrjModify"));
-    EXPECT_EQ(1, sim::CountCalls("CSender::ResetMonitorRenderParam"));
-}
-
-TEST_F(ViewMouseTest, ExchangeSwapsExactlyThePairsTwoPositions)
-{
-    const int partner = PairPartnerOf(*g_pProjectData, paired);
-    g_pProjectData->GetSender(paired)->SetMonitorRenderRelativePos(0);
-    g_pProjectData->GetSender(partner)->SetMonitorRenderRelativePos(5);
-    std::vector<int> others;
-    for (int s = 0; s < g_pProjectData->GetSenderCount(); ++s)
-        others.push_back(Position(s));
-    sim::ClearCallLog();
-    EXPECT_TRUE(RunViewCommand(VIEW_CMD_EXCHANGE, {{VIEW_HIT_SENDER, paired, -1, -1, -1}, paired}));
-    std::swap(others[paired], others[partner]);
-    for (int s = 0; s < g_pProjectData->GetSenderCount(); ++s)
-        EXPECT_EQ(others[s], Position(s)) << s;
-    EXPECT_EQ(1, sim::CountCalls("CProjectUndoRedo::PrjModify"));
-    EXPECT_EQ(2, sim::CountCalls("CSender::ResetMonitorRenderParam"));
+    const int lone = 2, partner = PairPartnerOf(*g_pProjectData, paired);
+    ASSERT_LT(PairPartnerOf(*g_pProjectData, lone), 0);
+    struct {
+        int command, sender;
+        bool done;
+        int modifications, resets;
+    } const cases[] = {
+        {VIEW_CMD_TOP, lone, false, 0, 0},  // the side it has: nothing, not even a modification
+        {VIEW_CMD_RIGHT, lone, true, 1, 1},
+        {VIEW_CMD_EXCHANGE, paired, true, 1, 2},
+    };
+    for (const auto& c : cases) {
+        g_pProjectData->GetSender(lone)->SetMonitorRenderRelativePos(3);
+        g_pProjectData->GetSender(paired)->SetMonitorRenderRelativePos(0);
+        g_pProjectData->GetSender(partner)->SetMonitorRenderRelativePos(5);
+        std::vector<int> expected;
+        for (int s = 0; s < g_pProjectData->GetSenderCount(); ++s)
+            expected.push_back(Position(s));
+        if (c.command == VIEW_CMD_RIGHT)
+            expected[lone] = 6;
+        if (c.command == VIEW_CMD_EXCHANGE)
+            std::swap(expected[paired], expected[partner]);
+        sim::ClearCallLog();
+        EXPECT_EQ(c.done, RunViewCommand(c.command, {{VIEW_HIT_SENDER, c.sender, -1, -1, -1}, c.sender})) << c.command;
+        for (int s = 0; s < g_pProjectData->GetSenderCount(); ++s)
+            EXPECT_EQ(expected[s], Position(s)) << c.command << " sender " << s;
+        EXPECT_EQ(c.modifications, sim::CountCalls("CProjectUndoRedo::PrjModify")) << c.command;
+        EXPECT_EQ(c.resets, sim::CountCalls("CSender::ResetMonitorRenderParam")) << c.command;
+    }
 }
 
 TEST_F(ViewMouseTest, BlockMenuOffersTheSidesWithTheirMarkAndTheExchange)
@@ -399,20 +400,6 @@ TEST_F(ViewMouseTest, EscapeNeverClosesThePage)
     ASSERT_NE(nullptr, g_pLabelDlg);
     EXPECT_TRUE(g_pLabelDlg->IsWindow());
     EXPECT_TRUE(view->IsWindow());
-}
-
-TEST_F(ViewMouseTest, RightClickInMoveModeLeavesItWithoutAMenu)
-{
-    Show(RENDER_RECEIVER, 0);
-    g_pRuntimeData->SetSpecialOpType(SPECIAL_OP_MOVE);
-    Send(WM_RBUTTONDOWN, MK_RBUTTON, {200, 200});
-    Send(WM_RBUTTONUP, 0, {200, 200});
-    EXPECT_EQ(SPECIAL_OP_NORMAL, g_pRuntimeData->GetSpecialOpType());
-    ASSERT_EQ(1u, host.notifications.size());
-    EXPECT_EQ(UPDATE_TOOLBAR, static_cast<uint32_t>(host.notifications[0].mask));
-    EXPECT_EQ(1, host.notifications[0].word2);
-    EXPECT_TRUE(CModalScript::Instance().Log().empty());
-    EXPECT_TRUE(CModalScript::Instance().Errors().empty());
 }
 
 TEST_F(ViewMouseTest, MoveModeDragMovesTheStartAgainstThePointer)
