@@ -66,9 +66,12 @@ void CMainViewDlg::TakeOpenedProject()
         return;
     // A newly opened project shows every sender block in the grid first,
     // and nothing of it is under the mouse yet: the old hover key would
-    // draw the cabling path of the port with the same numbers.
+    // draw the cabling path of the port with the same numbers. The record's
+    // sender is the new project's current one: the old project's sender
+    // would outlive it (and could lie outside the new one).
     const SCurrentObject o = g_pModuleData->GetCurrentObject();
-    g_pModuleData->SetCurrentObject(o.nScope, o.bValid, RENDER_BLOCK_GRID, o.nSender, o.nPort);
+    const int sender = g_pProjectData ? g_pProjectData->GetCurSenderIndex() : o.nSender;
+    g_pModuleData->SetCurrentObject(o.nScope, o.bValid, RENDER_BLOCK_GRID, sender, o.nPort);
     g_pModuleData->ForgetHover();
     g_pRuntimeData->SetOpenPrjRefresh(0);
 }

@@ -198,12 +198,16 @@ TEST_F(ViewDrawingTest, BrokenLoopMarksItsSegmentsAndANewProjectDrawsNoPath)
 
     // The host opens another project and refreshes the page with relayout:
     // the old key would draw the path of the new project's port 0.
+    // The new project's own current sender replaces the old record's.
     std::string error;
-    ASSERT_TRUE(sim::SetProject(sim::MakeSampleProject(), error)) << error;
-    g_pRuntimeData->SetOpenPrjRefresh(1);
+    sim::ProjectModel next = sim::MakeSampleProject();
+    next.currentSender = 2;
+    ASSERT_TRUE(sim::SetProject(next, error, true)) << error;
     page->Update(-1, 0, 1);
     EXPECT_EQ(kNoHoverKey, g_pModuleData->GetHoverKey());
-    EXPECT_EQ(RENDER_BLOCK_GRID, g_pModuleData->GetCurrentObject().nRenderType);
+    const SCurrentObject opened = g_pModuleData->GetCurrentObject();
+    EXPECT_EQ(RENDER_BLOCK_GRID, opened.nRenderType);
+    EXPECT_EQ(2, opened.nSender);
     Show(TREE_NODE_SENDER, RENDER_RECEIVER, 0);
     EXPECT_TRUE(OpsWith(Draw(), DrawOp::Kind::Line).empty());
 }
