@@ -35,6 +35,7 @@ run() {
   grep '^quarn: monkey failed' "$out/$name/stderr.log" && status=1
   return 0
 }
-run steps --monkey "$steps"
+# --steps 0 leaves the step run out (the program refuses a monkey of 0 steps).
+[ "$steps" -gt 0 ] && run steps --monkey "$steps"
 run soak --monkey 100000000 --soak "$seconds"
 exit $status
