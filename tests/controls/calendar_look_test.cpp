@@ -1,4 +1,5 @@
 #include "calendar_look.h"
+#include "controls_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -21,15 +22,6 @@ SCalendarLook TestLook()
     look.fontBold = {"Sans", 14, true};
     look.fontTitle = {"Sans", 16, true};
     return look;
-}
-
-std::vector<DrawOp> OpsOf(const RecordingCanvas& dc, DrawOp::Kind kind)
-{
-    std::vector<DrawOp> out;
-    for (const DrawOp& op : dc.Ops())
-        if (op.kind == kind)
-            out.push_back(op);
-    return out;
 }
 
 std::string Date(int y, int m, int d) { return std::to_string(y) + "-" + std::to_string(m) + "-" + std::to_string(d); }

@@ -18,43 +18,29 @@ SSelection Only(ItemId id) { return SSelection{{id}, id, id}; }
 
 } // namespace
 
-TEST(TreeSelectionRules, PlainClickSelectsOneItem)
+TEST(TreeSelectionRules, ClicksWithAndWithoutModifiers)
 {
-    const SSelection s = ClickSelection(SSelection{{1, 2, 3}, 3, 1}, kRows, 5, false, false);
-    EXPECT_EQ(s, (SSelection{{5}, 5, 5}));
-}
-
-TEST(TreeSelectionRules, CtrlTogglesAndMovesTheAnchor)
-{
-    SSelection s = ClickSelection(Only(2), kRows, 4, true, false);
-    EXPECT_EQ(s, (SSelection{{2, 4}, 4, 4}));
-    s = ClickSelection(s, kRows, 2, true, false);
-    EXPECT_EQ(s, (SSelection{{4}, 2, 2}));
-}
-
-TEST(TreeSelectionRules, ShiftSelectsTheRangeFromTheAnchor)
-{
-    const SSelection s = ClickSelection(SSelection{{2, 6}, 6, 3}, kRows, 5, false, true);
-    EXPECT_EQ(s, (SSelection{{3, 4, 5}, 5, 3}));
-    // Upwards as well.
-    EXPECT_EQ(ClickSelection(Only(4), kRows, 2, false, true), (SSelection{{2, 3, 4}, 2, 4}));
-}
-
-TEST(TreeSelectionRules, CtrlShiftAddsTheRange)
-{
-    const SSelection s = ClickSelection(SSelection{{6}, 6, 2}, kRows, 3, true, true);
-    EXPECT_EQ(s, (SSelection{{2, 3, 6}, 3, 2}));
-}
-
-TEST(TreeSelectionRules, ShiftWithoutAVisibleAnchorActsPlain)
-{
-    EXPECT_EQ(ClickSelection(SSelection{{9}, 9, 9}, kRows, 3, false, true), Only(3));
-}
-
-TEST(TreeSelectionRules, AClickOutsideTheRowsChangesNothing)
-{
-    const SSelection s{{2}, 2, 2};
-    EXPECT_EQ(ClickSelection(s, kRows, 42, false, false), s);
+    struct Case {
+        const char* what;
+        SSelection before;
+        ItemId clicked;
+        bool ctrl, shift;
+        SSelection after;
+    };
+    const std::vector<Case> cases = {
+        {"plain click selects one item", {{1, 2, 3}, 3, 1}, 5, false, false, {{5}, 5, 5}},
+        {"ctrl adds and moves the anchor", {{2}, 2, 2}, 4, true, false, {{2, 4}, 4, 4}},
+        {"ctrl takes a selected item out", {{2, 4}, 4, 4}, 2, true, false, {{4}, 2, 2}},
+        {"shift selects the range from the anchor", {{2, 6}, 6, 3}, 5, false, true, {{3, 4, 5}, 5, 3}},
+        {"shift selects upwards as well", {{4}, 4, 4}, 2, false, true, {{2, 3, 4}, 2, 4}},
+        {"ctrl+shift adds the range", {{6}, 6, 2}, 3, true, true, {{2, 3, 6}, 3, 2}},
+        {"shift without a visible anchor acts plain", {{9}, 9, 9}, 3, false, true, {{3}, 3, 3}},
+        {"a click outside the rows changes nothing", {{2}, 2, 2}, 42, false, false, {{2}, 2, 2}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(ClickSelection(c.before, kRows, c.clicked, c.ctrl, c.shift), c.after);
+    }
 }
 
 TEST(TreeSelectionRules, PlainPressOnAMultipleSelectionWaits)

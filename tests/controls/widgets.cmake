@@ -9,6 +9,7 @@ monitor_add_test(controls_widget_tests
     ${CMAKE_CURRENT_LIST_DIR}/mouse_move_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sender_tree_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sender_tree_rules_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/controls_test_support.cpp
   LIBS MorvaneControl MonitorPlatform Qt6::Widgets)
 # The rules and painters are tested as functions through their private headers.
 target_include_directories(controls_widget_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/../../controls/src ${CMAKE_CURRENT_LIST_DIR})
