@@ -97,10 +97,10 @@ bool RunStep(const SScenarioEnv& env, const SMonkeyRun& run, CScenarioRunner& ru
 // and the project's current sender lie in range, a sender the tree shows
 // selected is the current one, every sender the page
 // named to the host during the step lies in the project, settings it
-// stored marked the project modified, and the dump is written. What the
-// page shows to aim at is read from the same dump.
+// stored marked the project modified. What the page shows to aim at is
+// read from the same dump.
 bool CheckInvariants(const SScenarioEnv& env, const SMonkeyRun& run, const SBeforeStep& before,
-                     const std::string& dumpPath, std::vector<std::string>& targets, std::string& error)
+                     std::vector<std::string>& targets, std::string& error)
 {
     const int pages = env.host.PageCount();
     if (env.host.CurrentPage() < 0 || env.host.CurrentPage() >= pages) {
@@ -134,7 +134,7 @@ bool CheckInvariants(const SScenarioEnv& env, const SMonkeyRun& run, const SBefo
         return false;
     }
     error = SettingsStoredUnmarked(calls, sim::GetMonitorSettings() != before.settings);
-    return error.empty() && WriteJsonFile(dumpPath, dump, error);
+    return error.empty();
 }
 
 // Samples a soak's time, steps, rounds and memory, also into a file as it goes.
@@ -149,17 +149,20 @@ public:
     {
         if (m_clock.elapsed() < m_next)
             return;
-        if (samples.empty())
-            std::ofstream(m_file, std::ios::trunc) << "seconds,steps,rounds,residentKb\n";
+        if (!m_out.is_open()) {
+            m_out.open(m_file, std::ios::trunc);
+            m_out << "seconds,steps,rounds,residentKb\n";
+        }
         m_next = m_clock.elapsed() + kSoakSampleMs;
         samples.push_back({static_cast<double>(m_clock.elapsed()) / 1000.0, steps, m_hardware.RoundCount(),
                            ResidentKilobytes()});
-        std::ofstream(m_file, std::ios::app) << SoakSampleLine(samples.back()) << "\n";
+        m_out << SoakSampleLine(samples.back()) << std::endl;
     }
 
 private:
     const IHardware& m_hardware;
     std::string m_file;
+    std::ofstream m_out;    // opened at the first sample, so only a soak writes the file
     QElapsedTimer m_clock;
     qint64 m_next = 0;
 };
@@ -173,7 +176,6 @@ bool RunMonkey(const SScenarioEnv& env, const SMonkeyRun& run, SMonkeyReport& re
         return false;
     }
     const std::string copy = run.folder + "/monkey-project.json";
-    const std::string dumpPath = run.folder + "/monkey-dump.json";
     SScenarioEnv monkeyEnv = env;
     monkeyEnv.randomInput = true;
     CScenarioRunner runner(monkeyEnv);
@@ -206,13 +208,13 @@ bool RunMonkey(const SScenarioEnv& env, const SMonkeyRun& run, SMonkeyReport& re
         if (heartbeat.LongestPauseMs() > pauseBefore)
             report.longestPauseStep = MonkeyStepText(step);
         HarvestModals(menuCommands);
-        ok = ok && CheckInvariants(env, run, before, dumpPath, targets, why);
+        ok = ok && CheckInvariants(env, run, before, targets, why);
         report.longestStepMs = std::max<long>(report.longestStepMs, clock.elapsed());
         if (!ok) {
             error = "seed " + std::to_string(run.seed) + ", step " + std::to_string(n) + ": " + MonkeyStepText(step)
                 + ": " + why;
             std::string unwritten;
-            if (!WriteJsonFile(dumpPath, env.dump(), unwritten))
+            if (!WriteJsonFile(run.folder + "/monkey-dump.json", env.dump(), unwritten))
                 error += " (" + unwritten + ")";
             return false;
         }
