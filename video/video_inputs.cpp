@@ -40,9 +40,9 @@ SInputSignalSetting EntryOf(const SVideoInputRow& row, uint32_t sender, int mode
     return entry;
 }
 
-void EraseSender(SSenderSetting& settings, uint32_t sender)
+std::size_t EraseSender(SSenderSetting& settings, uint32_t sender)
 {
-    std::erase_if(settings.arrInputSignal, [sender](const SInputSignalSetting& e) { return e.dwSender == sender; });
+    return std::erase_if(settings.arrInputSignal, [sender](const SInputSignalSetting& e) { return e.dwSender == sender; });
 }
 
 } // namespace
@@ -101,9 +101,7 @@ bool ResetOnModelChange(SSenderSetting& settings, uint32_t sender, int detectedM
 {
     if (detectedModel == 0 || detectedModel == RecordedModelCode(settings, sender))
         return false;
-    const std::size_t before = settings.arrInputSignal.size();
-    EraseSender(settings, sender);
-    return settings.arrInputSignal.size() != before;
+    return EraseSender(settings, sender) != 0;
 }
 
 bool EntryNamesInput(const SInputSignalSetting& entry, const SSenderInputs& sender, const SVideoInputRecord& input)
@@ -155,15 +153,11 @@ void StoreRowsForAll(SSenderSetting& settings, const std::vector<SVideoInputRow>
 {
     // A sender whose inputs could not be read (not connected, no fixed
     // list) keeps what it has: nothing is known to match or not.
-    std::vector<SInputSignalSetting> kept;
-    for (const SInputSignalSetting& entry : settings.arrInputSignal) {
-        const auto known = std::find_if(senders.begin(), senders.end(), [&](const SSenderInputs& s) {
+    std::erase_if(settings.arrInputSignal, [&](const SInputSignalSetting& entry) {
+        return std::any_of(senders.begin(), senders.end(), [&](const SSenderInputs& s) {
             return s.dwSender == entry.dwSender && !s.inputs.empty();
         });
-        if (known == senders.end())
-            kept.push_back(entry);
-    }
-    settings.arrInputSignal = std::move(kept);
+    });
     for (const SSenderInputs& sender : senders)
         for (const SVideoInputRow& row : rows) {
             if (!row.bEnabled)

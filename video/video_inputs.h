@@ -71,7 +71,8 @@ int FirstUnusableRow(const std::vector<SVideoInputRow>& rows);
 // must be usable (FirstUnusableRow).
 void StoreRows(SSenderSetting& settings, const SSenderInputs& sender, const std::vector<SVideoInputRow>& rows);
 
-// Clears every entry, then gives every sender an entry for each of its
-// inputs that has the input type, port word and sub-index of an enabled row.
+// Clears the entries of every sender whose inputs are known, then gives
+// every sender an entry for each of its inputs that has the input type, port
+// word and sub-index of an enabled row.
 void StoreRowsForAll(SSenderSetting& settings, const std::vector<SVideoInputRow>& rows,
                      const std::vector<SSenderInputs>& senders);
