@@ -73,6 +73,15 @@ protected:
     }
 };
 
+// n three-byte characters: names at the byte limits.
+std::string Wide(int n)
+{
+    std::string text;
+    for (int i = 0; i < n; ++i)
+        text += "屏";
+    return text;
+}
+
 std::vector<UINT> MenuIds(const SModalRecord* menu)
 {
     std::vector<UINT> ids;
@@ -124,9 +133,7 @@ TEST_F(SenderPanelTest, RenameActsOnTheFocusItemOnlyAndLimitsBytes)
     ASSERT_NE(nullptr, edit);
     EXPECT_EQ(kSenderNameLimit, edit->GetLimitText());
     // 22 three-byte characters are 66 bytes: the key that made them is undone.
-    std::string before;
-    for (int i = 0; i < 21; ++i)
-        before += "屏";
+    const std::string before = Wide(21);
     Tree().SetNameBeforeKey(before);
     edit->SetWindowText(before + "屏");
     Command(TREE_CMD_CHECK_NAME);
@@ -366,10 +373,7 @@ TEST_F(SenderPanelTest, FixedAddressLabelsKeepTheirAddressThroughARename)
 TEST_F(SenderPanelTest, NothingIsLostThroughAnySequenceOfCommands)
 {
     // Names at the limits: 21 three-byte characters and one letter are 64 bytes.
-    std::string longest;
-    for (int i = 0; i < 21; ++i)
-        longest += "屏";
-    const std::vector<std::string> names{longest + "x", "厅厅厅厅厅", "Ü", ""};
+    const std::vector<std::string> names{Wide(21) + "x", "厅厅厅厅厅", "Ü", ""};
     for (unsigned seed = 1; seed <= 6; ++seed) {
         std::mt19937 random(seed);
         Open(MakeProject(4, 2, {{"Hall", {0, 1}}}));

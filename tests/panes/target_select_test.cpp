@@ -30,6 +30,15 @@ protected:
         Target().Layout();
     }
     const SBarItem& Button(int item) { return *Target().GetBars().front()->GetItem(item); }
+    // One receiver warning on a port of a sender, as a monitoring round gives it.
+    void PublishPortWarning(int sender, int port, uint32_t warning, bool monitoring)
+    {
+        CMonitorWarningData warnings;
+        SPortWarningData data;
+        data.arrRcvWarning = {warning};
+        warnings.SetPortWarning(sender, -1, port, data);
+        PublishWarnings(warnings, monitoring);
+    }
     void SetRecord(int scope, int renderType)
     {
         g_pModuleData->SetCurrentObject(scope, 1, renderType, 0, 0);
@@ -89,11 +98,7 @@ TEST_F(TargetSelectTest, ChoosingTheCurrentTargetDoesNothing)
 
 TEST_F(TargetSelectTest, ReceiversOverAllSendersGoToTheFirstSenderWithAReceiverWarning)
 {
-    CMonitorWarningData warnings;
-    SPortWarningData port;
-    port.arrRcvWarning = {WARNING_FAN};
-    warnings.SetPortWarning(2, -1, 1, port);
-    PublishWarnings(warnings);
+    PublishPortWarning(2, 1, WARNING_FAN, true);
     g_pModuleData->SetCurrentObject(0, 0, RENDER_SENDER_BLOCKS, 0, 0);
     ClickBarItem(Target(), 2);
     EXPECT_EQ(2, g_pProjectData->GetCurSenderIndex());
@@ -106,14 +111,10 @@ TEST_F(TargetSelectTest, ReceiversOverAllSendersGoToTheFirstSenderWithAReceiverW
 
 TEST_F(TargetSelectTest, MarksShowOnlyWhileMonitoring)
 {
-    CMonitorWarningData warnings;
-    SPortWarningData port;
-    port.arrRcvWarning = {WARNING_TEMPERATURE};
-    warnings.SetPortWarning(0, -1, 0, port);
-    PublishWarnings(warnings, false);
+    PublishPortWarning(0, 0, WARNING_TEMPERATURE, false);
     SetRecord(2, RENDER_TEMPERATURE);
     EXPECT_FALSE(Button(12).bWarning || Button(13).bWarning);
-    PublishWarnings(warnings, true);
+    PublishPortWarning(0, 0, WARNING_TEMPERATURE, true);
     Target().Layout();
     EXPECT_TRUE(Button(12).bWarning && Button(13).bWarning);
     EXPECT_FALSE(Button(14).bWarning);
