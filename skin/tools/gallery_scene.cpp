@@ -1,6 +1,5 @@
 #include "gallery_scene.h"
 
-#include "controls/density.h"
 #include "skin_canvas.h"
 
 #include <QFontMetrics>
@@ -285,9 +284,8 @@ void Scene::Cabling(const QPoint& from, const QRect& area, int columns, int rows
         const QPoint centre(area.left() + column * w + w / 2, area.top() + row * h + h / 2);
         Arrow(previous, centre, pen);
         if (k == broken) {
-            // The marker drawn at the density its folder stands for.
-            const std::string folder = morv::DensityFolder(c.density.factor);
-            const QString marker = folder == "DPI250\\" ? QStringLiteral("50.png") : folder == "DPI150\\" ? QStringLiteral("30.png") : QStringLiteral("14.png");
+            // The marker drawn at this density.
+            const QString marker = c.density.percent >= 250 ? QStringLiteral("50.png") : c.density.percent >= 150 ? QStringLiteral("30.png") : QStringLiteral("14.png");
             const QImage image = c.Skin(marker);
             p.drawImage((previous + centre) / 2 - QPoint(image.width() / 2, image.height() / 2), image);
         }
