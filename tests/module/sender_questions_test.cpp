@@ -55,17 +55,10 @@ protected:
         data.OnMonitorDataUpdate();
     }
 
-    static SInputSignalSetting Input(uint32_t sender, uint8_t model, uint8_t type, int port, int sub,
-                                     const std::string& name)
+    // A stored input without a signal format.
+    static SInputSignalSetting Input(uint32_t sender, uint8_t model, uint8_t type, const std::string& name)
     {
-        SInputSignalSetting s;
-        s.dwSender = sender;
-        s.byValue1 = model;
-        s.byValue2 = type;
-        s.nValue1 = port;
-        s.nValue2 = sub;
-        s.strSignal = name;
-        return s;
+        return {sender, model, type, 0, 0, 0, 0, 0, 0.0, name};
     }
 
     CTestHost host;
@@ -150,7 +143,7 @@ TEST_F(SenderQuestionsTest, WithMonitoringStoppedTheSenderLogicAnswersDespiteASn
         EXPECT_EQ(1, sim::CountCalls(op)) << op;
 }
 
-TEST_F(SenderQuestionsTest, Type4PortsFromTheSnapshot)
+TEST_F(SenderQuestionsTest, FibreSenderIsTheDetectionsCurrentSenderWithType4Ports)
 {
     SDetectSenderData fibre = Record(4, 0, "fibre");
     fibre.nModel = 160;
@@ -158,20 +151,13 @@ TEST_F(SenderQuestionsTest, Type4PortsFromTheSnapshot)
     Monitor({{0, fibre}});
     EXPECT_EQ(1, data.IsPortConnected(0, 1));
     EXPECT_EQ(0, data.IsPortConnected(0, 2));
+    // Without specified addresses the detection's current sender is 0.
+    EXPECT_EQ(0, data.GetCurDetectSender());
+    EXPECT_EQ(1, data.IsFiberSender());
     fibre.dwPortMask = 1u << 1;
     Monitor({{0, fibre}});
     EXPECT_EQ(0, data.IsPortConnected(0, 1));
     EXPECT_EQ(1, data.IsPortConnected(0, 2));
-}
-
-TEST_F(SenderQuestionsTest, FibreSenderIsTheDetectionsCurrentSender)
-{
-    SDetectSenderData fibre = Record(4, 0, "fibre");
-    fibre.nModel = 160;
-    // Without specified addresses the detection's current sender is 0.
-    Monitor({{0, fibre}});
-    EXPECT_EQ(0, data.GetCurDetectSender());
-    EXPECT_EQ(1, data.IsFiberSender());
     fibre.nModel = 161;
     Monitor({{0, fibre}});
     EXPECT_EQ(0, data.IsFiberSender());
@@ -211,7 +197,7 @@ TEST_F(SenderQuestionsTest, CurrentDetectSenderWithSpecifiedAddresses)
 
 TEST_F(SenderQuestionsTest, SenderChangedComparesWithTheRecordedModel)
 {
-    StoreInputs({Input(1, 0, 5, 0, 0, "a"), Input(2, 44, 5, 0, 0, "x"), Input(1, 35, 5, 1, 0, "b")});
+    StoreInputs({Input(1, 0, 5, "a"), Input(2, 44, 5, "x"), SInputSignalSetting{1, 35, 5, 1, 0, 0, 0, 0, 0.0, "b"}});
     Monitor({{1, Record(35, 0, "")}, {2, Record(35, 0, "")}});
     EXPECT_EQ(0, data.IsSenderChanged(1));   // the first nonzero code is 35
     EXPECT_EQ(1, data.IsSenderChanged(2));   // recorded 44, present 35
@@ -223,29 +209,22 @@ TEST_F(SenderQuestionsTest, SenderChangedComparesWithTheRecordedModel)
 TEST_F(SenderQuestionsTest, SenderChangedOfflineNeedsADetectedSender)
 {
     const int outside = GetProjectData()->GetSenderCount() + 3;
-    StoreInputs({Input(1, 200, 5, 0, 0, "a"), Input(static_cast<uint32_t>(outside), 200, 5, 0, 0, "b")});
+    StoreInputs({Input(1, 200, 5, "a"), Input(static_cast<uint32_t>(outside), 200, 5, "b")});
     EXPECT_EQ(0, data.IsSenderChanged(outside));   // not detected: no present code
     ASSERT_EQ(0u, GetHwSenderLogic()->DetectSenders(nullptr, 0, 0, 1));
     const int present = GetHwSenderLogic()->GetSenderTypeCode(1);
     ASSERT_NE(0, present);
     ASSERT_NE(200, present);
     EXPECT_EQ(1, data.IsSenderChanged(1));
-    StoreInputs({Input(1, static_cast<uint8_t>(present), 5, 0, 0, "a")});
+    StoreInputs({Input(1, static_cast<uint8_t>(present), 5, "a")});
     EXPECT_EQ(0, data.IsSenderChanged(1));
 }
 
 TEST_F(SenderQuestionsTest, InputSignalTextsOfTheCurrentSender)
 {
     GetProjectData()->SetCurrentSender(1);
-    SInputSignalSetting hdmi = Input(1, 35, 5, 0, 0, "HDMI 1");
-    hdmi.nValue3 = 1;
-    hdmi.nValue4 = 1920;
-    hdmi.nValue5 = 1080;
-    hdmi.dValue = 60.0;
-    SInputSignalSetting dvi = Input(1, 35, 6, 0, 0, "DVI");
-    SInputSignalSetting other = Input(2, 35, 5, 0, 0, "elsewhere");
-    SInputSignalSetting dp = Input(1, 35, 7, 0, 0, "DP");
-    StoreInputs({hdmi, other, dvi, dp});
+    const SInputSignalSetting hdmi{1, 35, 5, 0, 0, 1, 1920, 1080, 60.0, "HDMI 1"};
+    StoreInputs({hdmi, Input(2, 35, 5, "elsewhere"), Input(1, 35, 6, "DVI"), Input(1, 35, 7, "DP")});
 
     SDetectSenderData record = Record(35, 0, "");
     record.arrInputSignal = {{0, 0, 5, 1920, 1080, 59.94, "HDMI 1"}, {0, 0, 6, 0, 0, 0.0, "DVI"}};
