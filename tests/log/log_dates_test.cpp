@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -23,9 +24,7 @@ TEST(LogDates, PackingIsYearMonthAndDayInTheirBytes)
     EXPECT_EQ(PackLogDate(2021, 11, 25), Nov25);
     int y = 0, m = 0, d = 0;
     UnpackLogDate(Nov25, y, m, d);
-    EXPECT_EQ(y, 2021);
-    EXPECT_EQ(m, 11);
-    EXPECT_EQ(d, 25);
+    EXPECT_EQ(std::tie(y, m, d), std::make_tuple(2021, 11, 25));
     UnpackLogDate(PackLogDate(9999, 12, 31), y, m, d);
     EXPECT_EQ(y * 10000 + m * 100 + d, 99991231);
 }

@@ -12,6 +12,7 @@
 
 #include <atomic>
 #include <thread>
+#include <tuple>
 
 namespace {
 
@@ -137,10 +138,8 @@ TEST_F(ModuleDataTest, HoverKeyAsksTheHostToRepaintTheView)
     data.SetHoverKey(0x00030002u);
     EXPECT_EQ(0x00030002u, data.GetHoverKey());
     ASSERT_EQ(1u, host.notifications.size());
-    EXPECT_EQ(static_cast<int32_t>(UPDATE_VIEW), host.notifications[0].mask);
-    EXPECT_EQ(0, host.notifications[0].word1);
-    EXPECT_EQ(1, host.notifications[0].word2);
-    EXPECT_EQ(0, host.notifications[0].word3);
+    const auto& n = host.notifications[0];
+    EXPECT_EQ(std::make_tuple(static_cast<int32_t>(UPDATE_VIEW), 0, 1, 0), std::tie(n.mask, n.word1, n.word2, n.word3));
 }
 
 TEST_F(ModuleDataTest, ContentExtentIsAtLeastTheVisibleArea)
