@@ -10,19 +10,7 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <fstream>
-#include <iterator>
 #include <thread>
-
-namespace {
-
-std::string Content(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-} // namespace
 
 class InterruptedSave : public SimTest {
 protected:

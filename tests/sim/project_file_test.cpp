@@ -10,7 +10,6 @@
 
 #include <fstream>
 #include <tuple>
-#include <iterator>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -228,8 +227,7 @@ TEST_F(ProjectFile, ASaveThatRunsOutOfSpaceKeepsTheOldFileAndSaysWhy)
     std::string error;
     ASSERT_TRUE(sim::SetProject(sim::GenerateProject({.senders = 1}), error)) << error;
     ASSERT_TRUE(sim::SaveProjectFile(path, error)) << error;
-    std::ifstream in(path, std::ios::binary);
-    const std::string before((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string before = Content(path);
     UseSample();   // many times larger
     {
         FileSizeLimit limit(before.size() * 2);
@@ -237,6 +235,5 @@ TEST_F(ProjectFile, ASaveThatRunsOutOfSpaceKeepsTheOldFileAndSaysWhy)
     }
     EXPECT_NE(error.find("too large"), std::string::npos) << error;
     EXPECT_TRUE(sim::IsProjectModified()) << "not saved";
-    std::ifstream after(path, std::ios::binary);
-    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(after)), std::istreambuf_iterator<char>()), before);
+    EXPECT_EQ(Content(path), before);
 }

@@ -10,6 +10,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 class SimTest : public ::testing::Test {
@@ -40,6 +42,13 @@ protected:
     }
 
     std::string Path(const std::string& name) const { return (m_folder / name).string(); }
+
+    // A file's bytes; empty when it cannot be read.
+    static std::string Content(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
 
     std::filesystem::path m_folder;
 };
