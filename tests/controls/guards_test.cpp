@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(EditChangeGuard, SecondGuardForTheSameKeyIsNested)
+TEST(EditChangeGuard, SecondGuardForTheSameKeyIsNestedAndTheKeyIsFreedAfter)
 {
     int a = 0, b = 0;
     CEditChange outer(&a);
@@ -23,14 +23,7 @@ TEST(EditChangeGuard, SecondGuardForTheSameKeyIsNested)
     }
     EXPECT_TRUE(CEditChange::IsActive(&a));
     EXPECT_FALSE(CEditChange::IsActive(&b));
-}
-
-TEST(EditChangeGuard, KeyIsFreeAgainAfterTheGuard)
-{
-    int a = 0;
-    { CEditChange guard(&a); }
-    EXPECT_FALSE(CEditChange::IsActive(&a));
-    CEditChange again(&a);
+    CEditChange again(&b);   // free again after its guard
     EXPECT_TRUE(again);
 }
 
