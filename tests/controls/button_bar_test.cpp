@@ -121,16 +121,12 @@ TEST_F(ButtonBarTest, StateFilesByState)
     EXPECT_TRUE(EndsWithName(DrawnFor(1), "ToolBar\\Open\\Disable.png"));
 }
 
-TEST_F(ButtonBarTest, MissingStateFileDrawsNormal)
+TEST_F(ButtonBarTest, MissingStateFileDrawsNormalFromTheDensityFolder)
 {
     MouseMove(page, At(2));
     EXPECT_TRUE(EndsWithName(DrawnFor(2), "ToolBar\\Save\\Normal.png"));
     page.bar.SetItemEnabled(2, false);
     EXPECT_TRUE(EndsWithName(DrawnFor(2), "ToolBar\\Save\\Normal.png"));
-}
-
-TEST_F(ButtonBarTest, ImagesComeFromTheDensityFolder)
-{
     images.Write("DPI150\\ToolBar\\Save\\Normal.png", 57, 46);
     morv::SetDensity(1.5);
     EXPECT_TRUE(EndsWithName(DrawnFor(2), "DPI150\\ToolBar\\Save\\Normal.png"));
