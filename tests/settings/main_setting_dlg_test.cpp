@@ -262,11 +262,7 @@ TEST_F(MainSettingDlgTest, SwitchingOffTheShownQuantityTurnsTheViewToTheReceiver
         ClickControl(page, kPower1Box);
         EXPECT_EQ(g_pModuleData->GetCurrentObject().nRenderType, RENDER_POWER);
         ClickControl(page, kPower2Box);
-        const SCurrentObject now = g_pModuleData->GetCurrentObject();
-        EXPECT_EQ(now.nRenderType, RENDER_RECEIVER);
-        EXPECT_EQ(now.nScope, 3);
-        EXPECT_EQ(now.nSender, 4);
-        EXPECT_EQ(now.nPort, 1);
+        EXPECT_EQ(g_pModuleData->GetCurrentObject(), (SCurrentObject{3, 1, RENDER_RECEIVER, 4, 1}));
 
         g_pModuleData->SetCurrentObject(2, 1, RENDER_TEMPERATURE, 0, 0);
         EXPECT_TRUE(page.GetControl(kTemperatureEdit)->bVisible);
