@@ -5,12 +5,12 @@
 
 #include "page_area.h"
 #include "page_host.h"
+#include "run_until.h"
 #include "host/quarn_label_reserved.h"
 
 #include "platform/native_qt.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -67,15 +67,6 @@ struct PlainPage final : CQuarnLabelReserved {
     CRect placed;
     std::vector<int32_t> masks;
 };
-
-bool ProcessUntil(const std::function<bool()>& done)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < 5000)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
 
 class PageHostTest : public ::testing::Test {
 protected:
@@ -199,7 +190,7 @@ TEST_F(PageHostTest, ResizingTheAreaMovesThePageAndLaysItOut)
 {
     apptest::ClearPageLog(loader);
     container.resize(900, 700);
-    ASSERT_TRUE(ProcessUntil([&] { return FindLine(Log(), "MoveTo 0,0,900,700") >= 0; }));
+    ASSERT_TRUE(RunUntil([&] { return FindLine(Log(), "MoveTo 0,0,900,700") >= 0; }));
     const auto log = Log();
     const int move = FindLine(log, "MoveTo 0,0,900,700");
     EXPECT_GT(FindLine(log, "Update ffffffff 0 1", move), move);
@@ -268,7 +259,7 @@ TEST_F(PageHostTest, ReleaseEndsThePageAndItsWindow)
     host->ReleasePages();
     EXPECT_GE(FindLine(Log(), "Release"), 0);
     EXPECT_EQ(host->PageCount(), 0);
-    ProcessUntil([&] { return plat::NativeWidget(&area)->findChildren<QWidget*>().empty(); });
+    RunUntil([&] { return plat::NativeWidget(&area)->findChildren<QWidget*>().empty(); });
     EXPECT_TRUE(plat::NativeWidget(&area)->findChildren<QWidget*>().empty());
     // Notifications after release reach nobody and harm nothing.
     host->Notify(-1, 0, 0, 0);

@@ -1,7 +1,5 @@
 #include "test_windows.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -76,13 +74,4 @@ Family::Family(bool show)
         child.ShowWindow(SW_SHOW);
     }
     log.clear();
-}
-
-bool RunUntil(const std::function<bool()>& done, int boundMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < boundMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    return done();
 }

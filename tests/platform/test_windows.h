@@ -2,6 +2,7 @@
 // A window that writes down what reaches it, and a way to run the event
 // loop until something has happened (bounded, never a fixed sleep).
 #include "platform/window.h"
+#include "run_until.h"
 
 #include <functional>
 #include <string>
@@ -55,6 +56,3 @@ struct Family {
 
     explicit Family(bool show = false);
 };
-
-// Runs the event loop until done() holds or the bound passes; answers done().
-bool RunUntil(const std::function<bool()>& done, int boundMs = 5000);
