@@ -33,21 +33,26 @@ constexpr std::size_t kMenuCommandPool = 64;
 constexpr int kSoakRoundIntervalMs = 1;
 constexpr qint64 kSoakSampleMs = 2000;
 
-int SenderCount() { return static_cast<int>(sim::GetProject().senders.size()); }
+// What the last check read from the dump: where to aim, and the project's
+// senders (read there, not from a copy of the whole project every step).
+struct SSeen {
+    std::vector<std::string> targets;
+    int senders = 0;
+};
 
 SMonkeyScene Scene(const SScenarioEnv& env, const std::set<unsigned>& menuCommands, const SMonkeyRun& run,
-                   const std::string& copy, std::vector<std::string> targets)
+                   const std::string& copy, SSeen& seen)
 {
     const CRect area = env.pageArea.GetClientRect();
     return {.width = area.Width(),
             .height = area.Height(),
-            .senders = SenderCount(),
+            .senders = seen.senders,
             .pages = env.host.PageCount(),
             .currentPage = env.host.CurrentPage(),
             .monitoring = env.hardware.IsMonitoring(),
             .soak = run.soakSeconds > 0,
             .menuCommands = {menuCommands.begin(), menuCommands.end()},
-            .targets = std::move(targets),
+            .targets = std::move(seen.targets),
             .projectCopy = copy};
 }
 
@@ -68,12 +73,11 @@ void HarvestModals(std::set<unsigned>& menuCommands)
 struct SBeforeStep {
     uint64_t calls = 0;
     CMonitorInterfaceData settings;
-    int senders = 0;
 };
 
 SBeforeStep Before()
 {
-    return {sim::CallLogTotal(), sim::GetMonitorSettings(), SenderCount()};
+    return {sim::CallLogTotal(), sim::GetMonitorSettings()};
 }
 
 bool RunStep(const SScenarioEnv& env, const SMonkeyRun& run, CScenarioRunner& runner, const SMonkeyStep& step,
@@ -100,7 +104,7 @@ bool RunStep(const SScenarioEnv& env, const SMonkeyRun& run, CScenarioRunner& ru
 // stored marked the project modified. What the page shows to aim at is
 // read from the same dump.
 bool CheckInvariants(const SScenarioEnv& env, const SMonkeyRun& run, const SBeforeStep& before,
-                     std::vector<std::string>& targets, std::string& error)
+                     SSeen& seen, std::string& error)
 {
     const int pages = env.host.PageCount();
     if (env.host.CurrentPage() < 0 || env.host.CurrentPage() >= pages) {
@@ -115,7 +119,7 @@ bool CheckInvariants(const SScenarioEnv& env, const SMonkeyRun& run, const SBefo
         return false;
     }
     const QJsonObject dump = run.stateDump();
-    targets = MonkeyTargets(dump);
+    seen.targets = MonkeyTargets(dump);
     const QJsonObject project = dump["project"].toObject();
     const int senders = static_cast<int>(project["senders"].toArray().size());
     const int current = project["currentSender"].toInt();
@@ -129,10 +133,11 @@ bool CheckInvariants(const SScenarioEnv& env, const SMonkeyRun& run, const SBefo
     if (!error.empty())
         return false;
     const std::vector<sim::LoggedCall> calls = sim::GetCallsSince(before.calls);
-    if (const std::string call = SenderOutsideProject(calls, std::max(senders, before.senders)); !call.empty()) {
+    if (const std::string call = SenderOutsideProject(calls, std::max(senders, seen.senders)); !call.empty()) {
         error = "the page named a sender outside the project's " + std::to_string(senders) + ": " + call;
         return false;
     }
+    seen.senders = senders;
     error = SettingsStoredUnmarked(calls, sim::GetMonitorSettings() != before.settings);
     return error.empty();
 }
@@ -181,7 +186,7 @@ bool RunMonkey(const SScenarioEnv& env, const SMonkeyRun& run, SMonkeyReport& re
     CScenarioRunner runner(monkeyEnv);
     std::mt19937 rng(run.seed);
     std::set<unsigned> menuCommands;
-    std::vector<std::string> targets;
+    SSeen seen{.targets = {}, .senders = static_cast<int>(sim::GetProject().senders.size())};
     CUiHeartbeat heartbeat;
     const bool soak = run.soakSeconds > 0;
     CSoakSampler sampler(env.hardware, run.folder + "/soak-samples.csv");
@@ -196,7 +201,7 @@ bool RunMonkey(const SScenarioEnv& env, const SMonkeyRun& run, SMonkeyReport& re
         step.lines.push_back("monitor start");
     for (int n = 0; n <= run.steps && !(soak && sampler.Over(run.soakSeconds)); ++n) {
         if (n > 0)
-            step = NextMonkeyStep(rng, Scene(env, menuCommands, run, copy, std::move(targets)));
+            step = NextMonkeyStep(rng, Scene(env, menuCommands, run, copy, seen));
         QElapsedTimer clock;
         clock.start();
         const SBeforeStep before = Before();
@@ -208,7 +213,7 @@ bool RunMonkey(const SScenarioEnv& env, const SMonkeyRun& run, SMonkeyReport& re
         if (heartbeat.LongestPauseMs() > pauseBefore)
             report.longestPauseStep = MonkeyStepText(step);
         HarvestModals(menuCommands);
-        ok = ok && CheckInvariants(env, run, before, targets, why);
+        ok = ok && CheckInvariants(env, run, before, seen, why);
         report.longestStepMs = std::max<long>(report.longestStepMs, clock.elapsed());
         if (!ok) {
             error = "seed " + std::to_string(run.seed) + ", step " + std::to_string(n) + ": " + MonkeyStepText(step)
