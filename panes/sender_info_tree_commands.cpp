@@ -14,6 +14,7 @@
 #include "module/module_data.h"
 #include "module/module_globals.h"
 #include "panes/sender_tree_rules.h"
+#include "platform/utf8.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -312,7 +313,7 @@ bool CSenderInfoTree::OnEndLabelEdit(HTREEITEM hItem, const std::string* pText)
         // Unchanged text leaves the label as it was, address and all.
         if (!sender || text == SenderEditText(label, FixedAddressMode()) || !g_pSenderLogic->IsNameSettable(i))
             return false;
-        g_pSenderLogic->SetDeviceName(i, Utf8Prefix(text, kSenderNameBytes));
+        g_pSenderLogic->SetDeviceName(i, plat::CutUtf8(text, kSenderNameBytes));
         sender->SetSenderName(text);
         sender->ResetMonitorRenderParam(0);
     } else {

@@ -3,6 +3,7 @@
 #include "host/host_enums.h"
 #include "host/vistrano_project.h"
 #include "platform/format.h"
+#include "platform/utf8.h"
 
 #include <algorithm>
 #include <cctype>
@@ -75,22 +76,11 @@ std::string SenderEditText(const std::string& label, bool fixedAddress)
     return open == std::string::npos ? label : label.substr(0, open);
 }
 
-std::string Utf8Prefix(const std::string& text, std::size_t maxBytes)
-{
-    if (text.size() <= maxBytes)
-        return text;
-    std::size_t end = maxBytes;
-    // Step back over continuation bytes (10xxxxxx) to a character's start.
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-        --end;
-    return text.substr(0, end);
-}
-
 std::string KeepNameWithinBytes(const std::string& now, const std::string& before, std::size_t maxBytes,
                                 bool& restored)
 {
     restored = now.size() > maxBytes;
-    return restored ? Utf8Prefix(before, maxBytes) : now;
+    return restored ? plat::CutUtf8(before, maxBytes) : now;
 }
 
 int Utf16Length(const std::string& text)

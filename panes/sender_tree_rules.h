@@ -44,9 +44,6 @@ std::string GroupEditText(const std::string& label);
 // The text a sender's rename edit starts with: in fixed-address mode the
 // label without its trailing "(address)".
 std::string SenderEditText(const std::string& label, bool fixedAddress);
-// The longest start of a UTF-8 text within maxBytes that ends on a whole
-// character.
-std::string Utf8Prefix(const std::string& text, std::size_t maxBytes);
 // While a sender name is typed: the text the edit keeps. When the text is
 // longer than maxBytes, the text from before the key (itself cut to
 // maxBytes) comes back and restored is set.

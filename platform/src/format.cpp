@@ -273,7 +273,7 @@ std::string SafeFormat(std::string_view format, std::initializer_list<FormatArg>
                 ok = value->value.index() == kString;
                 if (ok) {
                     const std::string& s = std::get<std::string>(value->value);
-                    text = Pad(conv.precision ? detail::CutUtf8(s, static_cast<std::size_t>(*conv.precision)) : s, conv);
+                    text = Pad(conv.precision ? CutUtf8(s, static_cast<std::size_t>(*conv.precision)) : s, conv);
                 }
                 break;
             case 'f': case 'F': case 'e': case 'E': case 'g': case 'G':

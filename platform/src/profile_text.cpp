@@ -144,7 +144,7 @@ std::optional<std::string> FindProfileValue(std::string_view text, std::string_v
 
 std::string CutToBuffer(const std::string& value, std::size_t bufferLength)
 {
-    return bufferLength == 0 ? std::string() : CutUtf8(value, bufferLength - 1);
+    return bufferLength == 0 ? std::string() : plat::CutUtf8(value, bufferLength - 1);
 }
 
 int LeadingInteger(std::string_view value)

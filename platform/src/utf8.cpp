@@ -1,5 +1,19 @@
 #include "utf8.h"
 
+namespace plat {
+
+std::string CutUtf8(const std::string& text, std::size_t maxBytes)
+{
+    if (text.size() <= maxBytes)
+        return text;
+    std::size_t n = maxBytes;
+    while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
+        --n;
+    return text.substr(0, n);
+}
+
+} // namespace plat
+
 namespace plat::detail {
 
 void AppendUtf8(std::string& out, uint32_t cp)
@@ -19,16 +33,6 @@ void AppendUtf8(std::string& out, uint32_t cp)
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
-}
-
-std::string CutUtf8(const std::string& text, std::size_t maxBytes)
-{
-    if (text.size() <= maxBytes)
-        return text;
-    std::size_t n = maxBytes;
-    while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
-        --n;
-    return text.substr(0, n);
 }
 
 std::size_t CountCharacters(std::string_view text)

@@ -1,5 +1,7 @@
 #pragma once
 // UTF-8 helpers shared by the formatter, the profile reader and the canvas.
+#include "platform/utf8.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -8,10 +10,6 @@ namespace plat::detail {
 
 // Appends a code point (no checks: the caller passes a character).
 void AppendUtf8(std::string& out, uint32_t codePoint);
-
-// The longest prefix of at most maxBytes bytes that ends on a character
-// boundary.
-std::string CutUtf8(const std::string& text, std::size_t maxBytes);
 
 // Number of characters (code points) of UTF-8 text.
 std::size_t CountCharacters(std::string_view text);

@@ -2,6 +2,7 @@
 #include "host/host_enums.h"
 #include "panes/sender_tree_model.h"
 #include "panes/sender_tree_rules.h"
+#include "platform/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -103,7 +104,7 @@ TEST(RenameRulesTest, MultibyteNamesAreNeverCutInsideACharacter)
     for (int i = 0; i < 22; ++i)
         name += "屏";
     for (std::size_t max = 0; max <= name.size(); ++max) {
-        const std::string cut = Utf8Prefix(name, max);
+        const std::string cut = plat::CutUtf8(name, max);
         EXPECT_EQ(0u, cut.size() % 3) << max;
         EXPECT_LE(cut.size(), max);
         EXPECT_GT(cut.size() + 3, max) << "the longest whole prefix";
