@@ -48,7 +48,8 @@ int main(int argc, char** argv)
     }
     const bool scenario = app::RunsScenario(options);
     const char* platform = std::getenv("QT_QPA_PLATFORM");
-    const std::string screenFile = plat::GetMainExecutableFolder() + "offscreen/" + app::OffscreenScreenFile(options.density);
+    const std::string screenFile
+        = plat::GetMainExecutableFolder() + "offscreen/" + app::OffscreenScreenFile(options.density);
     const std::string choice = app::PlatformChoice(platform ? platform : "", scenario,
                                                    plat::FileExists(screenFile) ? screenFile : std::string());
     if (!choice.empty())

@@ -14,7 +14,11 @@ constexpr std::size_t kTitleLength = 10;
 std::size_t CharacterBytes(std::string_view s, std::size_t i)
 {
     const auto lead = static_cast<unsigned char>(s[i]);
-    const std::size_t n = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 1;
+    const std::size_t n = lead < 0x80 ? 1
+        : (lead >> 5) == 0x6          ? 2
+        : (lead >> 4) == 0xE          ? 3
+        : (lead >> 3) == 0x1E         ? 4
+                                      : 1;
     if (n == 1 || i + n > s.size())
         return 1;
     for (std::size_t k = 1; k < n; ++k)
@@ -56,7 +60,7 @@ std::optional<int32_t> LogDateOfName(std::string_view name)
     std::size_t count = 0;
     for (std::size_t i = 0; i < title.size(); ++count) {
         if (count == kTitleLength)
-            return std::nullopt;   // longer than a title can be
+            return std::nullopt; // longer than a title can be
         const std::size_t bytes = CharacterBytes(title, i);
         chars[count] = title.substr(i, bytes);
         i += bytes;

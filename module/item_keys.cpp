@@ -36,10 +36,7 @@ uint32_t LevelKey(int32_t a, int32_t b, int32_t c)
     return static_cast<uint32_t>(Field(a, 0xF, 28) | Field(b, 0xFFF, 16) | Field(c, 0xFFFF, 0));
 }
 
-uint32_t LevelKey(int32_t a, int32_t b)
-{
-    return static_cast<uint32_t>(Field(a, 0xF, 28) | Field(b, 0x0FFFFFFF, 0));
-}
+uint32_t LevelKey(int32_t a, int32_t b) { return static_cast<uint32_t>(Field(a, 0xF, 28) | Field(b, 0x0FFFFFFF, 0)); }
 
 uint32_t LevelKey(int32_t a, int32_t b, int32_t c, int32_t d)
 {

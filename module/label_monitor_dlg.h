@@ -66,8 +66,8 @@ private:
     CTargetSelectDlg* m_pTargetSelect = nullptr;
     CSenderSelectDlg* m_pSenderSelect = nullptr;
     CMainViewDlg* m_pMainView = nullptr;
-    CScrollBarDlg* m_pHScroll = nullptr;   // orientation 0
-    CScrollBarDlg* m_pVScroll = nullptr;   // orientation 1
-    int m_bInitialised = 0;     // set by the first refresh, cleared by the first activation
+    CScrollBarDlg* m_pHScroll = nullptr; // orientation 0
+    CScrollBarDlg* m_pVScroll = nullptr; // orientation 1
+    int m_bInitialised = 0;              // set by the first refresh, cleared by the first activation
     int m_bInFirstRefresh = 0;
 };

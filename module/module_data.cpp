@@ -13,8 +13,7 @@
 namespace {
 
 template <class Map>
-typename Map::mapped_type Find(const Map& map, const typename Map::key_type& key,
-                               typename Map::mapped_type absent = {})
+typename Map::mapped_type Find(const Map& map, const typename Map::key_type& key, typename Map::mapped_type absent = {})
 {
     auto it = map.find(key);
     return it == map.end() ? absent : it->second;
@@ -22,9 +21,7 @@ typename Map::mapped_type Find(const Map& map, const typename Map::key_type& key
 
 } // namespace
 
-CModuleData::CModuleData() : m_snapshot(std::make_unique<SSnapshot>()), m_incoming(std::make_unique<SSnapshot>())
-{
-}
+CModuleData::CModuleData() : m_snapshot(std::make_unique<SSnapshot>()), m_incoming(std::make_unique<SSnapshot>()) {}
 
 CModuleData::~CModuleData() = default;
 
@@ -120,8 +117,7 @@ void CModuleData::SetItemRect(const SCurrentObject& obj, int32_t c, int32_t d, i
 {
     m_itemRects[ItemKey(obj, c, d, e)] = rect;
 }
-void CModuleData::SetItemRect(const SCurrentObject& obj, int32_t c, int32_t d, int32_t e, int32_t f,
-                              const CRect& rect)
+void CModuleData::SetItemRect(const SCurrentObject& obj, int32_t c, int32_t d, int32_t e, int32_t f, const CRect& rect)
 {
     m_itemRects[ItemKey(obj, c, d, e, f)] = rect;
 }

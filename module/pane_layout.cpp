@@ -38,9 +38,12 @@ std::vector<EPane> PanesToRefresh(uint32_t mask)
         uint32_t bit;
         EPane pane;
     } kOrder[] = {
-        {UPDATE_SENDER_PANEL, EPane::SenderPanel}, {UPDATE_TARGET, EPane::TargetSelect},
-        {UPDATE_VIEW, EPane::MainView},            {UPDATE_TOOLBAR, EPane::ToolBar},
-        {UPDATE_HSCROLL, EPane::HScroll},          {UPDATE_VSCROLL, EPane::VScroll},
+        {UPDATE_SENDER_PANEL, EPane::SenderPanel},
+        {UPDATE_TARGET, EPane::TargetSelect},
+        {UPDATE_VIEW, EPane::MainView},
+        {UPDATE_TOOLBAR, EPane::ToolBar},
+        {UPDATE_HSCROLL, EPane::HScroll},
+        {UPDATE_VSCROLL, EPane::VScroll},
     };
     std::vector<EPane> panes;
     for (const auto& entry : kOrder)

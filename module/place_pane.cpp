@@ -15,8 +15,8 @@ int PlacePane(CWnd& page, CWnd* pane, const CRect& rect, int suspendRedraw)
         return 1;
     if (suspendRedraw)
         page.SendMessage(WM_SETREDRAW, 0, 0);
-    const bool moved = pane->SetWindowPos(rect.left, rect.top, rect.Width(), rect.Height(),
-                                          SWP_NOZORDER | SWP_SHOWWINDOW);
+    const bool moved
+        = pane->SetWindowPos(rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOZORDER | SWP_SHOWWINDOW);
     if (suspendRedraw)
         page.SendMessage(WM_SETREDRAW, 1, 0);
     return moved ? 1 : 0;

@@ -12,6 +12,6 @@ constexpr uint32_t UPDATE_SENDER_PANEL = 0x200000;
 
 // Masks the module sends as a whole.
 constexpr int32_t UPDATE_ALL = -1;
-constexpr int32_t UPDATE_ACTIVATE = 0x39E000;       // every pane and bit 0x2000
+constexpr int32_t UPDATE_ACTIVATE = 0x39E000; // every pane and bit 0x2000
 constexpr int32_t UPDATE_ACTIVATE_NO_PANEL = 0x19E000;
-constexpr int32_t UPDATE_LAYOUT_CHANGE = 0x1F4000;  // zoom and the like
+constexpr int32_t UPDATE_LAYOUT_CHANGE = 0x1F4000; // zoom and the like

@@ -54,10 +54,7 @@ void CScrollBarDlg::SetOrientation(int orientation)
     Redraw();
 }
 
-void CScrollBarDlg::Refresh()
-{
-    Redraw();
-}
+void CScrollBarDlg::Refresh() { Redraw(); }
 
 SScrollInput CScrollBarDlg::CurrentInput() const
 {
@@ -95,8 +92,8 @@ void CScrollBarDlg::DrawBar(ICanvas& dc) const
     const std::string folder = IsVertical() ? "ScrollBar\\vertical\\" : "ScrollBar\\level\\";
     auto draw = [&](const char* part, EScrollPart which, const CRect& rect, bool ninePart) {
         const bool hovered = m_eHover == which || (which == EScrollPart::Thumb && m_bDragging);
-        const EImageState state = hovered ? (ctrl || m_bDragging ? EImageState::Down : EImageState::Hover)
-                                          : EImageState::Normal;
+        const EImageState state
+            = hovered ? (ctrl || m_bDragging ? EImageState::Down : EImageState::Hover) : EImageState::Normal;
         const Image* image = morv::StateImage(folder + part, state);
         if (ninePart)
             CCusFuntionEx::ImageCusBlt(dc, image, rect, BltNinePart, kThumbMargin, kThumbMargin, kThumbMargin,
@@ -259,7 +256,8 @@ void CScrollBarDlg::ShowTip(EScrollPart part, const CPoint& pt)
         m_strTip.clear();
         return;
     }
-    const std::string text = GetLanguageString(IsVertical() ? "ScrollBar_Vertical_Tip" : "ScrollBar_Level_Tip", "Common");
+    const std::string text
+        = GetLanguageString(IsVertical() ? "ScrollBar_Vertical_Tip" : "ScrollBar_Level_Tip", "Common");
     if (text == m_strTip)
         return;
     m_strTip = text;

@@ -67,10 +67,7 @@ int ScrollStartAfterDrag(const SScrollInput& in, const SScrollGeometry& g, int s
     return ToInt(startAtPress + int64_t{offset} * range / free);
 }
 
-int ScrollStartAfterWheel(int start, int visible, int delta)
-{
-    return ToInt(start - int64_t{visible} * delta / 1200);
-}
+int ScrollStartAfterWheel(int start, int visible, int delta) { return ToInt(start - int64_t{visible} * delta / 1200); }
 
 bool CNotifyThrottle::Pass(uint32_t nowMs)
 {

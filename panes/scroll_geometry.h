@@ -6,21 +6,21 @@
 #include <cstdint>
 
 struct SScrollInput {
-    int nClient = 0;       // client length of the bar along its axis
-    int nArrow1 = 0;       // first arrow (left or top)
-    int nArrow2 = 0;       // second arrow (right or bottom)
-    int nCorner = 0;       // left free at the end where the two bars meet
-    int nContent = 0;      // content length
-    float fScale = 1.0f;   // the bar's scale factor
-    int nVisible = 0;      // visible length of the view
-    int nStart = 0;        // the view's start along the axis
+    int nClient = 0;     // client length of the bar along its axis
+    int nArrow1 = 0;     // first arrow (left or top)
+    int nArrow2 = 0;     // second arrow (right or bottom)
+    int nCorner = 0;     // left free at the end where the two bars meet
+    int nContent = 0;    // content length
+    float fScale = 1.0f; // the bar's scale factor
+    int nVisible = 0;    // visible length of the view
+    int nStart = 0;      // the view's start along the axis
 };
 
 struct SScrollGeometry {
-    bool bBar = false;     // the content is larger than the view
-    int nTrack = 0;        // track length, from nArrow1 on
-    int nThumbStart = 0;   // along the bar
-    int nThumb = 0;        // 0: no thumb
+    bool bBar = false;   // the content is larger than the view
+    int nTrack = 0;      // track length, from nArrow1 on
+    int nThumbStart = 0; // along the bar
+    int nThumb = 0;      // 0: no thumb
 };
 
 SScrollGeometry ComputeScrollGeometry(const SScrollInput& in);

@@ -64,8 +64,8 @@ SSenderTreeFacts CSenderInfoTree::GatherFacts() const
         s.bDetected = g_pModuleData->IsSenderDetected(i) != 0;
         s.bBackupDest = g_pProjectData->IsSenderBackupDest(i) != 0;
         s.bWarning = monitoring
-                  && (warnings.HasSenderWarning(i)
-                      || (g_pModuleData->GetSenderStatusWord(i) == 0 && warnings.HasSenderRcvWarning(i, WARNING_ALL)));
+            && (warnings.HasSenderWarning(i)
+                || (g_pModuleData->GetSenderStatusWord(i) == 0 && warnings.HasSenderRcvWarning(i, WARNING_ALL)));
         if (facts.bFiber) {
             const int pairs = g_pModuleData->GetSenderTreeValue(i);
             for (int p = 0; p < pairs; ++p)
@@ -81,10 +81,11 @@ SSenderTreeFacts CSenderInfoTree::GatherFacts() const
 void CSenderInfoTree::InsertNodes(const SSenderTreeNode& node, HTREEITEM hParent)
 {
     for (const auto& child : node.children) {
-        const std::string image = g_pRuntimeData->GetItemImage(child->nType, child->nFlag1, child->nFlag2, child->nFlag3);
+        const std::string image
+            = g_pRuntimeData->GetItemImage(child->nType, child->nFlag1, child->nFlag2, child->nFlag3);
         const HTREEITEM item = child->nType == TREE_NODE_SENDER
-                                 ? InsertItem(child->strName, image, child->nFlag1 != 0, child->nFlag3 != 0, hParent, TVI_LAST)
-                                 : InsertItem(child->strName, image, hParent, TVI_LAST);
+            ? InsertItem(child->strName, image, child->nFlag1 != 0, child->nFlag3 != 0, hParent, TVI_LAST)
+            : InsertItem(child->strName, image, hParent, TVI_LAST);
         SetItemData(item, reinterpret_cast<uintptr_t>(child.get()));
         InsertNodes(*child, item);
     }
@@ -143,8 +144,8 @@ void CSenderInfoTree::Rebuild()
     m_root = BuildSenderTreeModel(GatherFacts());
     ApplyNodeCounts(*m_root, g_pProjectData->GetSenderCount());
     InsertNodes(*m_root, TVI_ROOT);
-    const HTREEITEM remembered =
-        FindItem(g_pRuntimeData->GetTreeCurSelNodeType(), g_pRuntimeData->GetTreeCurSelNodeIndex());
+    const HTREEITEM remembered
+        = FindItem(g_pRuntimeData->GetTreeCurSelNodeType(), g_pRuntimeData->GetTreeCurSelNodeIndex());
     ApplyExpansion(remembered);
     ScrollLines(firstRow - GetScrollLine());
     Invalidate();
@@ -175,7 +176,8 @@ int CSenderInfoTree::GetShowSenders(std::vector<int>& senders) const
     if (!node)
         return 0;
     const int count = g_pProjectData ? g_pProjectData->GetSenderCount() : 0;
-    senders = node->nType == TREE_NODE_SENDER && GetSelectedCount() > 1 ? SelectedSenders() : SendersOfNode(*node, count);
+    senders
+        = node->nType == TREE_NODE_SENDER && GetSelectedCount() > 1 ? SelectedSenders() : SendersOfNode(*node, count);
     return senders.empty() ? 0 : 1;
 }
 
@@ -302,8 +304,7 @@ void CSenderInfoTree::OnBeginDrag(HTREEITEM hItem, CPoint /*point*/)
     source.DoDragDrop(this, DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK);
 }
 
-DROPEFFECT CSenderInfoTree::OnDragEnter(CWnd* /*pWnd*/, COleDataObject* pDataObject, DWORD /*dwKeyState*/,
-                                        CPoint point)
+DROPEFFECT CSenderInfoTree::OnDragEnter(CWnd* /*pWnd*/, COleDataObject* pDataObject, DWORD /*dwKeyState*/, CPoint point)
 {
     const SSenderTreeNode* first = GetSelectedItems().empty() ? nullptr : NodeOf(GetSelectedItems().front());
     if (m_bDragging || !first || first->nType != TREE_NODE_SENDER)
@@ -315,8 +316,7 @@ DROPEFFECT CSenderInfoTree::OnDragEnter(CWnd* /*pWnd*/, COleDataObject* pDataObj
     return OnDragOver(this, pDataObject, 0, point);
 }
 
-DROPEFFECT CSenderInfoTree::OnDragOver(CWnd* /*pWnd*/, COleDataObject* pDataObject, DWORD /*dwKeyState*/,
-                                       CPoint point)
+DROPEFFECT CSenderInfoTree::OnDragOver(CWnd* /*pWnd*/, COleDataObject* pDataObject, DWORD /*dwKeyState*/, CPoint point)
 {
     DragAutoScroll(point, morv::Scale(kDragScrollBand));
     if (!m_bDragging || !pDataObject || !pDataObject->IsDataAvailable(CF_TEXT))
@@ -352,8 +352,8 @@ void CSenderInfoTree::OnDragLeave(CWnd* /*pWnd*/)
 
 void CSenderInfoTree::MoveSendersTo(const SSenderTreeNode& target)
 {
-    const std::string groupId =
-        target.nType == TREE_NODE_GROUP ? g_pProjectData->GetSenderGroupID(target.nIndex) : std::string();
+    const std::string groupId
+        = target.nType == TREE_NODE_GROUP ? g_pProjectData->GetSenderGroupID(target.nIndex) : std::string();
     const std::vector<int> senders = std::move(m_draggedSenders);
     m_draggedSenders.clear();
     // Senders already under the target stay where they are; the others move.

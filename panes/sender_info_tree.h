@@ -86,5 +86,5 @@ private:
     bool m_bDragging = false;
     std::vector<int> m_draggedSenders;
     bool m_bRebuilding = false;
-    bool m_bBusy = false;       // following a selection made elsewhere
+    bool m_bBusy = false; // following a selection made elsewhere
 };

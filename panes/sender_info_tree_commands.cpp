@@ -85,8 +85,8 @@ void CSenderInfoTree::AddGroup(bool moveSelected)
     if (!node || !(node->nType == TREE_NODE_ALL_SENDERS || (node->nType == TREE_NODE_SENDER && moveSelected)))
         return;
     const std::vector<int> senders = moveSelected ? SelectedSenders() : std::vector<int>();
-    const std::string name =
-        NewGroupName(GetLanguageString("SenderGroupAdd", "Layout"), g_pProjectData->GetSenderGroupCount());
+    const std::string name
+        = NewGroupName(GetLanguageString("SenderGroupAdd", "Layout"), g_pProjectData->GetSenderGroupCount());
     const std::string id = g_pProjectData->AddGroupInfo(name);
     for (int i : senders)
         if (CSender* sender = g_pProjectData->GetSender(i))
@@ -179,8 +179,9 @@ void CSenderInfoTree::DeleteSelection()
 void CSenderInfoTree::DeleteGroup(const SSenderTreeNode& node)
 {
     if (!node.children.empty()
-        && AppMessageBox(GetParent(), GetLanguageString("SureToDeleteSenderGoup", "Control"), MB_YESNO | MB_ICONQUESTION)
-               != IDYES)
+        && AppMessageBox(GetParent(), GetLanguageString("SureToDeleteSenderGoup", "Control"),
+                         MB_YESNO | MB_ICONQUESTION)
+            != IDYES)
         return;
     const std::string id = g_pProjectData->GetSenderGroupID(node.nIndex);
     for (int i : g_pProjectData->GetSendersInGroup(id))
@@ -253,7 +254,7 @@ void CSenderInfoTree::DetectAgain(bool withProgress)
     CWnd* owner = GetParent();
     auto* watcher = dynamic_cast<IProgressWatcherEx2*>(owner);
     const bool progress = withProgress && watcher
-                       && watcher->BeginProgress({GetLanguageString("Detecting", "Common"), {}, 0, kProgressEnd}) == 0;
+        && watcher->BeginProgress({GetLanguageString("Detecting", "Common"), {}, 0, kProgressEnd}) == 0;
     g_pSenderLogic->DetectSenders(owner, 0, progress ? kProgressEnd : 0, 1);
     if (progress)
         watcher->EndProgress();

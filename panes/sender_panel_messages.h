@@ -18,8 +18,8 @@ constexpr UINT WM_SENDER_TREE_MENU = 0x246B;
 
 // From the panel to the tree: a command, its code in wParam.
 constexpr UINT WM_TREE_COMMAND = 0x2487;
-constexpr WPARAM TREE_CMD_ADD_SENDERS = 0x247D;   // lParam 1, 2 or -1 (the add dialog)
+constexpr WPARAM TREE_CMD_ADD_SENDERS = 0x247D; // lParam 1, 2 or -1 (the add dialog)
 constexpr WPARAM TREE_CMD_DELETE = 0x247E;
-constexpr WPARAM TREE_CMD_ADD_GROUP = 0x247F;     // lParam nonzero: the selected senders move into it
+constexpr WPARAM TREE_CMD_ADD_GROUP = 0x247F; // lParam nonzero: the selected senders move into it
 constexpr WPARAM TREE_CMD_RENAME = 0x2480;
-constexpr WPARAM TREE_CMD_CHECK_NAME = 0x2481;    // after a key in the rename edit
+constexpr WPARAM TREE_CMD_CHECK_NAME = 0x2481; // after a key in the rename edit

@@ -62,8 +62,9 @@ std::vector<SMenuEntry> ContextMenuEntries(const SContextMenuInput& in)
     if (all && in.bPortOutput) {
         out.push_back(Separator());
         out.push_back({SMenuEntry::EKind::SubMenu, 0, "PortOutput", "Monitoring", {}, 0});
-        for (SMenuEntry e : {Command(kCmdPortAuto, "Auto", "Common"), Command(kCmdPortPrimary, "OnlyPrimaryOutput", "Monitoring"),
-                             Command(kCmdPortBackup, "OnlyBackupOutput", "Monitoring")}) {
+        for (SMenuEntry e :
+             {Command(kCmdPortAuto, "Auto", "Common"), Command(kCmdPortPrimary, "OnlyPrimaryOutput", "Monitoring"),
+              Command(kCmdPortBackup, "OnlyBackupOutput", "Monitoring")}) {
             e.nDepth = 1;
             out.push_back(e);
         }

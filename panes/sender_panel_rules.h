@@ -9,7 +9,7 @@
 // ---- Buttons ---------------------------------------------------------------------
 
 struct SPanelButtonInput {
-    int nNodeType = -1;         // EnTreeNodeType of the selection, -1 none
+    int nNodeType = -1; // EnTreeNodeType of the selection, -1 none
     bool bDemoMode = false;
     int nSenderCount = 0;
     int nSelectedCount = 0;
@@ -54,11 +54,11 @@ struct SMenuEntry {
 std::vector<SMenuEntry> AddMenuEntries(bool allSendersNode, int limit);
 
 struct SContextMenuInput {
-    int nNodeType = 0;          // EnTreeNodeType of the node under the click
-    bool bSeveral = false;      // several items are selected
+    int nNodeType = 0;     // EnTreeNodeType of the node under the click
+    bool bSeveral = false; // several items are selected
     bool bDemoMode = false;
     int nLimit = 0;
-    bool bPortOutput = false;   // the detection's current sender can switch its outputs
+    bool bPortOutput = false; // the detection's current sender can switch its outputs
     int nSenderCount = 0;
 };
 std::vector<SMenuEntry> ContextMenuEntries(const SContextMenuInput& in);

@@ -207,16 +207,12 @@ void CSenderSelectDlg::PostToTree(WPARAM command, LPARAM lParam)
 LRESULT CSenderSelectDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_SENDER_TREE_MENU:
-        ShowContextMenu(wParam != 0, reinterpret_cast<const SSenderTreeNode*>(lParam));
-        return 0;
+    case WM_SENDER_TREE_MENU: ShowContextMenu(wParam != 0, reinterpret_cast<const SSenderTreeNode*>(lParam)); return 0;
     case WM_SELECT_SENDER_NODE:
         if (wParam == TREE_NODE_SENDER || wParam == TREE_NODE_PORT)
             m_tree.SelectSender(static_cast<int>(lParam));
         return 0;
-    case WM_SENDER_PANEL_STATES:
-        RefreshStates();
-        return 0;
+    case WM_SENDER_PANEL_STATES: RefreshStates(); return 0;
     case WM_SENDER_PANEL_MSGBOX: {
         const auto* text = reinterpret_cast<const std::string*>(wParam);
         return text ? AppMessageBox(this, *text, static_cast<UINT>(lParam)) : 0;
@@ -381,7 +377,8 @@ void CSenderSelectDlg::SetPortOutput(int mode)
                 if (CPort* port = sender->GetPort(p))
                     backupDest[static_cast<std::size_t>(p)] = port->IsBackupDest() != 0;
         }
-        const std::vector<uint8_t> mask = PortOutputMask(mode, n, g_pSenderLogic->IsPortCountDoubled(i) != 0, backupDest);
+        const std::vector<uint8_t> mask
+            = PortOutputMask(mode, n, g_pSenderLogic->IsPortCountDoubled(i) != 0, backupDest);
         if (g_pSenderLogic->IsVideoSourceDevice(i))
             g_pVideoSourceLogic->SetOutputPorts({i, 1, VideoSourcePortMask(n, mask)});
         else

@@ -17,8 +17,16 @@ struct SSenderTreeNode;
 class CSenderSelectDlg : public CMorvBaseDlg, public ISenderSelection {
 public:
     // Bar items.
-    enum EItem { ItemAdd = 1, ItemRename = 2, ItemDelete = 3, ItemSeparator = 4, ItemRefresh = 5, ItemFold = 6,
-                 ItemExpand = 7, ItemCount = 8 };
+    enum EItem {
+        ItemAdd = 1,
+        ItemRename = 2,
+        ItemDelete = 3,
+        ItemSeparator = 4,
+        ItemRefresh = 5,
+        ItemFold = 6,
+        ItemExpand = 7,
+        ItemCount = 8
+    };
     // Control-table entry of the current sender's name.
     static constexpr int kNameLabel = 1;
     // Dialog item id of the tree.

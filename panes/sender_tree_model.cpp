@@ -32,8 +32,10 @@ void AddSenderNode(SSenderTreeNode& parent, const STreeSenderFacts& s, int index
         return;
     for (std::size_t p = 0; p < s.ports.size(); ++p) {
         const STreePortFacts& facts = s.ports[p];
-        SSenderTreeNode* port = node->AddChild(MakeNode(TREE_NODE_PORT, PortNodeName(static_cast<int>(p)), static_cast<int>(p)));
-        port->nFlag1 = (facts.bPrimaryConnected ? kPortPrimaryInUse : 0) | (facts.bBackupConnected ? kPortBackupInUse : 0);
+        SSenderTreeNode* port
+            = node->AddChild(MakeNode(TREE_NODE_PORT, PortNodeName(static_cast<int>(p)), static_cast<int>(p)));
+        port->nFlag1
+            = (facts.bPrimaryConnected ? kPortPrimaryInUse : 0) | (facts.bBackupConnected ? kPortBackupInUse : 0);
         port->nFlag3 = facts.bWarning ? kPortWarning : 0;
     }
 }
@@ -106,15 +108,12 @@ std::vector<int> SendersOfNode(const SSenderTreeNode& node, int senderCount)
             if (child->nType == TREE_NODE_SENDER)
                 senders.push_back(child->nIndex);
         break;
-    case TREE_NODE_SENDER:
-        senders.push_back(node.nIndex);
-        break;
+    case TREE_NODE_SENDER: senders.push_back(node.nIndex); break;
     case TREE_NODE_PORT:
         if (node.pParent)
             senders.push_back(node.pParent->nIndex);
         break;
-    default:
-        break;
+    default: break;
     }
     return senders;
 }

@@ -12,9 +12,9 @@
 
 // One node per tree item.
 struct SSenderTreeNode {
-    int nType = TREE_NODE_ALL_SENDERS;   // EnTreeNodeType; the root is type 0 too
-    std::string strName;                 // the label shown
-    int nIndex = -1;                     // group, sender or port index; -1 for the root and all senders
+    int nType = TREE_NODE_ALL_SENDERS; // EnTreeNodeType; the root is type 0 too
+    std::string strName;               // the label shown
+    int nIndex = -1;                   // group, sender or port index; -1 for the root and all senders
     // Sender: detected, backup destination, warning.
     // Port: state bits (0x1 primary in use, 0x10 backup in use), 0, warning (0x11).
     int nFlag1 = 0;
@@ -33,27 +33,27 @@ constexpr int kPortWarning = 0x11;
 
 // What the model is built from.
 struct STreePortFacts {
-    bool bPrimaryConnected = false;   // port 2p answers
-    bool bBackupConnected = false;    // port 2p + 1 answers
+    bool bPrimaryConnected = false; // port 2p answers
+    bool bBackupConnected = false;  // port 2p + 1 answers
     bool bWarning = false;
 };
 struct STreeSenderFacts {
-    std::string strGroupId;       // empty: in no group
-    std::string strName;          // display name
+    std::string strGroupId; // empty: in no group
+    std::string strName;    // display name
     bool bDetected = false;
     bool bBackupDest = false;
     bool bWarning = false;
-    std::vector<STreePortFacts> ports;   // fibre port pairs shown under the sender
+    std::vector<STreePortFacts> ports; // fibre port pairs shown under the sender
 };
 struct STreeGroupFacts {
     std::string strId;
     std::string strName;
 };
 struct SSenderTreeFacts {
-    std::string strAllSenders;    // label of the all-senders item, before its count
+    std::string strAllSenders; // label of the all-senders item, before its count
     std::vector<STreeGroupFacts> groups;
     std::vector<STreeSenderFacts> senders;
-    bool bFiber = false;          // port nodes are shown
+    bool bFiber = false; // port nodes are shown
 };
 
 // The model in the tree's order: the root, whose children are the

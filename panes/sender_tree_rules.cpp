@@ -48,8 +48,7 @@ SCurrentObject RecordForSelection(const SCurrentObject& current, const STreeSele
         if (r.nRenderType == RENDER_SINGLE_SENDER)
             r.nRenderType = RENDER_RECEIVER;
         break;
-    default:
-        break;
+    default: break;
     }
     return r;
 }
@@ -76,8 +75,7 @@ std::string SenderEditText(const std::string& label, bool fixedAddress)
     return open == std::string::npos ? label : label.substr(0, open);
 }
 
-std::string KeepNameWithinBytes(const std::string& now, const std::string& before, std::size_t maxBytes,
-                                bool& restored)
+std::string KeepNameWithinBytes(const std::string& now, const std::string& before, std::size_t maxBytes, bool& restored)
 {
     restored = now.size() > maxBytes;
     return restored ? plat::CutUtf8(before, maxBytes) : now;
@@ -88,9 +86,9 @@ int Utf16Length(const std::string& text)
     int units = 0;
     for (unsigned char c : text) {
         if ((c & 0xC0) != 0x80)
-            ++units;          // a character's first byte
+            ++units; // a character's first byte
         if (c >= 0xF0)
-            ++units;          // four-byte characters take two units
+            ++units; // four-byte characters take two units
     }
     return units;
 }
@@ -107,7 +105,10 @@ std::string TrimName(const std::string& text)
     return text.substr(begin, end - begin);
 }
 
-std::string NewGroupName(const std::string& prefix, int groupCount) { return prefix + plat::Format("%d", groupCount + 1); }
+std::string NewGroupName(const std::string& prefix, int groupCount)
+{
+    return prefix + plat::Format("%d", groupCount + 1);
+}
 
 SDeleteCheck CheckSenderDeletion(const std::vector<int>& selected, int senderCount,
                                  const std::vector<std::vector<int>>& partners)
@@ -136,8 +137,7 @@ SDeleteCheck CheckSenderDeletion(const std::vector<int>& selected, int senderCou
     return check;
 }
 
-std::string BackupExistMessage(const std::string& senderWord, const std::vector<int>& lonely,
-                               const std::string& reason)
+std::string BackupExistMessage(const std::string& senderWord, const std::vector<int>& lonely, const std::string& reason)
 {
     std::string text = senderWord;
     for (std::size_t i = 0; i < lonely.size(); ++i)

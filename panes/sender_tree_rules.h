@@ -61,7 +61,7 @@ std::string NewGroupName(const std::string& prefix, int groupCount);
 enum class EDeleteRefusal { None, AllSenders, BackupPartner };
 struct SDeleteCheck {
     EDeleteRefusal eRefusal = EDeleteRefusal::None;
-    std::vector<int> lonely;    // selected senders whose backup partner stays (ascending)
+    std::vector<int> lonely; // selected senders whose backup partner stays (ascending)
 };
 // Whether the selected senders (any order) may go: not every sender of
 // the project, and no sender whose partner (partners[s], any number)

@@ -22,10 +22,17 @@ constexpr const char* kWarningFolder = "Monitor\\Warning\\";
 constexpr CSize kViewResetExtent{1920, 1080};
 
 // The picture of each button (index: button item).
-constexpr const char* kButtonIcons[kTargetButtonCount + 1] = {
-    nullptr, "Monitor\\Sender\\Normal.png", "Monitor\\Receiver\\Normal.png", "Monitor\\Temperature\\Normal.png",
-    "Monitor\\Humidity\\Normal.png", nullptr, nullptr, nullptr, "Monitor\\PowerBackup\\Normal.png",
-    "Monitor\\Voltage\\Normal.png", nullptr};
+constexpr const char* kButtonIcons[kTargetButtonCount + 1] = {nullptr,
+                                                              "Monitor\\Sender\\Normal.png",
+                                                              "Monitor\\Receiver\\Normal.png",
+                                                              "Monitor\\Temperature\\Normal.png",
+                                                              "Monitor\\Humidity\\Normal.png",
+                                                              nullptr,
+                                                              nullptr,
+                                                              nullptr,
+                                                              "Monitor\\PowerBackup\\Normal.png",
+                                                              "Monitor\\Voltage\\Normal.png",
+                                                              nullptr};
 
 bool IsMonitoring() { return g_pMonitorThreadMgr && g_pMonitorThreadMgr->IsMonitoring(); }
 
@@ -44,11 +51,13 @@ void CTargetSelectDlg::SetTooltips()
     const struct {
         int32_t on;
         float min, max;
-    } ranges[] = {{rcv.bVoltage1, rcv.fVoltage1Min, rcv.fVoltage1Max}, {rcv.bVoltage2, rcv.fVoltage2Min, rcv.fVoltage2Max}};
+    } ranges[]
+        = {{rcv.bVoltage1, rcv.fVoltage1Min, rcv.fVoltage1Max}, {rcv.bVoltage2, rcv.fVoltage2Min, rcv.fVoltage2Max}};
     for (int k = 0; k < 2; ++k)
         if (ranges[k].on)
-            voltage += "\r\n" + plat::Format(text("TargetSelect_RcvVoltageExtra"), k + 1, static_cast<double>(ranges[k].min),
-                                             static_cast<double>(ranges[k].max));
+            voltage += "\r\n"
+                + plat::Format(text("TargetSelect_RcvVoltageExtra"), k + 1, static_cast<double>(ranges[k].min),
+                               static_cast<double>(ranges[k].max));
     const std::string tips[kTargetButtonCount + 1] = {
         {},
         text("TargetSelect_SingleSender"),
@@ -166,7 +175,8 @@ void CTargetSelectDlg::ChooseTarget(int item)
         CModuleDataLock lock(*g_pModuleData);
         const CMonitorWarningData& w = g_pModuleData->GetWarningData();
         const int first = FirstSenderWithWarning(senders, [&](int s) {
-            return r == RENDER_SINGLE_SENDER ? w.HasSenderSignalWarning(s) != 0 : w.HasSenderRcvWarning(s, WARNING_ALL) != 0;
+            return r == RENDER_SINGLE_SENDER ? w.HasSenderSignalWarning(s) != 0
+                                             : w.HasSenderRcvWarning(s, WARNING_ALL) != 0;
         });
         if (first >= 0) {
             g_pProjectData->SetCurrentSender(first);

@@ -8,9 +8,9 @@
 namespace {
 
 // Button k chooses kRenderOfButton[k]; 0 stands for none.
-constexpr int kRenderOfButton[kTargetButtonCount + 1] = {
-    0, RENDER_SINGLE_SENDER, RENDER_RECEIVER, RENDER_TEMPERATURE, RENDER_HUMIDITY, RENDER_SMOKE, RENDER_FAN,
-    RENDER_TILE_DOOR, RENDER_POWER, RENDER_VOLTAGE, RENDER_CABLE_DETECTION};
+constexpr int kRenderOfButton[kTargetButtonCount + 1]
+    = {0,          RENDER_SINGLE_SENDER, RENDER_RECEIVER, RENDER_TEMPERATURE, RENDER_HUMIDITY,       RENDER_SMOKE,
+       RENDER_FAN, RENDER_TILE_DOOR,     RENDER_POWER,    RENDER_VOLTAGE,     RENDER_CABLE_DETECTION};
 
 int Scaled(int design, double scale) { return static_cast<int>(design * scale); }
 
@@ -72,7 +72,10 @@ STargetLayout LayoutTargetButtons(const STargetLayoutInput& in)
     return out;
 }
 
-CRect TargetImageRect(const CRect& button) { return {button.left + 3, button.top + 3, button.right - 4, button.bottom - 4}; }
+CRect TargetImageRect(const CRect& button)
+{
+    return {button.left + 3, button.top + 3, button.right - 4, button.bottom - 4};
+}
 
 std::string TemperatureThresholdText(int celsius, bool fahrenheit)
 {
@@ -80,7 +83,7 @@ std::string TemperatureThresholdText(int celsius, bool fahrenheit)
 }
 
 std::array<bool, kTargetButtonCount> ComputeWarningMarks(const CMonitorWarningData& w, const SCurrentObject& record,
-                                                          const std::vector<int>& groupSenders)
+                                                         const std::vector<int>& groupSenders)
 {
     std::array<bool, kTargetButtonCount> marks{};
     const int s = record.nSender;
@@ -109,8 +112,7 @@ std::array<bool, kTargetButtonCount> ComputeWarningMarks(const CMonitorWarningDa
         for (int k = 3; k <= kTargetButtonCount; ++k)
             marks[static_cast<std::size_t>(k - 1)] = w.HasSenderFiberRcvWarning(s, record.nPort, quantityMask(k)) != 0;
         break;
-    default:
-        break;
+    default: break;
     }
     return marks;
 }

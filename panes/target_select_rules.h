@@ -25,9 +25,9 @@ int ButtonOfRenderType(int renderType);
 struct STargetLayoutInput {
     CRect client;
     double scale = 1.0;
-    bool bSenderMonitoring = false;   // sender video input monitoring is on
-    bool bReceiverButton = false;     // the current sender feeds receivers normally
-    int nRenderType = 3;              // the current target
+    bool bSenderMonitoring = false; // sender video input monitoring is on
+    bool bReceiverButton = false;   // the current sender feeds receivers normally
+    int nRenderType = 3;            // the current target
     bool bTemperature = false;
     bool bHumidity = false;
     bool bPower = false;
@@ -39,8 +39,8 @@ struct STargetButtonPlace {
     CRect markRect;
 };
 struct STargetLayout {
-    std::vector<STargetButtonPlace> buttons;   // the shown buttons, top down
-    int nRenderType = 3;                       // the target after the fallbacks
+    std::vector<STargetButtonPlace> buttons; // the shown buttons, top down
+    int nRenderType = 3;                     // the target after the fallbacks
 };
 // The sender target falls back to the receivers without sender monitoring,
 // a quantity target whose check is off falls back to the receivers too.
@@ -54,8 +54,9 @@ std::string TemperatureThresholdText(int celsius, bool fahrenheit);
 // The warning flags of the marks (items 11 to 20, index 0 is item 11) for
 // a record, from the warning data; groupSenders are the senders of the
 // current group for scope 1.
-std::array<bool, kTargetButtonCount> ComputeWarningMarks(const CMonitorWarningData& warnings, const SCurrentObject& record,
-                                                          const std::vector<int>& groupSenders);
+std::array<bool, kTargetButtonCount> ComputeWarningMarks(const CMonitorWarningData& warnings,
+                                                         const SCurrentObject& record,
+                                                         const std::vector<int>& groupSenders);
 
 // The first sender of the list for which hasWarning holds, else the first
 // of the list, else -1.

@@ -2,8 +2,8 @@
 // the log, the navigation overlay and the zoom.
 #include "panes/toolbar_dlg.h"
 
-#include "controls/pop_menu.h"
 #include "controls/msg_box.h"
+#include "controls/pop_menu.h"
 #include "host/host_enums.h"
 #include "host/hwbridge_monitor.h"
 #include "host/hwbridge_receiver.h"
@@ -67,18 +67,10 @@ void CToolBarDlg::OnBarItemClick(CMorvButtonBar& bar, int item)
         if (g_pSenderLogic)
             g_pSenderLogic->EndCardTransfer();
         break;
-    case TB_SAVE_TO_CARD:
-        SaveToCard();
-        break;
-    case TB_SETTINGS:
-        OpenSettings();
-        break;
-    case TB_START:
-        StartMonitoring();
-        break;
-    case TB_STOP:
-        DetectDevices(true);
-        break;
+    case TB_SAVE_TO_CARD: SaveToCard(); break;
+    case TB_SETTINGS: OpenSettings(); break;
+    case TB_START: StartMonitoring(); break;
+    case TB_STOP: DetectDevices(true); break;
     case TB_NORMAL:
         SetSpecialOpType(SPECIAL_OP_NORMAL);
         NotifyHost(UPDATE_ALL);
@@ -98,8 +90,7 @@ void CToolBarDlg::OnBarItemClick(CMorvButtonBar& bar, int item)
             g_pModuleData->SetNavigationOn(!g_pModuleData->GetNavigationOn());
         NotifyHost(UPDATE_ALL);
         break;
-    default:
-        return;
+    default: return;
     }
     RefreshStates();
 }

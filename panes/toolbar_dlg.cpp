@@ -115,8 +115,8 @@ void CToolBarDlg::RefreshStates()
     m_bRefreshing = true;
     const int current = g_pProjectData ? g_pProjectData->GetCurSenderIndex() : 0;
     SToolBarInputs in;
-    in.bLocked = g_pConfigData && g_pRuntimeData
-              && g_pConfigData->IsInterfaceLocked(g_pRuntimeData->GetCurInterfaceDlg());
+    in.bLocked
+        = g_pConfigData && g_pRuntimeData && g_pConfigData->IsInterfaceLocked(g_pRuntimeData->GetCurInterfaceDlg());
     in.bMonitoring = IsMonitoring();
     in.bCardAccess = !in.bLocked && g_pSenderLogic && g_pSenderLogic->CanAccessCard(current);
     in.nTreeNodeType = g_pRuntimeData ? g_pRuntimeData->GetTreeCurSelNodeType() : TREE_NODE_SENDER;
@@ -173,7 +173,8 @@ void CToolBarDlg::OnPaint(ICanvas& dc, const CRect& dirty)
         if (const SBarItem* item = m_bar.GetItem(i); item && item->bVisible)
             itemsRight = std::max(itemsRight, item->rect.right);
     const int gap = static_cast<int>(10 * g_dDpiScale);
-    const CRect area{itemsRight + gap, client.top, client.right - static_cast<int>(30 * g_dDpiScale), client.bottom - 2};
+    const CRect area{itemsRight + gap, client.top, client.right - static_cast<int>(30 * g_dDpiScale),
+                     client.bottom - 2};
     if (area.Width() > 0)
         dc.DrawText(label, area, g_pLibSet->GetDefaultFont(-2), colors.clrText, AlignRight | AlignVCenter | ElideRight);
 }
@@ -181,15 +182,12 @@ void CToolBarDlg::OnPaint(ICanvas& dc, const CRect& dirty)
 LRESULT CToolBarDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_TOOLBAR_DETECT:
-        DetectDevices(false);
-        return 0;
+    case WM_TOOLBAR_DETECT: DetectDevices(false); return 0;
     case WM_TOOLBAR_TARGET_BLINK:
         if (g_pLabelDlg)
             g_pLabelDlg->StartTargetBlink();
         return 0;
-    default:
-        return CMorvBaseDlg::WindowProc(message, wParam, lParam);
+    default: return CMorvBaseDlg::WindowProc(message, wParam, lParam);
     }
 }
 

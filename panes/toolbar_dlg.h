@@ -15,8 +15,8 @@
 #include "controls/button_bar.h"
 
 // Window messages the toolbar handles.
-constexpr UINT WM_TOOLBAR_DETECT = 0x1D02;        // detect the devices, with progress
-constexpr UINT WM_TOOLBAR_TARGET_BLINK = 0x1D03;  // start the target pane's blink timer
+constexpr UINT WM_TOOLBAR_DETECT = 0x1D02;       // detect the devices, with progress
+constexpr UINT WM_TOOLBAR_TARGET_BLINK = 0x1D03; // start the target pane's blink timer
 
 class CToolBarDlg : public CMorvBaseDlg {
 public:

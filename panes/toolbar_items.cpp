@@ -62,9 +62,9 @@ int ToolBarItemStyle(int index)
 std::vector<SToolBarSlot> ComputeToolBarLayout(const CRect& client, double scale, bool receiverTarget)
 {
     // Separators 14 to 17 between the groups; 18 stands before the zoom item.
-    static constexpr int kOrder[] = {TB_OPEN, TB_SAVE,  TB_LOAD_FROM_CARD, TB_SAVE_TO_CARD, 14, TB_SETTINGS,
-                                     15,      TB_START, TB_STOP,           16,              TB_NORMAL, TB_MOVE,
-                                     17,      TB_LOG,   TB_NAVIGATION};
+    static constexpr int kOrder[]
+        = {TB_OPEN, TB_SAVE, TB_LOAD_FROM_CARD, TB_SAVE_TO_CARD, 14, TB_SETTINGS, 15,           TB_START,
+           TB_STOP, 16,      TB_NORMAL,         TB_MOVE,         17, TB_LOG,      TB_NAVIGATION};
     const int buttonWidth = Scaled(38, scale);
     const int buttonHeight = Scaled(31, scale);
     const int buttonTop = (client.top + client.bottom - buttonHeight) / 2;

@@ -7,7 +7,7 @@
 #include <vector>
 
 enum EToolBarItem : int {
-    TB_LEFT_END = 1,          // decoration before the first button
+    TB_LEFT_END = 1, // decoration before the first button
     TB_OPEN = 2,
     TB_SAVE = 3,
     TB_LOAD_FROM_CARD = 4,
@@ -15,12 +15,12 @@ enum EToolBarItem : int {
     TB_SETTINGS = 6,
     TB_START = 7,
     TB_STOP = 8,
-    TB_NORMAL = 9,            // normal (select) mode
-    TB_MOVE = 10,             // move mode
+    TB_NORMAL = 9, // normal (select) mode
+    TB_MOVE = 10,  // move mode
     TB_LOG = 11,
     TB_NAVIGATION = 12,
     TB_ZOOM = 13,
-    TB_SEPARATOR_FIRST = 14,  // 14 to 18: separator lines
+    TB_SEPARATOR_FIRST = 14, // 14 to 18: separator lines
     TB_SEPARATOR_LAST = 18,
 };
 // Item 0 is not used.
@@ -28,10 +28,10 @@ constexpr int kToolBarItemCount = 19;
 
 struct SToolBarItemInfo {
     int nIndex = 0;
-    const char* pszImage = "";       // state-image folder, or one .png file
-    const char* pszTooltipKey = "";  // empty: no tooltip
+    const char* pszImage = "";      // state-image folder, or one .png file
+    const char* pszTooltipKey = ""; // empty: no tooltip
     const char* pszSection = "";
-    const char* pszSuffix = "";      // shortcut appended to the tooltip
+    const char* pszSuffix = ""; // shortcut appended to the tooltip
 };
 
 // Items 1 to 18 in index order.

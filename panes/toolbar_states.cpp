@@ -10,7 +10,7 @@ SToolBarStates ComputeToolBarStates(const SToolBarInputs& in)
     s.bSaveEnabled = !in.bLocked;
     // A card belongs to one sender: not offered for all senders or a group.
     s.bCardEnabled = !in.bLocked && in.bCardAccess && in.nTreeNodeType != TREE_NODE_ALL_SENDERS
-                  && in.nTreeNodeType != TREE_NODE_GROUP;
+        && in.nTreeNodeType != TREE_NODE_GROUP;
     s.bStartEnabled = !in.bMonitoring;
     s.bStopEnabled = in.bMonitoring;
     s.bMoveChecked = in.nSpecialOpType == SPECIAL_OP_MOVE;

@@ -26,7 +26,7 @@ bool MatchesWhole(const std::regex* pattern, std::string_view address)
     try {
         return std::regex_match(address.begin(), address.end(), *pattern);
     } catch (const std::regex_error&) {
-        return false;   // the matcher gave up (complexity): not an address it can vouch for
+        return false; // the matcher gave up (complexity): not an address it can vouch for
     }
 }
 

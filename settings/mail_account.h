@@ -28,10 +28,10 @@ inline constexpr int32_t kMaxMailPort = 65535;
 std::optional<int32_t> ParseMailPort(std::string_view text);
 
 enum class EMailAccountResult {
-    Unchanged,        // the record already holds every field the user changed
-    Taken,            // the fields the user changed were written into the record
-    InvalidAddress,   // a changed address fails the sending-account pattern
-    InvalidPort,      // a changed port is not a port
+    Unchanged,      // the record already holds every field the user changed
+    Taken,          // the fields the user changed were written into the record
+    InvalidAddress, // a changed address fails the sending-account pattern
+    InvalidPort,    // a changed port is not a port
 };
 
 // Writes into the stored account each field the user changed: one whose

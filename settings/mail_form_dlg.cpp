@@ -70,7 +70,8 @@ void CMailFormDlg::AddButton(int index, const std::string& key, const std::strin
     const int top = ButtonsTop(rows);
     AddKeyedControl(index, EMorvControlKind::Button, key, section,
                     Scaled(right - kButtonWidth, top, right, top + kButtonHeight))
-        .nStyle = primary ? ButtonPrimary : ButtonNormal;
+        .nStyle
+        = primary ? ButtonPrimary : ButtonNormal;
 }
 
 void CMailFormDlg::AddWideButton(int index, const std::string& key, const std::string& section, int rows)

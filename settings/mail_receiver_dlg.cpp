@@ -11,8 +11,7 @@ constexpr int kRows = 2;
 
 CMailReceiverDlg::CMailReceiverDlg(int nMode, std::string& strName, std::string& strAddress, CWnd* pParent)
     : CMailFormDlg(kMailReceiverTemplate, pParent), m_nMode(nMode), m_strName(strName), m_strAddress(strAddress)
-{
-}
+{}
 
 int CMailReceiverDlg::InitControls()
 {

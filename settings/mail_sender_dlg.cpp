@@ -13,9 +13,9 @@ constexpr int kRows = 5;
 
 } // namespace
 
-CMailSenderDlg::CMailSenderDlg(int x, int y, CWnd* pParent) : CMailFormDlg(kMailSenderTemplate, pParent), m_ptOpenAt{x, y}
-{
-}
+CMailSenderDlg::CMailSenderDlg(int x, int y, CWnd* pParent)
+    : CMailFormDlg(kMailSenderTemplate, pParent), m_ptOpenAt{x, y}
+{}
 
 int CMailSenderDlg::InitControls()
 {
@@ -96,9 +96,7 @@ void CMailSenderDlg::OnOK()
     CMonitorInterfaceData data;
     g_pMonitorData->GetInterfaceData(data);
     switch (TakeMailAccount(m_shown, ReadAccount(), data.emailSetting)) {
-    case EMailAccountResult::InvalidAddress:
-        ShowMessage(kTitle, "EmailReceiverDlg_Legal");
-        return;
+    case EMailAccountResult::InvalidAddress: ShowMessage(kTitle, "EmailReceiverDlg_Legal"); return;
     case EMailAccountResult::InvalidPort:
         // The edit takes digits only; what is left to refuse is an empty
         // port or 0: the user is told, and the port edit gets the focus.
@@ -109,8 +107,7 @@ void CMailSenderDlg::OnOK()
         g_pMonitorData->SetInterfaceData(data);
         g_pRuntimeData->GetUndoRedoInfo()->PrjModify();
         break;
-    case EMailAccountResult::Unchanged:
-        break;
+    case EMailAccountResult::Unchanged: break;
     }
     EndDialog(IDOK);
 }

@@ -11,12 +11,19 @@ public:
     // Control indices.
     enum {
         kTitle = 0,
-        kAddressLabel = 1, kAddressEdit = 2,
-        kPasswordLabel = 3, kPasswordEdit = 4,
-        kSmtpLabel = 5, kSmtpEdit = 6,
-        kSslLabel = 7, kSslCheck = 8,
-        kPortLabel = 9, kPortEdit = 10,
-        kOk = 11, kCancel = 12, kDefault = 13,
+        kAddressLabel = 1,
+        kAddressEdit = 2,
+        kPasswordLabel = 3,
+        kPasswordEdit = 4,
+        kSmtpLabel = 5,
+        kSmtpEdit = 6,
+        kSslLabel = 7,
+        kSslCheck = 8,
+        kPortLabel = 9,
+        kPortEdit = 10,
+        kOk = 11,
+        kCancel = 12,
+        kDefault = 13,
     };
 
     // x, y: where the dialog opens, in the parent's client coordinates.

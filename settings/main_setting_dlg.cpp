@@ -4,12 +4,12 @@
 #include "controls/msg_box.h"
 #include "controls/skin.h"
 #include "controls/time_edit.h"
+#include "host/host_enums.h"
 #include "host/vistrano_config.h"
 #include "host/vistrano_label.h"
 #include "host/vistrano_language.h"
 #include "host/vistrano_monitor.h"
 #include "host/vistrano_runtime.h"
-#include "host/host_enums.h"
 #include "module/module_data.h"
 #include "module/module_globals.h"
 #include "module/update_mask.h"
@@ -47,8 +47,7 @@ std::string Text(const char* key, const char* section = "Monitoring") { return G
 } // namespace
 
 CMainSettingDlg::CMainSettingDlg(bool fiber)
-    : CMorvBaseDlg(kMainSettingTemplate, nullptr),
-      m_bFiber(fiber),
+    : CMorvBaseDlg(kMainSettingTemplate, nullptr), m_bFiber(fiber),
       m_bFahrenheit(g_pConfigData && g_pConfigData->IsEnableFahrenheit()),
       m_bChinese(g_pConfigData && g_pConfigData->GetLanguageType() == kChineseLanguage)
 {
@@ -85,7 +84,7 @@ void CMainSettingDlg::AddControls()
             continue;
         SMorvControl& control = c.pszKey ? AddKeyedControl(c.nIndex, c.eKind, c.pszKey, c.pszSection, {}, c.nItemId)
                                          : AddControl(c.nIndex, c.eKind, {}, c.pszText ? c.pszText : "", c.nItemId);
-            if (c.pszSuffix || c.nFormatArg) {
+        if (c.pszSuffix || c.nFormatArg) {
             std::vector<plat::FormatArg> args;
             if (c.nFormatArg)
                 args.emplace_back(c.nFormatArg);
@@ -129,8 +128,9 @@ void CMainSettingDlg::RebuildTable()
     // Shown from the working copy: it holds every recipient change the
     // moment it is stored, where the page state's copy waits for the next
     // monitoring round.
-    SetTable(kRecipientTable, MakeRecipientTable(m_data.emailSetting.arrMail, Text("Common_Name", "Common"),
-                                                 Text("SidePanel_Form_Mail"), m_layout.nRowHeight));
+    SetTable(kRecipientTable,
+             MakeRecipientTable(m_data.emailSetting.arrMail, Text("Common_Name", "Common"), Text("SidePanel_Form_Mail"),
+                                m_layout.nRowHeight));
     if (m_nSelected > static_cast<int>(m_data.emailSetting.arrMail.size()))
         m_nSelected = -1;
     if (m_nSelected > 0)
@@ -204,7 +204,8 @@ void CMainSettingDlg::BoxChanged(int box)
     // The view no longer shows a quantity that is not watched.
     const SCurrentObject current = g_pModuleData->GetCurrentObject();
     if (!IsTargetWatched(current.nRenderType, m_data))
-        g_pModuleData->SetCurrentObject(current.nScope, current.bValid, RENDER_RECEIVER, current.nSender, current.nPort);
+        g_pModuleData->SetCurrentObject(current.nScope, current.bValid, RENDER_RECEIVER, current.nSender,
+                                        current.nPort);
     // The change is stored, and the project marked, once, when the frame
     // closes (settings/settings_store.h).
     if (!IsMonitoring())

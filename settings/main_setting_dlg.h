@@ -76,10 +76,10 @@ private:
     bool m_bFiber;
     bool m_bFahrenheit;
     bool m_bChinese;
-    CMonitorInterfaceData m_data;     // the working copy
+    CMonitorInterfaceData m_data; // the working copy
     setting_page::SPageLayout m_layout;
     int m_nOffset = 0;
     int m_nSelected = -1;
-    int m_nFilling = 0;               // the page itself is writing its edits
-    bool m_bEditFocusAtMove = false;  // an edit had the focus at the last mouse move
+    int m_nFilling = 0;              // the page itself is writing its edits
+    bool m_bEditFocusAtMove = false; // an edit had the focus at the last mouse move
 };

@@ -38,11 +38,8 @@ constexpr const char* kItemKeys[kNavItems] = {"General_Setting", "Sender_Title",
 } // namespace
 
 CMainSettingFrameDlg::CMainSettingFrameDlg(CWnd* pParent, int initialItem)
-    : CMorvBaseDlg(kFrameTemplate, pParent),
-      m_bFiber(g_pModuleData->IsFiberSender() != 0),
-      m_nInitialItem(initialItem),
-      m_page(m_bFiber),
-      m_navigation(this, kNavItems + 1)
+    : CMorvBaseDlg(kFrameTemplate, pParent), m_bFiber(g_pModuleData->IsFiberSender() != 0), m_nInitialItem(initialItem),
+      m_page(m_bFiber), m_navigation(this, kNavItems + 1)
 {
     SetLanguageLookup(GetLanguageString);
 }
@@ -138,7 +135,7 @@ void CMainSettingFrameDlg::Navigate(int item)
         return;
     const int top = m_page.GetLayout().sectionTops[static_cast<std::size_t>(item - 1)];
     if (top < 0)
-        return;   // a section this sender does not have
+        return; // a section this sender does not have
     const int scrollable = Scrollable();
     const int offset = OffsetForTitle(top, Px(kTitleMargin), scrollable);
     m_page.LayoutPage(offset);
@@ -167,7 +164,8 @@ void CMainSettingFrameDlg::PageHeightChanged()
     // The page keeps its offset as long as the page still reaches that far.
     const int scrollable = Scrollable();
     m_scrollBar.SetScrollRange(0, kScrollMax);
-    m_scrollBar.SetPageStep(scrollable > 0 ? std::max(1, kScrollMax * ViewHeight() / m_page.GetPageHeight()) : kScrollMax);
+    m_scrollBar.SetPageStep(scrollable > 0 ? std::max(1, kScrollMax * ViewHeight() / m_page.GetPageHeight())
+                                           : kScrollMax);
     m_scrollBar.EnableWindow(scrollable > 0);
     const int offset = std::max(m_page.GetOffset(), -scrollable);
     if (offset != m_page.GetOffset())
@@ -202,18 +200,13 @@ bool CMainSettingFrameDlg::OnMouseWheel(UINT /*flags*/, short delta, CPoint /*pt
 LRESULT CMainSettingFrameDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case CMainSettingDlg::kMsgWheel:
-        Wheel(GET_WHEEL_DELTA_WPARAM(wParam));
-        return 0;
-    case CMainSettingDlg::kMsgHeightChanged:
-        PageHeightChanged();
-        return 0;
+    case CMainSettingDlg::kMsgWheel: Wheel(GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
+    case CMainSettingDlg::kMsgHeightChanged: PageHeightChanged(); return 0;
     case WM_VSCROLL:
         if (reinterpret_cast<CWnd*>(lParam) == &m_scrollBar)
             ScrollTo(m_scrollBar.GetScrollPos());
         return 0;
-    default:
-        return CMorvBaseDlg::WindowProc(message, wParam, lParam);
+    default: return CMorvBaseDlg::WindowProc(message, wParam, lParam);
     }
 }
 

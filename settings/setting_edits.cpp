@@ -10,7 +10,8 @@ constexpr int kVoltageDecimals = 1;
 // The value an edit shows for a stored value, and back.
 double Shown(ESettingValue value, double stored, bool fahrenheit)
 {
-    return value == ESettingValue::Temperature && fahrenheit ? CelsiusToFahrenheit(static_cast<int32_t>(stored)) : stored;
+    return value == ESettingValue::Temperature && fahrenheit ? CelsiusToFahrenheit(static_cast<int32_t>(stored))
+                                                             : stored;
 }
 
 double Stored(ESettingValue value, double shown, bool fahrenheit)

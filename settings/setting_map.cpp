@@ -12,13 +12,19 @@ using K = EMorvControlKind;
 constexpr const char* kMon = "Monitoring";
 constexpr const char* kCommon = "Common";
 
-constexpr SSettingControl Keyed(int index, K kind, const char* key, const char* section = kMon, const char* suffix = nullptr,
-                                int formatArg = 0)
+constexpr SSettingControl Keyed(int index, K kind, const char* key, const char* section = kMon,
+                                const char* suffix = nullptr, int formatArg = 0)
 {
     return {index, kind, key, section, nullptr, suffix, formatArg, 0};
 }
-constexpr SSettingControl Fixed(int index, K kind, const char* text) { return {index, kind, nullptr, nullptr, text, nullptr, 0, 0}; }
-constexpr SSettingControl Item(int index, K kind, UINT item) { return {index, kind, nullptr, nullptr, nullptr, nullptr, 0, item}; }
+constexpr SSettingControl Fixed(int index, K kind, const char* text)
+{
+    return {index, kind, nullptr, nullptr, text, nullptr, 0, 0};
+}
+constexpr SSettingControl Item(int index, K kind, UINT item)
+{
+    return {index, kind, nullptr, nullptr, nullptr, nullptr, 0, item};
+}
 
 constexpr std::array kControls{
     Keyed(kGeneralTitle, K::Title, "General_Setting"),
@@ -26,20 +32,32 @@ constexpr std::array kControls{
     Item(kRefreshEdit, K::TimeEdit, kRefreshItem),
     Keyed(kRefreshUnit, K::Label, "Refresh_interval_Time"),
     Keyed(kSenderTitle, K::Title, "Sender_Title"),
-    Keyed(kVideoInputLabel, K::Label, "Sender_Video_Input_Error"), Item(kVideoInputBox, K::CheckBox, 0),
-    Keyed(kLockLabel, K::Label, "Sender_Lock"), Item(kLockBox, K::CheckBox, 0),
-    Keyed(kBlackLabel, K::Label, "Sender_Black"), Item(kBlackBox, K::CheckBox, 0),
-    Keyed(kBrightnessLabel, K::Label, "Sender_Brightness_Zero_Text"), Item(kBrightnessBox, K::CheckBox, 0),
+    Keyed(kVideoInputLabel, K::Label, "Sender_Video_Input_Error"),
+    Item(kVideoInputBox, K::CheckBox, 0),
+    Keyed(kLockLabel, K::Label, "Sender_Lock"),
+    Item(kLockBox, K::CheckBox, 0),
+    Keyed(kBlackLabel, K::Label, "Sender_Black"),
+    Item(kBlackBox, K::CheckBox, 0),
+    Keyed(kBrightnessLabel, K::Label, "Sender_Brightness_Zero_Text"),
+    Item(kBrightnessBox, K::CheckBox, 0),
     Keyed(kReceiverTitle, K::Title, "Receive_Title"),
-    Keyed(kTemperatureLabel, K::Label, "Receive_Temperature"), Item(kTemperatureBox, K::CheckBox, 0),
-    Keyed(kTemperatureAbove, K::Label, "Receive_Temp_Min"), Item(kTemperatureEdit, K::NumericEdit, kTemperatureItem),
-    Fixed(kTemperatureUnit, K::Label, "°C"), Keyed(kTemperatureAlarm, K::Label, "Receive_Alarm"),
-    Keyed(kHumidityLabel, K::Label, "Receive_Humidity"), Item(kHumidityBox, K::CheckBox, 0),
-    Keyed(kHumidityAbove, K::Label, "Receive_Temp_Min"), Item(kHumidityEdit, K::NumericEdit, kHumidityItem),
-    Fixed(kHumidityUnit, K::Label, "%"), Keyed(kHumidityAlarm, K::Label, "Receive_Alarm"),
+    Keyed(kTemperatureLabel, K::Label, "Receive_Temperature"),
+    Item(kTemperatureBox, K::CheckBox, 0),
+    Keyed(kTemperatureAbove, K::Label, "Receive_Temp_Min"),
+    Item(kTemperatureEdit, K::NumericEdit, kTemperatureItem),
+    Fixed(kTemperatureUnit, K::Label, "°C"),
+    Keyed(kTemperatureAlarm, K::Label, "Receive_Alarm"),
+    Keyed(kHumidityLabel, K::Label, "Receive_Humidity"),
+    Item(kHumidityBox, K::CheckBox, 0),
+    Keyed(kHumidityAbove, K::Label, "Receive_Temp_Min"),
+    Item(kHumidityEdit, K::NumericEdit, kHumidityItem),
+    Fixed(kHumidityUnit, K::Label, "%"),
+    Keyed(kHumidityAlarm, K::Label, "Receive_Alarm"),
     Keyed(kPowerTitle, K::Label, "Receive_PowerSupply_Table"),
-    Item(kPower1Box, K::CheckBox, 0), Keyed(kPower1Label, K::Label, "Receive_PowerSupply", kMon, nullptr, 1),
-    Item(kPower2Box, K::CheckBox, 0), Keyed(kPower2Label, K::Label, "Receive_PowerSupply", kMon, nullptr, 2),
+    Item(kPower1Box, K::CheckBox, 0),
+    Keyed(kPower1Label, K::Label, "Receive_PowerSupply", kMon, nullptr, 1),
+    Item(kPower2Box, K::CheckBox, 0),
+    Keyed(kPower2Label, K::Label, "Receive_PowerSupply", kMon, nullptr, 2),
     Keyed(kVoltageTitle, K::Label, "Receive_Voltage_Table"),
     Item(VoltageControl(0, kVoltageBox), K::CheckBox, 0),
     Keyed(VoltageControl(0, kVoltageLabel), K::Label, "Receive_Voltage", kMon, nullptr, 1),
@@ -54,10 +72,13 @@ constexpr std::array kControls{
     Item(VoltageControl(1, kVoltageMaxEdit), K::NumericEdit, kVoltage2MaxItem),
     Fixed(VoltageControl(1, kVoltageUnit), K::Label, "V"),
     Keyed(kMailTitle, K::Title, "EMail_Title"),
-    Keyed(kMailOnLabel, K::Label, "EMail_Open"), Item(kMailOnBox, K::CheckBox, 0),
-    Keyed(kWarningNumLabel, K::Label, "EMail_Warning_Num"), Keyed(kWarningNumBack, K::Label, "EMail_Warning_Num_Back"),
+    Keyed(kMailOnLabel, K::Label, "EMail_Open"),
+    Item(kMailOnBox, K::CheckBox, 0),
+    Keyed(kWarningNumLabel, K::Label, "EMail_Warning_Num"),
+    Keyed(kWarningNumBack, K::Label, "EMail_Warning_Num_Back"),
     Item(kWarningNumEdit, K::NumericEdit, kWarningNumItem),
-    Keyed(kReturnLabel, K::Label, "EMail_Return_To_Work"), Item(kReturnBox, K::CheckBox, 0),
+    Keyed(kReturnLabel, K::Label, "EMail_Return_To_Work"),
+    Item(kReturnBox, K::CheckBox, 0),
     Keyed(kRecipientTitle, K::Label, "Address_Table"),
     Keyed(kAdd, K::Button, "Address_Add", kMon, "..."),
     Item(kRecipientTable, K::Table, 0),

@@ -12,31 +12,68 @@ namespace setting_page {
 
 // Control indices of the page.
 enum : int {
-    kGeneralTitle = 0, kRefreshLabel = 3, kRefreshEdit = 4, kRefreshUnit = 5,
+    kGeneralTitle = 0,
+    kRefreshLabel = 3,
+    kRefreshEdit = 4,
+    kRefreshUnit = 5,
     kSenderTitle = 6,
-    kVideoInputLabel = 9, kVideoInputBox = 10,
-    kLockLabel = 12, kLockBox = 13,
-    kBlackLabel = 14, kBlackBox = 15,
-    kBrightnessLabel = 16, kBrightnessBox = 17,
+    kVideoInputLabel = 9,
+    kVideoInputBox = 10,
+    kLockLabel = 12,
+    kLockBox = 13,
+    kBlackLabel = 14,
+    kBlackBox = 15,
+    kBrightnessLabel = 16,
+    kBrightnessBox = 17,
     kReceiverTitle = 18,
-    kTemperatureLabel = 23, kTemperatureBox = 24,
-    kTemperatureAbove = 25, kTemperatureEdit = 26, kTemperatureUnit = 27, kTemperatureAlarm = 28,
-    kHumidityLabel = 29, kHumidityBox = 30,
-    kHumidityAbove = 31, kHumidityEdit = 32, kHumidityUnit = 33, kHumidityAlarm = 34,
-    kPowerTitle = 41, kPower1Box = 42, kPower1Label = 43, kPower2Box = 44, kPower2Label = 45,
+    kTemperatureLabel = 23,
+    kTemperatureBox = 24,
+    kTemperatureAbove = 25,
+    kTemperatureEdit = 26,
+    kTemperatureUnit = 27,
+    kTemperatureAlarm = 28,
+    kHumidityLabel = 29,
+    kHumidityBox = 30,
+    kHumidityAbove = 31,
+    kHumidityEdit = 32,
+    kHumidityUnit = 33,
+    kHumidityAlarm = 34,
+    kPowerTitle = 41,
+    kPower1Box = 42,
+    kPower1Label = 43,
+    kPower2Box = 44,
+    kPower2Label = 45,
     kVoltageTitle = 46,
     // Voltage row i: box, label, lower bound, "～", upper bound, "V" from
     // kVoltageRow + kVoltageStride * i.
-    kVoltageRow = 47, kVoltageStride = 6,
-    kMailTitle = 98, kMailOnLabel = 99, kMailOnBox = 100,
-    kWarningNumLabel = 101, kWarningNumBack = 102, kWarningNumEdit = 103,
-    kReturnLabel = 104, kReturnBox = 105,
-    kRecipientTitle = 106, kAdd = 107, kRecipientTable = 108, kDelete = 109, kModify = 110,
-    kSendingAccount = 111, kTest = 112,
+    kVoltageRow = 47,
+    kVoltageStride = 6,
+    kMailTitle = 98,
+    kMailOnLabel = 99,
+    kMailOnBox = 100,
+    kWarningNumLabel = 101,
+    kWarningNumBack = 102,
+    kWarningNumEdit = 103,
+    kReturnLabel = 104,
+    kReturnBox = 105,
+    kRecipientTitle = 106,
+    kAdd = 107,
+    kRecipientTable = 108,
+    kDelete = 109,
+    kModify = 110,
+    kSendingAccount = 111,
+    kTest = 112,
 };
 
 // Offsets inside a voltage row.
-enum : int { kVoltageBox = 0, kVoltageLabel = 1, kVoltageMinEdit = 2, kVoltageDash = 3, kVoltageMaxEdit = 4, kVoltageUnit = 5 };
+enum : int {
+    kVoltageBox = 0,
+    kVoltageLabel = 1,
+    kVoltageMinEdit = 2,
+    kVoltageDash = 3,
+    kVoltageMaxEdit = 4,
+    kVoltageUnit = 5
+};
 constexpr int VoltageControl(int row, int part) { return kVoltageRow + kVoltageStride * row + part; }
 
 // Dialog item ids of the edits.
@@ -58,11 +95,11 @@ constexpr int kSectionCount = 4;
 struct SSettingControl {
     int nIndex;
     EMorvControlKind eKind;
-    const char* pszKey;       // null: pszText is shown as it is
+    const char* pszKey; // null: pszText is shown as it is
     const char* pszSection;
     const char* pszText;
     const char* pszSuffix;
-    int nFormatArg;           // 0: the text is no format
+    int nFormatArg; // 0: the text is no format
     UINT nItemId;
 };
 
@@ -75,7 +112,7 @@ struct SSettingBox {
     int nBox;
     int nLabel;
     int32_t& (*field)(CMonitorInterfaceData&);
-    bool bRelabel;            // the label follows the box ("_Close" while off)
+    bool bRelabel; // the label follows the box ("_Close" while off)
     int nFirstDependent;
     int nLastDependent;
 };

@@ -8,8 +8,8 @@ namespace setting_page {
 namespace {
 
 // Design lengths.
-constexpr int kTop = 20;              // above the first title, and below the last row
-constexpr int kLine = 32;             // one row
+constexpr int kTop = 20;  // above the first title, and below the last row
+constexpr int kLine = 32; // one row
 constexpr int kSectionGap = 16;
 constexpr int kTitleLeft = 20;
 constexpr int kTitleWidth = 560;
@@ -25,7 +25,7 @@ constexpr int kNarrowRefreshLabelWidth = 70;
 constexpr int kTimeEditWidth = 100;
 constexpr int kTimeEditHeight = 18;
 constexpr int kRefreshUnitWidth = 200;
-constexpr int kGroupLeft = 320;       // the threshold and voltage groups right of the box labels
+constexpr int kGroupLeft = 320; // the threshold and voltage groups right of the box labels
 constexpr int kAboveWidth = 56;
 constexpr int kUnitWidth = 32;
 constexpr int kAlarmWidth = 110;
@@ -98,7 +98,9 @@ void General(CRows& rows, const SPageLayoutInput& in)
 void Sender(CRows& rows, const SPageLayoutInput& in)
 {
     rows.Title(ESection::Sender, kSenderTitle);
-    const int boxes[][2] = {{kVideoInputBox, kVideoInputLabel}, {kLockBox, kLockLabel}, {kBlackBox, kBlackLabel},
+    const int boxes[][2] = {{kVideoInputBox, kVideoInputLabel},
+                            {kLockBox, kLockLabel},
+                            {kBlackBox, kBlackLabel},
                             {kBrightnessBox, kBrightnessLabel}};
     for (const auto& [box, label] : boxes) {
         if (box == kVideoInputBox && in.bFiber)

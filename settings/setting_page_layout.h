@@ -16,14 +16,14 @@ struct SPageLayoutInput {
     bool bFiber = false;              // no video-input row, no receiver section
     bool bNarrowRefreshLabel = false; // simplified Chinese: the refresh label is 70 wide, not 100
     int nRecipients = 0;
-    int nOffset = 0;                  // scroll offset in pixels: 0 at the top, negative further down
+    int nOffset = 0; // scroll offset in pixels: 0 at the top, negative further down
 };
 
 struct SPageLayout {
-    std::map<int, CRect> rects;       // control index -> rectangle in the page's client area
-    int nTableRows = 0;               // recipient table rows under the header
-    int nRowHeight = 0;               // of the recipient table
-    int nHeight = 0;                  // page height, whatever the offset
+    std::map<int, CRect> rects; // control index -> rectangle in the page's client area
+    int nTableRows = 0;         // recipient table rows under the header
+    int nRowHeight = 0;         // of the recipient table
+    int nHeight = 0;            // page height, whatever the offset
     // Top of each section's title row at offset 0; -1 for a section not shown.
     std::array<int, kSectionCount> sectionTops{};
 };

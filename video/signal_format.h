@@ -10,7 +10,7 @@
 struct SSignalFormat {
     int nWidth = 0;
     int nHeight = 0;
-    double dRefresh = 0.0;   // Hz
+    double dRefresh = 0.0; // Hz
 };
 
 // Bounds of the three numbers (the signal format dialog's edits).

@@ -19,7 +19,7 @@ constexpr int kTitleHeight = 40;
 constexpr int kLineTop = kTitleHeight + 15;
 constexpr int kLineHeight = 24;
 constexpr int kGap = 5;
-constexpr int kNumberWidth = 60;    // width and height
+constexpr int kNumberWidth = 60; // width and height
 constexpr int kRefreshWidth = 80;
 constexpr int kMarkWidth = 20;
 constexpr int kButtonWidth = 80;
@@ -81,7 +81,8 @@ void CSignalFormatSetDlg::AddNumberEdit(int index, UINT id, int left, int width,
 void CSignalFormatSetDlg::AddMark(int index, const char* text, int left)
 {
     AddControl(index, EMorvControlKind::Label, Scaled(left, kLineTop, left + kMarkWidth, kLineTop + kLineHeight), text)
-        .nAlign = AlignCenter;
+        .nAlign
+        = AlignCenter;
 }
 
 int CSignalFormatSetDlg::InitControls()
@@ -108,8 +109,8 @@ int CSignalFormatSetDlg::InitControls()
     AddKeyedControl(kCancel, EMorvControlKind::Button, "Cancel", "Common",
                     Scaled(right - kButtonWidth, kButtonsTop, right, kButtonsTop + kButtonHeight));
     AddKeyedControl(kOk, EMorvControlKind::Button, "OK", "Common",
-                    Scaled(right - 2 * kButtonWidth - kButtonSpacing, kButtonsTop, right - kButtonWidth - kButtonSpacing,
-                           kButtonsTop + kButtonHeight));
+                    Scaled(right - 2 * kButtonWidth - kButtonSpacing, kButtonsTop,
+                           right - kButtonWidth - kButtonSpacing, kButtonsTop + kButtonHeight));
     SetWindowPos(0, 0, Px(kWidth), Px(kHeight), SWP_NOMOVE | SWP_NOZORDER);
     return 1;
 }
@@ -141,8 +142,8 @@ void CSignalFormatSetDlg::OnOK()
     for (const SNumberEdit& edit : kNumberEdits)
         if (!CheckEdit(edit.nIndex, edit.nId, edit.bounds))
             return;
-    m_strFormat = FormSignalText(GetEdit(kWidthEdit)->GetInt(), GetEdit(kHeightEdit)->GetInt(),
-                                 GetControlText(kRefreshEdit));
+    m_strFormat
+        = FormSignalText(GetEdit(kWidthEdit)->GetInt(), GetEdit(kHeightEdit)->GetInt(), GetControlText(kRefreshEdit));
     EndDialog(IDOK);
 }
 
@@ -163,9 +164,9 @@ bool CSignalFormatSetDlg::CheckEdit(int index, UINT id, const SSignalBounds& bou
     edit->Normalize();
     SetFocusTo(id);
     const SEditRules& rules = edit->GetRules();
-    const std::string text = plat::Format(GetLanguageString("SignalFormat_OutOfRange", "Monitoring"),
-                                          morv::FormatEditNumber(rules.dMin, rules),
-                                          morv::FormatEditNumber(rules.dMax, rules));
+    const std::string text
+        = plat::Format(GetLanguageString("SignalFormat_OutOfRange", "Monitoring"),
+                       morv::FormatEditNumber(rules.dMin, rules), morv::FormatEditNumber(rules.dMax, rules));
     MsgBox(this, text, plat::GetApplicationTitle(), MB_OK, 0, kMessageIconStyle);
     return false;
 }

@@ -13,8 +13,14 @@ public:
     // Control indices.
     enum {
         kTitle = 0,
-        kWidthEdit = 1, kTimesLabel = 2, kHeightEdit = 3, kAtLabel = 4, kRefreshEdit = 5, kHzLabel = 6,
-        kOk = 7, kCancel = 8,
+        kWidthEdit = 1,
+        kTimesLabel = 2,
+        kHeightEdit = 3,
+        kAtLabel = 4,
+        kRefreshEdit = 5,
+        kHzLabel = 6,
+        kOk = 7,
+        kCancel = 8,
     };
     // Item ids of the edit windows, and of the item that takes the focus
     // on every button click (none has it: the dialog then takes it, which

@@ -172,13 +172,13 @@ void CVideoInputSetDlg::Layout()
     const int selectorLeft = width - kMargin - kSelectorWidth;
     SetControlRect(kTitle, {Px(kMargin), 0, Px(selectorLeft - kButtonSpacing), Px(kTitleHeight)});
     const int selectorTop = (kTitleHeight - kSelectorHeight) / 2;
-    SetControlRect(kSenderSelector, {Px(selectorLeft), Px(selectorTop), Px(width - kMargin),
-                                     Px(selectorTop + kSelectorHeight)});
+    SetControlRect(kSenderSelector,
+                   {Px(selectorLeft), Px(selectorTop), Px(width - kMargin), Px(selectorTop + kSelectorHeight)});
 
     SMorvTable table;
     table.columnWeights.assign(std::begin(kColumnWidths), std::end(kColumnWidths));
-    for (const char* key : {"VideoInput_Input", "VideoInput_InputEnable", "VideoInput_ResolutionEnable",
-                            "VideoInput_Resolution"})
+    for (const char* key :
+         {"VideoInput_Input", "VideoInput_InputEnable", "VideoInput_ResolutionEnable", "VideoInput_Resolution"})
         table.headers.push_back(GetLanguageString(key, "Monitoring"));
     for (int r = m_firstRow; r < m_firstRow + shown; ++r)
         table.rows.push_back({{m_rows[static_cast<std::size_t>(r)].strName}, kSkinColor, kSkinColor});
@@ -214,7 +214,7 @@ void CVideoInputSetDlg::Layout()
 void CVideoInputSetDlg::ShowRow(int row)
 {
     const SMorvControl* table = GetControl(kTable);
-    const int shownRow = row - m_firstRow + 1;   // 0 is the header
+    const int shownRow = row - m_firstRow + 1; // 0 is the header
     const bool visible = shownRow >= 1 && shownRow <= std::min(RowCount(m_rows), kVisibleRows);
     for (int base : {kEnableCheck, kResolutionCheck, kFormatCell})
         ShowControl(base + row, visible);

@@ -19,9 +19,9 @@ public:
     // Control indices (also the ids the controls are known by).
     enum {
         kTable = 0,
-        kEnableCheck = 1,     // 1-32: monitor check box of input index - 1
-        kResolutionCheck = 34,  // 34-65: resolution check box of input index - 34
-        kFormatCell = 67,     // 67-98: resolution cell of input index - 67
+        kEnableCheck = 1,      // 1-32: monitor check box of input index - 1
+        kResolutionCheck = 34, // 34-65: resolution check box of input index - 34
+        kFormatCell = 67,      // 67-98: resolution cell of input index - 67
         kTitle = 100,
         kSenderSelector = 104,
         kApplyAll = 105,

@@ -42,7 +42,8 @@ SInputSignalSetting EntryOf(const SVideoInputRow& row, uint32_t sender, int mode
 
 std::size_t EraseSender(SSenderSetting& settings, uint32_t sender)
 {
-    return std::erase_if(settings.arrInputSignal, [sender](const SInputSignalSetting& e) { return e.dwSender == sender; });
+    return std::erase_if(settings.arrInputSignal,
+                         [sender](const SInputSignalSetting& e) { return e.dwSender == sender; });
 }
 
 } // namespace
@@ -82,9 +83,9 @@ SSenderInputs ReadSenderInputs(IVideoSourceLogic& logic, uint32_t sender, int mo
         inputs.resize(kMaxVideoInputs);
     for (const SVideoInputRecord& input : inputs) {
         const int type = static_cast<int>(input.dwInputType);
-        result.names.push_back(videoSource ? logic.GetInputName(model, input.dwPort, type,
-                                                                static_cast<int>(input.dwSubIndex), 1)
-                                           : logic.GetInputName(model, type));
+        result.names.push_back(
+            videoSource ? logic.GetInputName(model, input.dwPort, type, static_cast<int>(input.dwSubIndex), 1)
+                        : logic.GetInputName(model, type));
     }
     return result;
 }
@@ -119,9 +120,9 @@ std::vector<SVideoInputRow> RowsOf(const SSenderInputs& sender, const SSenderSet
     for (std::size_t i = 0; i < sender.inputs.size(); ++i) {
         SVideoInputRow row{sender.inputs[i], i < sender.names.size() ? sender.names[i] : std::string(), 0, 0,
                            kDefaultSignalText};
-        const auto entry = std::find_if(
-            settings.arrInputSignal.begin(), settings.arrInputSignal.end(),
-            [&](const SInputSignalSetting& e) { return EntryNamesInput(e, sender, row.input); });
+        const auto entry
+            = std::find_if(settings.arrInputSignal.begin(), settings.arrInputSignal.end(),
+                           [&](const SInputSignalSetting& e) { return EntryNamesInput(e, sender, row.input); });
         if (entry != settings.arrInputSignal.end()) {
             row.bEnabled = 1;
             row.bResolutionCheck = entry->nValue3 ? 1 : 0;
@@ -154,9 +155,8 @@ void StoreRowsForAll(SSenderSetting& settings, const std::vector<SVideoInputRow>
     // A sender whose inputs could not be read (not connected, no fixed
     // list) keeps what it has: nothing is known to match or not.
     std::erase_if(settings.arrInputSignal, [&](const SInputSignalSetting& entry) {
-        return std::any_of(senders.begin(), senders.end(), [&](const SSenderInputs& s) {
-            return s.dwSender == entry.dwSender && !s.inputs.empty();
-        });
+        return std::any_of(senders.begin(), senders.end(),
+                           [&](const SSenderInputs& s) { return s.dwSender == entry.dwSender && !s.inputs.empty(); });
     });
     for (const SSenderInputs& sender : senders)
         for (const SVideoInputRow& row : rows) {

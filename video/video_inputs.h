@@ -20,9 +20,9 @@ inline constexpr std::size_t kMaxInputTypeCodes = 16;
 struct SVideoInputRow {
     SVideoInputRecord input;
     std::string strName;
-    int bEnabled = 0;            // the input is monitored
-    int bResolutionCheck = 0;    // its signal format is checked
-    std::string strFormat;       // "%dx%d@%.2lfHz", or as a format dialog or live signal gave it
+    int bEnabled = 0;         // the input is monitored
+    int bResolutionCheck = 0; // its signal format is checked
+    std::string strFormat;    // "%dx%d@%.2lfHz", or as a format dialog or live signal gave it
 };
 
 // A sender as the dialog knows it: index, model code, whether it is a
@@ -32,7 +32,7 @@ struct SSenderInputs {
     int nModel = 0;
     bool bVideoSource = false;
     std::vector<SVideoInputRecord> inputs;
-    std::vector<std::string> names;   // one per input
+    std::vector<std::string> names; // one per input
 };
 
 // The inputs that reported type codes stand for: a code from 0x68 to 0x6B

@@ -102,7 +102,8 @@ CRect ZoomedRect(const CRect& tile, float zoom, const CPoint& origin)
 
 CSize ZoomedSize(const CSize& bound, float zoom)
 {
-    return {static_cast<int>(static_cast<float>(bound.cx) * zoom), static_cast<int>(static_cast<float>(bound.cy) * zoom)};
+    return {static_cast<int>(static_cast<float>(bound.cx) * zoom),
+            static_cast<int>(static_cast<float>(bound.cy) * zoom)};
 }
 
 CSize ContentExtentOf(const std::vector<CRect>& rects, int margin)

@@ -18,9 +18,9 @@ CRect GridCell(const CPoint& origin, const SBlockGrid& grid, int position, const
 
 // One block to stand beside a receiver area.
 struct SBlockSlot {
-    int nRelativePos = 2;   // 0..7
-    CSize size;             // width and height on its side
-    CRect rcBlock;          // out
+    int nRelativePos = 2; // 0..7
+    CSize size;           // width and height on its side
+    CRect rcBlock;        // out
 };
 // Places the blocks of one receiver area (a sender, or a source/backup
 // pair) at its sides, everything starting at `origin`: blocks at the left

@@ -98,8 +98,8 @@ int PortRowLength(int n, int pw, bool withK)
         return 2 * Round(0.2 * pw);
     const SGroups g = GroupsOf(n);
     const int plainGaps = n - g.nGroupGaps - 1;
-    const double length =
-        n * pw + 2 * Round(0.2 * pw) + g.nGroupGaps * Round(g.dGapFactor * pw) + plainGaps * Round(0.1 * pw);
+    const double length
+        = n * pw + 2 * Round(0.2 * pw) + g.nGroupGaps * Round(g.dGapFactor * pw) + plainGaps * Round(0.1 * pw);
     return static_cast<int>(length * (withK ? KFactor(n) : 1.0));
 }
 
@@ -181,7 +181,8 @@ std::vector<SPortPlace> PlacePorts(const CRect& b, int n, EBlockSide side, const
                 place.rcConnector = place.rcPort;
             else {
                 const CPoint mid = place.rcPort.CenterPoint();
-                place.rcConnector = {mid.x - plug / 2, mid.y - plug / 2, mid.x - plug / 2 + plug, mid.y - plug / 2 + plug};
+                place.rcConnector
+                    = {mid.x - plug / 2, mid.y - plug / 2, mid.x - plug / 2 + plug, mid.y - plug / 2 + plug};
             }
             // A cabling path leaves from the port itself; with a second row the
             // loop comes back to the unit behind it.

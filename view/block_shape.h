@@ -11,11 +11,11 @@
 
 // Pixel sizes of a block's parts at the current density.
 struct SBlockMetrics {
-    int nPortWidth = 24;    // port unit along the row (the backup mark's width)
-    int nPortHeight = 20;   // port unit across the row
-    int nStatusBand = 24;   // depth of the status band
+    int nPortWidth = 24;  // port unit along the row (the backup mark's width)
+    int nPortHeight = 20; // port unit across the row
+    int nStatusBand = 24; // depth of the status band
     double dDensity = 1.0;
-    int nMinLength = 0;     // shortest block, so that its band holds number, icon and name
+    int nMinLength = 0; // shortest block, so that its band holds number, icon and name
 };
 
 // The side of a block beside its receivers.

@@ -7,7 +7,7 @@ std::optional<uint32_t> HoverKeyOf(const SViewHit& hit)
     const uint32_t port = static_cast<uint32_t>(hit.nPort) & 0xFFFFu;
     if (hit.nBoard >= 0)
         return (static_cast<uint32_t>(hit.nSender) & 0xFFu) << 24 | (static_cast<uint32_t>(hit.nBoard) & 0xFFu) << 16
-             | port;
+            | port;
     return (static_cast<uint32_t>(hit.nSender) & 0xFFFFu) << 16 | port;
 }
 

@@ -18,7 +18,7 @@ std::optional<uint32_t> HoverKeyOf(const SViewHit& hit);
 // The port a key names, read in the form of the sender kind it is read for.
 struct SHoverPort {
     int nSender = -1;
-    int nBoard = -1;    // fibre senders only
+    int nBoard = -1; // fibre senders only
     int nPort = -1;
 };
 SHoverPort ReadHoverKey(uint32_t key, bool fiber);

@@ -7,7 +7,7 @@ class CProjectData;
 struct SSenderPair {
     int nSource = -1;
     int nBackup = -1;
-    int bSecond = 0;     // the sender asked about is the backup end
+    int bSecond = 0; // the sender asked about is the backup end
     // The other member; the sender itself when it backs itself up.
     int Partner(int sender) const { return nSource == sender ? nBackup : nSource; }
 };

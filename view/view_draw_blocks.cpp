@@ -32,7 +32,7 @@ CRect DrawBlockFace(SViewPaint& p, const SSenderLayout& e, EBlockSide side, bool
              kFrameMargin);
 
     const Image* status = offline ? p.images.statusOffline
-                        : (p.monitoring && e.bWarning ? p.images.statusWarning : p.images.statusOnline);
+                                  : (p.monitoring && e.bWarning ? p.images.statusWarning : p.images.statusOnline);
     const CRect b = p.ToClient(band);
     const int iw = status ? status->Width() : 0, ih = status ? status->Height() : 0;
     const Color text = offline ? p.colors.clrOfflineText : p.colors.clrOnlineText;
@@ -40,7 +40,8 @@ CRect DrawBlockFace(SViewPaint& p, const SSenderLayout& e, EBlockSide side, bool
     const int inset = p.Scaled(kTextInset);
     if (IsUpright(side)) {
         // A narrow column: the icon at the top, the number under it.
-        const CRect icon(b.left + (b.Width() - iw) / 2, b.top + inset, b.left + (b.Width() - iw) / 2 + iw, b.top + inset + ih);
+        const CRect icon(b.left + (b.Width() - iw) / 2, b.top + inset, b.left + (b.Width() - iw) / 2 + iw,
+                         b.top + inset + ih);
         NinePart(p.dc, status, icon, kStatusMargin);
         p.dc.DrawText(number, {b.left, icon.bottom, b.right, icon.bottom + b.Width()}, p.textFont, text, AlignCenter);
         return band;
@@ -76,8 +77,8 @@ void DrawSenderBlock(SViewPaint& p, const SSenderLayout& e, bool secondRow, bool
         const EPortState state = StateOf(p, e, e.portWarnings.test(static_cast<std::size_t>(port)));
         NinePart(p.dc, (backupSet ? p.images.portBackup : p.images.portFrame)[state], p.ToClient(place.rcPort),
                  kFrameMargin, turns);
-        NinePart(p.dc, (backupSet ? p.images.portBackup2 : p.images.portFrame2)[state],
-                 p.ToClient(place.rcConnector), kFrameMargin, turns);
+        NinePart(p.dc, (backupSet ? p.images.portBackup2 : p.images.portFrame2)[state], p.ToClient(place.rcConnector),
+                 kFrameMargin, turns);
         if (backedUp && p.images.backupMark)
             p.dc.DrawImageAt(*p.images.backupMark, p.ToClient(place.rcPort).TopLeft());
         if (record)
@@ -88,8 +89,8 @@ void DrawSenderBlock(SViewPaint& p, const SSenderLayout& e, bool secondRow, bool
 void DrawFiberSenderBlock(SViewPaint& p, const SSenderLayout& e, bool record)
 {
     DrawBlockFace(p, e, EBlockSide::Top, record);
-    const std::vector<SPortPlace> outputs =
-        PlacePorts(e.rcBlock, CMonitorWarningData::kFiberOutputCount, EBlockSide::Top, p.metrics, false);
+    const std::vector<SPortPlace> outputs
+        = PlacePorts(e.rcBlock, CMonitorWarningData::kFiberOutputCount, EBlockSide::Top, p.metrics, false);
     for (int o = 0; o < static_cast<int>(outputs.size()); ++o) {
         const SPortPlace& place = outputs[static_cast<std::size_t>(o)];
         EPortState state = PORT_NORMAL;
@@ -134,7 +135,8 @@ SBoardGrid BoardGridOf(const SViewPaint& p, const SSenderLayout& e)
     SBoardGrid g;
     g.nPad = p.Scaled(6);
     g.nImageHeight = sample ? sample->Height() : p.Scaled(24);
-    g.board = {(sample ? sample->Width() : p.Scaled(48)) + 2 * g.nPad, g.nImageHeight + p.metrics.nPortHeight + 3 * g.nPad};
+    g.board
+        = {(sample ? sample->Width() : p.Scaled(48)) + 2 * g.nPad, g.nImageHeight + p.metrics.nPortHeight + 3 * g.nPad};
     g.nGap = p.Scaled(10);
     g.origin = {e.rcBlock.left, e.rcBlock.bottom + p.Scaled(20)};
     return g;

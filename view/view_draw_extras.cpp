@@ -32,8 +32,8 @@ void DrawLegend(SViewPaint& p)
         const char* key;
         Color fill;
     };
-    const SEntry entries[] = {{"ViewRender_Warning", p.colors.clrWarningFill},
-                              {"ViewRender_Offline", p.colors.clrOfflineFill}};
+    const SEntry entries[]
+        = {{"ViewRender_Warning", p.colors.clrWarningFill}, {"ViewRender_Offline", p.colors.clrOfflineFill}};
     const int height = p.Scaled(22);
     int right = p.client.right - 5;
     // Right to left, so the warning entry stands first.
@@ -69,14 +69,16 @@ void DrawNavigation(SViewPaint& p, const std::vector<int>& senders, const std::v
     const CRect box(p.client.right - p.client.Width() / 4, p.client.bottom - p.client.Height() / 4, p.client.right,
                     p.client.bottom);
     p.dc.FillRect(box, kOverlayBack);
-    const double f = std::min(static_cast<double>(box.Width()) / extent.cx, static_cast<double>(box.Height()) / extent.cy);
+    const double f
+        = std::min(static_cast<double>(box.Width()) / extent.cx, static_cast<double>(box.Height()) / extent.cy);
     const CRect content = Scaled(CRect(CPoint(), extent), f, box.TopLeft());
     p.dc.FillRect(content, kOverlayContent);
     p.data.AppendOverlayRect(1, box);
     p.data.AppendOverlayRect(1, content);
     const int hovered = p.data.GetHoveredSender();
     for (int s : senders) {
-        if (s < 0 || s >= static_cast<int>(entries.size()) || entries[static_cast<std::size_t>(s)].rcBlock.IsRectEmpty())
+        if (s < 0 || s >= static_cast<int>(entries.size())
+            || entries[static_cast<std::size_t>(s)].rcBlock.IsRectEmpty())
             continue;
         const CRect r = Scaled(entries[static_cast<std::size_t>(s)].rcBlock, f, box.TopLeft());
         p.dc.FillRect(r, s == hovered ? p.colors.clrSelection : p.colors.clrNormalFill);

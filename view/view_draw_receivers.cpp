@@ -56,8 +56,8 @@ public:
         looks.assign(port.visible.size(), {});
         if (!m_p.monitoring)
             return;
-        const SLoopBreak loop =
-            port.bFiber ? SLoopBreak{} : LoopBreakOf(m_p.warning.GetLoopbackErrorInfo(m_e.nSender, port.nPort));
+        const SLoopBreak loop
+            = port.bFiber ? SLoopBreak{} : LoopBreakOf(m_p.warning.GetLoopbackErrorInfo(m_e.nSender, port.nPort));
         for (std::size_t i = 0; i < looks.size(); ++i)
             looks[i] = LookOf(port, port.visible[i], loop.Contains(port.visible[i].k));
     }
@@ -113,8 +113,8 @@ private:
             const int width = m_p.dc.MeasureText(look.text, m_font).cx;
             // A margin inside the outlines keeps neighbouring values apart.
             const int margin = std::max(1, r.rect.Width() / 12);
-            look.nTextSize =
-                FittedTextSize(size, width, CountLines(look.text), r.rect.Width() - 2 * margin, r.rect.Height());
+            look.nTextSize
+                = FittedTextSize(size, width, CountLines(look.text), r.rect.Width() - 2 * margin, r.rect.Height());
         }
         return look;
     }

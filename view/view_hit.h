@@ -52,7 +52,7 @@ private:
 
     std::vector<SHitItem> m_items;
     CRect m_bounds;
-    int m_nCell = 1;        // cell size in pixels
+    int m_nCell = 1; // cell size in pixels
     int m_nColumns = 0;
     int m_nRows = 0;
     // Item numbers per cell, ascending: cell c holds m_cellItems[m_cellStart[c] .. m_cellStart[c + 1]).

@@ -13,8 +13,7 @@ class CCollector {
 public:
     CCollector(const SHitScope& scope, const CModuleData& data, CProjectData& project)
         : m_scope(scope), m_data(data), m_project(project)
-    {
-    }
+    {}
 
     void Add(int32_t kind, int sender, int board, int port, int receiver, const CRect& rect)
     {

@@ -10,19 +10,19 @@
 enum EPortState { PORT_NORMAL = 0, PORT_WARNING = 1, PORT_UNKNOWN = 2 };
 
 struct SViewImages {
-    const Image* portFrame[3] = {};         // Monitor\PortFrame
-    const Image* portFrame2[3] = {};        // Monitor\PortFrame2 (connector)
-    const Image* portBackup[3] = {};        // Monitor\PortFrameBackup
-    const Image* portBackup2[3] = {};       // Monitor\PortFrameBackup, second image
-    const Image* fiberMain[3] = {};         // Monitor\FiberBoard\MainFiber: normal, warning, unknown
-    const Image* fiberBackup[3] = {};       // Monitor\FiberBoard\BackupFiber
+    const Image* portFrame[3] = {};   // Monitor\PortFrame
+    const Image* portFrame2[3] = {};  // Monitor\PortFrame2 (connector)
+    const Image* portBackup[3] = {};  // Monitor\PortFrameBackup
+    const Image* portBackup2[3] = {}; // Monitor\PortFrameBackup, second image
+    const Image* fiberMain[3] = {};   // Monitor\FiberBoard\MainFiber: normal, warning, unknown
+    const Image* fiberBackup[3] = {}; // Monitor\FiberBoard\BackupFiber
     const Image* senderFrameNormal = nullptr;
     const Image* senderFrameOffline = nullptr;
     const Image* statusOnline = nullptr;
     const Image* statusOffline = nullptr;
     const Image* statusWarning = nullptr;
-    const Image* backupMark = nullptr;      // Port\Backup\Normal.png: also the port unit
-    const Image* brokenMarker = nullptr;    // 14/20/30/50.png by density
+    const Image* backupMark = nullptr;   // Port\Backup\Normal.png: also the port unit
+    const Image* brokenMarker = nullptr; // 14/20/30/50.png by density
     const Image* watermark = nullptr;
 };
 

@@ -26,7 +26,7 @@ bool IsOnCommandSide(int position, int command);
 // nothing.
 struct SViewMenu {
     SViewHit hit;
-    int nSender = -1;     // the sender whose side the side commands set
+    int nSender = -1; // the sender whose side the side commands set
 };
 bool BuildViewMenu(const SViewHit& hit, CCusPopMenu& menu, SViewMenu& target);
 

@@ -254,7 +254,8 @@ void CViewMouse::OnContextMenu(const CPoint& pt)
     CPoint screen = pt;
     m_pane.ClientToScreen(screen);
     m_tip.Hide();
-    const int command = static_cast<int>(menu.TrackPopupMenu(TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, &m_pane));
+    const int command
+        = static_cast<int>(menu.TrackPopupMenu(TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, &m_pane));
     if (RunViewCommand(command, target))
         NotifyHost(UPDATE_ACTIVATE_NO_PANEL);
 }

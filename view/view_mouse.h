@@ -67,7 +67,7 @@ private:
     std::function<uint32_t()> m_clock;
     CViewHitIndex m_index;
     bool m_bIndexDirty = true;
-    uint32_t m_nIndexGeneration = 0;  // the page state's item generation the index was built from
+    uint32_t m_nIndexGeneration = 0; // the page state's item generation the index was built from
     CMorvToolTip m_tip;
     SViewHit m_hiddenHit;           // where the tip was last hidden
     SViewHit m_shownHit;            // where it was last shown

@@ -26,11 +26,11 @@ struct SViewPaint {
     const CMonitorRcvShowData& show;
     SCurrentObject obj;
     CRect client;
-    CPoint start;           // the view start point
+    CPoint start; // the view start point
     double density = 1.0;
     bool monitoring = false;
     SBlockMetrics metrics;
-    Font textFont;          // sender numbers and names
+    Font textFont; // sender numbers and names
 
     // Content coordinates to client coordinates.
     CRect ToClient(CRect r) const
@@ -49,11 +49,11 @@ struct SViewPaint {
 
 // The receivers of one port as laid out for a paint.
 struct SLaidReceiver {
-    int k = 0;              // connection index
-    CRect rect;             // client coordinates
+    int k = 0;  // connection index
+    CRect rect; // client coordinates
 };
 struct SLaidPort {
-    int nPort = 0;                      // Ethernet port, or the fibre output
+    int nPort = 0; // Ethernet port, or the fibre output
     bool bFiber = false;
     std::vector<CRect> tiles;           // normalised tile rectangles by connection index
     std::vector<SLaidReceiver> visible; // the receivers inside the client area
@@ -76,12 +76,12 @@ CRect FiberBoardsArea(const SViewPaint& p, const SSenderLayout& e);
 struct SReceiverLook {
     enum EFill : uint8_t { BaseFill, WarningFill, OfflineFill };
     EFill fill = BaseFill;
-    int nTextSize = 0;      // fitted to the rectangle; 0: no text
+    int nTextSize = 0; // fitted to the rectangle; 0: no text
     std::string text;
 };
 struct SReceiverLooks {
-    uint64_t nKey = 0;      // what the looks were worked out from
-    std::vector<std::vector<SReceiverLook>> ports;  // by laid port, by visible receiver
+    uint64_t nKey = 0;                             // what the looks were worked out from
+    std::vector<std::vector<SReceiverLook>> ports; // by laid port, by visible receiver
 };
 
 // Places the visible receivers of each port at `origin` (client

@@ -23,11 +23,11 @@
 namespace {
 
 // Design lengths of the layout.
-constexpr int kMargin = 24;         // content margin, top-left and after the extent
-constexpr int kGap = 20;            // between blocks, and between a block and its receivers
-constexpr int kStatusBand = 24;     // depth of a block's status band
-constexpr int kTextSize = 12;       // sender numbers and names
-constexpr int kMinBlockLength = 180;  // a block of one port still shows its name
+constexpr int kMargin = 24;          // content margin, top-left and after the extent
+constexpr int kGap = 20;             // between blocks, and between a block and its receivers
+constexpr int kStatusBand = 24;      // depth of a block's status band
+constexpr int kTextSize = 12;        // sender numbers and names
+constexpr int kMinBlockLength = 180; // a block of one port still shows its name
 
 const CRect kNotStored(-1, -1, -1, -1);
 
@@ -78,7 +78,7 @@ struct CViewRender::Pass {
     Pass(CViewRender& render, SViewPaint& paint) : r(render), p(paint) {}
     CViewRender& r;
     SViewPaint& p;
-    std::vector<CRect> placed;              // for the content extent
+    std::vector<CRect> placed; // for the content extent
     std::vector<const SSenderLayout*> blocks;
     const SSenderLayout* fiberBoards = nullptr;
     const SSenderLayout* rcvOwner = nullptr;
@@ -180,7 +180,7 @@ struct CViewRender::Pass {
             const int pos = s->GetMonitorRenderRelativePos();
             CRect overlap;
             stored = stored && area != kNotStored && IsStoredPosition(pos) && s->GetMonitorRcvOffsetPt() == storedOrigin
-                  && !overlap.IntersectRect(area, storedArea);
+                && !overlap.IntersectRect(area, storedArea);
             m->rcBlock = area;
             m->nRelativePos = pos;
             m->ptRcvOrigin = storedOrigin;
@@ -199,8 +199,8 @@ struct CViewRender::Pass {
         }
         for (std::size_t k = 0; k < members.size(); ++k)
             slots[k].size = BlockSize(*members[k], SideOfPosition(slots[k].nRelativePos));
-        const CPoint origin = PlaceAroundReceivers(CPoint(p.Scaled(kMargin), p.Scaled(kMargin)), p.Scaled(kGap),
-                                                   receivers, slots);
+        const CPoint origin
+            = PlaceAroundReceivers(CPoint(p.Scaled(kMargin), p.Scaled(kMargin)), p.Scaled(kGap), receivers, slots);
         for (std::size_t k = 0; k < members.size(); ++k) {
             SSenderLayout& m = *members[k];
             m.rcBlock = slots[k].rcBlock;
@@ -457,7 +457,7 @@ void CViewRender::Draw(ICanvas& dc, ICanvas* base)
     const int renderType = p.obj.nRenderType;
     // The block grid shows blocks only, however many senders are shown.
     const bool overview = p.obj.nScope == TREE_NODE_ALL_SENDERS || p.obj.nScope == TREE_NODE_GROUP || shown.size() >= 2
-                       || renderType == RENDER_BLOCK_GRID;
+        || renderType == RENDER_BLOCK_GRID;
     const bool singlePanel = p.obj.bValid && renderType == RENDER_SINGLE_SENDER;
     if (!singlePanel) {
         if (overview)

@@ -67,10 +67,10 @@ private:
         std::unique_ptr<Surface> surface;
         uint64_t nKey = 0;
     };
-    SKeptLayer m_outlines;      // the receivers in their normal state
-    SKeptLayer m_base;          // the same with the receivers' states
-    uint64_t m_nLayoutKey = 0;  // what the recorded rectangles describe
+    SKeptLayer m_outlines;     // the receivers in their normal state
+    SKeptLayer m_base;         // the same with the receivers' states
+    uint64_t m_nLayoutKey = 0; // what the recorded rectangles describe
     std::vector<SSenderLayout> m_entries;
-    SReceiverLooks m_looks;     // the receivers' looks of the last paint
+    SReceiverLooks m_looks; // the receivers' looks of the last paint
     bool m_bInputButton = false;
 };

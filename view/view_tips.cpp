@@ -14,8 +14,9 @@ std::string SenderTip(const SViewHit& hit, const STipSource& source, CProjectDat
     const std::string name = SenderDisplayName(project, hit.nSender);
     std::string warning;
     if (source.bMonitoring && source.pShow && source.pTips)
-        warning = IsFiberSender(project, hit.nSender) ? source.pTips->GetSenderFiberWarningStr(*source.pShow, hit.nSender)
-                                : source.pTips->GetSenderWarningStr(*source.pShow, hit.nSender);
+        warning = IsFiberSender(project, hit.nSender)
+            ? source.pTips->GetSenderFiberWarningStr(*source.pShow, hit.nSender)
+            : source.pTips->GetSenderWarningStr(*source.pShow, hit.nSender);
     if (!name.empty() && !warning.empty())
         return plat::Format("%s \r\n %s", name, warning);
     return name.empty() ? warning : name;
@@ -67,9 +68,9 @@ std::string ViewTipText(const SViewHit& hit, const STipSource& source, CProjectD
         }
     case VIEW_HIT_RECEIVER:
         if (hit.nBoard >= 0)
-            return source.pShow ? tips.GetPortRcvWarningStr(*source.pShow, hit.nSender, hit.nBoard, hit.nPort,
-                                                            hit.nReceiver)
-                                : std::string();
+            return source.pShow
+                ? tips.GetPortRcvWarningStr(*source.pShow, hit.nSender, hit.nBoard, hit.nPort, hit.nReceiver)
+                : std::string();
         return tips.GetRcvWarningStr(source.nRenderType, hit.nSender, hit.nPort, hit.nReceiver);
     default: return {};
     }

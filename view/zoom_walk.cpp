@@ -7,8 +7,8 @@
 namespace {
 
 constexpr float kEpsilon = 0.0001f;
-constexpr float kLargest = 11.0f;    // zooming in refuses this and more
-constexpr float kSmallest = 0.1f;    // zooming out refuses this and less
+constexpr float kLargest = 11.0f; // zooming in refuses this and more
+constexpr float kSmallest = 0.1f; // zooming out refuses this and less
 
 // One step in: the first table value (in index order) above z.
 std::optional<float> StepIn(float z)
@@ -43,8 +43,8 @@ std::optional<float> ZoomWalk(float z, int steps)
         const std::optional<float> next = in ? StepIn(factor) : StepOut(factor);
         if (!next)
             return std::nullopt;
-        const bool allowed = in ? *next > factor + kEpsilon && *next < kLargest
-                                : *next < factor - kEpsilon && *next > kSmallest;
+        const bool allowed
+            = in ? *next > factor + kEpsilon && *next < kLargest : *next<factor - kEpsilon&& * next> kSmallest;
         if (!allowed)
             return std::nullopt;
         factor = *next;

@@ -100,9 +100,10 @@ QJsonObject ColorJson(const Color& c) { return {{"r", c.r}, {"g", c.g}, {"b", c.
 
 QJsonObject ControlJson(const SMorvControl& c)
 {
-    QJsonObject o{{"index", c.nIndex},         {"kind", ControlKindName(c.eKind)}, {"rect", RectJson(c.rect)},
-                  {"text", Text(c.strText)},   {"visible", c.bVisible},            {"enabled", c.bEnabled},
-                  {"check", c.nCheck},         {"id", static_cast<int>(c.nDlgItemId)}};
+    QJsonObject o{{"index", c.nIndex},        {"kind", ControlKindName(c.eKind)},
+                  {"rect", RectJson(c.rect)}, {"text", Text(c.strText)},
+                  {"visible", c.bVisible},    {"enabled", c.bEnabled},
+                  {"check", c.nCheck},        {"id", static_cast<int>(c.nDlgItemId)}};
     if (!c.strKey.empty())
         o["key"] = Text(c.strSection + "/" + c.strKey);
     if (!c.strImageFolder.empty())
@@ -173,12 +174,9 @@ QJsonObject DrawOpJson(const DrawOp& op)
         o["font"] = QJsonObject{{"family", Text(op.font.family)}, {"size", op.font.pixelSize}, {"bold", op.font.bold}};
         break;
     case DrawOp::Kind::Surface:
-    case DrawOp::Kind::Clip:
-        o["rect"] = RectJson(op.rect);
-        break;
+    case DrawOp::Kind::Clip: o["rect"] = RectJson(op.rect); break;
     case DrawOp::Kind::Save:
-    case DrawOp::Kind::Restore:
-        break;
+    case DrawOp::Kind::Restore: break;
     }
     return o;
 }
@@ -262,16 +260,23 @@ QJsonArray ModalLogJson(const std::vector<SModalRecord>& log)
 {
     QJsonArray out;
     for (const SModalRecord& r : log) {
-        QJsonObject o{{"kind", ModalKindWord(r.eKind)}, {"text", Text(r.strText)}, {"caption", Text(r.strCaption)},
-                      {"type", static_cast<int>(r.nType)}, {"template", static_cast<int>(r.nTemplateId)},
-                      {"result", r.nResult}, {"scripted", r.bScripted}};
+        QJsonObject o{{"kind", ModalKindWord(r.eKind)},
+                      {"text", Text(r.strText)},
+                      {"caption", Text(r.strCaption)},
+                      {"type", static_cast<int>(r.nType)},
+                      {"template", static_cast<int>(r.nTemplateId)},
+                      {"result", r.nResult},
+                      {"scripted", r.bScripted}};
         if (!r.strError.empty())
             o["error"] = Text(r.strError);
         if (!r.menuItems.empty()) {
             QJsonArray items;
             for (const SMenuItemRecord& m : r.menuItems) {
-                items.append(QJsonObject{{"id", static_cast<int>(m.nId)}, {"text", Text(m.strText)},
-                                         {"checked", m.bChecked}, {"enabled", m.bEnabled}, {"depth", m.nDepth}});
+                items.append(QJsonObject{{"id", static_cast<int>(m.nId)},
+                                         {"text", Text(m.strText)},
+                                         {"checked", m.bChecked},
+                                         {"enabled", m.bEnabled},
+                                         {"depth", m.nDepth}});
             }
             o["menu"] = items;
         }

@@ -8,8 +8,8 @@ const std::vector<std::string>& FaultKinds()
 {
     // Receiver faults, then sender faults, then the port's cable and the loop.
     static const std::vector<std::string> kinds{
-        "temperature", "humidity", "smoke", "fan",  "door",   "power",  "power2",   "voltage", "voltage2",
-        "cable",       "nodata",   "offline", "novideo", "locked", "black", "dark",   "cardwrite", "unplugged", "loopback"};
+        "temperature", "humidity", "smoke",   "fan",    "door",  "power", "power2",    "voltage",   "voltage2", "cable",
+        "nodata",      "offline",  "novideo", "locked", "black", "dark",  "cardwrite", "unplugged", "loopback"};
     return kinds;
 }
 

@@ -21,14 +21,14 @@ bool IsFaultKind(const std::string& kind);
 struct SFault {
     std::string kind;
     int sender = 0;
-    int port = -1;       // -1: the whole sender
-    int receiver = -1;   // -1: every receiver of the port
+    int port = -1;     // -1: the whole sender
+    int receiver = -1; // -1: every receiver of the port
 };
 
 struct SVideoSignal {
     int width = 0;
     int height = 0;
-    double rate = 0.0;   // Hz
+    double rate = 0.0; // Hz
 };
 
 class IHardware {

@@ -19,11 +19,16 @@ namespace {
 const std::map<std::string, sim::ReceiverFault>& ReceiverFaults()
 {
     static const std::map<std::string, sim::ReceiverFault> faults{
-        {"temperature", sim::ReceiverFault::OverTemperature}, {"humidity", sim::ReceiverFault::Humidity},
-        {"smoke", sim::ReceiverFault::Smoke},                 {"fan", sim::ReceiverFault::Fan},
-        {"door", sim::ReceiverFault::Door},                   {"power", sim::ReceiverFault::PowerSupply1},
-        {"power2", sim::ReceiverFault::PowerSupply2},         {"voltage", sim::ReceiverFault::Voltage1},
-        {"voltage2", sim::ReceiverFault::Voltage2},           {"cable", sim::ReceiverFault::Cable},
+        {"temperature", sim::ReceiverFault::OverTemperature},
+        {"humidity", sim::ReceiverFault::Humidity},
+        {"smoke", sim::ReceiverFault::Smoke},
+        {"fan", sim::ReceiverFault::Fan},
+        {"door", sim::ReceiverFault::Door},
+        {"power", sim::ReceiverFault::PowerSupply1},
+        {"power2", sim::ReceiverFault::PowerSupply2},
+        {"voltage", sim::ReceiverFault::Voltage1},
+        {"voltage2", sim::ReceiverFault::Voltage2},
+        {"cable", sim::ReceiverFault::Cable},
         {"nodata", sim::ReceiverFault::NoData},
     };
     return faults;
@@ -32,8 +37,8 @@ const std::map<std::string, sim::ReceiverFault>& ReceiverFaults()
 const std::map<std::string, sim::SenderFault>& SenderFaults()
 {
     static const std::map<std::string, sim::SenderFault> faults{
-        {"offline", sim::SenderFault::Offline}, {"novideo", sim::SenderFault::NoVideoInput},
-        {"locked", sim::SenderFault::Locked},   {"black", sim::SenderFault::Black},
+        {"offline", sim::SenderFault::Offline},     {"novideo", sim::SenderFault::NoVideoInput},
+        {"locked", sim::SenderFault::Locked},       {"black", sim::SenderFault::Black},
         {"dark", sim::SenderFault::BrightnessZero}, {"cardwrite", sim::SenderFault::CardWrite},
     };
     return faults;
@@ -122,7 +127,8 @@ public:
         } else if (const auto s = SenderFaults().find(f.kind); s != SenderFaults().end()) {
             done = active ? sim::InjectSenderFault(f.sender, s->second) : sim::ClearSenderFault(f.sender, s->second);
         } else if (f.kind == "unplugged") {
-            done = active ? sim::InjectPortDisconnected(f.sender, f.port) : sim::ClearPortDisconnected(f.sender, f.port);
+            done
+                = active ? sim::InjectPortDisconnected(f.sender, f.port) : sim::ClearPortDisconnected(f.sender, f.port);
         } else if (f.kind == "loopback") {
             // The loop breaks after the given receiver (the first by default):
             // from there to the last, receivers are reached from the loop's other end.

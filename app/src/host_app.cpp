@@ -46,8 +46,7 @@ bool ReadTextFile(const std::string& path, std::string& text, std::string& error
 
 CHostApp::CHostApp(AppOptions options)
     : m_options(std::move(options)), m_hardware(MakeHardware()), m_commands(m_prompts, *m_hardware)
-{
-}
+{}
 
 CHostApp::~CHostApp() { Shutdown(); }
 
@@ -78,7 +77,8 @@ bool CHostApp::Start(std::string& error)
     // Trouble writing the log or mail is told without stopping anyone: a
     // notice in the status bar, delivered on the user interface thread.
     m_hardware->SetTroubleHandler([window = m_window.get()](const std::string& message) {
-        QMetaObject::invokeMethod(window, [window, message] { window->ShowNotice(message); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            window, [window, message] { window->ShowNotice(message); }, Qt::QueuedConnection);
     });
     QWidget* container = m_window->PageContainer();
     if (!plat::CreateChildInWidget(m_pageArea, container, CRect(0, 0, container->width(), container->height()),
@@ -106,8 +106,10 @@ bool CHostApp::Start(std::string& error)
 
     if (!m_host->AttachPage("Monitor", [&] { return m_loader.Init(m_host.get(), error); }))
         return false;
-    m_summary = std::make_unique<CSummaryPage>([this] { return SummaryLines(); }, [this] { return m_host->SwitchLabel(); });
-    m_host->AttachPage("Summary", [&]() -> IQuarnLabel* { return m_summary->Create(&m_pageArea) ? m_summary.get() : nullptr; });
+    m_summary
+        = std::make_unique<CSummaryPage>([this] { return SummaryLines(); }, [this] { return m_host->SwitchLabel(); });
+    m_host->AttachPage("Summary",
+                       [&]() -> IQuarnLabel* { return m_summary->Create(&m_pageArea) ? m_summary.get() : nullptr; });
     m_host->ShowPage(0);
     m_started = true;
     return true;
@@ -148,9 +150,7 @@ SMainWindowActions CHostApp::MenuActions()
     };
     a.showMonitor = [this] { m_host->ShowPage(0); };
     a.showSummary = [this] { m_host->ShowPage(1); };
-    a.about = [this] {
-        m_prompts.ShowInfo("Quarn - LED video wall control\nMonitoring page: " + m_loader.Path());
-    };
+    a.about = [this] { m_prompts.ShowInfo("Quarn - LED video wall control\nMonitoring page: " + m_loader.Path()); };
     a.isMonitoring = [this] { return m_hardware->IsMonitoring(); };
     a.currentPage = [this] { return m_host ? m_host->CurrentPage() : 0; };
     return a;
@@ -190,7 +190,13 @@ int CHostApp::RunInteractive() { return QApplication::exec(); }
 
 SScenarioEnv CHostApp::ScenarioEnv()
 {
-    return {*m_host, m_pageArea, *m_window, *m_hardware, m_commands, m_prompts, [this] { return Dump(); },
+    return {*m_host,
+            m_pageArea,
+            *m_window,
+            *m_hardware,
+            m_commands,
+            m_prompts,
+            [this] { return Dump(); },
             m_options.screenshots};
 }
 
@@ -249,12 +255,13 @@ QJsonObject CHostApp::StateDump() const
     const QSize size = m_window->size();
     // Where the page area lies in the main window, for input from outside the program.
     const QPoint origin = plat::NativeWidget(&m_pageArea)->mapTo(m_window.get(), QPoint(0, 0));
-    return {{"window", QJsonObject{{"width", size.width()},
-                                   {"height", size.height()},
-                                   {"title", m_window->windowTitle()},
-                                   {"pageArea", RectJson(m_pageArea.GetClientRect())},
-                                   {"pageAreaOrigin", QJsonArray{origin.x(), origin.y()}},
-                                   {"notices", notices}}},
+    return {{"window",
+             QJsonObject{{"width", size.width()},
+                         {"height", size.height()},
+                         {"title", m_window->windowTitle()},
+                         {"pageArea", RectJson(m_pageArea.GetClientRect())},
+                         {"pageAreaOrigin", QJsonArray{origin.x(), origin.y()}},
+                         {"notices", notices}}},
             {"host", host},
             {"monitoring", m_hardware->IsMonitoring()},
             {"project", ProjectJson()},

@@ -25,9 +25,12 @@ namespace {
 Qt::KeyboardModifiers QtModifiers(unsigned modifiers)
 {
     Qt::KeyboardModifiers m;
-    if (modifiers & ModCtrl) m |= Qt::ControlModifier;
-    if (modifiers & ModShift) m |= Qt::ShiftModifier;
-    if (modifiers & ModAlt) m |= Qt::AltModifier;
+    if (modifiers & ModCtrl)
+        m |= Qt::ControlModifier;
+    if (modifiers & ModShift)
+        m |= Qt::ShiftModifier;
+    if (modifiers & ModAlt)
+        m |= Qt::AltModifier;
     return m;
 }
 
@@ -82,8 +85,8 @@ bool CInputDriver::Resolve(const SWhere& where, CPoint& pt, std::string& error) 
         pt = where.pt;
         return true;
     }
-    const CWnd* wnd = WindowClassName(m_root) == where.windowClass ? &m_root
-                                                                   : FindWindowByClass(m_root, where.windowClass);
+    const CWnd* wnd
+        = WindowClassName(m_root) == where.windowClass ? &m_root : FindWindowByClass(m_root, where.windowClass);
     if (!wnd) {
         error = "no window of class " + where.windowClass + " in the page";
         return false;
@@ -118,9 +121,9 @@ bool CInputDriver::Resolve(const SWhere& where, CPoint& pt, std::string& error) 
         const std::optional<Color> fill = where.kind == SWhere::EKind::Fill ? DeviceFill(where.piece) : std::nullopt;
         int seen = 0;
         for (const DrawOp& op : canvas.Ops()) {
-            const bool holds = fill ? op.kind == DrawOp::Kind::FillRect && op.color == *fill
-                                    : op.text.find(where.piece) != std::string::npos
-                                          || op.image.find(where.piece) != std::string::npos;
+            const bool holds = fill
+                ? op.kind == DrawOp::Kind::FillRect && op.color == *fill
+                : op.text.find(where.piece) != std::string::npos || op.image.find(where.piece) != std::string::npos;
             if (holds && seen++ == where.index) {
                 item = op.rect;
                 break;

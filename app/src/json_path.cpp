@@ -53,7 +53,8 @@ bool Index(const QJsonValue& current, const std::string& walked, const std::stri
         const SExpectValue wanted = ExpectValueOf(SWord{inside.substr(eq + 1), false});
         QJsonArray selected;
         for (const QJsonValue& element : array) {
-            if (element.isObject() && element.toObject().contains(key) && JsonEquals(element.toObject().value(key), wanted))
+            if (element.isObject() && element.toObject().contains(key)
+                && JsonEquals(element.toObject().value(key), wanted))
                 selected.append(element);
         }
         out = selected;
@@ -66,7 +67,7 @@ bool Index(const QJsonValue& current, const std::string& walked, const std::stri
         return false;
     }
     if (index < 0)
-        index += static_cast<int>(array.size());   // [-1] is the last element
+        index += static_cast<int>(array.size()); // [-1] is the last element
     if (index < 0 || index >= array.size()) {
         error = "\"" + walked + "\" has " + std::to_string(array.size()) + " element(s), no [" + inside + "]";
         return false;
@@ -118,14 +119,10 @@ bool EvalJsonPath(const QJsonValue& root, const std::string& path, QJsonValue& o
 bool JsonEquals(const QJsonValue& value, const SExpectValue& expected)
 {
     switch (expected.kind) {
-    case SExpectValue::EKind::Number:
-        return value.isDouble() && std::fabs(value.toDouble() - expected.number) < 1e-9;
-    case SExpectValue::EKind::Bool:
-        return value.isBool() && value.toBool() == expected.boolean;
-    case SExpectValue::EKind::Null:
-        return value.isNull();
-    case SExpectValue::EKind::String:
-        return value.isString() && value.toString().toStdString() == expected.text;
+    case SExpectValue::EKind::Number: return value.isDouble() && std::fabs(value.toDouble() - expected.number) < 1e-9;
+    case SExpectValue::EKind::Bool: return value.isBool() && value.toBool() == expected.boolean;
+    case SExpectValue::EKind::Null: return value.isNull();
+    case SExpectValue::EKind::String: return value.isString() && value.toString().toStdString() == expected.text;
     }
     return false;
 }

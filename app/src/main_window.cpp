@@ -20,16 +20,17 @@ CMainWindow::CMainWindow(SMainWindowActions actions, bool stepMode) : m_actions(
 
 void CMainWindow::BuildMenus(bool stepMode)
 {
-    auto add = [this](QMenu* menu, const QString& text, const std::function<void()>& action, const QKeySequence& keys = {}) {
-        QAction* a = menu->addAction(text);
-        if (!keys.isEmpty())
-            a->setShortcut(keys);
-        connect(a, &QAction::triggered, this, [action] {
-            if (action)
-                action();
-        });
-        return a;
-    };
+    auto add
+        = [this](QMenu* menu, const QString& text, const std::function<void()>& action, const QKeySequence& keys = {}) {
+              QAction* a = menu->addAction(text);
+              if (!keys.isEmpty())
+                  a->setShortcut(keys);
+              connect(a, &QAction::triggered, this, [action] {
+                  if (action)
+                      action();
+              });
+              return a;
+          };
     QMenu* file = menuBar()->addMenu(tr("&File"));
     add(file, tr("&Open..."), m_actions.open);
     add(file, tr("&Save"), m_actions.save);

@@ -14,7 +14,7 @@ namespace app {
 struct SMainWindowActions {
     std::function<void()> open, save, saveAs, loadFromCard, saveToCard, exit;
     std::function<void()> startMonitoring, stopMonitoring;
-    std::function<void()> nextRound;     // offered only in step mode
+    std::function<void()> nextRound; // offered only in step mode
     std::function<void()> showMonitor, showSummary;
     std::function<void()> about;
     std::function<bool()> isMonitoring;

@@ -75,10 +75,7 @@ struct SBeforeStep {
     CMonitorInterfaceData settings;
 };
 
-SBeforeStep Before()
-{
-    return {sim::CallLogTotal(), sim::GetMonitorSettings()};
-}
+SBeforeStep Before() { return {sim::CallLogTotal(), sim::GetMonitorSettings()}; }
 
 bool RunStep(const SScenarioEnv& env, const SMonkeyRun& run, CScenarioRunner& runner, const SMonkeyStep& step,
              std::string& why)
@@ -103,12 +100,13 @@ bool RunStep(const SScenarioEnv& env, const SMonkeyRun& run, CScenarioRunner& ru
 // named to the host during the step lies in the project, settings it
 // stored marked the project modified. What the page shows to aim at is
 // read from the same dump.
-bool CheckInvariants(const SScenarioEnv& env, const SMonkeyRun& run, const SBeforeStep& before,
-                     SSeen& seen, std::string& error)
+bool CheckInvariants(const SScenarioEnv& env, const SMonkeyRun& run, const SBeforeStep& before, SSeen& seen,
+                     std::string& error)
 {
     const int pages = env.host.PageCount();
     if (env.host.CurrentPage() < 0 || env.host.CurrentPage() >= pages) {
-        error = "the page shown, " + std::to_string(env.host.CurrentPage()) + ", is not one of " + std::to_string(pages);
+        error
+            = "the page shown, " + std::to_string(env.host.CurrentPage()) + ", is not one of " + std::to_string(pages);
         return false;
     }
     const long updates = env.host.UpdateCount();
@@ -159,15 +157,15 @@ public:
             m_out << "seconds,steps,rounds,residentKb\n";
         }
         m_next = m_clock.elapsed() + kSoakSampleMs;
-        samples.push_back({static_cast<double>(m_clock.elapsed()) / 1000.0, steps, m_hardware.RoundCount(),
-                           ResidentKilobytes()});
+        samples.push_back(
+            {static_cast<double>(m_clock.elapsed()) / 1000.0, steps, m_hardware.RoundCount(), ResidentKilobytes()});
         m_out << SoakSampleLine(samples.back()) << std::endl;
     }
 
 private:
     const IHardware& m_hardware;
     std::string m_file;
-    std::ofstream m_out;    // opened at the first sample, so only a soak writes the file
+    std::ofstream m_out; // opened at the first sample, so only a soak writes the file
     QElapsedTimer m_clock;
     qint64 m_next = 0;
 };

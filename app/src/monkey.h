@@ -20,8 +20,8 @@ namespace app {
 struct SMonkeyRun {
     uint32_t seed = 0;
     int steps = 0;
-    std::string folder;     // where the project copy and the dump are written
-    int soakSeconds = 0;    // > 0: a soak, ended after the steps or this long
+    std::string folder;  // where the project copy and the dump are written
+    int soakSeconds = 0; // > 0: a soak, ended after the steps or this long
     // The dump without the host's call log, which grows with the run: what
     // every step reads its checks and targets from. The full dump is
     // written when a step fails.
@@ -32,12 +32,12 @@ struct SMonkeyRun {
 
 // What a finished run reports.
 struct SMonkeyReport {
-    int steps = 0;              // steps run
-    long longestStepMs = 0;     // the longest step, rounds and waits included
-    long longestPause = 0;      // ms: the user interface thread's longest pause inside a step
-    std::string longestPauseStep;   // the step it happened in
-    uint64_t rounds = 0;        // monitoring rounds during the run
-    std::vector<SSoakSample> samples;   // a soak's, about every two seconds
+    int steps = 0;                    // steps run
+    long longestStepMs = 0;           // the longest step, rounds and waits included
+    long longestPause = 0;            // ms: the user interface thread's longest pause inside a step
+    std::string longestPauseStep;     // the step it happened in
+    uint64_t rounds = 0;              // monitoring rounds during the run
+    std::vector<SSoakSample> samples; // a soak's, about every two seconds
 };
 
 // Plays the run; false with "seed S, step N: <step>: <why>" on the first

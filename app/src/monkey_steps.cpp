@@ -42,17 +42,16 @@ std::string Point(std::mt19937& rng, const SMonkeyScene& scene)
 std::string Key(std::mt19937& rng)
 {
     static const std::array<const char*, 24> keys{
-        "f2",   "delete", "enter", "escape", "tab",  "space", "backspace", "home",
-        "end",  "pageup", "pagedown", "left", "right", "up",  "down",      "insert",
-        "a",    "c",      "v",     "x",      "z",    "s",     "1",         "f5"};
+        "f2",    "delete", "enter", "escape", "tab", "space", "backspace", "home", "end", "pageup", "pagedown", "left",
+        "right", "up",     "down",  "insert", "a",   "c",     "v",         "x",    "z",   "s",      "1",        "f5"};
     return OneOf(rng, keys);
 }
 
 // Texts an operator might type, and some no edit should take whole.
 std::string Text(std::mt19937& rng)
 {
-    static const std::array<const char*, 10> texts{
-        "75", "-1", "999999999", "192.168.0.10", "ops@example.com", "Wall 2", "x\\\"y", "0", "abc def", "%s%n"};
+    static const std::array<const char*, 10> texts{"75",     "-1",     "999999999", "192.168.0.10", "ops@example.com",
+                                                   "Wall 2", "x\\\"y", "0",         "abc def",      "%s%n"};
     return std::string("\"") + OneOf(rng, texts) + "\"";
 }
 
@@ -137,18 +136,17 @@ SMonkeyStep NextMonkeyStep(std::mt19937& rng, const SMonkeyScene& scene)
         lines.push_back(scene.monitoring ? "monitor stop" : "monitor start");
         if (scene.soak && scene.monitoring)
             lines.push_back("monitor start");
-    }
-    else if (roll < 14 && scene.soak)
-        lines.push_back("wait " + std::to_string(Between(rng, 10, 100)));   // rounds come by themselves
+    } else if (roll < 14 && scene.soak)
+        lines.push_back("wait " + std::to_string(Between(rng, 10, 100))); // rounds come by themselves
     else if (roll < 14 && scene.currentPage == 0)
         lines.push_back("round " + std::to_string(Between(rng, 1, 3)));
     else if (roll < 20 && scene.senders > 0)
         lines.push_back(Fault(rng, scene));
     else if (roll < 23)
-        lines.push_back(Chance(rng, 0.2) ? "resize " + std::to_string(Between(rng, 1, 40)) + " "
-                                               + std::to_string(Between(rng, 1, 40))
-                                         : "resize " + std::to_string(Between(rng, 200, 1600)) + " "
-                                               + std::to_string(Between(rng, 150, 1000)));
+        lines.push_back(
+            Chance(rng, 0.2)
+                ? "resize " + std::to_string(Between(rng, 1, 40)) + " " + std::to_string(Between(rng, 1, 40))
+                : "resize " + std::to_string(Between(rng, 200, 1600)) + " " + std::to_string(Between(rng, 150, 1000)));
     else if (roll < 25)
         lines.push_back((Chance(rng, 0.5) ? "save \"" : "open \"") + scene.projectCopy + "\"");
     else

@@ -14,10 +14,10 @@ namespace app {
 
 // What a step may aim at, read from the host before each step.
 struct SMonkeyScene {
-    int width = 0;                      // page area client size
+    int width = 0; // page area client size
     int height = 0;
-    int senders = 0;                    // senders of the project
-    int pages = 0;                      // pages of the host
+    int senders = 0; // senders of the project
+    int pages = 0;   // pages of the host
     int currentPage = 0;
     bool monitoring = false;
     bool soak = false;                  // monitoring free-running: a stop is followed by a start
@@ -27,9 +27,9 @@ struct SMonkeyScene {
 };
 
 struct SMonkeyStep {
-    std::vector<std::string> lines;     // scenario lines, answers first
-    int page = -1;                      // >= 0: show this page instead
-    bool recreatePage = false;          // release the monitor page and create it again instead
+    std::vector<std::string> lines; // scenario lines, answers first
+    int page = -1;                  // >= 0: show this page instead
+    bool recreatePage = false;      // release the monitor page and create it again instead
 };
 
 // Draws one step.

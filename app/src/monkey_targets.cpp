@@ -10,7 +10,7 @@ namespace {
 int ShownTreeItems(const QJsonArray& items)
 {
     int shown = 0;
-    int hiddenBelow = -1;   // items deeper than this lie under a folded parent
+    int hiddenBelow = -1; // items deeper than this lie under a folded parent
     for (const QJsonValue& value : items) {
         const QJsonObject item = value.toObject();
         const int depth = item["depth"].toInt();

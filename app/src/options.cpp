@@ -49,21 +49,21 @@ bool ParseDensity(const std::string& text, double& density)
 bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& options, std::string& error)
 {
     const std::map<std::string, std::string AppOptions::*> texts{
-        {"--project", &AppOptions::project}, {"--script", &AppOptions::script},
+        {"--project", &AppOptions::project},         {"--script", &AppOptions::script},
         {"--screenshots", &AppOptions::screenshots}, {"--dump", &AppOptions::dump},
-        {"--config-dir", &AppOptions::configDir}, {"--module", &AppOptions::module}};
-    const std::map<std::string, bool AppOptions::*> flags{
-        {"--tour", &AppOptions::tour}, {"--step", &AppOptions::step}, {"--help", &AppOptions::help},
-        {"-h", &AppOptions::help}};
+        {"--config-dir", &AppOptions::configDir},    {"--module", &AppOptions::module}};
+    const std::map<std::string, bool AppOptions::*> flags{{"--tour", &AppOptions::tour},
+                                                          {"--step", &AppOptions::step},
+                                                          {"--help", &AppOptions::help},
+                                                          {"-h", &AppOptions::help}};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (const auto flag = flags.find(arg); flag != flags.end()) {
             options.*(flag->second) = true;
             continue;
         }
-        const bool takesValue =
-            texts.count(arg) || arg == "--density" || arg == "--size" || arg == "--monkey" || arg == "--seed"
-            || arg == "--soak";
+        const bool takesValue = texts.count(arg) || arg == "--density" || arg == "--size" || arg == "--monkey"
+            || arg == "--seed" || arg == "--soak";
         if (!takesValue) {
             error = "unknown argument " + arg;
             return false;

@@ -8,22 +8,22 @@
 namespace app {
 
 struct AppOptions {
-    std::string project;         // --project: opened before the page is created
-    double density = 0.0;        // --density: the control library's override; 0 = screen
-    int width = 0;               // --size WxH of the main window; 0 = default
+    std::string project;  // --project: opened before the page is created
+    double density = 0.0; // --density: the control library's override; 0 = screen
+    int width = 0;        // --size WxH of the main window; 0 = default
     int height = 0;
-    std::string script;          // --script: scenario file, played headless
-    bool tour = false;           // --tour: the built-in scenario, played headless
-    std::string screenshots;     // --screenshots: folder of the scenario's screenshots
-    std::string dump;            // --dump: observable state written at the end
-    bool step = false;           // --step: monitoring rounds only on request
-    std::string configDir;       // --config-dir: configuration and log folder
-    std::string module;          // --module: the page library; default next to the program
-    bool help = false;           // --help
-    int monkey = 0;              // --monkey: random steps played headless (monkey.h)
-    uint32_t seed = 0;           // --seed of the monkey; drawn when not given
+    std::string script;      // --script: scenario file, played headless
+    bool tour = false;       // --tour: the built-in scenario, played headless
+    std::string screenshots; // --screenshots: folder of the scenario's screenshots
+    std::string dump;        // --dump: observable state written at the end
+    bool step = false;       // --step: monitoring rounds only on request
+    std::string configDir;   // --config-dir: configuration and log folder
+    std::string module;      // --module: the page library; default next to the program
+    bool help = false;       // --help
+    int monkey = 0;          // --monkey: random steps played headless (monkey.h)
+    uint32_t seed = 0;       // --seed of the monkey; drawn when not given
     bool seedGiven = false;
-    int soakSeconds = 0;         // --soak: the monkey against free-running monitoring, at most this long
+    int soakSeconds = 0; // --soak: the monkey against free-running monitoring, at most this long
 };
 
 // Default main window size and screenshot folder.

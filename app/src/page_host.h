@@ -38,7 +38,7 @@ struct SNotifyRecord {
     int32_t word1 = 0;
     int32_t word2 = 0;
     int32_t word3 = 0;
-    bool queued = false;   // arrived during an update and was delivered after it
+    bool queued = false; // arrived during an update and was delivered after it
 };
 
 struct SUpdateRecord {

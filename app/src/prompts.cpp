@@ -25,14 +25,14 @@ std::optional<std::string> CPrompts::AskPath(const std::string& title, const std
         return answer;
     }
     if (CModalScript::Instance().GetMode() == CModalScript::EMode::Scripted) {
-        m_errors.push_back("the file dialog \"" + title + "\" was shown with no answer queued (answer file <path>|cancel)");
+        m_errors.push_back("the file dialog \"" + title
+                           + "\" was shown with no answer queued (answer file <path>|cancel)");
         return std::nullopt;
     }
     const QString filter = QStringLiteral("Projects (*.json);;All files (*)");
-    const QString path = save ? QFileDialog::getSaveFileName(m_parent, QString::fromStdString(title),
-                                                             QString::fromStdString(start), filter)
-                              : QFileDialog::getOpenFileName(m_parent, QString::fromStdString(title),
-                                                             QString::fromStdString(start), filter);
+    const QString path = save
+        ? QFileDialog::getSaveFileName(m_parent, QString::fromStdString(title), QString::fromStdString(start), filter)
+        : QFileDialog::getOpenFileName(m_parent, QString::fromStdString(title), QString::fromStdString(start), filter);
     if (path.isEmpty())
         return std::nullopt;
     return path.toStdString();

@@ -68,8 +68,7 @@ CScenarioRunner::CScenarioRunner(SScenarioEnv env)
       m_progressPhoto(m_env.window, [this](const QPixmap& picture, const std::string& name, std::string& error) {
           return SavePicture(picture, name, error);
       })
-{
-}
+{}
 
 bool CScenarioRunner::Run(const std::vector<SScriptCommand>& commands, std::string& error)
 {
@@ -88,8 +87,10 @@ bool CScenarioRunner::AllAnswersTaken(std::string& error)
 {
     const CModalScript& modals = CModalScript::Instance();
     std::string left;
-    for (const auto& [kind, name] : {std::pair{EModalKind::Dialog, "dialog"}, {EModalKind::MessageBox, "message box"},
-                                     {EModalKind::Menu, "menu"}, {EModalKind::Progress, "progress"}}) {
+    for (const auto& [kind, name] : {std::pair{EModalKind::Dialog, "dialog"},
+                                     {EModalKind::MessageBox, "message box"},
+                                     {EModalKind::Menu, "menu"},
+                                     {EModalKind::Progress, "progress"}}) {
         if (const std::size_t n = modals.PendingCount(kind))
             left += (left.empty() ? "" : ", ") + std::to_string(n) + " " + name;
     }
@@ -136,17 +137,15 @@ bool CScenarioRunner::Execute(const SScriptCommand& c, std::string& error)
             return false;
         m_env.host.Refresh(-1, 0, 1);
         return true;
-    case EVerb::Save:
-        return m_env.commands.Save(c.text, error);
+    case EVerb::Save: return m_env.commands.Save(c.text, error);
     case EVerb::Monitor: {
-        const bool ok = c.on ? m_env.hardware.StartMonitoring(&m_env.pageArea, error)
-                             : m_env.hardware.StopMonitoring(error);
+        const bool ok
+            = c.on ? m_env.hardware.StartMonitoring(&m_env.pageArea, error) : m_env.hardware.StopMonitoring(error);
         if (ok)
             m_env.host.Refresh(-1, 0, 0);
         return ok;
     }
-    case EVerb::Round:
-        return Rounds(c.numbers[0], error);
+    case EVerb::Round: return Rounds(c.numbers[0], error);
     case EVerb::Fault:
     case EVerb::Clear: {
         SFault fault{c.text, c.numbers[0], c.numbers.size() > 1 ? c.numbers[1] : -1,
@@ -155,8 +154,8 @@ bool CScenarioRunner::Execute(const SScriptCommand& c, std::string& error)
     }
     case EVerb::Signal: {
         // "none" and "reset" give no numbers: no signal.
-        const SVideoSignal signal =
-            c.numbers.size() > 2 ? SVideoSignal{c.numbers[2], c.numbers[3], c.rate} : SVideoSignal{};
+        const SVideoSignal signal
+            = c.numbers.size() > 2 ? SVideoSignal{c.numbers[2], c.numbers[3], c.rate} : SVideoSignal{};
         return m_env.hardware.SetVideoSignal(c.numbers[0], c.numbers[1], signal, c.text == "reset", error);
     }
     case EVerb::Click:
@@ -165,30 +164,25 @@ bool CScenarioRunner::Execute(const SScriptCommand& c, std::string& error)
     case EVerb::Move:
     case EVerb::Hover:
     case EVerb::Wheel:
-    case EVerb::Drag:
-        return Mouse(c, error);
-    case EVerb::Key:
-        return m_active->Key(QtKeyFromName(c.text), c.modifiers, error);
-    case EVerb::Type:
-        return m_active->Type(c.text, error);
-    case EVerb::AnswerMsgBox:
-        modals.AnswerMessageBox(c.numbers[0]);
-        return true;
-    case EVerb::AnswerMenu:
-        modals.PickMenu(static_cast<UINT>(c.numbers[0]));
-        return true;
+    case EVerb::Drag: return Mouse(c, error);
+    case EVerb::Key: return m_active->Key(QtKeyFromName(c.text), c.modifiers, error);
+    case EVerb::Type: return m_active->Type(c.text, error);
+    case EVerb::AnswerMsgBox: modals.AnswerMessageBox(c.numbers[0]); return true;
+    case EVerb::AnswerMenu: modals.PickMenu(static_cast<UINT>(c.numbers[0])); return true;
     case EVerb::AnswerDialog:
         if (c.text.empty()) {
             modals.EndDialog(c.numbers[0]);
         } else {
             // Photographed while it is up, then ended with the answer.
             const std::string name = c.text;
-            modals.RunOnDialog([this, name](CWnd* dialog) {
-                std::string why;
-                QWidget* widget = plat::NativeWidget(dialog);
-                if (!widget || !Screenshot(*widget->window(), name, why))
-                    throw std::runtime_error("screenshot of the dialog failed: " + why);
-            }, c.numbers[0]);
+            modals.RunOnDialog(
+                [this, name](CWnd* dialog) {
+                    std::string why;
+                    QWidget* widget = plat::NativeWidget(dialog);
+                    if (!widget || !Screenshot(*widget->window(), name, why))
+                        throw std::runtime_error("screenshot of the dialog failed: " + why);
+                },
+                c.numbers[0]);
         }
         return true;
     case EVerb::WithinDialog:
@@ -207,17 +201,11 @@ bool CScenarioRunner::Execute(const SScriptCommand& c, std::string& error)
         QCoreApplication::sendPostedEvents(nullptr, 0);
         QApplication::processEvents();
         return true;
-    case EVerb::Wait:
-        ProcessEventsFor(c.numbers[0]);
-        return true;
-    case EVerb::Resize:
-        return Resize(c.numbers[0], c.numbers[1], error);
-    case EVerb::Expect:
-        return Expect(c, error);
-    case EVerb::Screenshot:
-        return Screenshot(m_shotWindow ? *m_shotWindow : m_env.window, c.text, error);
-    case EVerb::Dump:
-        return WriteJsonFile(c.text, m_env.dump(), error);
+    case EVerb::Wait: ProcessEventsFor(c.numbers[0]); return true;
+    case EVerb::Resize: return Resize(c.numbers[0], c.numbers[1], error);
+    case EVerb::Expect: return Expect(c, error);
+    case EVerb::Screenshot: return Screenshot(m_shotWindow ? *m_shotWindow : m_env.window, c.text, error);
+    case EVerb::Dump: return WriteJsonFile(c.text, m_env.dump(), error);
     }
     error = "not a command";
     return false;
@@ -274,7 +262,7 @@ bool CScenarioRunner::Rounds(int count, std::string& error)
     if (!m_env.hardware.RunRounds(count, error))
         return false;
     if (!monitoring)
-        return true;   // only the simulation clock moved; the page has nothing to take
+        return true; // only the simulation clock moved; the page has nothing to take
     // The page takes new data on its own timer and asks for a full refresh.
     QElapsedTimer clock;
     clock.start();
@@ -339,7 +327,8 @@ bool CScenarioRunner::SavePicture(const QPixmap& picture, const std::string& nam
 bool CScenarioRunner::Resize(int width, int height, std::string& error)
 {
     // A size below the window's minimum (its menu bar's) gives the minimum, as for a user.
-    const QSize wanted = QSize(width, height).expandedTo(m_env.window.minimumSize()).boundedTo(m_env.window.maximumSize());
+    const QSize wanted
+        = QSize(width, height).expandedTo(m_env.window.minimumSize()).boundedTo(m_env.window.maximumSize());
     m_env.window.resize(wanted);
     QElapsedTimer clock;
     clock.start();
@@ -347,7 +336,8 @@ bool CScenarioRunner::Resize(int width, int height, std::string& error)
         QApplication::processEvents(QEventLoop::AllEvents, 5);
     QApplication::processEvents();
     if (m_env.window.size() != wanted) {
-        error = "the window did not take the size " + std::to_string(wanted.width()) + "x" + std::to_string(wanted.height());
+        error = "the window did not take the size " + std::to_string(wanted.width()) + "x"
+            + std::to_string(wanted.height());
         return false;
     }
     return true;

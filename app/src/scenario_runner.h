@@ -76,8 +76,8 @@ private:
 
     SScenarioEnv m_env;
     CInputDriver m_input;
-    CInputDriver* m_active;             // the page's input, or a dialog's inside a block
-    QWidget* m_shotWindow = nullptr;    // what a screenshot shows inside a block
+    CInputDriver* m_active;          // the page's input, or a dialog's inside a block
+    QWidget* m_shotWindow = nullptr; // what a screenshot shows inside a block
     CProgressPhoto m_progressPhoto;
     std::size_t m_modalErrorsSeen = 0;
     std::vector<std::string> m_screenshots;

@@ -172,16 +172,17 @@ private:
             return;
         }
         const auto second = spec.find(':', colon + 1);
-        const std::string part =
-            spec.substr(colon + 1, second == std::string::npos ? std::string::npos : second - colon - 1);
+        const std::string part
+            = spec.substr(colon + 1, second == std::string::npos ? std::string::npos : second - colon - 1);
         if (part == "drawn" || part == "fill") {
             const bool drawn = part == "drawn";
             where.kind = drawn ? SWhere::EKind::Drawn : SWhere::EKind::Fill;
             const auto third = second == std::string::npos ? second : spec.find(':', second + 1);
             where.piece = second == std::string::npos ? std::string() : spec.substr(second + 1, third - second - 1);
-            Require(!where.piece.empty(), (drawn ? "expected a piece of text or image name after @"
-                                                 : "expected normal, warning or offline after @")
-                                              + spec);
+            Require(!where.piece.empty(),
+                    (drawn ? "expected a piece of text or image name after @"
+                           : "expected normal, warning or offline after @")
+                        + spec);
             Require(drawn || DeviceFill(where.piece).has_value(),
                     "unknown fill \"" + where.piece + "\" (normal, warning, offline)");
             if (third != std::string::npos)
@@ -192,9 +193,10 @@ private:
         static const std::map<std::string, SWhere::EKind> kinds{
             {"control", SWhere::EKind::Control}, {"bar", SWhere::EKind::BarItem}, {"item", SWhere::EKind::TreeItem}};
         const auto kind = kinds.find(part);
-        Require(kind != kinds.end(),
-                "expected @Class:control:N, @Class:bar:N, @Class:drawn:PIECE, @Class:fill:NAME or @Class:item:N, found @"
-                    + spec);
+        Require(
+            kind != kinds.end(),
+            "expected @Class:control:N, @Class:bar:N, @Class:drawn:PIECE, @Class:fill:NAME or @Class:item:N, found @"
+                + spec);
         if (!Ok())
             return;
         where.kind = kind->second;
@@ -262,22 +264,28 @@ const std::map<std::string, std::pair<EVerb, Parser>>& Verbs()
 {
     static const std::map<std::string, std::pair<EVerb, Parser>> verbs{
         {"open", {EVerb::Open, [](CReader& r, SScriptCommand& c) { r.Word(c.text, "a project file"); }}},
-        {"save", {EVerb::Save, [](CReader& r, SScriptCommand& c) {
-             if (!r.AtEnd())
-                 r.Word(c.text, "a file");
-         }}},
-        {"monitor", {EVerb::Monitor, [](CReader& r, SScriptCommand& c) {
-             std::string what;
-             r.Word(what, "start or stop");
-             r.Require(what == "start" || what == "stop", "expected start or stop, found \"" + what + "\"");
-             c.on = what == "start";
-         }}},
-        {"round", {EVerb::Round, [](CReader& r, SScriptCommand& c) {
-             r.OptionalInt(c.numbers, "a number of rounds");
-             if (c.numbers.empty())
-                 c.numbers.push_back(1);
-             r.Require(c.numbers[0] >= 1 && c.numbers[0] <= 10000, "expected 1 to 10000 rounds");
-         }}},
+        {"save",
+         {EVerb::Save,
+          [](CReader& r, SScriptCommand& c) {
+              if (!r.AtEnd())
+                  r.Word(c.text, "a file");
+          }}},
+        {"monitor",
+         {EVerb::Monitor,
+          [](CReader& r, SScriptCommand& c) {
+              std::string what;
+              r.Word(what, "start or stop");
+              r.Require(what == "start" || what == "stop", "expected start or stop, found \"" + what + "\"");
+              c.on = what == "start";
+          }}},
+        {"round",
+         {EVerb::Round,
+          [](CReader& r, SScriptCommand& c) {
+              r.OptionalInt(c.numbers, "a number of rounds");
+              if (c.numbers.empty())
+                  c.numbers.push_back(1);
+              r.Require(c.numbers[0] >= 1 && c.numbers[0] <= 10000, "expected 1 to 10000 rounds");
+          }}},
         {"fault", {EVerb::Fault, ParseFault}},
         {"clear", {EVerb::Clear, ParseFault}},
         {"signal", {EVerb::Signal, ParseSignal}},
@@ -286,72 +294,88 @@ const std::map<std::string, std::pair<EVerb, Parser>>& Verbs()
         {"rclick", {EVerb::RClick, ParseMouse}},
         {"move", {EVerb::Move, ParseMouse}},
         {"hover", {EVerb::Hover, ParseMouse}},
-        {"wheel", {EVerb::Wheel, [](CReader& r, SScriptCommand& c) {
-             r.Where(c.where);
-             int delta = 0;
-             r.Int(delta, "a wheel delta (120 per notch)");
-             c.numbers.push_back(delta);
-             r.Modifiers(c.modifiers);
-         }}},
+        {"wheel",
+         {EVerb::Wheel,
+          [](CReader& r, SScriptCommand& c) {
+              r.Where(c.where);
+              int delta = 0;
+              r.Int(delta, "a wheel delta (120 per notch)");
+              c.numbers.push_back(delta);
+              r.Modifiers(c.modifiers);
+          }}},
         // drag <where> <dx> <dy> or drag <where> to <where>
-        {"drag", {EVerb::Drag, [](CReader& r, SScriptCommand& c) {
-             r.Where(c.where);
-             if (const SWord* next = r.Peek(); r.Ok() && next && next->text == "to" && !next->quoted) {
-                 r.Next("to");
-                 r.Where(c.to.emplace());
-             } else {
-                 int dx = 0, dy = 0;
-                 r.Int(dx, "a distance across");
-                 r.Int(dy, "a distance down");
-                 c.numbers = {dx, dy};
-             }
-             r.Modifiers(c.modifiers);
-         }}},
-        {"key", {EVerb::Key, [](CReader& r, SScriptCommand& c) {
-             r.Word(c.text, "a key name");
-             r.Require(QtKeyFromName(c.text) != 0, "unknown key \"" + c.text + "\"");
-             r.Modifiers(c.modifiers);
-         }}},
+        {"drag",
+         {EVerb::Drag,
+          [](CReader& r, SScriptCommand& c) {
+              r.Where(c.where);
+              if (const SWord* next = r.Peek(); r.Ok() && next && next->text == "to" && !next->quoted) {
+                  r.Next("to");
+                  r.Where(c.to.emplace());
+              } else {
+                  int dx = 0, dy = 0;
+                  r.Int(dx, "a distance across");
+                  r.Int(dy, "a distance down");
+                  c.numbers = {dx, dy};
+              }
+              r.Modifiers(c.modifiers);
+          }}},
+        {"key",
+         {EVerb::Key,
+          [](CReader& r, SScriptCommand& c) {
+              r.Word(c.text, "a key name");
+              r.Require(QtKeyFromName(c.text) != 0, "unknown key \"" + c.text + "\"");
+              r.Modifiers(c.modifiers);
+          }}},
         {"type", {EVerb::Type, [](CReader& r, SScriptCommand& c) { r.Word(c.text, "a text"); }}},
-        {"within", {EVerb::WithinDialog, [](CReader& r, SScriptCommand& c) {
-             std::string what;
-             r.Word(what, "dialog");
-             r.Require(what == "dialog", "expected dialog, found \"" + what + "\"");
-             int answer = 0;
-             r.Int(answer, "an answer");
-             c.numbers.push_back(answer);
-         }}},
+        {"within",
+         {EVerb::WithinDialog,
+          [](CReader& r, SScriptCommand& c) {
+              std::string what;
+              r.Word(what, "dialog");
+              r.Require(what == "dialog", "expected dialog, found \"" + what + "\"");
+              int answer = 0;
+              r.Int(answer, "an answer");
+              c.numbers.push_back(answer);
+          }}},
         {"wait-events", {EVerb::WaitEvents, [](CReader&, SScriptCommand&) {}}},
-        {"wait", {EVerb::Wait, [](CReader& r, SScriptCommand& c) {
-             int ms = 0;
-             r.Int(ms, "milliseconds");
-             r.Require(ms >= 0 && ms <= 60000, "expected 0 to 60000 milliseconds");
-             c.numbers.push_back(ms);
-         }}},
-        {"resize", {EVerb::Resize, [](CReader& r, SScriptCommand& c) {
-             int w = 0, h = 0;
-             r.Int(w, "a width");
-             r.Int(h, "a height");
-             r.Require(w >= 1 && h >= 1 && w <= 10000 && h <= 10000, "expected a width and height from 1 to 10000");
-             c.numbers = {w, h};
-         }}},
-        {"expect", {EVerb::Expect, [](CReader& r, SScriptCommand& c) {
-             r.Word(c.text, "a JSON path");
-             if (const SWord* value = r.Next("a value after the path"))
-                 c.expected = ExpectValueOf(*value);
-             // expect <path> <value> within <ms>: the value may take that long to come.
-             if (const SWord* next = r.Peek(); r.Ok() && next && next->text == "within") {
-                 r.Next("within");
-                 int ms = 0;
-                 r.Int(ms, "milliseconds");
-                 r.Require(ms >= 0 && ms <= 60000, "expected 0 to 60000 milliseconds");
-                 c.numbers.push_back(ms);
-             }
-         }}},
-        {"screenshot", {EVerb::Screenshot, [](CReader& r, SScriptCommand& c) {
-             r.Word(c.text, "a screenshot name");
-             r.Require(c.text.find('/') == std::string::npos, "a screenshot name is a file name without folders");
-         }}},
+        {"wait",
+         {EVerb::Wait,
+          [](CReader& r, SScriptCommand& c) {
+              int ms = 0;
+              r.Int(ms, "milliseconds");
+              r.Require(ms >= 0 && ms <= 60000, "expected 0 to 60000 milliseconds");
+              c.numbers.push_back(ms);
+          }}},
+        {"resize",
+         {EVerb::Resize,
+          [](CReader& r, SScriptCommand& c) {
+              int w = 0, h = 0;
+              r.Int(w, "a width");
+              r.Int(h, "a height");
+              r.Require(w >= 1 && h >= 1 && w <= 10000 && h <= 10000, "expected a width and height from 1 to 10000");
+              c.numbers = {w, h};
+          }}},
+        {"expect",
+         {EVerb::Expect,
+          [](CReader& r, SScriptCommand& c) {
+              r.Word(c.text, "a JSON path");
+              if (const SWord* value = r.Next("a value after the path"))
+                  c.expected = ExpectValueOf(*value);
+              // expect <path> <value> within <ms>: the value may take that long to come.
+              if (const SWord* next = r.Peek(); r.Ok() && next && next->text == "within") {
+                  r.Next("within");
+                  int ms = 0;
+                  r.Int(ms, "milliseconds");
+                  r.Require(ms >= 0 && ms <= 60000, "expected 0 to 60000 milliseconds");
+                  c.numbers.push_back(ms);
+              }
+          }}},
+        {"screenshot",
+         {EVerb::Screenshot,
+          [](CReader& r, SScriptCommand& c) {
+              r.Word(c.text, "a screenshot name");
+              r.Require(c.text.find('/') == std::string::npos, "a screenshot name is a file name without folders");
+          }}},
         {"dump", {EVerb::Dump, [](CReader& r, SScriptCommand& c) { r.Word(c.text, "a file"); }}},
     };
     return verbs;
@@ -367,9 +391,10 @@ void ParseAnswer(CReader& r, SScriptCommand& c)
         c.on = c.text != "cancel";
         return;
     }
-    static const std::map<std::string, EVerb> kinds{
-        {"msgbox", EVerb::AnswerMsgBox}, {"menu", EVerb::AnswerMenu}, {"dialog", EVerb::AnswerDialog},
-        {"progress", EVerb::AnswerProgress}};
+    static const std::map<std::string, EVerb> kinds{{"msgbox", EVerb::AnswerMsgBox},
+                                                    {"menu", EVerb::AnswerMenu},
+                                                    {"dialog", EVerb::AnswerDialog},
+                                                    {"progress", EVerb::AnswerProgress}};
     const auto it = kinds.find(what);
     r.Require(it != kinds.end(), "expected msgbox, menu, dialog, progress or file, found \"" + what + "\"");
     if (!r.Ok())

@@ -13,10 +13,34 @@
 namespace app {
 
 enum class EVerb {
-    Open, Save, Monitor, Round, Fault, Clear, Signal,
-    Click, DClick, RClick, Move, Hover, Wheel, Drag, Key, Type,
-    AnswerMsgBox, AnswerMenu, AnswerDialog, AnswerProgress, AnswerFile, WithinDialog,
-    WaitEvents, Wait, Resize, Expect, Screenshot, Dump,
+    Open,
+    Save,
+    Monitor,
+    Round,
+    Fault,
+    Clear,
+    Signal,
+    Click,
+    DClick,
+    RClick,
+    Move,
+    Hover,
+    Wheel,
+    Drag,
+    Key,
+    Type,
+    AnswerMsgBox,
+    AnswerMenu,
+    AnswerDialog,
+    AnswerProgress,
+    AnswerFile,
+    WithinDialog,
+    WaitEvents,
+    Wait,
+    Resize,
+    Expect,
+    Screenshot,
+    Dump,
 };
 
 // Where a mouse command points: page client coordinates, or the centre of
@@ -48,14 +72,14 @@ struct SExpectValue {
 struct SScriptCommand {
     int line = 0;
     EVerb verb = EVerb::WaitEvents;
-    std::string source;          // the line as written, for messages
-    std::string text;            // path, fault kind, key name, json path, screenshot name
-    std::vector<int> numbers;    // counts, indices, sizes, delta, answers
+    std::string source;       // the line as written, for messages
+    std::string text;         // path, fault kind, key name, json path, screenshot name
+    std::vector<int> numbers; // counts, indices, sizes, delta, answers
     SWhere where;
-    std::optional<SWhere> to;    // drag: where the drag ends, instead of a distance
-    unsigned modifiers = 0;      // EModifier bits
-    bool on = false;             // monitor start; answer file with a path (not cancel)
-    double rate = 0;             // signal: the refresh rate in Hz
+    std::optional<SWhere> to; // drag: where the drag ends, instead of a distance
+    unsigned modifiers = 0;   // EModifier bits
+    bool on = false;          // monitor start; answer file with a path (not cancel)
+    double rate = 0;          // signal: the refresh rate in Hz
     SExpectValue expected;
     // within dialog: the commands run on the next dialog while it is shown.
     std::vector<SScriptCommand> block;

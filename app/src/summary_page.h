@@ -22,8 +22,7 @@ public:
 
     CSummaryPage(LinesProvider lines, PageSwitch switchPage)
         : m_lines(std::move(lines)), m_switchPage(std::move(switchPage))
-    {
-    }
+    {}
     ~CSummaryPage() override = default;
     bool Create(CWnd* parent);
 

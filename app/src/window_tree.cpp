@@ -22,9 +22,9 @@ void Collect(const QWidget* widget, std::vector<CWnd*>& out)
             continue;
         CWnd* owner = plat::WindowFromWidget(w);
         if (owner && plat::NativeWidget(owner) == w)
-            out.push_back(owner);   // its own children are its business
+            out.push_back(owner); // its own children are its business
         else
-            Collect(w, out);        // a plain widget may hold windows
+            Collect(w, out); // a plain widget may hold windows
     }
 }
 

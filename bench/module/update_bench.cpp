@@ -103,7 +103,8 @@ void BM_GuardWaitDuringUpdates(benchmark::State& state)
             CModuleDataLock lock(data);
             benchmark::DoNotOptimize(data.GetDetectData().GetSenderDataCount());
         }
-        const double waited = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - begin).count();
+        const double waited
+            = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - begin).count();
         longest = std::max(longest, waited);
         total += waited;
         ++count;

@@ -10,10 +10,10 @@
 #include "platform/canvas.h"
 #include "platform/native_qt.h"
 
+#include "copy_yardstick.h"
 #include <QGuiApplication>
 #include <QPainter>
 #include <benchmark/benchmark.h>
-#include "copy_yardstick.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -114,7 +114,8 @@ void DrawRaw(QPainter& p, Primitive what, const std::vector<CRect>& cells, const
             for (int row = 0; row < 3; ++row) {
                 for (int col = 0; col < 3; ++col) {
                     if (dw[col] > 0 && dh[row] > 0)
-                        p.drawImage(QRect(dx[col], dy[row], dw[col], dh[row]), frame, QRect(xs[col], ys[row], ws[col], hs[row]));
+                        p.drawImage(QRect(dx[col], dy[row], dw[col], dh[row]), frame,
+                                    QRect(xs[col], ys[row], ws[col], hs[row]));
                 }
             }
             break;
@@ -175,8 +176,8 @@ void CanvasCopy(benchmark::State& state)
 
 void RawCopy(benchmark::State& state) { CopyFullSurface(state, kWidth, kHeight); }
 
-#define PRIMITIVE_PAIR(name)                                                                          \
-    BENCHMARK_CAPTURE(Canvas, name, Primitive::name)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond); \
+#define PRIMITIVE_PAIR(name)                                                                                           \
+    BENCHMARK_CAPTURE(Canvas, name, Primitive::name)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);            \
     BENCHMARK_CAPTURE(Raw, name, Primitive::name)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond)
 
 PRIMITIVE_PAIR(Fill);
@@ -194,7 +195,7 @@ int main(int argc, char** argv)
 {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     ::setenv("QT_ENABLE_HIGHDPI_SCALING", "0", 0);
-    QGuiApplication app(argc, argv);   // fonts need it
+    QGuiApplication app(argc, argv); // fonts need it
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -85,9 +85,9 @@ void BM_PublishRound(benchmark::State& state)
 {
     UseInstallation(state);
     const sim::ProjectModel project = sim::GetProject();
-    const sim::hw::RoundRecords r = sim::hw::ComputeRound(
-        sim::hw::ReadHardwareNow(project, sim::hw::ReadKind::MonitoringRound), project.monitor, false,
-        sim::hw::LanguageTexts());
+    const sim::hw::RoundRecords r
+        = sim::hw::ComputeRound(sim::hw::ReadHardwareNow(project, sim::hw::ReadKind::MonitoringRound), project.monitor,
+                                false, sim::hw::LanguageTexts());
     for (auto _ : state)
         sim::PublishMonitorRound(r.detect, r.warning, r.show, r.tips);
 }

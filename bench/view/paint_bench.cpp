@@ -34,11 +34,11 @@
 #include "view/view_records.h"
 #include "view/view_render.h"
 
+#include "copy_yardstick.h"
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
-#include "copy_yardstick.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -84,14 +84,17 @@ SScenario Describe(EScenario s)
     switch (s) {
     case EScenario::Receivers10k:
         // 134 x 75 cabinets of 13 pixels: all in view, none big enough for text.
-        return {{.senders = 1, .portsPerSender = 10, .receiversPerPort = 1000, .cabinetSize = 13}, TREE_NODE_SENDER,
+        return {{.senders = 1, .portsPerSender = 10, .receiversPerPort = 1000, .cabinetSize = 13},
+                TREE_NODE_SENDER,
                 RENDER_RECEIVER};
     case EScenario::Texts2500:
         // 67 x 38 cabinets of 26 pixels, each with its temperature.
-        return {{.senders = 1, .portsPerSender = 10, .receiversPerPort = 250, .cabinetSize = 26}, TREE_NODE_SENDER,
+        return {{.senders = 1, .portsPerSender = 10, .receiversPerPort = 250, .cabinetSize = 26},
+                TREE_NODE_SENDER,
                 RENDER_TEMPERATURE};
     case EScenario::Overview255:
-        return {{.senders = 255, .portsPerSender = 8, .receiversPerPort = 4, .cabinetSize = 64}, TREE_NODE_ALL_SENDERS,
+        return {{.senders = 255, .portsPerSender = 8, .receiversPerPort = 4, .cabinetSize = 64},
+                TREE_NODE_ALL_SENDERS,
                 RENDER_RECEIVER};
     }
     return {};
@@ -171,7 +174,8 @@ std::vector<SNaiveCell> NaiveCells(const sim::GenerateOptions& o)
             if (r.IsRectEmpty())
                 continue;
             const uint32_t word = data.GetWarningData().GetSenderPortRcvWarning(0, port, k);
-            const Color c = (word & RenderTypeWarningMask(obj.nRenderType)) ? colors.clrWarningFill : colors.clrNormalFill;
+            const Color c
+                = (word & RenderTypeWarningMask(obj.nRenderType)) ? colors.clrWarningFill : colors.clrNormalFill;
             SNaiveCell cell{QRect(r.left, r.top, r.Width(), r.Height()), QColor(c.r, c.g, c.b), {}, 0};
             cell.textSize = ReceiverTextSize(std::min(r.Width(), r.Height()), k + 1);
             if (cell.textSize > 0)
@@ -181,7 +185,7 @@ std::vector<SNaiveCell> NaiveCells(const sim::GenerateOptions& o)
     return cells;
 }
 
-std::map<std::string, double> g_times;   // nanoseconds per iteration, by name
+std::map<std::string, double> g_times; // nanoseconds per iteration, by name
 
 void Paint(benchmark::State& state, EScenario scenario)
 {

@@ -64,8 +64,8 @@ int main(int argc, char** argv)
         const std::string suffix = "_" + std::to_string(static_cast<int>(density * 100)) + ".png";
         const std::string base = folder.toStdString() + "/";
         const std::pair<const char*, bool (*)(const std::string&)> scenes[] = {
-            {"dialog", gallery::RenderDialog},          {"toolbar", gallery::RenderToolbar},
-            {"messagebox", gallery::RenderMessageBox},  {"menu", gallery::RenderMenu},
+            {"dialog", gallery::RenderDialog},         {"toolbar", gallery::RenderToolbar},
+            {"messagebox", gallery::RenderMessageBox}, {"menu", gallery::RenderMenu},
             {"progress", gallery::RenderProgress},
         };
         for (const auto& [name, render] : scenes) {

@@ -117,9 +117,21 @@ public:
 protected:
     int InitControls() override
     {
-        const char* folders[] = {"", "ToolBar\\Open", "ToolBar\\Save", "ToolBar\\LoadFromCard", "ToolBar\\SaveToCard",
-                                 "", "ToolBar\\Setting", "", "ToolBar\\MonitorStart", "ToolBar\\MonitorStop", "",
-                                 "ToolBar\\Normal", "ToolBar\\Hand", "", "ToolBar\\MonitorLog"};
+        const char* folders[] = {"",
+                                 "ToolBar\\Open",
+                                 "ToolBar\\Save",
+                                 "ToolBar\\LoadFromCard",
+                                 "ToolBar\\SaveToCard",
+                                 "",
+                                 "ToolBar\\Setting",
+                                 "",
+                                 "ToolBar\\MonitorStart",
+                                 "ToolBar\\MonitorStop",
+                                 "",
+                                 "ToolBar\\Normal",
+                                 "ToolBar\\Hand",
+                                 "",
+                                 "ToolBar\\MonitorLog"};
         int x = Scale(20);
         const int height = Scale(31), width = Scale(38);
         for (int i = 1; i <= 14; ++i) {
@@ -129,7 +141,9 @@ protected:
                 toolbar.SetItemKind(i, BarSeparator);
                 toolbar.SetItemStyle(i, 5);
                 toolbar.SetItemImage(i, "ToolBar\\splitline.png");
-                toolbar.SetItemRect(i, {x + (slot - 2) / 2, Scale(32) / 10, x + (slot - 2) / 2 + 2, Scale(32) / 10 + Scale(32) * 4 / 5});
+                toolbar.SetItemRect(
+                    i,
+                    {x + (slot - 2) / 2, Scale(32) / 10, x + (slot - 2) / 2 + 2, Scale(32) / 10 + Scale(32) * 4 / 5});
                 x += slot;
                 continue;
             }
@@ -160,7 +174,8 @@ protected:
             const int markLeft = left - Scale(1) - Scale(8);
             targets.SetItemDrawType(4 + i, BarDrawWarningMark);
             targets.SetItemImage(4 + i, "Monitor\\Warning\\");
-            targets.SetItemRect(4 + i, {markLeft, y + (side - mark) / 2, markLeft + mark, y + (side - mark) / 2 + mark});
+            targets.SetItemRect(4 + i,
+                                {markLeft, y + (side - mark) / 2, markLeft + mark, y + (side - mark) / 2 + mark});
             targets.SetItemVisible(4 + i, true);
             targets.SetItemWarning(4 + i, i == 1 || i == 2);
             y += side + Scale(5);
@@ -169,7 +184,8 @@ protected:
 
         const char* sections[] = {"General", "Sender", "Receiver", "E-mail"};
         for (int i = 1; i <= 4; ++i) {
-            const CRect rect{Scale(120), Scale(48) + (i - 1) * Scale(55), Scale(120) + Scale(165), Scale(48) + i * Scale(55)};
+            const CRect rect{Scale(120), Scale(48) + (i - 1) * Scale(55), Scale(120) + Scale(165),
+                             Scale(48) + i * Scale(55)};
             navigation.SetItemKind(i, BarRadio);
             navigation.SetItemCaption(i, sections[i - 1]);
             navigation.SetItemRect(i, rect);
@@ -196,7 +212,8 @@ bool RenderDialog(const std::string& path)
 {
     Frame frame(S(0, 0, 460, 400));
     SampleDialog dialog;
-    if (!dialog.Create(300, &frame)) return false;
+    if (!dialog.Create(300, &frame))
+        return false;
     dialog.MoveWindow(frame.GetClientRect());
     Hover(dialog, dialog.GetControl(110)->rect.CenterPoint());
     return Save(plat::NativeWidget(&frame), path);
@@ -206,7 +223,8 @@ bool RenderToolbar(const std::string& path)
 {
     Frame frame(S(0, 0, 720, 300));
     SampleBars bars;
-    if (!bars.Create(2008, &frame)) return false;
+    if (!bars.Create(2008, &frame))
+        return false;
     bars.MoveWindow(frame.GetClientRect());
     bars.SetBackgroundColor(CMorvSkin::Instance().GetColors().clrBackground);
     // Hover one button, press another, hover a navigation item.
@@ -221,8 +239,9 @@ bool RenderToolbar(const std::string& path)
 
 bool RenderMessageBox(const std::string& path)
 {
-    auto box = morv::detail::BuildMessageBox(nullptr, "Delete the group \"Hall\" and move its 3 senders to all senders?",
-                                             "Quarn", MB_YESNO | MB_ICONQUESTION);
+    auto box
+        = morv::detail::BuildMessageBox(nullptr, "Delete the group \"Hall\" and move its 3 senders to all senders?",
+                                        "Quarn", MB_YESNO | MB_ICONQUESTION);
     box->show();
     return Save(box.get(), path);
 }
@@ -244,7 +263,8 @@ bool RenderMenu(const std::string& path)
     widget->popup(QPoint(0, 0));
     Settle();
     // Hover the second command, as the mouse would.
-    if (widget->actions().size() > 2) widget->setActiveAction(widget->actions()[2]);
+    if (widget->actions().size() > 2)
+        widget->setActiveAction(widget->actions()[2]);
     const bool saved = Save(widget.get(), path);
     widget->close();
     return saved;

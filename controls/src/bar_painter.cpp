@@ -13,17 +13,16 @@ namespace {
 
 const SSkinColors& Colors() { return CMorvSkin::Instance().GetColors(); }
 
-void DrawWarningDot(ICanvas& dc, const CRect& rect)
-{
-    dc.FillEllipse(rect, Colors().clrWarningFill);
-}
+void DrawWarningDot(ICanvas& dc, const CRect& rect) { dc.FillEllipse(rect, Colors().clrWarningFill); }
 
 void DrawDownArrow(ICanvas& dc, const CRect& area, Color color)
 {
     const int half = std::max(2, morv::Scale(4));
     const CPoint centre = area.CenterPoint();
     Pen pen{color, std::max(1, morv::Scale(1) + (morv::GetDensity() >= 1.5 ? 1 : 0)), {}};
-    dc.DrawPolyline({{centre.x - half, centre.y - half / 2}, {centre.x, centre.y + half / 2}, {centre.x + half, centre.y - half / 2}},
+    dc.DrawPolyline({{centre.x - half, centre.y - half / 2},
+                     {centre.x, centre.y + half / 2},
+                     {centre.x + half, centre.y - half / 2}},
                     pen);
 }
 
@@ -61,7 +60,8 @@ void CMorvButtonBar::Draw(ICanvas& dc) const
 {
     for (int i = 0; i < GetItemCount(); ++i) {
         const SBarItem& item = m_items[static_cast<std::size_t>(i)];
-        if (item.bVisible && !item.rect.IsRectEmpty()) DrawItem(dc, i, item);
+        if (item.bVisible && !item.rect.IsRectEmpty())
+            DrawItem(dc, i, item);
     }
 }
 
@@ -69,7 +69,8 @@ void CMorvButtonBar::DrawItem(ICanvas& dc, int index, const SBarItem& item) cons
 {
     const SSkinColors& c = Colors();
     if (item.nDrawType == BarDrawWarningMark) {
-        if (!item.bWarning) return;
+        if (!item.bWarning)
+            return;
         if (const Image* image = morv::StateImage(item.strImageFolder, EImageState::Normal))
             CCusFuntionEx::ImageCusBlt(dc, image, item.rect, BltFit);
         else
@@ -109,8 +110,10 @@ void CMorvButtonBar::DrawItem(ICanvas& dc, int index, const SBarItem& item) cons
 
     if (!item.strCaption.empty() && !(item.nKind == BarDropDown && !face)) {
         Color color = c.clrText;
-        if (!item.bEnabled) color = c.clrTextDisabled;
-        else if (!face && state == EImageState::Checked) color = c.clrTextOnSelection;
+        if (!item.bEnabled)
+            color = c.clrTextDisabled;
+        else if (!face && state == EImageState::Checked)
+            color = c.clrTextOnSelection;
         CRect text = item.rect;
         if (item.nKind == BarDropDown) {
             text.right -= std::min(item.rect.Width() / 3, morv::Scale(20));
@@ -123,7 +126,8 @@ void CMorvButtonBar::DrawItem(ICanvas& dc, int index, const SBarItem& item) cons
     if (item.bWarning) {
         const int size = std::max(4, morv::Scale(7));
         const int inset = std::max(1, morv::Scale(2));
-        DrawWarningDot(dc, {item.rect.right - inset - size, item.rect.top + inset, item.rect.right - inset,
-                            item.rect.top + inset + size});
+        DrawWarningDot(dc,
+                       {item.rect.right - inset - size, item.rect.top + inset, item.rect.right - inset,
+                        item.rect.top + inset + size});
     }
 }

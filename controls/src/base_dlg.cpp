@@ -34,15 +34,18 @@ CMorvBaseDlg::~CMorvBaseDlg()
     DestroyWindow();
     m_d->progress.reset();
     // Bars that outlive their dialog no longer reach it.
-    for (CMorvButtonBar* bar : m_d->bars) bar->m_owner = nullptr;
+    for (CMorvButtonBar* bar : m_d->bars)
+        bar->m_owner = nullptr;
 }
 
 void CMorvBaseDlg::AttachBar(CMorvButtonBar* bar, bool attach)
 {
     auto& bars = m_d->bars;
     bars.erase(std::remove(bars.begin(), bars.end(), bar), bars.end());
-    if (attach) bars.push_back(bar);
-    if (m_d->captureBar == bar && !attach) m_d->captureBar = nullptr;
+    if (attach)
+        bars.push_back(bar);
+    if (m_d->captureBar == bar && !attach)
+        m_d->captureBar = nullptr;
 }
 
 const std::vector<CMorvButtonBar*>& CMorvBaseDlg::GetBars() const { return m_d->bars; }
@@ -72,8 +75,9 @@ void CMorvBaseDlg::CenterWindow()
     }
     const QWidget* top = owner->window();
     const QRect area(top->mapToGlobal(QPoint(0, 0)), top->size());
-    const CPoint at = plat::KeepOnWorkArea({area.center().x() - widget->width() / 2, area.center().y() - widget->height() / 2},
-                                           {widget->width(), widget->height()});
+    const CPoint at
+        = plat::KeepOnWorkArea({area.center().x() - widget->width() / 2, area.center().y() - widget->height() / 2},
+                               {widget->width(), widget->height()});
     SetWindowPos(at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
@@ -87,7 +91,8 @@ bool CMorvBaseDlg::RunSetUp(CWnd* parent, UINT templateId, EWindowKind kind)
     // A framed dialog is made without a toolkit parent: the message filter
     // road follows toolkit parents, and the owner's filters must not see
     // what is typed into the dialog. It is kept above the owner instead.
-    if (!CreateEx(kind == EWindowKind::Child ? parent : nullptr, rect, templateId, kind)) return false;
+    if (!CreateEx(kind == EWindowKind::Child ? parent : nullptr, rect, templateId, kind))
+        return false;
     if (kind != EWindowKind::Child && parent && parent->IsWindow()) {
         QWidget* widget = plat::NativeWidget(this);
         QWidget* owner = plat::NativeWidget(parent)->window();
@@ -96,7 +101,8 @@ bool CMorvBaseDlg::RunSetUp(CWnd* parent, UINT templateId, EWindowKind kind)
         if (widget->windowHandle() && owner->windowHandle())
             widget->windowHandle()->setTransientParent(owner->windowHandle());
     }
-    for (auto& [index, control] : m_d->controls) CreateControlWindow(control);
+    for (auto& [index, control] : m_d->controls)
+        CreateControlWindow(control);
     if (!InitControls() || !InitFinish()) {
         DestroyWindow();
         return false;
@@ -106,28 +112,35 @@ bool CMorvBaseDlg::RunSetUp(CWnd* parent, UINT templateId, EWindowKind kind)
 
 bool CMorvBaseDlg::Create(UINT templateId, CWnd* parent)
 {
-    if (IsWindow()) return false;
+    if (IsWindow())
+        return false;
     m_d->modal = false;
-    if (!OnSetBaseDlgInfo()) return false;
+    if (!OnSetBaseDlgInfo())
+        return false;
     const EWindowKind kind = m_d->childPage ? EWindowKind::Child : EWindowKind::Dialog;
-    if (!RunSetUp(parent, templateId, kind)) return false;
+    if (!RunSetUp(parent, templateId, kind))
+        return false;
     ShowWindow(SW_SHOW);
     return true;
 }
 
 int CMorvBaseDlg::DoModal()
 {
-    if (IsWindow()) return -1;
+    if (IsWindow())
+        return -1;
     m_d->modal = true;
     m_d->result.reset();
     if (!OnSetBaseDlgInfo() || !RunSetUp(m_d->parent, m_d->templateId, EWindowKind::Dialog)) {
         m_d->modal = false;
         return -1;
     }
-    if (QWidget* widget = plat::NativeWidget(this)) widget->setWindowModality(Qt::ApplicationModal);
+    if (QWidget* widget = plat::NativeWidget(this))
+        widget->setWindowModality(Qt::ApplicationModal);
     // A dialog that did not place itself during set-up stands over its parent.
-    if (GetWindowRect().TopLeft() == CPoint{0, 0}) CenterWindow();
-    if (!m_d->result) ShowWindow(SW_SHOW);
+    if (GetWindowRect().TopLeft() == CPoint{0, 0})
+        CenterWindow();
+    if (!m_d->result)
+        ShowWindow(SW_SHOW);
 
     SModalCall call;
     call.record.eKind = EModalKind::Dialog;
@@ -154,8 +167,10 @@ int CMorvBaseDlg::DoModal()
 void CMorvBaseDlg::EndDialog(int result)
 {
     m_d->result = result;
-    if (m_d->loop) m_d->loop->exit(result);
-    if (!m_d->modal && IsWindow()) ShowWindow(SW_HIDE);
+    if (m_d->loop)
+        m_d->loop->exit(result);
+    if (!m_d->modal && IsWindow())
+        ShowWindow(SW_HIDE);
 }
 
 void CMorvBaseDlg::OnOK() { EndDialog(IDOK); }
@@ -163,19 +178,23 @@ void CMorvBaseDlg::OnCancel() { EndDialog(IDCANCEL); }
 
 void CMorvBaseDlg::OnClose()
 {
-    if (m_d->modal) OnCancel();
-    else CWnd::OnClose();
+    if (m_d->modal)
+        OnCancel();
+    else
+        CWnd::OnClose();
 }
 
 void CMorvBaseDlg::OnDestroy()
 {
-    for (CMorvButtonBar* bar : m_d->bars) bar->CancelInput();
+    for (CMorvButtonBar* bar : m_d->bars)
+        bar->CancelInput();
     m_d->captureBar = nullptr;
     m_d->hover = m_d->pressed = -1;
     m_d->progress.reset();
     // A modal loop whose window goes away ends as if closed.
     if (m_d->loop) {
-        if (!m_d->result) m_d->result = IDCANCEL;
+        if (!m_d->result)
+            m_d->result = IDCANCEL;
         m_d->loop->exit(*m_d->result);
     }
     CWnd::OnDestroy();
@@ -201,31 +220,36 @@ int CMorvBaseDlg::SetLanguage()
 int CMorvBaseDlg::BeginProgress(const SProgressInfo& info)
 {
     // One progress at a time: a second begin while one runs is refused.
-    if (morv::detail::CProgressWindow::Running()) return -1;
+    if (morv::detail::CProgressWindow::Running())
+        return -1;
     SModalCall call;
     call.record.eKind = EModalKind::Progress;
     call.record.strText = info.strTitle;
     call.bBlocking = false;
     call.nDismissAnswer = 0;
     call.live = [] { return 0; };
-    if (CModalScript::Instance().RunModal(std::move(call)) == -1) return -1;
+    if (CModalScript::Instance().RunModal(std::move(call)) == -1)
+        return -1;
     m_d->progress = std::make_unique<morv::detail::CProgressWindow>(IsWindow() ? this : nullptr, info);
     return 0;
 }
 
 void CMorvBaseDlg::SetProgressRange(int nMin, int nMax)
 {
-    if (m_d->progress) m_d->progress->SetRange(nMin, nMax);
+    if (m_d->progress)
+        m_d->progress->SetRange(nMin, nMax);
 }
 
 void CMorvBaseDlg::SetProgressPos(int nPos)
 {
-    if (m_d->progress) m_d->progress->SetPos(nPos);
+    if (m_d->progress)
+        m_d->progress->SetPos(nPos);
 }
 
 void CMorvBaseDlg::SetProgressText(const std::string& text)
 {
-    if (m_d->progress) m_d->progress->SetText(text);
+    if (m_d->progress)
+        m_d->progress->SetText(text);
 }
 
 void CMorvBaseDlg::EndProgress() { m_d->progress.reset(); }

@@ -15,7 +15,8 @@ namespace {
 
 bool IsEditKind(EMorvControlKind kind)
 {
-    return kind == EMorvControlKind::NumericEdit || kind == EMorvControlKind::Edit || kind == EMorvControlKind::TimeEdit;
+    return kind == EMorvControlKind::NumericEdit || kind == EMorvControlKind::Edit
+        || kind == EMorvControlKind::TimeEdit;
 }
 
 } // namespace
@@ -30,10 +31,13 @@ SMorvControl& CMorvBaseDlg::AddControl(int index, EMorvControlKind kind, const C
     control.rect = rect;
     control.strText = text;
     control.nDlgItemId = dlgItemId;
-    if (kind == EMorvControlKind::NumericEdit) control.editRules.eMode = EEditMode::Integer;
-    if (kind == EMorvControlKind::CheckBox) control.nCheckSource = index;
+    if (kind == EMorvControlKind::NumericEdit)
+        control.editRules.eMode = EEditMode::Integer;
+    if (kind == EMorvControlKind::CheckBox)
+        control.nCheckSource = index;
     CreateControlWindow(control);
-    if (kind == EMorvControlKind::Edit || kind == EMorvControlKind::NumericEdit) SetControlText(index, text);
+    if (kind == EMorvControlKind::Edit || kind == EMorvControlKind::NumericEdit)
+        SetControlText(index, text);
     InvalidateControl(index);
     return control;
 }
@@ -63,24 +67,29 @@ const SMorvControl* CMorvBaseDlg::GetControl(int index) const
 int CMorvBaseDlg::FindControlByItemId(UINT dlgItemId) const
 {
     for (const auto& [index, control] : m_d->controls)
-        if (control.nDlgItemId == dlgItemId) return index;
+        if (control.nDlgItemId == dlgItemId)
+            return index;
     return -1;
 }
 
 std::vector<int> CMorvBaseDlg::GetControlIndices() const
 {
     std::vector<int> indices;
-    for (const auto& [index, control] : m_d->controls) indices.push_back(index);
+    for (const auto& [index, control] : m_d->controls)
+        indices.push_back(index);
     return indices;
 }
 
 bool CMorvBaseDlg::RemoveControl(int index)
 {
     auto it = m_d->controls.find(index);
-    if (it == m_d->controls.end()) return false;
+    if (it == m_d->controls.end())
+        return false;
     InvalidateControl(index);
-    if (m_d->hover == index) m_d->hover = -1;
-    if (m_d->pressed == index) m_d->pressed = -1;
+    if (m_d->hover == index)
+        m_d->hover = -1;
+    if (m_d->pressed == index)
+        m_d->pressed = -1;
     m_d->windows.erase(index);
     m_d->controls.erase(it);
     return true;
@@ -88,14 +97,17 @@ bool CMorvBaseDlg::RemoveControl(int index)
 
 void CMorvBaseDlg::RemoveAllControls()
 {
-    for (int index : GetControlIndices()) RemoveControl(index);
+    for (int index : GetControlIndices())
+        RemoveControl(index);
 }
 
 void CMorvBaseDlg::CreateControlWindow(SMorvControl& control)
 {
-    if (!IsWindow() || !IsEditKind(control.eKind)) return;
+    if (!IsWindow() || !IsEditKind(control.eKind))
+        return;
     auto& slot = m_d->windows[control.nIndex];
-    if (slot && slot->IsWindow()) return;
+    if (slot && slot->IsWindow())
+        return;
     if (control.eKind == EMorvControlKind::TimeEdit) {
         auto edit = slot ? std::unique_ptr<CMorvTimeEdit>(static_cast<CMorvTimeEdit*>(slot.release()))
                          : std::make_unique<CMorvTimeEdit>();
@@ -117,11 +129,13 @@ void CMorvBaseDlg::CreateControlWindow(SMorvControl& control)
 void CMorvBaseDlg::SyncControlWindow(const SMorvControl& control)
 {
     auto it = m_d->windows.find(control.nIndex);
-    if (it == m_d->windows.end() || !it->second->IsWindow()) return;
+    if (it == m_d->windows.end() || !it->second->IsWindow())
+        return;
     CWnd& wnd = *it->second;
     CRect now = wnd.GetWindowRect();
     ScreenToClient(now);
-    if (now != control.rect) wnd.MoveWindow(control.rect);
+    if (now != control.rect)
+        wnd.MoveWindow(control.rect);
     wnd.EnableWindow(control.bEnabled);
     // By the window's own flag: a window hidden while its dialog is not yet shown
     // must stay hidden when the dialog appears.
@@ -132,7 +146,8 @@ CMorvEditEx* CMorvBaseDlg::GetEdit(int index) const
 {
     const SMorvControl* control = GetControl(index);
     auto it = m_d->windows.find(index);
-    if (!control || control->eKind == EMorvControlKind::TimeEdit || it == m_d->windows.end()) return nullptr;
+    if (!control || control->eKind == EMorvControlKind::TimeEdit || it == m_d->windows.end())
+        return nullptr;
     return static_cast<CMorvEditEx*>(it->second.get());
 }
 
@@ -140,7 +155,8 @@ CMorvTimeEdit* CMorvBaseDlg::GetTimeEdit(int index) const
 {
     const SMorvControl* control = GetControl(index);
     auto it = m_d->windows.find(index);
-    if (!control || control->eKind != EMorvControlKind::TimeEdit || it == m_d->windows.end()) return nullptr;
+    if (!control || control->eKind != EMorvControlKind::TimeEdit || it == m_d->windows.end())
+        return nullptr;
     return static_cast<CMorvTimeEdit*>(it->second.get());
 }
 
@@ -165,14 +181,17 @@ void CMorvBaseDlg::RelabelFollowers(int checkIndex)
 void CMorvBaseDlg::UpdateControl(int index)
 {
     SMorvControl* control = GetControl(index);
-    if (!control) return;
-    if (!control->strKey.empty()) ResolveText(*control);
+    if (!control)
+        return;
+    if (!control->strKey.empty())
+        ResolveText(*control);
     if (CMorvEditEx* edit = GetEdit(index)) {
         const SEditRules& rules = control->editRules;
         edit->SetEditMode(rules.eMode, rules.nDecimals);
         edit->SetStepValue(rules.dMin, rules.dBase, rules.dMax, rules.dStep);
     }
-    if (CMorvTimeEdit* edit = GetTimeEdit(index)) edit->SetRange(control->nMinSeconds, control->nMaxSeconds);
+    if (CMorvTimeEdit* edit = GetTimeEdit(index))
+        edit->SetRange(control->nMinSeconds, control->nMaxSeconds);
     SyncControlWindow(*control);
     Invalidate();
 }
@@ -180,13 +199,15 @@ void CMorvBaseDlg::UpdateControl(int index)
 void CMorvBaseDlg::InvalidateControl(int index)
 {
     const SMorvControl* control = GetControl(index);
-    if (control && IsWindow() && !control->rect.IsRectEmpty()) InvalidateRect(control->rect);
+    if (control && IsWindow() && !control->rect.IsRectEmpty())
+        InvalidateRect(control->rect);
 }
 
 bool CMorvBaseDlg::SetControlRect(int index, const CRect& rect)
 {
     SMorvControl* control = GetControl(index);
-    if (!control) return false;
+    if (!control)
+        return false;
     InvalidateControl(index);
     control->rect = rect;
     SyncControlWindow(*control);
@@ -197,17 +218,21 @@ bool CMorvBaseDlg::SetControlRect(int index, const CRect& rect)
 bool CMorvBaseDlg::SetControlText(int index, const std::string& text)
 {
     SMorvControl* control = GetControl(index);
-    if (!control) return false;
+    if (!control)
+        return false;
     control->strText = text;
-    if (CMorvEditEx* edit = GetEdit(index)) edit->SetText(text);
+    if (CMorvEditEx* edit = GetEdit(index))
+        edit->SetText(text);
     InvalidateControl(index);
     return true;
 }
 
 std::string CMorvBaseDlg::GetControlText(int index) const
 {
-    if (const CMorvEditEx* edit = GetEdit(index)) return edit->GetText();
-    if (const CMorvTimeEdit* edit = GetTimeEdit(index)) return edit->GetText();
+    if (const CMorvEditEx* edit = GetEdit(index))
+        return edit->GetText();
+    if (const CMorvTimeEdit* edit = GetTimeEdit(index))
+        return edit->GetText();
     const SMorvControl* control = GetControl(index);
     return control ? control->strText : std::string();
 }
@@ -216,7 +241,8 @@ bool CMorvBaseDlg::SetControlKey(int index, const std::string& key, const std::s
                                  const std::string& suffix, std::vector<plat::FormatArg> formatArgs)
 {
     SMorvControl* control = GetControl(index);
-    if (!control) return false;
+    if (!control)
+        return false;
     control->strKey = key;
     control->strSection = section;
     control->strSuffix = suffix;
@@ -229,7 +255,8 @@ bool CMorvBaseDlg::SetControlKey(int index, const std::string& key, const std::s
 bool CMorvBaseDlg::LinkCheckLabel(int labelIndex, int checkIndex)
 {
     SMorvControl* label = GetControl(labelIndex);
-    if (!label || !GetControl(checkIndex)) return false;
+    if (!label || !GetControl(checkIndex))
+        return false;
     label->nCheckSource = checkIndex;
     ResolveText(*label);
     InvalidateControl(labelIndex);
@@ -239,10 +266,13 @@ bool CMorvBaseDlg::LinkCheckLabel(int labelIndex, int checkIndex)
 bool CMorvBaseDlg::ShowControl(int index, bool visible)
 {
     SMorvControl* control = GetControl(index);
-    if (!control) return false;
-    if (control->bVisible == visible) return true;
+    if (!control)
+        return false;
+    if (control->bVisible == visible)
+        return true;
     control->bVisible = visible;
-    if (!visible && m_d->hover == index) m_d->hover = -1;
+    if (!visible && m_d->hover == index)
+        m_d->hover = -1;
     SyncControlWindow(*control);
     InvalidateControl(index);
     return true;
@@ -251,7 +281,8 @@ bool CMorvBaseDlg::ShowControl(int index, bool visible)
 bool CMorvBaseDlg::EnableControl(int index, bool enabled)
 {
     SMorvControl* control = GetControl(index);
-    if (!control) return false;
+    if (!control)
+        return false;
     control->bEnabled = enabled;
     SyncControlWindow(*control);
     InvalidateControl(index);
@@ -261,7 +292,8 @@ bool CMorvBaseDlg::EnableControl(int index, bool enabled)
 bool CMorvBaseDlg::SetCheck(int index, int check)
 {
     SMorvControl* control = GetControl(index);
-    if (!control) return false;
+    if (!control)
+        return false;
     control->nCheck = check ? 1 : 0;
     RelabelFollowers(index);
     InvalidateControl(index);
@@ -277,7 +309,8 @@ int CMorvBaseDlg::GetCheck(int index) const
 bool CMorvBaseDlg::SetControlTextColor(int index, Color color)
 {
     SMorvControl* control = GetControl(index);
-    if (!control) return false;
+    if (!control)
+        return false;
     control->clrText = color;
     InvalidateControl(index);
     return true;
@@ -286,7 +319,8 @@ bool CMorvBaseDlg::SetControlTextColor(int index, Color color)
 bool CMorvBaseDlg::SetControlFontSize(int index, int pixels)
 {
     SMorvControl* control = GetControl(index);
-    if (!control) return false;
+    if (!control)
+        return false;
     control->nFontSize = pixels;
     InvalidateControl(index);
     return true;
@@ -296,14 +330,16 @@ int CMorvBaseDlg::HitTestControl(const CPoint& pt) const
 {
     // Later entries are drawn over earlier ones.
     for (auto it = m_d->controls.rbegin(); it != m_d->controls.rend(); ++it)
-        if (morv::IsClickable(it->second) && it->second.rect.PtInRect(pt)) return it->first;
+        if (morv::IsClickable(it->second) && it->second.rect.PtInRect(pt))
+            return it->first;
     return -1;
 }
 
 bool CMorvBaseDlg::SetTable(int index, SMorvTable table)
 {
     SMorvControl* control = GetControl(index);
-    if (!control || control->eKind != EMorvControlKind::Table) return false;
+    if (!control || control->eKind != EMorvControlKind::Table)
+        return false;
     control->table = std::move(table);
     InvalidateControl(index);
     return true;
@@ -318,39 +354,48 @@ SMorvTable* CMorvBaseDlg::GetTable(int index)
 bool CMorvBaseDlg::SetTableRowColors(int index, int row, Color text, Color fill)
 {
     SMorvTable* table = GetTable(index);
-    if (!table || row < 1 || row > static_cast<int>(table->rows.size())) return false;
+    if (!table || row < 1 || row > static_cast<int>(table->rows.size()))
+        return false;
     STableRow& entry = table->rows[static_cast<std::size_t>(row - 1)];
     entry.clrText = text;
     entry.clrFill = fill;
-    if (IsWindow()) InvalidateRect(morv::TableRowRect(*GetControl(index), row));
+    if (IsWindow())
+        InvalidateRect(morv::TableRowRect(*GetControl(index), row));
     return true;
 }
 
 int CMorvBaseDlg::HitTestTableRow(int index, const CPoint& pt) const
 {
     const SMorvControl* control = GetControl(index);
-    if (!control || control->eKind != EMorvControlKind::Table || !control->bVisible) return -1;
+    if (!control || control->eKind != EMorvControlKind::Table || !control->bVisible)
+        return -1;
     return morv::TableRowAt(*control, pt);
 }
 
 CWnd* CMorvBaseDlg::GetDlgItem(UINT id) const
 {
     for (const auto& [index, wnd] : m_d->windows)
-        if (wnd->IsWindow() && wnd->GetDlgCtrlID() == id) return wnd.get();
+        if (wnd->IsWindow() && wnd->GetDlgCtrlID() == id)
+            return wnd.get();
     QWidget* root = plat::NativeWidget(this);
-    if (!root) return nullptr;
+    if (!root)
+        return nullptr;
     for (QWidget* widget : root->findChildren<QWidget*>()) {
         CWnd* wnd = plat::WindowFromWidget(widget);
-        if (wnd && wnd != this && plat::NativeWidget(wnd) == widget && wnd->GetDlgCtrlID() == id) return wnd;
+        if (wnd && wnd != this && plat::NativeWidget(wnd) == widget && wnd->GetDlgCtrlID() == id)
+            return wnd;
     }
     return nullptr;
 }
 
 bool CMorvBaseDlg::SetFocusTo(UINT id)
 {
-    if (!IsWindow()) return false;
-    if (CWnd* wnd = GetDlgItem(id)) wnd->SetFocus();
-    else SetFocus();
+    if (!IsWindow())
+        return false;
+    if (CWnd* wnd = GetDlgItem(id))
+        wnd->SetFocus();
+    else
+        SetFocus();
     return true;
 }
 
@@ -358,6 +403,7 @@ bool CMorvBaseDlg::IsFocusOnEdit() const
 {
     QWidget* root = plat::NativeWidget(this);
     QWidget* focus = QApplication::focusWidget();
-    if (!root || !focus || !root->isAncestorOf(focus)) return false;
+    if (!root || !focus || !root->isAncestorOf(focus))
+        return false;
     return qobject_cast<QLineEdit*>(focus) || qobject_cast<QAbstractSpinBox*>(focus) || qobject_cast<QTextEdit*>(focus);
 }

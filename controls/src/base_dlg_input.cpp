@@ -15,11 +15,14 @@ CPoint ClientPoint(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(l
 
 LRESULT CMorvBaseDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_COMMAND && HandleCommand(wParam, lParam)) return 0;
+    if (message == WM_COMMAND && HandleCommand(wParam, lParam))
+        return 0;
     LRESULT result = 0;
-    if (HandleMouse(message, wParam, lParam, result)) return result;
+    if (HandleMouse(message, wParam, lParam, result))
+        return result;
     if (message == WM_SHOWWINDOW && wParam == 0) {
-        for (CMorvButtonBar* bar : m_d->bars) bar->CancelInput();
+        for (CMorvButtonBar* bar : m_d->bars)
+            bar->CancelInput();
         m_d->hover = m_d->pressed = -1;
     }
     return CWnd::WindowProc(message, wParam, lParam);
@@ -34,7 +37,8 @@ bool CMorvBaseDlg::HandleCommand(WPARAM wParam, LPARAM lParam)
         // is not entered again; other edits still report.
         const void* key = lParam ? reinterpret_cast<const void*>(lParam) : static_cast<const void*>(GetDlgItem(id));
         CEditChange guard(key);
-        if (guard) OnEditChange(id);
+        if (guard)
+            OnEditChange(id);
         return true;
     }
     case EN_SETFOCUS: OnEditSetFocus(id); return true;
@@ -49,7 +53,8 @@ bool CMorvBaseDlg::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESU
     case WM_MOUSEMOVE: {
         const CPoint pt = ClientPoint(lParam);
         bool onBar = false;
-        for (CMorvButtonBar* bar : m_d->bars) onBar = bar->OnMouseMove(pt) || onBar;
+        for (CMorvButtonBar* bar : m_d->bars)
+            onBar = bar->OnMouseMove(pt) || onBar;
         const int hover = HitTestControl(pt);
         if (hover != m_d->hover) {
             InvalidateControl(m_d->hover);
@@ -61,28 +66,32 @@ bool CMorvBaseDlg::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESU
                 TrackMouseEvent(tme);
             }
         }
-        return false;   // the dialog's own OnMouseMove runs too
+        return false; // the dialog's own OnMouseMove runs too
     }
     case WM_MOUSELEAVE:
-        for (CMorvButtonBar* bar : m_d->bars) bar->OnMouseLeave();
+        for (CMorvButtonBar* bar : m_d->bars)
+            bar->OnMouseLeave();
         InvalidateControl(m_d->hover);
         m_d->hover = -1;
         return false;
     case WM_MOUSEHOVER:
-        for (CMorvButtonBar* bar : m_d->bars) bar->OnMouseHover(ClientPoint(lParam));
+        for (CMorvButtonBar* bar : m_d->bars)
+            bar->OnMouseHover(ClientPoint(lParam));
         return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
         // A second click of a double click counts as a press, as on buttons.
         const CPoint pt = ClientPoint(lParam);
         for (CMorvButtonBar* bar : m_d->bars) {
-            if (bar->HitTest(pt) < 0) continue;
+            if (bar->HitTest(pt) < 0)
+                continue;
             m_d->captureBar = bar;
             bar->OnLButtonDown(pt);
             return true;
         }
         const int index = HitTestControl(pt);
-        if (index < 0) return false;
+        if (index < 0)
+            return false;
         m_d->pressed = index;
         InvalidateControl(index);
         SetCapture();
@@ -92,15 +101,18 @@ bool CMorvBaseDlg::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         const CPoint pt = ClientPoint(lParam);
         if (CMorvButtonBar* bar = m_d->captureBar) {
             m_d->captureBar = nullptr;
-            bar->OnLButtonUp(pt);   // a bar destroyed since has cleared captureBar
+            bar->OnLButtonUp(pt); // a bar destroyed since has cleared captureBar
             return true;
         }
-        if (m_d->pressed < 0) return false;
+        if (m_d->pressed < 0)
+            return false;
         const int index = m_d->pressed;
         m_d->pressed = -1;
-        if (GetCapture() == this) ReleaseCapture();
+        if (GetCapture() == this)
+            ReleaseCapture();
         InvalidateControl(index);
-        if (HitTestControl(pt) == index) ClickControl(index, pt);
+        if (HitTestControl(pt) == index)
+            ClickControl(index, pt);
         return true;
     }
     case WM_MOUSEWHEEL: {
@@ -109,7 +121,8 @@ bool CMorvBaseDlg::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         const short delta = GET_WHEEL_DELTA_WPARAM(wParam);
         // A bar's wheel handler may destroy other bars: each is watched.
         std::vector<std::pair<CMorvButtonBar*, LifeWatch>> bars;
-        for (CMorvButtonBar* bar : m_d->bars) bars.emplace_back(bar, bar->GetLifeWatch());
+        for (CMorvButtonBar* bar : m_d->bars)
+            bars.emplace_back(bar, bar->GetLifeWatch());
         for (const auto& [bar, life] : bars) {
             if (!life.expired() && bar->OnMouseWheel(pt, delta)) {
                 result = 1;
@@ -118,15 +131,15 @@ bool CMorvBaseDlg::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         }
         return false;
     }
-    default:
-        return false;
+    default: return false;
     }
 }
 
 void CMorvBaseDlg::ClickControl(int index, const CPoint& pt)
 {
     SMorvControl* control = GetControl(index);
-    if (!control || !morv::IsClickable(*control)) return;
+    if (!control || !morv::IsClickable(*control))
+        return;
     CControlEnable guard(*this, index);
     switch (control->eKind) {
     case EMorvControlKind::CheckBox:
@@ -135,17 +148,13 @@ void CMorvBaseDlg::ClickControl(int index, const CPoint& pt)
         InvalidateControl(index);
         OnClickCheck(index);
         break;
-    case EMorvControlKind::Button:
-        OnClickButton(index);
-        break;
-    case EMorvControlKind::Label:
-        OnClickLabel(index);
-        break;
+    case EMorvControlKind::Button: OnClickButton(index); break;
+    case EMorvControlKind::Label: OnClickLabel(index); break;
     case EMorvControlKind::Table:
-        if (const int row = morv::TableRowAt(*control, pt); row >= 1) OnClickTableRow(index, row);
+        if (const int row = morv::TableRowAt(*control, pt); row >= 1)
+            OnClickTableRow(index, row);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -153,12 +162,15 @@ bool CMorvBaseDlg::PreTranslateMessage(MSG* msg)
 {
     if (msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE)) {
         if (m_d->modal) {
-            if (msg->wParam == VK_RETURN) OnOK();
-            else OnCancel();
+            if (msg->wParam == VK_RETURN)
+                OnOK();
+            else
+                OnCancel();
             return true;
         }
         // A modeless dialog of its own has nobody above it to give the keys to.
-        if (!m_d->childPage) return true;
+        if (!m_d->childPage)
+            return true;
     }
     return CWnd::PreTranslateMessage(msg);
 }
@@ -166,7 +178,8 @@ bool CMorvBaseDlg::PreTranslateMessage(MSG* msg)
 void CMorvBaseDlg::SetBackgroundColor(Color color)
 {
     m_d->background = color;
-    if (IsWindow()) Invalidate();
+    if (IsWindow())
+        Invalidate();
 }
 
 Color CMorvBaseDlg::GetBackgroundColor() const
@@ -178,9 +191,12 @@ void CMorvBaseDlg::OnPaint(ICanvas& dc, const CRect& /*dirty*/)
 {
     const CRect client = GetClientRect();
     dc.FillRect(client, GetBackgroundColor());
-    if (m_d->frame) dc.DrawRect(client, Pen{CMorvSkin::Instance().GetColors().clrBorder, 1, {}});
-    for (const auto& [index, control] : m_d->controls) DrawControl(dc, control);
-    for (const CMorvButtonBar* bar : m_d->bars) bar->Draw(dc);
+    if (m_d->frame)
+        dc.DrawRect(client, Pen{CMorvSkin::Instance().GetColors().clrBorder, 1, {}});
+    for (const auto& [index, control] : m_d->controls)
+        DrawControl(dc, control);
+    for (const CMorvButtonBar* bar : m_d->bars)
+        bar->Draw(dc);
 }
 
 void CMorvBaseDlg::DrawControl(ICanvas& dc, const SMorvControl& control) const
@@ -191,7 +207,4 @@ void CMorvBaseDlg::DrawControl(ICanvas& dc, const SMorvControl& control) const
     morv::detail::DrawControl(dc, control, look);
 }
 
-void CMorvBaseDlg::DrawTo(ICanvas& dc)
-{
-    OnPaint(dc, GetClientRect());
-}
+void CMorvBaseDlg::DrawTo(ICanvas& dc) { OnPaint(dc, GetClientRect()); }

@@ -53,7 +53,7 @@ struct CCusCalendar::Impl {
     std::vector<SShowDate> marks;
     std::set<int> markKeys;
     ENavPart hover = ENavPart::None;
-    bool fromCode = false;   // a date set by code is not reported
+    bool fromCode = false; // a date set by code is not reported
 
     SCalendarLayout Layout(const CRect& client) const
     {
@@ -123,7 +123,8 @@ int CCusCalendar::Init(CWnd* pParent, IDateInfoChangedNotify* pNotify, DWORD dwS
             return;
         const QDate date = m_impl->grid->selectedDate();
         if (CWnd* parent = GetParent())
-            parent->SendMessage(WM_CALENDAR_DATECHANGED, static_cast<WPARAM>(PackDate(date.year(), date.month(), date.day())),
+            parent->SendMessage(WM_CALENDAR_DATECHANGED,
+                                static_cast<WPARAM>(PackDate(date.year(), date.month(), date.day())),
                                 reinterpret_cast<LPARAM>(this));
         if (m_impl->notify)
             m_impl->notify->OnDateInfoChanged(date.year(), date.month(), date.day());
@@ -252,12 +253,8 @@ void CCusCalendar::OnSize(UINT /*type*/, int cx, int cy)
 void CCusCalendar::OnLButtonDown(UINT /*flags*/, CPoint pt)
 {
     switch (m_impl->PartAt(GetClientRect(), pt)) {
-    case ENavPart::Prev:
-        ShowPrevMonth();
-        break;
-    case ENavPart::Next:
-        ShowNextMonth();
-        break;
+    case ENavPart::Prev: ShowPrevMonth(); break;
+    case ENavPart::Next: ShowNextMonth(); break;
     case ENavPart::Today:
         // A pick by the user: reported like a click on the day.
         if (m_impl->grid) {
@@ -265,8 +262,7 @@ void CCusCalendar::OnLButtonDown(UINT /*flags*/, CPoint pt)
             m_impl->grid->setCurrentPage(QDate::currentDate().year(), QDate::currentDate().month());
         }
         break;
-    case ENavPart::None:
-        break;
+    case ENavPart::None: break;
     }
 }
 

@@ -16,8 +16,7 @@ class OtherMonthFilter final : public QObject {
 public:
     OtherMonthFilter(CalendarGrid* grid, QTableView* view, std::function<bool()> showOtherMonths)
         : QObject(view), m_grid(grid), m_view(view), m_showOtherMonths(std::move(showOtherMonths))
-    {
-    }
+    {}
 
 protected:
     bool eventFilter(QObject* /*object*/, QEvent* event) override
@@ -26,10 +25,8 @@ protected:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
-        case QEvent::MouseMove:
-            break;
-        default:
-            return false;
+        case QEvent::MouseMove: break;
+        default: return false;
         }
         if (m_showOtherMonths())
             return false;

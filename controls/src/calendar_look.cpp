@@ -16,7 +16,8 @@ namespace {
 
 chr::sys_days SysDays(int year, int month, int day)
 {
-    return chr::sys_days{chr::year{year} / chr::month{static_cast<unsigned>(month)} / chr::day{static_cast<unsigned>(day)}};
+    return chr::sys_days{chr::year{year} / chr::month{static_cast<unsigned>(month)}
+                         / chr::day{static_cast<unsigned>(day)}};
 }
 
 // Design lengths of the parts.
@@ -52,10 +53,15 @@ bool IsValidDate(int year, int month, int day)
 {
     if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > 31)
         return false;
-    return chr::year_month_day{chr::year{year} / chr::month{static_cast<unsigned>(month)} / chr::day{static_cast<unsigned>(day)}}.ok();
+    return chr::year_month_day{chr::year{year} / chr::month{static_cast<unsigned>(month)}
+                               / chr::day{static_cast<unsigned>(day)}}
+        .ok();
 }
 
-int DayNumber(int year, int month, int day) { return static_cast<int>(SysDays(year, month, day).time_since_epoch().count()); }
+int DayNumber(int year, int month, int day)
+{
+    return static_cast<int>(SysDays(year, month, day).time_since_epoch().count());
+}
 
 void DateOfDayNumber(int dayNumber, int& year, int& month, int& day)
 {
@@ -68,7 +74,7 @@ void DateOfDayNumber(int dayNumber, int& year, int& month, int& day)
 void GridDate(int year, int month, int row, int col, int& outYear, int& outMonth, int& outDay)
 {
     const chr::sys_days first = SysDays(year, month, 1);
-    const int firstCol = static_cast<int>(chr::weekday{first}.c_encoding());   // Sunday = 0
+    const int firstCol = static_cast<int>(chr::weekday{first}.c_encoding()); // Sunday = 0
     const int lead = firstCol == 0 ? 7 : firstCol;
     DateOfDayNumber(DayNumber(year, month, 1) + 7 * row + col - lead, outYear, outMonth, outDay);
 }
@@ -87,7 +93,8 @@ SCalendarLayout CalendarLayout(const CRect& client, double density, bool todayLi
     l.rcPrev = {client.left + margin, arrowTop, client.left + margin + arrow, arrowTop + arrow};
     l.rcNext = {client.right - margin - arrow, arrowTop, client.right - margin, arrowTop + arrow};
     l.rcTitle = {l.rcPrev.right, l.rcNav.top, l.rcNext.left, l.rcNav.bottom};
-    l.rcHeader = {client.left + margin, l.rcNav.bottom, client.right - margin, std::min(client.bottom, l.rcNav.bottom + header)};
+    l.rcHeader = {client.left + margin, l.rcNav.bottom, client.right - margin,
+                  std::min(client.bottom, l.rcNav.bottom + header)};
     const int gridBottom = std::max(l.rcHeader.bottom, client.bottom - today);
     l.rcGrid = {l.rcHeader.left, l.rcHeader.bottom, l.rcHeader.right, gridBottom};
     if (todayLine)
@@ -188,10 +195,11 @@ void PaintFrame(ICanvas& dc, const CRect& client, const SCalendarLayout& layout,
         dc.DrawText(frame.weekNames[static_cast<size_t>(col)], HeaderColumn(layout.rcHeader, col), look.font,
                     look.clrTextMuted, AlignCenter | ElideRight);
     const Pen line{look.clrTint, std::max(1, Scale(1, look.density)), {}};
-    dc.DrawLine({layout.rcHeader.left, layout.rcHeader.bottom - 1}, {layout.rcHeader.right, layout.rcHeader.bottom - 1}, line);
+    dc.DrawLine({layout.rcHeader.left, layout.rcHeader.bottom - 1}, {layout.rcHeader.right, layout.rcHeader.bottom - 1},
+                line);
     if (!frame.strToday.empty() && !layout.rcToday.IsRectEmpty())
-        dc.DrawText(frame.strToday, layout.rcToday, look.font, frame.hover == ENavPart::Today ? look.clrSelection : look.clrText,
-                    AlignCenter | ElideRight);
+        dc.DrawText(frame.strToday, layout.rcToday, look.font,
+                    frame.hover == ENavPart::Today ? look.clrSelection : look.clrText, AlignCenter | ElideRight);
 }
 
 } // namespace morv::calendar

@@ -23,13 +23,13 @@ void GridDate(int year, int month, int row, int col, int& outYear, int& outMonth
 
 // The parts of the calendar in client coordinates.
 struct SCalendarLayout {
-    CRect rcNav;      // navigation bar
-    CRect rcPrev;     // previous-month arrow
-    CRect rcNext;     // next-month arrow
-    CRect rcTitle;    // year and month
-    CRect rcHeader;   // day names
-    CRect rcGrid;     // the days
-    CRect rcToday;    // "today" line, empty when there is none
+    CRect rcNav;    // navigation bar
+    CRect rcPrev;   // previous-month arrow
+    CRect rcNext;   // next-month arrow
+    CRect rcTitle;  // year and month
+    CRect rcHeader; // day names
+    CRect rcGrid;   // the days
+    CRect rcToday;  // "today" line, empty when there is none
 };
 SCalendarLayout CalendarLayout(const CRect& client, double density, bool todayLine);
 // Column col (0..6) of the day-name header, aligned with the grid's columns.
@@ -40,9 +40,9 @@ std::string CalendarTitle(int year, int month, const std::string& yearUnit, cons
 struct SCalendarLook {
     Color clrPanel;
     Color clrSelection;
-    Color clrTint;            // marked days and hovered arrows
+    Color clrTint; // marked days and hovered arrows
     Color clrText;
-    Color clrTextMuted;       // other months' days, day names
+    Color clrTextMuted; // other months' days, day names
     Color clrTextOnSelection;
     Font font;
     Font fontBold;
@@ -66,7 +66,7 @@ enum class ENavPart { None, Prev, Next, Today };
 struct SCalendarFrame {
     std::string strTitle;
     std::array<std::string, 7> weekNames;
-    std::string strToday;       // the whole "today" line; empty: none
+    std::string strToday; // the whole "today" line; empty: none
     ENavPart hover = ENavPart::None;
 };
 // Everything but the day cells: background, navigation bar, day names and

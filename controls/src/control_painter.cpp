@@ -59,8 +59,8 @@ void DrawVectorCheck(ICanvas& dc, const CRect& box, bool checked, bool enabled, 
 void DrawCheckBox(ICanvas& dc, const SMorvControl& control, const SControlLook& look)
 {
     const bool checked = control.nCheck != 0;
-    const EImageState state = !control.bEnabled ? EImageState::Disable
-                                                : (look.bHovered ? EImageState::Hover : EImageState::Normal);
+    const EImageState state
+        = !control.bEnabled ? EImageState::Disable : (look.bHovered ? EImageState::Hover : EImageState::Normal);
     const Image* image = StateImage(checked ? kCheckedImageFolder : kUncheckedImageFolder, state);
     const CRect& r = control.rect;
     int imageRight = r.left;
@@ -123,9 +123,11 @@ void DrawButton(ICanvas& dc, const SMorvControl& control, const SControlLook& lo
         CCusFuntionEx::ImageCusBlt(dc, image, icon, BltFit);
         textRect.right = icon.left;
     }
-    if (control.strText.empty()) return;
+    if (control.strText.empty())
+        return;
     Color text = TextColor(control);
-    if (control.nStyle == ButtonPrimary && control.bEnabled) text = Colors().clrTextOnSelection;
+    if (control.nStyle == ButtonPrimary && control.bEnabled)
+        text = Colors().clrTextOnSelection;
     dc.DrawText(control.strText, textRect, ControlFont(control), text,
                 control.nAlign ? control.nAlign : (AlignCenter | ElideRight));
 }
@@ -144,7 +146,8 @@ void DrawTable(ICanvas& dc, const SMorvControl& control)
         dc.FillRect(rowRect, r == 0 ? c.clrTableHeader : Or(row->clrFill, c.clrButtonFill));
         for (int col = 0; col < columns; ++col) {
             const std::vector<std::string>& texts = row ? row->cells : table.headers;
-            if (col >= static_cast<int>(texts.size()) || texts[static_cast<std::size_t>(col)].empty()) continue;
+            if (col >= static_cast<int>(texts.size()) || texts[static_cast<std::size_t>(col)].empty())
+                continue;
             CRect cell = TableCellRect(control, r, col);
             cell.DeflateRect(Scale(4), 0);
             const Color color = row ? (control.bEnabled ? Or(row->clrText, c.clrText) : c.clrTextDisabled) : c.clrText;
@@ -172,13 +175,15 @@ Font ControlFont(const SMorvControl& control)
 {
     const bool title = control.eKind == EMorvControlKind::Title;
     Font font = CMorvLibSet::Instance().GetDefaultFont(title ? 1 : -1, title);
-    if (control.nFontSize > 0) font.pixelSize = control.nFontSize;
+    if (control.nFontSize > 0)
+        font.pixelSize = control.nFontSize;
     return font;
 }
 
 void DrawControl(ICanvas& dc, const SMorvControl& control, const SControlLook& look)
 {
-    if (!control.bVisible || control.rect.IsRectEmpty()) return;
+    if (!control.bVisible || control.rect.IsRectEmpty())
+        return;
     switch (control.eKind) {
     case EMorvControlKind::Title: DrawTitle(dc, control); break;
     case EMorvControlKind::Label: DrawLabel(dc, control); break;
@@ -187,8 +192,7 @@ void DrawControl(ICanvas& dc, const SMorvControl& control, const SControlLook& l
     case EMorvControlKind::Table: DrawTable(dc, control); break;
     case EMorvControlKind::NumericEdit:
     case EMorvControlKind::TimeEdit:
-    case EMorvControlKind::Edit:
-        break;   // real windows draw themselves
+    case EMorvControlKind::Edit: break; // real windows draw themselves
     }
 }
 

@@ -6,9 +6,11 @@ namespace morv {
 
 std::string ResolveControlText(const SMorvControl& control, bool checkSourceOn, const LanguageLookup& lookup)
 {
-    if (control.strKey.empty()) return control.strText;
+    if (control.strKey.empty())
+        return control.strText;
     std::string key = control.strKey;
-    if (control.nCheckSource >= 0 && !checkSourceOn) key += kCloseKeySuffix;
+    if (control.nCheckSource >= 0 && !checkSourceOn)
+        key += kCloseKeySuffix;
     std::string text = lookup ? lookup(key, control.strSection) : key;
     if (!control.formatArgs.empty()) {
         // The looked-up text is data: the safe formatter never reads past
@@ -16,9 +18,7 @@ std::string ResolveControlText(const SMorvControl& control, bool checkSourceOn, 
         switch (control.formatArgs.size()) {
         case 1: text = plat::Format(text, control.formatArgs[0]); break;
         case 2: text = plat::Format(text, control.formatArgs[0], control.formatArgs[1]); break;
-        default:
-            text = plat::Format(text, control.formatArgs[0], control.formatArgs[1], control.formatArgs[2]);
-            break;
+        default: text = plat::Format(text, control.formatArgs[0], control.formatArgs[1], control.formatArgs[2]); break;
         }
     }
     return text + control.strSuffix;
@@ -26,15 +26,14 @@ std::string ResolveControlText(const SMorvControl& control, bool checkSourceOn, 
 
 bool IsClickable(const SMorvControl& control)
 {
-    if (!control.bVisible || !control.bEnabled || control.nBusy > 0) return false;
+    if (!control.bVisible || !control.bEnabled || control.nBusy > 0)
+        return false;
     switch (control.eKind) {
     case EMorvControlKind::Button:
     case EMorvControlKind::CheckBox:
     case EMorvControlKind::Label:
-    case EMorvControlKind::Table:
-        return true;
-    default:
-        return false;
+    case EMorvControlKind::Table: return true;
+    default: return false;
     }
 }
 
@@ -43,7 +42,8 @@ int TableRowCount(const SMorvTable& table) { return 1 + static_cast<int>(table.r
 CRect TableRowRect(const SMorvControl& control, int row)
 {
     const int height = control.table.nRowHeight;
-    if (row < 0 || row >= TableRowCount(control.table) || height <= 0) return {};
+    if (row < 0 || row >= TableRowCount(control.table) || height <= 0)
+        return {};
     const int top = control.rect.top + row * height;
     return {control.rect.left, top, control.rect.right, top + height};
 }
@@ -52,9 +52,11 @@ CRect TableCellRect(const SMorvControl& control, int row, int column)
 {
     const CRect rowRect = TableRowRect(control, row);
     const auto& weights = control.table.columnWeights;
-    if (rowRect.IsRectEmpty() || column < 0 || column >= static_cast<int>(weights.size())) return {};
+    if (rowRect.IsRectEmpty() || column < 0 || column >= static_cast<int>(weights.size()))
+        return {};
     const long long total = std::accumulate(weights.begin(), weights.end(), 0LL);
-    if (total <= 0) return {};
+    if (total <= 0)
+        return {};
     // Each edge sits at its share of the width, so the last column ends
     // exactly at the table's right edge.
     const long long before = std::accumulate(weights.begin(), weights.begin() + column, 0LL);
@@ -67,7 +69,8 @@ CRect TableCellRect(const SMorvControl& control, int row, int column)
 int TableRowAt(const SMorvControl& control, const CPoint& pt)
 {
     const int height = control.table.nRowHeight;
-    if (height <= 0 || pt.x < control.rect.left || pt.x >= control.rect.right || pt.y < control.rect.top) return -1;
+    if (height <= 0 || pt.x < control.rect.left || pt.x >= control.rect.right || pt.y < control.rect.top)
+        return -1;
     const int row = (pt.y - control.rect.top) / height;
     return row < TableRowCount(control.table) ? row : -1;
 }

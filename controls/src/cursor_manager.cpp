@@ -24,10 +24,7 @@ namespace {
 // Windows are remembered by their widget (plat::WindowFromWidget finds
 // them again), so a window destroyed without a leave notification is simply
 // forgotten instead of dangling.
-QPointer<QWidget> Remember(CWnd* wnd)
-{
-    return wnd ? QPointer<QWidget>(plat::NativeWidget(wnd)) : QPointer<QWidget>();
-}
+QPointer<QWidget> Remember(CWnd* wnd) { return wnd ? QPointer<QWidget>(plat::NativeWidget(wnd)) : QPointer<QWidget>(); }
 
 } // namespace
 

@@ -20,7 +20,8 @@ bool IsPlausible(double factor) { return std::isfinite(factor) && factor >= 0.5 
 double EnvironmentDensity()
 {
     const char* text = std::getenv("MORVANE_DENSITY");
-    if (!text || !*text) return 0.0;
+    if (!text || !*text)
+        return 0.0;
     const std::optional<double> value = plat::ParseDecimal(text);
     return (value && IsPlausible(*value)) ? *value : 0.0;
 }
@@ -30,31 +31,26 @@ double EnvironmentDensity()
 double GetDensity()
 {
     const double forced = g_override.load();
-    if (forced > 0.0) return forced;
-    if (const double env = EnvironmentDensity(); env > 0.0) return env;
+    if (forced > 0.0)
+        return forced;
+    if (const double env = EnvironmentDensity(); env > 0.0)
+        return env;
     const double screen = plat::GetScreenDensity();
     return IsPlausible(screen) ? screen : 1.0;
 }
 
-void SetDensity(double factor)
-{
-    g_override.store(IsPlausible(factor) ? factor : 0.0);
-}
+void SetDensity(double factor) { g_override.store(IsPlausible(factor) ? factor : 0.0); }
 
-int Scale(int designPixels, double factor)
-{
-    return static_cast<int>(designPixels * factor);
-}
+int Scale(int designPixels, double factor) { return static_cast<int>(designPixels * factor); }
 
-int Scale(int designPixels)
-{
-    return Scale(designPixels, GetDensity());
-}
+int Scale(int designPixels) { return Scale(designPixels, GetDensity()); }
 
 std::string DensityFolder(double factor)
 {
-    if (factor > 2.49) return "DPI250\\";
-    if (factor > 1.49) return "DPI150\\";
+    if (factor > 2.49)
+        return "DPI250\\";
+    if (factor > 1.49)
+        return "DPI150\\";
     return {};
 }
 

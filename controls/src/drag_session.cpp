@@ -169,7 +169,7 @@ bool RouteMessage(CWnd* pSource, UINT message, WPARAM wParam, LPARAM lParam)
         return false;
     CPoint screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     if (message == WM_MOUSEWHEEL || message == WM_MOUSEHWHEEL)
-        return true;   // wheel points are in screen coordinates; a wheel does not move a drag
+        return true; // wheel points are in screen coordinates; a wheel does not move a drag
     pSource->ClientToScreen(screen);
     const DWORD keyState = static_cast<DWORD>(wParam & 0xFFFF);
     if (message == WM_MOUSEMOVE)

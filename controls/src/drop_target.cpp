@@ -93,14 +93,14 @@ void COleDropTarget::Revoke()
     m_impl->registered = false;
 }
 
-CWnd* COleDropTarget::GetWindow() const
-{
-    return m_impl->widget ? plat::WindowFromWidget(m_impl->widget) : nullptr;
-}
+CWnd* COleDropTarget::GetWindow() const { return m_impl->widget ? plat::WindowFromWidget(m_impl->widget) : nullptr; }
 
 DROPEFFECT COleDropTarget::OnDragEnter(CWnd*, COleDataObject*, DWORD, CPoint) { return DROPEFFECT_NONE; }
 DROPEFFECT COleDropTarget::OnDragOver(CWnd*, COleDataObject*, DWORD, CPoint) { return DROPEFFECT_NONE; }
-DROPEFFECT COleDropTarget::OnDropEx(CWnd*, COleDataObject*, DROPEFFECT, DROPEFFECT, CPoint) { return DROPEFFECT_NOTHANDLED; }
+DROPEFFECT COleDropTarget::OnDropEx(CWnd*, COleDataObject*, DROPEFFECT, DROPEFFECT, CPoint)
+{
+    return DROPEFFECT_NOTHANDLED;
+}
 int COleDropTarget::OnDrop(CWnd*, COleDataObject*, DROPEFFECT, CPoint) { return 0; }
 void COleDropTarget::OnDragLeave(CWnd*) {}
 
@@ -116,8 +116,8 @@ DROPEFFECT COleDropTargetEx::OnDragOver(CWnd* pWnd, COleDataObject* pDataObject,
                    : COleDropTarget::OnDragOver(pWnd, pDataObject, dwKeyState, point);
 }
 
-DROPEFFECT COleDropTargetEx::OnDropEx(CWnd* pWnd, COleDataObject* pDataObject, DROPEFFECT dropDefault, DROPEFFECT dropList,
-                                      CPoint point)
+DROPEFFECT COleDropTargetEx::OnDropEx(CWnd* pWnd, COleDataObject* pDataObject, DROPEFFECT dropDefault,
+                                      DROPEFFECT dropList, CPoint point)
 {
     return m_pSink ? m_pSink->OnDropEx(pWnd, pDataObject, dropDefault, dropList, point)
                    : COleDropTarget::OnDropEx(pWnd, pDataObject, dropDefault, dropList, point);

@@ -46,7 +46,8 @@ struct CMorvEditEx::Impl final : public QObject {
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (!edit || muted) return QObject::eventFilter(watched, event);
+        if (!edit || muted)
+            return QObject::eventFilter(watched, event);
         if (watched == edit && event->type() == QEvent::FocusIn) {
             self.Notify(EN_SETFOCUS);
         } else if (watched == edit && event->type() == QEvent::FocusOut) {
@@ -55,15 +56,16 @@ struct CMorvEditEx::Impl final : public QObject {
         } else if (watched == host && event->type() == QEvent::WindowTitleChange) {
             // SetWindowText on the edit's window sets the edit's text.
             const QString title = host->windowTitle();
-            if (title != edit->text()) edit->setText(title);
+            if (title != edit->text())
+                edit->setText(title);
         }
         return QObject::eventFilter(watched, event);
     }
 
     CMorvEditEx& self;
-    QPointer<QWidget> host;      // the window's own widget
+    QPointer<QWidget> host; // the window's own widget
     QPointer<QLineEdit> edit;
-    bool muted = false;   // set while the window goes away: no more notifications
+    bool muted = false; // set while the window goes away: no more notifications
 };
 
 CMorvEditEx::CMorvEditEx() : m_d(std::make_unique<Impl>(*this)) {}
@@ -76,7 +78,8 @@ CMorvEditEx::~CMorvEditEx()
 
 bool CMorvEditEx::Create(CWnd* parent, const CRect& rect, UINT id)
 {
-    if (!CreateEx(parent, rect, id, EWindowKind::Child)) return false;
+    if (!CreateEx(parent, rect, id, EWindowKind::Child))
+        return false;
     QWidget* host = plat::NativeWidget(this);
     auto* edit = new QLineEdit(host);
     m_d->host = host;
@@ -90,7 +93,8 @@ bool CMorvEditEx::Create(CWnd* parent, const CRect& rect, UINT id)
     edit->installEventFilter(m_d.get());
     host->installEventFilter(m_d.get());
     QObject::connect(edit, &QLineEdit::textChanged, m_d.get(), [this](const QString& text) {
-        if (m_d->host) m_d->host->setWindowTitle(text);
+        if (m_d->host)
+            m_d->host->setWindowTitle(text);
         Notify(EN_CHANGE);
     });
     edit->show();
@@ -104,18 +108,21 @@ void CMorvEditEx::OnDestroy()
         m_d->edit->removeEventFilter(m_d.get());
         QObject::disconnect(m_d->edit, nullptr, m_d.get(), nullptr);
     }
-    if (m_d->host) m_d->host->removeEventFilter(m_d.get());
+    if (m_d->host)
+        m_d->host->removeEventFilter(m_d.get());
     CWnd::OnDestroy();
 }
 
 void CMorvEditEx::OnSize(UINT /*type*/, int cx, int cy)
 {
-    if (m_d->edit) m_d->edit->setGeometry(0, 0, cx, cy);
+    if (m_d->edit)
+        m_d->edit->setGeometry(0, 0, cx, cy);
 }
 
 void CMorvEditEx::Notify(WORD code)
 {
-    if (!m_d->muted) NotifyParent(*this, code);
+    if (!m_d->muted)
+        NotifyParent(*this, code);
 }
 
 void CMorvEditEx::SetEditMode(EEditMode mode, int decimals)
@@ -141,7 +148,8 @@ void CMorvEditEx::SetDecimals(int decimals) { m_rules.nDecimals = decimals; }
 
 void CMorvEditEx::SetText(const std::string& text)
 {
-    if (m_d->edit) m_d->edit->setText(QString::fromStdString(text));
+    if (m_d->edit)
+        m_d->edit->setText(QString::fromStdString(text));
 }
 
 std::string CMorvEditEx::GetText() const { return m_d->edit ? m_d->edit->text().toStdString() : std::string(); }
@@ -156,22 +164,26 @@ double CMorvEditEx::GetDouble() const { return morv::ParseEditNumber(GetText());
 
 void CMorvEditEx::SetPassword(bool password)
 {
-    if (m_d->edit) m_d->edit->setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
+    if (m_d->edit)
+        m_d->edit->setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
 }
 
 void CMorvEditEx::SetLimitText(int maxChars)
 {
-    if (m_d->edit) m_d->edit->setMaxLength(maxChars > 0 ? maxChars : 32767);
+    if (m_d->edit)
+        m_d->edit->setMaxLength(maxChars > 0 ? maxChars : 32767);
 }
 
 void CMorvEditEx::SetReadOnly(bool readOnly)
 {
-    if (m_d->edit) m_d->edit->setReadOnly(readOnly);
+    if (m_d->edit)
+        m_d->edit->setReadOnly(readOnly);
 }
 
 void CMorvEditEx::SetSel(int start, int end)
 {
-    if (!m_d->edit) return;
+    if (!m_d->edit)
+        return;
     const int length = m_d->edit->text().size();
     if (start < 0) {
         m_d->edit->deselect();
@@ -183,14 +195,16 @@ void CMorvEditEx::SetSel(int start, int end)
 
 void CMorvEditEx::SetCaretToEnd()
 {
-    if (m_d->edit) m_d->edit->end(false);
+    if (m_d->edit)
+        m_d->edit->end(false);
 }
 
 bool CMorvEditEx::Step(int steps)
 {
     const std::string before = GetText();
     const std::string after = morv::StepEditText(before, steps, m_rules);
-    if (after == before) return false;
+    if (after == before)
+        return false;
     SetText(after);
     SetCaretToEnd();
     return true;
@@ -200,7 +214,8 @@ void CMorvEditEx::Normalize()
 {
     const std::string before = GetText();
     const std::string after = morv::FixupEditText(before, m_rules);
-    if (after != before) SetText(after);
+    if (after != before)
+        SetText(after);
 }
 
 bool CMorvEditEx::PreTranslateMessage(MSG* msg)
@@ -215,7 +230,8 @@ bool CMorvEditEx::PreTranslateMessage(MSG* msg)
         if (msg->message == WM_MOUSEWHEEL && HasFocus()) {
             const int delta = GET_WHEEL_DELTA_WPARAM(msg->wParam);
             const int notches = delta / WHEEL_DELTA != 0 ? delta / WHEEL_DELTA : (delta > 0 ? 1 : -1);
-            if (delta != 0) Step(notches);
+            if (delta != 0)
+                Step(notches);
             return true;
         }
     }

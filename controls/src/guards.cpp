@@ -23,12 +23,14 @@ std::vector<const void*>& ActiveEditKeys()
 
 CEditChange::CEditChange(const void* key) : m_key(key), m_nested(IsActive(key))
 {
-    if (!m_nested) ActiveEditKeys().push_back(key);
+    if (!m_nested)
+        ActiveEditKeys().push_back(key);
 }
 
 CEditChange::~CEditChange()
 {
-    if (m_nested) return;
+    if (m_nested)
+        return;
     auto& keys = ActiveEditKeys();
     keys.erase(std::find(keys.begin(), keys.end(), m_key));
 }
@@ -40,17 +42,18 @@ bool CEditChange::IsActive(const void* key)
 }
 
 struct CControlEnable::State {
-    QPointer<QWidget> widget;     // the guarded window's widget
+    QPointer<QWidget> widget; // the guarded window's widget
     bool wasEnabled = false;
     CMorvButtonBar* bar = nullptr;
     CMorvBaseDlg* dlg = nullptr;
-    LifeWatch life;                 // of the bar or the dialog
+    LifeWatch life; // of the bar or the dialog
     int index = -1;
 };
 
 CControlEnable::CControlEnable(CWnd* wnd) : m_state(std::make_unique<State>())
 {
-    if (!wnd || !wnd->IsWindow()) return;
+    if (!wnd || !wnd->IsWindow())
+        return;
     m_state->widget = plat::NativeWidget(wnd);
     m_state->wasEnabled = wnd->IsWindowEnabled();
     m_nested = !m_state->wasEnabled;
@@ -60,7 +63,8 @@ CControlEnable::CControlEnable(CWnd* wnd) : m_state(std::make_unique<State>())
 CControlEnable::CControlEnable(CMorvButtonBar& bar, int item) : m_state(std::make_unique<State>())
 {
     SBarItem* entry = bar.GetItem(item);
-    if (!entry) return;
+    if (!entry)
+        return;
     m_nested = entry->nBusy > 0;
     ++entry->nBusy;
     m_state->bar = &bar;
@@ -71,7 +75,8 @@ CControlEnable::CControlEnable(CMorvButtonBar& bar, int item) : m_state(std::mak
 CControlEnable::CControlEnable(CMorvBaseDlg& dlg, int controlIndex) : m_state(std::make_unique<State>())
 {
     SMorvControl* entry = dlg.GetControl(controlIndex);
-    if (!entry) return;
+    if (!entry)
+        return;
     m_nested = entry->nBusy > 0;
     ++entry->nBusy;
     m_state->dlg = &dlg;
@@ -82,13 +87,17 @@ CControlEnable::CControlEnable(CMorvBaseDlg& dlg, int controlIndex) : m_state(st
 CControlEnable::~CControlEnable()
 {
     if (m_state->widget) {
-        if (CWnd* wnd = plat::WindowFromWidget(m_state->widget)) wnd->EnableWindow(m_state->wasEnabled);
+        if (CWnd* wnd = plat::WindowFromWidget(m_state->widget))
+            wnd->EnableWindow(m_state->wasEnabled);
     }
-    if (m_state->life.expired()) return;
+    if (m_state->life.expired())
+        return;
     if (m_state->bar) {
-        if (SBarItem* entry = m_state->bar->GetItem(m_state->index); entry && entry->nBusy > 0) --entry->nBusy;
+        if (SBarItem* entry = m_state->bar->GetItem(m_state->index); entry && entry->nBusy > 0)
+            --entry->nBusy;
     }
     if (m_state->dlg) {
-        if (SMorvControl* entry = m_state->dlg->GetControl(m_state->index); entry && entry->nBusy > 0) --entry->nBusy;
+        if (SMorvControl* entry = m_state->dlg->GetControl(m_state->index); entry && entry->nBusy > 0)
+            --entry->nBusy;
     }
 }

@@ -13,7 +13,8 @@ CSize TurnedSize(const Image& image, int quarterTurns)
 void CCusFuntionEx::ImageCusBlt(ICanvas& dc, const Image* image, const CRect& dest, int type, int marginLeft,
                                 int marginTop, int marginRight, int marginBottom, int quarterTurns)
 {
-    if (!image || dest.IsRectEmpty()) return;
+    if (!image || dest.IsRectEmpty())
+        return;
     const int turns = ((quarterTurns % 4) + 4) % 4;
     switch (type) {
     case BltNinePart:
@@ -40,11 +41,7 @@ void CCusFuntionEx::ImageCusBlt(ICanvas& dc, const Image* image, const CRect& de
         dc.DrawImage(*image, CRect(topLeft, fit), turns);
         return;
     }
-    case BltTopLeft:
-        dc.DrawImage(*image, CRect(dest.TopLeft(), TurnedSize(*image, turns)), turns);
-        return;
-    default:
-        dc.DrawImage(*image, dest, turns);
-        return;
+    case BltTopLeft: dc.DrawImage(*image, CRect(dest.TopLeft(), TurnedSize(*image, turns)), turns); return;
+    default: dc.DrawImage(*image, dest, turns); return;
     }
 }

@@ -4,10 +4,12 @@
 
 const Image* CImageData::GetImageFromPath(const std::string& path)
 {
-    if (path.empty()) return nullptr;
+    if (path.empty())
+        return nullptr;
     const std::string native = plat::NativePath(path);
     std::lock_guard lock(m_mutex);
-    if (auto it = m_images.find(native); it != m_images.end()) return it->second.get();
+    if (auto it = m_images.find(native); it != m_images.end())
+        return it->second.get();
     ++m_loads;
     auto image = Image::Load(native);
     const Image* borrowed = image.get();
@@ -19,7 +21,8 @@ void CImageData::ReloadImages()
 {
     std::lock_guard lock(m_mutex);
     for (auto& [path, image] : m_images)
-        if (image) m_retired.push_back(std::move(image));
+        if (image)
+            m_retired.push_back(std::move(image));
     m_images.clear();
     ++m_generation;
 }

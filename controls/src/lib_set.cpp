@@ -14,9 +14,11 @@ constexpr int kDesignFontSize = 14;
 
 std::string PickFamily()
 {
-    if (QFontDatabase::hasFamily(QString::fromLatin1(kPreferredFamily))) return kPreferredFamily;
+    if (QFontDatabase::hasFamily(QString::fromLatin1(kPreferredFamily)))
+        return kPreferredFamily;
     for (const char* family : {"Noto Sans CJK JP", "WenQuanYi Micro Hei", "DejaVu Sans"})
-        if (QFontDatabase::hasFamily(QString::fromLatin1(family))) return family;
+        if (QFontDatabase::hasFamily(QString::fromLatin1(family)))
+            return family;
     return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family().toStdString();
 }
 
@@ -32,15 +34,13 @@ std::string CMorvLibSet::GetDefaultFontName() const
 {
     // The font database needs the application object; before it exists the
     // preferred family is named without asking.
-    if (!QGuiApplication::instance()) return kPreferredFamily;
+    if (!QGuiApplication::instance())
+        return kPreferredFamily;
     static const std::string family = PickFamily();
     return family;
 }
 
-int CMorvLibSet::GetFontSize() const
-{
-    return morv::Scale(kDesignFontSize);
-}
+int CMorvLibSet::GetFontSize() const { return morv::Scale(kDesignFontSize); }
 
 Font CMorvLibSet::GetDefaultFont(int delta, bool bold) const
 {

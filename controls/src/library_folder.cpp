@@ -15,7 +15,8 @@ std::string GetLibraryFolder()
     if (dladdr(reinterpret_cast<const void*>(&GetLibraryFolder), &info) && info.dli_fname && *info.dli_fname) {
         std::string folder = plat::FolderOf(info.dli_fname);
         if (!folder.empty() && folder.front() == '/') {
-            if (folder.back() != plat::kPathSeparator) folder += plat::kPathSeparator;
+            if (folder.back() != plat::kPathSeparator)
+                folder += plat::kPathSeparator;
             return folder;
         }
     }

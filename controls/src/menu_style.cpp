@@ -36,8 +36,10 @@ public:
                            const QWidget* widget) const override
     {
         const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
-        if (type != CT_MenuItem || !item) return QProxyStyle::sizeFromContents(type, option, size, widget);
-        if (item->menuItemType == QStyleOptionMenuItem::Separator) return {Px(20), Px(9)};
+        if (type != CT_MenuItem || !item)
+            return QProxyStyle::sizeFromContents(type, option, size, widget);
+        if (item->menuItemType == QStyleOptionMenuItem::Separator)
+            return {Px(20), Px(9)};
         const QVariant asked = widget ? widget->property(kItemHeightProperty) : QVariant();
         const int height = asked.isValid() && asked.toInt() > 0 ? asked.toInt() : Px(26);
         const int text = item->fontMetrics.horizontalAdvance(item->text.section(QLatin1Char('\t'), 0, 0));
@@ -52,9 +54,7 @@ public:
                        const QWidget* widget) const override
     {
         switch (element) {
-        case PE_PanelMenu:
-            painter->fillRect(option->rect, plat::ToQColor(Colors().clrButtonFill));
-            return;
+        case PE_PanelMenu: painter->fillRect(option->rect, plat::ToQColor(Colors().clrButtonFill)); return;
         case PE_FrameMenu: {
             const int width = pixelMetric(PM_MenuPanelWidth, option, widget);
             painter->setPen(QPen(plat::ToQColor(Colors().clrBorder), width));
@@ -62,8 +62,7 @@ public:
             painter->drawRect(QRectF(option->rect).adjusted(width / 2.0, width / 2.0, -width / 2.0, -width / 2.0));
             return;
         }
-        default:
-            QProxyStyle::drawPrimitive(element, option, painter, widget);
+        default: QProxyStyle::drawPrimitive(element, option, painter, widget);
         }
     }
 
@@ -100,7 +99,8 @@ private:
             return;
         }
         const bool enabled = item.state & QStyle::State_Enabled;
-        if (enabled && (item.state & QStyle::State_Selected)) painter.fillRect(r, plat::ToQColor(c.clrHover));
+        if (enabled && (item.state & QStyle::State_Selected))
+            painter.fillRect(r, plat::ToQColor(c.clrHover));
         const QColor text = plat::ToQColor(enabled ? c.clrText : c.clrTextDisabled);
         painter.setRenderHint(QPainter::Antialiasing, true);
 
@@ -109,14 +109,15 @@ private:
             // A check mark in the selection colour, the width of a small icon.
             const int s = Px(12);
             const QPointF o(column.center().x() - s / 2.0, column.center().y() - s / 2.0);
-            painter.setPen(QPen(plat::ToQColor(enabled ? c.clrSelection : c.clrTextDisabled), std::max(1.5, Px(2) * 1.0),
-                                Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            painter.drawPolyline(QPolygonF({o + QPointF(0.1 * s, 0.55 * s), o + QPointF(0.4 * s, 0.85 * s),
-                                            o + QPointF(0.95 * s, 0.2 * s)}));
+            painter.setPen(QPen(plat::ToQColor(enabled ? c.clrSelection : c.clrTextDisabled),
+                                std::max(1.5, Px(2) * 1.0), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            painter.drawPolyline(QPolygonF(
+                {o + QPointF(0.1 * s, 0.55 * s), o + QPointF(0.4 * s, 0.85 * s), o + QPointF(0.95 * s, 0.2 * s)}));
         } else if (!item.icon.isNull()) {
             const int size = Px(16);
             const QPixmap pixmap = item.icon.pixmap(QSize(size, size), enabled ? QIcon::Normal : QIcon::Disabled);
-            painter.drawPixmap(QRect(column.center().x() - size / 2, column.center().y() - size / 2, size, size), pixmap);
+            painter.drawPixmap(QRect(column.center().x() - size / 2, column.center().y() - size / 2, size, size),
+                               pixmap);
         }
 
         painter.setPen(text);
@@ -130,7 +131,8 @@ private:
             const int h = Px(4);
             const QPointF tip(r.right() - RightColumn() / 2.0, r.center().y() + 0.5);
             painter.setPen(QPen(text, std::max(1.0, Px(3) / 2.0), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            painter.drawPolyline(QPolygonF({tip + QPointF(-h / 2.0, -h), tip + QPointF(h / 2.0, 0), tip + QPointF(-h / 2.0, h)}));
+            painter.drawPolyline(
+                QPolygonF({tip + QPointF(-h / 2.0, -h), tip + QPointF(h / 2.0, 0), tip + QPointF(-h / 2.0, h)}));
         }
     }
 };

@@ -39,9 +39,11 @@ void Fill(QMenu& target, const CCusPopMenu& menu, bool allowRightButton)
     target.setStyle(MenuStyle());
     target.setFont(SkinFont(-1));
     target.setProperty(kItemHeightProperty, menu.GetItemHeight());
-    if (menu.GetMenuWidth() > 0) target.setFixedWidth(menu.GetMenuWidth());
+    if (menu.GetMenuWidth() > 0)
+        target.setFixedWidth(menu.GetMenuWidth());
     target.setSeparatorsCollapsible(false);
-    if (!allowRightButton) target.installEventFilter(new RightButtonFilter(&target));
+    if (!allowRightButton)
+        target.installEventFilter(new RightButtonFilter(&target));
     for (const auto& item : menu.Items()) {
         if (item.nFlags & MF_SEPARATOR) {
             target.addSeparator();

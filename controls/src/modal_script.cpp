@@ -31,7 +31,8 @@ CModalScript& CModalScript::Instance()
 void CModalScript::Reset()
 {
     m_mode = EMode::Live;
-    for (auto& queue : m_queues) queue.clear();
+    for (auto& queue : m_queues)
+        queue.clear();
     m_log.clear();
     m_errors.clear();
 }
@@ -43,7 +44,8 @@ void CModalScript::Queue(EModalKind kind, SModalStep step) { QueueOf(kind).push_
 
 void CModalScript::AnswerMessageBox(int answer, int times)
 {
-    for (int i = 0; i < times; ++i) Queue(EModalKind::MessageBox, SModalStep{answer, {}});
+    for (int i = 0; i < times; ++i)
+        Queue(EModalKind::MessageBox, SModalStep{answer, {}});
 }
 
 void CModalScript::PickMenu(UINT id) { Queue(EModalKind::Menu, SModalStep{static_cast<int>(id), {}}); }
@@ -63,21 +65,24 @@ std::vector<SModalRecord> CModalScript::LogOf(EModalKind kind) const
 {
     std::vector<SModalRecord> out;
     for (const auto& record : m_log)
-        if (record.eKind == kind) out.push_back(record);
+        if (record.eKind == kind)
+            out.push_back(record);
     return out;
 }
 
 const SModalRecord* CModalScript::Last(EModalKind kind) const
 {
     for (auto it = m_log.rbegin(); it != m_log.rend(); ++it)
-        if (it->eKind == kind) return &*it;
+        if (it->eKind == kind)
+            return &*it;
     return nullptr;
 }
 
 void CModalScript::NoteError(std::size_t logIndex, const std::string& error)
 {
     SModalRecord& record = m_log[logIndex];
-    if (!record.strError.empty()) record.strError += "; ";
+    if (!record.strError.empty())
+        record.strError += "; ";
     record.strError += error;
     m_errors.push_back(plat::Format("%s \"%s\": %s", ModalKindName(record.eKind), record.strText, error));
 }
@@ -111,7 +116,8 @@ int CModalScript::RunModal(SModalCall call)
         if (failed) {
             result = call.nDismissAnswer;
         } else if (call.endedBy) {
-            if (const auto own = call.endedBy()) result = *own;
+            if (const auto own = call.endedBy())
+                result = *own;
         }
         if (!failed && call.accepts && !call.accepts(result)) {
             NoteError(index, plat::Format("answer %d is not one it can give", result));

@@ -43,13 +43,13 @@ struct CMouseDownMoveManager::Impl {
     DWORD idleSleep;
 
     bool tracking = false;
-    QPointer<QWidget> widget;   // the tracked window, by its widget
+    QPointer<QWidget> widget; // the tracked window, by its widget
     ButtonMessages button{};
     bool hadCapture = false;
     bool moving = false;
     CPoint down;
     CPoint lastReported;
-    CPoint lastPolled;          // screen coordinates
+    CPoint lastPolled; // screen coordinates
     uint32_t startTick = 0;
     MoveCallback onMove;
     EndCallback onEnd;
@@ -125,8 +125,7 @@ struct CMouseDownMoveManager::Impl {
     }
 };
 
-CMouseDownMoveManager::CMouseDownMoveManager(DWORD dwHoldTime, DWORD dwIdleSleep)
-    : m_impl(std::make_unique<Impl>())
+CMouseDownMoveManager::CMouseDownMoveManager(DWORD dwHoldTime, DWORD dwIdleSleep) : m_impl(std::make_unique<Impl>())
 {
     m_impl->holdTime = dwHoldTime;
     m_impl->idleSleep = dwIdleSleep;

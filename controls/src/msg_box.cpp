@@ -36,8 +36,10 @@ std::vector<int> MsgBoxAnswers(UINT type)
 int MsgBoxDismissAnswer(UINT type)
 {
     const std::vector<int> answers = MsgBoxAnswers(type);
-    if (std::find(answers.begin(), answers.end(), IDCANCEL) != answers.end()) return IDCANCEL;
-    if (std::find(answers.begin(), answers.end(), IDNO) != answers.end()) return IDNO;
+    if (std::find(answers.begin(), answers.end(), IDCANCEL) != answers.end())
+        return IDCANCEL;
+    if (std::find(answers.begin(), answers.end(), IDNO) != answers.end())
+        return IDNO;
     return IDOK;
 }
 
@@ -75,9 +77,15 @@ QPixmap SkinIcon(UINT type)
     Color fill = c.clrSelection;
     QString glyph = QStringLiteral("i");
     switch (type & 0xF0) {
-    case MB_ICONERROR: fill = c.clrWarningFill; glyph = QStringLiteral("\u00D7"); break;
+    case MB_ICONERROR:
+        fill = c.clrWarningFill;
+        glyph = QStringLiteral("\u00D7");
+        break;
     case MB_ICONQUESTION: glyph = QStringLiteral("?"); break;
-    case MB_ICONWARNING: fill = RGBColor(245, 166, 35); glyph = QStringLiteral("!"); break;
+    case MB_ICONWARNING:
+        fill = RGBColor(245, 166, 35);
+        glyph = QStringLiteral("!");
+        break;
     default: break;
     }
     const int size = Px(32);
@@ -125,10 +133,12 @@ std::unique_ptr<QMessageBox> BuildMessageBox(QWidget* parent, const std::string&
     default: break;
     }
     // The style's own icons are small at high densities; the skin draws its own.
-    if (box->icon() != QMessageBox::NoIcon) box->setIconPixmap(SkinIcon(type));
+    if (box->icon() != QMessageBox::NoIcon)
+        box->setIconPixmap(SkinIcon(type));
     const std::vector<int> answers = MsgBoxAnswers(type);
     QMessageBox::StandardButtons buttons;
-    for (int answer : answers) buttons |= ButtonOfAnswer(answer);
+    for (int answer : answers)
+        buttons |= ButtonOfAnswer(answer);
     box->setStandardButtons(buttons);
     box->setDefaultButton(ButtonOfAnswer(answers.front()));
     box->setEscapeButton(ButtonOfAnswer(MsgBoxDismissAnswer(type)));

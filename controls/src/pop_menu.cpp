@@ -32,7 +32,8 @@ CCusPopMenu::Item* CCusPopMenu::FindItem(UINT id)
 {
     for (auto& item : m_items) {
         if (item.subMenu) {
-            if (Item* found = item.subMenu->FindItem(id)) return found;
+            if (Item* found = item.subMenu->FindItem(id))
+                return found;
         } else if (!(item.nFlags & MF_SEPARATOR) && item.nId == id) {
             return &item;
         }
@@ -43,7 +44,8 @@ CCusPopMenu::Item* CCusPopMenu::FindItem(UINT id)
 bool CCusPopMenu::CheckMenuItem(UINT id, bool checked)
 {
     Item* item = FindItem(id);
-    if (!item) return false;
+    if (!item)
+        return false;
     item->nFlags = checked ? (item->nFlags | MF_CHECKED) : (item->nFlags & ~MF_CHECKED);
     return true;
 }
@@ -51,7 +53,8 @@ bool CCusPopMenu::CheckMenuItem(UINT id, bool checked)
 bool CCusPopMenu::EnableMenuItem(UINT id, bool enabled)
 {
     Item* item = FindItem(id);
-    if (!item) return false;
+    if (!item)
+        return false;
     item->nFlags = enabled ? (item->nFlags & ~(MF_GRAYED | MF_DISABLED)) : (item->nFlags | MF_GRAYED);
     return true;
 }
@@ -68,7 +71,8 @@ void CCusPopMenu::DescribeInto(std::vector<SMenuItemRecord>& out, int depth) con
         record.bChecked = (item.nFlags & MF_CHECKED) != 0;
         record.bEnabled = !(item.nFlags & (MF_GRAYED | MF_DISABLED));
         out.push_back(record);
-        if (item.subMenu) item.subMenu->DescribeInto(out, depth + 1);
+        if (item.subMenu)
+            item.subMenu->DescribeInto(out, depth + 1);
     }
 }
 
@@ -89,13 +93,17 @@ UINT CCusPopMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* owner)
     // A choice must be an enabled command of this menu; a disabled
     // ancestor sub-menu disables everything under it.
     call.accepts = [items = call.record.menuItems](int id) {
-        if (id == 0) return true;
+        if (id == 0)
+            return true;
         int disabledDepth = -1;
         for (const auto& item : items) {
-            if (disabledDepth >= 0 && item.nDepth > disabledDepth) continue;
+            if (disabledDepth >= 0 && item.nDepth > disabledDepth)
+                continue;
             disabledDepth = -1;
-            if (item.bSubMenu && !item.bEnabled) disabledDepth = item.nDepth;
-            else if (!item.bSeparator && !item.bSubMenu && item.bEnabled && item.nId == static_cast<UINT>(id)) return true;
+            if (item.bSubMenu && !item.bEnabled)
+                disabledDepth = item.nDepth;
+            else if (!item.bSeparator && !item.bSubMenu && item.bEnabled && item.nId == static_cast<UINT>(id))
+                return true;
         }
         return false;
     };
@@ -106,7 +114,9 @@ UINT CCusPopMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* owner)
         return chosen ? chosen->data().toInt() : 0;
     };
     const int chosen = CModalScript::Instance().RunModal(std::move(call));
-    if (flags & TPM_RETURNCMD) return static_cast<UINT>(chosen);
-    if (chosen != 0 && owner) owner->PostMessage(WM_COMMAND, static_cast<WPARAM>(static_cast<UINT>(chosen)), 0);
+    if (flags & TPM_RETURNCMD)
+        return static_cast<UINT>(chosen);
+    if (chosen != 0 && owner)
+        owner->PostMessage(WM_COMMAND, static_cast<WPARAM>(static_cast<UINT>(chosen)), 0);
     return chosen != 0 ? 1 : 0;
 }

@@ -68,8 +68,10 @@ CProgressWindow::CProgressWindow(CWnd* owner, const SProgressInfo& info) : m_wid
 
 CProgressWindow::~CProgressWindow()
 {
-    if (g_running == this) g_running = nullptr;
-    if (m_widgets->dialog) m_widgets->dialog->hide();
+    if (g_running == this)
+        g_running = nullptr;
+    if (m_widgets->dialog)
+        m_widgets->dialog->hide();
 }
 
 CProgressWindow* CProgressWindow::Running() { return g_running; }

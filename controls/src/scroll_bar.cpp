@@ -56,7 +56,8 @@ CMorvScrollBar::~CMorvScrollBar()
 
 bool CMorvScrollBar::Create(CWnd* parent, const CRect& rect, UINT id, bool vertical)
 {
-    if (!CreateEx(parent, rect, id, EWindowKind::Child)) return false;
+    if (!CreateEx(parent, rect, id, EWindowKind::Child))
+        return false;
     m_vertical = vertical;
     auto* bar = new QScrollBar(vertical ? Qt::Vertical : Qt::Horizontal, plat::NativeWidget(this));
     m_d->bar = bar;
@@ -68,7 +69,8 @@ bool CMorvScrollBar::Create(CWnd* parent, const CRect& rect, UINT id, bool verti
     bar->setSingleStep(m_d->line);
     bar->setValue(m_d->pos);
     QObject::connect(bar, &QAbstractSlider::actionTriggered, bar, [this](int action) {
-        if (action == QAbstractSlider::SliderNoAction) return;
+        if (action == QAbstractSlider::SliderNoAction)
+            return;
         m_d->pos = m_d->bar->sliderPosition();
         Notify(CodeOf(action), m_d->pos);
     });
@@ -83,18 +85,21 @@ bool CMorvScrollBar::Create(CWnd* parent, const CRect& rect, UINT id, bool verti
 void CMorvScrollBar::OnDestroy()
 {
     m_d->muted = true;
-    if (m_d->bar) QObject::disconnect(m_d->bar, nullptr, nullptr, nullptr);
+    if (m_d->bar)
+        QObject::disconnect(m_d->bar, nullptr, nullptr, nullptr);
     CWnd::OnDestroy();
 }
 
 void CMorvScrollBar::OnSize(UINT /*type*/, int cx, int cy)
 {
-    if (m_d->bar) m_d->bar->setGeometry(0, 0, cx, cy);
+    if (m_d->bar)
+        m_d->bar->setGeometry(0, 0, cx, cy);
 }
 
 void CMorvScrollBar::Notify(WORD code, int pos)
 {
-    if (m_d->muted) return;
+    if (m_d->muted)
+        return;
     if (CWnd* parent = GetParent())
         parent->SendMessage(m_vertical ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(code, static_cast<WORD>(pos)),
                             reinterpret_cast<LPARAM>(this));
@@ -105,7 +110,8 @@ void CMorvScrollBar::SetScrollRange(int minPos, int maxPos)
     m_d->minPos = std::min(minPos, maxPos);
     m_d->maxPos = std::max(minPos, maxPos);
     m_d->pos = std::clamp(m_d->pos, m_d->minPos, m_d->maxPos);
-    if (m_d->bar) m_d->bar->setRange(m_d->minPos, m_d->maxPos);
+    if (m_d->bar)
+        m_d->bar->setRange(m_d->minPos, m_d->maxPos);
 }
 
 int CMorvScrollBar::GetScrollMin() const { return m_d->minPos; }
@@ -114,7 +120,8 @@ int CMorvScrollBar::GetScrollMax() const { return m_d->maxPos; }
 void CMorvScrollBar::SetScrollPos(int pos)
 {
     m_d->pos = std::clamp(pos, m_d->minPos, m_d->maxPos);
-    if (m_d->bar) m_d->bar->setValue(m_d->pos);
+    if (m_d->bar)
+        m_d->bar->setValue(m_d->pos);
 }
 
 int CMorvScrollBar::GetScrollPos() const { return m_d->pos; }
@@ -122,17 +129,20 @@ int CMorvScrollBar::GetScrollPos() const { return m_d->pos; }
 void CMorvScrollBar::SetPageStep(int step)
 {
     m_d->page = std::max(1, step);
-    if (m_d->bar) m_d->bar->setPageStep(m_d->page);
+    if (m_d->bar)
+        m_d->bar->setPageStep(m_d->page);
 }
 
 void CMorvScrollBar::SetLineStep(int step)
 {
     m_d->line = std::max(1, step);
-    if (m_d->bar) m_d->bar->setSingleStep(m_d->line);
+    if (m_d->bar)
+        m_d->bar->setSingleStep(m_d->line);
 }
 
 void CMorvScrollBar::Scroll(WORD code)
 {
     const QAbstractSlider::SliderAction action = ActionOf(code);
-    if (m_d->bar && action != QAbstractSlider::SliderNoAction) m_d->bar->triggerAction(action);
+    if (m_d->bar && action != QAbstractSlider::SliderNoAction)
+        m_d->bar->triggerAction(action);
 }

@@ -97,10 +97,7 @@ void CTreeLabelEdit::GetSel(int& nStart, int& nEnd) const
 }
 
 struct CMorvSenderTreeCtrl::Impl {
-    explicit Impl(CMorvSenderTreeCtrl& owner) : self(owner)
-    {
-        edit.m_impl = std::make_shared<CTreeLabelEdit::Impl>();
-    }
+    explicit Impl(CMorvSenderTreeCtrl& owner) : self(owner) { edit.m_impl = std::make_shared<CTreeLabelEdit::Impl>(); }
 
     CMorvSenderTreeCtrl& self;
     QPointer<TreeView> view;
@@ -179,8 +176,8 @@ struct CMorvSenderTreeCtrl::Impl {
     SRowLayout LayoutOf(QTreeWidgetItem* item, const QRect& itemRect) const
     {
         const QRect row(0, itemRect.top(), view->viewport()->width(), itemRect.height());
-        return RowLayout(plat::ToCRect(row), itemRect.left(), view->indentation(), !item->data(0, kImageRole).toString().isEmpty(),
-                         morv::GetDensity());
+        return RowLayout(plat::ToCRect(row), itemRect.left(), view->indentation(),
+                         !item->data(0, kImageRole).toString().isEmpty(), morv::GetDensity());
     }
 
     void PaintRow(QPainter& painter, QTreeWidgetItem* item, const QRect& row, const QRect& itemRect) const
@@ -291,9 +288,10 @@ bool CMorvSenderTreeCtrl::Create(CWnd* pParent, const CRect& rect, UINT nID)
         return false;
     QWidget* native = plat::NativeWidget(this);
     Impl* d = m_impl.get();
-    auto* view = new TreeView(native, this, [d](QPainter& p, QTreeWidgetItem* item, const QRect& row, const QRect& itemRect) {
-        d->PaintRow(p, item, row, itemRect);
-    });
+    auto* view
+        = new TreeView(native, this, [d](QPainter& p, QTreeWidgetItem* item, const QRect& row, const QRect& itemRect) {
+              d->PaintRow(p, item, row, itemRect);
+          });
     view->setIndentation(morv::Scale(kIndent));
     const Color panel = LookFromSkin().clrPanel;
     QPalette palette = view->palette();
@@ -370,7 +368,7 @@ bool CMorvSenderTreeCtrl::DeleteItem(HTREEITEM hItem)
     if (removed.count(d.editItem))
         EndEditLabelNow(true);
     if (!(item = d.ItemOf(hItem)))
-        return true;   // the end of editing took it already
+        return true; // the end of editing took it already
     delete item;
     d.Forget(removed);
     return true;
@@ -658,10 +656,7 @@ void CMorvSenderTreeCtrl::ScrollLines(int nLines)
     bar->setValue(bar->value() + nLines);
 }
 
-int CMorvSenderTreeCtrl::GetScrollLine() const
-{
-    return m_impl->view ? m_impl->view->verticalScrollBar()->value() : 0;
-}
+int CMorvSenderTreeCtrl::GetScrollLine() const { return m_impl->view ? m_impl->view->verticalScrollBar()->value() : 0; }
 
 int CMorvSenderTreeCtrl::DragAutoScroll(CPoint point, int nBand)
 {
@@ -736,7 +731,10 @@ void CMorvSenderTreeCtrl::OnItemExpanded(HTREEITEM hItem, bool bExpand)
     m_impl->Notify(TVN_ITEMEXPANDED, hItem, nullptr, {}, bExpand);
 }
 
-void CMorvSenderTreeCtrl::OnBeginDrag(HTREEITEM hItem, CPoint point) { m_impl->Notify(TVN_BEGINDRAG, hItem, nullptr, point); }
+void CMorvSenderTreeCtrl::OnBeginDrag(HTREEITEM hItem, CPoint point)
+{
+    m_impl->Notify(TVN_BEGINDRAG, hItem, nullptr, point);
+}
 
 bool CMorvSenderTreeCtrl::OnBeginLabelEdit(HTREEITEM hItem) { return m_impl->Notify(TVN_BEGINLABELEDIT, hItem) == 0; }
 
@@ -745,9 +743,15 @@ bool CMorvSenderTreeCtrl::OnEndLabelEdit(HTREEITEM hItem, const std::string* pTe
     return m_impl->Notify(TVN_ENDLABELEDIT, hItem, nullptr, {}, false, pText) != 0;
 }
 
-void CMorvSenderTreeCtrl::OnItemClick(HTREEITEM hItem, CPoint point) { m_impl->Notify(NM_CLICK, hItem, nullptr, point); }
+void CMorvSenderTreeCtrl::OnItemClick(HTREEITEM hItem, CPoint point)
+{
+    m_impl->Notify(NM_CLICK, hItem, nullptr, point);
+}
 
-void CMorvSenderTreeCtrl::OnItemRClick(HTREEITEM hItem, CPoint point) { m_impl->Notify(NM_RCLICK, hItem, nullptr, point); }
+void CMorvSenderTreeCtrl::OnItemRClick(HTREEITEM hItem, CPoint point)
+{
+    m_impl->Notify(NM_RCLICK, hItem, nullptr, point);
+}
 
 bool CMorvSenderTreeCtrl::OnItemDblClk(HTREEITEM hItem, CPoint point)
 {

@@ -45,7 +45,8 @@ void PaintRow(ICanvas& dc, const SRowLayout& layout, const STreeRow& row, const 
 {
     const Image* frame = nullptr;
     if (!look.strFrameFolder.empty())
-        frame = StateImage(look.strFrameFolder, PickImageState(row.bEnabled, row.bPressed, row.bSelected, row.bHovered));
+        frame
+            = StateImage(look.strFrameFolder, PickImageState(row.bEnabled, row.bPressed, row.bSelected, row.bHovered));
     bool onSelection = false;
     dc.FillRect(layout.rcRow, look.clrPanel);
     if (frame) {

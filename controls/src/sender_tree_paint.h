@@ -18,7 +18,7 @@ struct STreeLook {
     Color clrWarning;
     Font font;
     double density = 1.0;
-    std::string strFrameFolder;   // state images behind the rows; empty: colours
+    std::string strFrameFolder; // state images behind the rows; empty: colours
 };
 STreeLook LookFromSkin();
 

@@ -11,12 +11,12 @@
 
 namespace morv::tree {
 
-using ItemId = uint64_t;   // 0 is no item
+using ItemId = uint64_t; // 0 is no item
 
 struct SSelection {
     std::set<ItemId> selected;
-    ItemId focus = 0;     // where the last click or key went
-    ItemId anchor = 0;    // where a Shift range starts
+    ItemId focus = 0;  // where the last click or key went
+    ItemId anchor = 0; // where a Shift range starts
     bool operator==(const SSelection&) const = default;
 };
 
@@ -44,11 +44,11 @@ int DragScrollDirection(const CRect& client, const CPoint& point, int band);
 
 // The parts of one row, in client coordinates.
 struct SRowLayout {
-    CRect rcRow;      // the whole width
-    CRect rcButton;   // the expand button, in the indent just left of the item
-    CRect rcIcon;     // empty without an icon
+    CRect rcRow;    // the whole width
+    CRect rcButton; // the expand button, in the indent just left of the item
+    CRect rcIcon;   // empty without an icon
     CRect rcText;
-    CRect rcMark;     // the warning mark at the right end
+    CRect rcMark; // the warning mark at the right end
     int nItemLeft = 0;
 };
 SRowLayout RowLayout(const CRect& row, int itemLeft, int indent, bool hasIcon, double density);

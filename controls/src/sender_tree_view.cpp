@@ -18,25 +18,27 @@ UINT MessageOf(QEvent::Type type, Qt::MouseButton button)
     const bool right = button == Qt::RightButton;
     const bool middle = button == Qt::MiddleButton;
     switch (type) {
-    case QEvent::MouseButtonPress:
-        return left ? WM_LBUTTONDOWN : right ? WM_RBUTTONDOWN : middle ? WM_MBUTTONDOWN : 0;
-    case QEvent::MouseButtonRelease:
-        return left ? WM_LBUTTONUP : right ? WM_RBUTTONUP : middle ? WM_MBUTTONUP : 0;
+    case QEvent::MouseButtonPress: return left ? WM_LBUTTONDOWN : right ? WM_RBUTTONDOWN : middle ? WM_MBUTTONDOWN : 0;
+    case QEvent::MouseButtonRelease: return left ? WM_LBUTTONUP : right ? WM_RBUTTONUP : middle ? WM_MBUTTONUP : 0;
     case QEvent::MouseButtonDblClick:
         return left ? WM_LBUTTONDBLCLK : right ? WM_RBUTTONDBLCLK : middle ? WM_MBUTTONDBLCLK : 0;
-    default:
-        return 0;
+    default: return 0;
     }
 }
 
 WPARAM KeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 {
     WPARAM flags = 0;
-    if (buttons & Qt::LeftButton) flags |= MK_LBUTTON;
-    if (buttons & Qt::RightButton) flags |= MK_RBUTTON;
-    if (buttons & Qt::MiddleButton) flags |= MK_MBUTTON;
-    if (modifiers & Qt::ShiftModifier) flags |= MK_SHIFT;
-    if (modifiers & Qt::ControlModifier) flags |= MK_CONTROL;
+    if (buttons & Qt::LeftButton)
+        flags |= MK_LBUTTON;
+    if (buttons & Qt::RightButton)
+        flags |= MK_RBUTTON;
+    if (buttons & Qt::MiddleButton)
+        flags |= MK_MBUTTON;
+    if (modifiers & Qt::ShiftModifier)
+        flags |= MK_SHIFT;
+    if (modifiers & Qt::ControlModifier)
+        flags |= MK_CONTROL;
     return flags;
 }
 
@@ -54,7 +56,7 @@ TreeView::TreeView(QWidget* parent, CWnd* owner, RowPainter painter)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setUniformRowHeights(true);
     setExpandsOnDoubleClick(false);
-    setItemsExpandable(false);   // expansion is the tree window's business
+    setItemsExpandable(false); // expansion is the tree window's business
     setDragEnabled(false);
     setMouseTracking(true);
     viewport()->setMouseTracking(true);
@@ -86,8 +88,7 @@ bool TreeView::viewportEvent(QEvent* event)
         e->accept();
         return true;
     }
-    default:
-        return QTreeWidget::viewportEvent(event);
+    default: return QTreeWidget::viewportEvent(event);
     }
 }
 
@@ -135,7 +136,8 @@ void LabelDelegate::setModelData(QWidget* editor, QAbstractItemModel*, const QMo
         m_hooks.committed(static_cast<QLineEdit*>(editor)->text());
 }
 
-void LabelDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option, const QModelIndex& index) const
+void LabelDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                         const QModelIndex& index) const
 {
     editor->setGeometry(m_hooks.textRect ? m_hooks.textRect(index) : option.rect);
 }

@@ -16,7 +16,8 @@ namespace morv::tree {
 
 class TreeView final : public QTreeWidget {
 public:
-    using RowPainter = std::function<void(QPainter& painter, QTreeWidgetItem* item, const QRect& row, const QRect& itemRect)>;
+    using RowPainter
+        = std::function<void(QPainter& painter, QTreeWidgetItem* item, const QRect& row, const QRect& itemRect)>;
 
     TreeView(QWidget* parent, CWnd* owner, RowPainter painter);
 
@@ -42,7 +43,7 @@ class LabelDelegate final : public QStyledItemDelegate {
 public:
     struct Hooks {
         std::function<void(QLineEdit* editor)> opened;
-        std::function<void(const QString& text)> committed;   // the text to store, if the tree agrees
+        std::function<void(const QString& text)> committed; // the text to store, if the tree agrees
         std::function<QRect(const QModelIndex& index)> textRect;
         std::function<int()> rowHeight;
     };
@@ -52,7 +53,8 @@ public:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
-    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:

@@ -9,10 +9,7 @@
 namespace morv::detail {
 namespace {
 
-QString Css(const Color& c)
-{
-    return QStringLiteral("rgba(%1,%2,%3,%4)").arg(c.r).arg(c.g).arg(c.b).arg(c.a);
-}
+QString Css(const Color& c) { return QStringLiteral("rgba(%1,%2,%3,%4)").arg(c.r).arg(c.g).arg(c.b).arg(c.a); }
 
 const SSkinColors& Colors() { return CMorvSkin::Instance().GetColors(); }
 
@@ -53,14 +50,13 @@ QString EditStyleSheet()
 QString MessageBoxStyleSheet()
 {
     const SSkinColors& c = Colors();
-    return QStringLiteral(
-               "QMessageBox { background: %1; }"
-               "QMessageBox QLabel { %2 color: %3; }"
-               "QPushButton { %2 color: %3; background: %4; border: %5px solid %6; border-radius: %7px;"
-               " min-width: %8px; min-height: %9px; padding: 0px %10px; }"
-               "QPushButton:hover { background: %11; border-color: %12; }"
-               "QPushButton:pressed { background: %13; }"
-               "QPushButton:default { background: %12; color: %14; border-color: %12; }")
+    return QStringLiteral("QMessageBox { background: %1; }"
+                          "QMessageBox QLabel { %2 color: %3; }"
+                          "QPushButton { %2 color: %3; background: %4; border: %5px solid %6; border-radius: %7px;"
+                          " min-width: %8px; min-height: %9px; padding: 0px %10px; }"
+                          "QPushButton:hover { background: %11; border-color: %12; }"
+                          "QPushButton:pressed { background: %13; }"
+                          "QPushButton:default { background: %12; color: %14; border-color: %12; }")
         .arg(Css(c.clrPanel), FontCss(-1), Css(c.clrText), Css(c.clrButtonFill), QString::number(std::max(1, Px(1))),
              Css(c.clrBorder), QString::number(Px(3)), QString::number(Px(72)), QString::number(Px(26)))
         .arg(QString::number(Px(12)), Css(c.clrHover), Css(c.clrSelection), Css(c.clrButtonDown),
@@ -85,13 +81,12 @@ QString ScrollBarStyleSheet(bool vertical)
     const SSkinColors& c = Colors();
     // A thin track with a rounded thumb; no arrow buttons.
     const QString along = vertical ? QStringLiteral("min-height") : QStringLiteral("min-width");
-    return QStringLiteral(
-               "QScrollBar { background: %1; border: none; margin: 0px; }"
-               "QScrollBar::handle { background: %2; border-radius: %3px; margin: %4px; %5: %6px; }"
-               "QScrollBar::handle:hover { background: %7; }"
-               "QScrollBar::handle:pressed { background: %8; }"
-               "QScrollBar::add-line, QScrollBar::sub-line { width: 0px; height: 0px; border: none; }"
-               "QScrollBar::add-page, QScrollBar::sub-page { background: none; }")
+    return QStringLiteral("QScrollBar { background: %1; border: none; margin: 0px; }"
+                          "QScrollBar::handle { background: %2; border-radius: %3px; margin: %4px; %5: %6px; }"
+                          "QScrollBar::handle:hover { background: %7; }"
+                          "QScrollBar::handle:pressed { background: %8; }"
+                          "QScrollBar::add-line, QScrollBar::sub-line { width: 0px; height: 0px; border: none; }"
+                          "QScrollBar::add-page, QScrollBar::sub-page { background: none; }")
         .arg(Css(c.clrBackground), Css(c.clrBorder), QString::number(Px(3)), QString::number(Px(2)), along,
              QString::number(Px(24)), Css(c.clrTextDisabled), Css(c.clrSelection));
 }

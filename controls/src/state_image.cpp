@@ -13,9 +13,11 @@ namespace {
 bool IsSingleFile(const std::string& name)
 {
     constexpr std::string_view ext = ".png";
-    if (name.size() < ext.size()) return false;
+    if (name.size() < ext.size())
+        return false;
     for (std::size_t i = 0; i < ext.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(name[name.size() - ext.size() + i])) != ext[i]) return false;
+        if (std::tolower(static_cast<unsigned char>(name[name.size() - ext.size() + i])) != ext[i])
+            return false;
     return true;
 }
 
@@ -35,22 +37,30 @@ const char* StateFileName(EImageState state)
 
 EImageState PickImageState(bool enabled, bool pressed, bool checked, bool hovered)
 {
-    if (!enabled) return EImageState::Disable;
-    if (pressed) return EImageState::Down;
-    if (checked) return EImageState::Checked;
-    if (hovered) return EImageState::Hover;
+    if (!enabled)
+        return EImageState::Disable;
+    if (pressed)
+        return EImageState::Down;
+    if (checked)
+        return EImageState::Checked;
+    if (hovered)
+        return EImageState::Hover;
     return EImageState::Normal;
 }
 
 const Image* StateImage(const std::string& folderOrFile, EImageState state)
 {
-    if (folderOrFile.empty()) return nullptr;
+    if (folderOrFile.empty())
+        return nullptr;
     CImageData* cache = CImageLogic::GetImageData();
     const std::string base = CMorvSkin::Instance().ImagePath(folderOrFile);
-    if (IsSingleFile(folderOrFile)) return cache->GetImageFromPath(base);
-    if (const Image* image = cache->GetImageFromPath(plat::JoinPath(base, StateFileName(state)))) return image;
-    return state == EImageState::Normal ? nullptr
-                                        : cache->GetImageFromPath(plat::JoinPath(base, StateFileName(EImageState::Normal)));
+    if (IsSingleFile(folderOrFile))
+        return cache->GetImageFromPath(base);
+    if (const Image* image = cache->GetImageFromPath(plat::JoinPath(base, StateFileName(state))))
+        return image;
+    return state == EImageState::Normal
+        ? nullptr
+        : cache->GetImageFromPath(plat::JoinPath(base, StateFileName(EImageState::Normal)));
 }
 
 } // namespace morv

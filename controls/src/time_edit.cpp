@@ -34,15 +34,18 @@ struct CMorvTimeEdit::Impl final : public QObject {
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (!edit || muted) return QObject::eventFilter(watched, event);
-        if (watched == edit && event->type() == QEvent::FocusIn) self.Notify(EN_SETFOCUS);
-        else if (watched == edit && event->type() == QEvent::FocusOut) self.Notify(EN_KILLFOCUS);
+        if (!edit || muted)
+            return QObject::eventFilter(watched, event);
+        if (watched == edit && event->type() == QEvent::FocusIn)
+            self.Notify(EN_SETFOCUS);
+        else if (watched == edit && event->type() == QEvent::FocusOut)
+            self.Notify(EN_KILLFOCUS);
         return QObject::eventFilter(watched, event);
     }
 
     CMorvTimeEdit& self;
     QPointer<QTimeEdit> edit;
-    int seconds = 0;      // the value, also before the window exists
+    int seconds = 0; // the value, also before the window exists
     bool muted = false;
 };
 
@@ -56,7 +59,8 @@ CMorvTimeEdit::~CMorvTimeEdit()
 
 bool CMorvTimeEdit::Create(CWnd* parent, const CRect& rect, UINT id)
 {
-    if (!CreateEx(parent, rect, id, EWindowKind::Child)) return false;
+    if (!CreateEx(parent, rect, id, EWindowKind::Child))
+        return false;
     QWidget* host = plat::NativeWidget(this);
     auto* edit = new QTimeEdit(host);
     m_d->edit = edit;
@@ -73,7 +77,8 @@ bool CMorvTimeEdit::Create(CWnd* parent, const CRect& rect, UINT id)
     edit->installEventFilter(m_d.get());
     QObject::connect(edit, &QTimeEdit::timeChanged, m_d.get(), [this](QTime time) {
         const int seconds = QTime(0, 0).secsTo(time);
-        if (seconds == m_d->seconds) return;
+        if (seconds == m_d->seconds)
+            return;
         m_d->seconds = seconds;
         Notify(EN_CHANGE);
     });
@@ -93,19 +98,22 @@ void CMorvTimeEdit::OnDestroy()
 
 void CMorvTimeEdit::OnSize(UINT /*type*/, int cx, int cy)
 {
-    if (m_d->edit) m_d->edit->setGeometry(0, 0, cx, cy);
+    if (m_d->edit)
+        m_d->edit->setGeometry(0, 0, cx, cy);
 }
 
 void CMorvTimeEdit::Notify(WORD code)
 {
-    if (!m_d->muted) NotifyParent(*this, code);
+    if (!m_d->muted)
+        NotifyParent(*this, code);
 }
 
 void CMorvTimeEdit::SetRange(int minSeconds, int maxSeconds)
 {
     m_min = std::clamp(std::min(minSeconds, maxSeconds), 0, kLastSecondOfDay);
     m_max = std::clamp(std::max(minSeconds, maxSeconds), 0, kLastSecondOfDay);
-    if (m_d->edit) m_d->edit->setTimeRange(TimeOf(m_min), TimeOf(m_max));
+    if (m_d->edit)
+        m_d->edit->setTimeRange(TimeOf(m_min), TimeOf(m_max));
     SetTotalSeconds(m_d->seconds);
 }
 
@@ -113,7 +121,7 @@ void CMorvTimeEdit::SetTotalSeconds(int seconds)
 {
     const int held = std::clamp(seconds, m_min, m_max);
     if (m_d->edit) {
-        m_d->edit->setTime(TimeOf(held));   // reports the change through timeChanged
+        m_d->edit->setTime(TimeOf(held)); // reports the change through timeChanged
     } else {
         m_d->seconds = held;
     }

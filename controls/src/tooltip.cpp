@@ -18,7 +18,7 @@ const CMorvToolTip* g_shown = nullptr;
 
 struct CMorvToolTip::Impl {
     CWnd* owner = nullptr;
-    QPointer<QWidget> shownOn;   // the widget the tip was shown over
+    QPointer<QWidget> shownOn; // the widget the tip was shown over
     QTimer timer;
     CPoint at;
     bool shown = false;
@@ -46,12 +46,16 @@ void CMorvToolTip::Show(const std::string& text, const CPoint& client)
         Hide();
         return;
     }
-    if (m_d->shown && text == m_text) return;
-    if (m_d->shown) Hide();
+    if (m_d->shown && text == m_text)
+        return;
+    if (m_d->shown)
+        Hide();
     m_text = text;
     m_d->at = client;
-    if (m_delay == 0) Appear();
-    else m_d->timer.start(static_cast<int>(m_delay));
+    if (m_delay == 0)
+        Appear();
+    else
+        m_d->timer.start(static_cast<int>(m_delay));
 }
 
 void CMorvToolTip::Appear()
@@ -60,7 +64,8 @@ void CMorvToolTip::Appear()
     // The owner's widget is looked up now: the owner may have been given
     // before its window existed.
     QWidget* widget = m_d->owner ? plat::NativeWidget(m_d->owner) : nullptr;
-    if (!widget || m_text.empty()) return;
+    if (!widget || m_text.empty())
+        return;
     // Just below the mouse pointer, as the system's tips stand.
     const QPoint global = widget->mapToGlobal(QPoint(m_d->at.x, m_d->at.y + morv::Scale(20)));
     QToolTip::showText(global, QString::fromStdString(m_text), widget);

@@ -10,7 +10,7 @@
 namespace {
 
 constexpr double kFactors[] = {1.0, 1.5, 2.5};
-constexpr int kColumnWidth = 250;   // design pixels per column
+constexpr int kColumnWidth = 250; // design pixels per column
 constexpr int kColumnHeight = 410;
 constexpr int kGap = 16;
 
@@ -119,7 +119,8 @@ void DrawColumn(ICanvas& dc, const CPoint& o, double f)
     dc.DrawLine(a, b, path);
     const double angle = std::atan2(b.y - a.y, b.x - a.x), head = S(9, f);
     for (const double side : {-0.5236, 0.5236}) {
-        const CPoint tip(b.x - static_cast<int>(head * std::cos(angle + side)), b.y - static_cast<int>(head * std::sin(angle + side)));
+        const CPoint tip(b.x - static_cast<int>(head * std::cos(angle + side)),
+                         b.y - static_cast<int>(head * std::sin(angle + side)));
         dc.DrawLine(b, tip, path);
     }
     dc.DrawPolyline({Box(o, f, 130, 132, 0, 0).TopLeft(), Box(o, f, 180, 132, 0, 0).TopLeft(),
@@ -136,7 +137,7 @@ void DrawColumn(ICanvas& dc, const CPoint& o, double f)
         dc.DrawImage(arrow, Box(o, f, x, 184 + (odd ? 0 : 6), w, h), turns);
         x += w + 14;
     }
-    dc.DrawImageAt(arrow, Box(o, f, 196, 190, 0, 0).TopLeft());   // its own size: drawn for this density
+    dc.DrawImageAt(arrow, Box(o, f, 196, 190, 0, 0).TopLeft()); // its own size: drawn for this density
 
     // Nine-part frames: corners keep their size at any stretch, turned too.
     Caption(dc, o, f, 224, "nine-part frames (5 px margins)");
@@ -158,7 +159,8 @@ void DrawColumn(ICanvas& dc, const CPoint& o, double f)
     dc.DrawText("Right", padded, Font{"", S(13, f), false}, kInk, AlignRight | AlignVCenter);
     const CRect cut = Box(o, f, 10, 358, 110, 22);
     dc.FillRect(cut, RGBColor(226, 236, 248));
-    dc.DrawText("A long sender name cut short", cut, Font{"", S(12, f), false}, kInk, AlignLeft | AlignVCenter | ElideRight);
+    dc.DrawText("A long sender name cut short", cut, Font{"", S(12, f), false}, kInk,
+                AlignLeft | AlignVCenter | ElideRight);
     const CSize measured = dc.MeasureText("Measured", Font{"", S(12, f), false});
     const CPoint at(o.x + S(130, f), o.y + S(358, f));
     dc.FillRect(CRect(at, measured), RGBColor(255, 236, 200));

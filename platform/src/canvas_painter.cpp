@@ -230,7 +230,7 @@ void PainterCanvas::DrawText(const std::string& text, const CRect& rect, const F
             m_painter->setClipRect(ToQRect(rect), Qt::IntersectClip);
             drawStatic(QPointF(x, y), line->text);
             m_painter->restore();
-            penSet = false;   // the restore took them back
+            penSet = false; // the restore took them back
         } else if (const QImage* glyphs = line == &elided ? nullptr : layout.Glyphs(*line, ToQColor(color).rgba())) {
             // A line drawn before is copied from its image: far cheaper
             // than laying its glyphs out again for the many short values.
@@ -259,7 +259,7 @@ void PainterCanvas::DrawTextAt(const std::string& text, const CPoint& topLeft, c
 CSize PainterCanvas::MeasureText(const std::string& text, const Font& font)
 {
     FontLayout& layout = Layout(font);
-    if (text.find_first_of("\r\n") == std::string::npos)   // one line, the usual case
+    if (text.find_first_of("\r\n") == std::string::npos) // one line, the usual case
         return {text.empty() ? 0 : layout.Line(text).width, layout.lineHeight};
     const std::vector<std::string_view> lines = SplitLines(text);
     int width = 0;

@@ -26,7 +26,8 @@ public:
     void FillEllipse(const CRect& rect, Color color) override;
     void DrawImage(const Image& image, const CRect& dest, int quarterTurns = 0) override;
     void DrawImageAt(const Image& image, const CPoint& topLeft) override;
-    void DrawImageNinePart(const Image& image, const CRect& dest, const Margins& margins, int quarterTurns = 0) override;
+    void DrawImageNinePart(const Image& image, const CRect& dest, const Margins& margins,
+                           int quarterTurns = 0) override;
     void DrawText(const std::string& text, const CRect& rect, const Font& font, Color color, unsigned align) override;
     void DrawTextAt(const std::string& text, const CPoint& topLeft, const Font& font, Color color) override;
     CSize MeasureText(const std::string& text, const Font& font) override;

@@ -50,7 +50,7 @@ bool AxisPolylineRuns(const CPoint* points, std::size_t count, int width, const 
             return false;
     }
     const int w = std::max(width, 1);
-    const int before = w / 2;   // pen pixels before the line's own row or column
+    const int before = w / 2; // pen pixels before the line's own row or column
     DashWalker walker(dash);
     for (std::size_t i = 1; i < count; ++i) {
         const CPoint from = points[i - 1], to = points[i];

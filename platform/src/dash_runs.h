@@ -27,7 +27,7 @@ private:
     std::array<int, 2 * kMaxDashes> m_pattern{};
     std::size_t m_size = 0;
     std::size_t m_index = 0;
-    int m_left = 0;   // what remains of the current entry
+    int m_left = 0; // what remains of the current entry
 };
 
 // The pixels of a rectangle outline: just inside the rectangle, right and

@@ -84,7 +84,7 @@ std::optional<std::string> ParseUserDirsLine(std::string_view line, std::string_
     } else if (!value.empty() && value.front() == '/') {
         dir = std::string(value);
     } else {
-        return std::nullopt;   // only "$HOME/..." or absolute paths are meaningful
+        return std::nullopt; // only "$HOME/..." or absolute paths are meaningful
     }
     while (dir.size() > 1 && dir.back() == '/')
         dir.pop_back();

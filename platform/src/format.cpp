@@ -29,7 +29,7 @@ struct Conversion {
     bool widthStar = false;
     std::optional<int> precision;
     bool precisionStar = false;
-    bool wide = false;   // a 64-bit length modifier
+    bool wide = false; // a 64-bit length modifier
     char letter = 0;   // d, s, f ...
     bool valid = true;
 };
@@ -168,7 +168,8 @@ bool IsInteger(const FormatArg& a) { return a.value.index() == kSigned || a.valu
 
 long long AsSigned(const FormatArg& a)
 {
-    return a.value.index() == kSigned ? std::get<int64_t>(a.value) : static_cast<long long>(std::get<uint64_t>(a.value));
+    return a.value.index() == kSigned ? std::get<int64_t>(a.value)
+                                      : static_cast<long long>(std::get<uint64_t>(a.value));
 }
 
 // Text of one integer conversion with the C library's rules for the
@@ -188,7 +189,7 @@ std::string FormatInteger(const Conversion& s, const FormatArg& a)
     } else {
         const int64_t sv = std::get<int64_t>(a.value);
         v = (sv < 0 && !s.wide && sv >= std::numeric_limits<int32_t>::min()) ? static_cast<uint32_t>(sv)
-                                                                               : static_cast<unsigned long long>(sv);
+                                                                             : static_cast<unsigned long long>(sv);
     }
     return CFormat(CFormatString(s, "ll", s.letter), v);
 }
@@ -221,7 +222,7 @@ std::string SafeFormat(std::string_view format, std::initializer_list<FormatArg>
 
         const std::string_view known = "diuxXocsfFeEgG";
         if (!conv.valid || known.find(conv.letter) == std::string_view::npos) {
-            out.append(literal);   // %n, %p, unknown, or out of bounds: as it stands
+            out.append(literal); // %n, %p, unknown, or out of bounds: as it stands
             continue;
         }
         // The arguments this conversion takes: '*' width, '*' precision, value.
@@ -252,7 +253,7 @@ std::string SafeFormat(std::string_view format, std::initializer_list<FormatArg>
             else if (const long long v = AsSigned(*p); v > kMaxWidth)
                 conv.valid = false;
             else if (v >= 0)
-                conv.precision = static_cast<int>(v);   // negative: as if none was given
+                conv.precision = static_cast<int>(v); // negative: as if none was given
         }
         const FormatArg* value = (missing || mismatch) ? nullptr : take();
         if (!mismatch && !missing && !value)
@@ -276,7 +277,12 @@ std::string SafeFormat(std::string_view format, std::initializer_list<FormatArg>
                     text = Pad(conv.precision ? CutUtf8(s, static_cast<std::size_t>(*conv.precision)) : s, conv);
                 }
                 break;
-            case 'f': case 'F': case 'e': case 'E': case 'g': case 'G':
+            case 'f':
+            case 'F':
+            case 'e':
+            case 'E':
+            case 'g':
+            case 'G':
                 ok = value->value.index() == kDouble;
                 if (ok)
                     text = CFormat(CFormatString(conv, "", conv.letter), std::get<double>(value->value));

@@ -8,8 +8,7 @@
 
 Image::Impl::Impl(QImage decoded, std::string from)
     : image(decoded.convertToFormat(QImage::Format_ARGB32_Premultiplied)), path(std::move(from))
-{
-}
+{}
 
 const QImage& Image::Impl::Turned(int quarterTurns) const
 {

@@ -10,7 +10,7 @@
 struct Image::Impl {
     Impl(QImage decoded, std::string from);
 
-    QImage image;   // premultiplied ARGB, the fastest to draw
+    QImage image; // premultiplied ARGB, the fastest to draw
     std::string path;
 
     // The image turned clockwise by quarter turns; each turn is made once

@@ -80,9 +80,9 @@ UINT MouseMessage(QEvent::Type type, Qt::MouseButton button)
 }
 
 enum class Routed {
-    Toolkit,     // a plain widget's event the filters let through: the toolkit handles it
-    Swallowed,   // a filter swallowed it
-    Delivered,   // the window got it
+    Toolkit,   // a plain widget's event the filters let through: the toolkit handles it
+    Swallowed, // a filter swallowed it
+    Delivered, // the window got it
 };
 
 // One message for a window: through the filters and to the window when the
@@ -119,7 +119,8 @@ bool OnMouse(QWidget* target, QMouseEvent* e)
     const UINT message = MouseMessage(e->type(), e->button());
     if (!d || !message)
         return false;
-    const QPoint client = target == d->widget ? e->position().toPoint() : target->mapTo(d->widget, e->position().toPoint());
+    const QPoint client
+        = target == d->widget ? e->position().toPoint() : target->mapTo(d->widget, e->position().toPoint());
     DispatchScope scope;
     return Route(d, target, e, e->globalPosition(), 0, message, MouseKeyFlags(e->buttons(), e->modifiers()),
                  MAKELPARAM(client.x(), client.y()))
@@ -137,7 +138,8 @@ bool OnWheel(QWidget* target, QWheelEvent* e)
     // The desktop's horizontal wheel counts to the right.
     const bool vertical = angle.y() != 0;
     const int delta = vertical ? angle.y() : -angle.x();
-    const WPARAM wParam = (static_cast<WPARAM>(static_cast<uint16_t>(delta)) << 16) | MouseKeyFlags(e->buttons(), e->modifiers());
+    const WPARAM wParam
+        = (static_cast<WPARAM>(static_cast<uint16_t>(delta)) << 16) | MouseKeyFlags(e->buttons(), e->modifiers());
     const QPoint global = e->globalPosition().toPoint();
     DispatchScope scope;
     return Route(d, target, e, e->globalPosition(), 0, vertical ? WM_MOUSEWHEEL : WM_MOUSEHWHEEL, wParam,
@@ -163,7 +165,7 @@ bool OnKey(QWidget* target, QKeyEvent* e)
     QPointer<QWidget> guard = target;
     const Routed routed = Route(d, target, e, global, e->key(), message, vk, lParam);
     if (routed == Routed::Toolkit)
-        return false;   // a plain widget handles the key, its characters too
+        return false; // a plain widget handles the key, its characters too
     // The window's key went through: its characters follow as WM_CHAR, each
     // through the filters again, as the desktop's translation posts them.
     if (routed == Routed::Delivered && message == WM_KEYDOWN) {
@@ -198,8 +200,7 @@ protected:
             // Keys released elsewhere are never seen; forget them.
             g_state.down.reset();
             return false;
-        default:
-            return false;
+        default: return false;
         }
     }
 };
@@ -247,8 +248,11 @@ bool IsKeyDown(UINT vk)
 UINT CurrentKeyStateFlags()
 {
     UINT flags = 0;
-    const std::pair<UINT, UINT> keys[] = {{VK_LBUTTON, MK_LBUTTON}, {VK_RBUTTON, MK_RBUTTON}, {VK_MBUTTON, MK_MBUTTON},
-                                          {VK_SHIFT, MK_SHIFT}, {VK_CONTROL, MK_CONTROL}};
+    const std::pair<UINT, UINT> keys[] = {{VK_LBUTTON, MK_LBUTTON},
+                                          {VK_RBUTTON, MK_RBUTTON},
+                                          {VK_MBUTTON, MK_MBUTTON},
+                                          {VK_SHIFT, MK_SHIFT},
+                                          {VK_CONTROL, MK_CONTROL}};
     for (const auto& [vk, flag] : keys) {
         if (IsKeyDown(vk))
             flags |= flag;

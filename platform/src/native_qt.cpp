@@ -7,10 +7,7 @@
 
 namespace plat {
 
-QWidget* NativeWidget(const CWnd* wnd)
-{
-    return wnd && wnd->GetImpl() ? wnd->GetImpl()->widget.data() : nullptr;
-}
+QWidget* NativeWidget(const CWnd* wnd) { return wnd && wnd->GetImpl() ? wnd->GetImpl()->widget.data() : nullptr; }
 
 CWnd* WindowFromWidget(const QWidget* widget)
 {

@@ -14,7 +14,8 @@ namespace {
 int g_dispatchDepth = 0;
 
 struct PostedMessageEvent final : QEvent {
-    PostedMessageEvent(UINT m, WPARAM w, LPARAM l) : QEvent(PostedMessageEventType()), message(m), wParam(w), lParam(l) {}
+    PostedMessageEvent(UINT m, WPARAM w, LPARAM l) : QEvent(PostedMessageEventType()), message(m), wParam(w), lParam(l)
+    {}
     UINT message;
     WPARAM wParam;
     LPARAM lParam;
@@ -44,7 +45,9 @@ bool InDispatch() { return g_dispatchDepth > 0; }
 DispatchScope::DispatchScope() { ++g_dispatchDepth; }
 DispatchScope::~DispatchScope() { --g_dispatchDepth; }
 
-NativeWidget::NativeWidget(CWnd::Impl* impl, QWidget* parent, Qt::WindowFlags flags) : QWidget(parent, flags), owner(impl) {}
+NativeWidget::NativeWidget(CWnd::Impl* impl, QWidget* parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags), owner(impl)
+{}
 
 NativeWidget::~NativeWidget()
 {
@@ -94,14 +97,9 @@ bool NativeWidget::event(QEvent* e)
         }
         return QWidget::event(e);
     }
-    case QEvent::Enter:
-        d->tracking.inside = true;
-        return QWidget::event(e);
-    case QEvent::Leave:
-        d->OnMouseLeft();
-        return QWidget::event(e);
-    default:
-        break;
+    case QEvent::Enter: d->tracking.inside = true; return QWidget::event(e);
+    case QEvent::Leave: d->OnMouseLeft(); return QWidget::event(e);
+    default: break;
     }
     if (e->type() == PostedMessageEventType()) {
         const auto* posted = static_cast<PostedMessageEvent*>(e);

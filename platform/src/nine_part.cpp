@@ -58,9 +58,9 @@ NinePieces NinePartLayout(const CSize& image, const CRect& dest, const Margins& 
         for (int col = 0; col < 3; ++col) {
             if (srcX.length[col] <= 0 || srcY.length[row] <= 0 || dstX.length[col] <= 0 || dstY.length[row] <= 0)
                 continue;
-            result.pieces[result.count++] = {
-                CRect(CPoint(srcX.start[col], srcY.start[row]), CSize(srcX.length[col], srcY.length[row])),
-                CRect(CPoint(dstX.start[col], dstY.start[row]), CSize(dstX.length[col], dstY.length[row]))};
+            result.pieces[result.count++]
+                = {CRect(CPoint(srcX.start[col], srcY.start[row]), CSize(srcX.length[col], srcY.length[row])),
+                   CRect(CPoint(dstX.start[col], dstY.start[row]), CSize(dstX.length[col], dstY.length[row]))};
         }
     }
     return result;

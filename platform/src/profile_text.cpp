@@ -23,7 +23,8 @@ std::string_view Trim(std::string_view s)
 bool SameName(std::string_view a, std::string_view b)
 {
     const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+    return a.size() == b.size()
+        && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 // Lines end with CR LF, LF or CR alone, as on the desktop.
@@ -93,7 +94,7 @@ std::string FromUtf16(std::string_view bytes, bool bigEndian)
             }
         }
         if (cp >= 0xD800 && cp <= 0xDFFF)
-            cp = 0xFFFD;   // a lone surrogate
+            cp = 0xFFFD; // a lone surrogate
         AppendUtf8(out, cp);
     }
     return out;
@@ -115,7 +116,7 @@ std::string DecodeProfileText(std::string_view bytes)
 std::vector<ProfileEntry> ProfileEntries(std::string_view text)
 {
     std::vector<ProfileEntry> entries;
-    std::optional<std::string_view> section;   // keys before the first section belong to none
+    std::optional<std::string_view> section; // keys before the first section belong to none
     for (const std::string_view line : Lines(text)) {
         if (const auto name = SectionName(line))
             section = *name;
@@ -173,8 +174,8 @@ std::string SetProfileValue(std::string_view text, std::string_view section, std
     key = Trim(key);
     const std::size_t firstEnd = text.find_first_of("\r\n");
     const std::string eol = firstEnd == std::string_view::npos || text[firstEnd] == '\n' ? "\n"
-                          : text.substr(firstEnd, 2) == "\r\n"                        ? "\r\n"
-                                                                                     : "\r";
+        : text.substr(firstEnd, 2) == "\r\n"                                             ? "\r\n"
+                                                                                         : "\r";
     std::vector<std::string> lines;
     for (const std::string_view line : Lines(text))
         lines.emplace_back(line);
@@ -184,7 +185,7 @@ std::string SetProfileValue(std::string_view text, std::string_view section, std
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (const auto name = SectionName(lines[i])) {
             if (sectionLine)
-                break;   // past the end of our section
+                break; // past the end of our section
             if (SameName(*name, section)) {
                 sectionLine = i;
                 lastInSection = i;

@@ -85,7 +85,8 @@ void RecordingCanvas::DrawImageNinePart(const Image& image, const CRect& dest, c
     m_ops.push_back(std::move(op));
 }
 
-void RecordingCanvas::DrawText(const std::string& text, const CRect& rect, const Font& font, Color color, unsigned align)
+void RecordingCanvas::DrawText(const std::string& text, const CRect& rect, const Font& font, Color color,
+                               unsigned align)
 {
     DrawOp op = MakeOp(DrawOp::Kind::Text);
     op.text = text;

@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 FileOpener g_opener;
 
 std::mutex g_configMutex;
-std::string g_configFolder;   // empty: none set
+std::string g_configFolder; // empty: none set
 
 bool DesktopOpen(const std::string& path, const std::string& verb, int /*showCmd*/)
 {

@@ -38,10 +38,7 @@ void Surface::Resize(int width, int height)
     m_impl->image = MakeSurfaceImage(width, height, m_impl->fill);
 }
 
-std::unique_ptr<ICanvas> Surface::BeginPaint()
-{
-    return std::make_unique<plat::detail::PainterCanvas>(m_impl->image);
-}
+std::unique_ptr<ICanvas> Surface::BeginPaint() { return std::make_unique<plat::detail::PainterCanvas>(m_impl->image); }
 
 Color Surface::PixelAt(int x, int y) const
 {

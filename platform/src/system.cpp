@@ -17,10 +17,7 @@ namespace {
 int g_waitCursorCount = 0;
 } // namespace
 
-short GetKeyState(UINT vk)
-{
-    return detail::IsKeyDown(vk) ? static_cast<short>(0x8000) : 0;
-}
+short GetKeyState(UINT vk) { return detail::IsKeyDown(vk) ? static_cast<short>(0x8000) : 0; }
 
 CPoint GetCursorPos() { return ToCPoint(QCursor::pos()); }
 

@@ -68,7 +68,8 @@ const LaidLine& FontLayout::Line(std::string_view text)
         m_imageBytes = 0;
     }
     const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    return m_lines.emplace(std::string(text), LaidLine(MakeStatic(s, font), metrics.horizontalAdvance(s))).first->second;
+    return m_lines.emplace(std::string(text), LaidLine(MakeStatic(s, font), metrics.horizontalAdvance(s)))
+        .first->second;
 }
 
 LaidLine FontLayout::Elided(std::string_view text, int width) const

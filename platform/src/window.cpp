@@ -58,7 +58,7 @@ bool CWnd::Impl::Create(QWidget* parentWidget, const CRect& rect, UINT ctrlId, E
     w->setFocusPolicy(windowKind == EWindowKind::Popup ? Qt::NoFocus : Qt::ClickFocus);
     if (windowKind == EWindowKind::Popup)
         w->setAttribute(Qt::WA_ShowWithoutActivating);
-    w->hide();  // explicitly hidden: showing the parent does not show it
+    w->hide(); // explicitly hidden: showing the parent does not show it
     w->setGeometry(plat::ToQRect(rect));
     w->setWindowTitle(QString::fromStdString(title));
     widget = w;
@@ -266,10 +266,7 @@ void CWnd::EnableWindow(bool enable)
         m_impl->widget->setEnabled(enable);
 }
 
-bool CWnd::IsWindowEnabled() const
-{
-    return m_impl->widget && !m_impl->widget->testAttribute(Qt::WA_ForceDisabled);
-}
+bool CWnd::IsWindowEnabled() const { return m_impl->widget && !m_impl->widget->testAttribute(Qt::WA_ForceDisabled); }
 
 void CWnd::Invalidate()
 {

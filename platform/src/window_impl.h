@@ -19,8 +19,8 @@ struct MouseTracking {
     bool hover = false;
     bool leave = false;
     UINT hoverTime = 0;
-    bool inside = false;   // the mouse is over the window, as far as input told us
-    CPoint last;           // last mouse position, client coordinates
+    bool inside = false; // the mouse is over the window, as far as input told us
+    CPoint last;         // last mouse position, client coordinates
 };
 
 } // namespace plat::detail
@@ -34,7 +34,7 @@ struct CWnd::Impl {
     EWindowKind kind = EWindowKind::Child;
     bool destroying = false;
     bool redrawSuspended = false;
-    std::map<UINT, int> timers;   // window timer id -> toolkit timer id
+    std::map<UINT, int> timers; // window timer id -> toolkit timer id
     plat::detail::MouseTracking tracking;
     // Last size and position told to OnSize / OnMove.
     bool geometryReported = false;
@@ -42,7 +42,8 @@ struct CWnd::Impl {
     QPoint reportedPos;
 
     // Creation shared by CreateEx and plat::CreateInWidget.
-    bool Create(QWidget* parentWidget, const CRect& rect, UINT ctrlId, EWindowKind windowKind, const std::string& title);
+    bool Create(QWidget* parentWidget, const CRect& rect, UINT ctrlId, EWindowKind windowKind,
+                const std::string& title);
 
     // The filter road: PreTranslateMessage of the target and its window
     // ancestors, then WindowProc unless one swallowed it.

@@ -179,8 +179,12 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return OnMouseWheel(GET_KEYSTATE_WPARAM(wParam), GET_WHEEL_DELTA_WPARAM(wParam), PointOf(lParam)) ? 1 : 0;
     case WM_MOUSEHOVER: OnMouseHover(flags, PointOf(lParam)); return 0;
     case WM_MOUSELEAVE: OnMouseLeave(); return 0;
-    case WM_KEYDOWN: OnKeyDown(flags, LOWORD(static_cast<uint64_t>(lParam)), HIWORD(static_cast<uint64_t>(lParam))); return 0;
-    case WM_KEYUP: OnKeyUp(flags, LOWORD(static_cast<uint64_t>(lParam)), HIWORD(static_cast<uint64_t>(lParam))); return 0;
+    case WM_KEYDOWN:
+        OnKeyDown(flags, LOWORD(static_cast<uint64_t>(lParam)), HIWORD(static_cast<uint64_t>(lParam)));
+        return 0;
+    case WM_KEYUP:
+        OnKeyUp(flags, LOWORD(static_cast<uint64_t>(lParam)), HIWORD(static_cast<uint64_t>(lParam)));
+        return 0;
     case WM_CHAR: OnChar(flags, LOWORD(static_cast<uint64_t>(lParam)), HIWORD(static_cast<uint64_t>(lParam))); return 0;
     default: return DefWindowProc(message, wParam, lParam);
     }

@@ -21,10 +21,7 @@ QFont GalleryContext::Font(int designPixels, bool bold) const
     return font;
 }
 
-QColor GalleryContext::Color(const QString& name) const
-{
-    return QColor(book.Palette().value(name));
-}
+QColor GalleryContext::Color(const QString& name) const { return QColor(book.Palette().value(name)); }
 
 const Recipe* GalleryContext::RecipeOf(const QString& name) const
 {
@@ -39,4 +36,4 @@ int GalleryContext::Margin(const QString& name) const
     return recipe ? recipe->margin : 0;
 }
 
-}  // namespace skin
+} // namespace skin

@@ -33,4 +33,4 @@ struct GalleryContext {
     int Margin(const QString& name) const;
 };
 
-}  // namespace skin
+} // namespace skin

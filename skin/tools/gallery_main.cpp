@@ -13,8 +13,10 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     skin::ToolCommandLine cli(QStringLiteral("Draws review sheets of the rendered skin"));
-    const QCommandLineOption runtimeOpt(QStringLiteral("runtime"), QStringLiteral("Runtime folder holding Skin/ and Product/."), QStringLiteral("dir"));
-    const QCommandLineOption outOpt(QStringLiteral("out"), QStringLiteral("Folder for the sheets."), QStringLiteral("dir"));
+    const QCommandLineOption runtimeOpt(
+        QStringLiteral("runtime"), QStringLiteral("Runtime folder holding Skin/ and Product/."), QStringLiteral("dir"));
+    const QCommandLineOption outOpt(QStringLiteral("out"), QStringLiteral("Folder for the sheets."),
+                                    QStringLiteral("dir"));
     cli.Require(runtimeOpt);
     cli.Require(outOpt);
     skin::Manifest manifest;

@@ -12,4 +12,4 @@ namespace skin {
 // Draws the mock below top; answers its bottom.
 int DrawViewScene(QPainter& painter, const GalleryContext& context, int top);
 
-}  // namespace skin
+} // namespace skin

@@ -15,7 +15,7 @@ namespace skin {
 
 namespace {
 
-constexpr int kSheetWidth = 1400;  // design pixels
+constexpr int kSheetWidth = 1400; // design pixels
 
 QString FolderOf(const QString& name)
 {
@@ -23,10 +23,7 @@ QString FolderOf(const QString& name)
     return cut < 0 ? QStringLiteral("(image root)") : name.left(cut + 1);
 }
 
-QString FileOf(const QString& name)
-{
-    return name.mid(name.lastIndexOf(u'\\') + 1);
-}
+QString FileOf(const QString& name) { return name.mid(name.lastIndexOf(u'\\') + 1); }
 
 // Places boxes left to right and wraps at the sheet's width.
 class Flow {
@@ -65,7 +62,8 @@ struct Cell {
 };
 
 // A labelled row of cells, placed as one box by the flow.
-void DrawGroup(QPainter& painter, const GalleryContext& c, Flow& flow, const QString& label, const std::vector<Cell>& cells)
+void DrawGroup(QPainter& painter, const GalleryContext& c, Flow& flow, const QString& label,
+               const std::vector<Cell>& cells)
 {
     const QFontMetrics labelMetrics(c.Font(11, true));
     const QFontMetrics captionMetrics(c.Font(10));
@@ -88,11 +86,14 @@ void DrawGroup(QPainter& painter, const GalleryContext& c, Flow& flow, const QSt
     int x = at.x();
     for (size_t i = 0; i < cells.size(); ++i) {
         const Cell& cell = cells[i];
-        const QRect rect(QPoint(x + (widths[i] - cell.size.width()) / 2, at.y() + cellsTop + tallest - cell.size.height()), cell.size);
+        const QRect rect(
+            QPoint(x + (widths[i] - cell.size.width()) / 2, at.y() + cellsTop + tallest - cell.size.height()),
+            cell.size);
         cell.draw(painter, rect);
         painter.setFont(c.Font(10));
         painter.setPen(c.Color(QStringLiteral("textOff")));
-        painter.drawText(QRect(x, at.y() + cellsTop + tallest + c.Px(4), widths[i], captionMetrics.height()), Qt::AlignHCenter, cell.caption);
+        painter.drawText(QRect(x, at.y() + cellsTop + tallest + c.Px(4), widths[i], captionMetrics.height()),
+                         Qt::AlignHCenter, cell.caption);
         x += widths[i] + gap;
     }
 }
@@ -122,22 +123,32 @@ int DrawHeading(QPainter& painter, const GalleryContext& c, const QString& text,
 // of a state folder only the Normal file, the others differ in colour alone.
 int DrawStretched(QPainter& painter, const GalleryContext& c, int top)
 {
-    Flow flow(c, DrawHeading(painter, c, QStringLiteral("Nine-part frames: own size, stretched, turned 90/180/270"), top));
+    Flow flow(c,
+              DrawHeading(painter, c, QStringLiteral("Nine-part frames: own size, stretched, turned 90/180/270"), top));
     for (const QString& name : c.manifest.skin) {
         const Recipe* recipe = c.RecipeOf(name);
         const QImage image = c.Skin(name);
-        if (!recipe || recipe->margin == 0 || image.isNull() || (!recipe->stateSet.isEmpty() && FileOf(name) != QLatin1String("Normal.png")))
+        if (!recipe || recipe->margin == 0 || image.isNull()
+            || (!recipe->stateSet.isEmpty() && FileOf(name) != QLatin1String("Normal.png")))
             continue;
         const int margin = recipe->margin;
         const QSize own = image.size();
         const QSize wide(own.width() * 4, own.height());
         const QSize turned(wide.height(), wide.width());
-        const std::vector<std::pair<QSize, int>> variants{
-            {own, 0}, {wide, 0}, {QSize(own.width(), own.height() * 3), 0}, {QSize(own.width() * 3, own.height() * 2), 0}, {turned, 1}, {wide, 2}, {turned, 3}};
+        const std::vector<std::pair<QSize, int>> variants{{own, 0},
+                                                          {wide, 0},
+                                                          {QSize(own.width(), own.height() * 3), 0},
+                                                          {QSize(own.width() * 3, own.height() * 2), 0},
+                                                          {turned, 1},
+                                                          {wide, 2},
+                                                          {turned, 3}};
         std::vector<Cell> cells;
         for (const auto& [size, turns] : variants) {
-            const QString caption = turns ? QStringLiteral("%1\u00B0").arg(turns * 90) : QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
-            cells.push_back({size, caption, [image, margin, turns = turns](QPainter& p, const QRect& r) { DrawNinePart(p, image, r, margin, turns); }});
+            const QString caption = turns ? QStringLiteral("%1\u00B0").arg(turns * 90)
+                                          : QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+            cells.push_back({size, caption, [image, margin, turns = turns](QPainter& p, const QRect& r) {
+                                 DrawNinePart(p, image, r, margin, turns);
+                             }});
         }
         DrawGroup(painter, c, flow, QStringLiteral("%1 (corners %2 px)").arg(name).arg(margin), cells);
     }
@@ -167,11 +178,13 @@ int DrawProducts(QPainter& painter, const GalleryContext& c, int top)
 {
     Flow flow(c, DrawHeading(painter, c, QStringLiteral("Product folder"), top));
     for (const QString& name : c.manifest.product)
-        DrawGroup(painter, c, flow, name, {ImageCell(c, c.Product(name), QStringLiteral("%1x%2").arg(c.Product(name).width()).arg(c.Product(name).height()))});
+        DrawGroup(painter, c, flow, name,
+                  {ImageCell(c, c.Product(name),
+                             QStringLiteral("%1x%2").arg(c.Product(name).width()).arg(c.Product(name).height()))});
     return flow.Bottom() + c.Px(24);
 }
 
-}  // namespace
+} // namespace
 
 QImage DrawGallery(const GalleryContext& c)
 {
@@ -193,4 +206,4 @@ QImage DrawGallery(const GalleryContext& c)
     return sheet;
 }
 
-}  // namespace skin
+} // namespace skin

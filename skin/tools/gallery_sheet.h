@@ -9,4 +9,4 @@ namespace skin {
 
 QImage DrawGallery(const GalleryContext& context);
 
-}  // namespace skin
+} // namespace skin

@@ -46,4 +46,4 @@ QString FilePathOf(const QString& name)
     return path;
 }
 
-}  // namespace skin
+} // namespace skin

@@ -21,4 +21,4 @@ bool ParseManifest(const QString& text, Manifest& out, QString& error);
 // "Monitor\PortFrame\Normal.png" -> "Monitor/PortFrame/Normal.png".
 QString FilePathOf(const QString& name);
 
-}  // namespace skin
+} // namespace skin

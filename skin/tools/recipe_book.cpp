@@ -32,12 +32,9 @@ bool ParseAssignments(const QStringList& words, qsizetype from, Vars& vars, int 
     return true;
 }
 
-QString LineError(int lineNo, const QString& text)
-{
-    return QStringLiteral("line %1: %2").arg(lineNo).arg(text);
-}
+QString LineError(int lineNo, const QString& text) { return QStringLiteral("line %1: %2").arg(lineNo).arg(text); }
 
-}  // namespace
+} // namespace
 
 bool MatchPattern(const QString& pattern, const QString& name, QString* star)
 {
@@ -68,7 +65,8 @@ bool RecipeBook::Parse(const QString& text, QString& error)
     m_palette.clear();
     m_states.clear();
     m_recipes.clear();
-    return ForEachTableLine(text, [&](const QString& line, int lineNo) { return ParseLine(line.split(blanks), lineNo, error); });
+    return ForEachTableLine(
+        text, [&](const QString& line, int lineNo) { return ParseLine(line.split(blanks), lineNo, error); });
 }
 
 bool RecipeBook::ParseLine(const QStringList& words, int lineNo, QString& error)
@@ -148,7 +146,10 @@ const Recipe* RecipeBook::Find(const QString& name, Vars& vars, QString& error) 
         if (!MatchPattern(recipe.pattern, name, &star))
             continue;
         if (found) {
-            error = QStringLiteral("%1 matches the recipes of lines %2 and %3").arg(name).arg(found->line).arg(recipe.line);
+            error = QStringLiteral("%1 matches the recipes of lines %2 and %3")
+                        .arg(name)
+                        .arg(found->line)
+                        .arg(recipe.line);
             return nullptr;
         }
         found = &recipe;
@@ -171,4 +172,4 @@ const Recipe* RecipeBook::Find(const QString& name, Vars& vars, QString& error) 
     return found;
 }
 
-}  // namespace skin
+} // namespace skin

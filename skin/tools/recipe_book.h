@@ -22,11 +22,11 @@ using Vars = QMap<QString, QString>;
 
 struct Recipe {
     QString pattern;
-    QString svg;         // below the svg source folder
-    QString stateSet;    // empty: a single image
-    int margin = 0;      // nine-part corner margin; 0 = drawn plain
-    int pixels = 0;      // fixed square size in pixels; 0 = scaled by density
-    double scale = 1.0;  // product images: the factor they are rendered at
+    QString svg;        // below the svg source folder
+    QString stateSet;   // empty: a single image
+    int margin = 0;     // nine-part corner margin; 0 = drawn plain
+    int pixels = 0;     // fixed square size in pixels; 0 = scaled by density
+    double scale = 1.0; // product images: the factor they are rendered at
     Vars vars;
     int line = 0;
 };
@@ -57,4 +57,4 @@ private:
     QList<Recipe> m_recipes;
 };
 
-}  // namespace skin
+} // namespace skin

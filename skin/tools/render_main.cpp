@@ -12,9 +12,12 @@ int main(int argc, char** argv)
     // Painting SVG into images needs neither a screen nor fonts.
     QCoreApplication app(argc, argv);
     skin::ToolCommandLine cli(QStringLiteral("Renders the skin's images"));
-    const QCommandLineOption svgOpt(QStringLiteral("svg"), QStringLiteral("Folder of SVG sources."), QStringLiteral("dir"));
-    const QCommandLineOption outOpt(QStringLiteral("out"), QStringLiteral("Runtime folder to render into."), QStringLiteral("dir"));
-    const QCommandLineOption stampOpt(QStringLiteral("stamp"), QStringLiteral("File to write when done."), QStringLiteral("file"));
+    const QCommandLineOption svgOpt(QStringLiteral("svg"), QStringLiteral("Folder of SVG sources."),
+                                    QStringLiteral("dir"));
+    const QCommandLineOption outOpt(QStringLiteral("out"), QStringLiteral("Runtime folder to render into."),
+                                    QStringLiteral("dir"));
+    const QCommandLineOption stampOpt(QStringLiteral("stamp"), QStringLiteral("File to write when done."),
+                                      QStringLiteral("file"));
     cli.Require(svgOpt);
     cli.Require(outOpt);
     cli.Allow(stampOpt);
@@ -31,7 +34,8 @@ int main(int argc, char** argv)
     }
     if (cli.IsSet(stampOpt)) {
         QFile stamp(cli.Value(stampOpt));
-        if (!stamp.open(QIODevice::WriteOnly | QIODevice::Truncate) || stamp.write(QByteArray::number(report.files) + '\n') < 0) {
+        if (!stamp.open(QIODevice::WriteOnly | QIODevice::Truncate)
+            || stamp.write(QByteArray::number(report.files) + '\n') < 0) {
             skin::ToolCommandLine::Fail(QStringLiteral("cannot write %1").arg(stamp.fileName()));
             return 1;
         }

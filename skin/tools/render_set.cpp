@@ -24,18 +24,24 @@ bool Prepare(const QString& name, const RecipeBook& book, const QDir& svgRoot, S
     source.recipe = book.Find(name, bindings.vars, error);
     if (!source.recipe)
         return false;
-    if (!ExpandSvgFile(source.recipe->svg, bindings, svgRoot, source.svg, error) || !DesignSize(source.svg, source.design, error)) {
+    if (!ExpandSvgFile(source.recipe->svg, bindings, svgRoot, source.svg, error)
+        || !DesignSize(source.svg, source.design, error)) {
         error = QStringLiteral("%1: %2").arg(name, error);
         return false;
     }
     return true;
 }
 
-bool Write(const QString& name, const Source& source, const QSize& size, const QString& path, RenderReport& report, QString& error)
+bool Write(const QString& name, const Source& source, const QSize& size, const QString& path, RenderReport& report,
+           QString& error)
 {
     const int least = 2 * source.recipe->margin + 1;
     if (source.recipe->margin > 0 && (size.width() < least || size.height() < least)) {
-        error = QStringLiteral("%1: %2x%3 is too small for corner margins of %4").arg(name).arg(size.width()).arg(size.height()).arg(source.recipe->margin);
+        error = QStringLiteral("%1: %2x%3 is too small for corner margins of %4")
+                    .arg(name)
+                    .arg(size.width())
+                    .arg(size.height())
+                    .arg(source.recipe->margin);
         return false;
     }
     QImage image;
@@ -58,9 +64,10 @@ QSize SizeAt(const Source& source, double factor)
     return {ScaledLength(source.design.width(), factor), ScaledLength(source.design.height(), factor)};
 }
 
-}  // namespace
+} // namespace
 
-bool RenderManifest(const Manifest& manifest, const RecipeBook& book, const QDir& svgRoot, const QDir& runtime, RenderReport& report, QString& error)
+bool RenderManifest(const Manifest& manifest, const RecipeBook& book, const QDir& svgRoot, const QDir& runtime,
+                    RenderReport& report, QString& error)
 {
     const QDir skinRoot(runtime.filePath(QStringLiteral("Skin")));
     if (skinRoot.exists() && !QDir(skinRoot).removeRecursively()) {
@@ -85,16 +92,19 @@ bool RenderManifest(const Manifest& manifest, const RecipeBook& book, const QDir
         if (!Prepare(name, book, svgRoot, source, error))
             return false;
         used.insert(source.recipe);
-        if (!Write(name, source, SizeAt(source, source.recipe->scale), productRoot.filePath(FilePathOf(name)), report, error))
+        if (!Write(name, source, SizeAt(source, source.recipe->scale), productRoot.filePath(FilePathOf(name)), report,
+                   error))
             return false;
     }
     for (const Recipe& recipe : book.Recipes()) {
         if (!used.contains(&recipe)) {
-            error = QStringLiteral("the recipe of line %1 (%2) draws no name of the manifest").arg(recipe.line).arg(recipe.pattern);
+            error = QStringLiteral("the recipe of line %1 (%2) draws no name of the manifest")
+                        .arg(recipe.line)
+                        .arg(recipe.pattern);
             return false;
         }
     }
     return true;
 }
 
-}  // namespace skin
+} // namespace skin

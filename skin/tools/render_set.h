@@ -16,6 +16,7 @@ struct RenderReport {
 // Starts from an empty Skin folder, so a name dropped from the manifest
 // leaves no stale image behind. Fails on the first name that cannot be
 // drawn, and when a recipe draws nothing of the manifest.
-bool RenderManifest(const Manifest& manifest, const RecipeBook& book, const QDir& svgRoot, const QDir& runtime, RenderReport& report, QString& error);
+bool RenderManifest(const Manifest& manifest, const RecipeBook& book, const QDir& svgRoot, const QDir& runtime,
+                    RenderReport& report, QString& error);
 
-}  // namespace skin
+} // namespace skin

@@ -21,7 +21,7 @@ void DrawNinePart(QPainter& painter, const QImage& image, const QRect& dest, int
     if (!native)
         return;
     plat::MakePainterCanvas(painter)->DrawImageNinePart(*native, plat::ToCRect(dest), {margin, margin, margin, margin},
-                                                         quarterTurns);
+                                                        quarterTurns);
 }
 
-}  // namespace skin
+} // namespace skin

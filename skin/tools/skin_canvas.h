@@ -15,4 +15,4 @@ void DrawCentered(QPainter& painter, const QImage& image, const QPoint& centre, 
 // their size, edges stretch along themselves, the middle both ways.
 void DrawNinePart(QPainter& painter, const QImage& image, const QRect& dest, int margin, int quarterTurns = 0);
 
-}  // namespace skin
+} // namespace skin

@@ -51,7 +51,7 @@ bool Load(QSvgRenderer& renderer, const QByteArray& svg, QString& error)
     return !complaints.Any(error);
 }
 
-}  // namespace
+} // namespace
 
 bool DesignSize(const QByteArray& svg, QSize& size, QString& error)
 {
@@ -81,4 +81,4 @@ bool RenderSvg(const QByteArray& svg, const QSize& size, QImage& out, QString& e
     return !complaints.Any(error);
 }
 
-}  // namespace skin
+} // namespace skin

@@ -15,4 +15,4 @@ bool DesignSize(const QByteArray& svg, QSize& size, QString& error);
 // typing mistake in a source fails the build instead of drawing nothing.
 bool RenderSvg(const QByteArray& svg, const QSize& size, QImage& out, QString& error);
 
-}  // namespace skin
+} // namespace skin

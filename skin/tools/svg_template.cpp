@@ -8,7 +8,7 @@ namespace skin {
 
 namespace {
 
-constexpr int kMaxDepth = 8;  // includes inside includes
+constexpr int kMaxDepth = 8; // includes inside includes
 
 bool ReadText(const QDir& root, const QString& file, QString& text, QString& error)
 {
@@ -46,7 +46,8 @@ bool Resolve(const QString& name, const Bindings& bindings, const QDir& root, in
             return false;
         }
         QString included;
-        return ReadText(root, value.mid(1), included, error) && Expand(InnerSvg(included), bindings, root, depth + 1, out, error);
+        return ReadText(root, value.mid(1), included, error)
+            && Expand(InnerSvg(included), bindings, root, depth + 1, out, error);
     }
     if (!bindings.palette.contains(value)) {
         error = QStringLiteral("%1=%2 names no palette colour").arg(name, value);
@@ -74,7 +75,7 @@ bool Expand(const QString& text, const Bindings& bindings, const QDir& root, int
     return true;
 }
 
-}  // namespace
+} // namespace
 
 QString InnerSvg(const QString& text)
 {
@@ -102,4 +103,4 @@ bool ExpandSvgFile(const QString& file, const Bindings& bindings, const QDir& ro
     return true;
 }
 
-}  // namespace skin
+} // namespace skin

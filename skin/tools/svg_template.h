@@ -28,4 +28,4 @@ bool ExpandSvgFile(const QString& file, const Bindings& bindings, const QDir& ro
 // What lies between the <svg ...> start tag and the closing </svg>.
 QString InnerSvg(const QString& text);
 
-}  // namespace skin
+} // namespace skin

@@ -27,4 +27,4 @@ bool ForEachTableLine(const QString& text, const std::function<bool(const QStrin
     return true;
 }
 
-}  // namespace skin
+} // namespace skin

@@ -13,4 +13,4 @@ bool ReadTextFile(const QString& path, QString& text, QString& error);
 // number; stops at the first false and answers it.
 bool ForEachTableLine(const QString& text, const std::function<bool(const QString& line, int lineNo)>& visit);
 
-}  // namespace skin
+} // namespace skin

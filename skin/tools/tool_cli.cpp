@@ -6,10 +6,11 @@ namespace skin {
 
 namespace {
 
-const QCommandLineOption kManifest(QStringLiteral("manifest"), QStringLiteral("Manifest of image names."), QStringLiteral("file"));
+const QCommandLineOption kManifest(QStringLiteral("manifest"), QStringLiteral("Manifest of image names."),
+                                   QStringLiteral("file"));
 const QCommandLineOption kRecipes(QStringLiteral("recipes"), QStringLiteral("Recipe book."), QStringLiteral("file"));
 
-}  // namespace
+} // namespace
 
 ToolCommandLine::ToolCommandLine(const QString& description)
 {
@@ -25,10 +26,7 @@ void ToolCommandLine::Require(const QCommandLineOption& option)
     m_required.append(option);
 }
 
-void ToolCommandLine::Allow(const QCommandLineOption& option)
-{
-    m_parser.addOption(option);
-}
+void ToolCommandLine::Allow(const QCommandLineOption& option) { m_parser.addOption(option); }
 
 bool ToolCommandLine::Load(const QCoreApplication& app, Manifest& manifest, RecipeBook& book)
 {
@@ -52,4 +50,4 @@ void ToolCommandLine::Fail(const QString& message)
     std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), qPrintable(message));
 }
 
-}  // namespace skin
+} // namespace skin

@@ -32,4 +32,4 @@ private:
     QList<QCommandLineOption> m_required;
 };
 
-}  // namespace skin
+} // namespace skin

@@ -6,7 +6,10 @@
 
 namespace apptest {
 
-std::string FixturePath(const std::string& name) { return plat::GetMainExecutableFolder() + "fixtures/lib" + name + ".so"; }
+std::string FixturePath(const std::string& name)
+{
+    return plat::GetMainExecutableFolder() + "fixtures/lib" + name + ".so";
+}
 
 std::vector<std::string> PageLog(const app::CModuleLoader& loader)
 {

@@ -44,7 +44,7 @@ protected:
         options.project = plat::GetMainExecutableFolder() + "Projects/sample.json";
         options.step = true;
         ASSERT_TRUE(configDir.isValid());
-        options.configDir = configDir.path().toStdString();   // the monitoring log goes here
+        options.configDir = configDir.path().toStdString(); // the monitoring log goes here
         options.width = 700;
         options.height = 500;
         host = std::make_unique<app::CHostApp>(options);

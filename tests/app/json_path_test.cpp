@@ -19,7 +19,8 @@ QJsonObject Sample()
                   {"operation": "GetLanguageString", "arguments": "\"Open\", \"Common\""},
                   {"operation": "CSender::GetPort", "arguments": "1"}],
         "monitoring": false, "empty": null, "ratio": 1.5
-    })").object();
+    })")
+        .object();
 }
 
 QJsonValue At(const std::string& path)

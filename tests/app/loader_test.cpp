@@ -25,8 +25,7 @@ TEST(ModuleLoader, DefaultPathIsTheRealLibraryNextToTheProgram)
 TEST(ModuleLoader, BrokenLibrariesAreRefusedByNameWithTheReason)
 {
     const std::string missing = FixturePath("does_not_exist"), noEntry = FixturePath("fixture_no_entry"),
-                      zero = FixturePath("fixture_zero_entry"),
-                      program = plat::GetMainExecutableFolder() + "app_tests";
+                      zero = FixturePath("fixture_zero_entry"), program = plat::GetMainExecutableFolder() + "app_tests";
     const std::tuple<std::string, bool, std::string> cases[] = {
         {missing, false, "no module found at " + missing},
         {noEntry, false, "the module " + noEntry + " has no entry Monitor_Init"},

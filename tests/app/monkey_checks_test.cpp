@@ -16,7 +16,7 @@ TEST(MonkeyChecks, SendersNamedOutsideTheProjectAreFound)
 {
     struct Case {
         sim::LoggedCall call;
-        const char* found;      // empty: within the project
+        const char* found; // empty: within the project
     };
     const Case cases[] = {
         {{"CProjectData::GetSender", "3"}, ""},
@@ -58,7 +58,7 @@ TEST(MonkeyTargets, VisibleControlsBarItemsAndShownTreeItems)
                 {"depth": 1, "expanded": true}, {"depth": 0, "expanded": false}, {"depth": 1, "expanded": true}]},
             {"class": "CHidden", "visible": false, "controls": [{"index": 0, "visible": true}]}]}]})";
     const QJsonObject dump = QJsonDocument::fromJson(json).object();
-    const std::vector<std::string> expected{"@CPanel:control:2", "@CPanel:bar:1",  "@CTree:item:0",
+    const std::vector<std::string> expected{"@CPanel:control:2", "@CPanel:bar:1", "@CTree:item:0",
                                             "@CTree:item:1",     "@CTree:item:2", "@CTree:item:3"};
     EXPECT_EQ(app::MonkeyTargets(dump), expected);
 }

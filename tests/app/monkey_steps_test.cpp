@@ -41,7 +41,8 @@ TEST(MonkeySteps, EveryStepParsesAndStaysWithinTheScene)
 {
     app::SMonkeyScene soak = Scene(640, 480, 2, 2, 0);
     soak.monitoring = soak.soak = true;
-    const app::SMonkeyScene scenes[] = {Scene(1280, 781, 4, 2, 0), Scene(1, 1, 0, 1, 0), Scene(300, 200, 1, 2, 1), soak};
+    const app::SMonkeyScene scenes[]
+        = {Scene(1280, 781, 4, 2, 0), Scene(1, 1, 0, 1, 0), Scene(300, 200, 1, 2, 1), soak};
     for (const app::SMonkeyScene& scene : scenes) {
         std::mt19937 rng(42);
         for (int i = 0; i < 3000; ++i) {

@@ -25,9 +25,9 @@ std::string Refusal(const std::vector<std::string>& args)
 
 TEST(CommandLine, TakesEveryOption)
 {
-    const auto o = Parse({"--project", "p.json", "--density", "1.5", "--size", "1024x768", "--script", "s.txt",
-                          "--screenshots", "shots", "--dump", "d.json", "--step", "--config-dir", "cfg", "--module",
-                          "m.so"});
+    const auto o
+        = Parse({"--project", "p.json", "--density", "1.5", "--size", "1024x768", "--script", "s.txt", "--screenshots",
+                 "shots", "--dump", "d.json", "--step", "--config-dir", "cfg", "--module", "m.so"});
     EXPECT_EQ(o.project, "p.json");
     EXPECT_DOUBLE_EQ(o.density, 1.5);
     EXPECT_EQ(o.width, 1024);
@@ -74,9 +74,9 @@ TEST(CommandLine, RefusesWhatItCannotUse)
 
 TEST(CommandLine, HeadlessRunsGetTheOffscreenScreenMadeForTheirDensity)
 {
-    const std::pair<double, const char*> screens[] = {
-        {0.0, "density-100.json"}, {1.0, "density-100.json"}, {1.25, "density-150.json"},
-        {1.5, "density-150.json"}, {2.5, "density-250.json"}, {4.0, "density-250.json"}};
+    const std::pair<double, const char*> screens[]
+        = {{0.0, "density-100.json"}, {1.0, "density-100.json"}, {1.25, "density-150.json"},
+           {1.5, "density-150.json"}, {2.5, "density-250.json"}, {4.0, "density-250.json"}};
     for (const auto& [density, file] : screens)
         EXPECT_EQ(app::OffscreenScreenFile(density), file) << density;
 
@@ -90,8 +90,8 @@ TEST(CommandLine, HeadlessRunsGetTheOffscreenScreenMadeForTheirDensity)
         {"", true, screen, "offscreen:configfile=" + screen},
         {"offscreen", false, screen, "offscreen:configfile=" + screen},
         {"offscreen", true, "", "offscreen"},
-        {"", false, screen, ""},                         // interactive: the desktop's own
-        {"xcb", true, screen, ""},                       // a platform chosen by the user stays
+        {"", false, screen, ""},   // interactive: the desktop's own
+        {"xcb", true, screen, ""}, // a platform chosen by the user stays
         {"offscreen:configfile=/mine.json", true, screen, ""},
     };
     for (const Case& c : cases)

@@ -3,10 +3,10 @@
 // notifications, placement on resize, page switching and release.
 #include "fixture_support.h"
 
+#include "host/quarn_label_reserved.h"
 #include "page_area.h"
 #include "page_host.h"
 #include "run_until.h"
-#include "host/quarn_label_reserved.h"
 
 #include "platform/native_qt.h"
 
@@ -100,7 +100,7 @@ protected:
     QWidget container;
     app::CPageArea area;
     FakeCommands commands;
-    PlainPage second;   // attached by the tests that switch pages
+    PlainPage second; // attached by the tests that switch pages
     std::unique_ptr<app::CPageHost> host;
     app::CModuleLoader loader;
     IQuarnLabel* page = nullptr;
@@ -144,7 +144,7 @@ TEST_F(PageHostTest, ClickOnThePageComesBackAsAnUpdateWithTheSameMask)
 TEST_F(PageHostTest, NotifyFromInsideAnUpdateIsDeliveredAfterItInOrder)
 {
     apptest::ClearPageLog(loader);
-    host->Notify(0x4000, 0, 0, 0);   // the page answers it with Notify(0x8000)
+    host->Notify(0x4000, 0, 0, 0); // the page answers it with Notify(0x8000)
     const auto log = Log();
     const int first = FindLine(log, "Update 4000 0 0");
     const int firstEnd = FindLine(log, "Update 4000 end");

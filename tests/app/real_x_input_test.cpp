@@ -134,8 +134,9 @@ protected:
             const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(n);
             if (QFile::exists(socket) || QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
                 continue;
-            server.start("Xvfb", {QStringLiteral(":%1").arg(n), "-screen", "0", "1280x900x24", "-dpi", "96",
-                                  "-nolisten", "tcp", "-noreset"});
+            server.start("Xvfb",
+                         {QStringLiteral(":%1").arg(n), "-screen", "0", "1280x900x24", "-dpi", "96", "-nolisten", "tcp",
+                          "-noreset"});
             QDeadlineTimer deadline(10000);
             while (server.state() != QProcess::NotRunning && !QFile::exists(socket) && !deadline.hasExpired())
                 server.waitForFinished(20);
@@ -184,8 +185,15 @@ protected:
 
     QStringList CommonArguments(const QString& name) const
     {
-        return {"--project", "Projects/sample.json", "--step", "--size", "700x500",
-                "--config-dir", dir.filePath(name + "-config"), "--dump", dir.filePath(name + ".json")};
+        return {"--project",
+                "Projects/sample.json",
+                "--step",
+                "--size",
+                "700x500",
+                "--config-dir",
+                dir.filePath(name + "-config"),
+                "--dump",
+                dir.filePath(name + ".json")};
     }
 
     QTemporaryDir dir;
@@ -217,15 +225,16 @@ TEST_F(RealXInput, RealEventsFromOutsideLeaveTheStateOfTheOffscreenRun)
     const QJsonObject toolbar = FindWindow(windows, "CToolBarDlg");
     // Bar items are placed in their dialog.
     const QPoint start = offset + QPoint(toolbar["rect"][0].toInt(), toolbar["rect"][1].toInt())
-                       + Centre(At(toolbar, {"bars", "0", "7", "rect"}));
+        + Centre(At(toolbar, {"bars", "0", "7", "rect"}));
 
     // The same input as real X events, into a program that does not know.
     quarn.setWorkingDirectory(kProgramFolder);
     quarn.setProcessEnvironment(XEnvironment());
     quarn.start(kProgramFolder + "quarn", CommonArguments("x"));
     ASSERT_TRUE(quarn.waitForStarted());
-    const QString window = Tool("xdotool", {"search", "--sync", "--onlyvisible", "--pid",
-                                            QString::number(quarn.processId())}).section('\n', 0, 0);
+    const QString window
+        = Tool("xdotool", {"search", "--sync", "--onlyvisible", "--pid", QString::number(quarn.processId())})
+              .section('\n', 0, 0);
     ASSERT_FALSE(window.isEmpty()) << "the main window never showed";
     // The window shows before the page is attached: the page area is
     // awaited until it is drawn (many colours), not for a fixed time.
@@ -233,10 +242,17 @@ TEST_F(RealXInput, RealEventsFromOutsideLeaveTheStateOfTheOffscreenRun)
     while (ColoursBelow(XwdOf({"-id", window}), offset.y()) < 8 && !drawn.hasExpired())
         QThread::msleep(20);
     ASSERT_FALSE(drawn.hasExpired()) << "the page never showed in the window";
-    const auto at = [&](QPoint p) { return QStringList{"mousemove", "--sync", "--window", window,
-                                                       QString::number(p.x()), QString::number(p.y())}; };
-    Tool("xdotool", QStringList{"windowfocus", "--sync", window} << at(view) << "click" << "5" << "click" << "5");
-    Tool("xdotool", at(start) << "click" << "1");
+    const auto at = [&](QPoint p) {
+        return QStringList{"mousemove", "--sync", "--window", window, QString::number(p.x()), QString::number(p.y())};
+    };
+    Tool("xdotool",
+         QStringList{"windowfocus", "--sync", window} << at(view) << "click"
+                                                      << "5"
+                                                      << "click"
+                                                      << "5");
+    Tool("xdotool",
+         at(start) << "click"
+                   << "1");
     const QByteArray screen = XwdOf({"-root"});
     Tool("xdotool", {"key", "alt+f", "x"});
     ASSERT_TRUE(quarn.waitForFinished(kToolMs)) << "the File menu's Exit ended the program";
@@ -246,15 +262,16 @@ TEST_F(RealXInput, RealEventsFromOutsideLeaveTheStateOfTheOffscreenRun)
     const QJsonObject real = ReadJson(dir.filePath("x.json"));
     ASSERT_FALSE(real.isEmpty()) << "the X run's dump";
     const QList<QStringList> observed{
-        QStringList{"monitoring"},                                  // the toolbar click
-        QStringList{"host", "notifications"},                      // the wheel scrolled the view ...
-        QStringList{"windows", "0", "children", "5", "drawing"},   // ... which draws the same
+        QStringList{"monitoring"},                               // the toolbar click
+        QStringList{"host", "notifications"},                    // the wheel scrolled the view ...
+        QStringList{"windows", "0", "children", "5", "drawing"}, // ... which draws the same
         QStringList{"project", "modified"},
         QStringList{"project", "currentSender"},
     };
     for (const QStringList& path : observed)
-        EXPECT_TRUE(At(real, path) == At(reference, path)) << path.join('.').toStdString() << " differs from the offscreen run:\n  X run:     "
-            << Text(At(real, path)) << "\n  offscreen: " << Text(At(reference, path));
+        EXPECT_TRUE(At(real, path) == At(reference, path))
+            << path.join('.').toStdString() << " differs from the offscreen run:\n  X run:     " << Text(At(real, path))
+            << "\n  offscreen: " << Text(At(reference, path));
     EXPECT_TRUE(At(reference, {"monitoring"}).toBool()) << "the scenario changes what it checks";
     EXPECT_EQ(At(reference, {"host", "notifications", "0", "maskHex"}).toString(), "0x19E000") << "scrolled";
 }

@@ -88,10 +88,12 @@ TEST_F(ScenarioProcess, ScriptDrivesTheFixturePageAndDumpsWhatHappened)
                                "expect windows[0].children[0].controls[0].text Refresh\n"
                                "resize 900 700\n"
                                "screenshot page\n"
-                               "dump " + Path("mid.json") + "\n"
-                               "key tab ctrl\n"
-                               "expect host.currentPage 1\n"
-                               "expect host.pages[1].shown true\n");
+                               "dump "
+                               + Path("mid.json")
+                               + "\n"
+                                 "key tab ctrl\n"
+                                 "expect host.currentPage 1\n"
+                                 "expect host.pages[1].shown true\n");
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_TRUE(QFile::exists(QString::fromStdString(Path("shots/page.png"))));
     const QJsonObject mid = ReadJson("mid.json");
@@ -121,8 +123,8 @@ TEST_F(ScenarioProcess, WithinDialogDrivesTheNextDialogAndAFailureInsideFailsThe
 {
     Result r = RunScript("within dialog 2\n"
                          "  click @CFixtureAskDlg:control:1\n"
-                         "  type 7x5\n"            // the number edit refuses the letter
-                         "  click @CFixtureAskDlg:control:3\n"   // a click moves the focus
+                         "  type 7x5\n"                        // the number edit refuses the letter
+                         "  click @CFixtureAskDlg:control:3\n" // a click moves the focus
                          "  type 4\n"
                          "  screenshot ask\n"
                          "  click @CFixtureAskDlg:control:2\n"
@@ -145,18 +147,21 @@ TEST_F(ScenarioProcess, WithinDialogDrivesTheNextDialogAndAFailureInsideFailsThe
 TEST_F(ScenarioProcess, MonitoringRoundsAndFaultsReachThePage)
 {
     const std::string sample = plat::GetMainExecutableFolder() + "Projects/sample.json";
-    Write("s.txt", "monitor start\n"
-                   "expect monitoring true\n"
-                   "fault temperature 0 0 0\n"
-                   "round 2\n"
-                   "fault offline 1\n"
-                   "round\n"
-                   "clear offline 1\n"
-                   "clear temperature 0 0 0\n"
-                   "monitor stop\n"
-                   "expect monitoring false\n"
-                   "dump " + Path("rounds.json") + "\n");
-    const Result r = Run({"--project", QString::fromStdString(sample), "--script", QString::fromStdString(Path("s.txt"))});
+    Write("s.txt",
+          "monitor start\n"
+          "expect monitoring true\n"
+          "fault temperature 0 0 0\n"
+          "round 2\n"
+          "fault offline 1\n"
+          "round\n"
+          "clear offline 1\n"
+          "clear temperature 0 0 0\n"
+          "monitor stop\n"
+          "expect monitoring false\n"
+          "dump "
+              + Path("rounds.json") + "\n");
+    const Result r
+        = Run({"--project", QString::fromStdString(sample), "--script", QString::fromStdString(Path("s.txt"))});
     ASSERT_EQ(r.code, 0) << r.err;
     const QJsonObject dump = ReadJson("rounds.json");
     int fullRefreshes = 0;
@@ -172,17 +177,19 @@ TEST_F(ScenarioProcess, ALogThatCannotBeWrittenIsToldOnceAndMonitoringGoesOn)
 {
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(Path("config"))));
     Write("config/MonitoringRecord", "a file where the log folder would go");
-    Write("s.txt", "monitor start\n"
-                   "round 3\n"
-                   "wait-events\n"
-                   "expect monitoring true\n"
-                   "expect window.notices.# 1\n"
-                   "monitor stop\n");
+    Write("s.txt",
+          "monitor start\n"
+          "round 3\n"
+          "wait-events\n"
+          "expect monitoring true\n"
+          "expect window.notices.# 1\n"
+          "monitor stop\n");
     const Result r = Run({"--project", "Projects/sample.json", "--script", QString::fromStdString(Path("s.txt"))});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_NE(r.err.find("monitoring: the monitoring log cannot be written"), std::string::npos) << r.err;
     EXPECT_EQ(r.err.find("monitoring: the monitoring log cannot be written"),
-              r.err.rfind("monitoring: the monitoring log cannot be written")) << "said once: " << r.err;
+              r.err.rfind("monitoring: the monitoring log cannot be written"))
+        << "said once: " << r.err;
 }
 
 // A scenario that cannot go on fails at its line with exit code 1, and a
@@ -212,15 +219,23 @@ TEST_F(ScenarioProcess, OpeningABadFileShowsTheReasonAndKeepsTheProject)
 {
     Write("bad.json", "{ \"senders\": [");
     const std::string sample = plat::GetMainExecutableFolder() + "Projects/sample.json";
-    Write("s.txt", "expect project.path \"" + sample + "\"\n"
-                   "answer file " + Path("bad.json") + "\n"
-                   "answer msgbox 1\n"
-                   "key o ctrl\n"
-                   "expect modals[kind=msgbox].# 1\n"
-                   "expect modals[kind=msgbox][0].result 1\n"
-                   "expect project.path \"" + sample + "\"\n"
-                   "dump " + Path("after.json") + "\n");
-    const Result r = Run({"--project", QString::fromStdString(sample), "--script", QString::fromStdString(Path("s.txt"))});
+    Write("s.txt",
+          "expect project.path \"" + sample
+              + "\"\n"
+                "answer file "
+              + Path("bad.json")
+              + "\n"
+                "answer msgbox 1\n"
+                "key o ctrl\n"
+                "expect modals[kind=msgbox].# 1\n"
+                "expect modals[kind=msgbox][0].result 1\n"
+                "expect project.path \""
+              + sample
+              + "\"\n"
+                "dump "
+              + Path("after.json") + "\n");
+    const Result r
+        = Run({"--project", QString::fromStdString(sample), "--script", QString::fromStdString(Path("s.txt"))});
     ASSERT_EQ(r.code, 0) << r.err;
     const QJsonObject dump = ReadJson("after.json");
     const QString text = dump["modals"].toArray()[0].toObject()["text"].toString();
@@ -232,18 +247,27 @@ TEST_F(ScenarioProcess, SaveAsTakesTheNewFileAndAFailedSaveSaysWhyAndKeepsIt)
 {
     const std::string copy = Path("copy.json");
     const std::string nowhere = Path("missing-folder/x.json");
-    Write("s.txt", "open Projects/sample.json\n"
-                   "answer file " + copy + "\n"
-                   "key s ctrl shift\n"
-                   "expect project.path \"" + copy + "\"\n"
-                   "expect project.modified false\n"
-                   "answer file " + nowhere + "\n"
-                   "answer msgbox 1\n"
-                   "key s ctrl shift\n"
-                   "expect modals[kind=msgbox].# 1\n"
-                   "expect project.path \"" + copy + "\"\n"
-                   "key s ctrl\n"
-                   "expect modals[kind=msgbox].# 1\n");
+    Write("s.txt",
+          "open Projects/sample.json\n"
+          "answer file "
+              + copy
+              + "\n"
+                "key s ctrl shift\n"
+                "expect project.path \""
+              + copy
+              + "\"\n"
+                "expect project.modified false\n"
+                "answer file "
+              + nowhere
+              + "\n"
+                "answer msgbox 1\n"
+                "key s ctrl shift\n"
+                "expect modals[kind=msgbox].# 1\n"
+                "expect project.path \""
+              + copy
+              + "\"\n"
+                "key s ctrl\n"
+                "expect modals[kind=msgbox].# 1\n");
     const Result r = Run({"--script", QString::fromStdString(Path("s.txt"))});
     ASSERT_EQ(r.code, 0) << r.err;
     QFile saved(QString::fromStdString(copy));
@@ -283,7 +307,8 @@ TEST_P(TourAtDensity, TheTourRunsOnThePageLibraryWithEveryTextItAsksFor)
     EXPECT_GE(QDir(QString::fromStdString(Path("tour"))).entryList({"*.png"}).size(), 10);
     const QJsonObject dump = ReadJson("tour.json");
     ASSERT_TRUE(dump["missingTexts"].isArray());
-    EXPECT_TRUE(dump["missingTexts"].toArray().isEmpty()) << QJsonDocument(dump["missingTexts"].toArray()).toJson().toStdString();
+    EXPECT_TRUE(dump["missingTexts"].toArray().isEmpty())
+        << QJsonDocument(dump["missingTexts"].toArray()).toJson().toStdString();
 }
 
 // At 1.5 and 2.5 the tour takes about 1.7 and 3.2 times as long as at 1
@@ -298,12 +323,13 @@ INSTANTIATE_TEST_SUITE_P(Densities, TourAtDensity, ::testing::Values("1", "1.5",
 
 TEST_F(ScenarioProcess, ARefusedProgressLeavesMonitoringRunningOnThePageLibrary)
 {
-    Write("s.txt", "monitor start\nround\n"
-                   "answer progress -1\nclick @CToolBarDlg:bar:8\n"
-                   "expect monitoring true\n"
-                   "expect calls[operation=IMonitorLogic::StopMonitor].# 0\n"
-                   "answer progress 0 detecting\nclick @CToolBarDlg:bar:8\n"
-                   "expect monitoring false\n");
+    Write("s.txt",
+          "monitor start\nround\n"
+          "answer progress -1\nclick @CToolBarDlg:bar:8\n"
+          "expect monitoring true\n"
+          "expect calls[operation=IMonitorLogic::StopMonitor].# 0\n"
+          "answer progress 0 detecting\nclick @CToolBarDlg:bar:8\n"
+          "expect monitoring false\n");
     const Result r = Run({"--project", "Projects/sample.json", "--script", QString::fromStdString(Path("s.txt")),
                           "--screenshots", QString::fromStdString(Path("shots"))},
                          false);
@@ -315,16 +341,18 @@ TEST_F(ScenarioProcess, ARefusedProgressLeavesMonitoringRunningOnThePageLibrary)
 // nothing more; a save the cards take, and one a card refuses, each say so.
 TEST_F(ScenarioProcess, SaveToCardSaysSavedOrFailedAndNothingWhenCancelled)
 {
-    Write("s.txt", "click @CSenderInfoTree:item:5\n"
-                   "answer msgbox 7\nclick @CToolBarDlg:bar:5\n"
-                   "expect modals.# 1\n"
-                   "answer msgbox 6\nanswer msgbox 1\nclick @CToolBarDlg:bar:5\n"
-                   "expect modals[-1].text \"The project was saved.\"\n"
-                   "fault cardwrite 1\n"
-                   "answer msgbox 6\nanswer msgbox 1\nclick @CToolBarDlg:bar:5\n"
-                   "expect modals[-1].text \"The project could not be saved.\"\n"
-                   "expect modals.# 5\n");
-    const Result r = Run({"--project", "Projects/sample.json", "--script", QString::fromStdString(Path("s.txt"))}, false);
+    Write("s.txt",
+          "click @CSenderInfoTree:item:5\n"
+          "answer msgbox 7\nclick @CToolBarDlg:bar:5\n"
+          "expect modals.# 1\n"
+          "answer msgbox 6\nanswer msgbox 1\nclick @CToolBarDlg:bar:5\n"
+          "expect modals[-1].text \"The project was saved.\"\n"
+          "fault cardwrite 1\n"
+          "answer msgbox 6\nanswer msgbox 1\nclick @CToolBarDlg:bar:5\n"
+          "expect modals[-1].text \"The project could not be saved.\"\n"
+          "expect modals.# 5\n");
+    const Result r
+        = Run({"--project", "Projects/sample.json", "--script", QString::fromStdString(Path("s.txt"))}, false);
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_NE(r.err.find("the card refused the project: Main Wall Backup"), std::string::npos) << r.err;
 }

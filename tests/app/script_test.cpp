@@ -100,7 +100,7 @@ TEST(ScriptParse, MouseCommandsTakePointsOrTargetsAndModifiers)
     EXPECT_EQ(drawn[1].where.index, 0);
     // Targets that hold at every density: a fill of the skin, a drag onto another target.
     const auto fill = Parse("hover @CMainViewDlg:fill:warning:1\n"
-                           "drag @CSenderInfoTree:item:2 to @CSenderInfoTree:item:7");
+                            "drag @CSenderInfoTree:item:2 to @CSenderInfoTree:item:7");
     ASSERT_EQ(fill.size(), 2u);
     EXPECT_EQ(fill[0].where.kind, app::SWhere::EKind::Fill);
     EXPECT_EQ(fill[0].where.piece, "warning");
@@ -152,8 +152,8 @@ TEST(ScriptParse, VideoSignalsTakeAFormatNoneOrReset)
     EXPECT_EQ(c[1].numbers, (std::vector<int>{3, 0}));
     EXPECT_EQ(c[1].text, "none");
     EXPECT_EQ(c[2].text, "reset");
-    for (const char* bad : {"signal 3 1 1920 1080 59,94", "signal 3 1 0 1080 60", "signal 3 1 1920 1080 0",
-                            "signal 3 1"})
+    for (const char* bad :
+         {"signal 3 1 1920 1080 59,94", "signal 3 1 0 1080 60", "signal 3 1 1920 1080 0", "signal 3 1"})
         EXPECT_NE(Refusal(bad).find("line 1: signal: expected"), std::string::npos) << bad;
 }
 
@@ -184,8 +184,9 @@ TEST(ScriptParse, RefusalsNameTheLineAndTheFault)
     EXPECT_EQ(Refusal("click 10 x"), "line 1: click: expected y, found \"x\"");
     EXPECT_EQ(Refusal("click 1 2 meta"), "line 1: click: unknown modifier \"meta\" (ctrl, shift, alt)");
     EXPECT_EQ(Refusal("click @"), "line 1: click: expected a window class after @");
-    EXPECT_EQ(Refusal("click @A:knob:1"), "line 1: click: expected @Class:control:N, @Class:bar:N, @Class:drawn:PIECE, "
-                                          "@Class:fill:NAME or @Class:item:N, found @A:knob:1");
+    EXPECT_EQ(Refusal("click @A:knob:1"),
+              "line 1: click: expected @Class:control:N, @Class:bar:N, @Class:drawn:PIECE, "
+              "@Class:fill:NAME or @Class:item:N, found @A:knob:1");
     EXPECT_EQ(Refusal("click @A:fill:pink"), "line 1: click: unknown fill \"pink\" (normal, warning, offline)");
     EXPECT_EQ(Refusal("drag @A to"), "line 1: drag: expected x y or @Window");
     EXPECT_EQ(Refusal("expect a 1 within"), "line 1: expect: expected milliseconds");
@@ -218,9 +219,17 @@ TEST(ScriptParse, RefusalsNameTheLineAndTheFault)
 
 TEST(KeyNames, LettersDigitsFunctionKeysAndNamedKeys)
 {
-    const std::pair<const char*, int> keys[] = {{"o", Qt::Key_O}, {"S", Qt::Key_S}, {"7", Qt::Key_7},
-        {"f1", Qt::Key_F1}, {"F12", Qt::Key_F12}, {"f13", 0}, {"fx", 0}, {"esc", Qt::Key_Escape}, {"Tab", Qt::Key_Tab},
-        {"!", 0}, {"pagedown", Qt::Key_PageDown}};
+    const std::pair<const char*, int> keys[] = {{"o", Qt::Key_O},
+                                                {"S", Qt::Key_S},
+                                                {"7", Qt::Key_7},
+                                                {"f1", Qt::Key_F1},
+                                                {"F12", Qt::Key_F12},
+                                                {"f13", 0},
+                                                {"fx", 0},
+                                                {"esc", Qt::Key_Escape},
+                                                {"Tab", Qt::Key_Tab},
+                                                {"!", 0},
+                                                {"pagedown", Qt::Key_PageDown}};
     for (const auto& [name, key] : keys)
         EXPECT_EQ(app::QtKeyFromName(name), key) << name;
     EXPECT_EQ(app::ModifierFromName("control"), unsigned(app::ModCtrl));
@@ -243,9 +252,7 @@ TEST(Tour, ParsesAndWalksThroughEveryStepItPromises)
         case EVerb::Screenshot: ++screenshots; break;
         case EVerb::Monitor: (command.on ? starts : stops)++; break;
         case EVerb::Hover: ++hovers; break;
-        case EVerb::Wheel:
-            (command.numbers[0] > 0 ? zoomIn : zoomOut) += command.modifiers == app::ModCtrl;
-            break;
+        case EVerb::Wheel: (command.numbers[0] > 0 ? zoomIn : zoomOut) += command.modifiers == app::ModCtrl; break;
         default: break;
         }
     }

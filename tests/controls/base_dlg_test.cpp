@@ -27,7 +27,8 @@ protected:
     {
         calls.push_back("OnSetBaseDlgInfo");
         windowDuringInfo = IsWindow();
-        if (frame >= 0) SetBaseDlgInfo(frame, childPage);
+        if (frame >= 0)
+            SetBaseDlgInfo(frame, childPage);
         return infoAnswer;
     }
     int InitControls() override
@@ -68,7 +69,7 @@ TEST_F(BaseDlgTest, PageOptionsGiveABorderlessChildPage)
     page.MoveWindow({0, 0, 50, 40});
     RecordingCanvas canvas;
     page.DrawTo(canvas);
-    EXPECT_TRUE(OpsOf(canvas, DrawOp::Kind::DrawRect).empty());   // no frame line
+    EXPECT_TRUE(OpsOf(canvas, DrawOp::Kind::DrawRect).empty()); // no frame line
     ASSERT_FALSE(canvas.Ops().empty());
     EXPECT_EQ(canvas.Ops()[0].kind, DrawOp::Kind::FillRect);
     EXPECT_EQ(canvas.Ops()[0].rect, CRect(0, 0, 50, 40));
@@ -119,11 +120,13 @@ TEST_F(BaseDlgTest, DoModalRunsTheHooksAndAnswersEndDialog)
     HookDlg dlg(2008, &host);
     bool wasModal = false;
     bool wasVisible = false;
-    Script().RunOnDialog<HookDlg>([&](HookDlg& shown) {
-        wasModal = shown.IsModal();
-        wasVisible = shown.IsWindowVisible();
-        shown.EndDialog(6);
-    }, 1);
+    Script().RunOnDialog<HookDlg>(
+        [&](HookDlg& shown) {
+            wasModal = shown.IsModal();
+            wasVisible = shown.IsWindowVisible();
+            shown.EndDialog(6);
+        },
+        1);
     EXPECT_EQ(dlg.DoModal(), 6);
     EXPECT_TRUE(wasModal);
     EXPECT_TRUE(wasVisible);
@@ -143,7 +146,7 @@ TEST_F(BaseDlgTest, ScriptEndsTheDialogWithItsValueWhenTheActionDidNot)
     EXPECT_EQ(dlg.DoModal(), 1);
     Script().EndDialog(2);
     EXPECT_EQ(dlg.DoModal(), 2);
-    EXPECT_EQ(dlg.calls.size(), 6u);   // set up afresh each time
+    EXPECT_EQ(dlg.calls.size(), 6u); // set up afresh each time
 }
 
 TEST_F(BaseDlgTest, EnterAndEscapeEndAModalDialog)
@@ -168,11 +171,13 @@ TEST_F(BaseDlgTest, OverriddenOkKeepsTheDialogOpen)
 {
     CheckingDlg dlg;
     int presses = 0;
-    Script().RunOnDialog<CheckingDlg>([&](CheckingDlg& shown) {
-        KeyDown(shown, VK_RETURN);
-        presses = shown.okPresses;
-        EXPECT_TRUE(shown.IsWindow());
-    }, 7);
+    Script().RunOnDialog<CheckingDlg>(
+        [&](CheckingDlg& shown) {
+            KeyDown(shown, VK_RETURN);
+            presses = shown.okPresses;
+            EXPECT_TRUE(shown.IsWindow());
+        },
+        7);
     EXPECT_EQ(dlg.DoModal(), 7);
     EXPECT_EQ(presses, 1);
 }
@@ -214,9 +219,7 @@ bool g_failedCheckWindowGone = false;
 void RunDialogWithFailingCheck()
 {
     HookDlg dlg;
-    CModalScript::Instance().RunOnDialog([](CWnd* wnd) {
-        ASSERT_EQ(wnd, nullptr) << "deliberate failure";
-    }, 4);
+    CModalScript::Instance().RunOnDialog([](CWnd* wnd) { ASSERT_EQ(wnd, nullptr) << "deliberate failure"; }, 4);
     g_failedCheckResult = dlg.DoModal();
     g_failedCheckWindowGone = !dlg.IsWindow();
 }
@@ -242,9 +245,9 @@ TEST_F(BaseDlgTest, NestedModalsInsideADialogAreScriptedToo)
     HookDlg dlg;
     int boxAnswer = 0;
     Script().AnswerMessageBox(IDYES);
-    Script().RunOnDialog([&](CWnd* wnd) {
-        boxAnswer = MsgBox(wnd, "Delete the group?", "Quarn", MB_YESNO | MB_ICONQUESTION, 0, 5);
-    }, IDOK);
+    Script().RunOnDialog(
+        [&](CWnd* wnd) { boxAnswer = MsgBox(wnd, "Delete the group?", "Quarn", MB_YESNO | MB_ICONQUESTION, 0, 5); },
+        IDOK);
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(boxAnswer, IDYES);
     ASSERT_EQ(Script().Log().size(), 2u);

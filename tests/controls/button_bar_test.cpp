@@ -71,7 +71,8 @@ protected:
         page.DrawTo(canvas);
         const CRect rect = page.bar.GetItem(item)->rect;
         for (const DrawOp& op : canvas.Ops())
-            if (op.kind == DrawOp::Kind::Image && rect.PtInRect(op.rect.TopLeft())) return op.image;
+            if (op.kind == DrawOp::Kind::Image && rect.PtInRect(op.rect.TopLeft()))
+                return op.image;
         return {};
     }
     static CPoint At(int item) { return {(item - 1) * 40 + 19, 15}; }
@@ -144,7 +145,8 @@ TEST_F(ButtonBarTest, ClickReportsTheItemUnlessDisabledHiddenOrASeparator)
     Click(page, At(1));
     page.bar.SetItemEnabled(3, false);
     page.bar.SetItemVisible(4, false);
-    for (int item : {3, 4, 5}) Click(page, At(item));
+    for (int item : {3, 4, 5})
+        Click(page, At(item));
     EXPECT_EQ(page.events, (std::vector<std::string>{"click 3", "click 1"}));
 }
 
@@ -187,7 +189,7 @@ TEST_F(ButtonBarTest, WheelOverAnItemReportsItsIndexAndDelta)
 {
     Wheel(page, At(6), -120);
     Wheel(page, At(2), 240);
-    Wheel(page, {480, 15}, 120);   // over no item
+    Wheel(page, {480, 15}, 120); // over no item
     EXPECT_EQ(page.events, (std::vector<std::string>{"wheel 6 -120", "wheel 2 240"}));
 }
 
@@ -208,7 +210,7 @@ TEST_F(ButtonBarTest, WarningMarkShowsOnlyWithItsFlag)
     EXPECT_EQ(dotsIn(mark), 0);
     page.bar.SetItemWarning(10, true);
     EXPECT_EQ(dotsIn(mark), 1);
-    EXPECT_EQ(page.bar.HitTest(At(10)), -1);   // a mark takes no input
+    EXPECT_EQ(page.bar.HitTest(At(10)), -1); // a mark takes no input
     page.bar.SetItemWarning(10, false);
     EXPECT_EQ(dotsIn(mark), 0);
     // A button with its warning flag carries the mark in its corner.
@@ -234,7 +236,7 @@ TEST_F(ButtonBarTest, IconIsDrawnInItsImageRectangle)
     for (const DrawOp& op : OpsOf(canvas, DrawOp::Kind::Image))
         if (EndsWithName(op.image, "Monitor\\Temperature\\Normal.png")) {
             found = true;
-            EXPECT_EQ(op.rect, CRect(83, 3, 113, 27));   // natural size, centred in the image rectangle
+            EXPECT_EQ(op.rect, CRect(83, 3, 113, 27)); // natural size, centred in the image rectangle
         }
     EXPECT_TRUE(found);
 }

@@ -111,7 +111,7 @@ TEST(CalendarCell, AMarkedDayIsTintedBoldAndDotted)
     const auto ellipses = OpsOf(dc, DrawOp::Kind::FillEllipse);
     ASSERT_EQ(ellipses.size(), 2u);
     EXPECT_EQ(ellipses[0].color, TestLook().clrTint);
-    EXPECT_EQ(ellipses[1].color, TestLook().clrSelection);   // the dot
+    EXPECT_EQ(ellipses[1].color, TestLook().clrSelection); // the dot
     EXPECT_LT(ellipses[1].rect.Width(), ellipses[0].rect.Width());
     const auto texts = OpsOf(dc, DrawOp::Kind::Text);
     ASSERT_EQ(texts.size(), 1u);
@@ -192,7 +192,8 @@ TEST(CalendarFrame, DrawsTitleDayNamesInOrderAndTodayLine)
     std::vector<std::string> texts;
     for (const DrawOp& op : OpsOf(dc, DrawOp::Kind::Text))
         texts.push_back(op.text);
-    EXPECT_EQ(texts, (std::vector<std::string>{"2021.11", "Su", "Mo", "Tu", "We", "Th", "Fr", "Sa", "Today 2021-11-25"}));
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{"2021.11", "Su", "Mo", "Tu", "We", "Th", "Fr", "Sa", "Today 2021-11-25"}));
     // The hovered arrow sits on a tinted disc; the other does not.
     const auto discs = OpsOf(dc, DrawOp::Kind::FillEllipse);
     ASSERT_EQ(discs.size(), 1u);

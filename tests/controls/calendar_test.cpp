@@ -63,9 +63,11 @@ protected:
     {
         QWidget* target = view->viewport();
         const QPointF global = target->mapToGlobal(QPointF(at));
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
         QApplication::sendEvent(target, &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
         QApplication::sendEvent(target, &release);
     }
 
@@ -85,7 +87,7 @@ TEST_F(CalendarTest, InitShowsAChildWithADate)
     int y = 0, m = 0, d = 0;
     calendar.GetDate(y, m, d);
     EXPECT_EQ(morv::calendar::PackDate(y, m, d), morv::calendar::PackDate(2021, 11, 10));
-    EXPECT_EQ(calendar.Init(&parent, nullptr), 0);   // once only
+    EXPECT_EQ(calendar.Init(&parent, nullptr), 0); // once only
 }
 
 TEST(CalendarInit, AChildNeedsAParent)
@@ -132,7 +134,9 @@ TEST_F(CalendarTest, MarkedDaysAreDrawnVisibly)
         const QRect cell = view->visualRect(view->indexAt(centre));
         for (int y = cell.top(); y <= cell.bottom(); ++y)
             for (int x = cell.left(); x <= cell.right(); ++x)
-                if (image.pixelColor(x * image.width() / view->viewport()->width(), y * image.height() / view->viewport()->height()) == dot)
+                if (image.pixelColor(x * image.width() / view->viewport()->width(),
+                                     y * image.height() / view->viewport()->height())
+                    == dot)
                     return true;
         return false;
     };
@@ -156,7 +160,7 @@ TEST_F(CalendarTest, PickingADayTellsTheParentAndTheCallback)
 TEST_F(CalendarTest, ADateSetByCodeIsNotReported)
 {
     calendar.SetDate(2022, 1, 5);
-    calendar.SetDate(2022, 2, 30);   // no such day: ignored
+    calendar.SetDate(2022, 2, 30); // no such day: ignored
     EXPECT_TRUE(parent.Of(WM_CALENDAR_DATECHANGED).empty());
     EXPECT_TRUE(log.dates.empty());
     int y = 0, m = 0, d = 0;

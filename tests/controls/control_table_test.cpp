@@ -26,10 +26,10 @@ TEST(ControlText, KeyStateSuffixAndArguments)
         std::vector<plat::FormatArg> args;
         const char* expected;
     } cases[] = {
-        {"x", "", "", -1, true, {}, "x"},   // plain text without a key
+        {"x", "", "", -1, true, {}, "x"}, // plain text without a key
         {"", "Temp", "", 24, true, {}, "Monitoring/Temp"},
-        {"", "Temp", "", 24, false, {}, "Monitoring/Temp_Close"},   // its box is off
-        {"", "Temp", "", -1, false, {}, "Monitoring/Temp"},          // no box: the key alone
+        {"", "Temp", "", 24, false, {}, "Monitoring/Temp_Close"}, // its box is off
+        {"", "Temp", "", -1, false, {}, "Monitoring/Temp"},       // no box: the key alone
         {"", "Add", "...", -1, true, {}, "Monitoring/Add..."},
         {"", "Power", "", -1, true, {2}, "Power supply 2"},
         // A stray conversion in a language text is copied, never read past the arguments.
@@ -72,8 +72,8 @@ TEST(TableGeometry, RowUnderAPoint)
     EXPECT_EQ(morv::TableRowAt(c, {5, 5}), 0);
     EXPECT_EQ(morv::TableRowAt(c, {5, 20}), 1);
     EXPECT_EQ(morv::TableRowAt(c, {99, 59}), 2);
-    EXPECT_EQ(morv::TableRowAt(c, {5, 60}), -1);    // below the last row
-    EXPECT_EQ(morv::TableRowAt(c, {100, 5}), -1);   // right edge is outside
+    EXPECT_EQ(morv::TableRowAt(c, {5, 60}), -1);  // below the last row
+    EXPECT_EQ(morv::TableRowAt(c, {100, 5}), -1); // right edge is outside
     EXPECT_EQ(morv::TableRowAt(c, {5, -1}), -1);
 }
 
@@ -87,7 +87,8 @@ protected:
     int InitControls() override
     {
         SetLanguageLookup([](const std::string& key, const std::string& section) {
-            if (key == "Receive_PowerSupply" || key == "Receive_PowerSupply_Close") return key + " %d";
+            if (key == "Receive_PowerSupply" || key == "Receive_PowerSupply_Close")
+                return key + " %d";
             return section + "/" + key;
         });
         AddKeyedControl(0, EMorvControlKind::Title, "General_Setting", "Monitoring", {0, 0, 300, 24});
@@ -154,7 +155,7 @@ TEST_F(ControlTableTest, EntriesKeepTheirRecords)
     EXPECT_EQ(title->eKind, EMorvControlKind::Title);
     EXPECT_EQ(title->strText, "Monitoring/General_Setting");
     EXPECT_EQ(page.GetControlText(107), "Monitoring/Address_Add...");
-    EXPECT_EQ(page.GetControlText(43), "Receive_PowerSupply_Close 1");   // its box is off
+    EXPECT_EQ(page.GetControlText(43), "Receive_PowerSupply_Close 1"); // its box is off
     EXPECT_EQ(page.GetControlIndices(), (std::vector<int>{0, 4, 23, 24, 26, 42, 43, 106, 107}));
     EXPECT_EQ(page.GetControl(5), nullptr);
     EXPECT_FALSE(page.SetControlText(5, "x"));
@@ -193,10 +194,10 @@ TEST_F(ControlTableTest, ButtonLabelAndRowClicksReachTheirHandlers)
 {
     Click(page, Centre(page.GetControl(107)));
     Click(page, Centre(page.GetControl(23)));
-    Click(page, {20, 185});    // row 1
-    Click(page, {20, 205});    // row 2
-    Click(page, {20, 160});    // header: not a row
-    Click(page, {20, 240});    // below the rows
+    Click(page, {20, 185}); // row 1
+    Click(page, {20, 205}); // row 2
+    Click(page, {20, 160}); // header: not a row
+    Click(page, {20, 240}); // below the rows
     EXPECT_EQ(page.clicks, (std::vector<std::string>{"button 107", "label 23", "row 106 1", "row 106 2"}));
     EXPECT_EQ(page.HitTestTableRow(106, {20, 185}), 1);
     EXPECT_EQ(page.HitTestTableRow(106, {20, 160}), 0);
@@ -257,8 +258,8 @@ TEST_F(ControlTableTest, CheckBoxDrawsTheImageOfItsState)
     page.DrawTo(canvas);
     auto drawn = ImagesDrawn(canvas);
     ASSERT_EQ(drawn.size(), 2u);
-    EXPECT_TRUE(EndsWithName(drawn[0], "ImageButton\\CheckButton\\Checked\\Normal.png"));     // box 24, on
-    EXPECT_TRUE(EndsWithName(drawn[1], "ImageButton\\CheckButton\\UnChecked\\Normal.png"));   // box 42, off
+    EXPECT_TRUE(EndsWithName(drawn[0], "ImageButton\\CheckButton\\Checked\\Normal.png"));   // box 24, on
+    EXPECT_TRUE(EndsWithName(drawn[1], "ImageButton\\CheckButton\\UnChecked\\Normal.png")); // box 42, off
 
     MouseMove(page, Centre(page.GetControl(42)));
     canvas.Clear();
@@ -275,7 +276,8 @@ TEST_F(ControlTableTest, CheckBoxWithoutImagesStillShowsItsState)
     // The on box is filled with the selection colour and carries a check mark.
     bool selectionFill = false;
     for (const DrawOp& op : OpsOf(canvas, DrawOp::Kind::FillRect))
-        if (op.color == CMorvSkin::Instance().GetColors().clrSelection && page.GetControl(24)->rect.PtInRect(op.rect.TopLeft()))
+        if (op.color == CMorvSkin::Instance().GetColors().clrSelection
+            && page.GetControl(24)->rect.PtInRect(op.rect.TopLeft()))
             selectionFill = true;
     EXPECT_TRUE(selectionFill);
     EXPECT_FALSE(OpsOf(canvas, DrawOp::Kind::Polyline).empty());
@@ -315,7 +317,8 @@ TEST_F(ControlTableTest, TableRowsTakeTheirColours)
     page.DrawTo(canvas);
     bool rowFilled = false;
     for (const DrawOp& op : OpsOf(canvas, DrawOp::Kind::FillRect))
-        if (op.rect == CRect(0, 190, 310, 210) && op.color == selection) rowFilled = true;
+        if (op.rect == CRect(0, 190, 310, 210) && op.color == selection)
+            rowFilled = true;
     EXPECT_TRUE(rowFilled);
     for (const DrawOp& op : OpsOf(canvas, DrawOp::Kind::Text)) {
         if (op.text == "bo@example.com") {
@@ -335,7 +338,8 @@ TEST_F(ControlTableTest, ButtonLooksFollowHoverAndPress)
         RecordingCanvas canvas;
         page.DrawTo(canvas);
         for (const DrawOp& op : OpsOf(canvas, DrawOp::Kind::FillRect))
-            if (op.rect == button) return op.color;
+            if (op.rect == button)
+                return op.color;
         return Color{};
     };
     EXPECT_EQ(fillOf(), c.clrButtonFill);
@@ -361,7 +365,8 @@ TEST_F(ControlTableTest, ButtonWithAnImageFolderDrawsItsStateFiles)
     EXPECT_TRUE(EndsWithName(drawn[0].image, "ToolBar\\Setting\\Disable.png"));
     EXPECT_EQ(drawn[0].rect, CRect(202, 92, 222, 112));
     // An image alone: no face drawn under it.
-    for (const DrawOp& op : OpsOf(canvas, DrawOp::Kind::FillRect)) EXPECT_NE(op.rect, CRect(200, 90, 224, 114));
+    for (const DrawOp& op : OpsOf(canvas, DrawOp::Kind::FillRect))
+        EXPECT_NE(op.rect, CRect(200, 90, 224, 114));
 }
 
 TEST_F(ControlTableTest, ButtonWithImageAndTextPutsTheImageAtItsRightEnd)
@@ -373,10 +378,10 @@ TEST_F(ControlTableTest, ButtonWithImageAndTextPutsTheImageAtItsRightEnd)
     page.DrawTo(canvas);
     const auto drawn = OpsOf(canvas, DrawOp::Kind::Image);
     ASSERT_EQ(drawn.size(), 1u);
-    EXPECT_EQ(drawn[0].rect, CRect(310, 94, 326, 110));   // in the square at the right end
+    EXPECT_EQ(drawn[0].rect, CRect(310, 94, 326, 110)); // in the square at the right end
     for (const DrawOp& op : OpsOf(canvas, DrawOp::Kind::Text))
         if (op.text == "1920x1080@60.000Hz") {
-            EXPECT_EQ(op.rect, CRect(200, 90, 306, 114));   // the text keeps clear of the image
+            EXPECT_EQ(op.rect, CRect(200, 90, 306, 114)); // the text keeps clear of the image
         }
 }
 

@@ -19,7 +19,8 @@ void ScriptedTest::SetUp()
 
 void ScriptedTest::TearDown()
 {
-    for (const std::string& error : Script().Errors()) ADD_FAILURE() << "modal script: " << error;
+    for (const std::string& error : Script().Errors())
+        ADD_FAILURE() << "modal script: " << error;
     Script().Reset();
 }
 
@@ -30,10 +31,7 @@ std::vector<std::string> ScriptedTest::TakeErrors()
     return errors;
 }
 
-TempImages::TempImages() : m_dir(std::make_unique<QTemporaryDir>())
-{
-    m_root = m_dir->path().toStdString() + "/";
-}
+TempImages::TempImages() : m_dir(std::make_unique<QTemporaryDir>()) { m_root = m_dir->path().toStdString() + "/"; }
 
 TempImages::~TempImages() = default;
 
@@ -84,7 +82,8 @@ std::vector<DrawOp> OpsOf(const RecordingCanvas& canvas, DrawOp::Kind kind)
 {
     std::vector<DrawOp> out;
     for (const DrawOp& op : canvas.Ops())
-        if (op.kind == kind) out.push_back(op);
+        if (op.kind == kind)
+            out.push_back(op);
     return out;
 }
 
@@ -92,7 +91,8 @@ std::vector<std::string> ImagesDrawn(const RecordingCanvas& canvas)
 {
     std::vector<std::string> out;
     for (const DrawOp& op : canvas.Ops())
-        if (op.kind == DrawOp::Kind::Image || op.kind == DrawOp::Kind::ImageAt || op.kind == DrawOp::Kind::ImageNinePart)
+        if (op.kind == DrawOp::Kind::Image || op.kind == DrawOp::Kind::ImageAt
+            || op.kind == DrawOp::Kind::ImageNinePart)
             out.push_back(op.image);
     return out;
 }

@@ -112,7 +112,7 @@ TEST_F(CursorManagerTest, AddTileStateEndsOnPressOrEscape)
     MSG escape{&view, WM_KEYDOWN, VK_ESCAPE, 0, {}};
     MSG key{&view, WM_KEYDOWN, 'A', 0, {}};
 
-    EXPECT_FALSE(manager.AutoInvalidAddTileState(&escape));   // nothing to end
+    EXPECT_FALSE(manager.AutoInvalidAddTileState(&escape)); // nothing to end
 
     manager.OnMouseMove(&view, 0, {5, 5});
     manager.SetAddTileState(true);
@@ -121,7 +121,7 @@ TEST_F(CursorManagerTest, AddTileStateEndsOnPressOrEscape)
     EXPECT_FALSE(manager.AutoInvalidAddTileState(&key));
     EXPECT_TRUE(manager.GetAddTileState());
 
-    EXPECT_FALSE(manager.AutoInvalidAddTileState(&left));     // ends it, the press goes on
+    EXPECT_FALSE(manager.AutoInvalidAddTileState(&left)); // ends it, the press goes on
     EXPECT_FALSE(manager.GetAddTileState());
     EXPECT_EQ(ShapeOf(view), Qt::ArrowCursor);
 

@@ -125,7 +125,8 @@ TEST(DropTargetEx, ForwardsToTheSinkOrFallsBackToTheBase)
     EXPECT_EQ(target.GetEventSink(), &sink);
     EXPECT_EQ(target.OnDragEnter(nullptr, &data, 0, {}), DROPEFFECT_MOVE);
     EXPECT_EQ(target.OnDragOver(nullptr, &data, 0, {}), DROPEFFECT_MOVE);
-    EXPECT_EQ(target.OnDropEx(nullptr, &data, DROPEFFECT_MOVE, DROPEFFECT_COPY | DROPEFFECT_MOVE, {}), DROPEFFECT_NOTHANDLED);
+    EXPECT_EQ(target.OnDropEx(nullptr, &data, DROPEFFECT_MOVE, DROPEFFECT_COPY | DROPEFFECT_MOVE, {}),
+              DROPEFFECT_NOTHANDLED);
     EXPECT_EQ(target.OnDrop(nullptr, &data, DROPEFFECT_MOVE, {}), 1);
     target.OnDragLeave(nullptr);
     EXPECT_EQ(log, (std::vector<std::string>{"S:enter", "S:over", "S:dropex 2/3", "S:drop 2", "S:leave"}));
@@ -159,9 +160,11 @@ TEST_F(DragTest, EnterOverLeaveEnterOverDropInOrder)
     a.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At(InB(10, 10)));
     a.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At(InB(15, 40)));
     a.DeliverMessage(WM_LBUTTONUP, 0, At(InB(15, 40)));
-    EXPECT_EQ(log, (std::vector<std::string>{"A:enter", "A:over", "A:leave", "B:enter", "B:over", "B:dropex 2/3", "B:drop 2"}));
+    EXPECT_EQ(
+        log,
+        (std::vector<std::string>{"A:enter", "A:over", "A:leave", "B:enter", "B:over", "B:dropex 2/3", "B:drop 2"}));
     EXPECT_TRUE(sinkA.sawText);
-    EXPECT_EQ(sinkB.lastPoint, CPoint(15, 40));   // in b's own client coordinates
+    EXPECT_EQ(sinkB.lastPoint, CPoint(15, 40)); // in b's own client coordinates
     EXPECT_FALSE(morv::drag::IsDragging());
     EXPECT_EQ(morv::drag::LastResult(), DROPEFFECT_MOVE);
 }
@@ -176,13 +179,22 @@ TEST_F(DragTest, TheTargetsAnswersDecideHowTheDropEnds)
         DROPEFFECT result;
     } cases[] = {
         // A handled drop with effect skips the drop.
-        {DROPEFFECT_MOVE, DROPEFFECT_COPY, DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK,
-         {"B:enter", "B:over", "B:dropex 2/7"}, DROPEFFECT_COPY},
+        {DROPEFFECT_MOVE,
+         DROPEFFECT_COPY,
+         DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK,
+         {"B:enter", "B:over", "B:dropex 2/7"},
+         DROPEFFECT_COPY},
         // A refusing target gets leave instead of drop ...
-        {DROPEFFECT_NONE, DROPEFFECT_NOTHANDLED, DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK,
-         {"B:enter", "B:over", "B:leave"}, DROPEFFECT_NONE},
+        {DROPEFFECT_NONE,
+         DROPEFFECT_NOTHANDLED,
+         DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK,
+         {"B:enter", "B:over", "B:leave"},
+         DROPEFFECT_NONE},
         // ... and so does one answering an effect the source does not allow.
-        {DROPEFFECT_LINK, DROPEFFECT_NOTHANDLED, DROPEFFECT_COPY | DROPEFFECT_MOVE, {"B:enter", "B:over", "B:leave"},
+        {DROPEFFECT_LINK,
+         DROPEFFECT_NOTHANDLED,
+         DROPEFFECT_COPY | DROPEFFECT_MOVE,
+         {"B:enter", "B:over", "B:leave"},
          DROPEFFECT_NONE},
     };
     for (const auto& c : cases) {

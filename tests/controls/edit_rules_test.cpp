@@ -30,7 +30,7 @@ TEST(EditRules, IntegerTakesDigitsOnly)
     EXPECT_EQ(morv::ValidateEditText("55", r), S::Acceptable);
     EXPECT_EQ(morv::ValidateEditText("5a", r), S::Invalid);
     EXPECT_EQ(morv::ValidateEditText("5.5", r), S::Invalid);
-    EXPECT_EQ(morv::ValidateEditText("-5", r), S::Invalid);   // no sign when the minimum is not negative
+    EXPECT_EQ(morv::ValidateEditText("-5", r), S::Invalid); // no sign when the minimum is not negative
     EXPECT_EQ(morv::ValidateEditText(" 5", r), S::Invalid);
     EXPECT_EQ(morv::ValidateEditText("", r), S::Intermediate);
 }
@@ -38,10 +38,10 @@ TEST(EditRules, IntegerTakesDigitsOnly)
 TEST(EditRules, IntegerBoundsWhileTyping)
 {
     const SEditRules r = Integer(20, 100);
-    EXPECT_EQ(morv::ValidateEditText("2", r), S::Intermediate);     // on the way to 25
+    EXPECT_EQ(morv::ValidateEditText("2", r), S::Intermediate); // on the way to 25
     EXPECT_EQ(morv::ValidateEditText("20", r), S::Acceptable);
     EXPECT_EQ(morv::ValidateEditText("100", r), S::Acceptable);
-    EXPECT_EQ(morv::ValidateEditText("101", r), S::Invalid);        // more digits only make it larger
+    EXPECT_EQ(morv::ValidateEditText("101", r), S::Invalid); // more digits only make it larger
     EXPECT_EQ(morv::ValidateEditText("1000", r), S::Invalid);
 }
 
@@ -49,7 +49,7 @@ TEST(EditRules, NegativeRangesTakeASign)
 {
     const SEditRules r = Integer(-50, -10);
     EXPECT_EQ(morv::ValidateEditText("-", r), S::Intermediate);
-    EXPECT_EQ(morv::ValidateEditText("-1", r), S::Intermediate);    // -1x is coming
+    EXPECT_EQ(morv::ValidateEditText("-1", r), S::Intermediate); // -1x is coming
     EXPECT_EQ(morv::ValidateEditText("-20", r), S::Acceptable);
     EXPECT_EQ(morv::ValidateEditText("-60", r), S::Invalid);
     EXPECT_EQ(morv::ValidateEditText("5", r), S::Invalid);
@@ -59,9 +59,9 @@ TEST(EditRules, DecimalTakesOnePointAndItsDigits)
 {
     const SEditRules r = Decimal(23, 240, 3);
     EXPECT_EQ(morv::ValidateEditText("59.940", r), S::Acceptable);
-    EXPECT_EQ(morv::ValidateEditText("59.9401", r), S::Invalid);    // a fourth decimal
+    EXPECT_EQ(morv::ValidateEditText("59.9401", r), S::Invalid); // a fourth decimal
     EXPECT_EQ(morv::ValidateEditText("59.", r), S::Intermediate);
-    EXPECT_EQ(morv::ValidateEditText(".5", r), S::Intermediate);     // below the minimum, more may come
+    EXPECT_EQ(morv::ValidateEditText(".5", r), S::Intermediate); // below the minimum, more may come
     EXPECT_EQ(morv::ValidateEditText("5.9.4", r), S::Invalid);
     EXPECT_EQ(morv::ValidateEditText("240.5", r), S::Invalid);
     EXPECT_EQ(morv::ValidateEditText("1,5", r), S::Invalid);
@@ -75,10 +75,7 @@ TEST(EditRules, DecimalsMinusOneAllowAnyNumberOfDigits)
     EXPECT_EQ(morv::ValidateEditText("-1.5", r), S::Invalid);
 }
 
-TEST(EditRules, NoDecimalsMeansNoPoint)
-{
-    EXPECT_EQ(morv::ValidateEditText("5.", Decimal(0, 10, 0)), S::Invalid);
-}
+TEST(EditRules, NoDecimalsMeansNoPoint) { EXPECT_EQ(morv::ValidateEditText("5.", Decimal(0, 10, 0)), S::Invalid); }
 
 TEST(EditRules, TextModeTakesEverything)
 {
@@ -95,7 +92,7 @@ TEST(EditRules, FixupBringsValuesIntoBounds)
     EXPECT_EQ(morv::FixupEditText("-", Integer(-20, 100)), "");
     EXPECT_EQ(morv::FixupEditText("12.", Decimal(0, 100, 1)), "12.0");
     EXPECT_EQ(morv::FixupEditText("0.5", Decimal(23, 240, 3)), "23.000");
-    EXPECT_EQ(morv::FixupEditText("60", Decimal(23, 240, 3)), "60");   // acceptable text is kept as typed
+    EXPECT_EQ(morv::FixupEditText("60", Decimal(23, 240, 3)), "60"); // acceptable text is kept as typed
 }
 
 TEST(EditRules, StepsMoveByTheStepWithinBounds)

@@ -12,7 +12,7 @@ namespace {
 // A page that records the edit notifications it receives.
 class EditPage : public CMorvBaseDlg {
 public:
-    std::vector<std::pair<UINT, std::string>> changes;   // id, text at the time
+    std::vector<std::pair<UINT, std::string>> changes; // id, text at the time
     std::vector<UINT> setFocus, killFocus;
 
 protected:
@@ -66,11 +66,11 @@ TEST_F(EditTest, TypingIsCheckedByTheModeAndBounds)
     QLineEdit* line = Line();
     ASSERT_NE(line, nullptr);
     line->insert("5");
-    line->insert("x");     // refused: not a digit
+    line->insert("x"); // refused: not a digit
     EXPECT_EQ(edit.GetText(), "5");
     line->insert("0");
     EXPECT_EQ(edit.GetText(), "50");
-    line->insert("0");     // refused: 500 is above the maximum
+    line->insert("0"); // refused: 500 is above the maximum
     EXPECT_EQ(edit.GetText(), "50");
 }
 
@@ -80,7 +80,7 @@ TEST_F(EditTest, DecimalModeKeepsItsDecimals)
     edit.SetRange(23, 240);
     QLineEdit* line = Line();
     line->insert("59.9401");
-    EXPECT_EQ(edit.GetText(), "");   // the whole insertion is refused
+    EXPECT_EQ(edit.GetText(), ""); // the whole insertion is refused
     line->insert("59.94");
     EXPECT_EQ(edit.GetText(), "59.94");
     EXPECT_DOUBLE_EQ(edit.GetDouble(), 59.94);
@@ -144,7 +144,7 @@ TEST_F(EditTest, WheelStepsOnlyTheEditBeingTypedIn)
     edit.SetStepValue(0, 0, 100, 1);
     edit.SetText("50");
     Wheel(edit, {5, 5}, 240);
-    EXPECT_EQ(edit.GetText(), "50");     // no focus: the wheel goes on to the page
+    EXPECT_EQ(edit.GetText(), "50"); // no focus: the wheel goes on to the page
     Activate(host);
     edit.SetFocus();
     ASSERT_TRUE(edit.HasFocus());
@@ -164,10 +164,10 @@ TEST_F(EditTest, FocusChangesReachTheParent)
     ASSERT_TRUE(edit.HasFocus());
     EXPECT_EQ(page.setFocus, std::vector<UINT>{2016});
     EXPECT_TRUE(page.IsFocusOnEdit());
-    page.SetFocusTo(10010);   // no such control: the page takes the focus
+    page.SetFocusTo(10010); // no such control: the page takes the focus
     EXPECT_FALSE(page.IsFocusOnEdit());
     EXPECT_EQ(page.killFocus, std::vector<UINT>{2016});
-    EXPECT_EQ(edit.GetText(), "20");   // brought into bounds on leaving
+    EXPECT_EQ(edit.GetText(), "20"); // brought into bounds on leaving
 }
 
 TEST_F(EditTest, PasswordAndLimit)

@@ -23,7 +23,7 @@ TEST(EditChangeGuard, SecondGuardForTheSameKeyIsNestedAndTheKeyIsFreedAfter)
     }
     EXPECT_TRUE(CEditChange::IsActive(&a));
     EXPECT_FALSE(CEditChange::IsActive(&b));
-    CEditChange again(&b);   // free again after its guard
+    CEditChange again(&b); // free again after its guard
     EXPECT_TRUE(again);
 }
 
@@ -50,8 +50,8 @@ protected:
         }
         ++calls;
         CMorvEditEx* edit = GetEdit(1);
-        edit->SetText(std::to_string(edit->GetInt()));   // "007" becomes "7": a change while handling one
-        GetEdit(2)->SetText("5");                          // another edit still reports
+        edit->SetText(std::to_string(edit->GetInt())); // "007" becomes "7": a change while handling one
+        GetEdit(2)->SetText("5");                      // another edit still reports
     }
 };
 
@@ -85,7 +85,7 @@ TEST(ControlEnableGuard, WindowDestroyedByTheHandlerIsLeftAlone)
 {
     auto wnd = std::make_unique<HostWindow>();
     CControlEnable guard(wnd.get());
-    wnd.reset();   // no crash when the guard ends
+    wnd.reset(); // no crash when the guard ends
 }
 
 // A bar whose handler presses its own item again while it runs (as a
@@ -105,8 +105,9 @@ protected:
     void OnBarItemClick(CMorvButtonBar& /*bar*/, int item) override
     {
         ++clicks;
-        if (clicks == 1) Click(*this, {5, 5});   // ignored: the item is busy
-        bar.SetItemEnabled(item, false);         // the handler's own change stays
+        if (clicks == 1)
+            Click(*this, {5, 5});        // ignored: the item is busy
+        bar.SetItemEnabled(item, false); // the handler's own change stays
     }
 };
 

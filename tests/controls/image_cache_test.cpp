@@ -1,8 +1,8 @@
+#include "controls/density.h"
 #include "controls/image_blt.h"
 #include "controls/image_cache.h"
 #include "controls/skin.h"
 #include "controls/state_image.h"
-#include "controls/density.h"
 #include "controls_test_support.h"
 
 #include <gtest/gtest.h>
@@ -56,7 +56,7 @@ TEST(ImageCache, ReloadReadsFilesAgainAndKeepsLentImagesAlive)
     ASSERT_NE(before, nullptr);
     const std::size_t generation = cache->Generation();
 
-    images.Write("Reload.png", 20, 5);   // the skin changed on disk
+    images.Write("Reload.png", 20, 5); // the skin changed on disk
     cache->ReloadImages();
     EXPECT_EQ(cache->Generation(), generation + 1);
     const Image* after = cache->GetImageFromPath(path);
@@ -155,8 +155,8 @@ TEST(ImageBlt, StretchCentreAndFit)
     RecordingCanvas canvas;
     CCusFuntionEx::ImageCusBlt(canvas, image.get(), {0, 0, 100, 100}, BltStretch);
     CCusFuntionEx::ImageCusBlt(canvas, image.get(), {0, 0, 100, 100}, BltCenter);
-    CCusFuntionEx::ImageCusBlt(canvas, image.get(), {0, 0, 20, 100}, BltFit);    // scaled down by half
-    CCusFuntionEx::ImageCusBlt(canvas, image.get(), {0, 0, 100, 100}, BltFit);   // fits: natural size
+    CCusFuntionEx::ImageCusBlt(canvas, image.get(), {0, 0, 20, 100}, BltFit);  // scaled down by half
+    CCusFuntionEx::ImageCusBlt(canvas, image.get(), {0, 0, 100, 100}, BltFit); // fits: natural size
     CCusFuntionEx::ImageCusBlt(canvas, image.get(), {0, 0, 100, 100}, BltCenter, 0, 0, 0, 0, 1);
     const auto ops = OpsOf(canvas, DrawOp::Kind::Image);
     ASSERT_EQ(ops.size(), 5u);
@@ -164,7 +164,7 @@ TEST(ImageBlt, StretchCentreAndFit)
     EXPECT_EQ(ops[1].rect, CRect(30, 40, 70, 60));
     EXPECT_EQ(ops[2].rect, CRect(0, 45, 20, 55));
     EXPECT_EQ(ops[3].rect, CRect(30, 40, 70, 60));
-    EXPECT_EQ(ops[4].rect, CRect(40, 30, 60, 70));   // a quarter turn swaps width and height
+    EXPECT_EQ(ops[4].rect, CRect(40, 30, 60, 70)); // a quarter turn swaps width and height
 }
 
 TEST(ImageBlt, NullImageOrEmptyRectangleDrawsNothing)

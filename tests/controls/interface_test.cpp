@@ -43,10 +43,27 @@ TEST(Interface, OperationsGiveSettingsSkinCursorManagerAndDensity)
 // sees which slot each call reaches.
 class SlotProbe final : public ICustomControl {
 public:
-    CMorvLibSet* GetLibSet() override { calls.push_back(0); return nullptr; }
-    CMorvSkin* GetSkin() override { calls.push_back(1); return nullptr; }
-    CCurSorManager* GetCursorManager(int kind) override { calls.push_back(2); lastKind = kind; return nullptr; }
-    double GetDpiScale() override { calls.push_back(3); return 0; }
+    CMorvLibSet* GetLibSet() override
+    {
+        calls.push_back(0);
+        return nullptr;
+    }
+    CMorvSkin* GetSkin() override
+    {
+        calls.push_back(1);
+        return nullptr;
+    }
+    CCurSorManager* GetCursorManager(int kind) override
+    {
+        calls.push_back(2);
+        lastKind = kind;
+        return nullptr;
+    }
+    double GetDpiScale() override
+    {
+        calls.push_back(3);
+        return 0;
+    }
     std::vector<int> calls;
     int lastKind = -1;
 };
@@ -136,9 +153,8 @@ TEST(LibSet, FontSizeFollowsTheDensity)
 TEST(Language, DefaultLookupAnswersTheKeyUntilOneIsInstalled)
 {
     EXPECT_EQ(morv::LookupText("Open", "Common"), "Open");
-    morv::SetDefaultLanguageLookup([](const std::string& key, const std::string& section) {
-        return section + ":" + key;
-    });
+    morv::SetDefaultLanguageLookup(
+        [](const std::string& key, const std::string& section) { return section + ":" + key; });
     EXPECT_EQ(morv::LookupText("Open", "Common"), "Common:Open");
     morv::SetDefaultLanguageLookup({});
     EXPECT_EQ(morv::LookupText("Open", "Common"), "Open");

@@ -123,7 +123,8 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == WM_COMMAND) commands.push_back(wParam);
+        if (message == WM_COMMAND)
+            commands.push_back(wParam);
         return CWnd::WindowProc(message, wParam, lParam);
     }
 };
@@ -136,7 +137,7 @@ TEST_F(MenuTest, WithoutReturnCommandTheChoiceIsPostedToTheOwner)
     BuildContextMenu(menu);
     Script().PickMenu(5);
     EXPECT_EQ(menu.TrackPopupMenu(TPM_RIGHTBUTTON, 0, 0, &owner), 1u);
-    EXPECT_TRUE(owner.commands.empty());   // posted, not sent
+    EXPECT_TRUE(owner.commands.empty()); // posted, not sent
     QCoreApplication::processEvents();
     EXPECT_EQ(owner.commands, std::vector<WPARAM>{5});
     Script().PickMenu(0);

@@ -15,7 +15,7 @@ TEST_F(ModalScriptTest, QueuesAreKeptPerKind)
     Script().AnswerMessageBox(IDYES);
     EXPECT_EQ(Script().PendingCount(EModalKind::Menu), 1u);
     EXPECT_EQ(Script().PendingCount(EModalKind::MessageBox), 1u);
-    EXPECT_EQ(MsgBox(nullptr, "a", "b", 0x24), IDYES);   // the box does not take the menu's answer
+    EXPECT_EQ(MsgBox(nullptr, "a", "b", 0x24), IDYES); // the box does not take the menu's answer
     CCusPopMenu menu;
     menu.AppendMenu(MF_STRING, 1202, "x");
     EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD, 0, 0, nullptr), 1202u);
@@ -28,7 +28,10 @@ TEST_F(ModalScriptTest, RunModalIsTheRoadForOtherLoops)
     SModalCall drag;
     drag.record.eKind = EModalKind::Drag;
     drag.record.strText = "drag sender";
-    drag.live = [&] { ++liveRuns; return 1; };
+    drag.live = [&] {
+        ++liveRuns;
+        return 1;
+    };
     drag.nDismissAnswer = 0;
     SModalStep step;
     step.nAnswer = 2;

@@ -32,12 +32,13 @@ protected:
                 return tracker->RouteMessage(*msg);
             if (msg->message == WM_LBUTTONDOWN || msg->message == WM_MBUTTONDOWN) {
                 const UINT button = msg->message == WM_LBUTTONDOWN ? MK_LBUTTON : MK_MBUTTON;
-                tracker->Start(&wnd, button, {GET_X_LPARAM(msg->lParam), GET_Y_LPARAM(msg->lParam)},
-                               [this](const SMouseMoveInfo& info) { moves.push_back(info); },
-                               [this](int type, const SMouseMoveInfo& info) {
-                                   ends.push_back(type);
-                                   endInfo = info;
-                               });
+                tracker->Start(
+                    &wnd, button, {GET_X_LPARAM(msg->lParam), GET_Y_LPARAM(msg->lParam)},
+                    [this](const SMouseMoveInfo& info) { moves.push_back(info); },
+                    [this](int type, const SMouseMoveInfo& info) {
+                        ends.push_back(type);
+                        endInfo = info;
+                    });
                 return true;
             }
             return false;
@@ -67,7 +68,7 @@ TEST_F(MouseMoveTest, ReportsEveryMoveThenTheRelease)
     wnd.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At({10, 10}));
     ASSERT_TRUE(tracker->IsTracking());
     wnd.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({15, 12}));
-    wnd.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({15, 12}));   // no move: not reported again
+    wnd.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({15, 12})); // no move: not reported again
     wnd.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({20, 30}));
     wnd.DeliverMessage(WM_LBUTTONUP, 0, At({25, 30}));
 
@@ -86,7 +87,7 @@ TEST_F(MouseMoveTest, HoldTimeKeepsATremblingClickStill)
     wnd.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({52, 49}));
     EXPECT_TRUE(moves.empty());
     wnd.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({60, 50}));
-    wnd.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({61, 50}));   // once moving, every move counts
+    wnd.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({61, 50})); // once moving, every move counts
     EXPECT_EQ(MovePoints(), (std::vector<CPoint>{{60, 50}, {61, 50}}));
     wnd.DeliverMessage(WM_LBUTTONUP, 0, At({61, 50}));
     EXPECT_EQ(ends, std::vector<int>{MOUSEMOVE_END_BUTTONUP});
@@ -170,7 +171,8 @@ TEST_F(MouseMoveTest, TheEndCallbackMayStartAgain)
     ASSERT_TRUE(tracker->Start(&wnd, MK_LBUTTON, {0, 0}, nullptr, [&](int, const SMouseMoveInfo&) {
         ++restarts;
         if (restarts == 1) {
-            EXPECT_TRUE(tracker->Start(&wnd, MK_LBUTTON, {0, 0}, nullptr, [&](int, const SMouseMoveInfo&) { ++restarts; }));
+            EXPECT_TRUE(
+                tracker->Start(&wnd, MK_LBUTTON, {0, 0}, nullptr, [&](int, const SMouseMoveInfo&) { ++restarts; }));
         }
     }));
     wnd.DeliverMessage(WM_LBUTTONUP, 0, At({1, 1}));

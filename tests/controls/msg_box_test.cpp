@@ -67,7 +67,8 @@ TEST_F(MsgBoxTest, NextNBoxesAnswerOk)
 {
     Script().AnswerMessageBox(IDOK, 3);
     EXPECT_EQ(Script().PendingCount(EModalKind::MessageBox), 3u);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(MsgBox(nullptr, "x", "y", MB_OKCANCEL), IDOK);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(MsgBox(nullptr, "x", "y", MB_OKCANCEL), IDOK);
     EXPECT_EQ(Script().PendingCount(EModalKind::MessageBox), 0u);
     EXPECT_EQ(Script().LogOf(EModalKind::MessageBox).size(), 3u);
 }
@@ -86,7 +87,7 @@ TEST(MsgBoxWidget, ButtonsIconAndTextOfTheType)
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
     EXPECT_FALSE(box->iconPixmap().isNull());
     EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
-    EXPECT_EQ(box->button(QMessageBox::Yes)->text(), QStringLiteral("Yes"));   // no mnemonic marks
+    EXPECT_EQ(box->button(QMessageBox::Yes)->text(), QStringLiteral("Yes")); // no mnemonic marks
     EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Yes));
     EXPECT_EQ(box->escapeButton(), box->button(QMessageBox::No));
     EXPECT_EQ(morv::detail::AnswerOfButton(QMessageBox::No), IDNO);

@@ -73,7 +73,7 @@ TEST_F(ProgressTest, ASecondProgressIsRefused)
     ASSERT_EQ(owner.BeginProgress(Titled("Detecting")), 0);
     EXPECT_EQ(other.BeginProgress(Titled("Detecting")), -1);
     EXPECT_FALSE(other.IsProgressRunning());
-    other.SetProgressPos(50);   // ignored: it has no progress
+    other.SetProgressPos(50); // ignored: it has no progress
     EXPECT_EQ(CProgressWindow::Running()->State().nPos, 0);
     owner.EndProgress();
     EXPECT_EQ(other.BeginProgress(Titled("Detecting")), 0);

@@ -164,7 +164,7 @@ TEST_F(TreeTest, TheButtonTogglesExpansion)
     ASSERT_EQ(flags, TVHT_ONITEMBUTTON);
     tree.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(button));
     EXPECT_FALSE(tree.IsExpanded(group));
-    EXPECT_EQ(tree.GetSelectedCount(), 0u);   // the button does not select
+    EXPECT_EQ(tree.GetSelectedCount(), 0u); // the button does not select
     tree.DeliverMessage(WM_LBUTTONUP, 0, At(button));
     tree.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(button));
     EXPECT_TRUE(tree.IsExpanded(group));
@@ -183,7 +183,7 @@ TEST_F(TreeTest, HitTestAndItemRectsAgree)
     EXPECT_EQ(tree.HitTest({-5, 10}, &flags), nullptr);
     CRect r;
     tree.Expand(all, TVE_COLLAPSE);
-    EXPECT_FALSE(tree.GetItemRect(s[0], &r, false));   // hidden inside a collapsed parent
+    EXPECT_FALSE(tree.GetItemRect(s[0], &r, false)); // hidden inside a collapsed parent
 }
 
 TEST_F(TreeTest, CtrlAndShiftClicksBuildAMultipleSelection)
@@ -197,7 +197,7 @@ TEST_F(TreeTest, CtrlAndShiftClicksBuildAMultipleSelection)
     EXPECT_EQ(tree.GetSelectedItem(), s[4]);
     Click(s[3], MK_CONTROL);
     EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{s[2], s[4]}));
-    EXPECT_EQ(tree.GetSelectedItem(), s[2]);   // the focus left the selection
+    EXPECT_EQ(tree.GetSelectedItem(), s[2]); // the focus left the selection
     Click(s[0]);
     EXPECT_EQ(Selected(), std::vector<HTREEITEM>{s[0]});
     EXPECT_EQ(tree.GetSelectedCount(), 1u);
@@ -270,12 +270,12 @@ TEST_F(TreeTest, ArrowKeysMoveTheSelection)
     tree.DeliverMessage(WM_KEYDOWN, VK_UP, 0);
     tree.DeliverMessage(WM_KEYDOWN, VK_UP, 0);
     EXPECT_EQ(Selected(), std::vector<HTREEITEM>{all});
-    tree.DeliverMessage(WM_KEYDOWN, VK_LEFT, 0);   // collapses
+    tree.DeliverMessage(WM_KEYDOWN, VK_LEFT, 0); // collapses
     EXPECT_FALSE(tree.IsExpanded(all));
-    tree.DeliverMessage(WM_KEYDOWN, VK_RIGHT, 0);  // expands
-    tree.DeliverMessage(WM_KEYDOWN, VK_RIGHT, 0);  // to the first child
+    tree.DeliverMessage(WM_KEYDOWN, VK_RIGHT, 0); // expands
+    tree.DeliverMessage(WM_KEYDOWN, VK_RIGHT, 0); // to the first child
     EXPECT_EQ(Selected(), std::vector<HTREEITEM>{s[0]});
-    tree.DeliverMessage(WM_KEYDOWN, VK_LEFT, 0);   // to the parent
+    tree.DeliverMessage(WM_KEYDOWN, VK_LEFT, 0); // to the parent
     EXPECT_EQ(Selected(), std::vector<HTREEITEM>{all});
     tree.DeliverMessage(WM_KEYDOWN, VK_END, 0);
     EXPECT_EQ(Selected(), std::vector<HTREEITEM>{s[5]});
@@ -334,7 +334,7 @@ TEST_F(TreeTest, RealMouseInputTakesTheWindowsRoad)
     press(s[1], Qt::NoModifier);
     press(s[3], Qt::ControlModifier);
     EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{s[1], s[3]}));
-    EXPECT_EQ(filtered, 2);   // each press met the parent's filter once
+    EXPECT_EQ(filtered, 2); // each press met the parent's filter once
 }
 
 TEST_F(TreeTest, RealKeysTakeTheWindowsRoad)
@@ -416,7 +416,7 @@ TEST_F(TreeTest, EndOfEditingAcceptedRefusedOrCancelled)
     tree.EndEditLabelNow(true);
     EXPECT_EQ(tree.GetItemText(s[1]), "Left wall");
     EXPECT_FALSE(parent.Of(WM_NOTIFY).back().hasText);
-    EXPECT_FALSE(tree.EndEditLabelNow(false));   // nothing open
+    EXPECT_FALSE(tree.EndEditLabelNow(false)); // nothing open
 }
 
 TEST_F(TreeTest, EnterInTheEditorCommits)
@@ -552,7 +552,7 @@ TEST_F(TreeDragTest, ADragRunsEnterOverDropInOrder)
 {
     const CPoint from = Centre(items[1]);
     tree.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(from));
-    tree.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({from.x + 2, from.y}));   // not yet a drag
+    tree.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({from.x + 2, from.y})); // not yet a drag
     EXPECT_TRUE(tree.log.empty());
     tree.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({from.x + 10, from.y}));
     EXPECT_EQ(tree.log, (std::vector<std::string>{"begin", "enter"}));
@@ -584,7 +584,7 @@ TEST_F(TreeDragTest, DraggingNearTheEdgesScrollsOneRowAtATime)
     tree.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({50, 6}));
     tree.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({50, 7}));
     EXPECT_EQ(tree.GetScrollLine(), 0);
-    EXPECT_EQ(tree.scrolls, (std::vector<int>{0, 1, 1, -1, -1, 0}));   // the top stops scrolling
+    EXPECT_EQ(tree.scrolls, (std::vector<int>{0, 1, 1, -1, -1, 0})); // the top stops scrolling
     tree.DeliverMessage(WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_EQ(tree.log.back(), "leave");
     EXPECT_FALSE(morv::drag::IsDragging());

@@ -12,7 +12,8 @@ public:
 protected:
     void OnEditChange(UINT id) override
     {
-        if (auto* edit = dynamic_cast<CMorvTimeEdit*>(GetDlgItem(id))) seconds.push_back(edit->GetTotalSeconds());
+        if (auto* edit = dynamic_cast<CMorvTimeEdit*>(GetDlgItem(id)))
+            seconds.push_back(edit->GetTotalSeconds());
     }
 };
 

@@ -61,7 +61,8 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == WM_VSCROLL || message == WM_HSCROLL) moves.emplace_back(message, wParam);
+        if (message == WM_VSCROLL || message == WM_HSCROLL)
+            moves.emplace_back(message, wParam);
         return CWnd::WindowProc(message, wParam, lParam);
     }
 };

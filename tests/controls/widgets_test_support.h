@@ -18,8 +18,8 @@ struct SRecord {
     UINT message = 0;
     WPARAM wParam = 0;
     LPARAM lParam = 0;
-    STreeNotify notify;    // a copy, for WM_NOTIFY
-    bool hasText = false;  // WM_NOTIFY carried a text
+    STreeNotify notify;   // a copy, for WM_NOTIFY
+    bool hasText = false; // WM_NOTIFY carried a text
     std::string text;
 };
 

@@ -37,4 +37,3 @@ TEST(DetectData, ReceiverRecordsOnlyForAnsweringReceivers)
     d.Clear();
     EXPECT_EQ(d.GetReceiverData(1, 2, 0), nullptr);
 }
-

@@ -109,8 +109,8 @@ TEST(ReceiverSetting, EveryFieldIsComparedAndReset)
 TEST(ReceiverSetting, VoltageBoundsCompareWithAHundredThousandthOfAVolt)
 {
     // Inside the tolerance, well outside, and just outside on either side.
-    const std::pair<float, bool> cases[] = {
-        {5.000005f, false}, {4.999995f, false}, {5.1f, true}, {5.00002f, true}, {4.99998f, true}};
+    const std::pair<float, bool> cases[]
+        = {{5.000005f, false}, {4.999995f, false}, {5.1f, true}, {5.00002f, true}, {4.99998f, true}};
     for (const auto& [bound, differs] : cases) {
         SRecevierSetting changed;
         changed.fVoltage1Min = bound;
@@ -173,7 +173,10 @@ TEST(InterfaceData, EachPartIsComparedAndReset)
         {"nRefreshInterval", [](CMonitorInterfaceData& d) { d.nRefreshInterval += 1; }},
         {"senderSetting", [](CMonitorInterfaceData& d) { d.senderSetting.bBlack = 0; }},
         {"receiverSetting", [](CMonitorInterfaceData& d) { d.receiverSetting.fVoltage2Max = 12.5f; }},
-        {"emailSetting", [](CMonitorInterfaceData& d) { d.emailSetting.arrMail.push_back({"A", "a@b.cd"}); }},
+        {"emailSetting",
+         [](CMonitorInterfaceData& d) {
+             d.emailSetting.arrMail.push_back({"A", "a@b.cd"});
+         }},
     });
 }
 
@@ -183,8 +186,8 @@ TEST(Temperature, ConversionsRoundHalfAwayFromZero)
     const std::pair<int, int> toFahrenheit[] = {{60, 140}, {20, 68}, {100, 212}, {-41, -42 /* -41.8 */}};
     for (const auto& [celsius, fahrenheit] : toFahrenheit)
         EXPECT_EQ(CelsiusToFahrenheit(celsius), fahrenheit) << celsius;
-    const std::pair<int, int> toCelsius[] = {
-        {100, 38 /* 37.78 */}, {212, 100}, {68, 20}, {0, -18 /* -17.78 */}, {31, -1 /* -0.56 */}};
+    const std::pair<int, int> toCelsius[]
+        = {{100, 38 /* 37.78 */}, {212, 100}, {68, 20}, {0, -18 /* -17.78 */}, {31, -1 /* -0.56 */}};
     for (const auto& [fahrenheit, celsius] : toCelsius)
         EXPECT_EQ(FahrenheitToCelsius(fahrenheit), celsius) << fahrenheit;
     EXPECT_EQ(RoundHalfAwayFromZero(2.5), 3);
@@ -200,7 +203,7 @@ TEST(Temperature, ValuesBeyondTheRangeAreClamped)
     constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
     EXPECT_EQ(CelsiusToFahrenheit(kMax), kMax);
     EXPECT_EQ(CelsiusToFahrenheit(kMin), kMin);
-    EXPECT_EQ(FahrenheitToCelsius(kMin), -1193046489);   // (kMin - 32) / 1.8
+    EXPECT_EQ(FahrenheitToCelsius(kMin), -1193046489); // (kMin - 32) / 1.8
     EXPECT_EQ(FahrenheitToCelsius(kMax), 1193046453);
     EXPECT_EQ(RoundHalfAwayFromZero(1e300), kMax);
     EXPECT_EQ(RoundHalfAwayFromZero(-std::numeric_limits<double>::infinity()), kMin);

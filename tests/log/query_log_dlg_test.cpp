@@ -55,14 +55,17 @@ TEST_F(QueryLogDlgTest, TheDaysOfTheLogFilesAreMarkedAndOnlyTheyOpen)
         EXPECT_EQ(dlg.GetCalendar().GetNeedShowDate(),
                   (std::vector<SShowDate>{{2021, 11, 25}, {2021, 11, 26}, {2021, 11, 27}}));
         EXPECT_EQ(dlg.GetCalendar().GetShowPartialDate(), 1);
-        const std::tuple<int, int, int, bool> days[] = {
-            {2021, 11, 25, true}, {2021, 11, 24, false}, {2021, 11, 26, true}, {2021, 11, 5, false}, {2020, 11, 25, false}};
+        const std::tuple<int, int, int, bool> days[] = {{2021, 11, 25, true},
+                                                        {2021, 11, 24, false},
+                                                        {2021, 11, 26, true},
+                                                        {2021, 11, 5, false},
+                                                        {2020, 11, 25, false}};
         for (const auto& [y, m, d, marked] : days) {
             Choose(dlg, y, m, d);
             EXPECT_EQ(dlg.GetCalendar().IsDateMarked(y, m, d), marked) << m << "/" << d;
             EXPECT_EQ(OpenEnabled(dlg), marked) << m << "/" << d;
             if (!marked)
-                ClickControl(dlg, Dlg::kOpen);   // a disabled Open opens nothing
+                ClickControl(dlg, Dlg::kOpen); // a disabled Open opens nothing
         }
     });
     EXPECT_TRUE(ShellOpens().empty());
@@ -90,8 +93,8 @@ TEST_F(QueryLogDlgTest, OpenHandsTheDaysTxtPathToTheShellAndStaysOpen)
     EXPECT_EQ(ShellOpens()[0].nShowCmd, 5);
     ASSERT_EQ(Script().LogOf(EModalKind::MessageBox).size(), 1u);
     const SModalRecord* box = Script().Last(EModalKind::MessageBox);
-    EXPECT_EQ(box->strText, plat::Format(GetLanguageString("MonitorLog_OpenFailed", "Monitoring"),
-                                         LogFolder() + "2021-11-26.txt"));
+    EXPECT_EQ(box->strText,
+              plat::Format(GetLanguageString("MonitorLog_OpenFailed", "Monitoring"), LogFolder() + "2021-11-26.txt"));
     EXPECT_EQ(box->strCaption, GetLanguageString("MonitorLogQuery", "Monitoring"));
 }
 
@@ -107,7 +110,7 @@ TEST_F(QueryLogDlgTest, NoLogsMarkNothingAndOpenStaysDisabled)
             std::ofstream(GetConfigFolder() + "MonitoringRecord") << "not a folder\n";
         Run([kind](Dlg& dlg) {
             EXPECT_TRUE(dlg.GetLogDates().empty()) << kind;
-            EXPECT_FALSE(OpenEnabled(dlg)) << kind;   // today
+            EXPECT_FALSE(OpenEnabled(dlg)) << kind; // today
             Choose(dlg, 2021, 12, 31);
             EXPECT_FALSE(OpenEnabled(dlg)) << kind;
         });
@@ -161,11 +164,12 @@ TEST_F(QueryLogDlgTest, ItStandsOverItsParentOrElseInTheMiddleOfTheWorkArea)
     parent.ShowWindow(SW_SHOW);
     for (CWnd* owner : {static_cast<CWnd*>(nullptr), &parent}) {
         const CRect over = owner ? owner->GetWindowRect() : plat::GetScreenWorkArea();
-        Run([&](Dlg& dlg) {
-            const CRect r = dlg.GetWindowRect();
-            EXPECT_NEAR(r.CenterPoint().x, over.CenterPoint().x, 1);
-            EXPECT_NEAR(r.CenterPoint().y, over.CenterPoint().y, 1);
-        },
+        Run(
+            [&](Dlg& dlg) {
+                const CRect r = dlg.GetWindowRect();
+                EXPECT_NEAR(r.CenterPoint().x, over.CenterPoint().x, 1);
+                EXPECT_NEAR(r.CenterPoint().y, over.CenterPoint().y, 1);
+            },
             0, owner);
     }
 }

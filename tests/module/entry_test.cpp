@@ -29,10 +29,20 @@ std::vector<std::string> Operations(const std::vector<std::string>& wanted)
 }
 
 const std::vector<std::string> kFetches = {
-    "GetProjectData",        "GetConstantData",        "GetConfigData",        "GetRuntimeData",
-    "GetMonitorData",        "GetMonitorThreadMgr",    "GetHwSenderLogic",     "GetHwReceiverLogic",
-    "GetHwVideoSourceLogic", "GetHwCaliSoftEdgeLogic", "GetHwAdvancedSoftEdgeLogic",
-    "GetHwColorBrightLogic", "GetHwMonitorLogic",      "CMonitorThreadMgr::AddMonitorUpdateTarget",
+    "GetProjectData",
+    "GetConstantData",
+    "GetConfigData",
+    "GetRuntimeData",
+    "GetMonitorData",
+    "GetMonitorThreadMgr",
+    "GetHwSenderLogic",
+    "GetHwReceiverLogic",
+    "GetHwVideoSourceLogic",
+    "GetHwCaliSoftEdgeLogic",
+    "GetHwAdvancedSoftEdgeLogic",
+    "GetHwColorBrightLogic",
+    "GetHwMonitorLogic",
+    "CMonitorThreadMgr::AddMonitorUpdateTarget",
 };
 
 } // namespace

@@ -16,8 +16,8 @@ namespace {
 // The names of the library's exported definitions (demangled or not).
 std::set<std::string> ExportedNames(bool demangle)
 {
-    const std::string command = std::string(MONITOR_NM) + " -D --defined-only " + (demangle ? "-C " : "") + "'"
-                              + LoadedModule::Path() + "'";
+    const std::string command
+        = std::string(MONITOR_NM) + " -D --defined-only " + (demangle ? "-C " : "") + "'" + LoadedModule::Path() + "'";
     std::set<std::string> names;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe)

@@ -24,7 +24,7 @@ protected:
     {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         m_root = std::filesystem::temp_directory_path()
-               / ("module-folders-" + std::to_string(::getpid()) + "-" + info->name());
+            / ("module-folders-" + std::to_string(::getpid()) + "-" + info->name());
         std::filesystem::remove_all(m_root);
         std::filesystem::create_directories(m_root / "program" / "Language");
         m_module = (m_root / "program").string() + "/";
@@ -71,9 +71,9 @@ TEST_F(FoldersTest, ConfigFolderOfTheDocumentsAndTheConfiguredName)
         std::string expected;
     } cases[] = {
         {key + "Data\n", "/home/u/Documents", "/home/u/Documents/Data/"},
-        {std::nullopt, "/home/u/Documents", "/home/u/Documents/Quarn/"},   // no file: the default name
+        {std::nullopt, "/home/u/Documents", "/home/u/Documents/Quarn/"}, // no file: the default name
         {"[Software]\nOther=1\n[Common]\nSoftwareConfigurationPath=Wrong\n", "/docs", "/docs/Quarn/"},
-        {key + "Vendor\\Data\n", "/docs", "/docs/Vendor/Data/"},   // desktop separators
+        {key + "Vendor\\Data\n", "/docs", "/docs/Vendor/Data/"}, // desktop separators
         // The name is read with a buffer of 260 characters.
         {key + std::string(300, 'a') + "\n", "/docs", "/docs/" + std::string(259, 'a') + "/"},
         {key + "Data\n", std::nullopt, module},

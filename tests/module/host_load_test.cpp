@@ -2,8 +2,8 @@
 // monitoring thread, released and unloaded while monitoring goes on.
 #include "host/hwbridge.h"
 #include "host/quarn_label.h"
-#include "loaded_module.h"
 #include "host_world.h"
+#include "loaded_module.h"
 #include "sim/call_log.h"
 #include "sim/monitor_control.h"
 #include "sim/monitor_feed.h"
@@ -47,8 +47,8 @@ TEST_F(HostLoadTest, EntryAnswersTheHost)
 TEST_F(HostLoadTest, MonitoringThreadFeedsThePageStateUntilUnload)
 {
     std::string error;
-    ASSERT_TRUE(sim::SetProject(sim::GenerateProject({.senders = 2, .portsPerSender = 2, .receiversPerPort = 4}),
-                                error))
+    ASSERT_TRUE(
+        sim::SetProject(sim::GenerateProject({.senders = 2, .portsPerSender = 2, .receiversPerPort = 4}), error))
         << error;
     const int targetsBefore = sim::GetMonitorUpdateTargetCount();
     {

@@ -24,7 +24,7 @@ void HostWorldTest::SetUp()
 {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     m_folder = std::filesystem::temp_directory_path()
-             / ("module-test-" + std::to_string(::getpid()) + "-" + info->test_suite_name() + "-" + info->name());
+        / ("module-test-" + std::to_string(::getpid()) + "-" + info->test_suite_name() + "-" + info->name());
     std::filesystem::remove_all(m_folder);
     std::filesystem::create_directories(m_folder);
     sim::ShutdownMonitoring();

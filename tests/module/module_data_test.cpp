@@ -108,7 +108,7 @@ TEST_F(ModuleDataTest, GuardsNestAndUnlockOnce)
         CModuleDataLock outer(data);
         {
             CModuleDataLock inner(data);
-            data.SetCurrentObject(0, 1, 2, 0, 0);   // the same thread passes
+            data.SetCurrentObject(0, 1, 2, 0, 0); // the same thread passes
         }
     }
     // Released in full: another thread can take it now.

@@ -142,7 +142,7 @@ TEST_F(PageTest, MoveToAfterReleaseDoesNothing)
     auto* other = new CLabelMonitorDlg;
     ASSERT_TRUE(other->Create(kLabelMonitorTemplate, &host.Area()));
     other->MoveTo({0, 0, 300, 200});
-    EXPECT_EQ(300, other->GetClientRect().Width());   // moves while the page exists
+    EXPECT_EQ(300, other->GetClientRect().Width()); // moves while the page exists
     page->Release();
     ASSERT_EQ(nullptr, g_pLabelDlg);
     other->MoveTo({0, 0, 500, 400});
@@ -234,7 +234,7 @@ TEST_F(PageTest, HostShortcutsReachTheHostFromEveryPane)
     struct SCase {
         int key;
         Qt::KeyboardModifiers modifiers;
-        const char* command;   // null: the host is not asked
+        const char* command; // null: the host is not asked
     };
     const SCase cases[] = {
         {Qt::Key_Tab, Qt::ControlModifier, "SwitchLabel"},

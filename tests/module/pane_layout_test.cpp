@@ -59,8 +59,8 @@ TEST(PaneLayoutTest, ToolbarAndPanelStartAtTheTopWhateverTheClientTop)
 TEST(PaneLayoutTest, PlacingOrder)
 {
     const auto places = ComputePaneLayout({0, 0, 800, 600}, 1.0, true);
-    const std::vector<EPane> order = {EPane::ToolBar, EPane::TargetSelect, EPane::SenderPanel,
-                                      EPane::MainView, EPane::VScroll,      EPane::HScroll};
+    const std::vector<EPane> order
+        = {EPane::ToolBar, EPane::TargetSelect, EPane::SenderPanel, EPane::MainView, EPane::VScroll, EPane::HScroll};
     ASSERT_EQ(order.size(), places.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         EXPECT_EQ(order[i], places[i].ePane) << i;
@@ -68,8 +68,8 @@ TEST(PaneLayoutTest, PlacingOrder)
 
 TEST(RefreshOrderTest, EveryPaneInItsOrder)
 {
-    const std::vector<EPane> all = {EPane::SenderPanel, EPane::TargetSelect, EPane::MainView,
-                                    EPane::ToolBar,     EPane::HScroll,      EPane::VScroll};
+    const std::vector<EPane> all
+        = {EPane::SenderPanel, EPane::TargetSelect, EPane::MainView, EPane::ToolBar, EPane::HScroll, EPane::VScroll};
     EXPECT_EQ(all, PanesToRefresh(0xFFFFFFFFu));
     EXPECT_EQ(all, PanesToRefresh(static_cast<uint32_t>(UPDATE_ACTIVATE)));
 }
@@ -90,7 +90,7 @@ TEST(RefreshOrderTest, OtherPagesBitsNameNoPane)
     EXPECT_TRUE(PanesToRefresh(0x20000 | 0x40000 | 0x2001 | 0x10000000).empty());
     const std::vector<EPane> layoutChange = {EPane::MainView, EPane::ToolBar, EPane::HScroll, EPane::VScroll};
     EXPECT_EQ(layoutChange, PanesToRefresh(UPDATE_LAYOUT_CHANGE));
-    const std::vector<EPane> noPanel = {EPane::TargetSelect, EPane::MainView, EPane::ToolBar, EPane::HScroll,
-                                        EPane::VScroll};
+    const std::vector<EPane> noPanel
+        = {EPane::TargetSelect, EPane::MainView, EPane::ToolBar, EPane::HScroll, EPane::VScroll};
     EXPECT_EQ(noPanel, PanesToRefresh(UPDATE_ACTIVATE_NO_PANEL));
 }

@@ -1,10 +1,10 @@
 // The page state's sender questions: from the detect snapshot while
 // monitoring runs, from the sender logic otherwise; and the input signal
 // texts of the current sender.
+#include "comma_locale.h"
 #include "host/hwbridge.h"
 #include "host/vistrano_data.h"
 #include "module/module_data.h"
-#include "comma_locale.h"
 #include "module_test_support.h"
 #include "sim/call_log.h"
 #include "sim/hardware.h"
@@ -136,10 +136,10 @@ TEST_F(SenderQuestionsTest, WithMonitoringStoppedTheSenderLogicAnswersDespiteASn
     data.GetDetectedSenderCount();
     data.IsFiberSender();
     data.GetCurDetectSender();
-    for (const char* op : {"ISenderLogic::IsSenderDetected", "ISenderLogic::GetSenderStatusWord",
-                           "ISenderLogic::GetSenderTreeValue", "ISenderLogic::IsPortConnected",
-                           "ISenderLogic::GetDetectedSenderCount", "ISenderLogic::IsFiberSender",
-                           "ISenderLogic::GetCurDetectSender"})
+    for (const char* op :
+         {"ISenderLogic::IsSenderDetected", "ISenderLogic::GetSenderStatusWord", "ISenderLogic::GetSenderTreeValue",
+          "ISenderLogic::IsPortConnected", "ISenderLogic::GetDetectedSenderCount", "ISenderLogic::IsFiberSender",
+          "ISenderLogic::GetCurDetectSender"})
         EXPECT_EQ(1, sim::CountCalls(op)) << op;
 }
 
@@ -199,9 +199,9 @@ TEST_F(SenderQuestionsTest, SenderChangedComparesWithTheRecordedModel)
 {
     StoreInputs({Input(1, 0, 5, "a"), Input(2, 44, 5, "x"), SInputSignalSetting{1, 35, 5, 1, 0, 0, 0, 0, 0.0, "b"}});
     Monitor({{1, Record(35, 0, "")}, {2, Record(35, 0, "")}});
-    EXPECT_EQ(0, data.IsSenderChanged(1));   // the first nonzero code is 35
-    EXPECT_EQ(1, data.IsSenderChanged(2));   // recorded 44, present 35
-    EXPECT_EQ(0, data.IsSenderChanged(3));   // no record while monitoring
+    EXPECT_EQ(0, data.IsSenderChanged(1)); // the first nonzero code is 35
+    EXPECT_EQ(1, data.IsSenderChanged(2)); // recorded 44, present 35
+    EXPECT_EQ(0, data.IsSenderChanged(3)); // no record while monitoring
     Monitor({{1, Record(44, 0, "")}});
     EXPECT_EQ(1, data.IsSenderChanged(1));
 }
@@ -210,7 +210,7 @@ TEST_F(SenderQuestionsTest, SenderChangedOfflineNeedsADetectedSender)
 {
     const int outside = GetProjectData()->GetSenderCount() + 3;
     StoreInputs({Input(1, 200, 5, "a"), Input(static_cast<uint32_t>(outside), 200, 5, "b")});
-    EXPECT_EQ(0, data.IsSenderChanged(outside));   // not detected: no present code
+    EXPECT_EQ(0, data.IsSenderChanged(outside)); // not detected: no present code
     ASSERT_EQ(0u, GetHwSenderLogic()->DetectSenders(nullptr, 0, 0, 1));
     const int present = GetHwSenderLogic()->GetSenderTypeCode(1);
     ASSERT_NE(0, present);
@@ -239,9 +239,15 @@ TEST_F(SenderQuestionsTest, InputSignalTextsOfTheCurrentSender)
     }
     const std::string unset = GetLanguageString("Unsetted", "Monitoring");
     const std::map<uint32_t, std::string> expected = {
-        {0x10000, "HDMI 1"}, {0x10001, "1920x1080@60.00Hz"}, {0x10002, "1920x1080@59.94Hz"},
-        {0x20000, "DVI"},    {0x20001, unset},               {0x20002, GetLanguageString("Unconnected", "Common")},
-        {0x30000, "DP"},     {0x30001, unset},               {0x30002, GetLanguageString("UnKnown", "Common")},
+        {0x10000, "HDMI 1"},
+        {0x10001, "1920x1080@60.00Hz"},
+        {0x10002, "1920x1080@59.94Hz"},
+        {0x20000, "DVI"},
+        {0x20001, unset},
+        {0x20002, GetLanguageString("Unconnected", "Common")},
+        {0x30000, "DP"},
+        {0x30001, unset},
+        {0x30002, GetLanguageString("UnKnown", "Common")},
     };
     EXPECT_EQ(expected, texts);
 

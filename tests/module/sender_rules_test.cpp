@@ -14,8 +14,8 @@ TEST(PortMaskBitTest, PlainTypesTestTheirPortBit)
     for (int type : {35, 44, 59, 68}) {
         EXPECT_EQ(0, PortMaskBit(type, 0, 0)) << type;
         EXPECT_EQ(31, PortMaskBit(type, 0, 31)) << type;
-        EXPECT_EQ(0, PortMaskBit(type, 0, 32)) << type;   // modulo 32
-        EXPECT_EQ(7, PortMaskBit(type, 99, 39)) << type;  // the model plays no part
+        EXPECT_EQ(0, PortMaskBit(type, 0, 32)) << type;  // modulo 32
+        EXPECT_EQ(7, PortMaskBit(type, 99, 39)) << type; // the model plays no part
     }
 }
 
@@ -66,9 +66,9 @@ TEST(FrameRateTextTest, WritesOnlyTheDigitsNeeded)
     EXPECT_EQ("59.94", FrameRateText(59.94));
     EXPECT_EQ("50.05", FrameRateText(50.05));
     EXPECT_EQ("23.98", FrameRateText(23.976));
-    EXPECT_EQ("120", FrameRateText(119.996));   // rounds up to a whole number
+    EXPECT_EQ("120", FrameRateText(119.996)); // rounds up to a whole number
     EXPECT_EQ("0", FrameRateText(0.0));
-    EXPECT_EQ("0.01", FrameRateText(0.005));    // half away from zero
+    EXPECT_EQ("0.01", FrameRateText(0.005)); // half away from zero
     EXPECT_EQ("-29.97", FrameRateText(-29.97));
 }
 

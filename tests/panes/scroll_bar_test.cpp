@@ -70,7 +70,7 @@ TEST_F(ScrollBarTest, ADesignThatFitsShowsNoThumbAndIgnoresTrackPresses)
 {
     CScrollBarDlg& b = MakeBar(CScrollBarDlg::kHorizontal);
     EXPECT_TRUE(DrawsThumb(b));
-    g_pModuleData->SetContentExtent(0, 0);  // widened to the client: it fits
+    g_pModuleData->SetContentExtent(0, 0); // widened to the client: it fits
     EXPECT_FALSE(DrawsThumb(b));
     for (int x : {3, 100, 257, 480, 495}) {
         b.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 7));
@@ -88,9 +88,9 @@ TEST_F(ScrollBarTest, PressesOnArrowAndTrackMoveTheViewAndTellIt)
         CScrollBarDlg& b = MakeBar(orientation);
         b.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(orientation, secondArrow));
         EXPECT_EQ(visible / 5, Along(orientation)) << orientation;
-        b.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(orientation, secondArrow - 20));  // track after the thumb
+        b.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(orientation, secondArrow - 20)); // track after the thumb
         EXPECT_EQ(visible / 5 + visible, Along(orientation)) << orientation;
-        b.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(orientation, 3));  // first arrow
+        b.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(orientation, 3)); // first arrow
         EXPECT_EQ(visible, Along(orientation)) << orientation;
         EXPECT_EQ(3, Notified(UPDATE_VIEW, 0)) << orientation;
         design->SetViewStartPt({0, 0}, 0, {0, 0});
@@ -102,8 +102,8 @@ TEST_F(ScrollBarTest, ThumbDragNotifiesAtMostEvery30msAndOnceOnRelease)
 {
     // Horizontal: 200 pixels of the free track (354) over 1500 hidden units;
     // vertical: over 279 pixels and 1200 units.
-    for (const auto& [orientation, expected] : {std::pair{CScrollBarDlg::kHorizontal, 847},
-                                                std::pair{CScrollBarDlg::kVertical, 860}}) {
+    for (const auto& [orientation, expected] :
+         {std::pair{CScrollBarDlg::kHorizontal, 847}, std::pair{CScrollBarDlg::kVertical, 860}}) {
         CScrollBarDlg& b = MakeBar(orientation);
         b.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(orientation, 20));
         std::vector<uint32_t> times;
@@ -115,7 +115,7 @@ TEST_F(ScrollBarTest, ThumbDragNotifiesAtMostEvery30msAndOnceOnRelease)
         }
         EXPECT_EQ(static_cast<int>(times.size()), Notified(UPDATE_VIEW, 0));
         EXPECT_GE(times.size(), 10u) << orientation;
-        EXPECT_LE(times.size(), 14u) << orientation;  // 400 ms of moves
+        EXPECT_LE(times.size(), 14u) << orientation; // 400 ms of moves
         for (std::size_t i = 1; i < times.size(); ++i)
             EXPECT_GE(times[i] - times[i - 1], CScrollBarDlg::kDragNotifyPeriodMs) << i;
         EXPECT_EQ(0, Notified(UPDATE_VIEW, 1));
@@ -123,7 +123,7 @@ TEST_F(ScrollBarTest, ThumbDragNotifiesAtMostEvery30msAndOnceOnRelease)
         b.DeliverMessage(WM_LBUTTONUP, 0, At(orientation, 220));
         EXPECT_EQ(1, Notified(UPDATE_VIEW, 1)) << orientation;
         EXPECT_EQ(expected, Along(orientation)) << orientation;
-        b.DeliverMessage(WM_MOUSEMOVE, 0, At(orientation, 30));  // the drag is over
+        b.DeliverMessage(WM_MOUSEMOVE, 0, At(orientation, 30)); // the drag is over
         EXPECT_EQ(expected, Along(orientation)) << orientation;
         design->SetViewStartPt({0, 0}, 0, {0, 0});
         host.notifications.clear();
@@ -137,9 +137,9 @@ TEST_F(ScrollBarTest, WheelScrollsATenthOfTheViewShiftHorizontally)
     EXPECT_EQ(CPoint(50, 0), design->GetViewStartPt());
     b.DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-240)), 0);
     EXPECT_EQ(CPoint(50, 80), design->GetViewStartPt());
-    b.DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, 12000), 0);  // far past the top: held at 0
+    b.DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, 12000), 0); // far past the top: held at 0
     EXPECT_EQ(CPoint(50, 0), design->GetViewStartPt());
     EXPECT_EQ(3, Notified(UPDATE_ACTIVATE_NO_PANEL));
-    b.DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);  // nothing moves, nothing told
+    b.DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0); // nothing moves, nothing told
     EXPECT_EQ(3, static_cast<int>(host.notifications.size()));
 }

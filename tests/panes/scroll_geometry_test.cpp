@@ -52,7 +52,7 @@ TEST(ScrollGeometry, ThumbFollowsTheVisibleShareAndTheStart)
 
 TEST(ScrollGeometry, PressesHitArrowsTrackAndThumb)
 {
-    const SScrollInput in = Bar(1000, 414);  // thumb at 14 + 131 × 414 / 828 = 79, 27 long
+    const SScrollInput in = Bar(1000, 414); // thumb at 14 + 131 × 414 / 828 = 79, 27 long
     const SScrollGeometry g = ComputeScrollGeometry(in);
     ASSERT_EQ(79, g.nThumbStart);
     struct {
@@ -65,7 +65,7 @@ TEST(ScrollGeometry, PressesHitArrowsTrackAndThumb)
         {78, EScrollPart::TrackBefore, 242},  {79, EScrollPart::Thumb, 414},
         {105, EScrollPart::Thumb, 414},       {106, EScrollPart::TrackAfter, 586},
         {171, EScrollPart::TrackAfter, 586},  {172, EScrollPart::SecondArrow, 448},
-        {185, EScrollPart::SecondArrow, 448}, {186, EScrollPart::None, 414},  // the corner
+        {185, EScrollPart::SecondArrow, 448}, {186, EScrollPart::None, 414}, // the corner
     };
     for (const auto& c : cases) {
         const EScrollPart part = HitScrollPart(in, g, c.p);
@@ -78,10 +78,10 @@ TEST(ScrollGeometry, DragMapsTheFreeTrackOntoTheHiddenContent)
 {
     const SScrollInput in = Bar();
     const SScrollGeometry g = ComputeScrollGeometry(in);
-    const int free = g.nTrack - g.nThumb;  // 131 pixels for 828 units
+    const int free = g.nTrack - g.nThumb; // 131 pixels for 828 units
     EXPECT_EQ(0, ScrollStartAfterDrag(in, g, 0, 0));
     EXPECT_EQ(828, ScrollStartAfterDrag(in, g, 0, free));
-    EXPECT_EQ(410, ScrollStartAfterDrag(in, g, 0, 65));  // 65 × 828 / 131
+    EXPECT_EQ(410, ScrollStartAfterDrag(in, g, 0, 65)); // 65 × 828 / 131
     EXPECT_EQ(100 - 6, ScrollStartAfterDrag(in, g, 100, -1));
 
     SScrollInput fits = Bar(150);

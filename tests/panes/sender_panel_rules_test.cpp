@@ -10,7 +10,9 @@ std::vector<unsigned> Ids(const std::vector<SMenuEntry>& entries)
 {
     std::vector<unsigned> ids;
     for (const SMenuEntry& e : entries)
-        ids.push_back(e.eKind == SMenuEntry::EKind::Command ? e.nId : e.eKind == SMenuEntry::EKind::Separator ? 0u : 1u);
+        ids.push_back(e.eKind == SMenuEntry::EKind::Command         ? e.nId
+                          : e.eKind == SMenuEntry::EKind::Separator ? 0u
+                                                                    : 1u);
     return ids;
 }
 
@@ -51,8 +53,9 @@ TEST(AddMenuTest, TheSenderLimitTrimsTheEntries)
 TEST(ContextMenuTest, EntriesInOrder)
 {
     SContextMenuInput all{TREE_NODE_ALL_SENDERS, false, false, 2, true, 3};
-    const std::vector<unsigned> allIds{kCmdAddGroup, 0, kCmdMenuAddOne, kCmdMenuAddTwo, kCmdMenuAddCustom, 0, 1,
-                                       kCmdPortAuto, kCmdPortPrimary, kCmdPortBackup};
+    const std::vector<unsigned> allIds{
+        kCmdAddGroup,  0, kCmdMenuAddOne, kCmdMenuAddTwo, kCmdMenuAddCustom, 0, 1, kCmdPortAuto, kCmdPortPrimary,
+        kCmdPortBackup};
     EXPECT_EQ(allIds, Ids(ContextMenuEntries(all)));
     EXPECT_EQ(1, ContextMenuEntries(all).back().nDepth);
     all.bDemoMode = true;

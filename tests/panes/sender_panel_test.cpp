@@ -105,7 +105,8 @@ TEST_F(SenderPanelTest, WithoutGroupsOnlyTheAllSendersItemHoldsEverySender)
 TEST_F(SenderPanelTest, GroupLabelCountsItsSendersAndItsEditShowsTheBareName)
 {
     Open(MakeProject(4, 4, {{"Hall", {0, 2, 3}}}));
-    EXPECT_EQ((Labels{"All senders (4)", "  Sender 2", "Hall (3)", "  Sender 1", "  Sender 3", "  Sender 4"}), TreeLabels());
+    EXPECT_EQ((Labels{"All senders (4)", "  Sender 2", "Hall (3)", "  Sender 1", "  Sender 3", "  Sender 4"}),
+              TreeLabels());
     Select({"Hall"});
     std::vector<int> shown;
     g_pModuleData->GetShowSenders(shown);
@@ -262,7 +263,7 @@ TEST_F(SenderPanelTest, AddedSendersJoinTheSelectedGroupAndKeepTheOthersPorts)
 TEST_F(SenderPanelTest, AddMenuFollowsTheSenderLimit)
 {
     sim::AddressSettings single = sim::GetAddressSettings();
-    single.nProductKind = 1;   // a product that drives one sender
+    single.nProductKind = 1; // a product that drives one sender
     sim::SetAddressSettings(single);
     Open(MakeProject(1));
     Select({"All senders"});
@@ -284,14 +285,15 @@ TEST_F(SenderPanelTest, PortOutputSwitchesOffThePortsOfTheOtherKind)
 {
     sim::ProjectModel p = MakeProject(2, 4);
     for (sim::SenderModel& s : p.senders)
-        s.deviceType = 59;   // can switch its outputs
+        s.deviceType = 59; // can switch its outputs
     p.backups.push_back({p.senders[0].id, 0, p.senders[1].id, 2});
     p.backups.push_back({p.senders[0].id, 1, p.senders[1].id, 3});
     Open(p);
     ASSERT_EQ(0u, GetHwSenderLogic()->DetectSenders(nullptr, 0, 0, 1));
     Select({"All senders"});
     for (const auto& [command, first, second] :
-         {std::tuple{kCmdPortPrimary, 0x00, 0x0C}, std::tuple{kCmdPortAuto, 0x00, 0x00}, std::tuple{kCmdPortBackup, 0x0F, 0x03}}) {
+         {std::tuple{kCmdPortPrimary, 0x00, 0x0C}, std::tuple{kCmdPortAuto, 0x00, 0x00},
+          std::tuple{kCmdPortBackup, 0x0F, 0x03}}) {
         modals.PickMenu(command);
         Tree().DeliverMessage(WM_RBUTTONDOWN, MK_RBUTTON, [&] {
             CRect rect;
@@ -299,8 +301,10 @@ TEST_F(SenderPanelTest, PortOutputSwitchesOffThePortsOfTheOtherKind)
             return MAKELPARAM(rect.left + 2, (rect.top + rect.bottom) / 2);
         }());
         const std::vector<uint8_t> none;
-        EXPECT_EQ(first ? std::vector<uint8_t>{static_cast<uint8_t>(first)} : none, sim::GetSwitchedOffPorts(0)) << command;
-        EXPECT_EQ(second ? std::vector<uint8_t>{static_cast<uint8_t>(second)} : none, sim::GetSwitchedOffPorts(1)) << command;
+        EXPECT_EQ(first ? std::vector<uint8_t>{static_cast<uint8_t>(first)} : none, sim::GetSwitchedOffPorts(0))
+            << command;
+        EXPECT_EQ(second ? std::vector<uint8_t>{static_cast<uint8_t>(second)} : none, sim::GetSwitchedOffPorts(1))
+            << command;
     }
 }
 

@@ -34,7 +34,8 @@ TEST(SenderTreeModelTest, GroupsInOrderUngroupedAfterAndUnknownGroupsLeftOut)
     facts.senders = {Sender("A", "g1"), Sender("B"), Sender("C", "g1"), Sender("D", "lost"), Sender("E", "g1")};
     auto root = BuildSenderTreeModel(facts);
     ApplyNodeCounts(*root, 5);
-    EXPECT_EQ((std::vector<std::string>{"All (5)", "  B", "Hall (3)", "  A", "  C", "  E", "Empty (0)"}), Labels(*root));
+    EXPECT_EQ((std::vector<std::string>{"All (5)", "  B", "Hall (3)", "  A", "  C", "  E", "Empty (0)"}),
+              Labels(*root));
     const SSenderTreeNode* hall = FindNode(*root, TREE_NODE_GROUP, 0);
     ASSERT_NE(nullptr, hall);
     EXPECT_EQ((std::vector<int>{0, 2, 4}), SendersOfNode(*hall, 5));

@@ -95,7 +95,10 @@ TEST(WarningMarksTest, ByScope)
     EXPECT_FALSE(marks[1] || marks[2]) << "another fibre output";
 
     int tested = 0;
-    EXPECT_EQ(2, FirstSenderWithWarning(std::vector<int>{0, 2, 3}, [&](int s) { ++tested; return w.HasSenderRcvWarning(s, WARNING_ALL) != 0; }));
+    EXPECT_EQ(2, FirstSenderWithWarning(std::vector<int>{0, 2, 3}, [&](int s) {
+                  ++tested;
+                  return w.HasSenderRcvWarning(s, WARNING_ALL) != 0;
+              }));
     EXPECT_EQ(2, tested);
     EXPECT_EQ(5, FirstSenderWithWarning(std::vector<int>{5, 6}, [](int) { return false; }));
     EXPECT_EQ(-1, FirstSenderWithWarning(std::vector<int>{}, [](int) { return true; }));

@@ -3,10 +3,10 @@
 // the warning marks.
 #include "controls/button_bar.h"
 #include "host/vistrano_data.h"
+#include "host/vistrano_label.h"
 #include "host/vistrano_language.h"
 #include "module/module_data.h"
 #include "module/module_globals.h"
-#include "host/vistrano_label.h"
 #include "panes/target_select_dlg.h"
 #include "panes_test_support.h"
 #include "sim/world.h"

@@ -15,8 +15,8 @@
 #include "panes/toolbar_dlg.h"
 #include "panes/toolbar_items.h"
 #include "panes_test_support.h"
-#include "settings/main_setting_frame_dlg.h"
 #include "platform/canvas.h"
+#include "settings/main_setting_frame_dlg.h"
 #include "sim/call_log.h"
 #include "sim/hardware.h"
 #include "sim/monitor_control.h"
@@ -180,7 +180,8 @@ TEST_F(ToolBarDlgTest, StopDetectsAgainUnderAProgressWindowUnlessRefused)
     EXPECT_EQ(modals.Last(EModalKind::Progress)->strText, GetLanguageString("Detecting", "Common"));
     auto argumentsOf = [](const char* operation) {
         const auto calls = sim::GetCallLog();
-        const auto it = std::find_if(calls.begin(), calls.end(), [&](const auto& c) { return c.operation == operation; });
+        const auto it
+            = std::find_if(calls.begin(), calls.end(), [&](const auto& c) { return c.operation == operation; });
         return it == calls.end() ? std::string("(not called)") : it->arguments;
     };
     EXPECT_EQ(argumentsOf("ISenderLogic::DetectSenders"), "ptr, 0, 30, 1");
@@ -247,8 +248,9 @@ TEST_F(ToolBarDlgTest, DeviceLabelCarriesTheDemoModeSuffix)
     Detect();
     RecordingCanvas canvas;
     toolbar->DrawTo(canvas);
-    const std::string expected = g_pSenderLogic->GetSenderName(0) + " (" + GetLanguageString("DemoMode", "DemoMode") + ")";
-    EXPECT_TRUE(std::any_of(canvas.Ops().begin(), canvas.Ops().end(),
-                            [&](const DrawOp& op) { return op.kind == DrawOp::Kind::Text && op.text == expected; }))
-        << expected;
+    const std::string expected
+        = g_pSenderLogic->GetSenderName(0) + " (" + GetLanguageString("DemoMode", "DemoMode") + ")";
+    EXPECT_TRUE(std::any_of(canvas.Ops().begin(), canvas.Ops().end(), [&](const DrawOp& op) {
+        return op.kind == DrawOp::Kind::Text && op.text == expected;
+    })) << expected;
 }

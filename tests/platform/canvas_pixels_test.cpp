@@ -68,8 +68,8 @@ TEST(CanvasPixels, DashedOutlinesCoverExactlyTheWalkedPixels)
                         for (int x = 0; x < 20; ++x) {
                             const Color c = surface.PixelAt(x, y);
                             if (expected[y][x])
-                                EXPECT_TRUE(Near(c, Color{127, 127, 127, 255})) << x << "," << y << " of " << w << "x" << h
-                                                                                << " pen " << width << ": " << Str(c);
+                                EXPECT_TRUE(Near(c, Color{127, 127, 127, 255}))
+                                    << x << "," << y << " of " << w << "x" << h << " pen " << width << ": " << Str(c);
                             else
                                 EXPECT_EQ(c, kWhite) << x << "," << y << " of " << w << "x" << h << " pen " << width;
                         }
@@ -87,7 +87,8 @@ TEST(CanvasPixels, SurfaceRunsBlendExactlyAsTheToolkitDoes)
     for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied}) {
         for (const Color color : {RGBColor(90, 90, 90, 200), RGBColor(10, 200, 30, 255), RGBColor(250, 20, 120, 1),
                                   RGBColor(0, 0, 255, 77)}) {
-            Surface surface(24, 16, format == QImage::Format_RGB32 ? RGBColor(200, 150, 100) : RGBColor(200, 150, 100, 120));
+            Surface surface(24, 16,
+                            format == QImage::Format_RGB32 ? RGBColor(200, 150, 100) : RGBColor(200, 150, 100, 120));
             QImage reference = plat::NativeSurface(surface).copy();
             ASSERT_EQ(reference.format(), format);
             auto draw = [&](ICanvas& dc) {
@@ -114,10 +115,10 @@ TEST(CanvasPixels, QuarterTurnsRotateClockwise)
     Surface surface(8, 8, kWhite);
     {
         auto dc = surface.BeginPaint();
-        dc->DrawImage(*image, CRect(0, 0, 1, 2), 1);   // turned size is 1 x 2
+        dc->DrawImage(*image, CRect(0, 0, 1, 2), 1); // turned size is 1 x 2
         dc->DrawImage(*image, CRect(2, 0, 4, 1), 2);
         dc->DrawImage(*image, CRect(5, 0, 6, 2), 3);
-        dc->DrawImage(*image, CRect(0, 4, 2, 5), 4);   // a full turn
+        dc->DrawImage(*image, CRect(0, 4, 2, 5), 4); // a full turn
     }
     EXPECT_EQ(surface.PixelAt(0, 0), kRed) << "clockwise: the left end goes up";
     EXPECT_EQ(surface.PixelAt(0, 1), kBlue);
@@ -170,11 +171,11 @@ TEST(CanvasPixels, LinesAndClip)
         dc->Save();
         dc->SetClipRect(CRect(0, 0, 5, 10));
         dc->DrawLine(CPoint(0, 2), CPoint(10, 2), Pen{kBlue, 1, {}});
-        dc->SetClipRect(CRect(0, 0, 10, 10));   // replaces, within what Save kept
+        dc->SetClipRect(CRect(0, 0, 10, 10)); // replaces, within what Save kept
         dc->DrawLine(CPoint(0, 4), CPoint(10, 4), Pen{kBlue, 1, {}});
         dc->Restore();
         dc->DrawLine(CPoint(0, 6), CPoint(9, 6), Pen{kRed, 1, {}});
-        dc->Restore();   // unbalanced: ignored
+        dc->Restore(); // unbalanced: ignored
     }
     EXPECT_EQ(surface.PixelAt(4, 2), kBlue);
     EXPECT_EQ(surface.PixelAt(5, 2), kWhite) << "clipped";

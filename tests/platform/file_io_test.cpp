@@ -49,8 +49,8 @@ TEST_F(FileIo, ReadRefusesWhatIsNotARegularFileWithoutWaitingOrFillingMemory)
     struct Case {
         std::string path, reason;
     } cases[] = {
-        {Path("fifo"), "pipe"},   // would block in open and read for ever
-        {"/dev/zero", "device"},  // endless
+        {Path("fifo"), "pipe"},  // would block in open and read for ever
+        {"/dev/zero", "device"}, // endless
         {"/dev/urandom", "device"},
         {Path("zero-link"), "device"},
         {dir.path().toStdString(), "folder"},
@@ -90,11 +90,15 @@ TEST_F(FileIo, WritesThatRunOutOfSpaceFailAndLeaveTheFilesAsTheyWere)
     struct Case {
         const char* name;
         std::function<bool(const std::string& path, std::string& error)> write;
-        std::string after;   // the file's content afterwards; "-" for no file
+        std::string after; // the file's content afterwards; "-" for no file
     } cases[] = {
         {"replace", [&](const std::string& p, std::string& e) { return plat::ReplaceFile(p, big, e); }, old},
         {"append", [&](const std::string& p, std::string& e) { return plat::AppendToFile(p, big, e); }, old},
-        {"new", [&](const std::string& p, std::string& e) { return plat::CreateNewFile(p + ".new", big, e) == plat::NewFile::Failed; }, "-"},
+        {"new",
+         [&](const std::string& p, std::string& e) {
+             return plat::CreateNewFile(p + ".new", big, e) == plat::NewFile::Failed;
+         },
+         "-"},
     };
     for (const Case& c : cases) {
         const std::string path = Put(c.name, old);

@@ -51,8 +51,8 @@ TEST(SafeFormat, IntegersMatchTheCLibrary)
 
 TEST(SafeFormat, FloatingMatchesTheCLibrary)
 {
-    for (const char* f : {"%f", "%.2f", "%8.3f", "%-8.1f|", "%+.0f", "%e", "%.3E", "%g", "%G", "%10.4g", "%#g", "%F",
-                          "%010.2f"}) {
+    for (const char* f :
+         {"%f", "%.2f", "%8.3f", "%-8.1f|", "%+.0f", "%e", "%.3E", "%g", "%G", "%10.4g", "%#g", "%F", "%010.2f"}) {
         for (double v : {0.0, 1.5, -2.25, 123456.789, 1e-7, 3.0e20})
             EXPECT_EQ(Format(f, v), C(f, v)) << f << " " << v;
     }
@@ -140,11 +140,12 @@ TEST(ReadNumbers, TheNumberATextStartsWith)
         std::optional<double> whole;
     };
     const std::optional<double> none;
-    for (const Case& c : {Case{"60", true, 60.0, 60.0}, Case{" -0.5 ", true, -0.5, -0.5}, Case{"+.25", true, 0.25, 0.25},
-                          Case{"59.940Hz", true, 59.94, none}, Case{"12.5", false, 12.0, 12.5},
-                          Case{"", true, 0.0, none}, Case{"Hz", true, 0.0, none}, Case{"-", true, 0.0, none},
-                          Case{"1e3", true, 1.0, none}, Case{"inf", true, 0.0, none}, Case{"nan", true, 0.0, none},
-                          Case{"0x1A", true, 0.0, none}, Case{"1.5 2", true, 1.5, none}}) {
+    for (const Case& c :
+         {Case{"60", true, 60.0, 60.0}, Case{" -0.5 ", true, -0.5, -0.5}, Case{"+.25", true, 0.25, 0.25},
+          Case{"59.940Hz", true, 59.94, none}, Case{"12.5", false, 12.0, 12.5}, Case{"", true, 0.0, none},
+          Case{"Hz", true, 0.0, none}, Case{"-", true, 0.0, none}, Case{"1e3", true, 1.0, none},
+          Case{"inf", true, 0.0, none}, Case{"nan", true, 0.0, none}, Case{"0x1A", true, 0.0, none},
+          Case{"1.5 2", true, 1.5, none}}) {
         EXPECT_EQ(plat::LeadingDecimal(c.text, c.fraction), c.leading) << c.text;
         EXPECT_EQ(plat::ParseDecimal(c.text), c.whole) << c.text;
     }

@@ -100,17 +100,18 @@ TEST(RealInput, KeysBecomeKeyDownCharAndKeyUp)
     Send(w, QKeyEvent(QEvent::KeyPress, Qt::Key_Q, Qt::NoModifier, "q"));
     Send(w, QKeyEvent(QEvent::KeyRelease, Qt::Key_Q, Qt::NoModifier, "q"));
     Send(w, QKeyEvent(QEvent::KeyPress, Qt::Key_F5, Qt::NoModifier));
-    EXPECT_EQ(f.log, (std::vector<std::string>{"child:" + kPreKeyDown, "top:" + kPreKeyDown, "child:keydown81",
-                                               "child:pre258", "top:pre258", "child:char113", "child:pre257",
-                                               "top:pre257", "child:keyup81", "child:" + kPreKeyDown,
-                                               "top:" + kPreKeyDown, "child:keydown116"}));
+    EXPECT_EQ(f.log,
+              (std::vector<std::string>{"child:" + kPreKeyDown, "top:" + kPreKeyDown, "child:keydown81", "child:pre258",
+                                        "top:pre258", "child:char113", "child:pre257", "top:pre257", "child:keyup81",
+                                        "child:" + kPreKeyDown, "top:" + kPreKeyDown, "child:keydown116"}));
 }
 
 TEST(RealInput, SwallowedInputNeverReachesTheWindowAndAKeyDownSoHasNoChar)
 {
     Family f(true);
     f.top.filter = [](MSG* m) { return m->message == WM_LBUTTONDOWN || m->message == WM_KEYDOWN; };
-    Send(plat::NativeWidget(&f.child), Mouse(QEvent::MouseButtonPress, {5, 7}, {115, 77}, Qt::LeftButton, Qt::LeftButton));
+    Send(plat::NativeWidget(&f.child),
+         Mouse(QEvent::MouseButtonPress, {5, 7}, {115, 77}, Qt::LeftButton, Qt::LeftButton));
     EXPECT_EQ(f.log, (std::vector<std::string>{"child:" + kPreLButtonDown, "top:" + kPreLButtonDown}));
     Send(plat::NativeWidget(&f.child), QKeyEvent(QEvent::KeyPress, Qt::Key_Q, Qt::NoModifier, "q"));
     EXPECT_EQ(f.child.Count("char113"), 0);
@@ -146,7 +147,8 @@ TEST(NativeChildren, MouseOnAPlainWidgetUsesTheWindowsClientPoint)
     // A label ignores the press; the toolkit hands it to the window, whose
     // filters have already seen it and must not see it twice.
     Send(label, Mouse(QEvent::MouseButtonPress, {3, 4}, {133, 84}, Qt::LeftButton, Qt::LeftButton));
-    EXPECT_EQ(f.log, (std::vector<std::string>{"child:" + kPreLButtonDown, "top:" + kPreLButtonDown, "child:lbuttondown"}));
+    EXPECT_EQ(f.log,
+              (std::vector<std::string>{"child:" + kPreLButtonDown, "top:" + kPreLButtonDown, "child:lbuttondown"}));
     EXPECT_EQ(f.child.filtered.back().lParam, MAKELPARAM(23, 14));
     EXPECT_EQ(f.child.lastPoint, CPoint(23, 14));
 }
@@ -166,8 +168,9 @@ TEST(MouseTracking, HoverAndLeaveThroughDeliverMessage)
     Family f(true);
     f.child.DeliverMessage(WM_MOUSEHOVER, MK_CONTROL, MAKELPARAM(3, 4));
     f.child.DeliverMessage(WM_MOUSELEAVE, 0, 0);
-    EXPECT_EQ(f.log, (std::vector<std::string>{"child:pre673", "top:pre673", "child:hover", "child:pre675", "top:pre675",
-                                               "child:leave"}));
+    EXPECT_EQ(f.log,
+              (std::vector<std::string>{"child:pre673", "top:pre673", "child:hover", "child:pre675", "top:pre675",
+                                        "child:leave"}));
     EXPECT_EQ(f.child.lastPoint, CPoint(3, 4));
     EXPECT_EQ(f.child.filtered[0].pt, CPoint(113, 74)) << "the message's screen point";
 }
@@ -241,12 +244,19 @@ TEST(KeyState, FollowsKeyEventsAndModifiers)
 TEST(KeyCodes, ToolkitKeysMapToVirtualKeys)
 {
     // Key, on the keypad, virtual key; Shift+1 is still the 1 key.
-    const std::tuple<int, bool, UINT> cases[] = {
-        {Qt::Key_A, false, 'A'},           {Qt::Key_7, false, '7'},           {Qt::Key_7, true, VK_NUMPAD0 + 7},
-        {Qt::Key_F12, false, VK_F1 + 11},  {Qt::Key_Escape, false, VK_ESCAPE}, {Qt::Key_Enter, false, VK_RETURN},
-        {Qt::Key_Backtab, false, VK_TAB},  {Qt::Key_PageDown, false, VK_NEXT}, {Qt::Key_Alt, false, VK_MENU},
-        {Qt::Key_Plus, false, VK_OEM_PLUS}, {Qt::Key_Plus, true, VK_ADD},     {Qt::Key_Exclam, false, '1'},
-        {Qt::Key_Adiaeresis, false, 0u}};
+    const std::tuple<int, bool, UINT> cases[] = {{Qt::Key_A, false, 'A'},
+                                                 {Qt::Key_7, false, '7'},
+                                                 {Qt::Key_7, true, VK_NUMPAD0 + 7},
+                                                 {Qt::Key_F12, false, VK_F1 + 11},
+                                                 {Qt::Key_Escape, false, VK_ESCAPE},
+                                                 {Qt::Key_Enter, false, VK_RETURN},
+                                                 {Qt::Key_Backtab, false, VK_TAB},
+                                                 {Qt::Key_PageDown, false, VK_NEXT},
+                                                 {Qt::Key_Alt, false, VK_MENU},
+                                                 {Qt::Key_Plus, false, VK_OEM_PLUS},
+                                                 {Qt::Key_Plus, true, VK_ADD},
+                                                 {Qt::Key_Exclam, false, '1'},
+                                                 {Qt::Key_Adiaeresis, false, 0u}};
     for (const auto& [key, keypad, vk] : cases)
         EXPECT_EQ(plat::detail::VirtualKeyFromQt(key, keypad), vk) << std::hex << key << (keypad ? " keypad" : "");
 }

@@ -44,9 +44,10 @@ std::set<std::pair<int, int>> Frame(const CRect& r, int w)
 // from the inside: a wider pen grows inward.
 TEST(OutlineRuns, SolidOutlineIsTheInnerFrame)
 {
-    const std::tuple<CRect, int, std::vector<int>> cases[] = {
-        {CRect(2, 3, 9, 8), 1, {}}, {CRect(2, 3, 12, 10), 2, {}}, {CRect(0, 0, 5, 5), 1, {0, 0}},
-        {CRect(0, 0, 5, 5), 1, {-4, -1}}};
+    const std::tuple<CRect, int, std::vector<int>> cases[] = {{CRect(2, 3, 9, 8), 1, {}},
+                                                              {CRect(2, 3, 12, 10), 2, {}},
+                                                              {CRect(0, 0, 5, 5), 1, {0, 0}},
+                                                              {CRect(0, 0, 5, 5), 1, {-4, -1}}};
     for (const auto& [rect, width, dash] : cases) {
         std::vector<CRect> runs;
         OutlineRuns(rect, width, dash, runs);
@@ -67,7 +68,7 @@ TEST(OutlineRuns, TinyOrEmptyRectangles)
 TEST(OutlineRuns, DashWalksClockwiseAcrossCorners)
 {
     std::vector<CRect> runs;
-    const CRect r(0, 0, 6, 4);   // 16 perimeter pixels
+    const CRect r(0, 0, 6, 4); // 16 perimeter pixels
     OutlineRuns(r, 1, {3, 2}, runs);
     // Walk order: top (0..5,0), right (5,1..3), bottom (4..0,3), left (0,2..1).
     const std::vector<std::pair<int, int>> walk = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {5, 1}, {5, 2},

@@ -54,9 +54,9 @@ TEST_F(ProfileFile, NamesIgnoreCaseAndSpacesAreTrimmed)
 
 TEST_F(ProfileFile, QuotesCommentsAndDuplicates)
 {
-    const std::string p = Write(
-        "; a comment\n# another\n[S]\n;Key=commented\nQuoted=\"  spaced  \"\nSingle='x'\nHalf=\"open\n"
-        "Dup=first\nDup=second\nEmpty=\nNoEquals\n[Other]\nDup=elsewhere\n");
+    const std::string p
+        = Write("; a comment\n# another\n[S]\n;Key=commented\nQuoted=\"  spaced  \"\nSingle='x'\nHalf=\"open\n"
+                "Dup=first\nDup=second\nEmpty=\nNoEquals\n[Other]\nDup=elsewhere\n");
     EXPECT_EQ(GetProfileString(p, "S", "Key", "none", 260), "none");
     EXPECT_EQ(GetProfileString(p, "S", "Quoted", "", 260), "  spaced  ");
     EXPECT_EQ(GetProfileString(p, "S", "Single", "", 260), "x");
@@ -68,7 +68,8 @@ TEST_F(ProfileFile, QuotesCommentsAndDuplicates)
 
 TEST_F(ProfileFile, CrLfAndByteOrderMarks)
 {
-    EXPECT_EQ(GetProfileString(Write("\xEF\xBB\xBF[Setup]\r\nViewWatermark=1\r\n"), "Setup", "ViewWatermark", "", 10), "1");
+    EXPECT_EQ(GetProfileString(Write("\xEF\xBB\xBF[Setup]\r\nViewWatermark=1\r\n"), "Setup", "ViewWatermark", "", 10),
+              "1");
     EXPECT_EQ(GetProfileInt(Path(), "Setup", "ViewWatermark", 0), 1);
     // UTF-16 little-endian with its mark, as the desktop's editors write it.
     std::string utf16 = "\xFF\xFE";

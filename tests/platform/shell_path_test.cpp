@@ -19,7 +19,8 @@ TEST(Path, BackslashNamesBecomeNativePaths)
 {
     EXPECT_EQ(NativePath("Monitor\\PortFrame\\Normal.png"), "Monitor/PortFrame/Normal.png");
     EXPECT_EQ(JoinPath("/skin", "DPI150\\"), "/skin/DPI150/");
-    EXPECT_EQ(JoinPath("/skin/DPI150/", "Monitor\\SenderFrame\\Normal.png"), "/skin/DPI150/Monitor/SenderFrame/Normal.png");
+    EXPECT_EQ(JoinPath("/skin/DPI150/", "Monitor\\SenderFrame\\Normal.png"),
+              "/skin/DPI150/Monitor/SenderFrame/Normal.png");
     EXPECT_EQ(JoinPath("/skin//", "\\x.png"), "/skin/x.png") << "exactly one separator";
     EXPECT_EQ(JoinPath("", "a\\b"), "a/b");
     EXPECT_EQ(JoinPath("/base", ""), "/base");
@@ -60,7 +61,8 @@ TEST(Shell, DocumentsFolderProviderReplacesTheLookup)
 TEST(Shell, DocumentsFolderFromTheUserDirsFile)
 {
     using detail::ParseUserDirsLine;
-    EXPECT_EQ(ParseUserDirsLine("XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"", "XDG_DOCUMENTS_DIR", "/home/u"), "/home/u/Dokumente");
+    EXPECT_EQ(ParseUserDirsLine("XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"", "XDG_DOCUMENTS_DIR", "/home/u"),
+              "/home/u/Dokumente");
     EXPECT_EQ(ParseUserDirsLine("  XDG_DOCUMENTS_DIR=\"/data/docs/\"\r", "XDG_DOCUMENTS_DIR", "/home/u"), "/data/docs");
     EXPECT_EQ(ParseUserDirsLine("XDG_DOCUMENTS_DIR=\"$HOME/\"", "XDG_DOCUMENTS_DIR", "/home/u"), std::nullopt)
         << "the home folder itself means none";

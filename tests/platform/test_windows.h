@@ -13,10 +13,10 @@ public:
     explicit LogWnd(std::string name = "w", std::vector<std::string>* log = nullptr);
 
     std::string name;
-    std::vector<std::string>* log;     // shared between windows of one test
+    std::vector<std::string>* log; // shared between windows of one test
     std::vector<std::string> ownLog;
-    std::vector<MSG> filtered;         // what PreTranslateMessage saw
-    std::function<bool(MSG*)> filter;  // answers whether to swallow
+    std::vector<MSG> filtered;        // what PreTranslateMessage saw
+    std::function<bool(MSG*)> filter; // answers whether to swallow
     std::function<void(UINT)> onTimer;
     UINT lastFlags = 0;
     CPoint lastPoint;

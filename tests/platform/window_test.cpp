@@ -97,7 +97,7 @@ TEST(WindowLifetime, ObjectsDeletedInEitherOrder)
     auto child = std::make_unique<LogWnd>("child");
     ASSERT_TRUE(top->CreateEx(nullptr, CRect(0, 0, 10, 10), 1, EWindowKind::Dialog));
     ASSERT_TRUE(child->CreateEx(top.get(), CRect(0, 0, 5, 5), 2));
-    top.reset();   // the child's window goes with it; the child object lives on
+    top.reset(); // the child's window goes with it; the child object lives on
     EXPECT_FALSE(child->IsWindow());
     child.reset();
 
@@ -221,7 +221,7 @@ TEST(WindowMessages, PostedMessagesNeverReachADestroyedWindow)
     EXPECT_EQ(wnd->SendMessage(WM_USER + 3), 0);
     ASSERT_TRUE(wnd->CreateEx(nullptr, CRect(0, 0, 10, 10), 1, EWindowKind::Dialog));
     wnd->PostMessage(WM_USER + 4);
-    wnd.reset();   // object and window gone with a message pending
+    wnd.reset(); // object and window gone with a message pending
     other.PostMessage(WM_USER + 5);
     RunUntil([&] { return other.Count("user5/0") == 1; });
     EXPECT_EQ(log, (std::vector<std::string>{"w:destroy", "w:create", "w:size 10x10", "w:move 0,0", "other:user5/0"}));
@@ -360,6 +360,6 @@ TEST(WindowSystem, CursorClockScreenAndWaitCursor)
     EXPECT_NE(QGuiApplication::overrideCursor(), nullptr) << "counted: one more to go";
     plat::EndWaitCursor();
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    plat::EndWaitCursor();   // unbalanced: ignored
+    plat::EndWaitCursor(); // unbalanced: ignored
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }

@@ -21,17 +21,29 @@ TEST(AddressPatterns, TheWholeAddressMustMatchItsPattern)
         bool sender, recipient;
     };
     const Case cases[] = {
-        {kDefaultMailSender, true, true}, {"ops@mail.com", true, true}, {"Ops.Team_1-x@mail.co.uk", true, true},
+        {kDefaultMailSender, true, true},
+        {"ops@mail.com", true, true},
+        {"Ops.Team_1-x@mail.co.uk", true, true},
         {"7@a1.io", true, true},
         // A hyphen in the first domain label passes only for a recipient.
-        {"ops@my-mail.com", false, true}, {"ops@mail.c-m", false, false},
+        {"ops@my-mail.com", false, true},
+        {"ops@mail.c-m", false, false},
         // Upper-case domains and three labels after the first.
-        {"ops@Mail.com", false, false}, {"ops@mail.COM", false, false}, {"ops@mail.co.uk.cn", false, false},
-        {"", false, false}, {"ops@", false, false}, {"ops@mail", false, false}, {"ops@mail.abcde", false, false},
-        {" ops@mail.com", false, false}, {"ops@mail.com\n", false, false}, {"a@b@mail.com", false, false},
-        {"op\xC3\xA9@mail.com", false, false}, {"ops@mail..com", false, false},
+        {"ops@Mail.com", false, false},
+        {"ops@mail.COM", false, false},
+        {"ops@mail.co.uk.cn", false, false},
+        {"", false, false},
+        {"ops@", false, false},
+        {"ops@mail", false, false},
+        {"ops@mail.abcde", false, false},
+        {" ops@mail.com", false, false},
+        {"ops@mail.com\n", false, false},
+        {"a@b@mail.com", false, false},
+        {"op\xC3\xA9@mail.com", false, false},
+        {"ops@mail..com", false, false},
         // 254 characters at most; a huge text never reaches the recursive matcher.
-        {AddressOfLength(kMaxAddressLength), true, true}, {AddressOfLength(kMaxAddressLength + 1), false, false},
+        {AddressOfLength(kMaxAddressLength), true, true},
+        {AddressOfLength(kMaxAddressLength + 1), false, false},
         {AddressOfLength(2'000'000), false, false},
     };
     for (const Case& c : cases) {

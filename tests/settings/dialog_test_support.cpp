@@ -76,4 +76,3 @@ SEmailSetting SampleMailAccount()
 }
 
 int HostCalls(const char* operation) { return sim::CountCalls(operation); }
-

@@ -4,8 +4,8 @@
 // module's handles pointed at the host, a documents folder of the test's
 // own, shell opens captured, and clicks and keys as the system delivers them.
 #include "controls/base_dlg.h"
-#include "dialog_input.h"
 #include "controls/modal.h"
+#include "dialog_input.h"
 #include "host/vistrano_settings.h"
 
 #include <gtest/gtest.h>
@@ -47,11 +47,9 @@ private:
     bool m_shellAnswer = true;
 };
 
-
 // An alert-mail account with every field away from its default, and two
 // recipients.
 SEmailSetting SampleMailAccount();
 
 // Calls of one operation in the reference host's call log.
 int HostCalls(const char* operation);
-

@@ -13,10 +13,10 @@ bool Same(const SEmailSetting& a, const SEmailSetting& b) { return !(a != b); }
 
 struct STakeCase {
     const char* name;
-    std::function<void(SEmailSetting&)> store;         // the stored account before OK
-    std::function<void(SMailAccountFields&)> type;     // what the user typed over what was shown
+    std::function<void(SEmailSetting&)> store;     // the stored account before OK
+    std::function<void(SMailAccountFields&)> type; // what the user typed over what was shown
     EMailAccountResult result;
-    std::function<void(SEmailSetting&)> expect;        // the stored account after OK, from before
+    std::function<void(SEmailSetting&)> expect; // the stored account after OK, from before
 };
 
 TEST(MailAccount, TakesTheFieldsTheUserChangedAndRefusesWhatIsNotValid)
@@ -24,34 +24,38 @@ TEST(MailAccount, TakesTheFieldsTheUserChangedAndRefusesWhatIsNotValid)
     const auto none = [](auto&) {};
     const STakeCase cases[] = {
         {"untouched", none, none, EMailAccountResult::Unchanged, none},
-        {"password, port and SSL",
-         none,
-         [](SMailAccountFields& f) { f.strPassword = "new"; f.strPort = "587"; f.bSSL = 1; },
+        {"password, port and SSL", none,
+         [](SMailAccountFields& f) {
+             f.strPassword = "new";
+             f.strPort = "587";
+             f.bSSL = 1;
+         },
          EMailAccountResult::Taken,
-         [](SEmailSetting& s) { s.strPassword = "new"; s.nPort = 587; s.bSSL = 1; }},
-        {"a recipient's address is not an account's",
-         none,
-         [](SMailAccountFields& f) { f.strPassword = "new"; f.strAddress = "alerts@my-plant.net"; },
-         EMailAccountResult::InvalidAddress,
-         none},
+         [](SEmailSetting& s) {
+             s.strPassword = "new";
+             s.nPort = 587;
+             s.bSSL = 1;
+         }},
+        {"a recipient's address is not an account's", none,
+         [](SMailAccountFields& f) {
+             f.strPassword = "new";
+             f.strAddress = "alerts@my-plant.net";
+         },
+         EMailAccountResult::InvalidAddress, none},
         {"a valid address", none, [](SMailAccountFields& f) { f.strAddress = "alerts@plant.org"; },
          EMailAccountResult::Taken, [](SEmailSetting& s) { s.strSender = "alerts@plant.org"; }},
         {"the same port written otherwise", none, [](SMailAccountFields& f) { f.strPort = "0025"; },
          EMailAccountResult::Unchanged, none},
         {"the largest port", none, [](SMailAccountFields& f) { f.strPort = "65535"; }, EMailAccountResult::Taken,
          [](SEmailSetting& s) { s.nPort = 65535; }},
-        {"an unchanged stored address is not checked again",
-         [](SEmailSetting& s) { s.strSender = "Alerts@Plant.NET"; },
-         [](SMailAccountFields& f) { f.strSmtp = "mail.plant.net"; },
-         EMailAccountResult::Taken,
+        {"an unchanged stored address is not checked again", [](SEmailSetting& s) { s.strSender = "Alerts@Plant.NET"; },
+         [](SMailAccountFields& f) { f.strSmtp = "mail.plant.net"; }, EMailAccountResult::Taken,
          [](SEmailSetting& s) { s.strSmtp = "mail.plant.net"; }},
-        {"an unchanged stored port is not checked again",
-         [](SEmailSetting& s) { s.nPort = 0; },
-         [](SMailAccountFields& f) { f.strPassword = "new"; },
-         EMailAccountResult::Taken,
+        {"an unchanged stored port is not checked again", [](SEmailSetting& s) { s.nPort = 0; },
+         [](SMailAccountFields& f) { f.strPassword = "new"; }, EMailAccountResult::Taken,
          [](SEmailSetting& s) { s.strPassword = "new"; }},
-        {"any nonzero stored flag is SSL on", [](SEmailSetting& s) { s.bSSL = 2; }, none,
-         EMailAccountResult::Unchanged, none},
+        {"any nonzero stored flag is SSL on", [](SEmailSetting& s) { s.bSSL = 2; }, none, EMailAccountResult::Unchanged,
+         none},
         {"SSL turned off", [](SEmailSetting& s) { s.bSSL = 2; }, [](SMailAccountFields& f) { f.bSSL = 0; },
          EMailAccountResult::Taken, [](SEmailSetting& s) { s.bSSL = 0; }},
     };
@@ -70,8 +74,8 @@ TEST(MailAccount, TakesTheFieldsTheUserChangedAndRefusesWhatIsNotValid)
 
 TEST(MailAccount, APortThatIsNotAPortIsRefusedAndNothingTaken)
 {
-    for (const char* port : {"", "0", "65536", "-1", "+25", " 25", "25 ", "2a5", "465.0", "0x1d1",
-                             "99999999999999999999", "4294967321"}) {
+    for (const char* port :
+         {"", "0", "65536", "-1", "+25", " 25", "25 ", "2a5", "465.0", "0x1d1", "99999999999999999999", "4294967321"}) {
         EXPECT_FALSE(ParseMailPort(port).has_value()) << '"' << port << '"';
         SEmailSetting stored = SampleMailAccount();
         SMailAccountFields typed = MailAccountFieldsOf(stored);
@@ -81,7 +85,7 @@ TEST(MailAccount, APortThatIsNotAPortIsRefusedAndNothingTaken)
         EXPECT_TRUE(Same(stored, SampleMailAccount())) << port;
     }
     EXPECT_EQ(ParseMailPort("1"), 1);
-    SEmailSetting negative;   // shown as a signed decimal
+    SEmailSetting negative; // shown as a signed decimal
     negative.nPort = -5;
     EXPECT_EQ(MailAccountFieldsOf(negative).strPort, "-5");
 }

@@ -85,10 +85,12 @@ TEST_F(MailSenderDlgTest, OkStoresWhatChangedIntoTheHostsRecordAndMarksTheProjec
     // Untouched, Escape or Cancel: nothing stored, nothing marked.
     EXPECT_EQ(Run([](Dlg& dlg) { ClickControl(dlg, Dlg::kOk); }), IDOK);
     for (bool escape : {true, false}) {
-        EXPECT_EQ(Run([escape](Dlg& dlg) {
-                      dlg.SetControlText(Dlg::kSmtpEdit, "mail.plant.net");
-                      escape ? PressKey(dlg, VK_ESCAPE) : ClickControl(dlg, Dlg::kCancel);
-                  }, IDOK),
+        EXPECT_EQ(Run(
+                      [escape](Dlg& dlg) {
+                          dlg.SetControlText(Dlg::kSmtpEdit, "mail.plant.net");
+                          escape ? PressKey(dlg, VK_ESCAPE) : ClickControl(dlg, Dlg::kCancel);
+                      },
+                      IDOK),
                   IDCANCEL);
     }
     EXPECT_EQ(StoredCalls(), 0);
@@ -162,7 +164,7 @@ TEST_F(MailSenderDlgTest, TheDefaultAccountIsStoredAtOnceShownAndKeptByOk)
               IDOK);
     EXPECT_EQ(StoredCalls(), 1);
     EXPECT_EQ(Modifications(), 0);
-    SEmailSetting expected = SampleMailAccount();   // the other settings and the recipients stay
+    SEmailSetting expected = SampleMailAccount(); // the other settings and the recipients stay
     expected.strSender = kDefaultMailSender;
     expected.strPassword = "Pxvrkd7";
     expected.strSmtp = kDefaultMailSmtp;
@@ -180,7 +182,7 @@ TEST_F(MailSenderDlgTest, LabelsAndEditsStandWhereTheyAreDrawn)
         for (int edit : {Dlg::kAddressEdit, Dlg::kPasswordEdit, Dlg::kSmtpEdit, Dlg::kPortEdit}) {
             const CRect r = dlg.GetControl(edit)->rect;
             EXPECT_EQ(std::make_pair(r.left, r.right), std::make_pair(255, 705)) << edit;
-            CRect window = dlg.GetEdit(edit)->GetWindowRect();   // the edit window stands where its entry says
+            CRect window = dlg.GetEdit(edit)->GetWindowRect(); // the edit window stands where its entry says
             dlg.ScreenToClient(window);
             EXPECT_EQ(window, r) << edit;
         }

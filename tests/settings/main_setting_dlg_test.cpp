@@ -95,10 +95,12 @@ protected:
     // Runs the settings command; the action closes the frame with its close button.
     static int Edit(const std::function<void(Frame&, CMainSettingDlg&)>& action, int item = 0)
     {
-        Script().RunOnDialog<Frame>([&](Frame& frame) {
-            action(frame, frame.GetPage());
-            ClickControl(frame, Frame::kClose);
-        }, IDCANCEL);
+        Script().RunOnDialog<Frame>(
+            [&](Frame& frame) {
+                action(frame, frame.GetPage());
+                ClickControl(frame, Frame::kClose);
+            },
+            IDCANCEL);
         return EditMonitorSettings(nullptr, item);
     }
 
@@ -138,7 +140,10 @@ int CurrentItem(Frame& frame)
     return 0;
 }
 
-int ScrollPos(Frame& frame) { return dynamic_cast<CMorvScrollBar&>(*frame.GetDlgItem(Frame::kScrollBar)).GetScrollPos(); }
+int ScrollPos(Frame& frame)
+{
+    return dynamic_cast<CMorvScrollBar&>(*frame.GetDlgItem(Frame::kScrollBar)).GetScrollPos();
+}
 
 // Whether a recipient row shows as selected.
 bool RowSelected(CMorvBaseDlg& page, int row)
@@ -158,11 +163,13 @@ void ClickTableRow(CMorvBaseDlg& dlg, int row)
 // Queues the recipient dialog's answer: the two texts typed, then OK.
 void AnswerRecipient(const std::string& name, const std::string& address)
 {
-    CModalScript::Instance().RunOnDialog<CMailReceiverDlg>([=](CMailReceiverDlg& dlg) {
-        dlg.SetControlText(CMailReceiverDlg::kNameEdit, name);
-        dlg.SetControlText(CMailReceiverDlg::kAddressEdit, address);
-        ClickControl(dlg, CMailReceiverDlg::kOk);
-    }, IDOK);
+    CModalScript::Instance().RunOnDialog<CMailReceiverDlg>(
+        [=](CMailReceiverDlg& dlg) {
+            dlg.SetControlText(CMailReceiverDlg::kNameEdit, name);
+            dlg.SetControlText(CMailReceiverDlg::kAddressEdit, address);
+            ClickControl(dlg, CMailReceiverDlg::kOk);
+        },
+        IDOK);
 }
 
 TEST_F(MainSettingDlgTest, ClosingWithoutChangesStoresAndMarksNothing)
@@ -194,9 +201,10 @@ TEST_F(MainSettingDlgTest, AnyOneChangeIsStoredOnceAndMarksTheProjectOnce)
                                const SEditRules rules = SettingEditRules(edit.eValue, false);
                                page.SetControlText(edit.nIndex, morv::FormatEditNumber(rules.dMin + 1, rules));
                            }});
-    changes.push_back({kRefreshEdit, [](CMainSettingDlg& page) { page.GetTimeEdit(kRefreshEdit)->SetTotalSeconds(600); }});
+    changes.push_back(
+        {kRefreshEdit, [](CMainSettingDlg& page) { page.GetTimeEdit(kRefreshEdit)->SetTotalSeconds(600); }});
     CMonitorInterfaceData start;
-    start.receiverSetting.bHumidity = start.receiverSetting.bVoltage2 = 1;   // every edit shown
+    start.receiverSetting.bHumidity = start.receiverSetting.bVoltage2 = 1; // every edit shown
     for (const auto& [index, change] : changes) {
         Store(start);
         Restart();
@@ -212,10 +220,10 @@ TEST_F(MainSettingDlgTest, AnyOneChangeIsStoredOnceAndMarksTheProjectOnce)
 // changed is stored and marked once and taken by the host.
 TEST_F(MainSettingDlgTest, BadInputInEveryEditEndsInsideItsBoundsOrLeavesTheSetting)
 {
-    const std::string texts[] = {"abc", "12ab", std::string(10000, '7'), "-0", "1e9", "", "-5", "99999", "5", "0x10",
-                                 " 50", "1.25"};
+    const std::string texts[]
+        = {"abc", "12ab", std::string(10000, '7'), "-0", "1e9", "", "-5", "99999", "5", "0x10", " 50", "1.25"};
     CMonitorInterfaceData start;
-    start.receiverSetting.bHumidity = start.receiverSetting.bVoltage2 = 1;   // every edit shown
+    start.receiverSetting.bHumidity = start.receiverSetting.bVoltage2 = 1; // every edit shown
     for (const SSettingEdit& edit : SettingEdits()) {
         const SEditRules rules = SettingEditRules(edit.eValue, false);
         for (const std::string& text : texts) {
@@ -225,7 +233,8 @@ TEST_F(MainSettingDlgTest, BadInputInEveryEditEndsInsideItsBoundsOrLeavesTheSett
             const std::string what = std::to_string(edit.nIndex) + " \"" + text.substr(0, 8) + "\"";
             CMonitorInterfaceData host = Host();
             const double value = edit.get(host);
-            EXPECT_TRUE(value == edit.get(start) || (value >= rules.dMin && value <= rules.dMax)) << what << ": " << value;
+            EXPECT_TRUE(value == edit.get(start) || (value >= rules.dMin && value <= rules.dMax))
+                << what << ": " << value;
             EXPECT_EQ(Stores(), value != edit.get(start) ? 1 : 0) << what;
             EXPECT_EQ(Modifications(), Stores()) << what;
             edit.set(host, edit.get(start));
@@ -266,7 +275,7 @@ TEST_F(MainSettingDlgTest, SwitchingOffTheShownQuantityTurnsTheViewToTheReceiver
 
         g_pModuleData->SetCurrentObject(2, 1, RENDER_TEMPERATURE, 0, 0);
         EXPECT_TRUE(page.GetControl(kTemperatureEdit)->bVisible);
-        ClickControl(page, kTemperatureLabel);   // the label switches its box too
+        ClickControl(page, kTemperatureLabel); // the label switches its box too
         EXPECT_EQ(page.GetCheck(kTemperatureBox), 0);
         EXPECT_EQ(g_pModuleData->GetCurrentObject().nRenderType, RENDER_RECEIVER);
         EXPECT_EQ(page.GetControlText(kTemperatureLabel), GetLanguageString("Receive_Temperature_Close", "Monitoring"));
@@ -290,17 +299,18 @@ TEST_F(MainSettingDlgTest, AFibreSenderHasThreeItemsNoReceiverSectionAndItsVideo
     UseProject(project);
     sim::ResetHardware();
     Restart();
-    Edit([](Frame& frame, CMainSettingDlg& page) {
-        EXPECT_EQ(VisibleItems(frame), 3);
-        EXPECT_FALSE(Navigation(frame).GetItem(Frame::kReceiverItem - 1)->bVisible);
-        // The e-mail item moved up into the receiver item's place.
-        EXPECT_EQ(Navigation(frame).GetItem(Frame::kMailItem - 1)->rect.top,
-                  morv::Scale(44 + 2 * 55, g_dDpiScale));
-        for (int index : {int(kVideoInputBox), int(kVideoInputLabel), int(kReceiverTitle), int(kTemperatureEdit)})
-            EXPECT_EQ(page.GetControl(index), nullptr) << index;
-        EXPECT_EQ(Host().senderSetting.bVideoInputError, 1);
-    }, Frame::kReceiverItem);
-    EXPECT_EQ(Stores(), 1);   // the forced check, nothing at the close
+    Edit(
+        [](Frame& frame, CMainSettingDlg& page) {
+            EXPECT_EQ(VisibleItems(frame), 3);
+            EXPECT_FALSE(Navigation(frame).GetItem(Frame::kReceiverItem - 1)->bVisible);
+            // The e-mail item moved up into the receiver item's place.
+            EXPECT_EQ(Navigation(frame).GetItem(Frame::kMailItem - 1)->rect.top, morv::Scale(44 + 2 * 55, g_dDpiScale));
+            for (int index : {int(kVideoInputBox), int(kVideoInputLabel), int(kReceiverTitle), int(kTemperatureEdit)})
+                EXPECT_EQ(page.GetControl(index), nullptr) << index;
+            EXPECT_EQ(Host().senderSetting.bVideoInputError, 1);
+        },
+        Frame::kReceiverItem);
+    EXPECT_EQ(Stores(), 1); // the forced check, nothing at the close
 }
 
 TEST_F(MainSettingDlgTest, RecipientsAreAddedModifiedAndDeletedAtOnceWithTheirChecks)
@@ -310,7 +320,7 @@ TEST_F(MainSettingDlgTest, RecipientsAreAddedModifiedAndDeletedAtOnceWithTheirCh
     Store(data);
     Restart();
     Edit([this](Frame&, CMainSettingDlg& page) {
-        page.SetControlText(kTemperatureEdit, "70");   // not stored with the recipients
+        page.SetControlText(kTemperatureEdit, "70"); // not stored with the recipients
         AnswerRecipient("Night", "night@plant.net");
         ClickControl(page, kAdd);
         EXPECT_EQ(Host().emailSetting.arrMail.size(), 2u);
@@ -324,10 +334,10 @@ TEST_F(MainSettingDlgTest, RecipientsAreAddedModifiedAndDeletedAtOnceWithTheirCh
                   GetLanguageString("Email_Add_Address_Same", "Monitoring"));
         EXPECT_EQ(Host().emailSetting.arrMail.size(), 2u);
 
-        ClickControl(page, kModify);   // nothing selected: nothing opens
+        ClickControl(page, kModify); // nothing selected: nothing opens
         ClickTableRow(page, 2);
         EXPECT_TRUE(RowSelected(page, 2));
-        AnswerRecipient("Night shift", "night@plant.net");   // its own address is no clash
+        AnswerRecipient("Night shift", "night@plant.net"); // its own address is no clash
         ClickControl(page, kModify);
         EXPECT_EQ(Host().emailSetting.arrMail[1].strName, "Night shift");
         AnswerRecipient("Night shift", "ops@plant.net");
@@ -371,10 +381,12 @@ TEST_F(MainSettingDlgTest, ASixteenthRecipientIsRefusedWithAMessage)
 TEST_F(MainSettingDlgTest, TheSendingAccountIsKeptWhenOtherChangesAreStoredAtTheClose)
 {
     Edit([](Frame&, CMainSettingDlg& page) {
-        Script().RunOnDialog<CMailSenderDlg>([](CMailSenderDlg& dlg) {
-            dlg.SetControlText(CMailSenderDlg::kAddressEdit, "alerts@plant.net");
-            ClickControl(dlg, CMailSenderDlg::kOk);
-        }, IDOK);
+        Script().RunOnDialog<CMailSenderDlg>(
+            [](CMailSenderDlg& dlg) {
+                dlg.SetControlText(CMailSenderDlg::kAddressEdit, "alerts@plant.net");
+                ClickControl(dlg, CMailSenderDlg::kOk);
+            },
+            IDOK);
         ClickControl(page, kSendingAccount);
         ClickControl(page, kLockBox);
     });
@@ -400,40 +412,42 @@ TEST_F(MainSettingDlgTest, TheTestMailLandsInTheOutboxOrSaysItWasNotSent)
 
 TEST_F(MainSettingDlgTest, NavigationAndTheWheelScrollThePageAndFollowTheSection)
 {
-    Edit([](Frame& frame, CMainSettingDlg& page) {
-        EXPECT_EQ(CurrentItem(frame), Frame::kReceiverItem);
-        EXPECT_EQ(page.GetControl(kReceiverTitle)->rect.top, morv::Scale(20, g_dDpiScale));
-        SaveDialogShot(frame, "settings_receiver");
-        const int before = ScrollPos(frame);
-        EXPECT_GT(before, 0);
-        const CPoint pt = page.GetControl(kGeneralTitle)->rect.CenterPoint();
-        page.DeliverMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
-        page.DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
-        page.DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
-        EXPECT_LT(ScrollPos(frame), before);
-        EXPECT_EQ(CurrentItem(frame), Frame::kSenderItem);
-        // While an edit has the focus the wheel is the edit's; a press beside it ends that.
-        const int typing = ScrollPos(frame);
-        QApplication::setActiveWindow(plat::NativeWidget(&frame)->window());
-        page.SetFocusTo(kHumidityItem);
-        ASSERT_TRUE(page.IsFocusOnEdit());
-        page.DeliverMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
-        page.DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, -120), 0);
-        EXPECT_EQ(ScrollPos(frame), typing);
-        page.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-        page.DeliverMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-        page.DeliverMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
-        page.DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, -120), 0);
-        EXPECT_GT(ScrollPos(frame), typing);
-        frame.Navigate(Frame::kGeneralItem);
-        EXPECT_EQ(ScrollPos(frame), 0);
-        EXPECT_EQ(page.GetOffset(), 0);
-        frame.Navigate(Frame::kMailItem);
-        EXPECT_EQ(CurrentItem(frame), Frame::kMailItem);
-        // The last section cannot come further up than the page's end.
-        EXPECT_EQ(page.GetOffset(), -(page.GetPageHeight() - page.GetClientRect().Height()));
-        EXPECT_EQ(ScrollPos(frame), 100);
-    }, SettingsItemForTarget(RENDER_FAN));
+    Edit(
+        [](Frame& frame, CMainSettingDlg& page) {
+            EXPECT_EQ(CurrentItem(frame), Frame::kReceiverItem);
+            EXPECT_EQ(page.GetControl(kReceiverTitle)->rect.top, morv::Scale(20, g_dDpiScale));
+            SaveDialogShot(frame, "settings_receiver");
+            const int before = ScrollPos(frame);
+            EXPECT_GT(before, 0);
+            const CPoint pt = page.GetControl(kGeneralTitle)->rect.CenterPoint();
+            page.DeliverMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+            page.DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
+            page.DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
+            EXPECT_LT(ScrollPos(frame), before);
+            EXPECT_EQ(CurrentItem(frame), Frame::kSenderItem);
+            // While an edit has the focus the wheel is the edit's; a press beside it ends that.
+            const int typing = ScrollPos(frame);
+            QApplication::setActiveWindow(plat::NativeWidget(&frame)->window());
+            page.SetFocusTo(kHumidityItem);
+            ASSERT_TRUE(page.IsFocusOnEdit());
+            page.DeliverMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+            page.DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, -120), 0);
+            EXPECT_EQ(ScrollPos(frame), typing);
+            page.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+            page.DeliverMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+            page.DeliverMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+            page.DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, -120), 0);
+            EXPECT_GT(ScrollPos(frame), typing);
+            frame.Navigate(Frame::kGeneralItem);
+            EXPECT_EQ(ScrollPos(frame), 0);
+            EXPECT_EQ(page.GetOffset(), 0);
+            frame.Navigate(Frame::kMailItem);
+            EXPECT_EQ(CurrentItem(frame), Frame::kMailItem);
+            // The last section cannot come further up than the page's end.
+            EXPECT_EQ(page.GetOffset(), -(page.GetPageHeight() - page.GetClientRect().Height()));
+            EXPECT_EQ(ScrollPos(frame), 100);
+        },
+        SettingsItemForTarget(RENDER_FAN));
 }
 
 TEST_F(MainSettingDlgTest, APageShorterThanTheViewDoesNotScroll)
@@ -453,8 +467,10 @@ TEST_F(MainSettingDlgTest, APageShorterThanTheViewDoesNotScroll)
 TEST(SettingsItemTest, TheFrameOpensAtTheSectionOfTheViewTarget)
 {
     for (const auto& [target, item] : {std::pair{RENDER_SINGLE_SENDER, int(Frame::kSenderItem)},
-                                       {RENDER_RECEIVER, Frame::kReceiverItem}, {RENDER_VOLTAGE, Frame::kReceiverItem},
-                                       {RENDER_SENDER_BLOCKS, 0}, {RENDER_BLOCK_GRID, 0}})
+                                       {RENDER_RECEIVER, Frame::kReceiverItem},
+                                       {RENDER_VOLTAGE, Frame::kReceiverItem},
+                                       {RENDER_SENDER_BLOCKS, 0},
+                                       {RENDER_BLOCK_GRID, 0}})
         EXPECT_EQ(SettingsItemForTarget(target), item) << target;
 }
 

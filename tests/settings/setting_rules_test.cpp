@@ -22,18 +22,21 @@ TEST(SettingEditTest, ValuesAtTheBoundsAreTakenOnePastThemAreNot)
         UINT item;
         const char* text;
         bool fahrenheit;
-        double stored;   // -1: not taken
+        double stored; // -1: not taken
     };
     const Case cases[] = {
-        {kTemperatureItem, "19", false, -1}, {kTemperatureItem, "20", false, 20}, {kTemperatureItem, "101", false, -1},
-        {kTemperatureItem, "67", true, -1},  {kTemperatureItem, "212", true, 100}, {kTemperatureItem, "100", true, 38},
-        {kHumidityItem, "100", false, 100},  {kWarningNumItem, "0", false, -1},    {kWarningNumItem, "1000", false, 1000},
-        {kWarningNumItem, "1001", false, -1}, {kVoltage1MinItem, "0", false, 0},   {kVoltage1MaxItem, "10000.0", false, 10000},
+        {kTemperatureItem, "19", false, -1},      {kTemperatureItem, "20", false, 20},
+        {kTemperatureItem, "101", false, -1},     {kTemperatureItem, "67", true, -1},
+        {kTemperatureItem, "212", true, 100},     {kTemperatureItem, "100", true, 38},
+        {kHumidityItem, "100", false, 100},       {kWarningNumItem, "0", false, -1},
+        {kWarningNumItem, "1000", false, 1000},   {kWarningNumItem, "1001", false, -1},
+        {kVoltage1MinItem, "0", false, 0},        {kVoltage1MaxItem, "10000.0", false, 10000},
         {kVoltage1MaxItem, "10000.1", false, -1}, {kVoltage2MinItem, "5.", false, -1},
     };
     for (const Case& c : cases) {
         CMonitorInterfaceData data;
-        EXPECT_EQ(TakeSettingEditText(EditOf(c.item), c.text, data, c.fahrenheit), c.stored >= 0) << c.item << " " << c.text;
+        EXPECT_EQ(TakeSettingEditText(EditOf(c.item), c.text, data, c.fahrenheit), c.stored >= 0)
+            << c.item << " " << c.text;
         if (c.stored >= 0) {
             EXPECT_DOUBLE_EQ(EditOf(c.item).get(data), c.stored) << c.item << " " << c.text;
         }
@@ -58,7 +61,7 @@ TEST(SettingLayoutTest, TheTableAndTheOffsetDecideWhereThePageEnds)
     for (const auto& [index, rect] : few.rects)
         EXPECT_EQ(down.rects.at(index).top, rect.top - 150) << index;
     const SPageLayout big = LayoutSettingPage({2.5});
-    EXPECT_EQ(big.rects.at(kRefreshEdit).Height(), 45);   // 18 design pixels
+    EXPECT_EQ(big.rects.at(kRefreshEdit).Height(), 45); // 18 design pixels
     EXPECT_EQ(big.rects.at(kRecipientTable).Width(), 775);
     const SPageLayout narrow = LayoutSettingPage({1.0, false, true});
     EXPECT_EQ(narrow.rects.at(kRefreshLabel).Width(), 70);
@@ -89,7 +92,7 @@ TEST(RecipientRulesTest, FifteenAtMostAndAddressesClashExactly)
     list.push_back({"o", "ops@plant.net"});
     EXPECT_FALSE(CanAddRecipient(list));
     EXPECT_FALSE(HasRecipientAddress(list, "Ops@plant.net"));
-    EXPECT_FALSE(HasRecipientAddress(list, "ops@plant.net", 14));   // its own row
+    EXPECT_FALSE(HasRecipientAddress(list, "ops@plant.net", 14)); // its own row
     EXPECT_TRUE(HasRecipientAddress(list, "a@b.cd", 0));
 }
 
@@ -98,8 +101,11 @@ TEST(SettingTargetTest, ATargetFallsBackOnlyWhenItsQuantityIsNoLongerWatched)
     CMonitorInterfaceData data;
     data.receiverSetting.bVoltage1 = data.receiverSetting.bVoltage2 = 0;
     data.senderSetting.bVideoInputError = 0;
-    for (const auto& [target, watched] : {std::pair{RENDER_HUMIDITY, false}, {RENDER_VOLTAGE, false},
-                                          {RENDER_SINGLE_SENDER, false}, {RENDER_RECEIVER, true}, {RENDER_FAN, true}})
+    for (const auto& [target, watched] : {std::pair{RENDER_HUMIDITY, false},
+                                          {RENDER_VOLTAGE, false},
+                                          {RENDER_SINGLE_SENDER, false},
+                                          {RENDER_RECEIVER, true},
+                                          {RENDER_FAN, true}})
         EXPECT_EQ(IsTargetWatched(target, data), watched) << target;
 }
 

@@ -63,4 +63,3 @@ TEST_F(DesignBackground, ScalingAroundAnAnchorKeepsThePointUnderIt)
     // Design point (300, 200) was under the anchor; at scale 2 it still is.
     EXPECT_EQ(Background()->GetViewStartPt(), CPoint(200, 150));
 }
-

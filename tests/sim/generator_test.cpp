@@ -117,13 +117,15 @@ TEST(GenerateProject, LargestInstallationAndOptionsPastTheirRanges)
 
 TEST(GenerateProject, FibreSendersComeFirstWithTheirBackupOutputs)
 {
-    const sim::ProjectModel p = sim::GenerateProject({.senders = 2, .portsPerSender = 8, .receiversPerPort = 3, .fiberSenders = 1});
+    const sim::ProjectModel p
+        = sim::GenerateProject({.senders = 2, .portsPerSender = 8, .receiversPerPort = 3, .fiberSenders = 1});
     EXPECT_EQ(sim::ValidateProject(p), "");
     ASSERT_EQ(p.senders.size(), 2u);
     EXPECT_TRUE(p.senders[0].fiber);
     EXPECT_TRUE(p.senders[0].ports.empty());
     ASSERT_EQ(p.senders[0].fiberPorts.size(), static_cast<std::size_t>(sim::kFiberOutputs));
-    EXPECT_EQ(p.senders[0].fiberPorts[1], p.senders[0].fiberPorts[9]) << "a backup output feeds its main output's cabinets";
+    EXPECT_EQ(p.senders[0].fiberPorts[1], p.senders[0].fiberPorts[9])
+        << "a backup output feeds its main output's cabinets";
     EXPECT_FALSE(p.senders[1].fiber);
 }
 
@@ -162,8 +164,7 @@ TEST(GenerateProject, TheFirstOptionOutOfRangeIsNamed)
     for (const auto& [options, fault] : cases)
         EXPECT_EQ(sim::GenerateOptionsFault(options), fault);
     // Written but never opened again: the wall's width is past the project's coordinates.
-    EXPECT_NE(sim::GenerateOptionsFault({.portsPerSender = 160, .receiversPerPort = 65535, .cabinetSize = 1024}),
-              "");
+    EXPECT_NE(sim::GenerateOptionsFault({.portsPerSender = 160, .receiversPerPort = 65535, .cabinetSize = 1024}), "");
 }
 
 // The tool refuses what it cannot write as asked, and a write that runs

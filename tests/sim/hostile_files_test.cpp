@@ -91,7 +91,8 @@ TEST_F(HostileFiles, LanguageFilesAreReadWithoutHarmAndKeepTheConfigurationFolde
 {
     std::vector<std::string> files = CorpusFiles("lang-", ".ini");
     ASSERT_GE(files.size(), 10u);
-    for (const std::string& made : Made(".ini", (std::size_t{17} << 20), "[" + std::string(1 << 20, 'x') + "\nOK=" + std::string(1 << 20, 'y')))
+    for (const std::string& made :
+         Made(".ini", (std::size_t{17} << 20), "[" + std::string(1 << 20, 'x') + "\nOK=" + std::string(1 << 20, 'y')))
         files.push_back(made);
     for (const std::string& file : files) {
         sim::LoadLanguageFile(file);

@@ -22,7 +22,7 @@ protected:
         ASSERT_TRUE(sim::SetProject(sim::GenerateProject({.senders = 1}), error)) << error;
         ASSERT_TRUE(sim::SaveProjectFile(path, error)) << error;
         before = Content(path);
-        UseSample();   // many times larger than the old file
+        UseSample(); // many times larger than the old file
         ASSERT_TRUE(sim::SaveProjectFile(Path("reference.json"), error)) << error;
         after = Content(Path("reference.json"));
         ASSERT_GT(after.size(), before.size() * 4);
@@ -94,8 +94,7 @@ TEST_F(InterruptedSave, AKillAtAnyMomentOfRepeatedSavesLeavesAWholeFile)
             const char started = 1;
             if (::write(pipeFds[1], &started, 1) != 1)
                 ::_exit(2);
-            while (saveBoth(error)) {
-            }
+            while (saveBoth(error)) {}
             ::_exit(3);
         }
         char started = 0;
@@ -106,7 +105,8 @@ TEST_F(InterruptedSave, AKillAtAnyMomentOfRepeatedSavesLeavesAWholeFile)
         ::waitpid(child, &status, 0);
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the child failed: " << status;
         const std::string now = Content(path);
-        ASSERT_TRUE(now == before || now == after) << "a broken file of " << now.size() << " bytes after kill " << round;
+        ASSERT_TRUE(now == before || now == after)
+            << "a broken file of " << now.size() << " bytes after kill " << round;
         (now == before ? sawOld : sawNew)++;
     }
     ::close(pipeFds[0]);

@@ -212,8 +212,11 @@ TEST_F(ProjectFile, MoreThanTheSenderLimitIsRejected)
 TEST_F(ProjectFile, WhatIsNoRegularFileIsRefusedWithoutWaitingOrFillingMemory)
 {
     ASSERT_EQ(::mkfifo(Path("pipe.json").c_str(), 0600), 0);
-    const std::pair<std::string, const char*> cases[] = {{Path("pipe.json"), "it is a"}, {"/dev/zero", "it is a"},
-        {"/dev/urandom", "it is a"}, {Path(""), "it is a"}, {Path("absent.json"), "No such file"}};
+    const std::pair<std::string, const char*> cases[] = {{Path("pipe.json"), "it is a"},
+                                                         {"/dev/zero", "it is a"},
+                                                         {"/dev/urandom", "it is a"},
+                                                         {Path(""), "it is a"},
+                                                         {Path("absent.json"), "No such file"}};
     for (const auto& [path, reason] : cases) {
         std::string error;
         EXPECT_FALSE(sim::LoadProjectFile(path, error)) << path;
@@ -228,7 +231,7 @@ TEST_F(ProjectFile, ASaveThatRunsOutOfSpaceKeepsTheOldFileAndSaysWhy)
     ASSERT_TRUE(sim::SetProject(sim::GenerateProject({.senders = 1}), error)) << error;
     ASSERT_TRUE(sim::SaveProjectFile(path, error)) << error;
     const std::string before = Content(path);
-    UseSample();   // many times larger
+    UseSample(); // many times larger
     {
         FileSizeLimit limit(before.size() * 2);
         EXPECT_FALSE(sim::SaveProjectFile(path, error));

@@ -22,7 +22,7 @@ TEST_F(RuntimeConfig, DetectionIdentifiersAndTheSetIPList)
 {
     UseSample();
     CRuntimeData* r = GetRuntimeData();
-    EXPECT_EQ(r->GetSenderIDbyIndex(0), 0xC0A8000Au);   // 192.168.0.10
+    EXPECT_EQ(r->GetSenderIDbyIndex(0), 0xC0A8000Au); // 192.168.0.10
     EXPECT_EQ(r->GetSenderIDbyIndexForNotSpecifyIP(0), 1u);
     EXPECT_EQ(r->GetSenderIDbyIndex(7), 0u);
     EXPECT_TRUE(r->GetSetIPArray().empty());
@@ -68,11 +68,11 @@ TEST_F(RuntimeConfig, ConstantDataPaths)
 TEST_F(RuntimeConfig, TreeIconsAreImagesThatExist)
 {
     CRuntimeData* r = GetRuntimeData();
-    const std::vector<std::string> icons = {
-        r->GetItemImage(TREE_NODE_ALL_SENDERS, 0, 0, 0), r->GetItemImage(TREE_NODE_GROUP, 0, 0, 0),
-        r->GetItemImage(TREE_NODE_SENDER, 1, 0, 0),      r->GetItemImage(TREE_NODE_SENDER, 0, 0, 0),
-        r->GetItemImage(TREE_NODE_SENDER, 1, 0, 1),      r->GetItemImage(TREE_NODE_PORT, 0x11, 0, 0),
-        r->GetItemImage(TREE_NODE_PORT, 0, 0, 0),        r->GetItemImage(TREE_NODE_PORT, 1, 0, 0x11)};
+    const std::vector<std::string> icons
+        = {r->GetItemImage(TREE_NODE_ALL_SENDERS, 0, 0, 0), r->GetItemImage(TREE_NODE_GROUP, 0, 0, 0),
+           r->GetItemImage(TREE_NODE_SENDER, 1, 0, 0),      r->GetItemImage(TREE_NODE_SENDER, 0, 0, 0),
+           r->GetItemImage(TREE_NODE_SENDER, 1, 0, 1),      r->GetItemImage(TREE_NODE_PORT, 0x11, 0, 0),
+           r->GetItemImage(TREE_NODE_PORT, 0, 0, 0),        r->GetItemImage(TREE_NODE_PORT, 1, 0, 0x11)};
     for (const std::string& icon : icons)
         EXPECT_TRUE(plat::FileExists(icon)) << icon;
     EXPECT_NE(icons[2], icons[3]);

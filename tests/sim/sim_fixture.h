@@ -20,7 +20,7 @@ protected:
     {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         m_folder = std::filesystem::temp_directory_path()
-                 / ("sim-test-" + std::to_string(::getpid()) + "-" + info->test_suite_name() + "-" + info->name());
+            / ("sim-test-" + std::to_string(::getpid()) + "-" + info->test_suite_name() + "-" + info->name());
         std::filesystem::remove_all(m_folder);
         std::filesystem::create_directories(m_folder);
         sim::ResetWorld();

@@ -18,8 +18,8 @@ const QColor kAccent(38, 132, 255);
 
 bool Near(QRgb pixel, const QColor& colour, int tolerance = 3)
 {
-    return qAlpha(pixel) == 255 && std::abs(qRed(pixel) - colour.red()) <= tolerance && std::abs(qGreen(pixel) - colour.green()) <= tolerance &&
-           std::abs(qBlue(pixel) - colour.blue()) <= tolerance;
+    return qAlpha(pixel) == 255 && std::abs(qRed(pixel) - colour.red()) <= tolerance
+        && std::abs(qGreen(pixel) - colour.green()) <= tolerance && std::abs(qBlue(pixel) - colour.blue()) <= tolerance;
 }
 
 double ShareOf(const QImage& image, const QColor& colour)
@@ -66,10 +66,13 @@ TEST(SkinLook, FibreBoardsAreOutlinedInTheirStateColour)
 
 TEST(SkinLook, ConnectorsAndStatusIconsAreMostlyTheirStateColour)
 {
-    const std::vector<std::pair<std::string, QColor>> images{
-        {"Monitor\\PortFrame2\\Normal.png", kOk}, {"Monitor\\PortFrame2\\Warning.png", kWarn}, {"Monitor\\PortFrame2\\UnKnown.png", kOff},
-        {"Monitor\\SenderStatus\\Online.png", kOk}, {"Monitor\\SenderStatus\\Warning.png", kWarn}, {"Monitor\\SenderStatus\\Offline.png", kOff},
-        {"50.png", kWarn}};
+    const std::vector<std::pair<std::string, QColor>> images{{"Monitor\\PortFrame2\\Normal.png", kOk},
+                                                             {"Monitor\\PortFrame2\\Warning.png", kWarn},
+                                                             {"Monitor\\PortFrame2\\UnKnown.png", kOff},
+                                                             {"Monitor\\SenderStatus\\Online.png", kOk},
+                                                             {"Monitor\\SenderStatus\\Warning.png", kWarn},
+                                                             {"Monitor\\SenderStatus\\Offline.png", kOff},
+                                                             {"50.png", kWarn}};
     for (const auto& [name, colour] : images) {
         for (const DensityFolder& density : DensityFolders())
             EXPECT_GT(ShareOf(LoadPng(SkinPath(name, density)), colour), 0.3) << name << " at " << density.factor;
@@ -79,11 +82,15 @@ TEST(SkinLook, ConnectorsAndStatusIconsAreMostlyTheirStateColour)
 TEST(SkinLook, PlainAndBackedUpPortsDifferInTheirMiddle)
 {
     for (const char* state : {"Normal", "Warning", "UnKnown"}) {
-        const QImage plain = LoadPng(SkinPath(std::string("Monitor\\PortFrame\\") + state + ".png", DensityFolders()[0]));
-        const QImage backup = LoadPng(SkinPath(std::string("Monitor\\PortFrameBackup\\") + state + ".png", DensityFolders()[0]));
+        const QImage plain
+            = LoadPng(SkinPath(std::string("Monitor\\PortFrame\\") + state + ".png", DensityFolders()[0]));
+        const QImage backup
+            = LoadPng(SkinPath(std::string("Monitor\\PortFrameBackup\\") + state + ".png", DensityFolders()[0]));
         ASSERT_FALSE(plain.isNull());
         ASSERT_FALSE(backup.isNull());
-        EXPECT_NE(plain.pixel(plain.width() / 2, plain.height() / 2), backup.pixel(backup.width() / 2, backup.height() / 2)) << state;
+        EXPECT_NE(plain.pixel(plain.width() / 2, plain.height() / 2),
+                  backup.pixel(backup.width() / 2, backup.height() / 2))
+            << state;
     }
 }
 
@@ -95,7 +102,8 @@ TEST(SkinLook, StretchedFramesHaveAnOpaqueMiddle)
             continue;
         for (const DensityFolder& density : DensityFolders()) {
             const QImage image = LoadPng(SkinPath(required.name, density));
-            EXPECT_EQ(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 255) << required.name << " at " << density.factor;
+            EXPECT_EQ(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 255)
+                << required.name << " at " << density.factor;
         }
     }
 }
@@ -103,7 +111,9 @@ TEST(SkinLook, StretchedFramesHaveAnOpaqueMiddle)
 TEST(SkinLook, ButtonStatesLookDifferent)
 {
     for (const std::string& folder : ButtonFolders()) {
-        const auto load = [&folder](const char* state) { return LoadPng(SkinPath(folder + "\\" + state + ".png", DensityFolders()[0])); };
+        const auto load = [&folder](const char* state) {
+            return LoadPng(SkinPath(folder + "\\" + state + ".png", DensityFolders()[0]));
+        };
         const QImage normal = load("Normal");
         EXPECT_NE(normal, load("Disable")) << folder;
         // The warning mark looks the same whatever the pointer does.
@@ -148,10 +158,11 @@ TEST(SkinLook, DensityFoldersHoldTheSameDrawing)
         for (const DensityFolder& density : DensityFolders()) {
             const std::array<double, 4> other = MeanColour(LoadPng(SkinPath(name, density)));
             for (size_t channel = 0; channel < base.size(); ++channel)
-                EXPECT_NEAR(other[channel], base[channel], 10.0) << name << " at " << density.factor << ", channel " << channel;
+                EXPECT_NEAR(other[channel], base[channel], 10.0)
+                    << name << " at " << density.factor << ", channel " << channel;
         }
     }
 }
 
-}  // namespace
-}  // namespace skintest
+} // namespace
+} // namespace skintest

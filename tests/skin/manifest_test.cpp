@@ -13,7 +13,8 @@ TEST(SkinManifest, ListsEveryRequiredSkinImage)
 {
     const QStringList names = ManifestSkinNames();
     for (const RequiredImage& image : RequiredSkinImages())
-        EXPECT_TRUE(names.contains(QString::fromStdString(image.name))) << image.name << " is missing from the manifest";
+        EXPECT_TRUE(names.contains(QString::fromStdString(image.name)))
+            << image.name << " is missing from the manifest";
 }
 
 TEST(SkinManifest, ListsTheProductWatermarks)
@@ -43,8 +44,8 @@ TEST(SkinManifest, NamesOnlyWhatIsLoaded)
         EXPECT_TRUE(required.contains(name)) << name.toStdString() << " is listed but nothing loads it";
 }
 
-}  // namespace
-}  // namespace skintest
+} // namespace
+} // namespace skintest
 
 // Reading manifests.
 #include "manifest.h"
@@ -56,7 +57,9 @@ TEST(SkinManifestParse, SortsNamesIntoTheirSections)
 {
     skin::Manifest manifest;
     QString error;
-    ASSERT_TRUE(skin::ParseManifest(QStringLiteral("# comment\n[Skin]\nA\\B.png\n\n[Product]\nC.png\n"), manifest, error)) << error.toStdString();
+    ASSERT_TRUE(
+        skin::ParseManifest(QStringLiteral("# comment\n[Skin]\nA\\B.png\n\n[Product]\nC.png\n"), manifest, error))
+        << error.toStdString();
     EXPECT_EQ(manifest.skin, QStringList{QStringLiteral("A\\B.png")});
     EXPECT_EQ(manifest.product, QStringList{QStringLiteral("C.png")});
 }
@@ -79,8 +82,9 @@ TEST(SkinManifestParse, RefusesNamesOutsideAKnownSection)
 
 TEST(SkinManifestParse, TurnsBackslashesIntoPathSeparators)
 {
-    EXPECT_EQ(skin::FilePathOf(QStringLiteral("Monitor\\PortFrame\\Normal.png")), QStringLiteral("Monitor/PortFrame/Normal.png"));
+    EXPECT_EQ(skin::FilePathOf(QStringLiteral("Monitor\\PortFrame\\Normal.png")),
+              QStringLiteral("Monitor/PortFrame/Normal.png"));
 }
 
-}  // namespace
-}  // namespace skintest
+} // namespace
+} // namespace skintest

@@ -86,13 +86,14 @@ TEST(SkinRecipes, RefusesMalformedLines)
     skin::RecipeBook book;
     QString error;
     EXPECT_FALSE(book.Parse(QStringLiteral("palette ok green\n"), error));
-    EXPECT_FALSE(book.Parse(QStringLiteral("image A\\*.png a.svg\n"), error));                      // star without a state set
-    EXPECT_FALSE(book.Parse(QStringLiteral("image A\\*.png a.svg states=none\n"), error));          // unknown set
-    EXPECT_FALSE(book.Parse(QStringLiteral("state s Normal ink=ok\nimage A.png a.svg states=s\n"), error));  // set without star
+    EXPECT_FALSE(book.Parse(QStringLiteral("image A\\*.png a.svg\n"), error));             // star without a state set
+    EXPECT_FALSE(book.Parse(QStringLiteral("image A\\*.png a.svg states=none\n"), error)); // unknown set
+    EXPECT_FALSE(
+        book.Parse(QStringLiteral("state s Normal ink=ok\nimage A.png a.svg states=s\n"), error)); // set without star
     EXPECT_FALSE(book.Parse(QStringLiteral("image A.png a.svg margin=five\n"), error));
     EXPECT_FALSE(book.Parse(QStringLiteral("image A.png a.svg ink\n"), error));
     EXPECT_FALSE(book.Parse(QStringLiteral("picture A.png a.svg\n"), error));
     EXPECT_TRUE(error.contains(QLatin1String("line 1"))) << error.toStdString();
 }
 
-}  // namespace
+} // namespace

@@ -42,7 +42,10 @@ protected:
         QString error;
         ASSERT_TRUE(m_book.Parse(text, error)) << error.toStdString();
     }
-    bool Render(QString& error) { return skin::RenderManifest(m_manifest, m_book, QDir(m_svg.path()), QDir(m_out.path()), m_report, error); }
+    bool Render(QString& error)
+    {
+        return skin::RenderManifest(m_manifest, m_book, QDir(m_svg.path()), QDir(m_out.path()), m_report, error);
+    }
     QImage Out(const QString& path) const { return QImage(m_out.filePath(path)); }
 
     QTemporaryDir m_svg;
@@ -122,4 +125,4 @@ TEST_F(RenderSet, FailsOnWhatCannotBeDrawn)
     }
 }
 
-}  // namespace
+} // namespace

@@ -43,7 +43,8 @@ TEST(RenderedSkin, EveryRequiredImageExistsAtEveryDensity)
 {
     for (const RequiredImage& required : RequiredSkinImages()) {
         for (const DensityFolder& density : DensityFolders())
-            EXPECT_FALSE(LoadPng(SkinPath(required.name, density)).isNull()) << SkinPath(required.name, density).toStdString();
+            EXPECT_FALSE(LoadPng(SkinPath(required.name, density)).isNull())
+                << SkinPath(required.name, density).toStdString();
     }
 }
 
@@ -56,7 +57,8 @@ TEST(RenderedSkin, DensityImagesAreInProportionToTheBase)
         const QImage base = LoadPng(SkinPath(name, DensityFolders()[0]));
         ASSERT_FALSE(base.isNull()) << name;
         for (const DensityFolder& density : DensityFolders())
-            ExpectInProportion(base.size(), LoadPng(SkinPath(name, density)).size(), density.factor, density.folder.toStdString() + "\\" + name);
+            ExpectInProportion(base.size(), LoadPng(SkinPath(name, density)).size(), density.factor,
+                               density.folder.toStdString() + "\\" + name);
     }
 }
 
@@ -64,7 +66,8 @@ TEST(RenderedSkin, BrokenChainMarkersAreTheirNamedSizeEverywhere)
 {
     for (int size : {14, 20, 30, 50}) {
         for (const DensityFolder& density : DensityFolders())
-            EXPECT_EQ(LoadPng(SkinPath(std::to_string(size) + ".png", density)).size(), QSize(size, size)) << size << " in " << density.folder.toStdString();
+            EXPECT_EQ(LoadPng(SkinPath(std::to_string(size) + ".png", density)).size(), QSize(size, size))
+                << size << " in " << density.folder.toStdString();
     }
 }
 
@@ -126,5 +129,5 @@ TEST(RenderedSkin, ProductListLeavesTheProductWatermarkOff)
     EXPECT_EQ(profile.value(QStringLiteral("Setup/ViewWatermark")).toInt(), 0);
 }
 
-}  // namespace
-}  // namespace skintest
+} // namespace
+} // namespace skintest

@@ -14,7 +14,8 @@ std::vector<RequiredImage> Build()
     const std::vector<std::string> states3{"Normal.png", "Warning.png", "UnKnown.png"};
     add("Monitor\\PortFrame\\", states3, 5);
     add("Monitor\\PortFrame2\\", states3, 5);
-    add("Monitor\\PortFrameBackup\\", {"Normal.png", "Warning.png", "UnKnown.png", "Normal2.png", "Warning2.png", "UnKnown2.png"}, 5);
+    add("Monitor\\PortFrameBackup\\",
+        {"Normal.png", "Warning.png", "UnKnown.png", "Normal2.png", "Warning2.png", "UnKnown2.png"}, 5);
     add("Monitor\\FiberBoard\\MainFiber\\", {"Normal.png", "Warning.png", "Unknown.png"}, 5);
     add("Monitor\\FiberBoard\\BackupFiber\\", {"Normal.png", "Warning.png", "Unknown.png"}, 5);
     add("Monitor\\SenderFrame\\", {"Normal.png", "Offline.png"}, 5);
@@ -29,7 +30,7 @@ std::vector<RequiredImage> Build()
     return all;
 }
 
-}  // namespace
+} // namespace
 
 const std::vector<std::string>& StateFiles()
 {
@@ -39,17 +40,35 @@ const std::vector<std::string>& StateFiles()
 
 const std::vector<std::string>& ButtonFolders()
 {
-    static const std::vector<std::string> folders{
-        "Monitor\\BackGround", "Monitor\\Warning",
-        "ToolBar\\Open", "ToolBar\\Save", "ToolBar\\LoadFromCard", "ToolBar\\SaveToCard", "ToolBar\\Setting",
-        "ToolBar\\MonitorStart", "ToolBar\\MonitorStop", "ToolBar\\Normal", "ToolBar\\Hand", "ToolBar\\MonitorLog",
-        "ToolBar\\Navigation", "ToolBar\\LoadFromCardOne",
-        "TreeCtr\\SenderTree\\ToolBar\\Add", "TreeCtr\\SenderTree\\ToolBar\\Rename", "TreeCtr\\SenderTree\\ToolBar\\Delete",
-        "TreeCtr\\SenderTree\\ToolBar\\Fold", "TreeCtr\\SenderTree\\ToolBar\\Expand", "TreeCtr\\SenderTree\\PortFrame",
-        "Sender2\\Refresh",
-        "ScrollBar\\vertical\\Thumb", "ScrollBar\\vertical\\Top", "ScrollBar\\vertical\\Bottom",
-        "ScrollBar\\level\\Thumb", "ScrollBar\\level\\Top", "ScrollBar\\level\\Bottom",
-        "ImageButton\\CheckButton\\Checked", "ImageButton\\CheckButton\\UnChecked"};
+    static const std::vector<std::string> folders{"Monitor\\BackGround",
+                                                  "Monitor\\Warning",
+                                                  "ToolBar\\Open",
+                                                  "ToolBar\\Save",
+                                                  "ToolBar\\LoadFromCard",
+                                                  "ToolBar\\SaveToCard",
+                                                  "ToolBar\\Setting",
+                                                  "ToolBar\\MonitorStart",
+                                                  "ToolBar\\MonitorStop",
+                                                  "ToolBar\\Normal",
+                                                  "ToolBar\\Hand",
+                                                  "ToolBar\\MonitorLog",
+                                                  "ToolBar\\Navigation",
+                                                  "ToolBar\\LoadFromCardOne",
+                                                  "TreeCtr\\SenderTree\\ToolBar\\Add",
+                                                  "TreeCtr\\SenderTree\\ToolBar\\Rename",
+                                                  "TreeCtr\\SenderTree\\ToolBar\\Delete",
+                                                  "TreeCtr\\SenderTree\\ToolBar\\Fold",
+                                                  "TreeCtr\\SenderTree\\ToolBar\\Expand",
+                                                  "TreeCtr\\SenderTree\\PortFrame",
+                                                  "Sender2\\Refresh",
+                                                  "ScrollBar\\vertical\\Thumb",
+                                                  "ScrollBar\\vertical\\Top",
+                                                  "ScrollBar\\vertical\\Bottom",
+                                                  "ScrollBar\\level\\Thumb",
+                                                  "ScrollBar\\level\\Top",
+                                                  "ScrollBar\\level\\Bottom",
+                                                  "ImageButton\\CheckButton\\Checked",
+                                                  "ImageButton\\CheckButton\\UnChecked"};
     return folders;
 }
 
@@ -65,4 +84,4 @@ const std::vector<std::string>& RequiredProductImages()
     return files;
 }
 
-}  // namespace skintest
+} // namespace skintest

@@ -8,8 +8,8 @@
 namespace skintest {
 
 struct RequiredImage {
-    std::string name;  // below the image root, backslash separators
-    int margin = 0;    // nine-part corner margin the image is drawn with; 0 = plain
+    std::string name; // below the image root, backslash separators
+    int margin = 0;   // nine-part corner margin the image is drawn with; 0 = plain
 };
 
 // Every required image below the image root, button folders expanded into
@@ -25,4 +25,4 @@ const std::vector<std::string>& StateFiles();
 // Files of the control library's product folder.
 const std::vector<std::string>& RequiredProductImages();
 
-}  // namespace skintest
+} // namespace skintest

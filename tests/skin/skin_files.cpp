@@ -23,29 +23,25 @@ const skin::Manifest& TheManifest()
     return manifest;
 }
 
-QString Native(const std::string& name)
-{
-    return QString::fromStdString(name).replace(u'\\', u'/');
-}
+QString Native(const std::string& name) { return QString::fromStdString(name).replace(u'\\', u'/'); }
 
-}  // namespace
+} // namespace
 
 const std::vector<DensityFolder>& DensityFolders()
 {
-    static const std::vector<DensityFolder> all{{QString(), 1.0}, {QStringLiteral("DPI150"), 1.5}, {QStringLiteral("DPI250"), 2.5}};
+    static const std::vector<DensityFolder> all{
+        {QString(), 1.0}, {QStringLiteral("DPI150"), 1.5}, {QStringLiteral("DPI250"), 2.5}};
     return all;
 }
 
 QString SkinPath(const std::string& name, const DensityFolder& density)
 {
-    const QString root = density.folder.isEmpty() ? QStringLiteral("Skin/") : QStringLiteral("Skin/%1/").arg(density.folder);
+    const QString root
+        = density.folder.isEmpty() ? QStringLiteral("Skin/") : QStringLiteral("Skin/%1/").arg(density.folder);
     return root + Native(name);
 }
 
-QString ProductPath(const std::string& name)
-{
-    return QStringLiteral("Product/") + Native(name);
-}
+QString ProductPath(const std::string& name) { return QStringLiteral("Product/") + Native(name); }
 
 QImage LoadPng(const QString& path)
 {
@@ -54,14 +50,8 @@ QImage LoadPng(const QString& path)
     return reader.read();
 }
 
-QStringList ManifestSkinNames()
-{
-    return TheManifest().skin;
-}
+QStringList ManifestSkinNames() { return TheManifest().skin; }
 
-QStringList ManifestProductNames()
-{
-    return TheManifest().product;
-}
+QStringList ManifestProductNames() { return TheManifest().product; }
 
-}  // namespace skintest
+} // namespace skintest

@@ -11,7 +11,7 @@
 namespace skintest {
 
 struct DensityFolder {
-    QString folder;  // below the image root
+    QString folder; // below the image root
     double factor;
 };
 
@@ -29,4 +29,4 @@ QImage LoadPng(const QString& path);
 QStringList ManifestSkinNames();
 QStringList ManifestProductNames();
 
-}  // namespace skintest
+} // namespace skintest

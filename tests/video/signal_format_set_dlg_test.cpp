@@ -46,8 +46,10 @@ protected:
 
 TEST_F(SignalFormatSetDlgTest, TheTextFillsTheEditsOnlyWhenAllThreeNumbersAreFound)
 {
-    for (const auto& [text, edits] : {std::pair{"1920x1080@60.000Hz", "1920|1080|60.000"}, {"1920-1080@60Hz", "||"},
-                                      {"", "||"}, {"2147483648x1080@60Hz", "||"}}) {
+    for (const auto& [text, edits] : {std::pair{"1920x1080@60.000Hz", "1920|1080|60.000"},
+                                      {"1920-1080@60Hz", "||"},
+                                      {"", "||"},
+                                      {"2147483648x1080@60Hz", "||"}}) {
         Run(text, [&](Dlg& dlg) {
             EXPECT_EQ(Edits(dlg), edits) << text;
             EXPECT_EQ(dlg.GetControl(Dlg::kOk)->nStyle, edits[0] != '|' ? ButtonPrimary : ButtonNormal) << text;
@@ -64,7 +66,7 @@ TEST_F(SignalFormatSetDlgTest, OkAndEnterFormTheTextCancelAndEscapeLeaveIt)
     struct Case {
         const char* start;
         Action edit, end;
-        int result;   // 3: still open when the test ended it
+        int result; // 3: still open when the test ended it
         const char* text;
     };
     const Case cases[] = {
@@ -79,10 +81,13 @@ TEST_F(SignalFormatSetDlgTest, OkAndEnterFormTheTextCancelAndEscapeLeaveIt)
         {"no format", [](Dlg& d) { d.SetControlText(Dlg::kWidthEdit, "1280"); }, ok, 3, "no format"},
     };
     for (const Case& c : cases) {
-        const auto [result, text] = Run(c.start, [&](Dlg& dlg) {
-            c.edit(dlg);
-            c.end(dlg);
-        }, 3);
+        const auto [result, text] = Run(
+            c.start,
+            [&](Dlg& dlg) {
+                c.edit(dlg);
+                c.end(dlg);
+            },
+            3);
         EXPECT_EQ(result, c.result) << c.text;
         EXPECT_EQ(text, c.text);
     }
@@ -119,11 +124,14 @@ TEST_F(SignalFormatSetDlgTest, AButtonClickEndsTheTypingAndBringsTheValueIntoBou
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(text, "32767x1080@60.000Hz");
     bool focusAfter = true;
-    Run("1920x1080@60.000Hz", [&](Dlg& dlg) {
-        Focus(dlg, Dlg::kRefreshEditId);
-        ClickControl(dlg, Dlg::kCancel);
-        focusAfter = dlg.IsFocusOnEdit();
-    }, IDOK);
+    Run(
+        "1920x1080@60.000Hz",
+        [&](Dlg& dlg) {
+            Focus(dlg, Dlg::kRefreshEditId);
+            ClickControl(dlg, Dlg::kCancel);
+            focusAfter = dlg.IsFocusOnEdit();
+        },
+        IDOK);
     EXPECT_FALSE(focusAfter);
 }
 

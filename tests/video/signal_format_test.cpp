@@ -41,9 +41,14 @@ TEST(SignalFormat, ATextGivesItsThreeNumbersOrNothing)
         {"1920x1080@0x3CHz", SSignalFormat{1920, 1080, 0.0}},
         {"2147483647x1080@60Hz", SSignalFormat{2147483647, 1080, 60.0}},
         // A mark missing, or a number beyond its type.
-        {"", std::nullopt}, {"1920X1080@60Hz", std::nullopt}, {"1920x1080", std::nullopt},
-        {"1920x1080@60", std::nullopt}, {"1920x1080@60hz", std::nullopt}, {"Hz1920x1080@60", std::nullopt},
-        {"2147483648x1080@60Hz", std::nullopt}, {"-2147483649x1080@60Hz", std::nullopt},
+        {"", std::nullopt},
+        {"1920X1080@60Hz", std::nullopt},
+        {"1920x1080", std::nullopt},
+        {"1920x1080@60", std::nullopt},
+        {"1920x1080@60hz", std::nullopt},
+        {"Hz1920x1080@60", std::nullopt},
+        {"2147483648x1080@60Hz", std::nullopt},
+        {"-2147483649x1080@60Hz", std::nullopt},
         {"1920x1080@" + std::string(400, '9') + "Hz", std::nullopt},
     };
     for (const ParseCase& c : cases) {
@@ -59,10 +64,14 @@ TEST(SignalFormat, ATextGivesItsThreeNumbersOrNothing)
 
 TEST(SignalFormat, AUsableFormatKeepsTheEditsBounds)
 {
-    for (const auto& [text, usable] :
-         {std::pair{"64x64@23Hz", true}, {"32767x16384@240.000Hz", true}, {"1920x1080i@50Hz", true},
-          {"1920x1080@0.00Hz", false}, {"63x1080@60Hz", false}, {"1920x16385@60Hz", false},
-          {"1920x1080@240.001Hz", false}, {"unknow video", false}})
+    for (const auto& [text, usable] : {std::pair{"64x64@23Hz", true},
+                                       {"32767x16384@240.000Hz", true},
+                                       {"1920x1080i@50Hz", true},
+                                       {"1920x1080@0.00Hz", false},
+                                       {"63x1080@60Hz", false},
+                                       {"1920x16385@60Hz", false},
+                                       {"1920x1080@240.001Hz", false},
+                                       {"unknow video", false}})
         EXPECT_EQ(ParseUsableSignalFormat(text).has_value(), usable) << text;
 }
 

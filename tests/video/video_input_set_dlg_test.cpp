@@ -77,19 +77,23 @@ protected:
 
 TEST_F(VideoInputSetDlgTest, ASenderNeverConfiguredShowsEveryInputOffAndCancelStoresNothing)
 {
-    Run(0, [](Dlg& dlg) {
-        const std::string name = GetProjectData()->GetSender(0)->GetSenderName();
-        EXPECT_EQ(dlg.GetControlText(Dlg::kTitle), plat::Format(GetLanguageString("VideoInput_Ttile", "Monitoring"), name));
-        ASSERT_EQ(dlg.GetRows().size(), 2u);
-        EXPECT_EQ(dlg.GetTable(Dlg::kTable)->headers.size(), 4u);
-        for (int row = 0; row < 2; ++row) {
-            EXPECT_EQ(dlg.GetCheck(Dlg::kEnableCheck + row) + dlg.GetCheck(Dlg::kResolutionCheck + row), 0);
-            EXPECT_EQ(dlg.GetControlText(Dlg::kFormatCell + row), "1920x1080@60.000Hz");
-            EXPECT_FALSE(dlg.GetControl(Dlg::kFormatCell + row)->bEnabled);
-        }
-        ClickControl(dlg, Dlg::kEnableCheck);
-        ClickControl(dlg, Dlg::kCancel);
-    }, IDOK);
+    Run(
+        0,
+        [](Dlg& dlg) {
+            const std::string name = GetProjectData()->GetSender(0)->GetSenderName();
+            EXPECT_EQ(dlg.GetControlText(Dlg::kTitle),
+                      plat::Format(GetLanguageString("VideoInput_Ttile", "Monitoring"), name));
+            ASSERT_EQ(dlg.GetRows().size(), 2u);
+            EXPECT_EQ(dlg.GetTable(Dlg::kTable)->headers.size(), 4u);
+            for (int row = 0; row < 2; ++row) {
+                EXPECT_EQ(dlg.GetCheck(Dlg::kEnableCheck + row) + dlg.GetCheck(Dlg::kResolutionCheck + row), 0);
+                EXPECT_EQ(dlg.GetControlText(Dlg::kFormatCell + row), "1920x1080@60.000Hz");
+                EXPECT_FALSE(dlg.GetControl(Dlg::kFormatCell + row)->bEnabled);
+            }
+            ClickControl(dlg, Dlg::kEnableCheck);
+            ClickControl(dlg, Dlg::kCancel);
+        },
+        IDOK);
     EXPECT_TRUE(Stored().empty());
     EXPECT_EQ(HostCalls("CMonitorData::SetInterfaceData"), 0);
     EXPECT_EQ(sim::GetModificationCount(), 0);
@@ -97,12 +101,13 @@ TEST_F(VideoInputSetDlgTest, ASenderNeverConfiguredShowsEveryInputOffAndCancelSt
 
 TEST_F(VideoInputSetDlgTest, OkStoresTheEnabledRowsMarksOnceAndNotifies)
 {
-    EXPECT_EQ(Run(1, [](Dlg& dlg) {
-                  ClickControl(dlg, Dlg::kEnableCheck + 1);
-                  ClickControl(dlg, Dlg::kResolutionCheck + 1);
-                  EXPECT_TRUE(dlg.GetControl(Dlg::kFormatCell + 1)->bEnabled);
-                  ClickControl(dlg, Dlg::kOk);
-              }),
+    EXPECT_EQ(Run(1,
+                  [](Dlg& dlg) {
+                      ClickControl(dlg, Dlg::kEnableCheck + 1);
+                      ClickControl(dlg, Dlg::kResolutionCheck + 1);
+                      EXPECT_TRUE(dlg.GetControl(Dlg::kFormatCell + 1)->bEnabled);
+                      ClickControl(dlg, Dlg::kOk);
+                  }),
               IDOK);
     const std::vector<SInputSignalSetting> stored = Stored();
     ASSERT_EQ(stored.size(), 1u);
@@ -119,8 +124,8 @@ TEST_F(VideoInputSetDlgTest, ApplyToAllSendersStoresOnlyMatchingInputs)
 {
     Script().AnswerMessageBox(IDOK);
     Run(1, [](Dlg& dlg) {
-        ClickControl(dlg, Dlg::kEnableCheck + 1);   // HDMI
-        ClickControl(dlg, Dlg::kEnableCheck + 2);   // DP
+        ClickControl(dlg, Dlg::kEnableCheck + 1); // HDMI
+        ClickControl(dlg, Dlg::kEnableCheck + 2); // DP
         ClickControl(dlg, Dlg::kApplyAll);
     });
     std::vector<std::pair<uint32_t, int>> stored;
@@ -144,10 +149,12 @@ TEST_F(VideoInputSetDlgTest, ALiveInputOffersSetToAndADeadOneOpensTheFormatDialo
         EXPECT_EQ(dlg.GetRows()[0].strFormat, live);
 
         ClickControl(dlg, Dlg::kResolutionCheck + 1);
-        Script().RunOnDialog<CSignalFormatSetDlg>([](CSignalFormatSetDlg& format) {
-            format.SetControlText(CSignalFormatSetDlg::kHeightEdit, "1200");
-            ClickControl(format, CSignalFormatSetDlg::kOk);
-        }, IDCANCEL);
+        Script().RunOnDialog<CSignalFormatSetDlg>(
+            [](CSignalFormatSetDlg& format) {
+                format.SetControlText(CSignalFormatSetDlg::kHeightEdit, "1200");
+                ClickControl(format, CSignalFormatSetDlg::kOk);
+            },
+            IDCANCEL);
         ClickControl(dlg, Dlg::kFormatCell + 1);
         EXPECT_EQ(dlg.GetControlText(Dlg::kFormatCell + 1), "1920x1200@60.000Hz");
     });
@@ -238,28 +245,31 @@ TEST_F(VideoInputSetDlgTest, ThirtyTwoInputsScrollAndOddSignalTextsGiveSaneRows)
 {
     ManyInputsLogic logic;
     g_pVideoSourceLogic = &logic;
-    Run(0, [](Dlg& dlg) {
-        ASSERT_EQ(dlg.GetRows().size(), 32u);
-        EXPECT_EQ(dlg.GetTable(Dlg::kTable)->rows.size(), static_cast<std::size_t>(Dlg::kVisibleRows));
-        EXPECT_FALSE(dlg.GetControl(Dlg::kEnableCheck + 31)->bVisible);
-        dlg.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-1200)), 0);
-        EXPECT_EQ(dlg.GetFirstRow(), 32 - Dlg::kVisibleRows);
-        EXPECT_TRUE(dlg.GetControl(Dlg::kEnableCheck + 31)->bVisible);
-        dlg.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(1200)), 0);
-        for (int row = 0; row < 4; ++row) {
-            ClickControl(dlg, Dlg::kEnableCheck + row);
-            ClickControl(dlg, Dlg::kResolutionCheck + row);
-        }
-        Script().PickMenu(Dlg::kMenuSetToSignal);   // interlaced: taken
-        ClickControl(dlg, Dlg::kFormatCell);
-        Script().PickMenu(0);                       // malformed: shown, not offered
-        ClickControl(dlg, Dlg::kFormatCell + 1);
-        for (int row : {2, 3}) {                    // none: the format dialog at once
-            Script().RunOnDialog<CSignalFormatSetDlg>([](CSignalFormatSetDlg&) {}, IDCANCEL);
-            ClickControl(dlg, Dlg::kFormatCell + row);
-        }
-        ClickControl(dlg, Dlg::kOk);
-    }, IDCANCEL);
+    Run(
+        0,
+        [](Dlg& dlg) {
+            ASSERT_EQ(dlg.GetRows().size(), 32u);
+            EXPECT_EQ(dlg.GetTable(Dlg::kTable)->rows.size(), static_cast<std::size_t>(Dlg::kVisibleRows));
+            EXPECT_FALSE(dlg.GetControl(Dlg::kEnableCheck + 31)->bVisible);
+            dlg.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-1200)), 0);
+            EXPECT_EQ(dlg.GetFirstRow(), 32 - Dlg::kVisibleRows);
+            EXPECT_TRUE(dlg.GetControl(Dlg::kEnableCheck + 31)->bVisible);
+            dlg.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(1200)), 0);
+            for (int row = 0; row < 4; ++row) {
+                ClickControl(dlg, Dlg::kEnableCheck + row);
+                ClickControl(dlg, Dlg::kResolutionCheck + row);
+            }
+            Script().PickMenu(Dlg::kMenuSetToSignal); // interlaced: taken
+            ClickControl(dlg, Dlg::kFormatCell);
+            Script().PickMenu(0); // malformed: shown, not offered
+            ClickControl(dlg, Dlg::kFormatCell + 1);
+            for (int row : {2, 3}) { // none: the format dialog at once
+                Script().RunOnDialog<CSignalFormatSetDlg>([](CSignalFormatSetDlg&) {}, IDCANCEL);
+                ClickControl(dlg, Dlg::kFormatCell + row);
+            }
+            ClickControl(dlg, Dlg::kOk);
+        },
+        IDCANCEL);
     EXPECT_FALSE(Script().LogOf(EModalKind::Menu).at(1).menuItems.at(1).bEnabled);
     EXPECT_EQ(Script().LogOf(EModalKind::Dialog).size(), 3u);
     const std::vector<SInputSignalSetting> stored = Stored();

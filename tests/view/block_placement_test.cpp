@@ -12,10 +12,10 @@ TEST(BlockPlacementTest, OneBlockOnEachSide)
     };
     const CSize receivers(300, 200);
     const Row rows[] = {
-        {2, {100, 44}, {24, 24, 124, 68}, {24, 88}},     // above
-        {0, {48, 100}, {24, 24, 72, 124}, {92, 24}},     // left, upright
-        {4, {100, 44}, {24, 244, 124, 288}, {24, 24}},   // below the area's bottom
-        {6, {48, 100}, {344, 24, 392, 124}, {24, 24}},   // right of the area's right edge
+        {2, {100, 44}, {24, 24, 124, 68}, {24, 88}},   // above
+        {0, {48, 100}, {24, 24, 72, 124}, {92, 24}},   // left, upright
+        {4, {100, 44}, {24, 244, 124, 288}, {24, 24}}, // below the area's bottom
+        {6, {48, 100}, {344, 24, 392, 124}, {24, 24}}, // right of the area's right edge
     };
     for (const Row& r : rows) {
         std::vector<SBlockSlot> slots{{r.pos, r.block, {}}};
@@ -48,11 +48,11 @@ TEST(BlockPlacementTest, PairReconciliation)
         int expectA, expectB;
     };
     const Row rows[] = {
-        {2, 2, false, 2, 3},   {2, 2, true, 3, 2},    {5, 5, false, 4, 5},   // equal values share the side
-        {4, 5, false, 4, 5},   {3, 2, true, 3, 2},                           // already one side's pair
-        {1, 3, false, 0, 2},   {7, 5, true, 6, 4},                           // two sides, each on its even value
-        {-1, 2, true, 3, 2},   {-1, 3, false, 2, 3},  {-1, 6, false, 2, 6},  // one member without a value
-        {4, -1, false, 4, 2},  {-1, -1, false, 2, 3}, {-1, -1, true, 3, 2},  // neither stored
+        {2, 2, false, 2, 3},  {2, 2, true, 3, 2},    {5, 5, false, 4, 5},  // equal values share the side
+        {4, 5, false, 4, 5},  {3, 2, true, 3, 2},                          // already one side's pair
+        {1, 3, false, 0, 2},  {7, 5, true, 6, 4},                          // two sides, each on its even value
+        {-1, 2, true, 3, 2},  {-1, 3, false, 2, 3},  {-1, 6, false, 2, 6}, // one member without a value
+        {4, -1, false, 4, 2}, {-1, -1, false, 2, 3}, {-1, -1, true, 3, 2}, // neither stored
     };
     for (const Row& r : rows) {
         const SPairPositions p = ReconcilePair(r.a, r.b, r.aIsSecond);

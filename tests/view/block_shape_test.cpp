@@ -47,7 +47,7 @@ TEST(BlockShapeTest, SecondRowAndUprightSides)
     // At the left or right the row runs down; the band plus a port width across.
     EXPECT_EQ(CSize(24 + 24, shape.nLength), BlockSizeOn(shape, EBlockSide::Left, kBase));
     const SBlockMetrics dense{36, 30, 36, 1.5, 270};
-    EXPECT_EQ(270, BlockShapeOf(1, dense, false).nLength);   // the shortest block
+    EXPECT_EQ(270, BlockShapeOf(1, dense, false).nLength); // the shortest block
     EXPECT_EQ(PortRowLength(20, 36), BlockShapeOf(20, dense, false).nLength);
     EXPECT_EQ(36 + 2 * 30 + 7, BlockShapeOf(8, dense, true).nDepth);
 }
@@ -55,8 +55,8 @@ TEST(BlockShapeTest, SecondRowAndUprightSides)
 TEST(BlockShapeTest, SidesAndTurnsOfRelativePositions)
 {
     // Two positions a side; the images turn clockwise from the top.
-    const std::pair<EBlockSide, int> sides[] = {
-        {EBlockSide::Left, 3}, {EBlockSide::Top, 0}, {EBlockSide::Bottom, 2}, {EBlockSide::Right, 1}};
+    const std::pair<EBlockSide, int> sides[]
+        = {{EBlockSide::Left, 3}, {EBlockSide::Top, 0}, {EBlockSide::Bottom, 2}, {EBlockSide::Right, 1}};
     for (int pos = 0; pos < 8; ++pos) {
         EXPECT_EQ(sides[pos / 2].first, SideOfPosition(pos)) << pos;
         EXPECT_EQ(sides[pos / 2].second, QuarterTurnsOf(SideOfPosition(pos))) << pos;
@@ -75,7 +75,8 @@ TEST(BlockShapeTest, EveryPortStandsInsideItsBlockFacingTheReceivers)
             for (std::size_t p = 0; p < ports.size(); ++p) {
                 const CRect& r = ports[p].rcPort;
                 CRect overlap;
-                EXPECT_TRUE(r.left >= block.left && r.right <= block.right && r.top >= block.top && r.bottom <= block.bottom)
+                EXPECT_TRUE(r.left >= block.left && r.right <= block.right && r.top >= block.top
+                            && r.bottom <= block.bottom)
                     << n << " ports, port " << p << " side " << static_cast<int>(side);
                 EXPECT_FALSE(overlap.IntersectRect(r, band)) << n << " ports, port " << p;
                 if (p > 0 && n <= 40) {

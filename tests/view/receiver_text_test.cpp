@@ -4,9 +4,8 @@
 
 TEST(ReceiverTextTest, SizeBySmallerSide)
 {
-    const int table[][2] = {{13, 0},  {14, 7},  {20, 10}, {21, 8},  {25, 8},  {26, 11}, {32, 11}, {33, 13},
-                            {40, 13}, {41, 15}, {44, 15}, {45, 17}, {50, 17}, {51, 19}, {60, 19}, {61, 20},
-                            {108, 36}, {200, 36}};
+    const int table[][2] = {{13, 0},  {14, 7},  {20, 10}, {21, 8},  {25, 8},  {26, 11}, {32, 11}, {33, 13},  {40, 13},
+                            {41, 15}, {44, 15}, {45, 17}, {50, 17}, {51, 19}, {60, 19}, {61, 20}, {108, 36}, {200, 36}};
     for (const auto& row : table)
         EXPECT_EQ(row[1], ReceiverTextSize(row[0], 1)) << "m = " << row[0];
 }
@@ -20,9 +19,9 @@ TEST(ReceiverTextTest, LargeNumbersGetSmallerText)
 
 TEST(ReceiverTextTest, FittingTheLongestLine)
 {
-    EXPECT_EQ(10, FittedTextSize(20, 100, 1, 50, 40));   // half as wide as measured
-    EXPECT_EQ(8, FittedTextSize(20, 40, 2, 50, 16));     // two lines in 16 pixels
-    EXPECT_EQ(30, FittedTextSize(36, 10, 1, 500, 500));  // never above 30
+    EXPECT_EQ(10, FittedTextSize(20, 100, 1, 50, 40));  // half as wide as measured
+    EXPECT_EQ(8, FittedTextSize(20, 40, 2, 50, 16));    // two lines in 16 pixels
+    EXPECT_EQ(30, FittedTextSize(36, 10, 1, 500, 500)); // never above 30
     EXPECT_EQ(1, FittedTextSize(20, 1000, 1, 0, 0));
     EXPECT_EQ(0, CountLines(""));
     EXPECT_EQ(2, CountLines("1:OK\r\n2:OK"));

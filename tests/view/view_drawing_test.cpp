@@ -1,7 +1,7 @@
 // What the view draws, recorded through the real page on the reference host.
 #include "controls/skin.h"
-#include "host/hwbridge.h"
 #include "host/host_enums.h"
+#include "host/hwbridge.h"
 #include "host/vistrano_language.h"
 #include "host/vistrano_project.h"
 #include "host/vistrano_runtime.h"
@@ -147,7 +147,8 @@ TEST_F(ViewDrawingTest, ValueTextsBySizeAndNumberInsideAMargin)
     for (const DrawOp& op : OpsWith(wide, DrawOp::Kind::Text))
         if (std::count(receivers.begin(), receivers.end(), op.rect)) {
             ++texts;
-            EXPECT_LE(measure.MeasureText(op.text, op.font).cx, op.rect.Width() - 2 * (op.rect.Width() / 12)) << op.text;
+            EXPECT_LE(measure.MeasureText(op.text, op.font).cx, op.rect.Width() - 2 * (op.rect.Width() / 12))
+                << op.text;
         }
     EXPECT_EQ(4, texts);
 }
@@ -194,7 +195,8 @@ TEST_F(ViewDrawingTest, BrokenLoopMarksItsSegmentsAndANewProjectDrawsNoPath)
     const CPoint a = RecordedReceiver(*g_pModuleData, obj, 0, 0, 0, 1).CenterPoint();
     const CPoint b = RecordedReceiver(*g_pModuleData, obj, 0, 0, 0, 2).CenterPoint();
     const CPoint mid((a.x + b.x) / 2, (a.y + b.y) / 2);
-    EXPECT_TRUE(std::any_of(markers.begin(), markers.end(), [&](const DrawOp& op) { return op.rect.CenterPoint() == mid; }));
+    EXPECT_TRUE(
+        std::any_of(markers.begin(), markers.end(), [&](const DrawOp& op) { return op.rect.CenterPoint() == mid; }));
 
     // The host opens another project and refreshes the page with relayout:
     // the old key would draw the path of the new project's port 0.
@@ -304,7 +306,8 @@ TEST_F(ViewDrawingTest, TheKeptBaseLayerFollowsTheMonitorData)
     render.Prepare(View().GetClientRect());
     render.Paint();
     // Inside the outlines, away from the value text.
-    const CPoint inside = RecordedReceiver(*g_pModuleData, g_pModuleData->GetCurrentObject(), 0, 0, 0, 3).TopLeft() + CPoint(3, 3);
+    const CPoint inside
+        = RecordedReceiver(*g_pModuleData, g_pModuleData->GetCurrentObject(), 0, 0, 0, 3).TopLeft() + CPoint(3, 3);
     const SSkinColors& colors = CMorvSkin::Instance().GetColors();
     EXPECT_EQ(colors.clrWarningFill, render.GetSurface()->PixelAt(inside.x, inside.y));
     sim::ClearReceiverFault(0, 0, 3, sim::ReceiverFault::OverTemperature);

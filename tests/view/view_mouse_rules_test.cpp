@@ -22,14 +22,14 @@ TEST(ViewHitIndex, FirstRectangleInOrderWinsEdgesOutside)
 {
     CViewHitIndex index;
     index.Build({{{VIEW_HIT_SENDER, 2, -1, -1, -1}, {10, 10, 110, 60}},
-                 {{VIEW_HIT_PORT, 2, -1, 0, -1}, {20, 40, 40, 60}},      // inside the block: the block wins
-                 {{VIEW_HIT_PORT, 2, -1, 1, -1}, {}},                    // empty: never hit
+                 {{VIEW_HIT_PORT, 2, -1, 0, -1}, {20, 40, 40, 60}}, // inside the block: the block wins
+                 {{VIEW_HIT_PORT, 2, -1, 1, -1}, {}},               // empty: never hit
                  {{VIEW_HIT_RECEIVER, 2, -1, 1, 7}, {110, 10, 150, 60}}});
     EXPECT_EQ(3u, index.Size());
     const SViewHit block{VIEW_HIT_SENDER, 2, -1, -1, -1}, receiver{VIEW_HIT_RECEIVER, 2, -1, 1, 7}, none;
     const std::pair<CPoint, SViewHit> cases[] = {
-        {{10, 10}, block},     {{25, 45}, block},    {{109, 59}, block}, {{110, 59}, receiver},
-        {{149, 10}, receiver}, {{150, 10}, none},    {{9, 10}, none},    {{50, 60}, none},
+        {{10, 10}, block},     {{25, 45}, block}, {{109, 59}, block}, {{110, 59}, receiver},
+        {{149, 10}, receiver}, {{150, 10}, none}, {{9, 10}, none},    {{50, 60}, none},
     };
     for (const auto& [pt, hit] : cases)
         EXPECT_EQ(hit, index.Hit(pt)) << pt.x << "," << pt.y;
@@ -68,11 +68,11 @@ TEST(ZoomWalk, InAndOutFollowTheTable)
     struct {
         float z;
         int steps;
-        float result;  // 0: no change
+        float result; // 0: no change
     } const cases[] = {
-        {1.0f, 1, 1.2f},    {1.0f, 2, 1.4f},    {9.0f, 1, 10.0f},  {9.0f, 2, 0.0f},   // the table ends at 10
+        {1.0f, 1, 1.2f},    {1.0f, 2, 1.4f},    {9.0f, 1, 10.0f},   {9.0f, 2, 0.0f}, // the table ends at 10
         {10.0f, 1, 0.0f},   {0.05f, 1, 0.055f}, {0.055f, 1, 0.06f}, {1.0f, -1, 0.9f},
-        {0.14f, -1, 0.12f}, {0.12f, -1, 0.0f},  {0.16f, -3, 0.0f}, {0.3f, -2, 0.2f},
+        {0.14f, -1, 0.12f}, {0.12f, -1, 0.0f},  {0.16f, -3, 0.0f},  {0.3f, -2, 0.2f},
         {1.0f, 0, 0.0f},    {1.0f, 100, 0.0f},  {1.0f, -100, 0.0f}, {1.1f, -1, 1.0f},
     };
     for (const auto& c : cases) {
@@ -92,9 +92,9 @@ TEST(HoverDebounce, StoresOnceAfterTheMouseRestsAndRestartsOnAnotherKey)
     EXPECT_FALSE(debounce.OnMove(0x30002, 1000, 0));
     EXPECT_FALSE(debounce.OnMove(0x30002, 1300, 0));
     EXPECT_EQ(0x30002u, debounce.OnMove(0x30002, 1301, 0));
-    EXPECT_FALSE(debounce.OnMove(0x30002, 1400, 0x30002));  // stored: nothing more
-    EXPECT_FALSE(debounce.OnMove(0x30003, 1500, 0x30002));  // another port ends the wait
-    EXPECT_FALSE(debounce.OnMove(0x30003, 1600, 0x30002));  // ... and the next move begins one
+    EXPECT_FALSE(debounce.OnMove(0x30002, 1400, 0x30002)); // stored: nothing more
+    EXPECT_FALSE(debounce.OnMove(0x30003, 1500, 0x30002)); // another port ends the wait
+    EXPECT_FALSE(debounce.OnMove(0x30003, 1600, 0x30002)); // ... and the next move begins one
     EXPECT_FALSE(debounce.OnMove(0x30003, 1900, 0x30002));
     EXPECT_EQ(0x30003u, debounce.OnMove(0x30003, 1901, 0x30002));
 }
@@ -107,8 +107,8 @@ TEST(ViewMouseRules, HoverKeysNameASenderAndAPortAndReadBack)
     } keys[] = {
         {{VIEW_HIT_PORT, 3, -1, 2, -1}, 0x00030002u},
         {{VIEW_HIT_RECEIVER, 3, -1, 2, 40}, 0x00030002u},
-        {{VIEW_HIT_PORT, 3, 9, 2, -1}, 0x03090002u},       // a fibre board's port
-        {{VIEW_HIT_RECEIVER, 300, 4, 0, 7}, 0x2C040000u},  // the fibre form keeps 8 bits of the sender
+        {{VIEW_HIT_PORT, 3, 9, 2, -1}, 0x03090002u},      // a fibre board's port
+        {{VIEW_HIT_RECEIVER, 300, 4, 0, 7}, 0x2C040000u}, // the fibre form keeps 8 bits of the sender
     };
     for (const auto& k : keys) {
         EXPECT_EQ(k.key, HoverKeyOf(k.hit));

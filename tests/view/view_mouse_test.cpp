@@ -61,9 +61,9 @@ TEST_F(ViewInputTest, RestingOnAPortStoresItsHoverKeyOnceAndAnotherPortAgain)
     EXPECT_EQ(0x00000002u, g_pModuleData->GetHoverKey());
     EXPECT_EQ((std::vector<int32_t>{UPDATE_VIEW, UPDATE_LAYOUT_CHANGE}), Masks());
     Rest(Client(g_pModuleData->GetLevelRectC(RENDER_RECEIVER, 0, 2)));
-    EXPECT_EQ(2u, host.notifications.size());  // the same port: nothing more
+    EXPECT_EQ(2u, host.notifications.size()); // the same port: nothing more
 
-    Rest(Client(g_pModuleData->GetItemRect(g_pModuleData->GetCurrentObject(), 0, 3, 0, 1)));  // a receiver of port 3
+    Rest(Client(g_pModuleData->GetItemRect(g_pModuleData->GetCurrentObject(), 0, 3, 0, 1))); // a receiver of port 3
     EXPECT_EQ(0x00000003u, g_pModuleData->GetHoverKey());
 }
 
@@ -83,16 +83,16 @@ TEST_F(ViewInputTest, ClickOnAReceiverSetsTheHoverKeyAndOnNothingChangesNothing)
 
     Send(WM_LBUTTONDOWN, MK_LBUTTON, Client(g_pModuleData->GetItemRect(g_pModuleData->GetCurrentObject(), 0, 1, 0, 4)));
     EXPECT_EQ(0x00000001u, g_pModuleData->GetHoverKey());
-    EXPECT_EQ(0, g_pModuleData->GetDemarcationOn());  // another receiver ends the demarcation
+    EXPECT_EQ(0, g_pModuleData->GetDemarcationOn()); // another receiver ends the demarcation
 }
 
 TEST_F(ViewInputTest, FibreAndEthernetSendersAnswerByTheirOwnKindWhereTheyWereDrawn)
 {
     Open(sim::MakeSampleProject());
-    constexpr int kTower = 4;   // the sample's fibre sender, beside Ethernet senders
+    constexpr int kTower = 4; // the sample's fibre sender, beside Ethernet senders
     Show(TREE_NODE_ALL_SENDERS, RENDER_RECEIVER, 0);
     Send(WM_LBUTTONDOWN, MK_LBUTTON, Client(g_pModuleData->GetLevelRectD(RENDER_RECEIVER, kTower, 3)));
-    EXPECT_EQ(0x04030000u, g_pModuleData->GetHoverKey());  // output 3's port: the fibre form
+    EXPECT_EQ(0x04030000u, g_pModuleData->GetHoverKey()); // output 3's port: the fibre form
     Send(WM_LBUTTONDOWN, MK_LBUTTON, Client(g_pModuleData->GetLevelRectC(RENDER_RECEIVER, 0, 1)));
     EXPECT_EQ(0x00000001u, g_pModuleData->GetHoverKey());
 
@@ -109,7 +109,7 @@ TEST_F(ViewInputTest, FibreAndEthernetSendersAnswerByTheirOwnKindWhereTheyWereDr
     Send(WM_LBUTTONDOWN, MK_LBUTTON, Client(RecordedReceiver(*g_pModuleData, obj, kTower, 1, 0, 5)));
     EXPECT_EQ(0x04010000u, g_pModuleData->GetHoverKey());
     const int receivers = g_pProjectData->GetSender(kTower)->GetFiberPort(1)->GetTilesCount();
-    EXPECT_EQ(3 * receivers, pathLines());  // a line and two arrowhead sides per receiver
+    EXPECT_EQ(3 * receivers, pathLines()); // a line and two arrowhead sides per receiver
 }
 
 TEST_F(ViewInputTest, DoubleClickInTheGridDrillsDownFromTheStartOfTheDesign)
@@ -176,12 +176,12 @@ TEST_F(ViewInputTest, NavigationOverlayDrawsEverySenderAndHoversAndPicksOne)
               }));
     for (uint32_t s = 0; s < 3; ++s)
         EXPECT_TRUE(overlay.PtInRect(g_pModuleData->GetOverlayRect(s).TopLeft())) << s;
-    const CPoint box = g_pModuleData->GetOverlayRect(2).CenterPoint();  // client coordinates
+    const CPoint box = g_pModuleData->GetOverlayRect(2).CenterPoint(); // client coordinates
     ASSERT_FALSE(g_pModuleData->GetOverlayRect(2).IsRectEmpty());
     host.notifications.clear();
     Send(WM_MOUSEMOVE, 0, box);
     EXPECT_EQ(2, g_pModuleData->GetHoveredSender());
-    Send(WM_MOUSEMOVE, 0, box + CPoint(1, 0));  // still on it: no second refresh
+    Send(WM_MOUSEMOVE, 0, box + CPoint(1, 0)); // still on it: no second refresh
     EXPECT_EQ((std::vector<int32_t>{UPDATE_ALL}), Masks());
 
     Send(WM_LBUTTONDOWN, MK_LBUTTON, box);
@@ -199,7 +199,7 @@ TEST_F(ViewInputTest, TheVideoInputButtonOpensTheSendersVideoInputSettings)
     Open(Walls(2, 1, 4, 64));
     g_pProjectData->SetCurrentSender(1);
     Show(TREE_NODE_SENDER, RENDER_SINGLE_SENDER, 1);
-    SHitScope scope{g_pModuleData->GetCurrentObject(), {1}};  // nothing is hit in the single-sender view
+    SHitScope scope{g_pModuleData->GetCurrentObject(), {1}}; // nothing is hit in the single-sender view
     EXPECT_TRUE(CollectHitItems(scope, *g_pModuleData, *g_pProjectData).empty());
     const SBarItem* button = View().GetInputBar()->GetItem(0);
     ASSERT_NE(nullptr, button);
@@ -212,7 +212,7 @@ TEST_F(ViewInputTest, TheVideoInputButtonOpensTheSendersVideoInputSettings)
     const SModalRecord* dialog = CModalScript::Instance().Last(EModalKind::Dialog);
     const UINT shown = dialog ? dialog->nTemplateId : 0;
     CModalScript::Instance().Reset();
-    EXPECT_EQ(2024u, shown);  // the video input settings
+    EXPECT_EQ(2024u, shown); // the video input settings
 }
 
 namespace {
@@ -228,7 +228,7 @@ protected:
         design = g_pRuntimeData->GetDesignBackground();
         design->SetViewStartPt({0, 0}, 0, {0, 0});
         g_pModuleData->SetContentExtent(4000, 3000);
-        ASSERT_GE(PairPartnerOf(*g_pProjectData, paired), 0);  // the main wall and its backup
+        ASSERT_GE(PairPartnerOf(*g_pProjectData, paired), 0); // the main wall and its backup
         CModalScript::Instance().SetMode(CModalScript::EMode::Scripted);
         host.notifications.clear();
         sim::ClearCallLog();
@@ -264,7 +264,7 @@ TEST_F(ViewMouseTest, ControlWheelWalksTheZoomTableForTheSenderAndItsPartner)
     const int partner = PairPartnerOf(*g_pProjectData, paired);
     Show(RENDER_TEMPERATURE, paired);
     g_pModuleData->SetZoom(paired, 9.0f);
-    EXPECT_EQ(1, Wheel(MK_CONTROL, 240));  // the table ends at 10 before the second step
+    EXPECT_EQ(1, Wheel(MK_CONTROL, 240)); // the table ends at 10 before the second step
     EXPECT_FLOAT_EQ(9.0f, g_pModuleData->GetZoom(paired));
     EXPECT_EQ(0, Notified(UPDATE_LAYOUT_CHANGE));
     EXPECT_EQ(1, Wheel(MK_CONTROL, 120));
@@ -272,12 +272,12 @@ TEST_F(ViewMouseTest, ControlWheelWalksTheZoomTableForTheSenderAndItsPartner)
     EXPECT_FLOAT_EQ(10.0f, g_pModuleData->GetZoom(partner));
     EXPECT_EQ(1, Notified(UPDATE_LAYOUT_CHANGE));
 
-    EXPECT_EQ(0, Wheel(MK_CONTROL, 1));  // less than a notch: no step, not used
+    EXPECT_EQ(0, Wheel(MK_CONTROL, 1)); // less than a notch: no step, not used
     EXPECT_FLOAT_EQ(10.0f, g_pModuleData->GetZoom(paired));
     g_pModuleData->SetZoom(paired, 0.14f);
     for (int i = 0; i < 2; ++i)
         Wheel(MK_CONTROL, -120);
-    EXPECT_FLOAT_EQ(0.12f, g_pModuleData->GetZoom(paired));  // never down to 0.1
+    EXPECT_FLOAT_EQ(0.12f, g_pModuleData->GetZoom(paired)); // never down to 0.1
     EXPECT_EQ(CPoint(0, 0), design->GetViewStartPt());
 }
 
@@ -291,7 +291,7 @@ TEST_F(ViewMouseTest, WheelScrollsByATenthOfTheViewAndStaysInsideTheContent)
     } const steps[] = {
         {MK_SHIFT, -120, {client.Width() / 10, 0}},
         {0, -240, {client.Width() / 10, client.Height() / 5}},
-        {MK_CONTROL, 120, {client.Width() / 10, client.Height() / 10}},  // no receiver target: scrolls
+        {MK_CONTROL, 120, {client.Width() / 10, client.Height() / 10}}, // no receiver target: scrolls
         {0, -1, {client.Width() / 10, client.Height() / 10}},
         {MK_SHIFT, 1, {client.Width() / 10, client.Height() / 10}},
         {0, -12000, {client.Width() / 10, 3000 - client.Height()}},
@@ -313,7 +313,7 @@ TEST_F(ViewMouseTest, SideAndExchangeCommandsMoveOnlyWhatTheyNameAndRecordOneMod
         bool done;
         int modifications, resets;
     } const cases[] = {
-        {VIEW_CMD_TOP, lone, false, 0, 0},  // the side it has: nothing, not even a modification
+        {VIEW_CMD_TOP, lone, false, 0, 0}, // the side it has: nothing, not even a modification
         {VIEW_CMD_RIGHT, lone, true, 1, 1},
         {VIEW_CMD_EXCHANGE, paired, true, 1, 2},
     };
@@ -361,7 +361,7 @@ TEST_F(ViewMouseTest, BlockMenuOffersTheSidesWithTheirMarkAndTheExchange)
                                GetLanguageString(backup ? "Menu_SourceDevice" : "Menu_BackupDevice", "Monitoring")),
                   items[5].strText);
     }
-    Show(RENDER_SINGLE_SENDER, paired);  // no receiver target: no menu
+    Show(RENDER_SINGLE_SENDER, paired); // no receiver target: no menu
     CCusPopMenu menu;
     SViewMenu target;
     EXPECT_FALSE(BuildViewMenu({VIEW_HIT_SENDER, paired, -1, -1, -1}, menu, target));
@@ -372,7 +372,7 @@ TEST_F(ViewMouseTest, NothingHitAReceiverWhileMonitoringIsOffOrASenderThatIsGone
     Show(RENDER_RECEIVER, 0);
     const int gone = g_pProjectData->GetSenderCount();
     const SViewHit hits[] = {{},
-                             {VIEW_HIT_RECEIVER, 0, -1, 0, 1},  // no demarcation while monitoring is off
+                             {VIEW_HIT_RECEIVER, 0, -1, 0, 1}, // no demarcation while monitoring is off
                              {VIEW_HIT_SENDER, gone, -1, 0, 0},
                              {VIEW_HIT_PORT, gone, -1, 0, 0},
                              {VIEW_HIT_RECEIVER, gone, -1, 0, 0}};
@@ -389,7 +389,8 @@ TEST_F(ViewMouseTest, NothingHitAReceiverWhileMonitoringIsOffOrASenderThatIsGone
     }
     EXPECT_FALSE(RunViewCommand(VIEW_CMD_DEMARCATE, {hits[1], 0}));
     EXPECT_EQ(0, g_pModuleData->GetDemarcationOn());
-    for (const char* call : {"CProjectUndoRedo::PrjModify", "IReceiverLogic::MarkReceiver", "IMonitorLogic::PauseMonitor"})
+    for (const char* call :
+         {"CProjectUndoRedo::PrjModify", "IReceiverLogic::MarkReceiver", "IMonitorLogic::PauseMonitor"})
         EXPECT_EQ(0, sim::CountCalls(call)) << call;
 }
 
@@ -411,9 +412,9 @@ TEST_F(ViewMouseTest, MoveModeDragMovesTheStartAgainstThePointer)
     EXPECT_EQ(CPoint(350, 210), design->GetViewStartPt());
     Send(WM_MOUSEMOVE, MK_LBUTTON, {500, 500});
     Send(WM_LBUTTONUP, 0, {500, 500});
-    EXPECT_EQ(CPoint(200, 0), design->GetViewStartPt());  // held at the top
+    EXPECT_EQ(CPoint(200, 0), design->GetViewStartPt()); // held at the top
     EXPECT_EQ(2, Notified(UPDATE_LAYOUT_CHANGE));
-    Send(WM_MOUSEMOVE, 0, {100, 100});  // the drag is over
+    Send(WM_MOUSEMOVE, 0, {100, 100}); // the drag is over
     EXPECT_EQ(CPoint(200, 0), design->GetViewStartPt());
     EXPECT_EQ(SPECIAL_OP_MOVE, g_pRuntimeData->GetSpecialOpType());
 }

@@ -20,17 +20,17 @@ class CMorvBaseDlg;
 class ICanvas;
 
 enum EBarItemKind : int {
-    BarPush = 0,        // click
-    BarCheck = 1,       // click flips checked, then click and select are reported
-    BarRadio = 2,       // click checks it and unchecks the others of its group
-    BarLabel = 3,       // caption only, no input
-    BarDropDown = 7,    // a press reports select (open its menu); style 1 draws it wide with an arrow
-    BarSeparator = 20,  // a line or its image; no input
+    BarPush = 0,       // click
+    BarCheck = 1,      // click flips checked, then click and select are reported
+    BarRadio = 2,      // click checks it and unchecks the others of its group
+    BarLabel = 3,      // caption only, no input
+    BarDropDown = 7,   // a press reports select (open its menu); style 1 draws it wide with an arrow
+    BarSeparator = 20, // a line or its image; no input
 };
 
 enum EBarDrawType : int {
-    BarDrawButton = 0,       // state images (or the skinned face), icon, caption
-    BarDrawWarningMark = 2,  // only the warning mark, while the warning flag is set
+    BarDrawButton = 0,      // state images (or the skinned face), icon, caption
+    BarDrawWarningMark = 2, // only the warning mark, while the warning flag is set
 };
 
 struct SBarItem {
@@ -39,16 +39,16 @@ struct SBarItem {
     CRect rect;
     std::string strCaption;
     std::string strTooltip;
-    std::string strImageFolder;   // state images, or one .png file
-    std::string strIconFile;      // optional picture over the state image, in rcImage
-    CRect rcImage;                // empty: the item's rectangle
+    std::string strImageFolder; // state images, or one .png file
+    std::string strIconFile;    // optional picture over the state image, in rcImage
+    CRect rcImage;              // empty: the item's rectangle
     bool bVisible = false;
     bool bEnabled = true;
     bool bChecked = false;
     int nStyle = 0;
-    bool bWarning = false;        // draws the warning mark
-    int nGroup = 0;               // radio group
-    int nBusy = 0;                // guarded by CControlEnable
+    bool bWarning = false; // draws the warning mark
+    int nGroup = 0;        // radio group
+    int nBusy = 0;         // guarded by CControlEnable
 };
 
 class CMorvButtonBar {

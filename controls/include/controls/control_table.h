@@ -14,14 +14,14 @@
 #include <vector>
 
 enum class EMorvControlKind : int {
-    Title,        // section or dialog heading, bold
-    Label,        // one line of text
-    CheckBox,     // image check box (check images), optional text right of the image
-    Button,       // push button: skinned face, or the state images of its image folder
-    NumericEdit,  // CMorvEditEx in integer or decimal mode
-    TimeEdit,     // CMorvTimeEdit, seconds
-    Edit,         // CMorvEditEx in text mode
-    Table,        // table with a header row, row colours and row hit testing
+    Title,       // section or dialog heading, bold
+    Label,       // one line of text
+    CheckBox,    // image check box (check images), optional text right of the image
+    Button,      // push button: skinned face, or the state images of its image folder
+    NumericEdit, // CMorvEditEx in integer or decimal mode
+    TimeEdit,    // CMorvTimeEdit, seconds
+    Edit,        // CMorvEditEx in text mode
+    Table,       // table with a header row, row colours and row hit testing
 };
 
 // Image folders of the check box states.
@@ -36,14 +36,14 @@ constexpr Color kSkinColor{0, 0, 0, 0};
 struct STableRow {
     std::vector<std::string> cells;
     Color clrText = kSkinColor;
-    Color clrFill = kSkinColor;     // row background (kSkinColor: none)
+    Color clrFill = kSkinColor; // row background (kSkinColor: none)
 };
 
 struct SMorvTable {
-    std::vector<int> columnWeights{1, 1};   // relative column widths, e.g. {50, 100}
-    std::vector<std::string> headers;       // row 0
-    std::vector<STableRow> rows;            // rows 1..n
-    int nRowHeight = 20;                    // pixels
+    std::vector<int> columnWeights{1, 1}; // relative column widths, e.g. {50, 100}
+    std::vector<std::string> headers;     // row 0
+    std::vector<STableRow> rows;          // rows 1..n
+    int nRowHeight = 20;                  // pixels
 };
 
 // Button styles.
@@ -52,19 +52,19 @@ enum EMorvButtonStyle : int { ButtonNormal = 0, ButtonPrimary = 1 };
 struct SMorvControl {
     int nIndex = -1;
     EMorvControlKind eKind = EMorvControlKind::Label;
-    CRect rect;                    // dialog client coordinates
-    std::string strText;           // the text shown (set, or looked up from the key)
+    CRect rect;          // dialog client coordinates
+    std::string strText; // the text shown (set, or looked up from the key)
     bool bVisible = true;
-    int nCheck = 0;                // check box state, 0 or 1
+    int nCheck = 0; // check box state, 0 or 1
     bool bEnabled = true;
-    UINT nDlgItemId = 0;           // the control id of the edit windows; a name for the others
+    UINT nDlgItemId = 0; // the control id of the edit windows; a name for the others
 
     // Look. Text colour kSkinColor and font size 0 take the skin's.
     Color clrText = kSkinColor;
     int nFontSize = 0;
-    unsigned nAlign = 0;           // TextAlign flags; 0: the kind's default
+    unsigned nAlign = 0; // TextAlign flags; 0: the kind's default
     int nStyle = ButtonNormal;
-    std::string strImageFolder;    // button: state images instead of the skinned face
+    std::string strImageFolder; // button: state images instead of the skinned face
 
     // Text looked up again by SetLanguage: the key in its section; used as
     // a format with formatArgs when there are any; then the suffix. With a
@@ -75,12 +75,12 @@ struct SMorvControl {
     std::vector<plat::FormatArg> formatArgs;
     int nCheckSource = -1;
 
-    SEditRules editRules;          // numeric edit
-    int nMinSeconds = 0;           // time edit bounds
+    SEditRules editRules; // numeric edit
+    int nMinSeconds = 0;  // time edit bounds
     int nMaxSeconds = 86399;
-    SMorvTable table;              // table
+    SMorvTable table; // table
 
-    int nBusy = 0;                 // guarded by CControlEnable; takes no input while nonzero
+    int nBusy = 0; // guarded by CControlEnable; takes no input while nonzero
 };
 
 namespace morv {

@@ -28,7 +28,7 @@ constexpr DROPEFFECT DROPEFFECT_NOTHANDLED = static_cast<DROPEFFECT>(-1);
 
 // Clipboard formats, with the desktop's numbers.
 using CLIPFORMAT = WORD;
-constexpr CLIPFORMAT CF_TEXT = 1;          // multibyte (here UTF-8) text
+constexpr CLIPFORMAT CF_TEXT = 1; // multibyte (here UTF-8) text
 constexpr CLIPFORMAT CF_UNICODETEXT = 13;
 
 // What a drag carries: bytes per clipboard format.
@@ -89,7 +89,8 @@ public:
     virtual DROPEFFECT OnDragEnter(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) = 0;
     virtual DROPEFFECT OnDragOver(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) = 0;
     virtual DROPEFFECT OnDropEx(CWnd* pWnd, COleDataObject* pDataObject, DROPEFFECT dropDefault, DROPEFFECT dropList,
-                                CPoint point) = 0;
+                                CPoint point)
+        = 0;
     virtual int OnDrop(CWnd* pWnd, COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point) = 0;
     virtual void OnDragLeave(CWnd* pWnd) = 0;
 

@@ -30,26 +30,26 @@ class CWnd;
 enum class EModalKind { Dialog, MessageBox, Menu, Progress, Drag };
 
 struct SMenuItemRecord {
-    UINT nId = 0;              // 0 for separators and sub-menu headers
+    UINT nId = 0; // 0 for separators and sub-menu headers
     std::string strText;
     bool bChecked = false;
     bool bEnabled = true;
     bool bSeparator = false;
-    bool bSubMenu = false;     // the header of a sub-menu; its items follow one level deeper
-    int nDepth = 0;            // 0 at the top level
+    bool bSubMenu = false; // the header of a sub-menu; its items follow one level deeper
+    int nDepth = 0;        // 0 at the top level
 };
 
 struct SModalRecord {
     EModalKind eKind = EModalKind::Dialog;
-    std::string strText;       // box text, dialog title, progress title
-    std::string strCaption;    // box caption
-    UINT nType = 0;            // box type, menu flags
-    int nIconStyle = 0;        // box icon style
-    UINT nTemplateId = 0;      // dialog template id
+    std::string strText;    // box text, dialog title, progress title
+    std::string strCaption; // box caption
+    UINT nType = 0;         // box type, menu flags
+    int nIconStyle = 0;     // box icon style
+    UINT nTemplateId = 0;   // dialog template id
     std::vector<SMenuItemRecord> menuItems;
-    int nResult = 0;           // the answer the modal gave
-    bool bScripted = false;    // answered by a queued step
-    std::string strError;      // why the answer is not what was asked, when it is not
+    int nResult = 0;        // the answer the modal gave
+    bool bScripted = false; // answered by a queued step
+    std::string strError;   // why the answer is not what was asked, when it is not
 };
 
 // One queued answer: an optional action run on the modal's window while it
@@ -61,13 +61,13 @@ struct SModalStep {
 
 // What a modal loop hands to RunModal.
 struct SModalCall {
-    SModalRecord record;                          // kind and what is shown
-    std::function<int()> live;                    // the real loop; answers its result
-    std::function<bool(int)> accepts;             // whether an answer is one the modal can give (null: any)
-    int nDismissAnswer = 0;                       // answer when dismissed or when a step fails
-    bool bBlocking = true;                        // false: runs live even in scripted mode (progress)
-    CWnd* window = nullptr;                       // handed to a step's action
-    std::function<std::optional<int>()> endedBy;  // result the window gave itself during the action
+    SModalRecord record;                         // kind and what is shown
+    std::function<int()> live;                   // the real loop; answers its result
+    std::function<bool(int)> accepts;            // whether an answer is one the modal can give (null: any)
+    int nDismissAnswer = 0;                      // answer when dismissed or when a step fails
+    bool bBlocking = true;                       // false: runs live even in scripted mode (progress)
+    CWnd* window = nullptr;                      // handed to a step's action
+    std::function<std::optional<int>()> endedBy; // result the window gave itself during the action
 };
 
 class CModalScript {
@@ -84,12 +84,12 @@ public:
     // Queue answers.
     void Queue(EModalKind kind, SModalStep step);
     void AnswerMessageBox(int answer, int times = 1);
-    void PickMenu(UINT id);                                    // 0 dismisses the menu
-    void EndDialog(int result);                                // the next dialog ends right after its set-up
+    void PickMenu(UINT id);     // 0 dismisses the menu
+    void EndDialog(int result); // the next dialog ends right after its set-up
     void RunOnDialog(std::function<void(CWnd*)> action, int endWith);
     template <class TDialog>
     void RunOnDialog(std::function<void(TDialog&)> action, int endWith);
-    void RefuseProgress();                                     // the next progress begin answers -1
+    void RefuseProgress(); // the next progress begin answers -1
     std::size_t PendingCount(EModalKind kind) const;
 
     // What was shown, in order of appearance.
@@ -120,10 +120,14 @@ private:
 template <class TDialog>
 void CModalScript::RunOnDialog(std::function<void(TDialog&)> action, int endWith)
 {
-    RunOnDialog([action = std::move(action)](CWnd* wnd) {
-        if (auto* dlg = dynamic_cast<TDialog*>(wnd)) action(*dlg);
-        else throw std::bad_cast();
-    }, endWith);
+    RunOnDialog(
+        [action = std::move(action)](CWnd* wnd) {
+            if (auto* dlg = dynamic_cast<TDialog*>(wnd))
+                action(*dlg);
+            else
+                throw std::bad_cast();
+        },
+        endWith);
 }
 
 // Readable names of the kinds, for messages.

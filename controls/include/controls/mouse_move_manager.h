@@ -22,18 +22,18 @@
 
 // How a tracking ended.
 enum EMouseMoveEnd : int {
-    MOUSEMOVE_END_BUTTONUP = 1,     // the button that started it was released
-    MOUSEMOVE_END_OTHERBUTTON = 2,  // another mouse button was pressed (cancel)
-    MOUSEMOVE_END_ESCAPE = 3,       // the Escape key (cancel)
-    MOUSEMOVE_END_LOST = 4,         // capture lost, window destroyed or Cancel()
+    MOUSEMOVE_END_BUTTONUP = 1,    // the button that started it was released
+    MOUSEMOVE_END_OTHERBUTTON = 2, // another mouse button was pressed (cancel)
+    MOUSEMOVE_END_ESCAPE = 3,      // the Escape key (cancel)
+    MOUSEMOVE_END_LOST = 4,        // capture lost, window destroyed or Cancel()
 };
 
 // Positions in client coordinates of the tracked window.
 struct SMouseMoveInfo {
-    CPoint ptDown;        // where the button went down
-    CPoint ptCur;         // where the mouse is now
-    CPoint ptOffset;      // ptCur - ptDown
-    DWORD dwElapsed = 0;  // milliseconds since the press
+    CPoint ptDown;       // where the button went down
+    CPoint ptCur;        // where the mouse is now
+    CPoint ptOffset;     // ptCur - ptDown
+    DWORD dwElapsed = 0; // milliseconds since the press
 };
 
 // Whether a move is reported while the tracker has not reported one yet:

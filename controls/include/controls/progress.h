@@ -5,8 +5,8 @@
 #include <string>
 
 struct SProgressInfo {
-    std::string strTitle;     // window title
-    std::string strText;      // line above the bar (may be empty)
+    std::string strTitle; // window title
+    std::string strText;  // line above the bar (may be empty)
     int nMin = 0;
     int nMax = 100;
 };

@@ -45,24 +45,24 @@ constexpr UINT WM_NOTIFY = 0x004E;
 constexpr int NM_CLICK = -2;
 constexpr int NM_DBLCLK = -3;
 constexpr int NM_RCLICK = -5;
-constexpr int TVN_SELCHANGING = -401;     // answer nonzero to keep the old selection
+constexpr int TVN_SELCHANGING = -401; // answer nonzero to keep the old selection
 constexpr int TVN_SELCHANGED = -402;
-constexpr int TVN_ITEMEXPANDING = -405;   // answer nonzero to refuse
+constexpr int TVN_ITEMEXPANDING = -405; // answer nonzero to refuse
 constexpr int TVN_ITEMEXPANDED = -406;
 constexpr int TVN_BEGINDRAG = -407;
-constexpr int TVN_BEGINLABELEDIT = -410;  // answer nonzero to refuse
-constexpr int TVN_ENDLABELEDIT = -411;    // answer nonzero to take the new text
+constexpr int TVN_BEGINLABELEDIT = -410; // answer nonzero to refuse
+constexpr int TVN_ENDLABELEDIT = -411;   // answer nonzero to take the new text
 
 // lParam of WM_NOTIFY from the tree; wParam is the tree's id.
 struct STreeNotify {
     CWnd* pFrom = nullptr;
     UINT nIdFrom = 0;
     int nCode = 0;
-    HTREEITEM hItem = nullptr;       // the item concerned; for selections the new focus item
-    HTREEITEM hOldItem = nullptr;    // selections: the previous focus item
-    CPoint ptClient;                 // clicks and drag begin: the mouse in client coordinates
-    bool bExpand = false;            // expansion: expanding (true) or collapsing
-    const std::string* pText = nullptr;  // end of label editing: the new text, null when cancelled
+    HTREEITEM hItem = nullptr;          // the item concerned; for selections the new focus item
+    HTREEITEM hOldItem = nullptr;       // selections: the previous focus item
+    CPoint ptClient;                    // clicks and drag begin: the mouse in client coordinates
+    bool bExpand = false;               // expansion: expanding (true) or collapsing
+    const std::string* pText = nullptr; // end of label editing: the new text, null when cancelled
 };
 
 class CTreeLabelEdit;
@@ -120,7 +120,7 @@ public:
     bool SetItemSelected(HTREEITEM hItem, bool bSelected);
     bool IsItemSelected(HTREEITEM hItem) const;
     UINT GetSelectedCount() const;
-    std::vector<HTREEITEM> GetSelectedItems() const;   // in tree order
+    std::vector<HTREEITEM> GetSelectedItems() const; // in tree order
     void ClearSelection();
 
     // Geometry in client coordinates.

@@ -5,10 +5,10 @@
 // The quantity the monitor view shows. The values are stored as plain words
 // in the page's current-object record, so the enumeration is unscoped.
 enum ERenderType : int32_t {
-    RENDER_SENDER_BLOCKS = 0,   // sender blocks at their stored places
-    RENDER_BLOCK_GRID = 1,      // sender blocks only, in a grid
-    RENDER_SINGLE_SENDER = 2,   // one sender's inputs and ports
-    RENDER_RECEIVER = 3,        // receivers, every warning
+    RENDER_SENDER_BLOCKS = 0, // sender blocks at their stored places
+    RENDER_BLOCK_GRID = 1,    // sender blocks only, in a grid
+    RENDER_SINGLE_SENDER = 2, // one sender's inputs and ports
+    RENDER_RECEIVER = 3,      // receivers, every warning
     RENDER_TEMPERATURE = 4,
     RENDER_HUMIDITY = 5,
     RENDER_SMOKE = 6,
@@ -20,7 +20,7 @@ enum ERenderType : int32_t {
 };
 
 // Bits of a receiver's (or port's) warning word.
-constexpr uint32_t WARNING_NO_DATA = 0x1;          // the item did not answer
+constexpr uint32_t WARNING_NO_DATA = 0x1; // the item did not answer
 constexpr uint32_t WARNING_TEMPERATURE = 0x2;
 constexpr uint32_t WARNING_HUMIDITY = 0x4;
 constexpr uint32_t WARNING_SMOKE = 0x8;
@@ -78,8 +78,8 @@ enum EnTreeNodeType : int32_t {
 
 // The view's mode.
 enum EnSpecialOpType : int32_t {
-    SPECIAL_OP_NORMAL = 0,      // select
-    SPECIAL_OP_MOVE = 3,        // drag the view
+    SPECIAL_OP_NORMAL = 0, // select
+    SPECIAL_OP_MOVE = 3,   // drag the view
 };
 
 // The host page that is current (CRuntimeData::GetCurInterfaceDlg).

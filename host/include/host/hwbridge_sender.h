@@ -12,7 +12,7 @@ class CWnd;
 // preceded by the port count as a 16-bit value (low byte first).
 struct SPortOutputRecord {
     int32_t nSender = 0;
-    int32_t nFlag = 1;              // 1: apply now
+    int32_t nFlag = 1; // 1: apply now
     std::vector<uint8_t> arrMask;
 };
 

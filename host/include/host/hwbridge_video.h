@@ -8,10 +8,10 @@
 
 // One video input of a sender.
 struct SVideoInputRecord {
-    uint32_t dwPort = 0;        // port word
+    uint32_t dwPort = 0; // port word
     uint32_t dwValue1 = 0;
     uint32_t dwValue2 = 0;
-    uint32_t dwInputType = 0;   // input type code
+    uint32_t dwInputType = 0; // input type code
     uint32_t dwSubIndex = 0;
 
     bool operator==(const SVideoInputRecord&) const = default;

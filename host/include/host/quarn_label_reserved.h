@@ -30,4 +30,3 @@ public:
 protected:
     ~CQuarnLabelReserved() = default;
 };
-

@@ -44,7 +44,7 @@ public:
     int GetRcvCount() const override { return static_cast<int>(m_rects.size()); }
     CRect GetRectByRcvCnntIndex(int i) const override
     {
-        const auto k = static_cast<std::size_t>(i);   // a negative index wraps to a large one
+        const auto k = static_cast<std::size_t>(i); // a negative index wraps to a large one
         return k < m_rects.size() ? m_rects[k] : CRect{};
     }
     void GetTileSetNumberedNormalization(CNumberedTileSet& copy) const override { copy = *this; }
@@ -120,9 +120,9 @@ protected:
 
 // One sender group as the project lists it.
 struct HOST_RECORD_API SSenderGroupInfo {
-    std::string strId;      // GUID text
+    std::string strId; // GUID text
     std::string strName;
-    int32_t bExpand = 0;    // shown expanded in the sender tree
+    int32_t bExpand = 0; // shown expanded in the sender tree
 };
 
 // Most senders a project holds.

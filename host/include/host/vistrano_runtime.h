@@ -44,10 +44,10 @@ protected:
 
 // The node selected in a host page's sender tree.
 struct HOST_RECORD_API SNodeSelect {
-    int32_t nNodeType = 0;      // EnTreeNodeType
-    std::string strGroupId;     // types 1 to 3; empty for none
-    std::string strSenderId;    // types 2 and 3
-    int32_t nPortIndex = -1;    // type 3
+    int32_t nNodeType = 0;   // EnTreeNodeType
+    std::string strGroupId;  // types 1 to 3; empty for none
+    std::string strSenderId; // types 2 and 3
+    int32_t nPortIndex = -1; // type 3
 
     bool operator==(const SNodeSelect&) const = default;
 };

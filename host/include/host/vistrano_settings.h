@@ -28,28 +28,22 @@ inline int32_t RoundHalfAwayFromZero(double v)
 
 // Temperatures are stored in degrees Celsius and shown in Fahrenheit when
 // the configuration asks for it.
-inline int32_t CelsiusToFahrenheit(int32_t celsius)
-{
-    return RoundHalfAwayFromZero(celsius * 1.8 + 32);
-}
+inline int32_t CelsiusToFahrenheit(int32_t celsius) { return RoundHalfAwayFromZero(celsius * 1.8 + 32); }
 
-inline int32_t FahrenheitToCelsius(int32_t fahrenheit)
-{
-    return RoundHalfAwayFromZero((fahrenheit - 32.0) / 1.8);
-}
+inline int32_t FahrenheitToCelsius(int32_t fahrenheit) { return RoundHalfAwayFromZero((fahrenheit - 32.0) / 1.8); }
 
 // Expected signal of one monitored video input of a sender.
 struct HOST_RECORD_API SInputSignalSetting {
-    uint32_t dwSender = 0;      // sender index
-    uint8_t byValue1 = 0;       // the sender's model code
-    uint8_t byValue2 = 0;       // input type
-    int32_t nValue1 = 0;        // port word
-    int32_t nValue2 = 0;        // sub-index
-    int32_t nValue3 = 0;        // resolution check on
-    int32_t nValue4 = 0;        // width
-    int32_t nValue5 = 0;        // height
-    double dValue = 0.0;        // refresh rate, Hz
-    std::string strSignal;      // input name
+    uint32_t dwSender = 0; // sender index
+    uint8_t byValue1 = 0;  // the sender's model code
+    uint8_t byValue2 = 0;  // input type
+    int32_t nValue1 = 0;   // port word
+    int32_t nValue2 = 0;   // sub-index
+    int32_t nValue3 = 0;   // resolution check on
+    int32_t nValue4 = 0;   // width
+    int32_t nValue5 = 0;   // height
+    double dValue = 0.0;   // refresh rate, Hz
+    std::string strSignal; // input name
 
     bool operator!=(const SInputSignalSetting& o) const
     {
@@ -219,7 +213,7 @@ inline constexpr int32_t kDefaultRefreshInterval = 30;
 // The monitoring settings of a project as one record.
 class HOST_RECORD_API CMonitorInterfaceData {
 public:
-    int32_t nRefreshInterval;   // seconds
+    int32_t nRefreshInterval; // seconds
     SSenderSetting senderSetting;
     SRecevierSetting receiverSetting;
     SEmailSetting emailSetting;

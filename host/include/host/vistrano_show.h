@@ -16,25 +16,25 @@
 // Which warnings the monitoring settings had switched on for the round, and
 // the temperature unit; the tip queries show only those.
 struct HOST_RECORD_API SMonitorShow {
-    uint32_t dwSenderMask = 0;      // SENDER_WARNING_* bits switched on
-    uint32_t dwReceiverMask = 0;    // WARNING_* bits switched on
+    uint32_t dwSenderMask = 0;   // SENDER_WARNING_* bits switched on
+    uint32_t dwReceiverMask = 0; // WARNING_* bits switched on
     int32_t bFahrenheit = 0;
 };
 
 // Values read from one receiver. kNoValue: the receiver has no such sensor.
 struct HOST_RECORD_API SRcvShowValue {
     static constexpr int32_t kNoValue = INT32_MIN;
-    int32_t bHasData = 0;                   // the receiver answered
-    int32_t nTemperature10 = kNoValue;      // tenths of a degree Celsius
-    int32_t nHumidity = kNoValue;           // percent
-    int32_t nSmoke = kNoValue;              // 0 clear, 1 smoke
-    int32_t nFanSpeed = kNoValue;           // rpm of the slowest fan
-    int32_t nDoor = kNoValue;               // 0 closed, 1 open
-    int32_t nPower1 = kNoValue;             // 1 good, 0 failed
+    int32_t bHasData = 0;              // the receiver answered
+    int32_t nTemperature10 = kNoValue; // tenths of a degree Celsius
+    int32_t nHumidity = kNoValue;      // percent
+    int32_t nSmoke = kNoValue;         // 0 clear, 1 smoke
+    int32_t nFanSpeed = kNoValue;      // rpm of the slowest fan
+    int32_t nDoor = kNoValue;          // 0 closed, 1 open
+    int32_t nPower1 = kNoValue;        // 1 good, 0 failed
     int32_t nPower2 = kNoValue;
-    int32_t nVoltage100 = kNoValue;         // hundredths of a volt
-    int32_t nVoltage2_100 = kNoValue;       // the second supply's, where the card has one
-    int32_t nCable = kNoValue;              // 0 good, 1 fault
+    int32_t nVoltage100 = kNoValue;   // hundredths of a volt
+    int32_t nVoltage2_100 = kNoValue; // the second supply's, where the card has one
+    int32_t nCable = kNoValue;        // 0 good, 1 fault
 };
 
 // Words the value texts use for states, in the user's language.
@@ -90,7 +90,7 @@ private:
     static uint64_t Key(int sender, int output, int port)
     {
         return static_cast<uint64_t>(static_cast<uint32_t>(sender)) << 32
-             | static_cast<uint64_t>(static_cast<uint16_t>(output + 1)) << 16 | static_cast<uint16_t>(port);
+            | static_cast<uint64_t>(static_cast<uint16_t>(output + 1)) << 16 | static_cast<uint16_t>(port);
     }
     const SRcvShowValue* Find(int sender, int output, int port, int receiver) const
     {
@@ -113,23 +113,17 @@ private:
             return {};
         constexpr int32_t none = SRcvShowValue::kNoValue;
         switch (renderType) {
-        case RENDER_RECEIVER:
-            return std::to_string(receiver + 1);
+        case RENDER_RECEIVER: return std::to_string(receiver + 1);
         case RENDER_TEMPERATURE:
             if (v->nTemperature10 == none)
                 return "-";
             return m_show.bFahrenheit ? Printf("%.1f\u2109", v->nTemperature10 / 10.0 * 1.8 + 32)
                                       : Printf("%.1f\u2103", v->nTemperature10 / 10.0);
-        case RENDER_HUMIDITY:
-            return v->nHumidity == none ? "-" : std::to_string(v->nHumidity) + "%";
-        case RENDER_SMOKE:
-            return v->nSmoke == none ? "-" : State(1, v->nSmoke);
-        case RENDER_FAN:
-            return v->nFanSpeed == none ? "-" : std::to_string(v->nFanSpeed) + "rpm";
-        case RENDER_TILE_DOOR:
-            return v->nDoor == none ? "-" : (v->nDoor ? m_words.strOpen : m_words.strClosed);
-        case RENDER_CABLE_DETECTION:
-            return v->nCable == none ? "-" : State(1, v->nCable);
+        case RENDER_HUMIDITY: return v->nHumidity == none ? "-" : std::to_string(v->nHumidity) + "%";
+        case RENDER_SMOKE: return v->nSmoke == none ? "-" : State(1, v->nSmoke);
+        case RENDER_FAN: return v->nFanSpeed == none ? "-" : std::to_string(v->nFanSpeed) + "rpm";
+        case RENDER_TILE_DOOR: return v->nDoor == none ? "-" : (v->nDoor ? m_words.strOpen : m_words.strClosed);
+        case RENDER_CABLE_DETECTION: return v->nCable == none ? "-" : State(1, v->nCable);
         case RENDER_POWER: {
             if (v->nPower1 == none && v->nPower2 == none)
                 return "-";
@@ -147,8 +141,7 @@ private:
             const std::string second = "2:" + Printf("%.2fV", v->nVoltage2_100 / 100.0);
             return v->nVoltage100 == none ? second : "1:" + Printf("%.2fV", v->nVoltage100 / 100.0) + "\n" + second;
         }
-        default:
-            return {};
+        default: return {};
         }
     }
 
@@ -216,8 +209,8 @@ private:
     static uint64_t Key(uint8_t item, int sender, int board, int port, int receiver)
     {
         return static_cast<uint64_t>(item) << 56 | static_cast<uint64_t>(static_cast<uint8_t>(sender)) << 48
-             | static_cast<uint64_t>(static_cast<uint8_t>(board)) << 40
-             | static_cast<uint64_t>(static_cast<uint16_t>(port)) << 24 | (static_cast<uint32_t>(receiver) & 0xFFFFFFu);
+            | static_cast<uint64_t>(static_cast<uint8_t>(board)) << 40
+            | static_cast<uint64_t>(static_cast<uint16_t>(port)) << 24 | (static_cast<uint32_t>(receiver) & 0xFFFFFFu);
     }
     std::string Join(uint64_t key, uint32_t mask) const
     {

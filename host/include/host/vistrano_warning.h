@@ -14,9 +14,9 @@
 // The warnings of one output port: Ethernet port, or a port of the fibre
 // board behind a fibre output.
 struct HOST_RECORD_API SPortWarningData {
-    uint32_t dwPortWarning = 0;                 // the port's own word (WARNING_* bits)
-    uint32_t dwLoopbackError = 0xFFFF0000u;     // first and last receiver of a broken loop; 0xFFFF0000 none
-    std::vector<uint32_t> arrRcvWarning;        // receivers' words, by connection index
+    uint32_t dwPortWarning = 0;             // the port's own word (WARNING_* bits)
+    uint32_t dwLoopbackError = 0xFFFF0000u; // first and last receiver of a broken loop; 0xFFFF0000 none
+    std::vector<uint32_t> arrRcvWarning;    // receivers' words, by connection index
 };
 
 class HOST_RECORD_API CMonitorWarningData {
@@ -119,7 +119,7 @@ private:
     static uint64_t Key(int sender, int output, int port)
     {
         return static_cast<uint64_t>(static_cast<uint32_t>(sender)) << 32
-             | static_cast<uint64_t>(static_cast<uint16_t>(output + 1)) << 16 | static_cast<uint16_t>(port);
+            | static_cast<uint64_t>(static_cast<uint16_t>(output + 1)) << 16 | static_cast<uint16_t>(port);
     }
     static int SenderOf(uint64_t key) { return static_cast<int>(static_cast<uint32_t>(key >> 32)); }
     static int OutputOf(uint64_t key) { return static_cast<int>((key >> 16) & 0xFFFF) - 1; }

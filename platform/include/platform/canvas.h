@@ -17,7 +17,8 @@ constexpr Color RGBColor(uint8_t r, uint8_t g, uint8_t b, uint8_t a = 255) { ret
 // From a desktop colour value 0x00BBGGRR.
 constexpr Color ColorFromRef(uint32_t ref)
 {
-    return {static_cast<uint8_t>(ref & 0xFF), static_cast<uint8_t>((ref >> 8) & 0xFF), static_cast<uint8_t>((ref >> 16) & 0xFF), 255};
+    return {static_cast<uint8_t>(ref & 0xFF), static_cast<uint8_t>((ref >> 8) & 0xFF),
+            static_cast<uint8_t>((ref >> 16) & 0xFF), 255};
 }
 
 // A pen: colour (with alpha), width in pixels and a dash pattern of on/off
@@ -45,7 +46,7 @@ enum TextAlign : unsigned {
     AlignBottom = 0x40,
     AlignVCenter = 0x80,
     AlignCenter = AlignHCenter | AlignVCenter,
-    ElideRight = 0x1000,  // cut with an ellipsis when too wide
+    ElideRight = 0x1000, // cut with an ellipsis when too wide
 };
 
 // Corner margins of a nine-part stretch: the four borders keep their size,
@@ -93,11 +94,13 @@ public:
     // Image unscaled with its top-left corner at a point.
     virtual void DrawImageAt(const Image& image, const CPoint& topLeft) = 0;
     // Nine-part stretch of the (turned) image into the rectangle.
-    virtual void DrawImageNinePart(const Image& image, const CRect& dest, const Margins& margins, int quarterTurns = 0) = 0;
+    virtual void DrawImageNinePart(const Image& image, const CRect& dest, const Margins& margins, int quarterTurns = 0)
+        = 0;
 
     // Single-line text in a rectangle with alignment flags, or with its
     // top-left corner at a point; MeasureText answers its size.
-    virtual void DrawText(const std::string& text, const CRect& rect, const Font& font, Color color, unsigned align) = 0;
+    virtual void DrawText(const std::string& text, const CRect& rect, const Font& font, Color color, unsigned align)
+        = 0;
     virtual void DrawTextAt(const std::string& text, const CPoint& topLeft, const Font& font, Color color) = 0;
     virtual CSize MeasureText(const std::string& text, const Font& font) = 0;
 
@@ -140,13 +143,28 @@ private:
 // fixed rule (0.6 × pixel size per character, height = pixel size), so tests
 // never depend on the fonts installed.
 struct DrawOp {
-    enum class Kind { FillRect, DrawRect, Line, Polyline, FillEllipse, Image, ImageAt, ImageNinePart, Text, TextAt, Surface, Save, Restore, Clip };
+    enum class Kind {
+        FillRect,
+        DrawRect,
+        Line,
+        Polyline,
+        FillEllipse,
+        Image,
+        ImageAt,
+        ImageNinePart,
+        Text,
+        TextAt,
+        Surface,
+        Save,
+        Restore,
+        Clip
+    };
     Kind kind = Kind::FillRect;
     CRect rect;
     std::vector<CPoint> points;
     Color color;
     Pen pen;
-    std::string image;      // image path
+    std::string image; // image path
     int quarterTurns = 0;
     Margins margins;
     std::string text;
@@ -164,7 +182,8 @@ public:
     void FillEllipse(const CRect& rect, Color color) override;
     void DrawImage(const Image& image, const CRect& dest, int quarterTurns = 0) override;
     void DrawImageAt(const Image& image, const CPoint& topLeft) override;
-    void DrawImageNinePart(const Image& image, const CRect& dest, const Margins& margins, int quarterTurns = 0) override;
+    void DrawImageNinePart(const Image& image, const CRect& dest, const Margins& margins,
+                           int quarterTurns = 0) override;
     void DrawText(const std::string& text, const CRect& rect, const Font& font, Color color, unsigned align) override;
     void DrawTextAt(const std::string& text, const CPoint& topLeft, const Font& font, Color color) override;
     CSize MeasureText(const std::string& text, const Font& font) override;

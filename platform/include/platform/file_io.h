@@ -14,7 +14,7 @@ namespace plat {
 
 // Limits of the files the program reads whole.
 inline constexpr std::size_t kMaxProjectFileBytes = std::size_t{256} << 20;
-inline constexpr std::size_t kMaxTextFileBytes = std::size_t{16} << 20;     // profiles, languages, scenarios
+inline constexpr std::size_t kMaxTextFileBytes = std::size_t{16} << 20; // profiles, languages, scenarios
 
 // The bytes of a regular file of at most maxBytes; false with the reason
 // for anything else, also when memory runs out.

@@ -40,11 +40,11 @@ using FileOpener = std::function<bool(const std::string& path, const std::string
 bool ShellOpen(const std::string& path, const std::string& verb = "open", int showCmd = 1);
 FileOpener SetFileOpener(FileOpener opener);
 
-bool FileExists(const std::string& path);       // a regular file
+bool FileExists(const std::string& path); // a regular file
 bool DirectoryExists(const std::string& path);
 
 struct DirEntry {
-    std::string name;        // bytes as stored; not necessarily UTF-8
+    std::string name; // bytes as stored; not necessarily UTF-8
     bool isDirectory = false;
 };
 // Entries of a folder, without "." and "..", in no particular order.

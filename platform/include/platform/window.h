@@ -27,14 +27,14 @@ enum class ECursor { Arrow, Hand, SizeAll, Grab, Grabbing, Wait, IBeam, Cross, N
 
 // How a window is created.
 enum class EWindowKind {
-    Child,    // borderless child inside its parent
-    Dialog,   // top-level window with a frame, owned by the parent (modal or not)
-    Popup,    // top-level window without a frame (tooltips, drop-downs)
+    Child,  // borderless child inside its parent
+    Dialog, // top-level window with a frame, owned by the parent (modal or not)
+    Popup,  // top-level window without a frame (tooltips, drop-downs)
 };
 
 struct TRACKMOUSEEVENT {
-    DWORD dwFlags = 0;      // TME_HOVER | TME_LEAVE | TME_CANCEL
-    UINT dwHoverTime = 0;   // milliseconds before WM_MOUSEHOVER
+    DWORD dwFlags = 0;    // TME_HOVER | TME_LEAVE | TME_CANCEL
+    UINT dwHoverTime = 0; // milliseconds before WM_MOUSEHOVER
 };
 
 class CWnd {

@@ -19,7 +19,8 @@ constexpr int16_t GET_X_LPARAM(LPARAM l) { return static_cast<int16_t>(l & 0xFFF
 constexpr int16_t GET_Y_LPARAM(LPARAM l) { return static_cast<int16_t>((l >> 16) & 0xFFFF); }
 constexpr LPARAM MAKELPARAM(int lo, int hi)
 {
-    return static_cast<LPARAM>(static_cast<uint32_t>((static_cast<uint32_t>(lo) & 0xFFFF) | ((static_cast<uint32_t>(hi) & 0xFFFF) << 16)));
+    return static_cast<LPARAM>(
+        static_cast<uint32_t>((static_cast<uint32_t>(lo) & 0xFFFF) | ((static_cast<uint32_t>(hi) & 0xFFFF) << 16)));
 }
 // Wheel messages: key-state flags in the low word, signed delta in the high word of wParam.
 constexpr int16_t GET_WHEEL_DELTA_WPARAM(WPARAM w) { return static_cast<int16_t>((w >> 16) & 0xFFFF); }
@@ -100,28 +101,28 @@ constexpr UINT VK_DELETE = 0x2E;
 constexpr UINT VK_LWIN = 0x5B;
 constexpr UINT VK_RWIN = 0x5C;
 constexpr UINT VK_APPS = 0x5D;
-constexpr UINT VK_NUMPAD0 = 0x60;   // to VK_NUMPAD9 = 0x69
+constexpr UINT VK_NUMPAD0 = 0x60; // to VK_NUMPAD9 = 0x69
 constexpr UINT VK_MULTIPLY = 0x6A;
 constexpr UINT VK_ADD = 0x6B;
 constexpr UINT VK_SUBTRACT = 0x6D;
 constexpr UINT VK_DECIMAL = 0x6E;
 constexpr UINT VK_DIVIDE = 0x6F;
-constexpr UINT VK_F1 = 0x70;        // to VK_F24 = 0x87
+constexpr UINT VK_F1 = 0x70; // to VK_F24 = 0x87
 constexpr UINT VK_F2 = 0x71;
 constexpr UINT VK_F5 = 0x74;
 constexpr UINT VK_NUMLOCK = 0x90;
 constexpr UINT VK_SCROLL = 0x91;
-constexpr UINT VK_OEM_1 = 0xBA;     // ;:
+constexpr UINT VK_OEM_1 = 0xBA; // ;:
 constexpr UINT VK_OEM_PLUS = 0xBB;
 constexpr UINT VK_OEM_COMMA = 0xBC;
 constexpr UINT VK_OEM_MINUS = 0xBD;
 constexpr UINT VK_OEM_PERIOD = 0xBE;
-constexpr UINT VK_OEM_2 = 0xBF;     // /?
-constexpr UINT VK_OEM_3 = 0xC0;     // `~
-constexpr UINT VK_OEM_4 = 0xDB;     // [{
-constexpr UINT VK_OEM_5 = 0xDC;     // \|
-constexpr UINT VK_OEM_6 = 0xDD;     // ]}
-constexpr UINT VK_OEM_7 = 0xDE;     // '"
+constexpr UINT VK_OEM_2 = 0xBF; // /?
+constexpr UINT VK_OEM_3 = 0xC0; // `~
+constexpr UINT VK_OEM_4 = 0xDB; // [{
+constexpr UINT VK_OEM_5 = 0xDC; // \|
+constexpr UINT VK_OEM_6 = 0xDD; // ]}
+constexpr UINT VK_OEM_7 = 0xDE; // '"
 
 // WM_SIZE types.
 constexpr UINT SIZE_RESTORED = 0;
@@ -144,7 +145,7 @@ constexpr UINT SWP_HIDEWINDOW = 0x0080;
 constexpr DWORD TME_HOVER = 0x00000001;
 constexpr DWORD TME_LEAVE = 0x00000002;
 constexpr DWORD TME_CANCEL = 0x80000000;
-constexpr UINT HOVER_DEFAULT = 0xFFFFFFFF;   // the system's hover time (400 ms)
+constexpr UINT HOVER_DEFAULT = 0xFFFFFFFF; // the system's hover time (400 ms)
 
 // Dialog results.
 constexpr int IDOK = 1;

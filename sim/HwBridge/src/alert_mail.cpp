@@ -27,7 +27,8 @@ bool HasAnyWarning(const RoundDigest& digest)
         if (s.dwWord)
             return true;
         for (const PortDigest& p : s.ports)
-            if (p.dwWord || p.nLoopFirst >= 0 || std::any_of(p.receivers.begin(), p.receivers.end(), [](uint32_t w) { return w != 0; }))
+            if (p.dwWord || p.nLoopFirst >= 0
+                || std::any_of(p.receivers.begin(), p.receivers.end(), [](uint32_t w) { return w != 0; }))
                 return true;
     }
     return false;
@@ -39,7 +40,7 @@ std::string AlertMailText(AlertMail kind, const std::vector<std::string>& warnin
         return "The installation is back to normal.";
     std::string text = "The monitoring reports:";
     for (const std::string& w : warnings)
-        text += "\n" + OneLine(w);   // a name with a line break must not forge a line
+        text += "\n" + OneLine(w); // a name with a line break must not forge a line
     return text;
 }
 

@@ -14,8 +14,8 @@ namespace sim::hw {
 enum class AlertMail { None, Warning, BackToNormal };
 
 struct AlertState {
-    int nWarningRounds = 0;     // rounds in a row with a warning
-    bool bSent = false;         // a warning mail went out for them
+    int nWarningRounds = 0; // rounds in a row with a warning
+    bool bSent = false;     // a warning mail went out for them
 };
 
 // The mail this round calls for, given whether it has any warning.

@@ -41,7 +41,7 @@ struct Describer {
         }
         if (!wasOnline) {
             lines.push_back(who + ": Online again");
-            before = nullptr;   // everything it reports now is news
+            before = nullptr; // everything it reports now is news
         }
         const uint32_t was = before ? before->dwWord : 0;
         for (uint32_t bit : SenderWarningBits()) {

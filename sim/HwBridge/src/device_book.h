@@ -19,8 +19,8 @@ struct CardImage {
 
 struct DeviceBook {
     std::map<std::string, std::string> names;
-    std::map<std::pair<std::string, int>, VideoSignal> signals;     // (sender, input)
-    std::map<std::string, std::vector<uint8_t>> switchedOff;         // port bit masks
+    std::map<std::pair<std::string, int>, VideoSignal> signals; // (sender, input)
+    std::map<std::string, std::vector<uint8_t>> switchedOff;    // port bit masks
     std::map<std::string, CardImage> cards;
 
     bool IsSwitchedOff(const std::string& sender, int port) const;

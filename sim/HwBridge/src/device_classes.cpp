@@ -22,17 +22,10 @@ int PortMaskBit(int type, int model, int port)
     case 35:
     case 44:
     case 59:
-    case 68:
-        bit = port;
-        break;
-    case 51:
-        bit = port - model;
-        break;
-    case kFiberType:
-        bit = port % 2 == 0 ? port / 2 : (port + 15) / 2;
-        break;
-    default:
-        return -1;
+    case 68: bit = port; break;
+    case 51: bit = port - model; break;
+    case kFiberType: bit = port % 2 == 0 ? port / 2 : (port + 15) / 2; break;
+    default: return -1;
     }
     return bit & 31;
 }

@@ -25,7 +25,7 @@ int32_t Wave(uint64_t clock, uint64_t phase, int32_t period, int32_t amplitude)
     const auto p = static_cast<uint64_t>(period);
     const auto t = static_cast<int64_t>((clock + phase % p) % p);
     const int64_t half = period / 2;
-    const int64_t rise = t < half ? t : period - t;     // 0 .. half
+    const int64_t rise = t < half ? t : period - t; // 0 .. half
     return static_cast<int32_t>((rise * 2 * amplitude) / half - amplitude);
 }
 

@@ -86,7 +86,7 @@ void FaultBook::ApplyReceiverFaults(const CabinetPort& at, int receiver, Receive
     for (const Reading& r : kReadings)
         if (has(r.fault))
             v.*r.value = r.reading;
-    if (has(ReceiverFault::OverTemperature))    // 85 °C and a little of the drift
+    if (has(ReceiverFault::OverTemperature)) // 85 °C and a little of the drift
         v.nTemperature10 = 850 + (v.nTemperature10 == ReceiverValues::kNoSensor ? 0 : v.nTemperature10 % 10);
 }
 

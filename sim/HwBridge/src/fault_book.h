@@ -40,8 +40,8 @@ public:
 
 private:
     struct PortFaults {
-        uint32_t dwWholePort = 0;               // fault bits on every receiver
-        std::map<int, uint32_t> receivers;      // fault bits by connection index
+        uint32_t dwWholePort = 0;          // fault bits on every receiver
+        std::map<int, uint32_t> receivers; // fault bits by connection index
     };
     std::map<CabinetPort, PortFaults> m_receivers;
     std::map<std::string, uint32_t> m_senders;

@@ -73,7 +73,8 @@ SenderReading ReadSender(const ReadInput& in, int sender)
     s.strLabel = m.name;
     auto name = in.devices.names.find(m.id);
     s.strDeviceName = name != in.devices.names.end() ? name->second : m.name;
-    s.dwDetectId = static_cast<std::size_t>(sender) < in.detectIds.size() ? in.detectIds[static_cast<std::size_t>(sender)] : 0;
+    s.dwDetectId
+        = static_cast<std::size_t>(sender) < in.detectIds.size() ? in.detectIds[static_cast<std::size_t>(sender)] : 0;
     ParseIPv4(m.address, s.dwAddress);
     s.bOnline = !in.faults.HasSenderFault(m.id, SenderFault::Offline);
     s.nType = m.deviceType;

@@ -16,7 +16,7 @@ struct ReadInput {
     const ProjectModel& project;
     const FaultBook& faults;
     const DeviceBook& devices;
-    const std::vector<uint32_t>& detectIds;     // by sender index; missing ones read as 0
+    const std::vector<uint32_t>& detectIds; // by sender index; missing ones read as 0
     uint64_t seed = 1;
     uint64_t clock = 0;
 };

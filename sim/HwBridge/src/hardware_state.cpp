@@ -9,7 +9,7 @@ namespace sim::hw {
 
 HardwareState& TheHardware()
 {
-    static HardwareState* state = new HardwareState;    // a monitoring thread may outlive static teardown
+    static HardwareState* state = new HardwareState; // a monitoring thread may outlive static teardown
     return *state;
 }
 
@@ -48,19 +48,15 @@ HardwareRound ReadHardwareNow(const ProjectModel& project, ReadKind kind, int se
         ++hw.clock;
     HardwareRound round = ReadHardware({project, hw.faults, hw.devices, ids, hw.seed, hw.clock});
     switch (kind) {
-    case ReadKind::SenderDetection:
-        hw.knowledge.Remember(round, false);
-        break;
+    case ReadKind::SenderDetection: hw.knowledge.Remember(round, false); break;
     case ReadKind::ReceiverDetection:
         if (hw.knowledge.HasDetected()) {
             hw.knowledge.RememberReceivers(round, sender, port);
             break;
         }
-        [[fallthrough]];    // nothing known yet: the senders too
+        [[fallthrough]]; // nothing known yet: the senders too
     case ReadKind::Detection:
-    case ReadKind::MonitoringRound:
-        hw.knowledge.Remember(round, true);
-        break;
+    case ReadKind::MonitoringRound: hw.knowledge.Remember(round, true); break;
     }
     return round;
 }

@@ -27,7 +27,7 @@ struct HardwareState {
     DeviceBook devices;
     AddressSettings addresses;
     Knowledge knowledge;
-    std::set<std::tuple<std::string, int, int>> marks;     // (sender id, port, receiver)
+    std::set<std::tuple<std::string, int, int>> marks; // (sender id, port, receiver)
     int cardTransferEnds = 0;
 };
 
@@ -35,10 +35,10 @@ HardwareState& TheHardware();
 using HardwareLock = std::lock_guard<std::mutex>;
 
 enum class ReadKind {
-    SenderDetection,    // remembers the senders
-    ReceiverDetection,  // remembers which receivers answer (of `sender`, `port`; -1 all)
-    Detection,          // remembers everything
-    MonitoringRound,    // moves the clock a round, remembers everything
+    SenderDetection,   // remembers the senders
+    ReceiverDetection, // remembers which receivers answer (of `sender`, `port`; -1 all)
+    Detection,         // remembers everything
+    MonitoringRound,   // moves the clock a round, remembers everything
 };
 
 // Reads the project's hardware now and remembers what the kind says.

@@ -95,7 +95,8 @@ int Knowledge::LowestIdSender() const
 
 std::string Knowledge::IdAt(int index) const
 {
-    return index >= 0 && index < static_cast<int>(m_ids.size()) ? m_ids[static_cast<std::size_t>(index)] : std::string();
+    return index >= 0 && index < static_cast<int>(m_ids.size()) ? m_ids[static_cast<std::size_t>(index)]
+                                                                : std::string();
 }
 
 } // namespace sim::hw

@@ -17,7 +17,7 @@ struct KnownSender {
     bool bOnline = false;
     uint32_t dwDetectId = 0;
     SDetectSenderData record;
-    std::vector<std::vector<uint8_t>> answered;     // per port, by connection index; empty: not read yet
+    std::vector<std::vector<uint8_t>> answered; // per port, by connection index; empty: not read yet
 };
 
 class Knowledge {

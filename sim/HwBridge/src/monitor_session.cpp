@@ -17,11 +17,13 @@ MonitorRound MonitorSession::Read()
     const bool fahrenheit = GetConfig().fahrenheit;
     const WarningTexts texts = LanguageTexts();
     const HardwareRound hardware = ReadHardwareNow(project, ReadKind::MonitoringRound);
-    MonitorRound round{ComputeRound(hardware, project.monitor, fahrenheit, texts), {}, {}, project.monitor.nRefreshInterval};
+    MonitorRound round{
+        ComputeRound(hardware, project.monitor, fahrenheit, texts), {}, {}, project.monitor.nRefreshInterval};
     round.changes = DescribeChanges(m_previous, round.records.digest, hardware, project.monitor, fahrenheit, texts);
     const AlertMail mail = NextAlertMail(m_alert, HasAnyWarning(round.records.digest), project.monitor.emailSetting);
     if (mail == AlertMail::Warning)
-        round.mail = AlertMailText(mail, DescribeChanges({}, round.records.digest, hardware, project.monitor, fahrenheit, texts));
+        round.mail = AlertMailText(
+            mail, DescribeChanges({}, round.records.digest, hardware, project.monitor, fahrenheit, texts));
     else if (mail == AlertMail::BackToNormal)
         round.mail = AlertMailText(mail, {});
     m_previous = std::move(round.records.digest);

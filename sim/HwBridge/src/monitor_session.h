@@ -13,9 +13,9 @@ namespace sim::hw {
 
 struct MonitorRound {
     RoundRecords records;
-    std::vector<std::string> changes;   // log texts
-    std::string mail;                   // an alert mail to send; empty for none
-    int32_t nRefreshInterval = 0;       // seconds, from the settings the round used
+    std::vector<std::string> changes; // log texts
+    std::string mail;                 // an alert mail to send; empty for none
+    int32_t nRefreshInterval = 0;     // seconds, from the settings the round used
 };
 
 class MonitorSession {
@@ -27,7 +27,7 @@ public:
     static void Publish(const MonitorRound& round);
 
 private:
-    RoundDigest m_previous;     // empty at the start: every warning is news
+    RoundDigest m_previous; // empty at the start: every warning is news
     AlertState m_alert;
 };
 

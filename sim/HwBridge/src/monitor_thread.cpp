@@ -33,7 +33,7 @@ void EndRunsAtExit() { MonitorThread::Get().Shutdown(); }
 
 MonitorThread& MonitorThread::Get()
 {
-    static MonitorThread* thread = new MonitorThread;   // used by EndRunsAtExit during teardown
+    static MonitorThread* thread = new MonitorThread; // used by EndRunsAtExit during teardown
     return *thread;
 }
 
@@ -49,7 +49,7 @@ void MonitorThread::JoinFinished()
     std::erase_if(m_finishing, [](const RunPtr& run) {
         if (!run->finished)
             return false;
-        run->thread.join();     // it has left its loop: this returns at once
+        run->thread.join(); // it has left its loop: this returns at once
         return true;
     });
 }
@@ -62,14 +62,14 @@ int MonitorThread::Start()
         return 1;
     static const bool endsAtExit = std::atexit(EndRunsAtExit) == 0;
     if (!endsAtExit)
-        return 0;   // a run that could outlive the statics it reads is not started
+        return 0; // a run that could outlive the statics it reads is not started
     m_pauses = 0;
     m_detectRequested = false;
     auto run = std::make_shared<Run>();
     try {
         run->thread = std::thread(&MonitorThread::Loop, this, run.get());
     } catch (const std::system_error&) {
-        return 0;   // no thread to be had: monitoring stays off
+        return 0; // no thread to be had: monitoring stays off
     }
     m_run = std::move(run);
     LogEvent("Monitoring started");
@@ -192,7 +192,7 @@ void MonitorThread::Shutdown()
 {
     Stop();
     if (OnMonitorThread())
-        return;     // its own thread cannot be joined from here; a later stop or start does it
+        return; // its own thread cannot be joined from here; a later stop or start does it
     std::vector<RunPtr> finishing;
     {
         std::lock_guard lock(m_mutex);
@@ -242,7 +242,7 @@ void MonitorThread::Loop(Run* run)
             lock.lock();
             run->inRead = false;
             m_detectRequested = false;
-            run->lastRound = {};    // a fresh round follows
+            run->lastRound = {}; // a fresh round follows
             PublishState();
             m_cv.notify_all();
             continue;
@@ -263,7 +263,7 @@ void MonitorThread::Loop(Run* run)
         lock.unlock();
         NotifyMonitorUpdateTargets();
         const int32_t refresh = round.nRefreshInterval;
-        round = {};     // a large round is freed outside the lock
+        round = {}; // a large round is freed outside the lock
         lock.lock();
         run->inCallbacks = false;
         ++run->rounds;

@@ -53,12 +53,12 @@ private:
         std::thread thread;
         MonitorSession session;
         bool stop = false;
-        bool inRead = false;            // reading the hardware
-        bool inCallbacks = false;       // calling the update targets
+        bool inRead = false;      // reading the hardware
+        bool inCallbacks = false; // calling the update targets
         bool finished = false;
-        int requested = 0;              // rounds asked for by RunRounds
+        int requested = 0; // rounds asked for by RunRounds
         uint64_t rounds = 0;
-        int32_t refreshSeconds = 0;     // from the last round's settings
+        int32_t refreshSeconds = 0; // from the last round's settings
         std::chrono::steady_clock::time_point lastRound;
     };
     using RunPtr = std::shared_ptr<Run>;
@@ -74,7 +74,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_cv;
     RunPtr m_run;
-    std::vector<RunPtr> m_finishing;    // stopped while calling targets
+    std::vector<RunPtr> m_finishing; // stopped while calling targets
     int m_pauses = 0;
     bool m_detectRequested = false;
     uint64_t m_totalRounds = 0;

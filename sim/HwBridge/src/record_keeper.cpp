@@ -11,7 +11,7 @@ namespace sim::hw {
 
 RecordKeeper& RecordKeeper::Get()
 {
-    static RecordKeeper* keeper = new RecordKeeper;   // a monitoring thread may write during teardown
+    static RecordKeeper* keeper = new RecordKeeper; // a monitoring thread may write during teardown
     return *keeper;
 }
 
@@ -95,7 +95,8 @@ bool RecordKeeper::FlushLog(std::string& error)
     if (m_logTrouble.dropped > 0)
         lost.push_back(std::to_string(m_logTrouble.dropped) + " earlier lines were lost: the log could not be written");
     if (m_mailTrouble.dropped > 0)
-        lost.push_back(std::to_string(m_mailTrouble.dropped) + " alert mails were lost: the outbox could not be written");
+        lost.push_back(std::to_string(m_mailTrouble.dropped)
+                       + " alert mails were lost: the outbox could not be written");
     if (!AppendToMonitoringLog(lost, std::time(nullptr), error))
         return false;
     m_logTrouble.dropped = m_mailTrouble.dropped = 0;

@@ -16,8 +16,8 @@ struct Writer {
 
     void Sender(const SenderReading& s)
     {
-        SenderDigest digest{s.strId, s.nIndex, s.strLabel, s.bOnline, s.bFiber,
-                            SenderWarningWord(s, settings.senderSetting), {}};
+        SenderDigest digest{
+            s.strId, s.nIndex, s.strLabel, s.bOnline, s.bFiber, SenderWarningWord(s, settings.senderSetting), {}};
         out.warning.SetSenderWarning(s.nIndex, digest.dwWord);
         for (STipLine& line : SenderTipLines(digest.dwWord, texts))
             out.tips.AddLine(s.bFiber ? CMonitorTipsData::kFiberSender : CMonitorTipsData::kSender, s.nIndex, 0, 0, 0,
@@ -54,15 +54,18 @@ struct Writer {
                 for (STipLine& line : ReceiverTipLines(v, word, settings.receiverSetting, fahrenheit, texts))
                     out.tips.AddLine(rcvItem, s.nIndex, board, tipPort, rcv, std::move(line));
             if (s.bOnline)
-                records.push_back(ReceiverRecord(s.nIndex, p, rcv, v, word,
-                                                 port.nLoopFirst >= 0 && rcv >= port.nLoopFirst && rcv <= port.nLoopLast));
+                records.push_back(
+                    ReceiverRecord(s.nIndex, p, rcv, v, word,
+                                   port.nLoopFirst >= 0 && rcv >= port.nLoopFirst && rcv <= port.nLoopLast));
         }
         warning.dwPortWarning = (!port.bConnected && n > 0) ? WARNING_NO_DATA : 0;
         if (port.nLoopFirst >= 0)
-            warning.dwLoopbackError = static_cast<uint32_t>(port.nLoopFirst) << 16 | static_cast<uint16_t>(port.nLoopLast);
-        for (STipLine& line : PortTipLines(port.bConnected, warning.arrRcvWarning, port.nLoopFirst, port.nLoopLast, texts))
-            out.tips.AddLine(s.bFiber ? CMonitorTipsData::kFiberPort : CMonitorTipsData::kPort, s.nIndex, board, tipPort,
-                             0, std::move(line));
+            warning.dwLoopbackError
+                = static_cast<uint32_t>(port.nLoopFirst) << 16 | static_cast<uint16_t>(port.nLoopLast);
+        for (STipLine& line :
+             PortTipLines(port.bConnected, warning.arrRcvWarning, port.nLoopFirst, port.nLoopLast, texts))
+            out.tips.AddLine(s.bFiber ? CMonitorTipsData::kFiberPort : CMonitorTipsData::kPort, s.nIndex, board,
+                             tipPort, 0, std::move(line));
         if (s.bOnline)
             out.detect.SetPortReceivers(s.nIndex, p, std::move(records));
 
@@ -115,8 +118,8 @@ RoundRecords ComputeRound(const HardwareRound& round, const CMonitorInterfaceDat
                           const WarningTexts& texts)
 {
     RoundRecords out;
-    out.show.SetMonitorShow({EnabledSenderBits(settings.senderSetting), EnabledReceiverBits(settings.receiverSetting),
-                             fahrenheit ? 1 : 0});
+    out.show.SetMonitorShow(
+        {EnabledSenderBits(settings.senderSetting), EnabledReceiverBits(settings.receiverSetting), fahrenheit ? 1 : 0});
     out.show.SetWords(texts.words);
     Writer writer{settings, fahrenheit, texts, out};
     for (const SenderReading& s : round.senders)

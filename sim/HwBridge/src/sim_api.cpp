@@ -89,12 +89,14 @@ bool ClearReceiverFault(int sender, int port, int receiver, ReceiverFault fault)
 
 bool InjectSenderFault(int sender, SenderFault fault)
 {
-    return WithSender(sender, [&](HardwareState& hw, const std::string& id) { hw.faults.SetSenderFault(id, fault, true); });
+    return WithSender(sender,
+                      [&](HardwareState& hw, const std::string& id) { hw.faults.SetSenderFault(id, fault, true); });
 }
 
 bool ClearSenderFault(int sender, SenderFault fault)
 {
-    return WithSender(sender, [&](HardwareState& hw, const std::string& id) { hw.faults.SetSenderFault(id, fault, false); });
+    return WithSender(sender,
+                      [&](HardwareState& hw, const std::string& id) { hw.faults.SetSenderFault(id, fault, false); });
 }
 
 bool InjectPortDisconnected(int sender, int port) { return SetPortDisconnected(sender, port, true); }

@@ -25,36 +25,24 @@ std::vector<SVideoInputRecord> Records(std::initializer_list<uint8_t> types)
 bool FixedInputs(int model, bool connected, std::vector<SVideoInputRecord>& inputs)
 {
     switch (model) {
-    case 35:
-        inputs = Records({kDvi, kHdmi});
-        return true;
-    case 4:
-        inputs = Records({kHdmi, kSdi});
-        return true;
-    case 44:    // a connected one reports its inputs itself
+    case 35: inputs = Records({kDvi, kHdmi}); return true;
+    case 4: inputs = Records({kHdmi, kSdi}); return true;
+    case 44: // a connected one reports its inputs itself
         if (connected)
             return false;
         inputs = Records({kDvi, kHdmi, kDp});
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
 bool InputTypeCodes(int model, std::vector<uint8_t>& codes)
 {
     switch (model) {
-    case 44:
-        codes = {kDvi, kHdmi, kDp};
-        return true;
-    case 51:
-        codes = {kHdmi, kSdi};
-        return true;
-    case 59:
-        codes = {0x68, 0x6B};
-        return true;
-    default:
-        return false;
+    case 44: codes = {kDvi, kHdmi, kDp}; return true;
+    case 51: codes = {kHdmi, kSdi}; return true;
+    case 59: codes = {0x68, 0x6B}; return true;
+    default: return false;
     }
 }
 
@@ -91,7 +79,7 @@ std::vector<uint8_t> ExpandTypeCodes(const std::vector<uint8_t>& codes)
 std::string InputTypeName(int inputType)
 {
     static const char* const kBasic[] = {"", "DVI", "HDMI", "DP", "SDI"};
-    static const char* const kGroups[] = {"HDMI", "DVI", "SDI", "DP"};     // 0x20, 0x24, 0x28, 0x2C
+    static const char* const kGroups[] = {"HDMI", "DVI", "SDI", "DP"}; // 0x20, 0x24, 0x28, 0x2C
     if (inputType >= kDvi && inputType <= kSdi)
         return kBasic[inputType];
     if (inputType >= 0x20 && inputType < 0x30)

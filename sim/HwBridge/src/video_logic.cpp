@@ -60,8 +60,7 @@ public:
     }
     int SetOutputPorts(const SPortOutputRecord& record) override
     {
-        Log("IVideoSourceLogic::SetOutputPorts", record.nSender, record.nFlag,
-            static_cast<int>(record.arrMask.size()));
+        Log("IVideoSourceLogic::SetOutputPorts", record.nSender, record.nFlag, static_cast<int>(record.arrMask.size()));
         // A video-source device's mask starts with its port count (16 bits).
         if (record.arrMask.size() < 2)
             return 0;

@@ -16,7 +16,8 @@ bool OutOfRange(int32_t volts100, float min, float max)
 {
     // Compared in hundredths, as the card reports them.
     return Present(volts100)
-        && (volts100 < std::lround(static_cast<double>(min) * 100) || volts100 > std::lround(static_cast<double>(max) * 100));
+        && (volts100 < std::lround(static_cast<double>(min) * 100)
+            || volts100 > std::lround(static_cast<double>(max) * 100));
 }
 
 // The detected input that a configured one names.
@@ -48,8 +49,11 @@ const ReceiverCheck kReceiverChecks[] = {
          return Present(v.nTemperature10) && v.nTemperature10 > s.nTemperature * 10;
      }},
     {&SRecevierSetting::bHumidity, WARNING_HUMIDITY,
-     [](const ReceiverValues& v, const SRecevierSetting& s) { return Present(v.nHumidity) && v.nHumidity > s.nHumidity; }},
-    {&SRecevierSetting::bSmoke, WARNING_SMOKE, [](const ReceiverValues& v, const SRecevierSetting&) { return v.nSmoke == 1; }},
+     [](const ReceiverValues& v, const SRecevierSetting& s) {
+         return Present(v.nHumidity) && v.nHumidity > s.nHumidity;
+     }},
+    {&SRecevierSetting::bSmoke, WARNING_SMOKE,
+     [](const ReceiverValues& v, const SRecevierSetting&) { return v.nSmoke == 1; }},
     {&SRecevierSetting::bFan, WARNING_FAN,
      [](const ReceiverValues& v, const SRecevierSetting&) { return Present(v.nFanRpm) && v.nFanRpm < kFanFailureRpm; }},
     {&SRecevierSetting::bTileDoor, WARNING_TILE_DOOR,

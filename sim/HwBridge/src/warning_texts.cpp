@@ -75,15 +75,17 @@ std::string ReceiverLine(uint32_t bit, const ReceiverValues& v, const SRecevierS
     case WARNING_NO_DATA: return t.strNoData;
     case WARNING_TEMPERATURE: {
         const int32_t limit = fahrenheit ? CelsiusToFahrenheit(s.nTemperature) : s.nTemperature;
-        const std::string value = v.nTemperature10 == none ? std::string("-") : TemperatureText(v.nTemperature10, fahrenheit);
+        const std::string value
+            = v.nTemperature10 == none ? std::string("-") : TemperatureText(v.nTemperature10, fahrenheit);
         return plat::Format(t.strTemperature,
                             value + " (> " + std::to_string(limit) + (fahrenheit ? "\u2109)" : "\u2103)"));
     }
     case WARNING_HUMIDITY:
         return plat::Format(t.strHumidity, v.nHumidity == none ? 0 : v.nHumidity) + " (> " + std::to_string(s.nHumidity)
-             + "%)";
+            + "%)";
     case WARNING_SMOKE: return t.strSmoke;
-    case WARNING_FAN: return t.strFan + (v.nFanRpm == none ? std::string() : " (" + std::to_string(v.nFanRpm) + " rpm)");
+    case WARNING_FAN:
+        return t.strFan + (v.nFanRpm == none ? std::string() : " (" + std::to_string(v.nFanRpm) + " rpm)");
     case WARNING_TILE_DOOR: return t.strTileDoor;
     case WARNING_POWER1: return t.strPower1;
     case WARNING_POWER2: return t.strPower2;
@@ -172,7 +174,8 @@ std::vector<STipLine> PortTipLines(bool connected, const std::vector<uint32_t>& 
     if (!connected && !receiverWords.empty())
         lines.push_back({WARNING_NO_DATA, "Not connected"});
     if (loopFirst >= 0)
-        lines.push_back({WARNING_NO_DATA | WARNING_CABLE, plat::Format(texts.strLoopBroken, loopFirst + 1, loopLast + 1)});
+        lines.push_back(
+            {WARNING_NO_DATA | WARNING_CABLE, plat::Format(texts.strLoopBroken, loopFirst + 1, loopLast + 1)});
     int counts[32] = {};
     for (uint32_t w : receiverWords)
         for (; w; w &= w - 1)
@@ -180,9 +183,9 @@ std::vector<STipLine> PortTipLines(bool connected, const std::vector<uint32_t>& 
     for (uint32_t bit : ReceiverWarningBits()) {
         const int count = counts[std::countr_zero(bit) & 31];
         if (count == 0 || (bit == WARNING_NO_DATA && !connected))
-            continue;   // "Not connected" says it
-        lines.push_back({bit, ReceiverWarningName(bit) + ": " + std::to_string(count)
-                                  + (count == 1 ? " receiver" : " receivers")});
+            continue; // "Not connected" says it
+        lines.push_back(
+            {bit, ReceiverWarningName(bit) + ": " + std::to_string(count) + (count == 1 ? " receiver" : " receivers")});
     }
     return lines;
 }

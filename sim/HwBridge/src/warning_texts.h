@@ -16,22 +16,22 @@ namespace sim::hw {
 // Tooltip texts, printf formats where they take a value.
 struct WarningTexts {
     std::string strNoData;
-    std::string strTemperature;     // %s: the reading and the limit
-    std::string strHumidity;        // %d: percent
+    std::string strTemperature; // %s: the reading and the limit
+    std::string strHumidity;    // %d: percent
     std::string strSmoke;
     std::string strFan;
     std::string strTileDoor;
     std::string strPower1;
     std::string strPower2;
-    std::string strVoltage;         // %.2f: volts
+    std::string strVoltage; // %.2f: volts
     std::string strCable;
-    std::string strLoopBroken;      // %d, %d: first and last receiver
+    std::string strLoopBroken; // %d, %d: first and last receiver
     std::string strSenderOffline;
     std::string strVideoInput;
     std::string strLock;
     std::string strBlack;
     std::string strBrightnessZero;
-    SRcvShowWords words;            // state words of the value texts
+    SRcvShowWords words; // state words of the value texts
 };
 
 // The texts of the host's language: section "MonitorTips", and the value

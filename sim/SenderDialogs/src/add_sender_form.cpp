@@ -29,8 +29,7 @@ constexpr int kButtonsGap = 16;
 CAddSenderForm::CAddSenderForm(int maxSenders, int maxPorts, int initialPorts, CWnd* pParent)
     : CSenderFormDlg(kAddSenderTemplate, pParent), m_nMaxSenders(maxSenders), m_nMaxPorts(maxPorts),
       m_nInitialPorts(initialPorts)
-{
-}
+{}
 
 int CAddSenderForm::InitControls()
 {

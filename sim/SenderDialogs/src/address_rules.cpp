@@ -33,8 +33,8 @@ std::vector<SAddressEntry> AddressesOutsideRows(const std::vector<SAddressRow>& 
     std::vector<SAddressEntry> taken;
     for (std::size_t i = 0; i < presentAddresses.size(); ++i) {
         const int sender = static_cast<int>(i) + 1;
-        const bool hasRow =
-            std::any_of(rows.begin(), rows.end(), [sender](const SAddressRow& r) { return r.nSender == sender; });
+        const bool hasRow
+            = std::any_of(rows.begin(), rows.end(), [sender](const SAddressRow& r) { return r.nSender == sender; });
         if (!hasRow && !presentAddresses[i].empty())
             taken.push_back({sender, presentAddresses[i]});
     }
@@ -63,8 +63,8 @@ SAddressCheck CheckAddresses(const std::vector<SAddressEntry>& entries, const st
         uint32_t address = 0;
         if (!sim::ParseIPv4(TrimAddress(e.strText), address))
             return {EAddressFault::Malformed, e.nSender, 0, {}};
-        const auto clash =
-            std::find_if(seen.begin(), seen.end(), [address](const auto& s) { return s.first == address; });
+        const auto clash
+            = std::find_if(seen.begin(), seen.end(), [address](const auto& s) { return s.first == address; });
         if (clash != seen.end())
             return {EAddressFault::Duplicate, e.nSender, clash->second, {}};
         seen.emplace_back(address, e.nSender);

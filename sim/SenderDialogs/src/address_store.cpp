@@ -19,7 +19,8 @@ void StoreSpecifiedAddresses(const std::vector<uint32_t>& previous, const std::v
 {
     sim::ConfigSettings config = sim::GetConfig();
     auto& list = config.specifiedIPs;
-    const auto in = [](const std::vector<uint32_t>& v, uint32_t a) { return std::find(v.begin(), v.end(), a) != v.end(); };
+    const auto in
+        = [](const std::vector<uint32_t>& v, uint32_t a) { return std::find(v.begin(), v.end(), a) != v.end(); };
     list.erase(std::remove_if(list.begin(), list.end(), [&](uint32_t a) { return in(previous, a); }), list.end());
     for (uint32_t a : addresses)
         if (!in(list, a))

@@ -7,10 +7,7 @@
 
 namespace senderdlg {
 
-int MaxSendersToAdd(int presentCount)
-{
-    return std::clamp(kMaxSenderCount - presentCount, 0, kMaxSendersPerAdd);
-}
+int MaxSendersToAdd(int presentCount) { return std::clamp(kMaxSenderCount - presentCount, 0, kMaxSendersPerAdd); }
 
 std::optional<int> ParseCount(const std::string& text, int min, int max)
 {

@@ -67,8 +67,7 @@ struct CSetIPOfflineDlg::Impl {
 
 CSetIPOfflineDlg::CSetIPOfflineDlg(int firstSender, int senderCount, int editExisting, int readOnly, CWnd* parent)
     : m_impl(std::make_unique<Impl>(Impl{firstSender, senderCount, editExisting != 0, readOnly != 0, parent}))
-{
-}
+{}
 
 CSetIPOfflineDlg::~CSetIPOfflineDlg() = default;
 

@@ -56,7 +56,8 @@ CRect CSenderFormDlg::Scaled(int left, int top, int right, int bottom)
 void CSenderFormDlg::AddTitle(int index, const std::string& key, const std::string& section, int width)
 {
     m_nTitle = index;
-    AddKeyedControl(index, EMorvControlKind::Title, key, section, Scaled(kTitleLeft, 0, width - kTitleLeft, kTitleHeight));
+    AddKeyedControl(index, EMorvControlKind::Title, key, section,
+                    Scaled(kTitleLeft, 0, width - kTitleLeft, kTitleHeight));
     SetWindowText(GetControlText(index));
 }
 
@@ -82,7 +83,8 @@ void CSenderFormDlg::AddButtonsAndSize(int okIndex, int cancelIndex, int width, 
     int right = width - kRightMargin;
     AddKeyedControl(okIndex, EMorvControlKind::Button, "OK", "Common",
                     Scaled(right - kButtonWidth, top, right, top + kButtonHeight))
-        .nStyle = ButtonPrimary;
+        .nStyle
+        = ButtonPrimary;
     if (cancelIndex >= 0) {
         right -= kButtonWidth + kButtonSpacing;
         AddKeyedControl(cancelIndex, EMorvControlKind::Button, "Cancel", "Common",

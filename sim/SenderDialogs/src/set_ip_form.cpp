@@ -29,10 +29,8 @@ constexpr int kAddressChars = 15;
 
 CSetIPForm::CSetIPForm(std::vector<senderdlg::SAddressRow> rows, std::vector<senderdlg::SAddressEntry> taken,
                        bool readOnly, CWnd* pParent)
-    : CSenderFormDlg(kSetIPTemplate, pParent), m_rows(std::move(rows)), m_taken(std::move(taken)),
-      m_bReadOnly(readOnly)
-{
-}
+    : CSenderFormDlg(kSetIPTemplate, pParent), m_rows(std::move(rows)), m_taken(std::move(taken)), m_bReadOnly(readOnly)
+{}
 
 int CSetIPForm::InitControls()
 {

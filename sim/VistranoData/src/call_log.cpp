@@ -19,7 +19,7 @@ struct CallLog {
 
 CallLog& TheLog()
 {
-    static CallLog* log = new CallLog;  // lives to the end of the process: calls may come during teardown
+    static CallLog* log = new CallLog; // lives to the end of the process: calls may come during teardown
     return *log;
 }
 
@@ -91,7 +91,7 @@ std::string ArgText(double v)
 std::string ArgText(const CRect& v)
 {
     return "(" + std::to_string(v.left) + ", " + std::to_string(v.top) + ", " + std::to_string(v.right) + ", "
-         + std::to_string(v.bottom) + ")";
+        + std::to_string(v.bottom) + ")";
 }
 
 std::string ArgText(const CPoint& v) { return "(" + std::to_string(v.x) + ", " + std::to_string(v.y) + ")"; }

@@ -28,13 +28,13 @@ std::string Lower(std::string s)
 struct Texts {
     std::mutex mutex;
     bool loaded = false;
-    std::map<std::string, std::string> byKey;   // "section\nkey", lower case
+    std::map<std::string, std::string> byKey; // "section\nkey", lower case
     std::vector<MissingText> missing;
 };
 
 Texts& TheTexts()
 {
-    static Texts* texts = new Texts;    // lookups may come during the module's teardown
+    static Texts* texts = new Texts; // lookups may come during the module's teardown
     return *texts;
 }
 

@@ -31,11 +31,8 @@ std::string Compose(const SEmailSetting& e, const std::string& text)
     const std::string subject = detail::LookupText(test ? "Mail_TestSubject" : "Mail_AlertSubject", "Monitoring");
     std::string body = test ? detail::LookupText("Mail_TestBody", "Monitoring") : text;
     std::replace(body.begin(), body.end(), '\0', ' ');
-    return "Account: " + OneLine(e.strSender) + "\n"
-         + "Server: " + OneLine(e.strSmtp) + ":" + std::to_string(e.nPort) + (e.bSSL ? " (SSL)" : "") + "\n"
-         + "To: " + to + "\n"
-         + "Subject: " + OneLine(subject) + "\n\n"
-         + body + "\n";
+    return "Account: " + OneLine(e.strSender) + "\n" + "Server: " + OneLine(e.strSmtp) + ":" + std::to_string(e.nPort)
+        + (e.bSSL ? " (SSL)" : "") + "\n" + "To: " + to + "\n" + "Subject: " + OneLine(subject) + "\n\n" + body + "\n";
 }
 
 } // namespace
@@ -47,7 +44,7 @@ MailResult WriteAlertMail(const std::string& text, std::string& error)
     const SEmailSetting e = GetMonitorSettings().emailSetting;
     if (e.arrMail.empty() || e.strSender.empty() || e.strSmtp.empty())
         return MailResult::NotConfigured;
-    static std::mutex mutex;    // one writer at a time picks the next free name
+    static std::mutex mutex; // one writer at a time picks the next free name
     std::lock_guard lock(mutex);
     const std::string folder = GetOutboxFolder();
     if (!plat::CreateDirectories(folder)) {
@@ -59,13 +56,9 @@ MailResult WriteAlertMail(const std::string& text, std::string& error)
         const std::string path = plat::JoinPath(folder, "mail-" + std::to_string(n) + ".txt");
         std::string fault;
         switch (plat::CreateNewFile(path, message, fault)) {
-        case plat::NewFile::Created:
-            return MailResult::Sent;
-        case plat::NewFile::Exists:
-            continue;
-        case plat::NewFile::Failed:
-            error = path + ": " + fault;
-            return MailResult::Failed;
+        case plat::NewFile::Created: return MailResult::Sent;
+        case plat::NewFile::Exists: continue;
+        case plat::NewFile::Failed: error = path + ": " + fault; return MailResult::Failed;
         }
     }
     error = "the folder " + folder + " holds no free name";

@@ -9,7 +9,7 @@ namespace detail {
 
 MonitorState& TheMonitorState()
 {
-    static MonitorState* state = new MonitorState;  // the monitoring thread may outlive static teardown
+    static MonitorState* state = new MonitorState; // the monitoring thread may outlive static teardown
     return *state;
 }
 

@@ -15,7 +15,7 @@ constexpr int kFiberDeviceType = 4;
 constexpr int kFiberModel = 160;
 
 struct Range {
-    const char* name;   // the generator's option without its dashes
+    const char* name; // the generator's option without its dashes
     int GenerateOptions::*field;
     int min, max;
 };
@@ -44,7 +44,7 @@ std::string GenerateOptionsFault(const GenerateOptions& options)
     const int cabinets = std::max(options.largeSenderReceivers, options.portsPerSender * options.receiversPerPort);
     if (static_cast<int64_t>(WallColumns(cabinets)) * options.cabinetSize > kMaxCoordinate)
         return "cabinet: a wall of " + std::to_string(cabinets) + " cabinets of " + std::to_string(options.cabinetSize)
-             + " pixels is wider than a project allows (" + std::to_string(kMaxCoordinate) + " pixels)";
+            + " pixels is wider than a project allows (" + std::to_string(kMaxCoordinate) + " pixels)";
     return {};
 }
 

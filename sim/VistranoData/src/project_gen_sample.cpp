@@ -41,16 +41,18 @@ ProjectModel MakeSampleProject()
         p.backups.push_back({p.senders[0].id, port, p.senders[1].id, port});
 
     // Hall B: an L-shaped wall round a corner, and a curved stage strip.
-    p.senders.push_back(Sender(2, "Corner Wall", hallB.id, 35, SplitIntoPorts(LWall(0, 0, 10, 24, 28, 10, 80, 80), 40)));
-    p.senders.push_back(Sender(3, "Stage Arc", hallB.id, 35, SplitIntoPorts(CurvedStrip(0, 0, 120, 64, 128, 12030, 40), 30)));
+    p.senders.push_back(
+        Sender(2, "Corner Wall", hallB.id, 35, SplitIntoPorts(LWall(0, 0, 10, 24, 28, 10, 80, 80), 40)));
+    p.senders.push_back(
+        Sender(3, "Stage Arc", hallB.id, 35, SplitIntoPorts(CurvedStrip(0, 0, 120, 64, 128, 12030, 40), 30)));
 
     // Ungrouped: a fibre tower, a lobby mosaic and two stage side blocks.
     SenderModel tower = Sender(4, "Fibre Tower", {}, 4, {});
     tower.model = 160;
     tower.fiber = true;
     const std::vector<PortModel> outputs = SplitIntoPorts(RectWall(0, 0, 8, 16, 128, 128), 16);
-    tower.fiberPorts = outputs;                                         // main outputs 0-7
-    tower.fiberPorts.insert(tower.fiberPorts.end(), outputs.begin(), outputs.end());  // backups 8-15
+    tower.fiberPorts = outputs;                                                      // main outputs 0-7
+    tower.fiberPorts.insert(tower.fiberPorts.end(), outputs.begin(), outputs.end()); // backups 8-15
     p.senders.push_back(std::move(tower));
 
     p.senders.push_back(Sender(5, "Lobby Mosaic", {}, 44, SplitIntoPorts(Mosaic(0, 0, 14, 9, 112, 112, 72, 7), 32)));

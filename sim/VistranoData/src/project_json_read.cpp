@@ -169,8 +169,8 @@ std::vector<PortModel> ReadPorts(Reader& r, const QJsonArray& list, const std::s
             }
             // Checked in 64 bits before the corners are formed: x + width must not overflow.
             const int64_t right = int64_t{v[0]} + v[2], bottom = int64_t{v[1]} + v[3];
-            if (std::llabs(int64_t{v[0]}) > kMaxCoordinate || std::llabs(int64_t{v[1]}) > kMaxCoordinate || right > kMaxCoordinate
-                || bottom > kMaxCoordinate) {
+            if (std::llabs(int64_t{v[0]}) > kMaxCoordinate || std::llabs(int64_t{v[1]}) > kMaxCoordinate
+                || right > kMaxCoordinate || bottom > kMaxCoordinate) {
                 r.Fail(at + ".receivers[" + std::to_string(k) + "]", "receiver coordinate out of range");
                 break;
             }
@@ -196,7 +196,8 @@ SenderModel ReadSender(Reader& r, const QJsonObject& o, const std::string& at)
     if (!r.Failed()) {
         int32_t area[4], origin[2];
         const std::string v = at + ".view";
-        if (r.Ints(view.value("area"), v + ".area", area, 4) && r.Ints(view.value("receiverOrigin"), v + ".receiverOrigin", origin, 2)) {
+        if (r.Ints(view.value("area"), v + ".area", area, 4)
+            && r.Ints(view.value("receiverOrigin"), v + ".receiverOrigin", origin, 2)) {
             s.view.area = CRect(area[0], area[1], area[2], area[3]);
             s.view.receiverOrigin = CPoint(origin[0], origin[1]);
         }

@@ -37,15 +37,20 @@ QJsonObject SenderObject(const SenderModel& s)
     QJsonObject view{{"area", RectArray(s.view.area)},
                      {"receiverOrigin", QJsonArray{s.view.receiverOrigin.x, s.view.receiverOrigin.y}},
                      {"relativePos", s.view.relativePos}};
-    QJsonObject o{{"id", Q(s.id)},          {"name", Q(s.name)},   {"group", Q(s.groupId)},
-                  {"address", Q(s.address)}, {"deviceType", s.deviceType}, {"model", s.model},
-                  {"fiber", s.fiber},        {"recentPort", s.recentPort}, {"view", view},
+    QJsonObject o{{"id", Q(s.id)},
+                  {"name", Q(s.name)},
+                  {"group", Q(s.groupId)},
+                  {"address", Q(s.address)},
+                  {"deviceType", s.deviceType},
+                  {"model", s.model},
+                  {"fiber", s.fiber},
+                  {"recentPort", s.recentPort},
+                  {"view", view},
                   {"ports", PortArray(s.ports)}};
     if (s.fiber)
         o.insert("fiberPorts", PortArray(s.fiberPorts));
     return o;
 }
-
 
 QJsonObject MonitorObject(const CMonitorInterfaceData& m)
 {
@@ -60,18 +65,39 @@ QJsonObject MonitorObject(const CMonitorInterfaceData& m)
         recipients.append(QJsonObject{{"name", Q(mail.strName)}, {"address", Q(mail.strAddress)}});
     return {
         {"refreshInterval", m.nRefreshInterval},
-        {"sender", QJsonObject{{"videoInputError", s.bVideoInputError}, {"lock", s.bLock}, {"black", s.bBlack},
-                               {"brightnessZero", s.bBrightnessZero}, {"inputSignals", inputs}}},
-        {"receiver", QJsonObject{{"temperature", r.bTemperature}, {"temperatureThreshold", r.nTemperature},
-                                 {"humidity", r.bHumidity}, {"humidityThreshold", r.nHumidity}, {"smoke", r.bSmoke},
-                                 {"fan", r.bFan}, {"tileDoor", r.bTileDoor}, {"powerSupply1", r.bPowerSupply1},
-                                 {"powerSupply2", r.bPowerSupply2}, {"voltage1", r.bVoltage1},
-                                 {"voltage1Min", r.fVoltage1Min}, {"voltage1Max", r.fVoltage1Max},
-                                 {"voltage2", r.bVoltage2}, {"voltage2Min", r.fVoltage2Min},
-                                 {"voltage2Max", r.fVoltage2Max}, {"cableDetection", r.bCableDetection}}},
-        {"email", QJsonObject{{"enable", e.bEnable}, {"returnToWork", e.bReturnToWork}, {"ssl", e.bSSL},
-                              {"warningCount", e.nWarningNum}, {"port", e.nPort}, {"sender", Q(e.strSender)},
-                              {"password", Q(e.strPassword)}, {"smtp", Q(e.strSmtp)}, {"recipients", recipients}}},
+        {"sender",
+         QJsonObject{{"videoInputError", s.bVideoInputError},
+                     {"lock", s.bLock},
+                     {"black", s.bBlack},
+                     {"brightnessZero", s.bBrightnessZero},
+                     {"inputSignals", inputs}}},
+        {"receiver",
+         QJsonObject{{"temperature", r.bTemperature},
+                     {"temperatureThreshold", r.nTemperature},
+                     {"humidity", r.bHumidity},
+                     {"humidityThreshold", r.nHumidity},
+                     {"smoke", r.bSmoke},
+                     {"fan", r.bFan},
+                     {"tileDoor", r.bTileDoor},
+                     {"powerSupply1", r.bPowerSupply1},
+                     {"powerSupply2", r.bPowerSupply2},
+                     {"voltage1", r.bVoltage1},
+                     {"voltage1Min", r.fVoltage1Min},
+                     {"voltage1Max", r.fVoltage1Max},
+                     {"voltage2", r.bVoltage2},
+                     {"voltage2Min", r.fVoltage2Min},
+                     {"voltage2Max", r.fVoltage2Max},
+                     {"cableDetection", r.bCableDetection}}},
+        {"email",
+         QJsonObject{{"enable", e.bEnable},
+                     {"returnToWork", e.bReturnToWork},
+                     {"ssl", e.bSSL},
+                     {"warningCount", e.nWarningNum},
+                     {"port", e.nPort},
+                     {"sender", Q(e.strSender)},
+                     {"password", Q(e.strPassword)},
+                     {"smtp", Q(e.strSmtp)},
+                     {"recipients", recipients}}},
     };
 }
 
@@ -85,12 +111,18 @@ std::string WriteProjectJson(const ProjectModel& project)
     for (const SenderModel& s : project.senders)
         senders.append(SenderObject(s));
     for (const BackupLink& b : project.backups)
-        backups.append(QJsonObject{{"source", Q(b.sourceId)}, {"sourcePort", b.sourcePort},
-                                   {"backup", Q(b.backupId)}, {"backupPort", b.backupPort}});
-    const QJsonObject root{{"format", "vistrano-project"}, {"version", 1},
-                           {"name", Q(project.name)},      {"currentSender", project.currentSender},
-                           {"demoMode", project.demoMode}, {"groups", groups},
-                           {"senders", senders},           {"backups", backups},
+        backups.append(QJsonObject{{"source", Q(b.sourceId)},
+                                   {"sourcePort", b.sourcePort},
+                                   {"backup", Q(b.backupId)},
+                                   {"backupPort", b.backupPort}});
+    const QJsonObject root{{"format", "vistrano-project"},
+                           {"version", 1},
+                           {"name", Q(project.name)},
+                           {"currentSender", project.currentSender},
+                           {"demoMode", project.demoMode},
+                           {"groups", groups},
+                           {"senders", senders},
+                           {"backups", backups},
                            {"monitor", MonitorObject(project.monitor)}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();
 }

@@ -64,7 +64,8 @@ int ReceiverCount(const SenderModel& sender)
 const BackupLink* FindBackupLink(const ProjectModel& project, const std::string& senderId, int port)
 {
     for (const BackupLink& link : project.backups)
-        if ((link.sourceId == senderId && link.sourcePort == port) || (link.backupId == senderId && link.backupPort == port))
+        if ((link.sourceId == senderId && link.sourcePort == port)
+            || (link.backupId == senderId && link.backupPort == port))
             return &link;
     return nullptr;
 }
@@ -125,7 +126,8 @@ std::string CheckLinks(const ProjectModel& project)
         if (link.sourcePort < 0 || link.sourcePort >= PortCountOf(project.senders[src]) || link.backupPort < 0
             || link.backupPort >= PortCountOf(project.senders[bak]))
             return where + ": port out of range";
-        if (!used.insert({link.sourceId, link.sourcePort}).second || !used.insert({link.backupId, link.backupPort}).second)
+        if (!used.insert({link.sourceId, link.sourcePort}).second
+            || !used.insert({link.backupId, link.backupPort}).second)
             return where + ": a port belongs to two links";
     }
     return {};
@@ -178,7 +180,8 @@ std::string ValidateProject(const ProjectModel& project)
             return e;
     }
     const int count = static_cast<int>(project.senders.size());
-    if (project.currentSender < 0 || (count > 0 && project.currentSender >= count) || (count == 0 && project.currentSender != 0))
+    if (project.currentSender < 0 || (count > 0 && project.currentSender >= count)
+        || (count == 0 && project.currentSender != 0))
         return "current sender out of range";
     if (std::string e = CheckLinks(project); !e.empty())
         return e;
@@ -223,7 +226,7 @@ bool ParseIPv4(const std::string& text, uint32_t& address)
 std::string FormatIPv4(uint32_t address)
 {
     return std::to_string(address >> 24) + "." + std::to_string((address >> 16) & 0xFF) + "."
-         + std::to_string((address >> 8) & 0xFF) + "." + std::to_string(address & 0xFF);
+        + std::to_string((address >> 8) & 0xFF) + "." + std::to_string(address & 0xFF);
 }
 
 } // namespace sim

@@ -159,7 +159,7 @@ public:
         WorldLock lock(TheWorld().mutex);
         const auto& groups = TheWorld().project.groups;
         return index >= 0 && index < static_cast<int>(groups.size()) ? groups[static_cast<std::size_t>(index)].id
-                                                                      : std::string();
+                                                                     : std::string();
     }
     std::vector<int> GetSendersInGroup(const std::string& groupId) const override
     {

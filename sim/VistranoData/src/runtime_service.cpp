@@ -27,7 +27,10 @@ public:
 };
 
 // Tree icons are images of the skin, in the program's image root.
-std::string SkinImage(const char* name) { return plat::JoinPath(plat::GetMainExecutableFolder(), std::string("Skin\\") + name); }
+std::string SkinImage(const char* name)
+{
+    return plat::JoinPath(plat::GetMainExecutableFolder(), std::string("Skin\\") + name);
+}
 
 class RuntimeService final : public CRuntimeData {
 public:
@@ -102,13 +105,14 @@ public:
         Log("CRuntimeData::GetItemImage", nodeType, flag1, flag2, flag3);
         switch (nodeType) {
         case TREE_NODE_SENDER:
-            return SkinImage(flag3 ? "Monitor\\SenderStatus\\Warning.png"
-                                   : flag1 ? "Monitor\\SenderStatus\\Online.png" : "Monitor\\SenderStatus\\Offline.png");
+            return SkinImage(flag3       ? "Monitor\\SenderStatus\\Warning.png"
+                                 : flag1 ? "Monitor\\SenderStatus\\Online.png"
+                                         : "Monitor\\SenderStatus\\Offline.png");
         case TREE_NODE_PORT:
-            return SkinImage(flag3 ? "Monitor\\PortFrame\\Warning.png"
-                                   : flag1 ? "Monitor\\PortFrame\\Normal.png" : "Monitor\\PortFrame\\UnKnown.png");
-        default:
-            return SkinImage("Monitor\\Sender\\Normal.png");
+            return SkinImage(flag3       ? "Monitor\\PortFrame\\Warning.png"
+                                 : flag1 ? "Monitor\\PortFrame\\Normal.png"
+                                         : "Monitor\\PortFrame\\UnKnown.png");
+        default: return SkinImage("Monitor\\Sender\\Normal.png");
         }
     }
     void SetAddGroupId(int on, const std::string& groupId) override

@@ -74,8 +74,9 @@ void SenderService::SetPortCount(int count)
         auto& links = TheWorld().project.backups;
         links.erase(std::remove_if(links.begin(), links.end(),
                                    [&](const BackupLink& l) {
-                                       return !s.fiber && ((l.sourceId == s.id && l.sourcePort >= n)
-                                                           || (l.backupId == s.id && l.backupPort >= n));
+                                       return !s.fiber
+                                           && ((l.sourceId == s.id && l.sourcePort >= n)
+                                               || (l.backupId == s.id && l.backupPort >= n));
                                    }),
                     links.end());
         TheWorld().modified = true;

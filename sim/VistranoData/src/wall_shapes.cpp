@@ -31,8 +31,7 @@ std::vector<CRect> RectWall(int x, int y, int cols, int rows, int w, int h)
 
 std::vector<CRect> LWall(int x, int y, int legCols, int rows, int cols, int footRows, int w, int h)
 {
-    return Serpentine(x, y, cols, rows, w, h,
-                      [&](int c, int r) { return c < legCols || r >= rows - footRows; });
+    return Serpentine(x, y, cols, rows, w, h, [&](int c, int r) { return c < legCols || r >= rows - footRows; });
 }
 
 std::vector<CRect> CurvedStrip(int x, int y, int count, int w, int h, int radius, int degrees)

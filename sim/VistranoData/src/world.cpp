@@ -16,7 +16,7 @@ namespace detail {
 
 World& TheWorld()
 {
-    static World* world = new World;    // outlives every caller, the module's teardown included
+    static World* world = new World; // outlives every caller, the module's teardown included
     return *world;
 }
 
@@ -200,7 +200,7 @@ uint32_t SenderIdByIndex(int i)
         return 0;
     uint32_t address = 0;
     return ParseIPv4(w.project.senders[static_cast<std::size_t>(i)].address, address) ? address
-                                                                                       : static_cast<uint32_t>(i + 1);
+                                                                                      : static_cast<uint32_t>(i + 1);
 }
 
 uint32_t SenderIdByIndexForNotSpecifyIP(int i)

@@ -57,13 +57,13 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         const char* a = argv[i];
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
-        int* number = std::strcmp(a, "--senders") == 0     ? &options.senders
-                    : std::strcmp(a, "--ports") == 0       ? &options.portsPerSender
-                    : std::strcmp(a, "--receivers") == 0   ? &options.receiversPerPort
-                    : std::strcmp(a, "--large") == 0       ? &options.largeSenderReceivers
-                    : std::strcmp(a, "--cabinet") == 0     ? &options.cabinetSize
-                    : std::strcmp(a, "--fibre") == 0       ? &options.fiberSenders
-                                                           : nullptr;
+        int* number = std::strcmp(a, "--senders") == 0 ? &options.senders
+            : std::strcmp(a, "--ports") == 0           ? &options.portsPerSender
+            : std::strcmp(a, "--receivers") == 0       ? &options.receiversPerPort
+            : std::strcmp(a, "--large") == 0           ? &options.largeSenderReceivers
+            : std::strcmp(a, "--cabinet") == 0         ? &options.cabinetSize
+            : std::strcmp(a, "--fibre") == 0           ? &options.fiberSenders
+                                                       : nullptr;
         const bool seed = std::strcmp(a, "--seed") == 0;
         long long v = 0;
         if (std::strcmp(a, "--sample") == 0) {

@@ -24,8 +24,8 @@ protected:
     {
         ModuleTest::SetUp();
         std::string error;
-        ASSERT_TRUE(sim::SetProject(
-                        sim::GenerateProject({.senders = 4, .portsPerSender = 4, .receiversPerPort = 16}), error))
+        ASSERT_TRUE(
+            sim::SetProject(sim::GenerateProject({.senders = 4, .portsPerSender = 4, .receiversPerPort = 16}), error))
             << error;
         page = CreatePage(host);
         page->MoveTo({0, 0, 1200, 800});

@@ -81,7 +81,7 @@ TEST_F(AddSenderDlgTest, NumbersOutOfBoundsAreRefusedWithTheBoundAndTheDialogSta
         EXPECT_EQ(form.GetControlText(Form::kCountHint), "1 to 5");
         EXPECT_EQ(form.GetControlText(Form::kPortHint), "1 to 160");
     });
-    EXPECT_EQ(result, IDCANCEL);   // the script's end: OK did not close it
+    EXPECT_EQ(result, IDCANCEL); // the script's end: OK did not close it
     const auto boxes = Script().LogOf(EModalKind::MessageBox);
     ASSERT_EQ(boxes.size(), 3u);
     EXPECT_EQ(boxes[0].strText, "Enter a number of senders from 1 to 5.");
@@ -99,10 +99,11 @@ TEST_F(AddSenderDlgTest, CancelOrEscapeAnswersNoYesAndForgetsEarlierCounts)
     EXPECT_NE(RunAddDialog(dlg, [](Form& form) { PressKey(form, VK_ESCAPE); }), IDYES);
     EXPECT_EQ(dlg.GetSenderCount(), 0);
     EXPECT_EQ(dlg.GetPortCount(), 0);
-    EXPECT_NE(RunAddDialog(dlg, [](Form& form) {
-                  form.SetControlText(Form::kCountEdit, "2");
-                  ClickControl(form, Form::kCancel);
-              }),
+    EXPECT_NE(RunAddDialog(dlg,
+                           [](Form& form) {
+                               form.SetControlText(Form::kCountEdit, "2");
+                               ClickControl(form, Form::kCancel);
+                           }),
               IDYES);
     EXPECT_EQ(dlg.GetSenderCount(), 0);
 }

@@ -44,8 +44,7 @@ TEST(AddressesOutsideRows, AreTheProjectAddressesWithoutARow)
 {
     const std::vector<std::string> present{"10.0.0.1", "", "10.0.0.3", "10.0.0.4"};
     const auto rows = MakeAddressRows(3, 1, true, false, present);
-    EXPECT_EQ(AddressesOutsideRows(rows, present),
-              (std::vector<SAddressEntry>{{1, "10.0.0.1"}, {4, "10.0.0.4"}}));
+    EXPECT_EQ(AddressesOutsideRows(rows, present), (std::vector<SAddressEntry>{{1, "10.0.0.1"}, {4, "10.0.0.4"}}));
 }
 
 TEST(TrimAddress, DropsSpacesAroundOnly)
@@ -57,8 +56,7 @@ TEST(TrimAddress, DropsSpacesAroundOnly)
 
 TEST(CheckAddresses, AcceptsDottedAddressesAndGivesThemInOrder)
 {
-    const SAddressCheck check =
-        CheckAddresses({{1, "192.168.0.10"}, {2, " 0.0.0.0 "}, {3, "255.255.255.255"}}, {});
+    const SAddressCheck check = CheckAddresses({{1, "192.168.0.10"}, {2, " 0.0.0.0 "}, {3, "255.255.255.255"}}, {});
     EXPECT_EQ(check.eFault, EAddressFault::None);
     EXPECT_EQ(check.addresses, (std::vector<uint32_t>{Ip(192, 168, 0, 10), 0, Ip(255, 255, 255, 255)}));
 }

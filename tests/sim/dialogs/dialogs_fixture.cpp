@@ -39,9 +39,10 @@ void ExpectOnlyProposedTextsMissing()
 {
     const auto& proposed = ProposedTexts();
     for (const sim::MissingText& missing : sim::GetMissingLanguageKeys())
-        EXPECT_TRUE(std::any_of(proposed.begin(), proposed.end(), [&](const SProposedText& t) {
-            return missing.section == t.section && missing.key == t.key;
-        })) << missing.section << "/" << missing.key;
+        EXPECT_TRUE(
+            std::any_of(proposed.begin(), proposed.end(),
+                        [&](const SProposedText& t) { return missing.section == t.section && missing.key == t.key; }))
+            << missing.section << "/" << missing.key;
 }
 
 SenderDialogTest::SenderDialogTest() = default;
@@ -108,4 +109,3 @@ void SenderDialogTest::UseProposedTexts()
     ASSERT_TRUE(sim::LoadLanguageFile(path.toStdString()));
     m_bProposedTexts = true;
 }
-

@@ -4,8 +4,8 @@
 // folder of the test's own, density 1.0, projects of a given size, clicks
 // through the dialog's message road.
 #include "controls/base_dlg.h"
-#include "dialog_input.h"
 #include "controls/modal.h"
+#include "dialog_input.h"
 
 #include <gtest/gtest.h>
 
@@ -58,5 +58,3 @@ int RunDialog(TDialog& dlg, std::function<void(TForm&)> action)
     CModalScript::Instance().RunOnDialog<TForm>(std::move(action), IDCANCEL);
     return dlg.DoModal();
 }
-
-

@@ -179,4 +179,3 @@ TEST_F(SetIPDlgTest, ManyRowsStandInColumns)
         EXPECT_LE(form.GetControl(Form::kOk)->rect.bottom, client.bottom);
     });
 }
-

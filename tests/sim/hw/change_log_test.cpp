@@ -97,8 +97,7 @@ TEST(DescribeChanges, ASingleReceiverComesWithItsReading)
     SenderDigest after = before;
     after.ports[0].receivers[2] = WARNING_TEMPERATURE;
     EXPECT_EQ(DescribeChanges({{before}}, {{after}}, now, CMonitorInterfaceData{}, true, hwtest::TestTexts()),
-              (std::vector<std::string>{
-                  "Sender 1 (Wall), port 1, receiver 3: T 185.5\u2109 (> 140\u2109)"}));
+              (std::vector<std::string>{"Sender 1 (Wall), port 1, receiver 3: T 185.5\u2109 (> 140\u2109)"}));
 }
 
 TEST(DescribeChanges, FirstRoundReportsEveryCurrentWarning)
@@ -106,8 +105,9 @@ TEST(DescribeChanges, FirstRoundReportsEveryCurrentWarning)
     SenderDigest s = Digest(0, 2);
     s.dwWord = SENDER_WARNING_BLACK;
     s.ports[0].receivers[1] = WARNING_TILE_DOOR;
-    EXPECT_EQ(Changes({}, {s}), (std::vector<std::string>{"Sender 1 (Wall): Black screen",
-                                                          "Sender 1 (Wall), port 1, receiver 2: Cabinet door open"}));
+    EXPECT_EQ(Changes({}, {s}),
+              (std::vector<std::string>{"Sender 1 (Wall): Black screen",
+                                        "Sender 1 (Wall), port 1, receiver 2: Cabinet door open"}));
 }
 
 TEST(DescribeChanges, OfflineSenderIsOneLineAndComesBackWithItsWarnings)
@@ -124,8 +124,9 @@ TEST(DescribeChanges, OfflineSenderIsOneLineAndComesBackWithItsWarnings)
     EXPECT_TRUE(Changes({offline}, {offline}).empty());
     SenderDigest back = online;
     back.ports[1].receivers[0] = WARNING_SMOKE;
-    EXPECT_EQ(Changes({offline}, {back}),
-              (std::vector<std::string>{"Sender 1 (Wall): Online again", "Sender 1 (Wall), port 2, receiver 1: Smoke"}));
+    EXPECT_EQ(
+        Changes({offline}, {back}),
+        (std::vector<std::string>{"Sender 1 (Wall): Online again", "Sender 1 (Wall), port 2, receiver 1: Smoke"}));
 }
 
 TEST(DescribeChanges, FibreOutputsAndUnnamedSenders)

@@ -152,7 +152,7 @@ TEST_F(Faults, ReadingsRepeatFromTheSeedAndDriftWithTheClock)
 {
     sim::SetSeed(7);
     const ReceiverValues a = Read(0, 0, 0);
-    ASSERT_TRUE(sim::RunMonitorRounds(120));     // not monitoring: moves the clock
+    ASSERT_TRUE(sim::RunMonitorRounds(120)); // not monitoring: moves the clock
     EXPECT_EQ(sim::GetSimulationClock(), 120u);
     const ReceiverValues later = Read(0, 0, 0);
     EXPECT_NE(a.nTemperature10, later.nTemperature10);

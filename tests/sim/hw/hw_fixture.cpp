@@ -72,7 +72,7 @@ void HwTest::SetUp()
     sim::SetCallLogEnabled(true);
     sim::ClearCallLog();
     const std::string name = "hw_test_" + std::to_string(::getpid()) + "_"
-                           + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        + ::testing::UnitTest::GetInstance()->current_test_info()->name();
     m_configFolder = (std::filesystem::temp_directory_path() / name).string();
     std::filesystem::remove_all(m_configFolder);
     std::filesystem::create_directories(m_configFolder);

@@ -56,7 +56,7 @@ TEST_F(Logic, PortsConnectedFollowTheDeviceClass)
     EXPECT_EQ(senders.IsPortConnected(2, 1), 1);
     EXPECT_EQ(senders.GetSenderTreeValue(2), 8);
     EXPECT_EQ(senders.GetSenderTreeValue(0), 0);
-    sim::InjectPortDisconnected(2, 8);  // backup of pair 0
+    sim::InjectPortDisconnected(2, 8); // backup of pair 0
     senders.DetectSenders(nullptr, 0, 0, 1);
     EXPECT_EQ(senders.IsPortConnected(2, 1), 0);
     EXPECT_EQ(senders.IsPortConnected(2, 0), 1);

@@ -30,7 +30,8 @@ std::string Content(const std::string& path)
 int LineCount(const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
 
 // A name with every way of starting a line or a header.
-const std::string kHostile = std::string("Wall\nBcc: spy@evil.example\r\nSubject: forged\x85\xE2\x80\xA8x") + '\0' + "end";
+const std::string kHostile
+    = std::string("Wall\nBcc: spy@evil.example\r\nSubject: forged\x85\xE2\x80\xA8x") + '\0' + "end";
 
 class Records : public HwTest {
 protected:
@@ -41,10 +42,10 @@ protected:
     }
     void TearDown() override
     {
-        std::error_code ec;   // a blocking file goes; a folder stays for HwTest to remove
+        std::error_code ec; // a blocking file goes; a folder stays for HwTest to remove
         std::filesystem::remove(m_configFolder + "/MonitoringRecord", ec);
         std::filesystem::remove(m_configFolder + "/Outbox", ec);
-        sim::hw::RecordKeeper::Get().Log({}, 0);   // nothing is left for the next test
+        sim::hw::RecordKeeper::Get().Log({}, 0); // nothing is left for the next test
         sim::hw::RecordKeeper::Get().SetTroubleHandler({});
         HwTest::TearDown();
     }
@@ -80,7 +81,8 @@ TEST_F(Records, NamesCannotForgeLogLinesOrMailHeaders)
 {
     const std::tm t{};
     EXPECT_EQ(sim::hw::LogLine(t, kHostile).find_first_of(std::string("\n\r\0", 3)), std::string::npos);
-    EXPECT_NE(sim::hw::LogLine(t, kHostile).find("Wall\\nBcc: spy@evil.example\\r\\nSubject: forged"), std::string::npos);
+    EXPECT_NE(sim::hw::LogLine(t, kHostile).find("Wall\\nBcc: spy@evil.example\\r\\nSubject: forged"),
+              std::string::npos);
 
     sim::ProjectModel p = sim::GetProject();
     p.senders[0].name = kHostile;
@@ -122,7 +124,7 @@ TEST_F(Records, LinesThatCannotBeWrittenAreKeptToldOnceAndWrittenInOrderLater)
     EXPECT_NE(told[0].find("monitoring log cannot be written"), std::string::npos) << told[0];
 
     std::filesystem::remove(m_configFolder + "/MonitoringRecord");
-    keeper.Log({}, when);   // the next round
+    keeper.Log({}, when); // the next round
     EXPECT_EQ(keeper.PendingLines(), 0u);
     const std::string log = Log(when);
     EXPECT_EQ(LineCount(log), 3);
@@ -174,9 +176,9 @@ TEST_F(Records, LinesAndMailKeptWhileBlockedSurviveAStopAndAStart)
     std::vector<std::string> texts;
     for (std::string line; std::getline(log, line);)
         texts.push_back(line.substr(line.find("  ") + 2));
-    const std::vector<std::string> expected{"Monitoring started", "Sender 3 (Sender 3): Black screen",
-                                            "Monitoring stopped", "Monitoring started",
-                                            "Sender 3 (Sender 3): Black screen", "Monitoring stopped"};
+    const std::vector<std::string> expected{
+        "Monitoring started", "Sender 3 (Sender 3): Black screen", "Monitoring stopped",
+        "Monitoring started", "Sender 3 (Sender 3): Black screen", "Monitoring stopped"};
     EXPECT_EQ(texts, expected);
     EXPECT_EQ(pending, 4u) << "kept while blocked: the first four";
 }

@@ -139,8 +139,7 @@ TEST(ComputeRound, TipsFollowTheRenderTypeMask)
     CMonitorInterfaceData settings;
     settings.receiverSetting.bTileDoor = 1;
     const RoundRecords r = Compute(round, settings, false);
-    EXPECT_EQ(r.tips.GetRcvWarningStr(RENDER_RECEIVER, 0, 0, 0),
-              "T 70.0\u2103 (> 60\u2103)\r\ndoor");
+    EXPECT_EQ(r.tips.GetRcvWarningStr(RENDER_RECEIVER, 0, 0, 0), "T 70.0\u2103 (> 60\u2103)\r\ndoor");
     EXPECT_EQ(r.tips.GetRcvWarningStr(RENDER_TILE_DOOR, 0, 0, 0), "door");
     EXPECT_EQ(r.tips.GetRcvWarningStr(RENDER_HUMIDITY, 0, 0, 0), "");
     EXPECT_EQ(r.tips.GetPortWarningStr(RENDER_TEMPERATURE, 0, 0), "Over temperature: 1 receiver");
@@ -155,8 +154,9 @@ TEST(ComputeRound, ShowRecordCarriesTheEnabledChecks)
     SMonitorShow show;
     ASSERT_TRUE(r.show.GetMonitorShow(show));
     EXPECT_EQ(show.dwReceiverMask, WARNING_NO_DATA | WARNING_TEMPERATURE | WARNING_HUMIDITY);
-    EXPECT_EQ(show.dwSenderMask, SENDER_WARNING_OFFLINE | SENDER_WARNING_VIDEO_INPUT | SENDER_WARNING_LOCK
-                                     | SENDER_WARNING_BRIGHTNESS_ZERO);
+    EXPECT_EQ(show.dwSenderMask,
+              SENDER_WARNING_OFFLINE | SENDER_WARNING_VIDEO_INPUT | SENDER_WARNING_LOCK
+                  | SENDER_WARNING_BRIGHTNESS_ZERO);
 }
 
 TEST(ComputeRound, OfflineSenderHasNoRecordAndSilentReceivers)
@@ -223,7 +223,7 @@ TEST(ComputeRound, FibreOutputsPairTheirWarnings)
 {
     HardwareRound round = Round({Fibre(0)});
     SenderReading& s = round.senders[0];
-    s.ports[10].bConnected = false;     // backup of pair 2
+    s.ports[10].bConnected = false; // backup of pair 2
     s.ports[10].receivers.assign(2, ReceiverValues{});
     s.ports[5].receivers[1].nTemperature10 = 700;
     const RoundRecords r = Compute(round, CMonitorInterfaceData{}, false);

@@ -36,7 +36,7 @@ TEST(ReceiverWarningWord, EveryCheckOnWarnsOnlyOfWhatIsWrong)
 
 TEST(ReceiverWarningWord, TemperatureWarnsOnlyAboveTheThresholdAndWhenOn)
 {
-    SRecevierSetting s;     // defaults: temperature on at 60 °C
+    SRecevierSetting s; // defaults: temperature on at 60 °C
     ReceiverValues v = Healthy();
     v.nTemperature10 = 600;
     EXPECT_EQ(ReceiverWarningWord(v, s), 0u) << "at the threshold";
@@ -152,8 +152,7 @@ TEST(SenderWarningWord, LockBlackAndBrightnessFollowTheirSwitches)
     s.bBlack = true;
     s.nBrightness = 0;
     SSenderSetting set;
-    EXPECT_EQ(SenderWarningWord(s, set),
-              SENDER_WARNING_LOCK | SENDER_WARNING_BLACK | SENDER_WARNING_BRIGHTNESS_ZERO);
+    EXPECT_EQ(SenderWarningWord(s, set), SENDER_WARNING_LOCK | SENDER_WARNING_BLACK | SENDER_WARNING_BRIGHTNESS_ZERO);
     set.bLock = 0;
     set.bBlack = 0;
     EXPECT_EQ(SenderWarningWord(s, set), SENDER_WARNING_BRIGHTNESS_ZERO);
@@ -194,8 +193,8 @@ TEST(SenderWarningWord, ConfiguredInputsMustCarryTheirSignalAndFormat)
         SSenderSetting set;
         set.arrInputSignal = {c.entry};
         EXPECT_EQ(HasVideoInputFault(LiveSender(), set), c.fault)
-            << "sender " << c.entry.dwSender << " type " << int(c.entry.byValue2) << " check " << c.entry.nValue3
-            << " " << c.entry.nValue4 << "x" << c.entry.nValue5 << "@" << c.entry.dValue;
+            << "sender " << c.entry.dwSender << " type " << int(c.entry.byValue2) << " check " << c.entry.nValue3 << " "
+            << c.entry.nValue4 << "x" << c.entry.nValue5 << "@" << c.entry.dValue;
     }
 }
 
@@ -204,9 +203,9 @@ TEST(EnabledBits, FollowTheSwitchesWithNoDataAndOfflineAlwaysOn)
     SRecevierSetting r;
     r.bTemperature = 0;
     EXPECT_EQ(EnabledReceiverBits(r), WARNING_NO_DATA);
-    EXPECT_EQ(EnabledReceiverBits(AllOn()), WARNING_NO_DATA | WARNING_TEMPERATURE | WARNING_HUMIDITY | WARNING_SMOKE
-                                                | WARNING_FAN | WARNING_TILE_DOOR | WARNING_POWER1 | WARNING_POWER2
-                                                | WARNING_VOLTAGE1 | WARNING_VOLTAGE2 | WARNING_CABLE);
+    EXPECT_EQ(EnabledReceiverBits(AllOn()),
+              WARNING_NO_DATA | WARNING_TEMPERATURE | WARNING_HUMIDITY | WARNING_SMOKE | WARNING_FAN | WARNING_TILE_DOOR
+                  | WARNING_POWER1 | WARNING_POWER2 | WARNING_VOLTAGE1 | WARNING_VOLTAGE2 | WARNING_CABLE);
     SSenderSetting s;
     EXPECT_EQ(EnabledSenderBits(s), SENDER_WARNING_SIGNAL | SENDER_WARNING_OFFLINE);
     s.bLock = 0;

@@ -81,7 +81,8 @@ TEST(WarningTexts, NumbersKeepTheirPointUnderACommaLocale)
     ASSERT_TRUE(comma.Active()) << comma.Error();
     ReceiverValues v = hwtest::HealthyCard(true);
     v.nVoltage1_100 = 1275;
-    const std::vector<STipLine> lines = ReceiverTipLines(v, WARNING_VOLTAGE1, SRecevierSetting{}, false, LanguageTexts());
+    const std::vector<STipLine> lines
+        = ReceiverTipLines(v, WARNING_VOLTAGE1, SRecevierSetting{}, false, LanguageTexts());
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].strText, "Voltage 12.75 V out of range (5.00-12.00 V)");
     EXPECT_EQ(TemperatureText(455, true), "113.9\u2109");

@@ -30,16 +30,16 @@ enum class ReceiverFault : uint32_t {
     Voltage1,
     Voltage2,
     Cable,
-    NoData,         // the card does not answer
+    NoData, // the card does not answer
 };
 
 enum class SenderFault : uint32_t {
-    Offline,        // the sender does not answer
-    NoVideoInput,   // every input loses its signal
-    Locked,         // a lock fault: the output is not locked to its input
-    Black,          // the output is black
+    Offline,      // the sender does not answer
+    NoVideoInput, // every input loses its signal
+    Locked,       // a lock fault: the output is not locked to its input
+    Black,        // the output is black
     BrightnessZero,
-    CardWrite,      // the sender's card refuses to be written
+    CardWrite, // the sender's card refuses to be written
 };
 
 // receiver -1: every receiver of the port; port -1: every port of the
@@ -81,16 +81,16 @@ uint64_t GetSimulationClock();
 struct ReceiverValues {
     static constexpr int32_t kNoSensor = INT32_MIN;
     bool bAnswers = false;
-    int32_t nTemperature10 = kNoSensor;     // tenths of a degree Celsius
-    int32_t nHumidity = kNoSensor;          // percent
-    int32_t nVoltage1_100 = kNoSensor;      // hundredths of a volt
+    int32_t nTemperature10 = kNoSensor; // tenths of a degree Celsius
+    int32_t nHumidity = kNoSensor;      // percent
+    int32_t nVoltage1_100 = kNoSensor;  // hundredths of a volt
     int32_t nVoltage2_100 = kNoSensor;
-    int32_t nFanRpm = kNoSensor;            // slowest fan
-    int32_t nDoor = kNoSensor;              // 1 open
-    int32_t nSmoke = kNoSensor;             // 1 smoke
-    int32_t nPower1 = kNoSensor;            // 1 good, 0 failed
+    int32_t nFanRpm = kNoSensor; // slowest fan
+    int32_t nDoor = kNoSensor;   // 1 open
+    int32_t nSmoke = kNoSensor;  // 1 smoke
+    int32_t nPower1 = kNoSensor; // 1 good, 0 failed
     int32_t nPower2 = kNoSensor;
-    int32_t nCable = kNoSensor;             // 1 fault
+    int32_t nCable = kNoSensor; // 1 fault
 };
 // False when the receiver does not exist.
 bool ReadReceiverNow(int sender, int port, int receiver, ReceiverValues& values);
@@ -111,10 +111,10 @@ bool ResetVideoSignal(int sender, int input);
 // --- Addresses ---------------------------------------------------------------
 
 struct AddressSettings {
-    int nAddressMode = 1;       // senders are reached by network address
-    int nFixedAddress = 0;      // every sender has an address the user sets
-    int nAddressDetection = 0;  // a start of monitoring first detects the addresses
-    int nProductKind = 0;       // 1: a product that drives a single sender
+    int nAddressMode = 1;      // senders are reached by network address
+    int nFixedAddress = 0;     // every sender has an address the user sets
+    int nAddressDetection = 0; // a start of monitoring first detects the addresses
+    int nProductKind = 0;      // 1: a product that drives a single sender
 };
 AddressSettings GetAddressSettings();
 void SetAddressSettings(const AddressSettings& settings);

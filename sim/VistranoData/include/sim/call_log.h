@@ -15,7 +15,7 @@ namespace sim {
 
 struct LoggedCall {
     std::string operation;
-    std::string arguments;      // comma-separated; texts quoted
+    std::string arguments; // comma-separated; texts quoted
 };
 
 // Oldest entries are dropped beyond this many.
@@ -46,7 +46,7 @@ std::string ArgText(const std::string& v);
 std::string ArgText(const CRect& v);
 std::string ArgText(const CPoint& v);
 std::string ArgText(const CSize& v);
-std::string ArgText(const void* v);     // "null" or "ptr"
+std::string ArgText(const void* v); // "null" or "ptr"
 
 // Logs one call with its arguments, formatting them only when the log is on.
 template <class... Args>

@@ -15,13 +15,13 @@ namespace sim {
 ProjectModel MakeSampleProject();
 
 struct GenerateOptions {
-    int senders = 1;                // 1 .. kMaxSenderCount
-    int portsPerSender = 4;         // 1 .. kMaxPortsPerSender
-    int receiversPerPort = 16;      // 0 .. kMaxReceiversPerPort
-    int largeSenderReceivers = 0;   // when > 0, sender 1 has this many receivers over its ports
-    int cabinetSize = 128;          // pixels
-    uint32_t seed = 1;              // identifiers derive from it
-    int fiberSenders = 0;           // the first senders are fibre senders (16 outputs, 8 of them backups)
+    int senders = 1;              // 1 .. kMaxSenderCount
+    int portsPerSender = 4;       // 1 .. kMaxPortsPerSender
+    int receiversPerPort = 16;    // 0 .. kMaxReceiversPerPort
+    int largeSenderReceivers = 0; // when > 0, sender 1 has this many receivers over its ports
+    int cabinetSize = 128;        // pixels
+    uint32_t seed = 1;            // identifiers derive from it
+    int fiberSenders = 0;         // the first senders are fibre senders (16 outputs, 8 of them backups)
 };
 
 // A project of rectangular walls, one per sender, ungrouped. The options

@@ -37,18 +37,18 @@ struct ViewRecord {
 };
 
 struct SenderModel {
-    std::string id;             // GUID text, unique in the project
+    std::string id; // GUID text, unique in the project
     std::string name;
-    std::string groupId;        // empty: no group
-    std::string address;        // IPv4 text; empty: none
-    int deviceType = 35;        // device class the hardware reports
-    int model = 0;              // model word
-    bool fiber = false;         // outputs are kFiberOutputs fibre outputs (8 main, 8 backup)
-    std::vector<PortModel> ports;       // Ethernet ports
-    std::vector<PortModel> fiberPorts;  // fibre outputs, empty unless fiber
+    std::string groupId;               // empty: no group
+    std::string address;               // IPv4 text; empty: none
+    int deviceType = 35;               // device class the hardware reports
+    int model = 0;                     // model word
+    bool fiber = false;                // outputs are kFiberOutputs fibre outputs (8 main, 8 backup)
+    std::vector<PortModel> ports;      // Ethernet ports
+    std::vector<PortModel> fiberPorts; // fibre outputs, empty unless fiber
     int recentPort = 0;
     ViewRecord view;
-    uint64_t serial = 0;        // identity within the running process; not saved
+    uint64_t serial = 0; // identity within the running process; not saved
 
     // Equal in everything a file holds.
     bool SameContent(const SenderModel& o) const;

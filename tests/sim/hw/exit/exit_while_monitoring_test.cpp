@@ -36,15 +36,15 @@ namespace {
     sim::SetMonitorInterval(std::chrono::milliseconds(1));
     if (GetHwMonitorLogic()->StartMonitor(nullptr) != 1 || !sim::WaitForMonitorRounds(2, std::chrono::seconds(60)))
         std::_Exit(4);
-    std::exit(0);   // while the next round runs
+    std::exit(0); // while the next round runs
 }
 
 } // namespace
 
 int main()
 {
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("exit-while-monitoring-" + std::to_string(::getpid()));
+    const std::filesystem::path folder
+        = std::filesystem::temp_directory_path() / ("exit-while-monitoring-" + std::to_string(::getpid()));
     int failures = 0;
     constexpr int kRuns = 8;
     for (int run = 0; run < kRuns; ++run) {

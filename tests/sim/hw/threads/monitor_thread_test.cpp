@@ -125,7 +125,7 @@ public:
             ++entered;
         }
         entry.notify_all();
-        std::lock_guard hold(pageLock);     // the page's lock
+        std::lock_guard hold(pageLock); // the page's lock
         ++finished;
     }
 
