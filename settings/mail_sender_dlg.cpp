@@ -2,7 +2,7 @@
 
 #include "controls/edit.h"
 #include "host/vistrano_monitor.h"
-#include "host/vistrano_runtime.h"
+#include "module/host_notify.h"
 #include "module/module_globals.h"
 #include "settings/mail_account.h"
 
@@ -103,10 +103,7 @@ void CMailSenderDlg::OnOK()
         ShowMessage(kTitle, "EmailSenderDlg_Port");
         SetFocusTo(kEditIdBase + kPortEdit);
         return;
-    case EMailAccountResult::Taken:
-        g_pMonitorData->SetInterfaceData(data);
-        g_pRuntimeData->GetUndoRedoInfo()->PrjModify();
-        break;
+    case EMailAccountResult::Taken: StoreMonitorRecord(data); break;
     case EMailAccountResult::Unchanged: break;
     }
     EndDialog(IDOK);
@@ -117,7 +114,8 @@ void CMailSenderDlg::RestoreDefaultAccount()
     CMonitorInterfaceData data;
     g_pMonitorData->GetInterfaceData(data);
     SetDefaultMailAccount(data.emailSetting);
-    g_pMonitorData->SetInterfaceData(data);
+    // A stored change is a change of the project, as through OK.
+    StoreMonitorRecord(data);
     ShowHostAccount();
 }
 

@@ -9,7 +9,7 @@
 #include "host/vistrano_label.h"
 #include "host/vistrano_language.h"
 #include "host/vistrano_monitor.h"
-#include "host/vistrano_runtime.h"
+#include "module/host_notify.h"
 #include "module/module_data.h"
 #include "module/module_globals.h"
 #include "module/update_mask.h"
@@ -30,16 +30,14 @@ constexpr int kMessageIconStyle = 5;
 
 bool IsMonitoring() { return g_pMonitorThreadMgr && g_pMonitorThreadMgr->IsMonitoring(); }
 
-void MarkModified() { g_pRuntimeData->GetUndoRedoInfo()->PrjModify(); }
-
-// Reads the host's record, lets `change` write into it and stores it.
+// Reads the host's record, lets `change` write into it and stores what changed.
 template <class Change>
 void StoreInHost(Change change)
 {
     CMonitorInterfaceData stored;
     g_pMonitorData->GetInterfaceData(stored);
     change(stored);
-    g_pMonitorData->SetInterfaceData(stored);
+    StoreMonitorRecord(stored);
 }
 
 std::string Text(const char* key, const char* section = "Monitoring") { return GetLanguageString(key, section); }
@@ -282,7 +280,6 @@ void CMainSettingDlg::SelectRecipient(int row)
 void CMainSettingDlg::StoreRecipients()
 {
     StoreInHost([this](CMonitorInterfaceData& d) { d.emailSetting.arrMail = m_data.emailSetting.arrMail; });
-    MarkModified();
 }
 
 void CMainSettingDlg::RecipientCountChanged()

@@ -3,7 +3,7 @@
 #include "host/host_enums.h"
 #include "host/vistrano_label.h"
 #include "host/vistrano_monitor.h"
-#include "host/vistrano_runtime.h"
+#include "module/host_notify.h"
 #include "module/module_globals.h"
 #include "module/update_mask.h"
 #include "settings/main_setting_frame_dlg.h"
@@ -17,13 +17,7 @@ int SettingsItemForTarget(int32_t renderType)
 
 int StoreMonitorSettings(const CMonitorInterfaceData& edited)
 {
-    CMonitorInterfaceData stored;
-    g_pMonitorData->GetInterfaceData(stored);
-    const bool changed = edited != stored;
-    if (changed) {
-        g_pMonitorData->SetInterfaceData(edited);
-        g_pRuntimeData->GetUndoRedoInfo()->PrjModify();
-    }
+    const bool changed = StoreMonitorRecord(edited);
     if (!g_pMonitorThreadMgr->IsMonitoring())
         g_pHostLabel->Notify(UPDATE_ALL, 0, 0, 0);
     return changed ? 1 : 0;

@@ -8,6 +8,7 @@
 #include "host/vistrano_data.h"
 #include "host/vistrano_label.h"
 #include "host/vistrano_language.h"
+#include "module/host_notify.h"
 #include "module/module_data.h"
 #include "module/module_globals.h"
 #include "platform/format.h"
@@ -366,9 +367,8 @@ bool CVideoInputSetDlg::Store(bool allSenders)
 {
     if (!CheckRows())
         return false;
-    CMonitorInterfaceData before;
-    g_pMonitorData->GetInterfaceData(before);
-    CMonitorInterfaceData data = before;
+    CMonitorInterfaceData data;
+    g_pMonitorData->GetInterfaceData(data);
     if (allSenders) {
         const CMonitorDetectData detect = HostDetectData();
         std::vector<SSenderInputs> senders;
@@ -378,11 +378,7 @@ bool CVideoInputSetDlg::Store(bool allSenders)
     } else {
         StoreRows(data.senderSetting, m_inputs, m_rows);
     }
-    // An unchanged record is not stored again and leaves the project unmarked.
-    if (data != before) {
-        g_pMonitorData->SetInterfaceData(data);
-        g_pRuntimeData->GetUndoRedoInfo()->PrjModify();
-    }
+    StoreMonitorRecord(data);
     if (g_pHostLabel)
         g_pHostLabel->Notify(-1, 0, 0, 0);
     if (allSenders)

@@ -50,12 +50,6 @@ bool Argument(const std::string& arguments, int n, long& value)
     return end != begin;
 }
 
-int Count(const std::vector<sim::LoggedCall>& calls, std::string_view operation)
-{
-    return static_cast<int>(
-        std::count_if(calls.begin(), calls.end(), [&](const sim::LoggedCall& c) { return c.operation == operation; }));
-}
-
 } // namespace
 
 std::string SenderOutsideProject(const std::vector<sim::LoggedCall>& calls, int senders)
@@ -71,13 +65,31 @@ std::string SenderOutsideProject(const std::vector<sim::LoggedCall>& calls, int 
     return {};
 }
 
-std::string SettingsStoredUnmarked(const std::vector<sim::LoggedCall>& calls, bool settingsChanged)
+std::string SettingsStoreFault(const std::vector<sim::LoggedCall>& calls)
 {
-    const int stores = Count(calls, "CMonitorData::SetInterfaceData");
-    if (!settingsChanged || stores == 0 || Count(calls, "CProjectUndoRedo::PrjModify") > 0)
+    int marks = -1; // since the last store that changed the settings; -1 before one
+    const auto marked = [&marks]() -> std::string {
+        if (marks == 0)
+            return "the monitoring settings were changed and stored, but the project was not marked modified";
+        if (marks > 1)
+            return "one change of the monitoring settings marked the project modified " + std::to_string(marks)
+                + " times";
         return {};
-    return "the monitoring settings were stored (" + std::to_string(stores)
-        + " times) and changed, but the project was not marked modified";
+    };
+    for (const sim::LoggedCall& call : calls) {
+        if (call.operation == "CProjectUndoRedo::PrjModify" && marks >= 0)
+            ++marks;
+        if (call.operation != "CMonitorData::SetInterfaceData")
+            continue;
+        if (call.arguments == "\"unchanged\"")
+            return "the monitoring settings were stored again as they were";
+        if (call.arguments == "\"changed\"") {
+            if (std::string fault = marked(); !fault.empty())
+                return fault;
+            marks = 0;
+        }
+    }
+    return marked();
 }
 
 std::string SelectionDisagreement(const SSelectionState& s)

@@ -14,9 +14,11 @@ namespace app {
 // page asking about no sender, which the host answers with nothing.
 std::string SenderOutsideProject(const std::vector<sim::LoggedCall>& calls, int senders);
 
-// A step that changed the stored monitoring settings through a store of
-// the page marked the project modified; empty when so, else why not.
-std::string SettingsStoredUnmarked(const std::vector<sim::LoggedCall>& calls, bool settingsChanged);
+// Every change of the monitoring settings the page stored during a step was
+// stored once (the host logs a store of the record as it was "unchanged")
+// and marked the project modified once, before the next store; empty when
+// so, else why not.
+std::string SettingsStoreFault(const std::vector<sim::LoggedCall>& calls);
 
 // The tree's selection as the page told the host (node type and index,
 // a port told as its sender) and the sender the page made current.

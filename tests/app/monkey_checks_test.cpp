@@ -34,16 +34,24 @@ TEST(MonkeyChecks, SendersNamedOutsideTheProjectAreFound)
             << c.call.operation << " " << c.call.arguments;
 }
 
-TEST(MonkeyChecks, ChangedSettingsStoredWithoutAModifiedMarkAreCaught)
+TEST(MonkeyChecks, SettingsChangesStoredAndMarkedOnceEach)
 {
-    const sim::LoggedCall store{"CMonitorData::SetInterfaceData", ""};
+    const sim::LoggedCall changed{"CMonitorData::SetInterfaceData", "\"changed\""};
+    const sim::LoggedCall same{"CMonitorData::SetInterfaceData", "\"unchanged\""};
+    const sim::LoggedCall refused{"CMonitorData::SetInterfaceData", "\"refused\""};
     const sim::LoggedCall mark{"CProjectUndoRedo::PrjModify", ""};
-    EXPECT_EQ(app::SettingsStoredUnmarked({store, store}, true),
-              "the monitoring settings were stored (2 times) and changed, but the project was not marked modified");
-    EXPECT_EQ(app::SettingsStoredUnmarked({store, mark}, true), "");
-    EXPECT_EQ(app::SettingsStoredUnmarked({store}, false), "");
-    // Settings changed without a store of the page (a project opened) are no fault of the page.
-    EXPECT_EQ(app::SettingsStoredUnmarked({}, true), "");
+    const std::string unmarked
+        = "the monitoring settings were changed and stored, but the project was not marked modified";
+    const std::pair<std::vector<sim::LoggedCall>, std::string> cases[] = {
+        {{changed, mark, changed, mark}, ""},
+        {{mark, refused}, ""}, // a mark of another change, a store the host refused
+        {{changed}, unmarked},
+        {{changed, changed, mark}, unmarked},
+        {{changed, mark, mark}, "one change of the monitoring settings marked the project modified 2 times"},
+        {{changed, mark, same}, "the monitoring settings were stored again as they were"},
+    };
+    for (const auto& [calls, fault] : cases)
+        EXPECT_EQ(app::SettingsStoreFault(calls), fault) << calls.size() << " calls";
 }
 
 TEST(MonkeyTargets, VisibleControlsBarItemsAndShownTreeItems)

@@ -162,8 +162,9 @@ TEST_F(MailSenderDlgTest, TheDefaultAccountIsStoredAtOnceShownAndKeptByOk)
                   ClickControl(dlg, Dlg::kOk);
               }),
               IDOK);
+    // A stored change marks the project, or closing it unsaved loses the account silently.
     EXPECT_EQ(StoredCalls(), 1);
-    EXPECT_EQ(Modifications(), 0);
+    EXPECT_EQ(Modifications(), 1);
     SEmailSetting expected = SampleMailAccount(); // the other settings and the recipients stay
     expected.strSender = kDefaultMailSender;
     expected.strPassword = "Pxvrkd7";

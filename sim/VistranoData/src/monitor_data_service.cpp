@@ -18,6 +18,25 @@ void CopyRecord(T detail::MonitorState::*record, T& out)
     out = m.*record;
 }
 
+// Takes the project's monitoring settings and says what became of them, for
+// the call log: "changed", "unchanged" (stored again as they were) or
+// "refused". Settings a project file could not hold are refused, so that a
+// saved project always opens again.
+const char* StoreInterfaceData(const CMonitorInterfaceData& data)
+{
+    detail::World& w = detail::TheWorld();
+    detail::WorldLock lock(w.mutex);
+    ProjectModel check;
+    check.monitor = data;
+    if (!ValidateProject(check).empty())
+        return "refused";
+    if (!(w.project.monitor != data))
+        return "unchanged";
+    w.project.monitor = data;
+    w.modified = true;
+    return "changed";
+}
+
 class MonitorDataService final : public CMonitorData {
 public:
     void GetDetectData(CMonitorDetectData& out) const override
@@ -47,17 +66,7 @@ public:
     }
     void SetInterfaceData(const CMonitorInterfaceData& data) override
     {
-        Log("CMonitorData::SetInterfaceData");
-        detail::World& w = detail::TheWorld();
-        detail::WorldLock lock(w.mutex);
-        // Settings a project file could not hold are refused, so that a
-        // saved project always opens again.
-        ProjectModel check;
-        check.monitor = data;
-        if (!ValidateProject(check).empty())
-            return;
-        w.project.monitor = data;
-        w.modified = true;
+        Log("CMonitorData::SetInterfaceData", StoreInterfaceData(data));
     }
     int SendMailToEmail(const std::string& text) override
     {
