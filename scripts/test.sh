@@ -7,6 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 "$root/scripts/install-deps.sh" || exit 1
 "$root/scripts/check-layers.sh" || exit 1
+"$root/scripts/check-doc-tests.sh" || exit 1
 
 export QT_QPA_PLATFORM=offscreen
 export QT_ENABLE_HIGHDPI_SCALING=0
