@@ -2,21 +2,10 @@
 // the project, selections, the commands with their refusals, drag and
 // drop, the menus, port output and detection; what they change survives a
 // save and reopen of the project.
-#include "controls/button_bar.h"
 #include "host/hwbridge.h"
-#include "host/vistrano_data.h"
-#include "host/vistrano_language.h"
-#include "module/module_data.h"
-#include "module/module_globals.h"
-#include "panes/sender_info_tree.h"
 #include "panes/sender_panel_rules.h"
-#include "panes/sender_select_dlg.h"
 #include "panes/sender_tree_rules.h"
 #include "panes_test_support.h"
-#include "sim/call_log.h"
-#include "sim/hardware.h"
-#include "sim/monitor_feed.h"
-#include "sim/world.h"
 
 #include <filesystem>
 #include <fstream>
@@ -26,26 +15,36 @@
 namespace {
 
 using Labels = std::vector<std::string>;
+using Names = std::vector<std::string>;
 
 class SenderPanelTest : public PanesTest {
 protected:
     // Selects items by the start of their labels, the first as focus.
-    void Select(std::initializer_list<std::string> texts)
+    static void Select(std::initializer_list<std::string> texts)
     {
         Tree().SelectItem(Item(*texts.begin()));
         for (const std::string& t : texts)
             Tree().SetItemSelected(Item(t), true);
     }
-    std::vector<std::string> SenderNames() const
+    static Names SenderNames()
     {
-        std::vector<std::string> names;
+        Names names;
         for (const sim::SenderModel& s : sim::GetProject().senders)
             names.push_back(s.name);
         return names;
     }
-    const SModalRecord* LastBox() const { return modals.Last(EModalKind::MessageBox); }
+    std::string LastBox() const
+    {
+        const SModalRecord* box = modals.Last(EModalKind::MessageBox);
+        return box ? box->strText : "(none)";
+    }
+    static void Detect()
+    {
+        ASSERT_EQ(0u, GetHwSenderLogic()->DetectSenders(nullptr, 0, 0, 1));
+        g_pLabelDlg->Update(-1, 0, 1);
+    }
     // Drags the selected senders onto an item, as the tree's drop target sees it.
-    void DropOn(HTREEITEM target)
+    static void DropOn(HTREEITEM target)
     {
         CRect rect;
         Tree().EnsureVisible(target);
@@ -59,18 +58,15 @@ protected:
         else
             Tree().OnDropEx(&Tree(), &data, DROPEFFECT_MOVE, DROPEFFECT_MOVE, at);
     }
-    // Saves and reopens the project: the tree must come back the same.
-    void ExpectSameAfterReopen()
+    static std::vector<UINT> LastMenu()
     {
-        const Labels before = TreeLabels();
-        const std::string file = (m_folder / "reopen.json").string();
-        std::string error;
-        ASSERT_TRUE(sim::SaveProjectFile(file, error)) << error;
-        ASSERT_TRUE(sim::SetProject(MakeProject(1), error)) << error;
-        ASSERT_TRUE(sim::LoadProjectFile(file, error)) << error;
-        page->Update(-1, 0, 1);
-        EXPECT_EQ(before, TreeLabels());
+        std::vector<UINT> ids;
+        if (const SModalRecord* menu = CModalScript::Instance().Last(EModalKind::Menu))
+            for (const SMenuItemRecord& item : menu->menuItems)
+                ids.push_back(item.nId);
+        return ids;
     }
+    static std::string Label(const std::string& start) { return Tree().GetItemText(Item(start)); }
 };
 
 // n three-byte characters: names at the byte limits.
@@ -82,52 +78,35 @@ std::string Wide(int n)
     return text;
 }
 
-std::vector<UINT> MenuIds(const SModalRecord* menu)
-{
-    std::vector<UINT> ids;
-    if (menu)
-        for (const SMenuItemRecord& item : menu->menuItems)
-            ids.push_back(item.nId);
-    return ids;
-}
-
 } // namespace
 
-TEST_F(SenderPanelTest, WithoutGroupsOnlyTheAllSendersItemHoldsEverySender)
+TEST_F(SenderPanelTest, SelectionsSetTheRecordOnChangeAndRenameActsOnTheFocusItemWithinItsBytes)
 {
     Open(MakeProject(3));
     EXPECT_EQ((Labels{"All senders (3)", "  Sender 1", "  Sender 2", "  Sender 3"}), TreeLabels());
     std::vector<int> shown;
     EXPECT_EQ(1, g_pModuleData->GetShowSenders(shown));
     EXPECT_EQ((std::vector<int>{0, 1, 2}), shown);
-}
 
-TEST_F(SenderPanelTest, GroupLabelCountsItsSendersAndItsEditShowsTheBareName)
-{
-    Open(MakeProject(4, 4, {{"Hall", {0, 2, 3}}}));
-    EXPECT_EQ((Labels{"All senders (4)", "  Sender 2", "Hall (3)", "  Sender 1", "  Sender 3", "  Sender 4"}),
-              TreeLabels());
-    Select({"Hall"});
-    std::vector<int> shown;
-    g_pModuleData->GetShowSenders(shown);
-    EXPECT_EQ((std::vector<int>{0, 2, 3}), shown);
-    EXPECT_EQ(1, g_pModuleData->GetCurrentObject().nScope);
+    Select({"All senders"});
+    host.notifications.clear();
+    Select({"Sender 2"});
+    EXPECT_EQ((SCurrentObject{2, 1, 3, 1, 0}), g_pModuleData->GetCurrentObject());
+    EXPECT_EQ(1, g_pProjectData->GetCurSenderIndex());
+    // The current sender changed (the panel's states), and so did the record.
+    ASSERT_EQ(2u, host.notifications.size());
+    EXPECT_EQ(std::pair(0x1F6000, 0x19E000), std::pair(host.notifications[0].mask, host.notifications[1].mask));
+    g_pModuleData->SelectSenderNode(2, 1);
+    EXPECT_EQ(2u, host.notifications.size()) << "the same sender again changes nothing";
+    // Another pane's selection is followed without touching the record.
+    g_pModuleData->SelectSenderNode(2, 2);
+    EXPECT_EQ(Item("Sender 3"), Tree().GetSelectedItem());
+    EXPECT_EQ(1, g_pModuleData->GetCurrentObject().nSender);
+    EXPECT_EQ(2u, host.notifications.size());
+    page->Update(-1, 0, 0);
+    EXPECT_EQ(Item("Sender 3"), Tree().GetSelectedItem()) << "a rebuild keeps it";
 
-    Command(TREE_CMD_RENAME);
-    CTreeLabelEdit* edit = Tree().GetEditControl();
-    ASSERT_NE(nullptr, edit);
-    EXPECT_EQ("Hall", edit->GetWindowText());
-    EXPECT_EQ(kGroupNameLimit, edit->GetLimitText());
-    edit->SetWindowText("  Stage ");
-    Tree().EndEditLabelNow(false);
-    EXPECT_EQ("Stage (3)", Tree().GetItemText(Item("Stage")));
-}
-
-TEST_F(SenderPanelTest, RenameActsOnTheFocusItemOnlyAndLimitsBytes)
-{
-    Open(MakeProject(3));
-    ASSERT_EQ(0u, GetHwSenderLogic()->DetectSenders(nullptr, 0, 0, 1));
-    page->Update(-1, 0, 1);
+    Detect();
     Select({"Sender 2", "Sender 3"});
     Command(TREE_CMD_RENAME);
     CTreeLabelEdit* edit = Tree().GetEditControl();
@@ -140,225 +119,14 @@ TEST_F(SenderPanelTest, RenameActsOnTheFocusItemOnlyAndLimitsBytes)
     Command(TREE_CMD_CHECK_NAME);
     EXPECT_EQ(before, edit->GetWindowText());
     Tree().EndEditLabelNow(false);
-    EXPECT_EQ((std::vector<std::string>{"Sender 1", before, "Sender 3"}), SenderNames());
-}
+    EXPECT_EQ((Names{"Sender 1", before, "Sender 3"}), SenderNames());
 
-TEST_F(SenderPanelTest, DeletingEverySenderOrALonelyBackupIsRefused)
-{
-    sim::ProjectModel p = MakeProject(3);
-    p.backups.push_back({p.senders[0].id, 1, p.senders[2].id, 3});
-    Open(p);
-    Select({"Sender 1", "Sender 2", "Sender 3"});
-    modals.AnswerMessageBox(IDOK);
-    Command(TREE_CMD_DELETE);
-    ASSERT_NE(nullptr, LastBox());
-    EXPECT_EQ(GetLanguageString("DeleteAllSenderTips", "Control"), LastBox()->strText);
-
-    Select({"Sender 1", "Sender 2"});
-    modals.AnswerMessageBox(IDOK);
-    Command(TREE_CMD_DELETE);
-    EXPECT_EQ(GetLanguageString("Sender", "Common") + "1 " + GetLanguageString("BackupExist", "Control"),
-              LastBox()->strText);
-    EXPECT_EQ(3u, SenderNames().size()) << "nothing deleted";
-    EXPECT_TRUE(modals.Errors().empty());
-
-    Select({"Sender 1", "Sender 3"});
-    Command(TREE_CMD_DELETE);
-    EXPECT_EQ((std::vector<std::string>{"Sender 2"}), SenderNames()) << "a pair goes together";
-}
-
-TEST_F(SenderPanelTest, DeletingSeveralSendersRenumbersTheirBackgroundImages)
-{
-    Open(MakeProject(4));
-    const std::filesystem::path folder = g_pConstantData->GetBKImagePath();
-    std::filesystem::create_directories(folder);
-    for (int i = 0; i < 4; ++i)
-        std::ofstream(folder / g_pConstantData->GetSenderBKImgName(i)) << "image of " << i;
-    Select({"Sender 1", "Sender 3"});
-    Command(TREE_CMD_DELETE);
-    EXPECT_EQ((std::vector<std::string>{"Sender 2", "Sender 4"}), SenderNames());
-    const auto read = [&](int i) {
-        std::ifstream in(folder / g_pConstantData->GetSenderBKImgName(i));
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
-    EXPECT_EQ("image of 1", read(0));
-    EXPECT_EQ("image of 3", read(1));
-    EXPECT_FALSE(std::filesystem::exists(folder / g_pConstantData->GetSenderBKImgName(2)));
-    EXPECT_EQ(1, sim::CountCalls("ISenderLogic::NotifySenderListChanged"));
-}
-
-TEST_F(SenderPanelTest, GroupsAddDeleteAndDrag)
-{
-    Open(MakeProject(3, 4, {{"Hall", {0}}}));
-    Select({"Sender 2", "Sender 3"});
-    Command(TREE_CMD_ADD_GROUP, 1);
-    EXPECT_EQ((Labels{"All senders (3)", "Hall (1)", "  Sender 1", "New group 2 (2)", "  Sender 2", "  Sender 3"}),
-              TreeLabels());
-    EXPECT_EQ(Item("New group 2"), Tree().GetSelectedItem());
-
-    // Dropping on a sender moves nothing; on a group it moves.
-    for (const char* target : {"Sender 1", "Sender 3"}) {
-        Select({"Sender 2"});
-        DropOn(Item(target));
-    }
-    EXPECT_EQ("New group 2 (2)", Tree().GetItemText(Item("New group 2")));
-    Select({"Sender 2"});
-    DropOn(Item("Hall"));
-    EXPECT_EQ("Hall (2)", Tree().GetItemText(Item("Hall")));
-
-    Select({"Hall"});
-    modals.AnswerMessageBox(IDYES);
-    Command(TREE_CMD_DELETE);
-    EXPECT_EQ((Labels{"All senders (3)", "  Sender 1", "  Sender 2", "New group 2 (1)", "  Sender 3"}), TreeLabels());
-
-    Select({"New group 2"});
-    modals.AnswerMessageBox(IDNO);
-    Command(TREE_CMD_DELETE);
-    EXPECT_EQ("New group 2 (1)", Tree().GetItemText(Item("New group 2"))) << "No keeps the group";
-}
-
-TEST_F(SenderPanelTest, ASenderDroppedOnAFibrePortStaysWhereItWas)
-{
-    Open(MakeProject(2, 4, {{"Hall", {1}}}, 1));
-    ASSERT_EQ(0u, GetHwSenderLogic()->DetectSenders(nullptr, 0, 0, 1));
-    page->Update(-1, 0, 1);
-    const Labels before = TreeLabels();
-    ASSERT_EQ("    光口（主1|备1）", before[2]) << "the fibre sender shows its output pairs";
-    Select({"Sender 2"});
-    DropOn(AllItems()[2].first);
-    EXPECT_EQ(before, TreeLabels());
-    EXPECT_EQ("Hall (1)", Tree().GetItemText(Item("Hall")));
-}
-
-TEST_F(SenderPanelTest, AddedSendersJoinTheSelectedGroupAndKeepTheOthersPorts)
-{
-    Open(MakeProject(2, 4, {{"Hall", {1}}}));
-    Select({"Hall"});
-    Command(TREE_CMD_ADD_SENDERS, 2);
-    EXPECT_EQ("Hall (3)", Tree().GetItemText(Item("Hall")));
-
-    modals.RunOnDialog([](CWnd*) {}, 2);
-    Command(TREE_CMD_ADD_SENDERS, -1);
-    EXPECT_EQ(4u, SenderNames().size()) << "cancelled";
-
-    // The add dialog's count and port edits (its controls 2 and 5), then Enter.
-    modals.RunOnDialog(
-        [](CWnd* wnd) {
-            auto* form = dynamic_cast<CMorvBaseDlg*>(wnd);
-            ASSERT_NE(nullptr, form);
-            form->SetControlText(2, "2");
-            form->SetControlText(5, "2");
-            form->DeliverMessage(WM_KEYDOWN, VK_RETURN, 0);
-        },
-        2);
-    Command(TREE_CMD_ADD_SENDERS, -1);
-    const sim::ProjectModel p = sim::GetProject();
-    ASSERT_EQ(6u, p.senders.size());
-    const std::vector<std::size_t> ports{4, 4, 4, 4, 2, 2};
-    for (std::size_t i = 0; i < ports.size(); ++i)
-        EXPECT_EQ(ports[i], p.senders[i].ports.size()) << "sender " << i;
-    EXPECT_EQ("Hall (5)", Tree().GetItemText(Item("Hall")));
-}
-
-TEST_F(SenderPanelTest, AddMenuFollowsTheSenderLimit)
-{
-    sim::AddressSettings single = sim::GetAddressSettings();
-    single.nProductKind = 1; // a product that drives one sender
-    sim::SetAddressSettings(single);
-    Open(MakeProject(1));
-    Select({"All senders"});
-    modals.PickMenu(0);
-    ClickBarItem(Panel(), CSenderSelectDlg::ItemAdd);
-    EXPECT_EQ((std::vector<UINT>{kCmdAddGroup}), MenuIds(modals.Last(EModalKind::Menu))) << "limit 0";
-
-    single.nProductKind = 0;
-    sim::SetAddressSettings(single);
-    modals.PickMenu(kCmdAddOne);
-    ClickBarItem(Panel(), CSenderSelectDlg::ItemAdd);
-    EXPECT_EQ((std::vector<UINT>{kCmdAddGroup, 0, kCmdAddOne, kCmdAddTwo, kCmdAddCustom}),
-              MenuIds(modals.Last(EModalKind::Menu)));
-    EXPECT_EQ(2u, SenderNames().size());
-    EXPECT_EQ(0x4000, host.notifications.back().mask);
-}
-
-TEST_F(SenderPanelTest, PortOutputSwitchesOffThePortsOfTheOtherKind)
-{
-    sim::ProjectModel p = MakeProject(2, 4);
-    for (sim::SenderModel& s : p.senders)
-        s.deviceType = 59; // can switch its outputs
-    p.backups.push_back({p.senders[0].id, 0, p.senders[1].id, 2});
-    p.backups.push_back({p.senders[0].id, 1, p.senders[1].id, 3});
-    Open(p);
-    ASSERT_EQ(0u, GetHwSenderLogic()->DetectSenders(nullptr, 0, 0, 1));
-    Select({"All senders"});
-    for (const auto& [command, first, second] :
-         {std::tuple{kCmdPortPrimary, 0x00, 0x0C}, std::tuple{kCmdPortAuto, 0x00, 0x00},
-          std::tuple{kCmdPortBackup, 0x0F, 0x03}}) {
-        modals.PickMenu(command);
-        Tree().DeliverMessage(WM_RBUTTONDOWN, MK_RBUTTON, [&] {
-            CRect rect;
-            Tree().GetItemRect(Item("All senders"), &rect, true);
-            return MAKELPARAM(rect.left + 2, (rect.top + rect.bottom) / 2);
-        }());
-        const std::vector<uint8_t> none;
-        EXPECT_EQ(first ? std::vector<uint8_t>{static_cast<uint8_t>(first)} : none, sim::GetSwitchedOffPorts(0))
-            << command;
-        EXPECT_EQ(second ? std::vector<uint8_t>{static_cast<uint8_t>(second)} : none, sim::GetSwitchedOffPorts(1))
-            << command;
-    }
-}
-
-TEST_F(SenderPanelTest, DetectionOfSeveralSendersOnOneCardOnlyTellsTheUser)
-{
-    Open(MakeProject(2));
-    const Labels before = TreeLabels();
-    sim::SetMultiSenderCard(true);
-    modals.AnswerMessageBox(IDOK);
-    host.notifications.clear();
-    ClickBarItem(Panel(), CSenderSelectDlg::ItemRefresh);
-    ASSERT_NE(nullptr, LastBox());
-    EXPECT_EQ(GetLanguageString("MutiSenderCard", "Common"), LastBox()->strText);
-    EXPECT_TRUE(host.notifications.empty());
-    EXPECT_EQ(before, TreeLabels());
-    EXPECT_TRUE(Panel().GetBars().front()->GetItem(CSenderSelectDlg::ItemRefresh)->bEnabled);
-
-    sim::SetMultiSenderCard(false);
-    ClickBarItem(Panel(), CSenderSelectDlg::ItemRefresh);
-    ASSERT_FALSE(host.notifications.empty());
-    EXPECT_EQ(0x2000, host.notifications.back().mask);
-}
-
-TEST_F(SenderPanelTest, SelectingASenderSetsTheRecordAndNotifiesOnlyOnChange)
-{
-    Open(MakeProject(3));
-    Select({"All senders"});
-    host.notifications.clear();
-    Select({"Sender 2"});
-    EXPECT_EQ((SCurrentObject{2, 1, 3, 1, 0}), g_pModuleData->GetCurrentObject());
-    EXPECT_EQ(1, g_pProjectData->GetCurSenderIndex());
-    // The current sender changed (the panel's states), and so did the record.
-    ASSERT_EQ(2u, host.notifications.size());
-    EXPECT_EQ(0x1F6000, host.notifications[0].mask);
-    EXPECT_EQ(0x19E000, host.notifications[1].mask);
-    g_pModuleData->SelectSenderNode(2, 1);
-    EXPECT_EQ(2u, host.notifications.size()) << "the same sender again changes nothing";
-    // Another pane's selection is followed without touching the record.
-    g_pModuleData->SelectSenderNode(2, 2);
-    EXPECT_EQ(Item("Sender 3"), Tree().GetSelectedItem());
-    EXPECT_EQ(1, g_pModuleData->GetCurrentObject().nSender);
-    EXPECT_EQ(2u, host.notifications.size());
-    page->Update(-1, 0, 0);
-    EXPECT_EQ(Item("Sender 3"), Tree().GetSelectedItem()) << "a rebuild keeps it";
-}
-
-TEST_F(SenderPanelTest, FixedAddressLabelsKeepTheirAddressThroughARename)
-{
+    // Fixed-address labels keep their address through a rename.
     sim::AddressSettings fixed = sim::GetAddressSettings();
     fixed.nFixedAddress = 1;
     sim::SetAddressSettings(fixed);
     Open(MakeProject(2));
-    ASSERT_EQ(0u, GetHwSenderLogic()->DetectSenders(nullptr, 0, 0, 1));
-    page->Update(-1, 0, 1);
+    Detect();
     Select({"Sender 1("});
     const std::string address = sim::GetProject().senders[0].address;
     EXPECT_EQ("Sender 1(" + address + ")", Tree().GetItemText(Tree().GetSelectedItem()));
@@ -371,13 +139,202 @@ TEST_F(SenderPanelTest, FixedAddressLabelsKeepTheirAddressThroughARename)
     Tree().GetEditControl()->SetWindowText("Hall");
     Tree().EndEditLabelNow(false);
     EXPECT_EQ("Hall", SenderNames()[0]);
-    EXPECT_EQ("Hall(" + address + ")", Tree().GetItemText(Item("Hall")));
+    EXPECT_EQ("Hall(" + address + ")", Label("Hall"));
+}
+
+TEST_F(SenderPanelTest, GroupsCountRenameAddDeleteAndTakeDrops)
+{
+    Open(MakeProject(4, 4, {{"Hall", {0, 2, 3}}}));
+    EXPECT_EQ((Labels{"All senders (4)", "  Sender 2", "Hall (3)", "  Sender 1", "  Sender 3", "  Sender 4"}),
+              TreeLabels());
+    Select({"Hall"});
+    std::vector<int> shown;
+    g_pModuleData->GetShowSenders(shown);
+    EXPECT_EQ((std::vector<int>{0, 2, 3}), shown);
+    EXPECT_EQ(1, g_pModuleData->GetCurrentObject().nScope);
+    // Its edit shows the bare name.
+    Command(TREE_CMD_RENAME);
+    CTreeLabelEdit* edit = Tree().GetEditControl();
+    ASSERT_NE(nullptr, edit);
+    EXPECT_EQ(std::tuple("Hall", kGroupNameLimit), std::tuple(edit->GetWindowText(), edit->GetLimitText()));
+    edit->SetWindowText("  Stage ");
+    Tree().EndEditLabelNow(false);
+    EXPECT_EQ("Stage (3)", Label("Stage"));
+
+    Open(MakeProject(3, 4, {{"Hall", {0}}}));
+    Select({"Sender 2", "Sender 3"});
+    Command(TREE_CMD_ADD_GROUP, 1);
+    EXPECT_EQ((Labels{"All senders (3)", "Hall (1)", "  Sender 1", "New group 2 (2)", "  Sender 2", "  Sender 3"}),
+              TreeLabels());
+    EXPECT_EQ(Item("New group 2"), Tree().GetSelectedItem());
+    // Dropping on a sender moves nothing; on a group it moves.
+    for (const char* target : {"Sender 1", "Sender 3"}) {
+        Select({"Sender 2"});
+        DropOn(Item(target));
+    }
+    EXPECT_EQ("New group 2 (2)", Label("New group 2"));
+    Select({"Sender 2"});
+    DropOn(Item("Hall"));
+    EXPECT_EQ("Hall (2)", Label("Hall"));
+    Select({"Hall"});
+    modals.AnswerMessageBox(IDYES);
+    Command(TREE_CMD_DELETE);
+    EXPECT_EQ((Labels{"All senders (3)", "  Sender 1", "  Sender 2", "New group 2 (1)", "  Sender 3"}), TreeLabels());
+    Select({"New group 2"});
+    modals.AnswerMessageBox(IDNO);
+    Command(TREE_CMD_DELETE);
+    EXPECT_EQ("New group 2 (1)", Label("New group 2")) << "No keeps the group";
+
+    // A sender dropped on a fibre output pair stays where it was.
+    Open(MakeProject(2, 4, {{"Hall", {1}}}, 1));
+    Detect();
+    const Labels before = TreeLabels();
+    ASSERT_EQ("    光口（主1|备1）", before[2]) << "the fibre sender shows its output pairs";
+    Select({"Sender 2"});
+    DropOn(AllItems()[2].first);
+    EXPECT_EQ(before, TreeLabels());
+    EXPECT_EQ("Hall (1)", Label("Hall"));
+}
+
+TEST_F(SenderPanelTest, DeletingEverySenderOrALonelyBackupIsRefusedAndDeletedSendersImagesAreRenumbered)
+{
+    sim::ProjectModel p = MakeProject(3);
+    p.backups.push_back({p.senders[0].id, 1, p.senders[2].id, 3});
+    Open(p);
+    Select({"Sender 1", "Sender 2", "Sender 3"});
+    modals.AnswerMessageBox(IDOK);
+    Command(TREE_CMD_DELETE);
+    EXPECT_EQ(GetLanguageString("DeleteAllSenderTips", "Control"), LastBox());
+    Select({"Sender 1", "Sender 2"});
+    modals.AnswerMessageBox(IDOK);
+    Command(TREE_CMD_DELETE);
+    EXPECT_EQ(GetLanguageString("Sender", "Common") + "1 " + GetLanguageString("BackupExist", "Control"), LastBox());
+    EXPECT_EQ(3u, SenderNames().size()) << "nothing deleted";
+    EXPECT_TRUE(modals.Errors().empty());
+    Select({"Sender 1", "Sender 3"});
+    Command(TREE_CMD_DELETE);
+    EXPECT_EQ((Names{"Sender 2"}), SenderNames()) << "a pair goes together";
+
+    Open(MakeProject(4));
+    const std::filesystem::path folder = g_pConstantData->GetBKImagePath();
+    const auto image = [&](int i) { return folder / g_pConstantData->GetSenderBKImgName(i); };
+    std::filesystem::create_directories(folder);
+    for (int i = 0; i < 4; ++i)
+        std::ofstream(image(i)) << "image of " << i;
+    sim::ClearCallLog();
+    Select({"Sender 1", "Sender 3"});
+    Command(TREE_CMD_DELETE);
+    EXPECT_EQ((Names{"Sender 2", "Sender 4"}), SenderNames());
+    const auto read = [&](int i) {
+        std::ifstream in(image(i));
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_EQ(std::tuple("image of 1", "image of 3", false),
+              std::tuple(read(0), read(1), std::filesystem::exists(image(2))));
+    EXPECT_EQ(1, sim::CountCalls("ISenderLogic::NotifySenderListChanged"));
+}
+
+TEST_F(SenderPanelTest, AddedSendersJoinTheSelectedGroupKeepTheOthersPortsAndFollowTheSenderLimit)
+{
+    Open(MakeProject(2, 4, {{"Hall", {1}}}));
+    Select({"Hall"});
+    Command(TREE_CMD_ADD_SENDERS, 2);
+    EXPECT_EQ("Hall (3)", Label("Hall"));
+    modals.RunOnDialog([](CWnd*) {}, 2);
+    Command(TREE_CMD_ADD_SENDERS, -1);
+    EXPECT_EQ(4u, SenderNames().size()) << "cancelled";
+    // The add dialog's count and port edits (its controls 2 and 5), then Enter.
+    modals.RunOnDialog(
+        [](CWnd* wnd) {
+            auto* form = dynamic_cast<CMorvBaseDlg*>(wnd);
+            ASSERT_NE(nullptr, form);
+            form->SetControlText(2, "2");
+            form->SetControlText(5, "2");
+            form->DeliverMessage(WM_KEYDOWN, VK_RETURN, 0);
+        },
+        2);
+    Command(TREE_CMD_ADD_SENDERS, -1);
+    std::vector<std::size_t> ports;
+    for (const sim::SenderModel& s : sim::GetProject().senders)
+        ports.push_back(s.ports.size());
+    EXPECT_EQ((std::vector<std::size_t>{4, 4, 4, 4, 2, 2}), ports);
+    EXPECT_EQ("Hall (5)", Label("Hall"));
+
+    sim::AddressSettings single = sim::GetAddressSettings();
+    single.nProductKind = 1; // a product that drives one sender
+    sim::SetAddressSettings(single);
+    Open(MakeProject(1));
+    Select({"All senders"});
+    modals.PickMenu(0);
+    ClickBarItem(Panel(), CSenderSelectDlg::ItemAdd);
+    EXPECT_EQ((std::vector<UINT>{kCmdAddGroup}), LastMenu()) << "limit 0";
+    single.nProductKind = 0;
+    sim::SetAddressSettings(single);
+    modals.PickMenu(kCmdAddOne);
+    ClickBarItem(Panel(), CSenderSelectDlg::ItemAdd);
+    EXPECT_EQ((std::vector<UINT>{kCmdAddGroup, 0, kCmdAddOne, kCmdAddTwo, kCmdAddCustom}), LastMenu());
+    EXPECT_EQ(2u, SenderNames().size());
+    EXPECT_EQ(0x4000, host.notifications.back().mask);
+}
+
+TEST_F(SenderPanelTest, PortOutputAndDetectionReachTheHardwareAndDetectionWaitsForMonitoringsPause)
+{
+    // Port output switches off the ports of the other kind.
+    sim::ProjectModel p = MakeProject(2, 4);
+    for (sim::SenderModel& s : p.senders)
+        s.deviceType = 59; // can switch its outputs
+    p.backups.push_back({p.senders[0].id, 0, p.senders[1].id, 2});
+    p.backups.push_back({p.senders[0].id, 1, p.senders[1].id, 3});
+    Open(p);
+    Detect();
+    Select({"All senders"});
+    CRect all;
+    Tree().GetItemRect(Item("All senders"), &all, true);
+    using Mask = std::vector<uint8_t>;
+    for (const auto& [command, first, second] :
+         {std::tuple{kCmdPortPrimary, Mask{}, Mask{0x0C}}, std::tuple{kCmdPortAuto, Mask{}, Mask{}},
+          std::tuple{kCmdPortBackup, Mask{0x0F}, Mask{0x03}}}) {
+        modals.PickMenu(command);
+        Tree().DeliverMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(all.left + 2, all.CenterPoint().y));
+        EXPECT_EQ(std::tuple(first, second), std::tuple(sim::GetSwitchedOffPorts(0), sim::GetSwitchedOffPorts(1)))
+            << command;
+    }
+
+    // Several senders on one card only tell the user.
+    Open(MakeProject(2));
+    const Labels before = TreeLabels();
+    const auto refresh = [&] { return Panel().GetBars().front()->GetItem(CSenderSelectDlg::ItemRefresh)->bEnabled; };
+    sim::SetMultiSenderCard(true);
+    modals.AnswerMessageBox(IDOK);
+    host.notifications.clear();
+    ClickBarItem(Panel(), CSenderSelectDlg::ItemRefresh);
+    EXPECT_EQ(GetLanguageString("MutiSenderCard", "Common"), LastBox());
+    EXPECT_TRUE(host.notifications.empty());
+    EXPECT_EQ(before, TreeLabels());
+    EXPECT_TRUE(refresh());
+    sim::SetMultiSenderCard(false);
+    ClickBarItem(Panel(), CSenderSelectDlg::ItemRefresh);
+    ASSERT_FALSE(host.notifications.empty());
+    EXPECT_EQ(0x2000, host.notifications.back().mask);
+
+    // While monitoring, refresh waits for the pause; the pause over, the button comes back.
+    PublishWarnings({}, true);
+    sim::ClearCallLog();
+    ClickBarItem(Panel(), CSenderSelectDlg::ItemRefresh);
+    EXPECT_EQ(1, sim::CountCalls("IMonitorLogic::PauseForDetection"));
+    for (const bool pausing : {true, false}) {
+        sim::SetMonitorThreadState(true, pausing);
+        Panel().SendMessage(WM_TIMER, CSenderSelectDlg::kRefreshTimer, 0);
+        EXPECT_EQ(std::pair(!pausing, pausing),
+                  std::pair(refresh(), Panel().HasTimer(CSenderSelectDlg::kRefreshTimer)));
+    }
 }
 
 TEST_F(SenderPanelTest, NothingIsLostThroughAnySequenceOfCommands)
 {
     // Names at the limits: 21 three-byte characters and one letter are 64 bytes.
-    const std::vector<std::string> names{Wide(21) + "x", "厅厅厅厅厅", "Ü", ""};
+    const Names names{Wide(21) + "x", "厅厅厅厅厅", "Ü", ""};
+    const std::string file = (m_folder / "reopen.json").string();
     for (unsigned seed = 1; seed <= 6; ++seed) {
         std::mt19937 random(seed);
         Open(MakeProject(4, 2, {{"Hall", {0, 1}}}));
@@ -411,25 +368,16 @@ TEST_F(SenderPanelTest, NothingIsLostThroughAnySequenceOfCommands)
             }
             ASSERT_TRUE(modals.Errors().empty()) << modals.Errors().front();
             SCOPED_TRACE("seed " + std::to_string(seed) + " step " + std::to_string(step));
-            ExpectSameAfterReopen();
+            // Saved and reopened, the tree comes back the same.
+            const Labels before = TreeLabels();
+            std::string error;
+            ASSERT_TRUE(sim::SaveProjectFile(file, error)) << error;
+            ASSERT_TRUE(sim::SetProject(MakeProject(1), error)) << error;
+            ASSERT_TRUE(sim::LoadProjectFile(file, error)) << error;
+            page->Update(-1, 0, 1);
+            EXPECT_EQ(before, TreeLabels());
         }
         for (const std::string& name : SenderNames())
             EXPECT_LE(name.size(), kSenderNameBytes) << name;
-    }
-}
-
-TEST_F(SenderPanelTest, RefreshWhileMonitoringWaitsForThePause)
-{
-    Open(MakeProject(2));
-    PublishWarnings({}, true);
-    ClickBarItem(Panel(), CSenderSelectDlg::ItemRefresh);
-    EXPECT_EQ(1, sim::CountCalls("IMonitorLogic::PauseForDetection"));
-    const auto refresh = [&] { return Panel().GetBars().front()->GetItem(CSenderSelectDlg::ItemRefresh)->bEnabled; };
-    // Still pausing: the button waits; the pause over: it comes back.
-    for (const bool pausing : {true, false}) {
-        sim::SetMonitorThreadState(true, pausing);
-        Panel().SendMessage(WM_TIMER, CSenderSelectDlg::kRefreshTimer, 0);
-        EXPECT_EQ(!pausing, refresh());
-        EXPECT_EQ(pausing, Panel().HasTimer(CSenderSelectDlg::kRefreshTimer));
     }
 }

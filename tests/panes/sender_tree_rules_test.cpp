@@ -6,74 +6,41 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-STreeSenderFacts Sender(const std::string& name, const std::string& group = {})
+TEST(SenderTreeModelTest, GroupsInOrderUngroupedAfterUnknownGroupsLeftOutAndFibrePortsWithTheirStates)
 {
-    STreeSenderFacts s;
-    s.strName = name;
-    s.strGroupId = group;
-    return s;
-}
-
-std::vector<std::string> Labels(const SSenderTreeNode& root)
-{
-    std::vector<std::string> labels;
-    for (const SSenderTreeNode* node : FlattenModel(root))
-        labels.push_back(std::string(static_cast<std::size_t>(node->pParent->pParent ? 2 : 0), ' ') + node->strName);
-    return labels;
-}
-
-} // namespace
-
-TEST(SenderTreeModelTest, GroupsInOrderUngroupedAfterAndUnknownGroupsLeftOut)
-{
-    SSenderTreeFacts facts;
-    facts.strAllSenders = "All";
-    facts.groups = {{"g1", "Hall"}, {"g2", "Empty"}};
-    facts.senders = {Sender("A", "g1"), Sender("B"), Sender("C", "g1"), Sender("D", "lost"), Sender("E", "g1")};
+    SSenderTreeFacts facts{"All", {{"g1", "Hall"}, {"g2", "Empty"}}, {}};
+    for (const auto& [name, group] : {std::pair{"A", "g1"}, {"B", ""}, {"C", "g1"}, {"D", "lost"}, {"E", "g1"}})
+        facts.senders.push_back({group, name, false, false, false, {}});
     auto root = BuildSenderTreeModel(facts);
     ApplyNodeCounts(*root, 5);
-    EXPECT_EQ((std::vector<std::string>{"All (5)", "  B", "Hall (3)", "  A", "  C", "  E", "Empty (0)"}),
-              Labels(*root));
+    std::vector<std::string> labels;
+    for (const SSenderTreeNode* node : FlattenModel(*root))
+        labels.push_back((node->pParent->pParent ? "  " : "") + node->strName);
+    EXPECT_EQ((std::vector<std::string>{"All (5)", "  B", "Hall (3)", "  A", "  C", "  E", "Empty (0)"}), labels);
     const SSenderTreeNode* hall = FindNode(*root, TREE_NODE_GROUP, 0);
     ASSERT_NE(nullptr, hall);
     EXPECT_EQ((std::vector<int>{0, 2, 4}), SendersOfNode(*hall, 5));
     EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4}), SendersOfNode(*root->children[0], 5));
+
+    // Fibre port pairs only where ports are shown, with their state bits and warning.
+    facts = {"All", {}, {{"", "Tower", false, false, false, {{true, false, false}, {true, true, true}}}}};
+    EXPECT_TRUE(FindNode(*BuildSenderTreeModel(facts), TREE_NODE_SENDER, 0)->children.empty());
+    facts.bFiber = true;
+    root = BuildSenderTreeModel(facts);
+    const SSenderTreeNode* sender = FindNode(*root, TREE_NODE_SENDER, 0);
+    ASSERT_EQ(2u, sender->children.size());
+    const SSenderTreeNode &first = *sender->children[0], &second = *sender->children[1];
+    EXPECT_EQ(std::tuple(kPortPrimaryInUse, 0), std::tuple(first.nFlag1, first.nFlag3));
+    EXPECT_EQ(std::tuple(kPortPrimaryInUse | kPortBackupInUse, kPortWarning), std::tuple(second.nFlag1, second.nFlag3));
+    EXPECT_EQ("光口（主2|备2）", second.strName);
+    EXPECT_EQ((std::vector<int>{0}), SendersOfNode(second, 1));
+    EXPECT_EQ(sender, FindNode(*root, TREE_NODE_PORT, 0)) << "a port selection counts as its sender";
 }
 
-TEST(SenderTreeModelTest, FibrePortsCarryTheirStateBitsAndWarning)
-{
-    SSenderTreeFacts facts;
-    STreeSenderFacts s = Sender("Tower");
-    s.ports = {{true, false, false}, {true, true, true}};
-    facts.senders = {s};
-    for (bool fiber : {false, true}) {
-        facts.bFiber = fiber;
-        auto root = BuildSenderTreeModel(facts);
-        const SSenderTreeNode* sender = FindNode(*root, TREE_NODE_SENDER, 0);
-        ASSERT_NE(nullptr, sender);
-        ASSERT_EQ(fiber ? 2u : 0u, sender->children.size());
-        if (!fiber)
-            continue;
-        EXPECT_EQ(kPortPrimaryInUse, sender->children[0]->nFlag1);
-        EXPECT_EQ(0, sender->children[0]->nFlag3);
-        EXPECT_EQ(kPortPrimaryInUse | kPortBackupInUse, sender->children[1]->nFlag1);
-        EXPECT_EQ(kPortWarning, sender->children[1]->nFlag3);
-        EXPECT_EQ("光口（主2|备2）", sender->children[1]->strName);
-        EXPECT_EQ((std::vector<int>{0}), SendersOfNode(*sender->children[1], 1));
-        EXPECT_EQ(sender, FindNode(*root, TREE_NODE_PORT, 0)) << "a port selection counts as its sender";
-    }
-}
-
-TEST(RecordForSelectionTest, EachNodeKind)
+TEST(SenderTreeRulesTest, TheRecordForASelectionOfEachNodeKind)
 {
     const SCurrentObject start{2, 1, RENDER_TEMPERATURE, 4, 1};
-    struct Case {
-        STreeSelection sel;
-        SCurrentObject before;
-        SCurrentObject after;
-    } cases[] = {
+    const std::tuple<STreeSelection, SCurrentObject, SCurrentObject> cases[] = {
         {{TREE_NODE_ALL_SENDERS, -1, 1}, start, {0, 0, RENDER_SENDER_BLOCKS, 4, 1}},
         {{TREE_NODE_GROUP, 1, 1, 7}, start, {1, 0, RENDER_TEMPERATURE, 7, 1}},
         {{TREE_NODE_SENDER, 3, 1}, start, {2, 1, RENDER_TEMPERATURE, 3, 1}},
@@ -82,33 +49,32 @@ TEST(RecordForSelectionTest, EachNodeKind)
         {{TREE_NODE_PORT, 5, 1, -1, 2}, {2, 1, RENDER_SINGLE_SENDER, 4, 1}, {3, 1, RENDER_RECEIVER, 2, 5}},
         {{TREE_NODE_PORT, 5, 1, -1, 2}, {1, 1, RENDER_BLOCK_GRID, 4, 1}, {3, 1, RENDER_HUMIDITY, 2, 5}},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.after, RecordForSelection(c.before, c.sel, RENDER_HUMIDITY)) << "node type " << c.sel.nType;
+    for (const auto& [selection, before, after] : cases)
+        EXPECT_EQ(after, RecordForSelection(before, selection, RENDER_HUMIDITY)) << "node type " << selection.nType;
 }
 
-TEST(RenameRulesTest, EditTexts)
+TEST(SenderTreeRulesTest, NamesAreEditedBareTrimmedAndNeverCutInsideACharacter)
 {
-    EXPECT_EQ("Hall", GroupEditText("Hall (3)"));
-    EXPECT_EQ("Hall (x)", GroupEditText("Hall (x)"));
-    EXPECT_EQ("(12)", GroupEditText("(12)"));
-    EXPECT_EQ("Main", SenderEditText("Main(192.168.0.10)", true));
-    EXPECT_EQ("Main(192.168.0.10)", SenderEditText("Main(192.168.0.10)", false));
-    EXPECT_EQ("Main", SenderEditText("Main", true));
-    EXPECT_EQ("New group 3", NewGroupName("New group ", 2));
-    EXPECT_EQ("a b", TrimName("  a b \t"));
-}
-
-TEST(RenameRulesTest, MultibyteNamesAreNeverCutInsideACharacter)
-{
+    const std::pair<std::string, std::string> edits[] = {
+        {"Hall", GroupEditText("Hall (3)")},
+        {"Hall (x)", GroupEditText("Hall (x)")},
+        {"(12)", GroupEditText("(12)")},
+        {"Main", SenderEditText("Main(192.168.0.10)", true)},
+        {"Main(192.168.0.10)", SenderEditText("Main(192.168.0.10)", false)},
+        {"Main", SenderEditText("Main", true)},
+        {"New group 3", NewGroupName("New group ", 2)},
+        {"a b", TrimName("  a b \t")},
+    };
+    for (const auto& [expected, edited] : edits)
+        EXPECT_EQ(expected, edited);
     // 21 three-byte characters take 63 bytes; one more does not fit in 64.
     std::string name;
     for (int i = 0; i < 22; ++i)
         name += "屏";
     for (std::size_t max = 0; max <= name.size(); ++max) {
         const std::string cut = plat::CutUtf8(name, max);
-        EXPECT_EQ(0u, cut.size() % 3) << max;
-        EXPECT_LE(cut.size(), max);
-        EXPECT_GT(cut.size() + 3, max) << "the longest whole prefix";
+        EXPECT_TRUE(cut.size() % 3 == 0 && cut.size() <= max && cut.size() + 3 > max)
+            << max << ": the longest whole prefix";
     }
     bool restored = false;
     EXPECT_EQ(name.substr(0, 63), KeepNameWithinBytes(name, name, kSenderNameBytes, restored));
@@ -118,25 +84,21 @@ TEST(RenameRulesTest, MultibyteNamesAreNeverCutInsideACharacter)
     EXPECT_EQ(4, Utf16Length("a屏😀")) << "one unit, one unit, two units";
 }
 
-TEST(DeleteRulesTest, RefusalsAndOrder)
+TEST(SenderTreeRulesTest, DeletionRefusalsAndOrderAndTheAddLimit)
 {
     const std::vector<std::vector<int>> partners{{1}, {0}, {}, {}};
     EXPECT_EQ(EDeleteRefusal::AllSenders, CheckSenderDeletion({3, 2, 1, 0}, 4, partners).eRefusal);
     const SDeleteCheck lonely = CheckSenderDeletion({2, 1}, 4, partners);
-    EXPECT_EQ(EDeleteRefusal::BackupPartner, lonely.eRefusal);
-    EXPECT_EQ((std::vector<int>{1}), lonely.lonely);
+    EXPECT_EQ(std::tuple(EDeleteRefusal::BackupPartner, std::vector<int>{1}),
+              std::tuple(lonely.eRefusal, lonely.lonely));
     EXPECT_EQ(EDeleteRefusal::None, CheckSenderDeletion({0, 1}, 4, partners).eRefusal);
     EXPECT_EQ(EDeleteRefusal::None, CheckSenderDeletion({3}, 4, partners).eRefusal);
     EXPECT_EQ("Sender2,4 stay", BackupExistMessage("Sender", {1, 3}, "stay"));
     EXPECT_EQ((std::vector<int>{1, 2, 4}), DeletionSequence({6, 1, 3}));
     EXPECT_EQ((std::vector<std::pair<int, int>>{{2, 1}, {4, 2}, {5, 3}}), RenumberedSenders(6, {3, 1}));
-}
-
-TEST(AddRulesTest, TheProjectLimit)
-{
-    EXPECT_TRUE(CanAddSenders(0, 1));
-    EXPECT_TRUE(CanAddSenders(254, -1));
-    EXPECT_FALSE(CanAddSenders(255, 1));
-    EXPECT_FALSE(CanAddSenders(0, 255));
-    EXPECT_FALSE(CanAddSenders(3, 0));
+    // The project's limit.
+    const std::tuple<int, int, bool> adds[]
+        = {{0, 1, true}, {254, -1, true}, {255, 1, false}, {0, 255, false}, {3, 0, false}};
+    for (const auto& [count, added, can] : adds)
+        EXPECT_EQ(can, CanAddSenders(count, added)) << count << " + " << added;
 }

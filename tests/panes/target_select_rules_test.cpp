@@ -18,51 +18,30 @@ std::vector<int> Items(const STargetLayout& layout)
 
 } // namespace
 
-TEST(TargetButtonsTest, ClickTableRoundTrip)
+TEST(TargetButtonsTest, ClickTableRoundTripShownButtonsFallbacksAndGeometry)
 {
-    const int expected[] = {0, 2, 3, 4, 5, 6, 7, 8, 10, 11, 9};
-    for (int k = 1; k <= kTargetButtonCount; ++k) {
-        EXPECT_EQ(expected[k], RenderTypeOfButton(k));
-        EXPECT_EQ(k, ButtonOfRenderType(RenderTypeOfButton(k)));
-    }
-    EXPECT_EQ(1, ButtonOfRenderType(RENDER_BLOCK_GRID));
-    EXPECT_EQ(0, ButtonOfRenderType(RENDER_SENDER_BLOCKS));
-    EXPECT_EQ(0, RenderTypeOfButton(11));
-}
+    for (int k = 1; k <= kTargetButtonCount; ++k)
+        EXPECT_EQ(k, ButtonOfRenderType(RenderTypeOfButton(k))) << k;
+    EXPECT_EQ(std::tuple(1, 0, 0),
+              std::tuple(ButtonOfRenderType(RENDER_BLOCK_GRID), ButtonOfRenderType(RENDER_SENDER_BLOCKS),
+                         RenderTypeOfButton(11)));
 
-TEST(TargetButtonsTest, ShownButtonsAndFallbacks)
-{
-    STargetLayoutInput in;
-    in.client = {0, 0, 62, 600};
-    in.bSenderMonitoring = true;
-    in.bReceiverButton = true;
-    in.bTemperature = in.bVoltage = true;
-    in.nRenderType = RENDER_TEMPERATURE;
-    EXPECT_EQ((std::vector<int>{1, 2, 3, 9}), Items(LayoutTargetButtons(in)));
-    EXPECT_EQ(RENDER_TEMPERATURE, LayoutTargetButtons(in).nRenderType);
-
+    STargetLayoutInput in{{0, 0, 62, 600}, 1.0, true, true, RENDER_TEMPERATURE, true, false, false, true};
+    const auto expect = [&](std::vector<int> items, int renderType, const char* why) {
+        const STargetLayout layout = LayoutTargetButtons(in);
+        EXPECT_EQ(std::tuple(items, renderType), std::tuple(Items(layout), layout.nRenderType)) << why;
+    };
+    expect({1, 2, 3, 9}, RENDER_TEMPERATURE, "temperature and voltage on");
     in.bTemperature = false;
-    EXPECT_EQ((std::vector<int>{1, 2, 9}), Items(LayoutTargetButtons(in)));
-    EXPECT_EQ(RENDER_RECEIVER, LayoutTargetButtons(in).nRenderType) << "temperature switched off";
-
+    expect({1, 2, 9}, RENDER_RECEIVER, "temperature switched off");
     in.nRenderType = RENDER_SINGLE_SENDER;
-    EXPECT_EQ((std::vector<int>{1, 2}), Items(LayoutTargetButtons(in))) << "quantities only for receiver targets";
+    expect({1, 2}, RENDER_SINGLE_SENDER, "quantities only for receiver targets");
     in.bSenderMonitoring = false;
-    const STargetLayout noSender = LayoutTargetButtons(in);
-    EXPECT_EQ((std::vector<int>{2, 9}), Items(noSender));
-    EXPECT_EQ(RENDER_RECEIVER, noSender.nRenderType) << "sender monitoring switched off";
-}
+    expect({2, 9}, RENDER_RECEIVER, "sender monitoring switched off");
 
-TEST(TargetButtonsTest, GeometryAtOneAndAHalf)
-{
-    STargetLayoutInput in;
-    in.client = {0, 0, 93, 700};
-    in.scale = 1.5;
-    in.bSenderMonitoring = in.bReceiverButton = in.bHumidity = true;
-    in.nRenderType = RENDER_RECEIVER;
-    const STargetLayout layout = LayoutTargetButtons(in);
+    const STargetLayout layout = LayoutTargetButtons({{0, 0, 93, 700}, 1.5, true, true, RENDER_RECEIVER, false, true});
     ASSERT_EQ(3u, layout.buttons.size());
-    // left = (93 - 2 - 81) / 2 + 12 = 17; side = 81 - 12 = 69; gap 7.
+    // At 1.5: left = (93 - 2 - 81) / 2 + 12 = 17; side = 81 - 12 = 69; gap 7.
     EXPECT_EQ(CRect(17, 7, 86, 76), layout.buttons[0].rect);
     EXPECT_EQ(CRect(17, 83, 86, 152), layout.buttons[1].rect);
     EXPECT_EQ(CRect(17, 159, 86, 210), layout.buttons[2].rect);
@@ -79,20 +58,19 @@ TEST(WarningMarksTest, ByScope)
     port.arrRcvWarning = {0, WARNING_TEMPERATURE};
     w.SetPortWarning(2, -1, 0, port);
     w.SetPortWarning(3, 4, 0, port);
-
-    auto marks = ComputeWarningMarks(w, {0, 0, 0, 0, 0}, {});
-    EXPECT_TRUE(marks[0] && marks[1]);
-    marks = ComputeWarningMarks(w, {1, 0, 0, 0, 0}, {0, 2});
-    EXPECT_FALSE(marks[0]);
-    EXPECT_TRUE(marks[1]) << "sender 2 of the group";
-    marks = ComputeWarningMarks(w, {2, 1, 4, 2, 0}, {});
-    EXPECT_FALSE(marks[0]);
-    EXPECT_TRUE(marks[1] && marks[2]);
-    EXPECT_FALSE(marks[3]) << "no humidity warning";
-    marks = ComputeWarningMarks(w, {3, 1, 4, 3, 4}, {});
-    EXPECT_TRUE(marks[1] && marks[2]);
-    marks = ComputeWarningMarks(w, {3, 1, 4, 3, 5}, {});
-    EXPECT_FALSE(marks[1] || marks[2]) << "another fibre output";
+    // record, group senders, marks 0 to 3 expected
+    const std::tuple<SCurrentObject, std::vector<int>, std::array<bool, 4>, const char*> cases[] = {
+        {{0, 0, 0, 0, 0}, {}, {true, true, false, false}, "all senders"},
+        {{1, 0, 0, 0, 0}, {0, 2}, {false, true, false, false}, "sender 2 of the group"},
+        {{2, 1, 4, 2, 0}, {}, {false, true, true, false}, "no humidity warning"},
+        {{3, 1, 4, 3, 4}, {}, {false, true, true, false}, "the fibre output"},
+        {{3, 1, 4, 3, 5}, {}, {false, false, false, false}, "another fibre output"},
+    };
+    for (const auto& [record, group, expected, why] : cases) {
+        const auto marks = ComputeWarningMarks(w, record, group);
+        for (std::size_t i = 0; i < expected.size(); ++i)
+            EXPECT_EQ(expected[i], marks[i]) << why << ", mark " << i;
+    }
 
     int tested = 0;
     EXPECT_EQ(2, FirstSenderWithWarning(std::vector<int>{0, 2, 3}, [&](int s) {

@@ -1,31 +1,19 @@
 // The toolbar on the real page: its commands against the simulated host
 // and hardware, with every modal window scripted.
-#include "controls/modal.h"
-#include "dialog_input.h"
 #include "host/hwbridge_monitor.h"
 #include "host/hwbridge_sender.h"
-#include "host/vistrano_language.h"
 #include "host/vistrano_monitor.h"
 #include "host/vistrano_project.h"
 #include "host/vistrano_runtime.h"
-#include "module/label_monitor_dlg.h"
-#include "module/module_data.h"
-#include "module/module_globals.h"
-#include "panes/target_select_dlg.h"
 #include "panes/toolbar_dlg.h"
 #include "panes/toolbar_items.h"
 #include "panes_test_support.h"
 #include "platform/canvas.h"
 #include "settings/main_setting_frame_dlg.h"
-#include "sim/call_log.h"
-#include "sim/hardware.h"
 #include "sim/monitor_control.h"
-#include "sim/project_gen.h"
-#include "sim/world.h"
 
 #include <QGuiApplication>
 
-#include <algorithm>
 #include <tuple>
 
 namespace {
@@ -44,8 +32,7 @@ protected:
         EXPECT_TRUE(modals.Errors().empty()) << modals.Errors().front();
         PanesTest::TearDown();
     }
-    const CMorvButtonBar& Bar() const { return *toolbar->GetBars().front(); }
-    const SBarItem& Item(int index) const { return *Bar().GetItem(index); }
+    const SBarItem& Item(int index) const { return *toolbar->GetBars().front()->GetItem(index); }
     void Click(int item) { ClickBarItem(*toolbar, item); }
     // The hardware's senders found and the current sender chosen in the
     // tree, and the toolbar told.
@@ -56,24 +43,26 @@ protected:
         toolbar->RefreshStates();
     }
     static bool Waiting() { return QGuiApplication::overrideCursor() != nullptr; }
+    std::vector<bool> Enabled(std::initializer_list<int> items) const
+    {
+        std::vector<bool> states;
+        for (int item : items)
+            states.push_back(Item(item).bEnabled);
+        return states;
+    }
+    static std::string SetProject(sim::ProjectModel project)
+    {
+        std::string error;
+        sim::SetProject(std::move(project), error);
+        return error;
+    }
 
     CToolBarDlg* toolbar = nullptr;
 };
 
 } // namespace
 
-TEST_F(ToolBarDlgTest, OneDetectedSenderLoadsFromTheCurrentSenderWithoutAMenu)
-{
-    std::string error;
-    ASSERT_TRUE(sim::SetProject(sim::GenerateProject({}), error)) << error;
-    Detect();
-    Click(TB_LOAD_FROM_CARD);
-    EXPECT_EQ(host.loadedFromCard, std::vector<int>{0});
-    EXPECT_TRUE(modals.LogOf(EModalKind::Menu).empty());
-    EXPECT_EQ(sim::GetCardTransferEndCount(), 1);
-}
-
-TEST_F(ToolBarDlgTest, CardMenuListsReadableCardsAndMapsEntriesToTheirSenders)
+TEST_F(ToolBarDlgTest, LoadFromCardOffersReadableCardsOrLoadsTheOneDetectedSenderAndTheLabelTellsDemoMode)
 {
     ASSERT_TRUE(sim::InjectSenderFault(3, sim::SenderFault::Offline));
     for (int sender : {0, 2, 3, 5})
@@ -90,31 +79,27 @@ TEST_F(ToolBarDlgTest, CardMenuListsReadableCardsAndMapsEntriesToTheirSenders)
     EXPECT_EQ(host.loadedFromCard, std::vector<int>{5});
     EXPECT_EQ(g_pRuntimeData->GetSpecialOpType(), SPECIAL_OP_NORMAL);
     EXPECT_EQ(sim::GetCardTransferEndCount(), 1);
+
+    sim::ProjectModel one = sim::GenerateProject({});
+    ASSERT_EQ("", SetProject(one));
+    Detect();
+    Click(TB_LOAD_FROM_CARD);
+    EXPECT_EQ(host.loadedFromCard, (std::vector<int>{5, 0}));
+    EXPECT_EQ(modals.LogOf(EModalKind::Menu).size(), 1u) << "no second menu";
+    EXPECT_EQ(sim::GetCardTransferEndCount(), 2);
+    one.demoMode = true;
+    ASSERT_EQ("", SetProject(one));
+    Detect();
+    RecordingCanvas canvas;
+    toolbar->DrawTo(canvas);
+    const std::string label = g_pSenderLogic->GetSenderName(0) + " (" + GetLanguageString("DemoMode", "DemoMode") + ")";
+    EXPECT_EQ(1,
+              std::ranges::count_if(
+                  canvas.Ops(), [&](const DrawOp& op) { return op.kind == DrawOp::Kind::Text && op.text == label; }))
+        << label;
 }
 
-TEST_F(ToolBarDlgTest, ZoomWheelStepsTheCurrentSenderAndItsBackupPartner)
-{
-    int source = -1, backup = -1, second = 0, pairSender = -1;
-    for (int i = 0; i < g_pProjectData->GetSenderCount() && pairSender < 0; ++i)
-        if (g_pProjectData->MatchSrcBackup(i, 0, source, backup, second) && !second)
-            pairSender = i;
-    ASSERT_GE(pairSender, 0) << "the sample has a source/backup pair";
-    g_pProjectData->SetCurrentSender(pairSender);
-    // from, wheel delta, to
-    for (const auto& [from, delta, to] : {std::tuple{10.0f, 120, 10.0f}, std::tuple{0.25f, -120, 0.25f},
-                                          std::tuple{0.9f, 120, 1.0f}, std::tuple{0.9f, -120, 0.75f}}) {
-        g_pModuleData->SetZoom(pairSender, from);
-        g_pModuleData->SetZoom(backup, 1.0f);
-        host.notifications.clear();
-        WheelBarItem(*toolbar, Bar(), TB_ZOOM, static_cast<short>(delta));
-        EXPECT_FLOAT_EQ(g_pModuleData->GetZoom(pairSender), to) << from << " by " << delta;
-        EXPECT_FLOAT_EQ(g_pModuleData->GetZoom(backup), from != to ? to : 1.0f);
-        EXPECT_EQ(Notified(0x1F4000), from != to ? 1 : 0);
-    }
-    EXPECT_EQ(Item(TB_ZOOM).strCaption, "75%");
-}
-
-TEST_F(ToolBarDlgTest, ZoomMenuOffersTheNineStepsAndCaptionShowsTheRoundedPercent)
+TEST_F(ToolBarDlgTest, ZoomMenuOffersNineStepsTheWheelStepsTheSenderAndItsPartnerAndTheCaptionShowsThePercent)
 {
     g_pModuleData->SetZoom(0, 1.2f);
     toolbar->RefreshStates();
@@ -125,24 +110,28 @@ TEST_F(ToolBarDlgTest, ZoomMenuOffersTheNineStepsAndCaptionShowsTheRoundedPercen
     ASSERT_NE(menu, nullptr);
     ASSERT_EQ(menu->menuItems.size(), 9u);
     EXPECT_EQ(menu->menuItems.back().strText, "1000%");
-    EXPECT_FLOAT_EQ(g_pModuleData->GetZoom(0), 1.5f);
-    EXPECT_EQ(Item(TB_ZOOM).strCaption, "150%");
+    EXPECT_EQ(std::tuple(1.5f, std::string("150%")), std::tuple(g_pModuleData->GetZoom(0), Item(TB_ZOOM).strCaption));
+
+    int source = -1, backup = -1, second = 0, pairSender = -1;
+    for (int i = 0; i < g_pProjectData->GetSenderCount() && pairSender < 0; ++i)
+        if (g_pProjectData->MatchSrcBackup(i, 0, source, backup, second) && !second)
+            pairSender = i;
+    ASSERT_GE(pairSender, 0) << "the sample has a source/backup pair";
+    g_pProjectData->SetCurrentSender(pairSender);
+    for (const auto& [from, delta, to] : {std::tuple{10.0f, 120, 10.0f}, std::tuple{0.25f, -120, 0.25f},
+                                          std::tuple{0.9f, 120, 1.0f}, std::tuple{0.9f, -120, 0.75f}}) {
+        g_pModuleData->SetZoom(pairSender, from);
+        g_pModuleData->SetZoom(backup, 1.0f);
+        host.notifications.clear();
+        WheelBarItem(*toolbar, *toolbar->GetBars().front(), TB_ZOOM, static_cast<short>(delta));
+        EXPECT_EQ(std::tuple(to, from != to ? to : 1.0f, from != to ? 1 : 0),
+                  std::tuple(g_pModuleData->GetZoom(pairSender), g_pModuleData->GetZoom(backup), Notified(0x1F4000)))
+            << from << " by " << delta;
+    }
+    EXPECT_EQ(Item(TB_ZOOM).strCaption, "75%");
 }
 
-TEST_F(ToolBarDlgTest, CancelOnThePortWarningLeavesMonitoringStopped)
-{
-    Detect();
-    ASSERT_TRUE(g_pSenderLogic->SetOutputPorts({0, 1, {0x02}}));
-    modals.AnswerMessageBox(IDCANCEL);
-    Click(TB_START);
-    ASSERT_NE(modals.Last(EModalKind::MessageBox), nullptr);
-    EXPECT_EQ(modals.Last(EModalKind::MessageBox)->strText, GetLanguageString("PortEnableWarning", "Monitoring"));
-    EXPECT_FALSE(g_pMonitorThreadMgr->IsMonitoring());
-    EXPECT_EQ(sim::CountCalls("IMonitorLogic::StartMonitor"), 0);
-    EXPECT_FALSE(Waiting());
-}
-
-TEST_F(ToolBarDlgTest, StartWaitsForTheFirstDataThenRefreshesThePage)
+TEST_F(ToolBarDlgTest, StartWaitsForTheFirstDataOrAStopElsewhereAndStopDetectsAgainUnlessRefused)
 {
     sim::SetMonitorStepMode(true);
     Click(TB_START);
@@ -154,73 +143,59 @@ TEST_F(ToolBarDlgTest, StartWaitsForTheFirstDataThenRefreshesThePage)
     EXPECT_TRUE(Eventually([&] { return Notified(-1) > 0; }));
     EXPECT_EQ(Notified(-1), 1);
     EXPECT_FALSE(Waiting());
-}
 
-TEST_F(ToolBarDlgTest, MonitoringStoppedElsewhereBeforeItsFirstDataEndsTheWait)
-{
-    sim::SetMonitorStepMode(true);
+    // Monitoring stopped elsewhere before its first data ends the wait.
+    g_pMonitorLogic->StopMonitor();
+    toolbar->RefreshStates();
     Click(TB_START);
     ASSERT_TRUE(Waiting());
     g_pMonitorLogic->StopMonitor();
     EXPECT_TRUE(Eventually([] { return !Waiting(); }));
-}
 
-TEST_F(ToolBarDlgTest, StopDetectsAgainUnderAProgressWindowUnlessRefused)
-{
-    sim::SetMonitorStepMode(true);
     ASSERT_TRUE(g_pMonitorLogic->StartMonitor(nullptr));
     toolbar->RefreshStates();
+    host.notifications.clear();
+    sim::ClearCallLog();
     modals.RefuseProgress();
     Click(TB_STOP);
     EXPECT_TRUE(g_pMonitorThreadMgr->IsMonitoring());
     EXPECT_EQ(sim::CountCalls("ISenderLogic::DetectSenders"), 0);
-
     Click(TB_STOP);
     EXPECT_FALSE(g_pMonitorThreadMgr->IsMonitoring());
     EXPECT_EQ(modals.Last(EModalKind::Progress)->strText, GetLanguageString("Detecting", "Common"));
-    auto argumentsOf = [](const char* operation) {
+    const auto argumentsOf = [](const char* operation) {
         const auto calls = sim::GetCallLog();
-        const auto it
-            = std::find_if(calls.begin(), calls.end(), [&](const auto& c) { return c.operation == operation; });
+        const auto it = std::ranges::find_if(calls, [&](const auto& c) { return c.operation == operation; });
         return it == calls.end() ? std::string("(not called)") : it->arguments;
     };
     EXPECT_EQ(argumentsOf("ISenderLogic::DetectSenders"), "ptr, 0, 30, 1");
     EXPECT_EQ(argumentsOf("IReceiverLogic::DetectReceivers"), "-1, -1, ptr, 30, 100, 0");
     EXPECT_EQ(Notified(-1), 1);
     EXPECT_FALSE(Item(TB_STOP).bEnabled);
-
     // The same detection on request, with nothing to stop.
     sim::ClearCallLog();
     toolbar->SendMessage(WM_TOOLBAR_DETECT);
     EXPECT_EQ(argumentsOf("IReceiverLogic::DetectReceivers"), "-1, -1, ptr, 30, 100, 1");
     EXPECT_EQ(sim::CountCalls("IMonitorLogic::StopMonitor"), 0);
-}
 
-TEST_F(ToolBarDlgTest, LockedPageRefusesSaveAndWhileMonitoringOpen)
-{
-    sim::SetCurInterfaceDlg(INTERFACE_DLG_MONITOR);
-    sim::ConfigSettings config = sim::GetConfig();
-    config.lockedInterfaces = {INTERFACE_DLG_MONITOR};
-    sim::SetConfig(config);
+    // Cancel on the port warning leaves monitoring stopped.
     Detect();
-    EXPECT_EQ((std::vector<bool>{Item(TB_OPEN).bEnabled, Item(TB_SAVE).bEnabled, Item(TB_LOAD_FROM_CARD).bEnabled}),
-              (std::vector<bool>{true, false, false}));
-    // A new size alone keeps the states.
-    page->MoveTo({0, 0, 1000, 700});
-    page->Update(0, 0, 1);
-    EXPECT_FALSE(Item(TB_SAVE).bEnabled);
-    ASSERT_TRUE(g_pMonitorLogic->StartMonitor(nullptr));
-    toolbar->RefreshStates();
-    EXPECT_EQ((std::vector<bool>{Item(TB_OPEN).bEnabled, Item(TB_SAVE).bEnabled, Item(TB_START).bEnabled}),
-              (std::vector<bool>{false, false, false}));
-    EXPECT_TRUE(Item(TB_SETTINGS).bEnabled);
+    ASSERT_TRUE(g_pSenderLogic->SetOutputPorts({0, 1, {0x02}}));
+    sim::ClearCallLog();
+    modals.AnswerMessageBox(IDCANCEL);
+    Click(TB_START);
+    ASSERT_NE(modals.Last(EModalKind::MessageBox), nullptr);
+    EXPECT_EQ(modals.Last(EModalKind::MessageBox)->strText, GetLanguageString("PortEnableWarning", "Monitoring"));
+    EXPECT_FALSE(g_pMonitorThreadMgr->IsMonitoring());
+    EXPECT_EQ(sim::CountCalls("IMonitorLogic::StartMonitor"), 0);
+    EXPECT_FALSE(Waiting());
 }
 
-TEST_F(ToolBarDlgTest, ModesNavigationSettingsLogAndBlink)
+TEST_F(ToolBarDlgTest, ModesNavigationSettingsLogBlinkAndALockedPage)
 {
     Click(TB_MOVE);
-    EXPECT_EQ(g_pRuntimeData->GetSpecialOpType(), SPECIAL_OP_MOVE);
-    EXPECT_TRUE(Item(TB_MOVE).bChecked);
+    EXPECT_EQ(std::tuple(SPECIAL_OP_MOVE, true),
+              std::tuple(g_pRuntimeData->GetSpecialOpType(), Item(TB_MOVE).bChecked));
     Click(TB_OPEN);
     EXPECT_EQ(g_pRuntimeData->GetSpecialOpType(), SPECIAL_OP_NORMAL);
     EXPECT_EQ(host.opened, std::vector<std::string>{""});
@@ -232,25 +207,22 @@ TEST_F(ToolBarDlgTest, ModesNavigationSettingsLogAndBlink)
     modals.EndDialog(0);
     Click(TB_LOG);
     EXPECT_EQ(modals.LogOf(EModalKind::Dialog).size(), 2u);
-
     g_pLabelDlg->GetTargetSelect()->KillTimer(CTargetSelectDlg::kBlinkTimer);
     toolbar->SendMessage(WM_TOOLBAR_TARGET_BLINK);
     EXPECT_TRUE(g_pLabelDlg->GetTargetSelect()->HasTimer(CTargetSelectDlg::kBlinkTimer));
     EXPECT_EQ(Item(TB_OPEN).strTooltip, GetLanguageString("Project_Open", "Common") + "(Ctrl+O)");
-}
 
-TEST_F(ToolBarDlgTest, DeviceLabelCarriesTheDemoModeSuffix)
-{
-    sim::ProjectModel project = sim::GetProject();
-    project.demoMode = true;
-    std::string error;
-    ASSERT_TRUE(sim::SetProject(project, error)) << error;
+    // A locked page refuses save, and while monitoring open; a new size alone keeps the states.
+    sim::SetCurInterfaceDlg(INTERFACE_DLG_MONITOR);
+    sim::ConfigSettings config = sim::GetConfig();
+    config.lockedInterfaces = {INTERFACE_DLG_MONITOR};
+    sim::SetConfig(config);
     Detect();
-    RecordingCanvas canvas;
-    toolbar->DrawTo(canvas);
-    const std::string expected
-        = g_pSenderLogic->GetSenderName(0) + " (" + GetLanguageString("DemoMode", "DemoMode") + ")";
-    EXPECT_TRUE(std::any_of(canvas.Ops().begin(), canvas.Ops().end(), [&](const DrawOp& op) {
-        return op.kind == DrawOp::Kind::Text && op.text == expected;
-    })) << expected;
+    EXPECT_EQ(Enabled({TB_OPEN, TB_SAVE, TB_LOAD_FROM_CARD}), (std::vector<bool>{true, false, false}));
+    page->MoveTo({0, 0, 1000, 700});
+    page->Update(0, 0, 1);
+    EXPECT_FALSE(Item(TB_SAVE).bEnabled);
+    ASSERT_TRUE(g_pMonitorLogic->StartMonitor(nullptr));
+    toolbar->RefreshStates();
+    EXPECT_EQ(Enabled({TB_OPEN, TB_SAVE, TB_START, TB_SETTINGS}), (std::vector<bool>{false, false, false, true}));
 }

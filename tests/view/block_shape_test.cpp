@@ -9,15 +9,12 @@ const SBlockMetrics kBase{24, 20, 24, 1.0};
 
 } // namespace
 
-TEST(BlockShapeTest, LengthAndDepthByPortCount)
+TEST(BlockShapeTest, LengthAndDepthByPortCountRowsAndDensity)
 {
-    struct Row {
-        int ports;
-        int length;
-        int depth;
-    };
     // r(0.2 × 24) = 5, r(0.1 × 24) = 2, r(0.3 × 24) = 7, r(0.5 × 24) = 12.
-    const Row rows[] = {
+    const struct {
+        int ports, length, depth;
+    } rows[] = {
         {1, 34, 44},     // one port, the two end margins
         {2, 180, 44},    // (48 + 10 + 2) × 3
         {4, 224, 44},    // (96 + 10 + 6) × 2
@@ -30,18 +27,12 @@ TEST(BlockShapeTest, LengthAndDepthByPortCount)
         {80, 1078, 69},  // two rows of 40
         {160, 1078, 119} // four rows of 40
     };
-    for (const Row& r : rows) {
+    for (const auto& r : rows) {
         const SBlockShape shape = BlockShapeOf(r.ports, kBase, false);
-        EXPECT_EQ(r.length, shape.nLength) << r.ports << " ports";
-        EXPECT_EQ(r.depth, shape.nDepth) << r.ports << " ports";
+        EXPECT_EQ(std::pair(r.length, r.depth), std::pair(shape.nLength, shape.nDepth)) << r.ports << " ports";
     }
-}
-
-TEST(BlockShapeTest, SecondRowAndUprightSides)
-{
-    EXPECT_EQ(24 + 2 * 20 + 5, BlockShapeOf(8, kBase, true).nDepth);
-    // Beyond 40 ports the rows rule wins over the second row.
-    EXPECT_EQ(69, BlockShapeOf(41, kBase, true).nDepth);
+    EXPECT_EQ(24 + 2 * 20 + 5, BlockShapeOf(8, kBase, true).nDepth); // a second row
+    EXPECT_EQ(69, BlockShapeOf(41, kBase, true).nDepth);             // beyond 40 ports the rows rule wins over it
     const SBlockShape shape = BlockShapeOf(8, kBase, false);
     EXPECT_EQ(CSize(shape.nLength, 44), BlockSizeOn(shape, EBlockSide::Bottom, kBase));
     // At the left or right the row runs down; the band plus a port width across.
@@ -50,24 +41,19 @@ TEST(BlockShapeTest, SecondRowAndUprightSides)
     EXPECT_EQ(270, BlockShapeOf(1, dense, false).nLength); // the shortest block
     EXPECT_EQ(PortRowLength(20, 36), BlockShapeOf(20, dense, false).nLength);
     EXPECT_EQ(36 + 2 * 30 + 7, BlockShapeOf(8, dense, true).nDepth);
-}
-
-TEST(BlockShapeTest, SidesAndTurnsOfRelativePositions)
-{
     // Two positions a side; the images turn clockwise from the top.
     const std::pair<EBlockSide, int> sides[]
         = {{EBlockSide::Left, 3}, {EBlockSide::Top, 0}, {EBlockSide::Bottom, 2}, {EBlockSide::Right, 1}};
-    for (int pos = 0; pos < 8; ++pos) {
-        EXPECT_EQ(sides[pos / 2].first, SideOfPosition(pos)) << pos;
-        EXPECT_EQ(sides[pos / 2].second, QuarterTurnsOf(SideOfPosition(pos))) << pos;
-    }
+    for (int pos = 0; pos < 8; ++pos)
+        EXPECT_EQ(sides[pos / 2], std::pair(SideOfPosition(pos), QuarterTurnsOf(SideOfPosition(pos)))) << pos;
     EXPECT_EQ(EBlockSide::Top, SideOfPosition(-1));
 }
 
-TEST(BlockShapeTest, EveryPortStandsInsideItsBlockFacingTheReceivers)
+TEST(BlockShapeTest, EveryPortStandsInsideItsBlockFacingTheReceiversWithItsConnector)
 {
     for (EBlockSide side : {EBlockSide::Top, EBlockSide::Bottom, EBlockSide::Left, EBlockSide::Right}) {
         for (int n : {1, 2, 6, 20, 21, 41, 160}) {
+            SCOPED_TRACE(std::to_string(n) + " ports, side " + std::to_string(static_cast<int>(side)));
             const CRect block(CPoint(100, 50), BlockSizeOn(BlockShapeOf(n, kBase, false), side, kBase));
             const std::vector<SPortPlace> ports = PlacePorts(block, n, side, kBase, false);
             ASSERT_EQ(static_cast<std::size_t>(n), ports.size());
@@ -77,23 +63,16 @@ TEST(BlockShapeTest, EveryPortStandsInsideItsBlockFacingTheReceivers)
                 CRect overlap;
                 EXPECT_TRUE(r.left >= block.left && r.right <= block.right && r.top >= block.top
                             && r.bottom <= block.bottom)
-                    << n << " ports, port " << p << " side " << static_cast<int>(side);
-                EXPECT_FALSE(overlap.IntersectRect(r, band)) << n << " ports, port " << p;
-                if (p > 0 && n <= 40) {
-                    EXPECT_FALSE(overlap.IntersectRect(r, ports[p - 1].rcPort)) << n << " ports, port " << p;
-                }
+                    << p;
+                EXPECT_FALSE(overlap.IntersectRect(r, band)) << p;
+                EXPECT_FALSE(p > 0 && n <= 40 && overlap.IntersectRect(r, ports[p - 1].rcPort)) << p;
             }
         }
     }
     // Above the receivers the first row runs along the block's bottom edge.
-    const CRect top(0, 0, 200, 44);
-    EXPECT_EQ(44, PlacePorts(top, 4, EBlockSide::Top, kBase, false)[0].rcPort.bottom);
-}
-
-TEST(BlockShapeTest, ConnectorsBySenderKind)
-{
     const CRect block(CPoint(), BlockSizeOn(BlockShapeOf(41, kBase, false), EBlockSide::Top, kBase));
     const std::vector<SPortPlace> many = PlacePorts(block, 41, EBlockSide::Top, kBase, false);
+    EXPECT_EQ(44, PlacePorts({0, 0, 200, 44}, 4, EBlockSide::Top, kBase, false)[0].rcPort.bottom);
     // A plug in the middle of ports below 40; from port 40 the second image fills the port.
     EXPECT_EQ(CSize(12, 12), many[0].rcConnector.Size());
     EXPECT_EQ(many[0].rcPort.CenterPoint(), many[0].ptConnector);

@@ -21,23 +21,21 @@ double Luminance(Color c)
 
 double Contrast(Color a, Color b)
 {
-    const double la = Luminance(a), lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    return (std::max(Luminance(a), Luminance(b)) + 0.05) / (std::min(Luminance(a), Luminance(b)) + 0.05);
 }
 
 } // namespace
 
 TEST(PaletteTest, BlackValueTextIsReadableOnEveryFillAndTheStatesDifferInLightness)
 {
+    // Warning darkest, offline lightest, as the legend shows them. With black
+    // text at 4.5 : 1 the darkest fill has a luminance of at least 0.175,
+    // which leaves about 2 : 1 between neighbours.
     const SSkinColors& c = CMorvSkin::Instance().GetColors();
-    for (Color fill : {c.clrNormalFill, c.clrWarningFill, c.clrOfflineFill})
-        EXPECT_GE(Contrast(fill, RGBColor(0, 0, 0)), 4.5) << int(fill.r) << "," << int(fill.g) << "," << int(fill.b);
-    // With black text at 4.5 : 1 the darkest fill has a luminance of at
-    // least 0.175, which leaves about 2 : 1 between neighbours.
-    EXPECT_GE(Contrast(c.clrNormalFill, c.clrWarningFill), 2.0);
-    EXPECT_GE(Contrast(c.clrNormalFill, c.clrOfflineFill), 2.0);
-    EXPECT_GE(Contrast(c.clrWarningFill, c.clrOfflineFill), 2.0);
-    // Warning darkest, offline lightest, as the legend shows them.
-    EXPECT_LT(Luminance(c.clrWarningFill), Luminance(c.clrNormalFill));
-    EXPECT_LT(Luminance(c.clrNormalFill), Luminance(c.clrOfflineFill));
+    const Color fills[] = {c.clrWarningFill, c.clrNormalFill, c.clrOfflineFill};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_GE(Contrast(fills[i], RGBColor(0, 0, 0)), 4.5) << i;
+        EXPECT_GE(Contrast(fills[i], fills[(i + 1) % 3]), 2.0) << i;
+        EXPECT_TRUE(i == 0 || Luminance(fills[i - 1]) < Luminance(fills[i])) << i;
+    }
 }

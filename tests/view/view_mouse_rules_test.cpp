@@ -1,11 +1,10 @@
-// The view's input rules as functions: the hit index, the zoom walk, the
-// hover debounce, hover keys and the side commands.
+// The view's input rules as functions: the hit index, the zoom table and
+// its walk, the hover debounce and hover keys.
 #include "module/module_data.h"
 #include "view/hover_debounce.h"
 #include "view/hover_key.h"
 #include "view/view_hit.h"
-#include "view/view_menu.h"
-#include "view/view_mouse.h"
+#include "view/zoom_steps.h"
 #include "view/zoom_walk.h"
 
 #include <gtest/gtest.h>
@@ -63,13 +62,20 @@ TEST(ViewHitIndex, GridAnswersAsAScanWouldForTenThousandReceivers)
     }
 }
 
-TEST(ZoomWalk, InAndOutFollowTheTable)
+TEST(ZoomWalk, TheTableRunsAndStepsInAndOutAlongIt)
 {
-    struct {
+    // The last step of each run, and nothing outside the table.
+    const std::pair<int, float> steps[] = {{9, 0.055f}, {14, 0.09f}, {19, 0.18f}, {25, 0.45f}, {30, 0.9f},
+                                           {35, 1.8f},  {41, 4.5f},  {47, 10.0f}, {-1, 0.0f},  {kZoomStepCount, 0.0f}};
+    for (const auto& [index, value] : steps)
+        EXPECT_FLOAT_EQ(value, ZoomStep(index)) << "step " << index;
+    EXPECT_GT(ZoomStep(9), ZoomStep(10));           // the runs meet that way
+    EXPECT_EQ(0.010f + 0.005f * 3.0f, ZoomStep(3)); // single precision: the sum as a float, not a rounded double
+    const struct {
         float z;
         int steps;
         float result; // 0: no change
-    } const cases[] = {
+    } cases[] = {
         {1.0f, 1, 1.2f},    {1.0f, 2, 1.4f},    {9.0f, 1, 10.0f},   {9.0f, 2, 0.0f}, // the table ends at 10
         {10.0f, 1, 0.0f},   {0.05f, 1, 0.055f}, {0.055f, 1, 0.06f}, {1.0f, -1, 0.9f},
         {0.14f, -1, 0.12f}, {0.12f, -1, 0.0f},  {0.16f, -3, 0.0f},  {0.3f, -2, 0.2f},
@@ -77,12 +83,8 @@ TEST(ZoomWalk, InAndOutFollowTheTable)
     };
     for (const auto& c : cases) {
         const std::optional<float> z = ZoomWalk(c.z, c.steps);
-        if (c.result == 0.0f) {
-            EXPECT_FALSE(z.has_value()) << c.z << " " << c.steps;
-        } else {
-            ASSERT_TRUE(z.has_value()) << c.z << " " << c.steps;
-            EXPECT_NEAR(c.result, *z, 1e-5) << c.z << " " << c.steps;
-        }
+        EXPECT_EQ(c.result != 0.0f, z.has_value()) << c.z << " " << c.steps;
+        EXPECT_NEAR(c.result, z.value_or(0.0f), 1e-5) << c.z << " " << c.steps;
     }
 }
 
@@ -124,17 +126,4 @@ TEST(ViewMouseRules, HoverKeysNameASenderAndAPortAndReadBack)
     EXPECT_EQ(kNoHoverKey, CModuleData().GetHoverKey());
     EXPECT_EQ(-1, ReadHoverKey(kNoHoverKey, false).nSender);
     EXPECT_EQ(-1, ReadHoverKey(kNoHoverKey, true).nSender);
-}
-
-TEST(ViewMouseRules, SideCommandsSetOneSideAndKnowBothValuesOfIt)
-{
-    // Left 0 and 1, top 2 and 3, bottom 4 and 5, right 6 and 7.
-    const int commands[] = {VIEW_CMD_LEFT, VIEW_CMD_TOP, VIEW_CMD_BOTTOM, VIEW_CMD_RIGHT};
-    for (int side = 0; side < 4; ++side) {
-        EXPECT_EQ(2 * side, SideCommandPosition(commands[side]));
-        for (int p = -1; p < 8; ++p)
-            EXPECT_EQ(p >= 0 && p / 2 == side, IsOnCommandSide(p, commands[side])) << side << " " << p;
-    }
-    EXPECT_EQ(-1, SideCommandPosition(VIEW_CMD_EXCHANGE));
-    EXPECT_FALSE(IsOnCommandSide(5, VIEW_CMD_DEMARCATE));
 }
