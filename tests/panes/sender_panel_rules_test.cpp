@@ -66,13 +66,8 @@ TEST(SenderPanelRulesTest, AddAndContextMenusInOrderTrimmedByTheSenderLimit)
         std::tuple(AddCountOfCommand(kCmdMenuAddCustom), AddCountOfCommand(kCmdAddTwo), AddCountOfCommand(kCmdRename)));
 }
 
-TEST(SenderPanelRulesTest, PortOutputMasksOfPrimaryAndBackupPorts)
+TEST(SenderPanelRulesTest, PortOutputMasksOfDoubledPorts)
 {
-    // Ports 4 and 5 of six are backup destinations.
-    const std::vector<bool> backup{false, false, false, false, true, true};
-    EXPECT_EQ((std::vector<uint8_t>{0x30}), PortOutputMask(PortOutputPrimary, 6, false, backup));
-    EXPECT_EQ((std::vector<uint8_t>{0x0F}), PortOutputMask(PortOutputBackup, 6, false, backup));
-    EXPECT_EQ((std::vector<uint8_t>{0x00}), PortOutputMask(PortOutputAuto, 6, false, backup));
     // Doubled: the second half are backups; ten ports need two bytes.
     EXPECT_EQ((std::vector<uint8_t>{0xE0, 0x03}), PortOutputMask(PortOutputPrimary, 5, true, {}));
     EXPECT_EQ((std::vector<uint8_t>{10, 0, 0xE0, 0x03}), VideoSourcePortMask(10, {0xE0, 0x03}));

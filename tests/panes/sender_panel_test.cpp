@@ -67,6 +67,19 @@ protected:
         return ids;
     }
     static std::string Label(const std::string& start) { return Tree().GetItemText(Item(start)); }
+    // Starts a rename of the focus item: its edit, null when none opened.
+    static CTreeLabelEdit* Rename()
+    {
+        Command(TREE_CMD_RENAME);
+        EXPECT_NE(nullptr, Tree().GetEditControl());
+        return Tree().GetEditControl();
+    }
+    // Ends the rename with this text.
+    static void Rename(CTreeLabelEdit& edit, const std::string& text)
+    {
+        edit.SetWindowText(text);
+        Tree().EndEditLabelNow(false);
+    }
 };
 
 // n three-byte characters: names at the byte limits.
@@ -108,9 +121,8 @@ TEST_F(SenderPanelTest, SelectionsSetTheRecordOnChangeAndRenameActsOnTheFocusIte
 
     Detect();
     Select({"Sender 2", "Sender 3"});
-    Command(TREE_CMD_RENAME);
-    CTreeLabelEdit* edit = Tree().GetEditControl();
-    ASSERT_NE(nullptr, edit);
+    CTreeLabelEdit* edit = Rename();
+    ASSERT_TRUE(edit);
     EXPECT_EQ(kSenderNameLimit, edit->GetLimitText());
     // 22 three-byte characters are 66 bytes: the key that made them is undone.
     const std::string before = Wide(21);
@@ -130,14 +142,14 @@ TEST_F(SenderPanelTest, SelectionsSetTheRecordOnChangeAndRenameActsOnTheFocusIte
     Select({"Sender 1("});
     const std::string address = sim::GetProject().senders[0].address;
     EXPECT_EQ("Sender 1(" + address + ")", Tree().GetItemText(Tree().GetSelectedItem()));
-    Command(TREE_CMD_RENAME);
-    ASSERT_NE(nullptr, Tree().GetEditControl());
-    EXPECT_EQ("Sender 1", Tree().GetEditControl()->GetWindowText());
+    edit = Rename();
+    ASSERT_TRUE(edit);
+    EXPECT_EQ("Sender 1", edit->GetWindowText());
     Tree().EndEditLabelNow(false);
     EXPECT_EQ("Sender 1", SenderNames()[0]) << "unchanged";
-    Command(TREE_CMD_RENAME);
-    Tree().GetEditControl()->SetWindowText("Hall");
-    Tree().EndEditLabelNow(false);
+    edit = Rename();
+    ASSERT_TRUE(edit);
+    Rename(*edit, "Hall");
     EXPECT_EQ("Hall", SenderNames()[0]);
     EXPECT_EQ("Hall(" + address + ")", Label("Hall"));
 }
@@ -153,12 +165,10 @@ TEST_F(SenderPanelTest, GroupsCountRenameAddDeleteAndTakeDrops)
     EXPECT_EQ((std::vector<int>{0, 2, 3}), shown);
     EXPECT_EQ(1, g_pModuleData->GetCurrentObject().nScope);
     // Its edit shows the bare name.
-    Command(TREE_CMD_RENAME);
-    CTreeLabelEdit* edit = Tree().GetEditControl();
-    ASSERT_NE(nullptr, edit);
+    CTreeLabelEdit* edit = Rename();
+    ASSERT_TRUE(edit);
     EXPECT_EQ(std::tuple("Hall", kGroupNameLimit), std::tuple(edit->GetWindowText(), edit->GetLimitText()));
-    edit->SetWindowText("  Stage ");
-    Tree().EndEditLabelNow(false);
+    Rename(*edit, "  Stage ");
     EXPECT_EQ("Stage (3)", Label("Stage"));
 
     Open(MakeProject(3, 4, {{"Hall", {0}}}));
@@ -349,10 +359,8 @@ TEST_F(SenderPanelTest, NothingIsLostThroughAnySequenceOfCommands)
             case 0: Command(TREE_CMD_ADD_SENDERS, 1 + static_cast<long>(random() % 2)); break;
             case 1:
                 Command(TREE_CMD_RENAME);
-                if (CTreeLabelEdit* edit = Tree().GetEditControl()) {
-                    edit->SetWindowText(names[random() % names.size()]);
-                    Tree().EndEditLabelNow(false);
-                }
+                if (CTreeLabelEdit* edit = Tree().GetEditControl())
+                    Rename(*edit, names[random() % names.size()]);
                 break;
             case 2:
                 if (type == TREE_NODE_GROUP)

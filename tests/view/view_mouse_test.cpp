@@ -1,8 +1,5 @@
-// The view's mouse work in a real page: the hover timer, clicks, double
-// clicks and tooltips at the rectangles the drawing recorded, through the
-// pane's own message road; wheel scrolling and zoom, the context menu's
-// commands, move mode, Escape, and the rectangles the hit test tries for
-// each scope.
+// The view's mouse work in a real page, through the pane's own message road
+// at the rectangles the drawing recorded.
 #include "controls/button_bar.h"
 #include "controls/modal.h"
 #include "controls/notify.h"
@@ -211,11 +208,10 @@ TEST_F(ViewMouseTest, TheInputButtonOpensTheVideoInputSettingsAndTooltipsNameThe
     ASSERT_TRUE(sim::InjectReceiverFault(0, 1, 2, sim::ReceiverFault::OverTemperature));
     Monitor();
     Send(WM_MOUSEMOVE, 0, Client(Item(0, 1, 2)));
-    std::string expected;
-    {
+    const std::string expected = [] {
         CModuleDataLock lock(*g_pModuleData);
-        expected = g_pModuleData->GetTipsData().GetRcvWarningStr(RENDER_TEMPERATURE, 0, 1, 2);
-    }
+        return g_pModuleData->GetTipsData().GetRcvWarningStr(RENDER_TEMPERATURE, 0, 1, 2);
+    }();
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(expected, QToolTip::text().toStdString());
     // The same receiver's warnings are not shown once monitoring is off.
