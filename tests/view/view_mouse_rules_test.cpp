@@ -17,30 +17,13 @@ SViewHit Receiver(int k) { return {VIEW_HIT_RECEIVER, 0, -1, k / 100, k % 100}; 
 
 } // namespace
 
-TEST(ViewHitIndex, FirstRectangleInOrderWinsEdgesOutside)
-{
-    CViewHitIndex index;
-    index.Build({{{VIEW_HIT_SENDER, 2, -1, -1, -1}, {10, 10, 110, 60}},
-                 {{VIEW_HIT_PORT, 2, -1, 0, -1}, {20, 40, 40, 60}}, // inside the block: the block wins
-                 {{VIEW_HIT_PORT, 2, -1, 1, -1}, {}},               // empty: never hit
-                 {{VIEW_HIT_RECEIVER, 2, -1, 1, 7}, {110, 10, 150, 60}}});
-    EXPECT_EQ(3u, index.Size());
-    const SViewHit block{VIEW_HIT_SENDER, 2, -1, -1, -1}, receiver{VIEW_HIT_RECEIVER, 2, -1, 1, 7}, none;
-    const std::pair<CPoint, SViewHit> cases[] = {
-        {{10, 10}, block},     {{25, 45}, block}, {{109, 59}, block}, {{110, 59}, receiver},
-        {{149, 10}, receiver}, {{150, 10}, none}, {{9, 10}, none},    {{50, 60}, none},
-    };
-    for (const auto& [pt, hit] : cases)
-        EXPECT_EQ(hit, index.Hit(pt)) << pt.x << "," << pt.y;
-    index.Clear();
-    EXPECT_EQ(SViewHit{}, index.Hit({25, 45}));
-}
-
-TEST(ViewHitIndex, GridAnswersAsAScanWouldForTenThousandReceivers)
+TEST(ViewHitIndex, AnswersAsAScanInOrderWouldForTenThousandReceivers)
 {
     // 100 × 100 receivers of 13 × 9 with a one-pixel gap, a block over the
-    // first row and a huge rectangle last.
-    std::vector<SHitItem> items = {{{VIEW_HIT_SENDER, 0, -1, -1, -1}, {0, 0, 700, 12}}};
+    // first row before them, an empty rectangle (never hit) and a huge
+    // rectangle last.
+    std::vector<SHitItem> items
+        = {{{VIEW_HIT_SENDER, 0, -1, -1, -1}, {0, 0, 700, 12}}, {{VIEW_HIT_PORT, 0, -1, 1, -1}, {}}};
     for (int k = 0; k < 10000; ++k) {
         const int x = (k % 100) * 14, y = (k / 100) * 10;
         items.push_back({Receiver(k), {x, y, x + 13, y + 9}});
@@ -48,6 +31,7 @@ TEST(ViewHitIndex, GridAnswersAsAScanWouldForTenThousandReceivers)
     items.push_back({{VIEW_HIT_SENDER, 1, -1, -1, -1}, {-5000, -5000, 5000, 5000}});
     CViewHitIndex index;
     index.Build(items);
+    EXPECT_EQ(items.size() - 1, index.Size());
     std::mt19937 random(7);
     std::uniform_int_distribution<int> coord(-20, 1420);
     for (int i = 0; i < 3000; ++i) {
@@ -60,6 +44,9 @@ TEST(ViewHitIndex, GridAnswersAsAScanWouldForTenThousandReceivers)
             }
         ASSERT_EQ(scan, index.Hit(pt)) << pt.x << "," << pt.y;
     }
+    EXPECT_EQ(SViewHit{}, index.Hit({5000, 0})); // right edges are outside
+    index.Clear();
+    EXPECT_EQ(SViewHit{}, index.Hit({25, 5}));
 }
 
 TEST(ZoomWalk, TheTableRunsAndStepsInAndOutAlongIt)
