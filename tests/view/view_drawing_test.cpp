@@ -244,9 +244,7 @@ TEST_F(ViewDrawingTest, ValueTextsBySizeAndNumberInsideAMargin)
 {
     // One monitored sender of one port with `count` cabinets of `size` pixels.
     const auto wall = [this](int count, int size, int renderType) {
-        if (page)
-            page->Release();
-        Open(Walls(1, 1, count, size));
+        Reopen(Walls(1, 1, count, size));
         Monitor();
         Show(TREE_NODE_SENDER, renderType, 0);
         return Draw();

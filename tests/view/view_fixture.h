@@ -39,7 +39,13 @@ protected:
         page->MoveTo({0, 0, 1200, 800});
         page->Update(-1, 0, 1);
     }
-    void Reopen(sim::ProjectModel project) { page->Release(), Open(std::move(project)); }
+    // Releases the page there is and opens another.
+    void Reopen(sim::ProjectModel project)
+    {
+        if (page)
+            page->Release();
+        Open(std::move(project));
+    }
     // What the view shows: the current-object record and the tree's
     // selection (the all-senders item or the sender), then a page refresh.
     void Show(int scope, int renderType, int sender, int port = 0)
