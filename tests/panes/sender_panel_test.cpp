@@ -82,14 +82,8 @@ protected:
     }
 };
 
-// n three-byte characters: names at the byte limits.
-std::string Wide(int n)
-{
-    std::string text;
-    for (int i = 0; i < n; ++i)
-        text += "屏";
-    return text;
-}
+// 21 three-byte characters: 63 bytes, a name at the byte limit with one letter more.
+const std::string kWide = "屏屏屏屏屏屏屏屏屏屏屏屏屏屏屏屏屏屏屏屏屏";
 
 } // namespace
 
@@ -125,7 +119,7 @@ TEST_F(SenderPanelTest, SelectionsSetTheRecordOnChangeAndRenameActsOnTheFocusIte
     ASSERT_TRUE(edit);
     EXPECT_EQ(kSenderNameLimit, edit->GetLimitText());
     // 22 three-byte characters are 66 bytes: the key that made them is undone.
-    const std::string before = Wide(21);
+    const std::string before = kWide;
     Tree().SetNameBeforeKey(before);
     edit->SetWindowText(before + "屏");
     Command(TREE_CMD_CHECK_NAME);
@@ -343,7 +337,7 @@ TEST_F(SenderPanelTest, PortOutputAndDetectionReachTheHardwareAndDetectionWaitsF
 TEST_F(SenderPanelTest, NothingIsLostThroughAnySequenceOfCommands)
 {
     // Names at the limits: 21 three-byte characters and one letter are 64 bytes.
-    const Names names{Wide(21) + "x", "厅厅厅厅厅", "Ü", ""};
+    const Names names{kWide + "x", "厅厅厅厅厅", "Ü", ""};
     const std::string file = (m_folder / "reopen.json").string();
     for (unsigned seed = 1; seed <= 6; ++seed) {
         std::mt19937 random(seed);

@@ -65,9 +65,7 @@ TEST(SenderTreeRulesTest, NamesAreEditedBareTrimmedAndNeverCutInsideACharacter)
     for (const auto& [expected, edited] : edits)
         EXPECT_EQ(expected, edited);
     // 21 three-byte characters take 63 bytes; one more does not fit in 64.
-    std::string name;
-    for (int i = 0; i < 22; ++i)
-        name += "屏";
+    const std::string name = "屏屏屏屏屏屏屏屏屏屏屏屏屏屏屏屏屏屏屏屏屏屏";
     for (std::size_t max = 0; max <= name.size(); ++max) {
         const std::string cut = plat::CutUtf8(name, max);
         EXPECT_TRUE(cut.size() % 3 == 0 && cut.size() <= max && cut.size() + 3 > max)
