@@ -5,11 +5,8 @@
 TEST(BlockPlacementTest, BlocksOnEachSideAndPairsOnOneOrTwoSides)
 {
     // One block: above, at the left (upright), below and right of the area's far edges.
-    const struct {
-        std::vector<SBlockSlot> slots;
-        CPoint origin;
-        std::vector<CRect> blocks;
-    } cases[] = {
+    const std::tuple<std::vector<SBlockSlot>, CPoint, std::vector<CRect>> cases[] = {
+        // slots, origin, blocks
         {{{2, {100, 44}, {}}}, {24, 88}, {{24, 24, 124, 68}}},
         {{{0, {48, 100}, {}}}, {92, 24}, {{24, 24, 72, 124}}},
         {{{4, {100, 44}, {}}}, {24, 24}, {{24, 244, 124, 288}}},
@@ -19,33 +16,30 @@ TEST(BlockPlacementTest, BlocksOnEachSideAndPairsOnOneOrTwoSides)
         // Above and at the left: the area moves right and down for both.
         {{{2, {100, 44}, {}}, {0, {48, 100}, {}}}, {92, 88}, {{92, 24, 192, 68}, {24, 88, 72, 188}}},
     };
-    for (auto c : cases) {
-        SCOPED_TRACE(c.slots[0].nRelativePos);
-        EXPECT_EQ(c.origin, PlaceAroundReceivers({24, 24}, 20, {300, 200}, c.slots));
-        for (std::size_t i = 0; i < c.slots.size(); ++i) {
-            EXPECT_EQ(c.blocks[i], c.slots[i].rcBlock);
+    for (auto [slots, origin, blocks] : cases) {
+        SCOPED_TRACE(slots[0].nRelativePos);
+        EXPECT_EQ(origin, PlaceAroundReceivers({24, 24}, 20, {300, 200}, slots));
+        for (std::size_t i = 0; i < slots.size(); ++i) {
+            EXPECT_EQ(blocks[i], slots[i].rcBlock);
             CRect overlap;
-            EXPECT_FALSE(overlap.IntersectRect(c.slots[i].rcBlock, CRect(c.origin, CSize(300, 200))));
+            EXPECT_FALSE(overlap.IntersectRect(slots[i].rcBlock, CRect(origin, CSize(300, 200))));
         }
     }
 }
 
 TEST(BlockPlacementTest, PairReconciliationAndLonePositions)
 {
-    const struct {
-        int a, b;
-        bool aIsSecond;
-        int expectA, expectB;
-    } rows[] = {
+    const std::tuple<int, int, bool, int, int> rows[] = {
+        // a, b, a is the second, a and b after
         {2, 2, false, 2, 3},  {2, 2, true, 3, 2},    {5, 5, false, 4, 5},  // equal values share the side
         {4, 5, false, 4, 5},  {3, 2, true, 3, 2},                          // already one side's pair
         {1, 3, false, 0, 2},  {7, 5, true, 6, 4},                          // two sides, each on its even value
         {-1, 2, true, 3, 2},  {-1, 3, false, 2, 3},  {-1, 6, false, 2, 6}, // one member without a value
         {4, -1, false, 4, 2}, {-1, -1, false, 2, 3}, {-1, -1, true, 3, 2}, // neither stored
     };
-    for (const auto& r : rows) {
-        const SPairPositions p = ReconcilePair(r.a, r.b, r.aIsSecond);
-        EXPECT_EQ(std::pair(r.expectA, r.expectB), std::pair(p.a, p.b)) << r.a << "/" << r.b;
+    for (const auto& [a, b, aIsSecond, expectA, expectB] : rows) {
+        const SPairPositions p = ReconcilePair(a, b, aIsSecond);
+        EXPECT_EQ(std::pair(expectA, expectB), std::pair(p.a, p.b)) << a << "/" << b;
     }
     EXPECT_EQ(std::tuple(2, 6, 0), std::tuple(LonePosition(-1), LonePosition(7), LonePosition(1)));
 }

@@ -12,9 +12,8 @@ const SBlockMetrics kBase{24, 20, 24, 1.0};
 TEST(BlockShapeTest, LengthAndDepthByPortCountRowsAndDensity)
 {
     // r(0.2 × 24) = 5, r(0.1 × 24) = 2, r(0.3 × 24) = 7, r(0.5 × 24) = 12.
-    const struct {
-        int ports, length, depth;
-    } rows[] = {
+    const std::tuple<int, int, int> rows[] = {
+        // ports, length, depth
         {1, 34, 44},     // one port, the two end margins
         {2, 180, 44},    // (48 + 10 + 2) × 3
         {4, 224, 44},    // (96 + 10 + 6) × 2
@@ -27,9 +26,9 @@ TEST(BlockShapeTest, LengthAndDepthByPortCountRowsAndDensity)
         {80, 1078, 69},  // two rows of 40
         {160, 1078, 119} // four rows of 40
     };
-    for (const auto& r : rows) {
-        const SBlockShape shape = BlockShapeOf(r.ports, kBase, false);
-        EXPECT_EQ(std::pair(r.length, r.depth), std::pair(shape.nLength, shape.nDepth)) << r.ports << " ports";
+    for (const auto& [ports, length, depth] : rows) {
+        const SBlockShape shape = BlockShapeOf(ports, kBase, false);
+        EXPECT_EQ(std::pair(length, depth), std::pair(shape.nLength, shape.nDepth)) << ports << " ports";
     }
     EXPECT_EQ(24 + 2 * 20 + 5, BlockShapeOf(8, kBase, true).nDepth); // a second row
     EXPECT_EQ(69, BlockShapeOf(41, kBase, true).nDepth);             // beyond 40 ports the rows rule wins over it

@@ -58,20 +58,17 @@ TEST(ZoomWalk, TheTableRunsAndStepsInAndOutAlongIt)
         EXPECT_FLOAT_EQ(value, ZoomStep(index)) << "step " << index;
     EXPECT_GT(ZoomStep(9), ZoomStep(10));           // the runs meet that way
     EXPECT_EQ(0.010f + 0.005f * 3.0f, ZoomStep(3)); // single precision: the sum as a float, not a rounded double
-    const struct {
-        float z;
-        int steps;
-        float result; // 0: no change
-    } cases[] = {
+    const std::tuple<float, int, float> cases[] = {
+        // from, notches, to (0: no change)
         {1.0f, 1, 1.2f},    {1.0f, 2, 1.4f},    {9.0f, 1, 10.0f},   {9.0f, 2, 0.0f}, // the table ends at 10
         {10.0f, 1, 0.0f},   {0.05f, 1, 0.055f}, {0.055f, 1, 0.06f}, {1.0f, -1, 0.9f},
         {0.14f, -1, 0.12f}, {0.12f, -1, 0.0f},  {0.16f, -3, 0.0f},  {0.3f, -2, 0.2f},
         {1.0f, 0, 0.0f},    {1.0f, 100, 0.0f},  {1.0f, -100, 0.0f}, {1.1f, -1, 1.0f},
     };
-    for (const auto& c : cases) {
-        const std::optional<float> z = ZoomWalk(c.z, c.steps);
-        EXPECT_EQ(c.result != 0.0f, z.has_value()) << c.z << " " << c.steps;
-        EXPECT_NEAR(c.result, z.value_or(0.0f), 1e-5) << c.z << " " << c.steps;
+    for (const auto& [from, notches, to] : cases) {
+        const std::optional<float> z = ZoomWalk(from, notches);
+        EXPECT_EQ(to != 0.0f, z.has_value()) << from << " " << notches;
+        EXPECT_NEAR(to, z.value_or(0.0f), 1e-5) << from << " " << notches;
     }
 }
 
@@ -90,21 +87,17 @@ TEST(HoverDebounce, StoresOnceAfterTheMouseRestsAndRestartsOnAnotherKey)
 
 TEST(ViewMouseRules, HoverKeysNameASenderAndAPortAndReadBack)
 {
-    const struct {
-        SViewHit hit;
-        uint32_t key;
-    } keys[] = {
+    const std::pair<SViewHit, uint32_t> keys[] = {
         {{VIEW_HIT_PORT, 3, -1, 2, -1}, 0x00030002u},
         {{VIEW_HIT_RECEIVER, 3, -1, 2, 40}, 0x00030002u},
         {{VIEW_HIT_PORT, 3, 9, 2, -1}, 0x03090002u},      // a fibre board's port
         {{VIEW_HIT_RECEIVER, 300, 4, 0, 7}, 0x2C040000u}, // the fibre form keeps 8 bits of the sender
     };
-    for (const auto& k : keys) {
-        EXPECT_EQ(k.key, HoverKeyOf(k.hit));
-        const SHoverPort read = ReadHoverKey(k.key, k.hit.nBoard >= 0);
-        EXPECT_EQ(k.hit.nSender & (k.hit.nBoard >= 0 ? 0xFF : 0xFFFF), read.nSender);
-        EXPECT_EQ(k.hit.nBoard, read.nBoard);
-        EXPECT_EQ(k.hit.nPort, read.nPort);
+    for (const auto& [hit, key] : keys) {
+        EXPECT_EQ(key, HoverKeyOf(hit));
+        const SHoverPort read = ReadHoverKey(key, hit.nBoard >= 0);
+        EXPECT_EQ(std::tuple(hit.nSender & (hit.nBoard >= 0 ? 0xFF : 0xFFFF), hit.nBoard, hit.nPort),
+                  std::tuple(read.nSender, read.nBoard, read.nPort));
     }
     EXPECT_FALSE(HoverKeyOf({VIEW_HIT_SENDER, 3, -1, -1, -1}));
     EXPECT_FALSE(HoverKeyOf({VIEW_HIT_FIBER_BOARD, 3, 1, -1, -1}));

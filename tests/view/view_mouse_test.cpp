@@ -226,22 +226,17 @@ TEST_F(ViewMouseTest, TheWheelScrollsAndZoomsTheSenderWithItsPartnerAndAMoveMode
     const CRect client = View().GetClientRect();
     Target(RENDER_BLOCK_GRID, 0);
     const int w = client.Width() / 10, h = client.Height() / 10;
-    const struct {
-        UINT flags;
-        int delta;
-        CPoint start;
-    } steps[] = {
-        {MK_SHIFT, -120, {w, 0}},
-        {0, -240, {w, 2 * h}},
-        {MK_CONTROL, 120, {w, h}}, // no receiver target: scrolls
-        {0, -1, {w, h}},
-        {MK_SHIFT, 1, {w, h}},
-        {0, -12000, {w, 3000 - client.Height()}},
-        {MK_SHIFT, 12000, {0, 3000 - client.Height()}},
-    };
-    for (const auto& step : steps) {
-        EXPECT_EQ(1, Wheel(step.flags, step.delta));
-        EXPECT_EQ(step.start, Design().GetViewStartPt()) << step.flags << " " << step.delta;
+    // Flags, delta, the start after it; with Control but no receiver target the wheel scrolls.
+    const std::tuple<UINT, int, CPoint> steps[] = {{MK_SHIFT, -120, {w, 0}},
+                                                   {0, -240, {w, 2 * h}},
+                                                   {MK_CONTROL, 120, {w, h}},
+                                                   {0, -1, {w, h}},
+                                                   {MK_SHIFT, 1, {w, h}},
+                                                   {0, -12000, {w, 3000 - client.Height()}},
+                                                   {MK_SHIFT, 12000, {0, 3000 - client.Height()}}};
+    for (const auto& [flags, delta, start] : steps) {
+        EXPECT_EQ(1, Wheel(flags, delta));
+        EXPECT_EQ(start, Design().GetViewStartPt()) << flags << " " << delta;
     }
     EXPECT_EQ(5, Notified(UPDATE_ACTIVATE_NO_PANEL));
 
@@ -297,34 +292,28 @@ TEST_F(ViewMouseTest, TheBlockMenuAndItsCommandsMoveOnlyWhatTheyNameAndNothingFo
 
     const int lone = 2;
     ASSERT_LT(PairPartnerOf(*g_pProjectData, lone), 0);
-    const struct {
-        int command, sender;
-        bool done;
-        int modifications, resets;
-    } cases[] = {
-        {VIEW_CMD_TOP, lone, false, 0, 0}, // the side it has: nothing, not even a modification
-        {VIEW_CMD_RIGHT, lone, true, 1, 1},
-        {VIEW_CMD_EXCHANGE, paired, true, 1, 2},
-    };
-    for (const auto& c : cases) {
+    // Command, sender, done, modifications, resets; the side a sender has: nothing, not even a modification.
+    const std::tuple<int, int, bool, int, int> cases[] = {
+        {VIEW_CMD_TOP, lone, false, 0, 0}, {VIEW_CMD_RIGHT, lone, true, 1, 1}, {VIEW_CMD_EXCHANGE, paired, true, 1, 2}};
+    for (const auto& [command, sender, done, modifications, resets] : cases) {
         g_pProjectData->GetSender(lone)->SetMonitorRenderRelativePos(3);
         g_pProjectData->GetSender(paired)->SetMonitorRenderRelativePos(0);
         g_pProjectData->GetSender(partner)->SetMonitorRenderRelativePos(5);
         std::vector<int> expected;
         for (int s = 0; s < g_pProjectData->GetSenderCount(); ++s)
             expected.push_back(Position(s));
-        if (c.command == VIEW_CMD_RIGHT)
+        if (command == VIEW_CMD_RIGHT)
             expected[lone] = 6;
-        if (c.command == VIEW_CMD_EXCHANGE)
+        if (command == VIEW_CMD_EXCHANGE)
             std::swap(expected[paired], expected[partner]);
         sim::ClearCallLog();
-        EXPECT_EQ(c.done, RunViewCommand(c.command, {{VIEW_HIT_SENDER, c.sender, -1, -1, -1}, c.sender})) << c.command;
+        EXPECT_EQ(done, RunViewCommand(command, {{VIEW_HIT_SENDER, sender, -1, -1, -1}, sender})) << command;
         for (int s = 0; s < g_pProjectData->GetSenderCount(); ++s)
-            EXPECT_EQ(expected[s], Position(s)) << c.command << " sender " << s;
-        EXPECT_EQ(std::tuple(c.modifications, c.resets),
+            EXPECT_EQ(expected[s], Position(s)) << command << " sender " << s;
+        EXPECT_EQ(std::tuple(modifications, resets),
                   std::tuple(sim::CountCalls("CProjectUndoRedo::PrjModify"),
                              sim::CountCalls("CSender::ResetMonitorRenderParam")))
-            << c.command;
+            << command;
     }
 
     // Nothing hit, a receiver while monitoring is off, or a sender that is gone.
