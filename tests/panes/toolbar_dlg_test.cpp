@@ -11,6 +11,7 @@
 #include "platform/canvas.h"
 #include "settings/main_setting_frame_dlg.h"
 #include "sim/monitor_control.h"
+#include "view/sender_pair.h"
 
 #include <QGuiApplication>
 
@@ -112,11 +113,8 @@ TEST_F(ToolBarDlgTest, ZoomMenuOffersNineStepsTheWheelStepsTheSenderAndItsPartne
     EXPECT_EQ(menu->menuItems.back().strText, "1000%");
     EXPECT_EQ(std::tuple(1.5f, std::string("150%")), std::tuple(g_pModuleData->GetZoom(0), Item(TB_ZOOM).strCaption));
 
-    int source = -1, backup = -1, second = 0, pairSender = -1;
-    for (int i = 0; i < g_pProjectData->GetSenderCount() && pairSender < 0; ++i)
-        if (g_pProjectData->MatchSrcBackup(i, 0, source, backup, second) && !second)
-            pairSender = i;
-    ASSERT_GE(pairSender, 0) << "the sample has a source/backup pair";
+    const int pairSender = 0, backup = PairPartnerOf(*g_pProjectData, pairSender);
+    ASSERT_GE(backup, 0) << "the sample's main wall has a backup";
     g_pProjectData->SetCurrentSender(pairSender);
     for (const auto& [from, delta, to] : {std::tuple{10.0f, 120, 10.0f}, std::tuple{0.25f, -120, 0.25f},
                                           std::tuple{0.9f, 120, 1.0f}, std::tuple{0.9f, -120, 0.75f}}) {
