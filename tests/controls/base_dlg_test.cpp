@@ -9,17 +9,21 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 
 namespace {
+
+using Strings = std::vector<std::string>;
+const Strings kHooks{"OnSetBaseDlgInfo", "InitControls", "InitFinish"};
 
 // Records its set-up hooks; each hook answers what the test asks.
 class HookDlg : public CMorvBaseDlg {
 public:
     using CMorvBaseDlg::CMorvBaseDlg;
-    std::vector<std::string> calls;
-    int infoAnswer = 1, initAnswer = 1, finishAnswer = 1;
-    bool windowDuringInfo = true;
+    Strings calls;
+    int infoAnswer = 1, initAnswer = 1, okPresses = 0;
+    bool windowDuringInfo = true, checksOk = false;
     int frame = -1, childPage = -1;
 
 protected:
@@ -36,178 +40,142 @@ protected:
         calls.push_back(IsWindow() ? "InitControls" : "InitControls without a window");
         return initAnswer;
     }
-    int InitFinish() override
-    {
-        calls.push_back("InitFinish");
-        return finishAnswer;
-    }
+    int InitFinish() override { return calls.push_back("InitFinish"), 1; }
+    // A dialog that checks its fields first: Enter does not close it.
+    void OnOK() override { checksOk ? void(++okPresses) : CMorvBaseDlg::OnOK(); }
 };
 
 using BaseDlgTest = ScriptedTest;
 
-TEST_F(BaseDlgTest, CreateRunsTheHooksInOrder)
+TEST_F(BaseDlgTest, CreateRunsTheHooksAndTakesThePageOptions)
 {
     HostWindow host;
     HookDlg dlg;
     ASSERT_TRUE(dlg.Create(211, &host));
-    EXPECT_EQ(dlg.calls, (std::vector<std::string>{"OnSetBaseDlgInfo", "InitControls", "InitFinish"}));
-    EXPECT_FALSE(dlg.windowDuringInfo);
-    EXPECT_EQ(dlg.GetDlgCtrlID(), 211u);
-    EXPECT_EQ(dlg.GetTemplateId(), 211u);
-    EXPECT_EQ(dlg.GetParent(), &host);
-    EXPECT_TRUE(dlg.IsWindowVisible());
-}
+    EXPECT_EQ(dlg.calls, kHooks);
+    EXPECT_EQ(std::tuple(dlg.windowDuringInfo, dlg.GetDlgCtrlID(), dlg.GetTemplateId(), dlg.GetParent(),
+                         dlg.IsWindowVisible()),
+              std::tuple(false, 211u, 211u, static_cast<CWnd*>(&host), true));
+    EXPECT_FALSE(dlg.Create(1, &host)); // once only
+    // Keys in a modeless child page are not swallowed: they reach the window they were meant for.
+    EXPECT_EQ(dlg.DeliverMessage(WM_KEYDOWN, VK_ESCAPE, 1), 0);
+    EXPECT_TRUE(dlg.IsWindow());
+    EXPECT_EQ(dlg.GetLanguageText("OK", "Common"), "OK");
+    dlg.SetLanguageLookup([](const std::string& key, const std::string&) { return "[" + key + "]"; });
+    EXPECT_EQ(dlg.GetLanguageText("OK", "Common"), "[OK]");
 
-TEST_F(BaseDlgTest, PageOptionsGiveABorderlessChildPage)
-{
-    HostWindow host;
-    HookDlg page;
-    page.frame = 0;
-    page.childPage = 1;
+    HookDlg page; // frame off, child page on: borderless, no frame line
+    std::tie(page.frame, page.childPage) = std::tuple(0, 1);
     ASSERT_TRUE(page.Create(211, &host));
     EXPECT_FALSE(plat::NativeWidget(&page)->isWindow());
     page.MoveWindow({0, 0, 50, 40});
     RecordingCanvas canvas;
     page.DrawTo(canvas);
-    EXPECT_TRUE(OpsOf(canvas, DrawOp::Kind::DrawRect).empty()); // no frame line
+    EXPECT_TRUE(OpsOf(canvas, DrawOp::Kind::DrawRect).empty());
     ASSERT_FALSE(canvas.Ops().empty());
-    EXPECT_EQ(canvas.Ops()[0].kind, DrawOp::Kind::FillRect);
-    EXPECT_EQ(canvas.Ops()[0].rect, CRect(0, 0, 50, 40));
-}
+    EXPECT_EQ(std::tuple(canvas.Ops()[0].kind, canvas.Ops()[0].rect),
+              std::tuple(DrawOp::Kind::FillRect, CRect(0, 0, 50, 40)));
 
-TEST_F(BaseDlgTest, ChildPageOffMakesAFramedDialogAboveItsOwner)
-{
-    HostWindow host;
-    HookDlg dlg;
-    dlg.frame = 1;
-    dlg.childPage = 0;
-    ASSERT_TRUE(dlg.Create(500, &host));
-    EXPECT_TRUE(plat::NativeWidget(&dlg)->isWindow());
-    EXPECT_EQ(dlg.GetOwner(), &host);
-    EXPECT_EQ(dlg.GetParent(), nullptr);
-}
+    HookDlg framed; // child page off: a framed dialog above its owner
+    std::tie(framed.frame, framed.childPage) = std::tuple(1, 0);
+    ASSERT_TRUE(framed.Create(500, &host));
+    EXPECT_TRUE(plat::NativeWidget(&framed)->isWindow());
+    EXPECT_EQ(std::tuple(framed.GetOwner(), framed.GetParent()),
+              std::tuple(static_cast<CWnd*>(&host), static_cast<CWnd*>(nullptr)));
 
-TEST_F(BaseDlgTest, AHookAnsweringZeroFailsTheCreation)
-{
-    HostWindow host;
-    HookDlg refuseInfo;
+    // A hook answering zero, or no parent window, fails the creation.
+    HookDlg refuseInfo, refuseInit, orphan;
     refuseInfo.infoAnswer = 0;
-    EXPECT_FALSE(refuseInfo.Create(1, &host));
-    EXPECT_EQ(refuseInfo.calls, std::vector<std::string>{"OnSetBaseDlgInfo"});
-    EXPECT_FALSE(refuseInfo.IsWindow());
-
-    HookDlg refuseInit;
     refuseInit.initAnswer = 0;
-    EXPECT_FALSE(refuseInit.Create(1, &host));
-    EXPECT_FALSE(refuseInit.IsWindow());
-}
-
-TEST_F(BaseDlgTest, CreateFailsTwiceAndWithoutAParentWindow)
-{
-    HostWindow host;
-    HookDlg dlg;
-    ASSERT_TRUE(dlg.Create(1, &host));
-    EXPECT_FALSE(dlg.Create(1, &host));
+    EXPECT_FALSE(refuseInfo.Create(1, &host) || refuseInit.Create(1, &host));
+    EXPECT_EQ(refuseInfo.calls, Strings{"OnSetBaseDlgInfo"});
+    EXPECT_FALSE(refuseInfo.IsWindow() || refuseInit.IsWindow());
     CWnd noWindow;
-    HookDlg orphan;
-    EXPECT_FALSE(orphan.Create(1, &noWindow));
-    EXPECT_FALSE(orphan.Create(1, nullptr));
+    EXPECT_FALSE(orphan.Create(1, &noWindow) || orphan.Create(1, nullptr));
 }
 
-TEST_F(BaseDlgTest, DoModalRunsTheHooksAndAnswersEndDialog)
+TEST_F(BaseDlgTest, DoModalRunsTheHooksAndEndsAsTheScriptOrTheKeysSay)
 {
     HostWindow host;
     HookDlg dlg(2008, &host);
-    bool wasModal = false;
-    bool wasVisible = false;
+    bool wasModal = false, wasVisible = false;
     Script().RunOnDialog<HookDlg>(
         [&](HookDlg& shown) {
-            wasModal = shown.IsModal();
-            wasVisible = shown.IsWindowVisible();
+            std::tie(wasModal, wasVisible) = std::tuple(shown.IsModal(), shown.IsWindowVisible());
             shown.EndDialog(6);
         },
         1);
     EXPECT_EQ(dlg.DoModal(), 6);
-    EXPECT_TRUE(wasModal);
-    EXPECT_TRUE(wasVisible);
-    EXPECT_EQ(dlg.calls, (std::vector<std::string>{"OnSetBaseDlgInfo", "InitControls", "InitFinish"}));
-    EXPECT_FALSE(dlg.IsWindow());
-    EXPECT_FALSE(dlg.IsModal());
+    EXPECT_EQ(std::tuple(wasModal, wasVisible, dlg.IsWindow(), dlg.IsModal()), std::tuple(true, true, false, false));
+    EXPECT_EQ(dlg.calls, kHooks);
     const SModalRecord* record = Script().Last(EModalKind::Dialog);
     ASSERT_NE(record, nullptr);
-    EXPECT_EQ(record->nTemplateId, 2008u);
-    EXPECT_EQ(record->nResult, 6);
-}
+    EXPECT_EQ(std::tuple(record->nTemplateId, record->nResult), std::tuple(2008u, 6));
 
-TEST_F(BaseDlgTest, ScriptEndsTheDialogWithItsValueWhenTheActionDidNot)
-{
-    HookDlg dlg;
-    Script().RunOnDialog([](CWnd*) {}, 1);
-    EXPECT_EQ(dlg.DoModal(), 1);
+    // The script ends the dialog with its value when the action did not; set up afresh each time.
+    HookDlg plain;
+    const struct {
+        std::function<void(CWnd*)> action;
+        int scripted, result;
+    } runs[] = {
+        {[](CWnd*) {}, 3, 3},
+        {[](CWnd* wnd) { KeyDown(*wnd, VK_RETURN); }, 99, IDOK},
+        {[](CWnd* wnd) { KeyDown(*wnd, VK_ESCAPE); }, 99, IDCANCEL},
+        {[](CWnd* wnd) { wnd->SendMessage(WM_CLOSE); }, 99, IDCANCEL},
+    };
+    for (const auto& run : runs) {
+        Script().RunOnDialog(run.action, run.scripted);
+        EXPECT_EQ(plain.DoModal(), run.result);
+    }
     Script().EndDialog(2);
-    EXPECT_EQ(dlg.DoModal(), 2);
-    EXPECT_EQ(dlg.calls.size(), 6u); // set up afresh each time
-}
+    EXPECT_EQ(plain.DoModal(), 2);
+    EXPECT_EQ(plain.calls.size(), 15u);
 
-TEST_F(BaseDlgTest, EnterAndEscapeEndAModalDialog)
-{
-    HookDlg dlg;
-    Script().RunOnDialog([](CWnd* wnd) { KeyDown(*wnd, VK_RETURN); }, 99);
-    EXPECT_EQ(dlg.DoModal(), IDOK);
-    Script().RunOnDialog([](CWnd* wnd) { KeyDown(*wnd, VK_ESCAPE); }, 99);
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-}
-
-// A dialog whose Enter does not close it (it checks its fields first).
-class CheckingDlg : public CMorvBaseDlg {
-public:
-    int okPresses = 0;
-
-protected:
-    void OnOK() override { ++okPresses; }
-};
-
-TEST_F(BaseDlgTest, OverriddenOkKeepsTheDialogOpen)
-{
-    CheckingDlg dlg;
-    int presses = 0;
-    Script().RunOnDialog<CheckingDlg>(
-        [&](CheckingDlg& shown) {
-            KeyDown(shown, VK_RETURN);
-            presses = shown.okPresses;
-            EXPECT_TRUE(shown.IsWindow());
+    // An overridden OK keeps the dialog open.
+    plain.checksOk = true;
+    Script().RunOnDialog(
+        [](CWnd* wnd) {
+            KeyDown(*wnd, VK_RETURN);
+            EXPECT_TRUE(wnd->IsWindow());
         },
         7);
-    EXPECT_EQ(dlg.DoModal(), 7);
-    EXPECT_EQ(presses, 1);
+    EXPECT_EQ(plain.DoModal(), 7);
+    EXPECT_EQ(plain.okPresses, 1);
+
+    // Nested modals are scripted too; a dialog without owner is centred on the screen.
+    int boxAnswer = 0;
+    CRect shownAt;
+    Script().ClearLog();
+    Script().AnswerMessageBox(IDYES);
+    Script().RunOnDialog(
+        [&](CWnd* wnd) {
+            shownAt = wnd->GetWindowRect();
+            boxAnswer = MsgBox(wnd, "Delete the group?", "Quarn", MB_YESNO | MB_ICONQUESTION, 0, 5);
+        },
+        IDOK);
+    EXPECT_EQ(plain.DoModal(), IDOK);
+    EXPECT_EQ(boxAnswer, IDYES);
+    ASSERT_EQ(Script().Log().size(), 2u);
+    EXPECT_EQ(std::tuple(Script().Log()[0].eKind, Script().Log()[1].eKind),
+              std::tuple(EModalKind::Dialog, EModalKind::MessageBox));
+    const CRect work = plat::GetScreenWorkArea();
+    EXPECT_NEAR(shownAt.CenterPoint().x, work.CenterPoint().x, 1);
+    EXPECT_NEAR(shownAt.CenterPoint().y, work.CenterPoint().y, 1);
 }
 
-TEST_F(BaseDlgTest, ClosingTheFrameCancels)
-{
-    HookDlg dlg;
-    Script().RunOnDialog([](CWnd* wnd) { wnd->SendMessage(WM_CLOSE); }, 1);
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-}
-
-TEST_F(BaseDlgTest, KeysInAModelessChildPageGoOnToItsParent)
-{
-    HostWindow host;
-    HookDlg page;
-    ASSERT_TRUE(page.Create(1, &host));
-    // Not swallowed by the page: the key reaches the window it was meant for.
-    EXPECT_EQ(page.DeliverMessage(WM_KEYDOWN, VK_ESCAPE, 1), 0);
-    EXPECT_TRUE(page.IsWindow());
-}
-
-TEST_F(BaseDlgTest, AThrowingActionEndsTheModalAndIsReported)
+TEST_F(BaseDlgTest, AThrowingActionOrNoScriptEndsTheModalAndIsReported)
 {
     HookDlg dlg;
     Script().RunOnDialog([](CWnd*) { throw std::runtime_error("field missing"); }, 1);
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    const auto errors = TakeErrors();
+    EXPECT_FALSE(dlg.IsWindow());
+    Strings errors = TakeErrors();
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_NE(errors[0].find("field missing"), std::string::npos);
-    EXPECT_FALSE(dlg.IsWindow());
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    errors = TakeErrors();
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].find("no scripted answer"), std::string::npos);
 }
 
 // A fatal assertion inside the action returns from it early; the modal
@@ -227,77 +195,24 @@ void RunDialogWithFailingCheck()
 TEST_F(BaseDlgTest, AFailedAssertionInAnActionStillEndsTheModal)
 {
     EXPECT_FATAL_FAILURE(RunDialogWithFailingCheck(), "deliberate failure");
-    EXPECT_EQ(g_failedCheckResult, 4);
-    EXPECT_TRUE(g_failedCheckWindowGone);
-}
-
-TEST_F(BaseDlgTest, UnscriptedDialogInScriptedModeIsDismissedAndReported)
-{
-    HookDlg dlg;
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    const auto errors = TakeErrors();
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_NE(errors[0].find("no scripted answer"), std::string::npos);
-}
-
-TEST_F(BaseDlgTest, NestedModalsInsideADialogAreScriptedToo)
-{
-    HookDlg dlg;
-    int boxAnswer = 0;
-    Script().AnswerMessageBox(IDYES);
-    Script().RunOnDialog(
-        [&](CWnd* wnd) { boxAnswer = MsgBox(wnd, "Delete the group?", "Quarn", MB_YESNO | MB_ICONQUESTION, 0, 5); },
-        IDOK);
-    EXPECT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(boxAnswer, IDYES);
-    ASSERT_EQ(Script().Log().size(), 2u);
-    EXPECT_EQ(Script().Log()[0].eKind, EModalKind::Dialog);
-    EXPECT_EQ(Script().Log()[1].eKind, EModalKind::MessageBox);
-}
-
-TEST_F(BaseDlgTest, ADialogWithoutOwnerIsCentredOnTheScreen)
-{
-    HookDlg dlg;
-    CRect shownAt;
-    Script().RunOnDialog([&](CWnd* wnd) { shownAt = wnd->GetWindowRect(); }, 1);
-    dlg.DoModal();
-    const CRect work = plat::GetScreenWorkArea();
-    EXPECT_NEAR(shownAt.CenterPoint().x, work.CenterPoint().x, 1);
-    EXPECT_NEAR(shownAt.CenterPoint().y, work.CenterPoint().y, 1);
-}
-
-TEST_F(BaseDlgTest, LanguageLookupOfTheDialogComesFirst)
-{
-    HookDlg dlg;
-    EXPECT_EQ(dlg.GetLanguageText("OK", "Common"), "OK");
-    dlg.SetLanguageLookup([](const std::string& key, const std::string&) { return "[" + key + "]"; });
-    EXPECT_EQ(dlg.GetLanguageText("OK", "Common"), "[OK]");
+    EXPECT_EQ(std::tuple(g_failedCheckResult, g_failedCheckWindowGone), std::tuple(4, true));
 }
 
 // The live loop: a zero-delay timer stands in for the user; nothing waits
 // on the clock.
-TEST_F(BaseDlgTest, LiveLoopEndsWithEndDialog)
+TEST_F(BaseDlgTest, LiveLoopEndsWithEndDialogACloseOrTheWindowsEnd)
 {
     Script().SetMode(CModalScript::EMode::Live);
-    HookDlg dlg;
-    QTimer::singleShot(0, [&] { dlg.EndDialog(5); });
-    EXPECT_EQ(dlg.DoModal(), 5);
-}
-
-TEST_F(BaseDlgTest, LiveLoopEndsWhenTheFrameIsClosed)
-{
-    Script().SetMode(CModalScript::EMode::Live);
-    HookDlg dlg;
-    QTimer::singleShot(0, [&] { dlg.PostMessage(WM_CLOSE); });
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-}
-
-TEST_F(BaseDlgTest, LiveLoopEndsWhenTheWindowIsDestroyed)
-{
-    Script().SetMode(CModalScript::EMode::Live);
-    HookDlg dlg;
-    QTimer::singleShot(0, [&] { dlg.DestroyWindow(); });
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    const std::pair<std::function<void(HookDlg&)>, int> ends[] = {
+        {[](HookDlg& dlg) { dlg.EndDialog(5); }, 5},
+        {[](HookDlg& dlg) { dlg.PostMessage(WM_CLOSE); }, IDCANCEL},
+        {[](HookDlg& dlg) { dlg.DestroyWindow(); }, IDCANCEL},
+    };
+    for (const auto& [end, result] : ends) {
+        HookDlg dlg;
+        QTimer::singleShot(0, [&] { end(dlg); });
+        EXPECT_EQ(dlg.DoModal(), result);
+    }
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 
 namespace {
 
+using Strings = std::vector<std::string>;
+
 // A toolbar-like pane: items 1..4 are buttons, 5 a separator, 6 a
 // drop-down (zoom), 7 a check item, 8 and 9 radio items, 10 a warning mark.
 class BarPage : public CMorvBaseDlg {
@@ -64,17 +66,24 @@ protected:
         morv::SetDensity(0);
         ScriptedTest::TearDown();
     }
-    // The image drawn for an item, by the item's rectangle.
-    std::string DrawnFor(int item)
+    std::vector<DrawOp> Drawn(DrawOp::Kind kind)
     {
         RecordingCanvas canvas;
         page.DrawTo(canvas);
-        const CRect rect = page.bar.GetItem(item)->rect;
-        for (const DrawOp& op : canvas.Ops())
-            if (op.kind == DrawOp::Kind::Image && rect.PtInRect(op.rect.TopLeft()))
-                return op.image;
+        return OpsOf(canvas, kind);
+    }
+    // The image drawn for an item, by the item's rectangle.
+    DrawOp DrawnOp(int item)
+    {
+        for (const DrawOp& op : Drawn(DrawOp::Kind::Image))
+            if (page.bar.GetItem(item)->rect.PtInRect(op.rect.TopLeft()))
+                return op;
         return {};
     }
+    std::string DrawnFor(int item) { return DrawnOp(item).image; }
+    CRect DrawnRect(int item) { return DrawnOp(item).rect; }
+    void Press(int item) { page.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(At(item).x, At(item).y)); }
+    void Release(int item) { page.DeliverMessage(WM_LBUTTONUP, 0, MAKELPARAM(At(item).x, At(item).y)); }
     static CPoint At(int item) { return {(item - 1) * 40 + 19, 15}; }
 
     TempImages images;
@@ -82,177 +91,115 @@ protected:
     BarPage page;
 };
 
-TEST_F(ButtonBarTest, BarsRegisterWithTheirDialog)
+TEST_F(ButtonBarTest, BarsRegisterWithTheirDialogAndIndexTheirItems)
 {
-    ASSERT_EQ(page.GetBars().size(), 1u);
-    EXPECT_EQ(page.GetBars()[0], &page.bar);
+    EXPECT_EQ(page.GetBars(), std::vector<CMorvButtonBar*>{&page.bar});
     {
         CMorvButtonBar second(&page, 2);
-        EXPECT_EQ(page.GetBars().size(), 2u);
-        EXPECT_EQ(second.GetOwner(), &page);
+        EXPECT_EQ(std::tuple(page.GetBars().size(), second.GetOwner()), std::tuple(2u, static_cast<CWnd*>(&page)));
     }
     EXPECT_EQ(page.GetBars().size(), 1u);
-}
-
-TEST_F(ButtonBarTest, ItemsAreIndexedRecords)
-{
-    EXPECT_EQ(page.bar.GetItemCount(), 11);
-    EXPECT_EQ(page.bar.GetItem(11), nullptr);
-    EXPECT_EQ(page.bar.GetItem(-1), nullptr);
+    EXPECT_EQ(std::tuple(page.bar.GetItemCount(), page.bar.GetItem(11), page.bar.GetItem(-1)),
+              std::tuple(11, static_cast<SBarItem*>(nullptr), static_cast<SBarItem*>(nullptr)));
     EXPECT_FALSE(page.bar.SetItemVisible(11, true));
-    EXPECT_EQ(page.bar.GetItem(5)->nKind, BarSeparator);
-    EXPECT_EQ(page.bar.GetItem(5)->nStyle, 5);
-    EXPECT_EQ(page.bar.GetItem(1)->strTooltip, "Open(Ctrl+O)");
-    EXPECT_FALSE(page.bar.GetItem(0)->bVisible);
+    EXPECT_EQ(std::tuple(page.bar.GetItem(5)->nKind, page.bar.GetItem(5)->nStyle, page.bar.GetItem(1)->strTooltip,
+                         page.bar.GetItem(0)->bVisible),
+              std::tuple(BarSeparator, 5, std::string("Open(Ctrl+O)"), false));
 }
 
-TEST_F(ButtonBarTest, StateFilesByState)
+TEST_F(ButtonBarTest, ImagesOfEachStateMarksIconsAndCaptions)
 {
     EXPECT_TRUE(EndsWithName(DrawnFor(1), "ToolBar\\Open\\Normal.png"));
     MouseMove(page, At(1));
     EXPECT_EQ(page.bar.GetHoverItem(), 1);
     EXPECT_TRUE(EndsWithName(DrawnFor(1), "ToolBar\\Open\\Hover.png"));
-    page.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(At(1).x, At(1).y));
+    Press(1);
     EXPECT_EQ(page.bar.GetPressedItem(), 1);
     EXPECT_TRUE(EndsWithName(DrawnFor(1), "ToolBar\\Open\\Down.png"));
-    page.DeliverMessage(WM_LBUTTONUP, 0, MAKELPARAM(At(1).x, At(1).y));
+    Release(1);
     page.bar.SetItemChecked(1, true);
     EXPECT_TRUE(EndsWithName(DrawnFor(1), "ToolBar\\Open\\Checked.png"));
     page.bar.SetItemEnabled(1, false);
     EXPECT_TRUE(EndsWithName(DrawnFor(1), "ToolBar\\Open\\Disable.png"));
-}
-
-TEST_F(ButtonBarTest, MissingStateFileDrawsNormalFromTheDensityFolder)
-{
+    // A missing state file draws Normal, from the density folder.
     MouseMove(page, At(2));
     EXPECT_TRUE(EndsWithName(DrawnFor(2), "ToolBar\\Save\\Normal.png"));
     page.bar.SetItemEnabled(2, false);
     EXPECT_TRUE(EndsWithName(DrawnFor(2), "ToolBar\\Save\\Normal.png"));
-    images.Write("DPI150\\ToolBar\\Save\\Normal.png", 57, 46);
-    morv::SetDensity(1.5);
-    EXPECT_TRUE(EndsWithName(DrawnFor(2), "DPI150\\ToolBar\\Save\\Normal.png"));
-}
-
-TEST_F(ButtonBarTest, SeparatorDrawsItsFileAndIsNoTarget)
-{
+    // A separator draws its file and is no target.
     EXPECT_TRUE(EndsWithName(DrawnFor(5), "ToolBar\\splitline.png"));
     EXPECT_EQ(page.bar.HitTest(At(5)), -1);
-}
 
-TEST_F(ButtonBarTest, ClickReportsTheItemUnlessDisabledHiddenOrASeparator)
-{
-    Click(page, At(3));
-    Click(page, At(1));
-    page.bar.SetItemEnabled(3, false);
-    page.bar.SetItemVisible(4, false);
-    for (int item : {3, 4, 5})
-        Click(page, At(item));
-    EXPECT_EQ(page.events, (std::vector<std::string>{"click 3", "click 1"}));
-}
-
-TEST_F(ButtonBarTest, ReleaseOnAnotherItemIsNoClick)
-{
-    page.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(At(1).x, At(1).y));
-    page.DeliverMessage(WM_LBUTTONUP, 0, MAKELPARAM(At(2).x, At(2).y));
-    EXPECT_TRUE(page.events.empty());
-    EXPECT_EQ(page.bar.GetPressedItem(), -1);
-}
-
-TEST_F(ButtonBarTest, DropDownReportsSelectOnThePress)
-{
-    page.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(At(6).x, At(6).y));
-    EXPECT_EQ(page.events, std::vector<std::string>{"select 6"});
-    page.DeliverMessage(WM_LBUTTONUP, 0, MAKELPARAM(At(6).x, At(6).y));
-    EXPECT_EQ(page.events.size(), 1u);
-}
-
-TEST_F(ButtonBarTest, CheckItemFlipsAndReportsClickThenSelect)
-{
-    Click(page, At(7));
-    EXPECT_TRUE(page.bar.GetItem(7)->bChecked);
-    Click(page, At(7));
-    EXPECT_FALSE(page.bar.GetItem(7)->bChecked);
-    EXPECT_EQ(page.events, (std::vector<std::string>{"click 7", "select 7", "click 7", "select 7"}));
-}
-
-TEST_F(ButtonBarTest, RadioItemsOfAGroupCheckOneAtATime)
-{
-    Click(page, At(8));
-    EXPECT_TRUE(page.bar.GetItem(8)->bChecked);
-    Click(page, At(9));
-    EXPECT_FALSE(page.bar.GetItem(8)->bChecked);
-    EXPECT_TRUE(page.bar.GetItem(9)->bChecked);
-    EXPECT_FALSE(page.bar.GetItem(7)->bChecked);
-}
-
-TEST_F(ButtonBarTest, WheelOverAnItemReportsItsIndexAndDelta)
-{
-    Wheel(page, At(6), -120);
-    Wheel(page, At(2), 240);
-    Wheel(page, {480, 15}, 120); // over no item
-    EXPECT_EQ(page.events, (std::vector<std::string>{"wheel 6 -120", "wheel 2 240"}));
-}
-
-TEST_F(ButtonBarTest, WarningMarkShowsOnlyWithItsFlag)
-{
-    auto dotsIn = [&](const CRect& rect) {
-        RecordingCanvas canvas;
-        page.DrawTo(canvas);
+    // The warning mark shows only with its flag and takes no input; a button carries it in its corner.
+    auto dotsIn = [&](int item) {
         int n = 0;
-        for (const DrawOp& op : OpsOf(canvas, DrawOp::Kind::FillEllipse))
-            if (rect.PtInRect(op.rect.TopLeft())) {
+        for (const DrawOp& op : Drawn(DrawOp::Kind::FillEllipse))
+            if (page.bar.GetItem(item)->rect.PtInRect(op.rect.TopLeft())) {
                 EXPECT_EQ(op.color, CMorvSkin::Instance().GetColors().clrWarningFill);
                 ++n;
             }
         return n;
     };
-    const CRect mark = page.bar.GetItem(10)->rect;
-    EXPECT_EQ(dotsIn(mark), 0);
+    EXPECT_EQ(dotsIn(10), 0);
     page.bar.SetItemWarning(10, true);
-    EXPECT_EQ(dotsIn(mark), 1);
-    EXPECT_EQ(page.bar.HitTest(At(10)), -1); // a mark takes no input
+    EXPECT_EQ(std::tuple(dotsIn(10), page.bar.HitTest(At(10))), std::tuple(1, -1));
     page.bar.SetItemWarning(10, false);
-    EXPECT_EQ(dotsIn(mark), 0);
-    // A button with its warning flag carries the mark in its corner.
     page.bar.SetItemWarning(3, true);
-    EXPECT_EQ(dotsIn(page.bar.GetItem(3)->rect), 1);
-}
-
-TEST_F(ButtonBarTest, WarningMarkUsesItsImageWhenItHasOne)
-{
+    EXPECT_EQ(std::tuple(dotsIn(10), dotsIn(3)), std::tuple(0, 1));
     images.Write("Monitor\\Warning\\Normal.png", 8, 8);
     page.bar.SetItemImage(10, "Monitor\\Warning");
     page.bar.SetItemWarning(10, true);
     EXPECT_TRUE(EndsWithName(DrawnFor(10), "Monitor\\Warning\\Normal.png"));
-}
 
-TEST_F(ButtonBarTest, IconIsDrawnInItsImageRectangle)
-{
+    // An icon at its natural size, centred in its image rectangle; the drop-down's caption.
     images.Write("Monitor\\Temperature\\Normal.png", 30, 24);
-    page.bar.SetItemIcon(3, "Monitor\\Temperature\\Normal.png", {83, 3, 114, 27});
-    RecordingCanvas canvas;
-    page.DrawTo(canvas);
-    bool found = false;
-    for (const DrawOp& op : OpsOf(canvas, DrawOp::Kind::Image))
-        if (EndsWithName(op.image, "Monitor\\Temperature\\Normal.png")) {
-            found = true;
-            EXPECT_EQ(op.rect, CRect(83, 3, 113, 27)); // natural size, centred in the image rectangle
-        }
-    EXPECT_TRUE(found);
-}
-
-TEST_F(ButtonBarTest, CaptionOfADropDownIsDrawn)
-{
-    RecordingCanvas canvas;
-    page.DrawTo(canvas);
-    const auto texts = OpsOf(canvas, DrawOp::Kind::Text);
+    page.bar.SetItemIcon(4, "Monitor\\Temperature\\Normal.png", {123, 3, 154, 27});
+    EXPECT_TRUE(EndsWithName(DrawnFor(4), "Monitor\\Temperature\\Normal.png"));
+    EXPECT_EQ(DrawnRect(4), CRect(123, 3, 153, 27));
+    const auto texts = Drawn(DrawOp::Kind::Text);
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].text, "100%");
     EXPECT_TRUE(page.bar.GetItem(6)->rect.PtInRect(texts[0].rect.TopLeft()));
+
+    images.Write("DPI150\\ToolBar\\Save\\Normal.png", 57, 46);
+    morv::SetDensity(1.5);
+    EXPECT_TRUE(EndsWithName(DrawnFor(2), "DPI150\\ToolBar\\Save\\Normal.png"));
 }
 
-TEST_F(ButtonBarTest, TooltipShowsAfterHoverAndGoesOnLeave)
+TEST_F(ButtonBarTest, ClicksSelectsWheelsAndTooltips)
 {
+    Click(page, At(3));
+    Click(page, At(1));
+    page.bar.SetItemEnabled(3, false);
+    page.bar.SetItemVisible(4, false);
+    for (int item : {3, 4, 5}) // disabled, hidden, a separator
+        Click(page, At(item));
+    Press(1); // released on another item: no click
+    Release(2);
+    EXPECT_EQ(page.bar.GetPressedItem(), -1);
+    EXPECT_EQ(page.events, Strings({"click 3", "click 1"}));
+
+    page.events.clear();
+    Press(6); // a drop-down reports select on the press
+    EXPECT_EQ(page.events, Strings{"select 6"});
+    Release(6);
+    Click(page, At(7)); // a check item flips and reports click then select
+    EXPECT_TRUE(page.bar.GetItem(7)->bChecked);
+    Click(page, At(7));
+    EXPECT_FALSE(page.bar.GetItem(7)->bChecked);
+    EXPECT_EQ(page.events, Strings({"select 6", "click 7", "select 7", "click 7", "select 7"}));
+    Click(page, At(8)); // radio items of a group check one at a time
+    EXPECT_TRUE(page.bar.GetItem(8)->bChecked);
+    Click(page, At(9));
+    EXPECT_EQ(std::tuple(page.bar.GetItem(7)->bChecked, page.bar.GetItem(8)->bChecked, page.bar.GetItem(9)->bChecked),
+              std::tuple(false, false, true));
+
+    page.events.clear();
+    Wheel(page, At(6), -120);
+    Wheel(page, At(2), 240);
+    Wheel(page, {480, 15}, 120); // over no item
+    EXPECT_EQ(page.events, Strings({"wheel 6 -120", "wheel 2 240"}));
+
     MouseMove(page, At(1));
     EXPECT_EQ(page.bar.GetShownTooltip(), "");
     page.DeliverMessage(WM_MOUSEHOVER, 0, MAKELPARAM(At(1).x, At(1).y));

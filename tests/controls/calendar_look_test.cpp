@@ -26,157 +26,103 @@ SCalendarLook TestLook()
 
 std::string Date(int y, int m, int d) { return std::to_string(y) + "-" + std::to_string(m) + "-" + std::to_string(d); }
 
-std::string GridDateText(int year, int month, int row, int col)
-{
-    int y = 0, m = 0, d = 0;
-    GridDate(year, month, row, col, y, m, d);
-    return Date(y, m, d);
-}
-
 } // namespace
 
-TEST(CalendarRules, PackedDates)
+TEST(CalendarRules, DatesGridTitleAndLayout)
 {
     EXPECT_EQ(PackDate(2021, 11, 25), 2021 * 65536 + 11 * 256 + 25);
     EXPECT_TRUE(IsValidDate(2024, 2, 29));
-    EXPECT_FALSE(IsValidDate(2021, 2, 29));
-    EXPECT_FALSE(IsValidDate(2021, 13, 1));
-    EXPECT_FALSE(IsValidDate(0, 1, 1));
-    EXPECT_FALSE(IsValidDate(2021, 4, 31));
-}
-
-TEST(CalendarRules, DayNumbersRoundTrip)
-{
+    EXPECT_FALSE(IsValidDate(2021, 2, 29) || IsValidDate(2021, 13, 1) || IsValidDate(0, 1, 1)
+                 || IsValidDate(2021, 4, 31));
     int y = 0, m = 0, d = 0;
     DateOfDayNumber(DayNumber(2021, 12, 31) + 1, y, m, d);
-    EXPECT_EQ(Date(y, m, d), "2022-1-1");
-    EXPECT_EQ(DayNumber(1970, 1, 1), 0);
-}
+    EXPECT_EQ(std::tuple(Date(y, m, d), DayNumber(1970, 1, 1)), std::tuple(std::string("2022-1-1"), 0));
+    // The grid starts on Sunday: 1 November 2021 is a Monday; 1 August 2021 a Sunday, after a whole week of July.
+    const std::tuple<int, int, int, const char*> cells[] = {{11, 0, 0, "2021-10-31"},
+                                                            {11, 0, 1, "2021-11-1"},
+                                                            {11, 5, 6, "2021-12-11"},
+                                                            {8, 0, 0, "2021-7-25"},
+                                                            {8, 1, 0, "2021-8-1"}};
+    for (const auto& [month, row, col, date] : cells) {
+        GridDate(2021, month, row, col, y, m, d);
+        EXPECT_EQ(Date(y, m, d), date);
+    }
+    EXPECT_EQ(std::tuple(CalendarTitle(2021, 11, "", ""), CalendarTitle(2021, 3, "Y", "M")),
+              std::tuple(std::string("2021.11"), std::string("2021Y 3M")));
 
-TEST(CalendarRules, GridStartsOnSundayWithTheMonthsLeadingDays)
-{
-    // 1 November 2021 is a Monday.
-    EXPECT_EQ(GridDateText(2021, 11, 0, 0), "2021-10-31");
-    EXPECT_EQ(GridDateText(2021, 11, 0, 1), "2021-11-1");
-    EXPECT_EQ(GridDateText(2021, 11, 5, 6), "2021-12-11");
-    // 1 August 2021 is a Sunday: a whole week of July comes first.
-    EXPECT_EQ(GridDateText(2021, 8, 0, 0), "2021-7-25");
-    EXPECT_EQ(GridDateText(2021, 8, 1, 0), "2021-8-1");
-}
-
-TEST(CalendarRules, TitleUsesTheUnitsWhenGiven)
-{
-    EXPECT_EQ(CalendarTitle(2021, 11, "", ""), "2021.11");
-    EXPECT_EQ(CalendarTitle(2021, 3, "Y", "M"), "2021Y 3M");
-}
-
-TEST(CalendarRules, LayoutStacksNavigationHeaderGridAndTodayLine)
-{
+    // Navigation, header, grid and today line stacked; design lengths times the density, truncated.
     const CRect client(0, 0, 280, 250);
-    const SCalendarLayout plain = CalendarLayout(client, 1.0, false);
-    EXPECT_EQ(plain.rcNav.Height(), 34);
-    EXPECT_EQ(plain.rcHeader.top, plain.rcNav.bottom);
-    EXPECT_EQ(plain.rcGrid.top, plain.rcHeader.bottom);
-    EXPECT_EQ(plain.rcGrid.bottom, client.bottom);
-    EXPECT_TRUE(plain.rcToday.IsRectEmpty());
-    EXPECT_LT(plain.rcPrev.right, plain.rcNext.left);
-    EXPECT_TRUE(plain.rcNav.PtInRect(plain.rcPrev.CenterPoint()));
-
-    const SCalendarLayout withToday = CalendarLayout(client, 1.0, true);
-    EXPECT_EQ(withToday.rcToday.bottom, client.bottom);
-    EXPECT_EQ(withToday.rcGrid.bottom, withToday.rcToday.top);
-    EXPECT_EQ(withToday.rcToday.Height(), 26);
-
-    // Design lengths times the density, truncated.
-    EXPECT_EQ(CalendarLayout(client, 1.5, false).rcNav.Height(), 51);
-    EXPECT_EQ(CalendarLayout(CRect(0, 0, 700, 625), 2.5, true).rcToday.Height(), 65);
-}
-
-TEST(CalendarRules, HeaderColumnsTileTheHeader)
-{
+    const SCalendarLayout plain = CalendarLayout(client, 1.0, false), withToday = CalendarLayout(client, 1.0, true);
+    EXPECT_EQ(std::tuple(plain.rcNav.Height(), plain.rcHeader.top, plain.rcGrid.top, plain.rcGrid.bottom),
+              std::tuple(34, plain.rcNav.bottom, plain.rcHeader.bottom, client.bottom));
+    EXPECT_TRUE(plain.rcToday.IsRectEmpty() && plain.rcPrev.right < plain.rcNext.left
+                && plain.rcNav.PtInRect(plain.rcPrev.CenterPoint()));
+    EXPECT_EQ(std::tuple(withToday.rcToday.bottom, withToday.rcGrid.bottom, withToday.rcToday.Height()),
+              std::tuple(client.bottom, withToday.rcToday.top, 26));
+    EXPECT_EQ(std::tuple(CalendarLayout(client, 1.5, false).rcNav.Height(),
+                         CalendarLayout(CRect(0, 0, 700, 625), 2.5, true).rcToday.Height()),
+              std::tuple(51, 65));
+    // Header columns tile the header.
     const CRect header(6, 34, 274, 60);
-    EXPECT_EQ(HeaderColumn(header, 0).left, header.left);
-    EXPECT_EQ(HeaderColumn(header, 6).right, header.right);
+    EXPECT_EQ(std::tuple(HeaderColumn(header, 0).left, HeaderColumn(header, 6).right),
+              std::tuple(header.left, header.right));
     for (int col = 1; col < 7; ++col)
         EXPECT_EQ(HeaderColumn(header, col).left, HeaderColumn(header, col - 1).right);
 }
 
-TEST(CalendarCell, AMarkedDayIsTintedBoldAndDotted)
+// A marked day is tinted, bold and dotted; the chosen day is filled and its
+// mark turns white; today is a ring; neighbouring months show only in partial mode.
+TEST(CalendarCell, MarksSelectionTodayAndNeighbouringMonths)
 {
+    const SCalendarLook look = TestLook();
+    struct Case {
+        const char* what;
+        bool marked, selected, today, inMonth, showOthers;
+        std::vector<Color> ellipses;
+        bool bold;
+        Color text;
+    } cases[] = {
+        {"marked", true, false, false, true, false, {look.clrTint, look.clrSelection}, true, look.clrText},
+        {"plain", false, false, false, true, false, {}, false, look.clrText},
+        {"chosen",
+         true,
+         true,
+         false,
+         true,
+         false,
+         {look.clrSelection, look.clrTextOnSelection},
+         true,
+         look.clrTextOnSelection},
+        {"today", false, false, true, true, false, {look.clrSelection, look.clrPanel}, false, look.clrText},
+        {"other month", true, false, false, false, true, {look.clrTint, look.clrSelection}, true, look.clrTextMuted},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SCalendarCell cell;
+        cell.nDay = 25;
+        std::tie(cell.bMarked, cell.bSelected, cell.bToday, cell.bInShownMonth, cell.bShowOtherMonths)
+            = std::tuple(c.marked, c.selected, c.today, c.inMonth, c.showOthers);
+        RecordingCanvas dc;
+        PaintCell(dc, CRect(0, 0, 40, 30), cell, look);
+        const auto ellipses = OpsOf(dc, DrawOp::Kind::FillEllipse);
+        std::vector<Color> colours;
+        for (const DrawOp& op : ellipses)
+            colours.push_back(op.color);
+        EXPECT_EQ(colours, c.ellipses);
+        if (ellipses.size() == 2u) { // the inner one: the dot or the inside of the ring
+            EXPECT_GT(ellipses[1].rect.left, ellipses[0].rect.left);
+        }
+        const auto texts = OpsOf(dc, DrawOp::Kind::Text);
+        ASSERT_EQ(texts.size(), 1u);
+        EXPECT_EQ(std::tuple(texts[0].text, texts[0].font.bold, texts[0].color),
+                  std::tuple(std::string("25"), c.bold, c.text));
+    }
+    SCalendarCell hidden;
+    hidden.bInShownMonth = false;
     RecordingCanvas dc;
-    SCalendarCell cell;
-    cell.nDay = 25;
-    cell.bMarked = true;
-    PaintCell(dc, CRect(0, 0, 40, 30), cell, TestLook());
-    const auto ellipses = OpsOf(dc, DrawOp::Kind::FillEllipse);
-    ASSERT_EQ(ellipses.size(), 2u);
-    EXPECT_EQ(ellipses[0].color, TestLook().clrTint);
-    EXPECT_EQ(ellipses[1].color, TestLook().clrSelection); // the dot
-    EXPECT_LT(ellipses[1].rect.Width(), ellipses[0].rect.Width());
-    const auto texts = OpsOf(dc, DrawOp::Kind::Text);
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0].text, "25");
-    EXPECT_TRUE(texts[0].font.bold);
-}
-
-TEST(CalendarCell, APlainDayHasNoMark)
-{
-    RecordingCanvas dc;
-    SCalendarCell cell;
-    cell.nDay = 24;
-    PaintCell(dc, CRect(0, 0, 40, 30), cell, TestLook());
-    EXPECT_TRUE(OpsOf(dc, DrawOp::Kind::FillEllipse).empty());
-    const auto texts = OpsOf(dc, DrawOp::Kind::Text);
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_FALSE(texts[0].font.bold);
-    EXPECT_EQ(texts[0].color, TestLook().clrText);
-}
-
-TEST(CalendarCell, TheChosenDayIsFilledAndItsMarkTurnsWhite)
-{
-    RecordingCanvas dc;
-    SCalendarCell cell;
-    cell.nDay = 3;
-    cell.bSelected = true;
-    cell.bMarked = true;
-    PaintCell(dc, CRect(0, 0, 40, 30), cell, TestLook());
-    const auto ellipses = OpsOf(dc, DrawOp::Kind::FillEllipse);
-    ASSERT_EQ(ellipses.size(), 2u);
-    EXPECT_EQ(ellipses[0].color, TestLook().clrSelection);
-    EXPECT_EQ(ellipses[1].color, TestLook().clrTextOnSelection);
-    EXPECT_EQ(OpsOf(dc, DrawOp::Kind::Text)[0].color, TestLook().clrTextOnSelection);
-}
-
-TEST(CalendarCell, TodayIsARing)
-{
-    RecordingCanvas dc;
-    SCalendarCell cell;
-    cell.bToday = true;
-    PaintCell(dc, CRect(0, 0, 40, 30), cell, TestLook());
-    const auto ellipses = OpsOf(dc, DrawOp::Kind::FillEllipse);
-    ASSERT_EQ(ellipses.size(), 2u);
-    EXPECT_EQ(ellipses[0].color, TestLook().clrSelection);
-    EXPECT_EQ(ellipses[1].color, TestLook().clrPanel);
-    EXPECT_GT(ellipses[1].rect.left, ellipses[0].rect.left);
-}
-
-TEST(CalendarCell, NeighbouringMonthsShowOnlyInPartialMode)
-{
-    SCalendarCell cell;
-    cell.nDay = 31;
-    cell.bInShownMonth = false;
-    cell.bMarked = true;
-    RecordingCanvas hidden;
-    PaintCell(hidden, CRect(0, 0, 40, 30), cell, TestLook());
-    ASSERT_EQ(hidden.Ops().size(), 1u);
-    EXPECT_EQ(hidden.Ops()[0].kind, DrawOp::Kind::FillRect);
-
-    cell.bShowOtherMonths = true;
-    RecordingCanvas shown;
-    PaintCell(shown, CRect(0, 0, 40, 30), cell, TestLook());
-    const auto texts = OpsOf(shown, DrawOp::Kind::Text);
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0].color, TestLook().clrTextMuted);
+    PaintCell(dc, CRect(0, 0, 40, 30), hidden, look);
+    ASSERT_EQ(dc.Ops().size(), 1u);
+    EXPECT_EQ(dc.Ops()[0].kind, DrawOp::Kind::FillRect);
 }
 
 TEST(CalendarFrame, DrawsTitleDayNamesInOrderAndTodayLine)

@@ -1,6 +1,7 @@
 #include "calendar_look.h"
 #include "controls/calendar.h"
 #include "controls/density.h"
+#include "controls_test_support.h"
 #include "platform/native_qt.h"
 #include "widgets_test_support.h"
 
@@ -10,6 +11,7 @@
 #include <QTableView>
 #include <gtest/gtest.h>
 
+using morv::calendar::PackDate;
 using widget_test::At;
 using widget_test::CRecorderWnd;
 
@@ -71,6 +73,19 @@ protected:
         QApplication::sendEvent(target, &release);
     }
 
+    int Chosen()
+    {
+        int y = 0, m = 0, d = 0;
+        calendar.GetDate(y, m, d);
+        return PackDate(y, m, d);
+    }
+    int Shown()
+    {
+        int y = 0, m = 0;
+        calendar.GetShownMonth(y, m);
+        return y * 100 + m;
+    }
+
     CRecorderWnd parent;
     DateLog log;
     TestCalendar calendar;
@@ -80,22 +95,15 @@ protected:
 
 } // namespace
 
-TEST_F(CalendarTest, InitShowsAChildWithADate)
+TEST_F(CalendarTest, InitOnceAChildNeedsAParent)
 {
-    EXPECT_TRUE(calendar.IsWindowVisible());
-    EXPECT_EQ(calendar.GetParent(), &parent);
-    int y = 0, m = 0, d = 0;
-    calendar.GetDate(y, m, d);
-    EXPECT_EQ(morv::calendar::PackDate(y, m, d), morv::calendar::PackDate(2021, 11, 10));
+    EXPECT_EQ(std::tuple(calendar.IsWindowVisible(), calendar.GetParent()),
+              std::tuple(true, static_cast<CWnd*>(&parent)));
+    EXPECT_EQ(Chosen(), PackDate(2021, 11, 10));
     EXPECT_EQ(calendar.Init(&parent, nullptr), 0); // once only
-}
-
-TEST(CalendarInit, AChildNeedsAParent)
-{
-    CCusCalendar orphan;
-    EXPECT_EQ(orphan.Init(nullptr, nullptr, CCusCalendar::kStyleChild), 0);
-    CCusCalendar popup;
-    EXPECT_EQ(popup.Init(nullptr, nullptr, 0), 1);
+    CCusCalendar orphan, popup;
+    EXPECT_EQ(std::tuple(orphan.Init(nullptr, nullptr, CCusCalendar::kStyleChild), popup.Init(nullptr, nullptr, 0)),
+              std::tuple(0, 1));
 }
 
 TEST_F(CalendarTest, GridAgreesWithTheToolkitsMonthView)
@@ -113,130 +121,84 @@ TEST_F(CalendarTest, GridAgreesWithTheToolkitsMonthView)
     }
 }
 
-TEST_F(CalendarTest, MarksAreKeptAndQueried)
+TEST_F(CalendarTest, MarksAreKeptQueriedAndDrawnVisibly)
 {
     calendar.SetNeedShowDate({{2021, 11, 25}, {2021, 11, 3}, {2021, 2, 30}});
     EXPECT_EQ(calendar.GetNeedShowDate().size(), 3u);
-    EXPECT_TRUE(calendar.IsDateMarked(2021, 11, 25));
-    EXPECT_TRUE(calendar.IsDateMarked(2021, 11, 3));
-    EXPECT_FALSE(calendar.IsDateMarked(2021, 11, 24));
-    EXPECT_FALSE(calendar.IsDateMarked(2021, 2, 30));
-    calendar.SetNeedShowDate({});
-    EXPECT_FALSE(calendar.IsDateMarked(2021, 11, 25));
-}
-
-TEST_F(CalendarTest, MarkedDaysAreDrawnVisibly)
-{
-    calendar.SetNeedShowDate({{2021, 11, 25}});
+    EXPECT_EQ(std::tuple(calendar.IsDateMarked(2021, 11, 25), calendar.IsDateMarked(2021, 11, 3),
+                         calendar.IsDateMarked(2021, 11, 24), calendar.IsDateMarked(2021, 2, 30)),
+              std::tuple(true, true, false, false));
     const QImage image = view->viewport()->grab().toImage();
-    const QColor dot(38, 132, 255);
     auto hasDot = [&](const QPoint& centre) {
         const QRect cell = view->visualRect(view->indexAt(centre));
         for (int y = cell.top(); y <= cell.bottom(); ++y)
             for (int x = cell.left(); x <= cell.right(); ++x)
                 if (image.pixelColor(x * image.width() / view->viewport()->width(),
                                      y * image.height() / view->viewport()->height())
-                    == dot)
+                    == QColor(38, 132, 255))
                     return true;
         return false;
     };
-    EXPECT_TRUE(hasDot(CellOf(2021, 11, 25)));
-    EXPECT_FALSE(hasDot(CellOf(2021, 11, 24)));
+    EXPECT_EQ(std::tuple(hasDot(CellOf(2021, 11, 25)), hasDot(CellOf(2021, 11, 24))), std::tuple(true, false));
+    calendar.SetNeedShowDate({});
+    EXPECT_FALSE(calendar.IsDateMarked(2021, 11, 25));
 }
 
-TEST_F(CalendarTest, PickingADayTellsTheParentAndTheCallback)
+TEST_F(CalendarTest, DaysPickedByTheUserAreReportedDaysSetByCodeAreNot)
 {
     Click(CellOf(2021, 11, 25));
-    const auto sent = parent.Of(WM_CALENDAR_DATECHANGED);
+    auto sent = parent.Of(WM_CALENDAR_DATECHANGED);
     ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(sent[0].wParam, static_cast<WPARAM>(morv::calendar::PackDate(2021, 11, 25)));
-    EXPECT_EQ(sent[0].lParam, reinterpret_cast<LPARAM>(&calendar));
-    EXPECT_EQ(log.dates, std::vector<int>{morv::calendar::PackDate(2021, 11, 25)});
-    int y = 0, m = 0, d = 0;
-    calendar.GetDate(y, m, d);
-    EXPECT_EQ(d, 25);
-}
+    EXPECT_EQ(std::tuple(sent[0].wParam, sent[0].lParam),
+              std::tuple(static_cast<WPARAM>(PackDate(2021, 11, 25)), reinterpret_cast<LPARAM>(&calendar)));
+    EXPECT_EQ(std::tuple(log.dates, Chosen()),
+              std::tuple(std::vector<int>{PackDate(2021, 11, 25)}, PackDate(2021, 11, 25)));
 
-TEST_F(CalendarTest, ADateSetByCodeIsNotReported)
-{
-    calendar.SetDate(2022, 1, 5);
-    calendar.SetDate(2022, 2, 30); // no such day: ignored
-    EXPECT_TRUE(parent.Of(WM_CALENDAR_DATECHANGED).empty());
-    EXPECT_TRUE(log.dates.empty());
-    int y = 0, m = 0, d = 0;
-    calendar.GetDate(y, m, d);
-    EXPECT_EQ(morv::calendar::PackDate(y, m, d), morv::calendar::PackDate(2022, 1, 5));
-    calendar.GetShownMonth(y, m);
-    EXPECT_EQ(y * 100 + m, 202201);
-}
-
-TEST_F(CalendarTest, NeighbouringDaysCanBePickedOnlyInPartialMode)
-{
+    // Neighbouring days can be picked only in partial mode.
     const QPoint october31 = CellOf(2021, 10, 31);
     ASSERT_FALSE(october31.isNull());
     Click(october31);
-    EXPECT_TRUE(parent.Of(WM_CALENDAR_DATECHANGED).empty());
-    int y = 0, m = 0, d = 0;
-    calendar.GetShownMonth(y, m);
-    EXPECT_EQ(m, 11);
-
+    EXPECT_EQ(std::tuple(parent.Of(WM_CALENDAR_DATECHANGED).size(), Shown()), std::tuple(1u, 202111));
     calendar.SetShowPartialDate(1);
     EXPECT_EQ(calendar.GetShowPartialDate(), 1);
     Click(october31);
-    ASSERT_EQ(parent.Of(WM_CALENDAR_DATECHANGED).size(), 1u);
-    calendar.GetDate(y, m, d);
-    EXPECT_EQ(morv::calendar::PackDate(y, m, d), morv::calendar::PackDate(2021, 10, 31));
-}
+    EXPECT_EQ(std::tuple(parent.Of(WM_CALENDAR_DATECHANGED).size(), Chosen()), std::tuple(2u, PackDate(2021, 10, 31)));
 
-TEST_F(CalendarTest, DayNamesAndTitleArePainted)
-{
-    const std::array<std::string, 7> names = {"S", "M", "T", "W", "T2", "F", "S2"};
-    CCusCalendar::SetDrawText("", "", "", names);
-    RecordingCanvas dc;
-    calendar.OnPaint(dc, calendar.GetClientRect());
-    std::vector<std::string> texts;
-    for (const DrawOp& op : dc.Ops())
-        if (op.kind == DrawOp::Kind::Text)
-            texts.push_back(op.text);
-    EXPECT_EQ(texts, (std::vector<std::string>{"2021.11", "S", "M", "T", "W", "T2", "F", "S2"}));
-}
-
-TEST_F(CalendarTest, ATodayTextAddsALineUnderTheDays)
-{
-    const int before = grid->height();
-    CCusCalendar::SetDrawText("", "", "Today", kNames);
-    EXPECT_LT(grid->height(), before);
-    RecordingCanvas dc;
-    calendar.OnPaint(dc, calendar.GetClientRect());
-    const bool found = std::any_of(dc.Ops().begin(), dc.Ops().end(), [](const DrawOp& op) {
-        return op.kind == DrawOp::Kind::Text && op.text.rfind("Today ", 0) == 0;
-    });
-    EXPECT_TRUE(found);
-
-    const CRect today = morv::calendar::CalendarLayout(calendar.GetClientRect(), morv::GetDensity(), true).rcToday;
-    calendar.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(today.CenterPoint()));
-    const QDate now = QDate::currentDate();
-    int y = 0, m = 0, d = 0;
-    calendar.GetDate(y, m, d);
-    EXPECT_EQ(morv::calendar::PackDate(y, m, d), morv::calendar::PackDate(now.year(), now.month(), now.day()));
-    EXPECT_EQ(parent.Of(WM_CALENDAR_DATECHANGED).size(), 1u);
-}
-
-TEST_F(CalendarTest, ArrowsStepThroughMonths)
-{
+    parent.records.clear();
+    log.dates.clear();
+    calendar.SetDate(2022, 1, 5);
+    calendar.SetDate(2022, 2, 30); // no such day: ignored
+    EXPECT_EQ(std::tuple(Chosen(), Shown()), std::tuple(PackDate(2022, 1, 5), 202201));
+    // The arrows step through the months; the chosen day stays.
     const auto layout = morv::calendar::CalendarLayout(calendar.GetClientRect(), morv::GetDensity(), false);
     calendar.SetDate(2021, 1, 15);
     calendar.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(layout.rcPrev.CenterPoint()));
-    int y = 0, m = 0;
-    calendar.GetShownMonth(y, m);
-    EXPECT_EQ(y * 100 + m, 202012);
+    EXPECT_EQ(Shown(), 202012);
     calendar.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(layout.rcNext.CenterPoint()));
     calendar.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(layout.rcNext.CenterPoint()));
-    calendar.GetShownMonth(y, m);
-    EXPECT_EQ(y * 100 + m, 202102);
-    // Stepping shows months; the chosen day stays.
-    int d = 0;
-    calendar.GetDate(y, m, d);
-    EXPECT_EQ(morv::calendar::PackDate(y, m, d), morv::calendar::PackDate(2021, 1, 15));
-    EXPECT_TRUE(parent.Of(WM_CALENDAR_DATECHANGED).empty());
+    EXPECT_EQ(std::tuple(Shown(), Chosen()), std::tuple(202102, PackDate(2021, 1, 15)));
+    EXPECT_TRUE(parent.Of(WM_CALENDAR_DATECHANGED).empty() && log.dates.empty());
+}
+
+TEST_F(CalendarTest, TitleDayNamesAndATodayLineArePainted)
+{
+    const std::array<std::string, 7> names = {"S", "M", "T", "W", "T2", "F", "S2"};
+    const int before = grid->height();
+    CCusCalendar::SetDrawText("", "", "Today", names);
+    EXPECT_LT(grid->height(), before);
+    RecordingCanvas dc;
+    calendar.OnPaint(dc, calendar.GetClientRect());
+    std::vector<std::string> texts;
+    for (const DrawOp& op : OpsOf(dc, DrawOp::Kind::Text))
+        texts.push_back(op.text);
+    ASSERT_EQ(texts.size(), 9u);
+    EXPECT_EQ(texts[8].rfind("Today ", 0), 0u);
+    texts.pop_back();
+    EXPECT_EQ(texts, (std::vector<std::string>{"2021.11", "S", "M", "T", "W", "T2", "F", "S2"}));
+    // A press on the today line picks today.
+    const CRect today = morv::calendar::CalendarLayout(calendar.GetClientRect(), morv::GetDensity(), true).rcToday;
+    calendar.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(today.CenterPoint()));
+    const QDate now = QDate::currentDate();
+    EXPECT_EQ(Chosen(), PackDate(now.year(), now.month(), now.day()));
+    EXPECT_EQ(parent.Of(WM_CALENDAR_DATECHANGED).size(), 1u);
 }

@@ -9,15 +9,13 @@
 
 namespace {
 
+using Strings = std::vector<std::string>;
+
 TEST(ControlText, KeyStateSuffixAndArguments)
 {
     // Keys look "Section/key" up; the Power keys are formats.
     const auto lookup = [](const std::string& key, const std::string& section) {
-        if (key == "Power")
-            return std::string("Power supply %d");
-        if (key == "Power_Close")
-            return std::string("Off %d %s");
-        return section + "/" + key;
+        return key == "Power" ? "Power supply %d" : key == "Power_Close" ? "Off %d %s" : section + "/" + key;
     };
     const struct {
         const char *text, *key, *suffix;
@@ -37,17 +35,14 @@ TEST(ControlText, KeyStateSuffixAndArguments)
     };
     for (const auto& k : cases) {
         SMorvControl c;
-        c.strText = k.text;
-        c.strKey = k.key;
-        c.strSection = "Monitoring";
-        c.strSuffix = k.suffix;
+        std::tie(c.strText, c.strKey, c.strSection, c.strSuffix) = std::tuple(k.text, k.key, "Monitoring", k.suffix);
         c.nCheckSource = k.checkSource;
         c.formatArgs = k.args;
         EXPECT_EQ(morv::ResolveControlText(c, k.checked, lookup), k.expected);
     }
 }
 
-TEST(TableGeometry, ColumnsShareTheWidthByWeight)
+TEST(TableGeometry, ColumnsByWeightAndTheRowUnderAPoint)
 {
     SMorvControl c;
     c.eKind = EMorvControlKind::Table;
@@ -61,35 +56,26 @@ TEST(TableGeometry, ColumnsShareTheWidthByWeight)
     EXPECT_EQ(morv::TableRowRect(c, 5), CRect(10, 200, 320, 220));
     EXPECT_TRUE(morv::TableRowRect(c, 6).IsRectNull());
     EXPECT_TRUE(morv::TableCellRect(c, 1, 2).IsRectNull());
-}
-
-TEST(TableGeometry, RowUnderAPoint)
-{
-    SMorvControl c;
     c.rect = {0, 0, 100, 500};
-    c.table.nRowHeight = 20;
     c.table.rows.resize(2);
-    EXPECT_EQ(morv::TableRowAt(c, {5, 5}), 0);
-    EXPECT_EQ(morv::TableRowAt(c, {5, 20}), 1);
-    EXPECT_EQ(morv::TableRowAt(c, {99, 59}), 2);
-    EXPECT_EQ(morv::TableRowAt(c, {5, 60}), -1);  // below the last row
-    EXPECT_EQ(morv::TableRowAt(c, {100, 5}), -1); // right edge is outside
-    EXPECT_EQ(morv::TableRowAt(c, {5, -1}), -1);
+    // Right edge and below the last row are outside.
+    const std::pair<CPoint, int> rows[]
+        = {{{5, 5}, 0}, {{5, 20}, 1}, {{99, 59}, 2}, {{5, 60}, -1}, {{100, 5}, -1}, {{5, -1}, -1}};
+    for (const auto& [point, row] : rows)
+        EXPECT_EQ(morv::TableRowAt(c, point), row) << point.x << "," << point.y;
 }
 
 // A settings-like page: a label that follows a box, a formatted box label,
 // buttons, an edit and a recipient table.
 class TablePage : public CMorvBaseDlg {
 public:
-    std::vector<std::string> clicks;
+    Strings clicks;
 
 protected:
     int InitControls() override
     {
         SetLanguageLookup([](const std::string& key, const std::string& section) {
-            if (key == "Receive_PowerSupply" || key == "Receive_PowerSupply_Close")
-                return key + " %d";
-            return section + "/" + key;
+            return key.rfind("Receive_PowerSupply", 0) == 0 ? key + " %d" : section + "/" + key;
         });
         AddKeyedControl(0, EMorvControlKind::Title, "General_Setting", "Monitoring", {0, 0, 300, 24});
         AddKeyedControl(23, EMorvControlKind::Label, "Receive_Temperature", "Monitoring", {0, 30, 150, 52});
@@ -141,82 +127,97 @@ protected:
         morv::SetDensity(0);
         ScriptedTest::TearDown();
     }
-    static CPoint Centre(const SMorvControl* c) { return c->rect.CenterPoint(); }
+    CPoint Centre(int index) { return page.GetControl(index)->rect.CenterPoint(); }
+    std::vector<DrawOp> Drawn(DrawOp::Kind kind)
+    {
+        RecordingCanvas canvas;
+        page.DrawTo(canvas);
+        return OpsOf(canvas, kind);
+    }
+    Strings Images()
+    {
+        RecordingCanvas canvas;
+        page.DrawTo(canvas);
+        return ImagesDrawn(canvas);
+    }
+    DrawOp Text(const std::string& text)
+    {
+        for (const DrawOp& op : Drawn(DrawOp::Kind::Text))
+            if (op.text == text)
+                return op;
+        ADD_FAILURE() << text << " is not drawn";
+        return {};
+    }
+    Color FillOf(const CRect& rect)
+    {
+        for (const DrawOp& op : Drawn(DrawOp::Kind::FillRect))
+            if (op.rect == rect)
+                return op.color;
+        return {};
+    }
 
+    const SSkinColors& colors = CMorvSkin::Instance().GetColors();
     TempImages images;
     HostWindow host;
     TablePage page;
 };
 
-TEST_F(ControlTableTest, EntriesKeepTheirRecords)
+TEST_F(ControlTableTest, EntriesTextsAndLanguage)
 {
     const SMorvControl* title = page.GetControl(0);
     ASSERT_NE(title, nullptr);
-    EXPECT_EQ(title->eKind, EMorvControlKind::Title);
-    EXPECT_EQ(title->strText, "Monitoring/General_Setting");
+    EXPECT_EQ(std::tuple(title->eKind, title->strText),
+              std::tuple(EMorvControlKind::Title, std::string("Monitoring/General_Setting")));
     EXPECT_EQ(page.GetControlText(107), "Monitoring/Address_Add...");
     EXPECT_EQ(page.GetControlText(43), "Receive_PowerSupply_Close 1"); // its box is off
     EXPECT_EQ(page.GetControlIndices(), (std::vector<int>{0, 4, 23, 24, 26, 42, 43, 106, 107}));
     EXPECT_EQ(page.GetControl(5), nullptr);
     EXPECT_FALSE(page.SetControlText(5, "x"));
-    EXPECT_EQ(page.FindControlByItemId(2016), 26);
-    EXPECT_EQ(page.FindControlByItemId(4242), -1);
-}
+    EXPECT_EQ(std::tuple(page.FindControlByItemId(2016), page.FindControlByItemId(4242)), std::tuple(26, -1));
 
-TEST_F(ControlTableTest, CheckBoxClickFlipsAndRelabelsItsLabel)
-{
-    EXPECT_EQ(page.GetControlText(23), "Monitoring/Receive_Temperature");
-    Click(page, Centre(page.GetControl(24)));
-    EXPECT_EQ(page.GetCheck(24), 0);
-    EXPECT_EQ(page.GetControlText(23), "Monitoring/Receive_Temperature_Close");
-    EXPECT_EQ(page.clicks, std::vector<std::string>{"check 24 0"});
-    Click(page, Centre(page.GetControl(24)));
-    EXPECT_EQ(page.GetControlText(23), "Monitoring/Receive_Temperature");
-    EXPECT_EQ(page.clicks.back(), "check 24 1");
-    // A formatted label follows its box too, set from code or clicked.
-    page.SetCheck(42, 1);
-    EXPECT_EQ(page.GetControlText(43), "Receive_PowerSupply 1");
-    Click(page, Centre(page.GetControl(42)));
-    EXPECT_EQ(page.GetControlText(43), "Receive_PowerSupply_Close 1");
-}
-
-TEST_F(ControlTableTest, SetLanguageReadsEveryKeyedTextAgain)
-{
     page.SetLanguageLookup([](const std::string& key, const std::string&) { return "de:" + key; });
     page.SetControlText(23, "stale");
     EXPECT_EQ(page.SetLanguage(), 1);
-    EXPECT_EQ(page.GetControlText(0), "de:General_Setting");
-    EXPECT_EQ(page.GetControlText(23), "de:Receive_Temperature");
-    EXPECT_EQ(page.GetControlText(107), "de:Address_Add...");
+    EXPECT_EQ(Strings({page.GetControlText(0), page.GetControlText(23), page.GetControlText(107)}),
+              Strings({"de:General_Setting", "de:Receive_Temperature", "de:Address_Add..."}));
 }
 
-TEST_F(ControlTableTest, ButtonLabelAndRowClicksReachTheirHandlers)
+TEST_F(ControlTableTest, ClicksReachTheirHandlersAndFlipBoxes)
 {
-    Click(page, Centre(page.GetControl(107)));
-    Click(page, Centre(page.GetControl(23)));
-    Click(page, {20, 185}); // row 1
-    Click(page, {20, 205}); // row 2
-    Click(page, {20, 160}); // header: not a row
-    Click(page, {20, 240}); // below the rows
-    EXPECT_EQ(page.clicks, (std::vector<std::string>{"button 107", "label 23", "row 106 1", "row 106 2"}));
-    EXPECT_EQ(page.HitTestTableRow(106, {20, 185}), 1);
-    EXPECT_EQ(page.HitTestTableRow(106, {20, 160}), 0);
-    EXPECT_EQ(page.HitTestTableRow(107, {20, 160}), -1);
-}
+    EXPECT_EQ(page.GetControlText(23), "Monitoring/Receive_Temperature");
+    Click(page, Centre(24));
+    EXPECT_EQ(std::tuple(page.GetCheck(24), page.GetControlText(23)),
+              std::tuple(0, std::string("Monitoring/Receive_Temperature_Close")));
+    Click(page, Centre(24));
+    EXPECT_EQ(page.GetControlText(23), "Monitoring/Receive_Temperature");
+    // A formatted label follows its box too, set from code or clicked.
+    page.SetCheck(42, 1);
+    EXPECT_EQ(page.GetControlText(43), "Receive_PowerSupply 1");
+    Click(page, Centre(42));
+    EXPECT_EQ(page.GetControlText(43), "Receive_PowerSupply_Close 1");
 
-TEST_F(ControlTableTest, ReleasesElsewhereAndHiddenOrDisabledEntriesMakeNoClick)
-{
-    const CPoint inside = Centre(page.GetControl(107));
-    page.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(inside.x, inside.y));
+    Click(page, Centre(107));
+    Click(page, Centre(23));
+    for (const int y : {185, 205, 160, 240}) // rows 1 and 2, the header, below the rows
+        Click(page, {20, y});
+    EXPECT_EQ(page.clicks,
+              Strings({"check 24 0", "check 24 1", "check 42 0", "button 107", "label 23", "row 106 1", "row 106 2"}));
+    EXPECT_EQ(std::tuple(page.HitTestTableRow(106, {20, 185}), page.HitTestTableRow(106, {20, 160}),
+                         page.HitTestTableRow(107, {20, 160})),
+              std::tuple(1, 0, -1));
+
+    // A release elsewhere, a hidden or a disabled entry: no click.
+    page.clicks.clear();
+    page.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(Centre(107).x, Centre(107).y));
     page.DeliverMessage(WM_LBUTTONUP, 0, MAKELPARAM(390, 290));
     page.ShowControl(107, false);
-    Click(page, Centre(page.GetControl(107)));
+    Click(page, Centre(107));
     page.ShowControl(107, true);
     page.EnableControl(107, false);
-    Click(page, Centre(page.GetControl(107)));
+    Click(page, Centre(107));
     EXPECT_TRUE(page.clicks.empty());
     page.EnableControl(107, true);
-    Click(page, Centre(page.GetControl(107)));
+    Click(page, Centre(107));
     EXPECT_EQ(page.clicks.size(), 1u);
 }
 
@@ -224,11 +225,10 @@ TEST_F(ControlTableTest, EditEntriesHaveWindowsThatFollowTheEntry)
 {
     CMorvEditEx* edit = page.GetEdit(26);
     ASSERT_NE(edit, nullptr);
-    EXPECT_EQ(page.GetDlgItem(2016), edit);
-    EXPECT_EQ(edit->GetText(), "45");
+    EXPECT_EQ(std::tuple(page.GetDlgItem(2016), edit->GetText()),
+              std::tuple(static_cast<CWnd*>(edit), std::string("45")));
     EXPECT_EQ(page.GetDlgItem(2015), page.GetTimeEdit(4));
     EXPECT_EQ(page.GetEdit(4), nullptr);
-
     page.SetControlRect(26, {10, 125, 80, 149});
     CRect placed = edit->GetWindowRect();
     page.ScreenToClient(placed);
@@ -237,152 +237,82 @@ TEST_F(ControlTableTest, EditEntriesHaveWindowsThatFollowTheEntry)
     entry->editRules.eMode = EEditMode::Decimal;
     entry->editRules.dMin = -1;
     page.UpdateControl(26);
-    EXPECT_EQ(edit->GetRules().eMode, EEditMode::Decimal);
-    EXPECT_DOUBLE_EQ(edit->GetRules().dMin, -1);
+    EXPECT_EQ(std::tuple(edit->GetRules().eMode, edit->GetRules().dMin), std::tuple(EEditMode::Decimal, -1.0));
     page.ShowControl(26, false);
-    EXPECT_FALSE(edit->IsWindowVisible());
     page.EnableControl(26, false);
-    EXPECT_FALSE(edit->IsWindowEnabled());
-
+    EXPECT_EQ(std::tuple(edit->IsWindowVisible(), edit->IsWindowEnabled()), std::tuple(false, false));
     EXPECT_TRUE(page.RemoveControl(26));
     EXPECT_EQ(page.GetDlgItem(2016), nullptr);
     EXPECT_FALSE(page.RemoveControl(26));
 }
 
-TEST_F(ControlTableTest, CheckBoxDrawsTheImageOfItsState)
+TEST_F(ControlTableTest, ColoursFontsAndStatesWithoutImages)
 {
-    images.Write("ImageButton\\CheckButton\\Checked\\Normal.png", 16, 16);
-    images.Write("ImageButton\\CheckButton\\UnChecked\\Normal.png", 16, 16);
-    images.Write("ImageButton\\CheckButton\\UnChecked\\Hover.png", 16, 16);
-    RecordingCanvas canvas;
-    page.DrawTo(canvas);
-    auto drawn = ImagesDrawn(canvas);
-    ASSERT_EQ(drawn.size(), 2u);
-    EXPECT_TRUE(EndsWithName(drawn[0], "ImageButton\\CheckButton\\Checked\\Normal.png"));   // box 24, on
-    EXPECT_TRUE(EndsWithName(drawn[1], "ImageButton\\CheckButton\\UnChecked\\Normal.png")); // box 42, off
-
-    MouseMove(page, Centre(page.GetControl(42)));
-    canvas.Clear();
-    page.DrawTo(canvas);
-    drawn = ImagesDrawn(canvas);
-    EXPECT_TRUE(EndsWithName(drawn[1], "ImageButton\\CheckButton\\UnChecked\\Hover.png"));
-}
-
-TEST_F(ControlTableTest, CheckBoxWithoutImagesStillShowsItsState)
-{
-    RecordingCanvas canvas;
-    page.DrawTo(canvas);
-    EXPECT_TRUE(ImagesDrawn(canvas).empty());
+    EXPECT_TRUE(Images().empty());
     // The on box is filled with the selection colour and carries a check mark.
-    bool selectionFill = false;
-    for (const DrawOp& op : OpsOf(canvas, DrawOp::Kind::FillRect))
-        if (op.color == CMorvSkin::Instance().GetColors().clrSelection
-            && page.GetControl(24)->rect.PtInRect(op.rect.TopLeft()))
-            selectionFill = true;
-    EXPECT_TRUE(selectionFill);
-    EXPECT_FALSE(OpsOf(canvas, DrawOp::Kind::Polyline).empty());
-}
+    bool boxFilled = false;
+    for (const DrawOp& op : Drawn(DrawOp::Kind::FillRect))
+        boxFilled |= op.color == colors.clrSelection && page.GetControl(24)->rect.PtInRect(op.rect.TopLeft());
+    EXPECT_TRUE(boxFilled);
+    EXPECT_FALSE(Drawn(DrawOp::Kind::Polyline).empty());
 
-TEST_F(ControlTableTest, TextsAreDrawnInTheSkinsFontOrTheEntrysOwn)
-{
-    const auto drawn = [this](const std::string& text) {
-        RecordingCanvas canvas;
-        page.DrawTo(canvas);
-        for (const DrawOp& op : OpsOf(canvas, DrawOp::Kind::Text))
-            if (op.text == text)
-                return op;
-        ADD_FAILURE() << text << " is not drawn";
-        return DrawOp{};
-    };
-    const DrawOp title = drawn("Monitoring/General_Setting");
-    const DrawOp label = drawn("Monitoring/Receive_Temperature");
-    EXPECT_TRUE(title.font.bold);
-    EXPECT_FALSE(label.font.bold);
-    EXPECT_EQ(label.color, CMorvSkin::Instance().GetColors().clrText);
+    const DrawOp title = Text("Monitoring/General_Setting"), label = Text("Monitoring/Receive_Temperature");
+    EXPECT_EQ(std::tuple(title.font.bold, label.font.bold, label.color), std::tuple(true, false, colors.clrText));
     EXPECT_GT(title.font.pixelSize, label.font.pixelSize);
     page.SetControlTextColor(23, RGBColor(23, 91, 170));
     page.SetControlFontSize(23, 30);
-    EXPECT_EQ(drawn("Monitoring/Receive_Temperature").color, RGBColor(23, 91, 170));
-    EXPECT_EQ(drawn("Monitoring/Receive_Temperature").font.pixelSize, 30);
-}
+    EXPECT_EQ(std::tuple(Text(label.text).color, Text(label.text).font.pixelSize),
+              std::tuple(RGBColor(23, 91, 170), 30));
 
-TEST_F(ControlTableTest, TableRowsTakeTheirColours)
-{
-    const Color selection = CMorvSkin::Instance().GetColors().clrSelection;
     const Color white{255, 255, 255, 255};
-    EXPECT_TRUE(page.SetTableRowColors(106, 2, white, selection));
-    EXPECT_FALSE(page.SetTableRowColors(106, 3, white, selection));
-    EXPECT_FALSE(page.SetTableRowColors(106, 0, white, selection));
-    RecordingCanvas canvas;
-    page.DrawTo(canvas);
-    bool rowFilled = false;
-    for (const DrawOp& op : OpsOf(canvas, DrawOp::Kind::FillRect))
-        if (op.rect == CRect(0, 190, 310, 210) && op.color == selection)
-            rowFilled = true;
-    EXPECT_TRUE(rowFilled);
-    for (const DrawOp& op : OpsOf(canvas, DrawOp::Kind::Text)) {
-        if (op.text == "bo@example.com") {
-            EXPECT_EQ(op.color, white);
-        }
-        if (op.text == "ann@example.com") {
-            EXPECT_EQ(op.color, CMorvSkin::Instance().GetColors().clrText);
-        }
-    }
-}
+    EXPECT_TRUE(page.SetTableRowColors(106, 2, white, colors.clrSelection));
+    EXPECT_FALSE(page.SetTableRowColors(106, 3, white, colors.clrSelection));
+    EXPECT_FALSE(page.SetTableRowColors(106, 0, white, colors.clrSelection));
+    EXPECT_EQ(FillOf(CRect(0, 190, 310, 210)), colors.clrSelection);
+    EXPECT_EQ(std::tuple(Text("bo@example.com").color, Text("ann@example.com").color),
+              std::tuple(white, colors.clrText));
 
-TEST_F(ControlTableTest, ButtonLooksFollowHoverAndPress)
-{
-    const SSkinColors& c = CMorvSkin::Instance().GetColors();
     const CRect button = page.GetControl(107)->rect;
-    auto fillOf = [&] {
-        RecordingCanvas canvas;
-        page.DrawTo(canvas);
-        for (const DrawOp& op : OpsOf(canvas, DrawOp::Kind::FillRect))
-            if (op.rect == button)
-                return op.color;
-        return Color{};
-    };
-    EXPECT_EQ(fillOf(), c.clrButtonFill);
+    EXPECT_EQ(FillOf(button), colors.clrButtonFill);
     MouseMove(page, button.CenterPoint());
-    EXPECT_EQ(fillOf(), c.clrHover);
+    EXPECT_EQ(FillOf(button), colors.clrHover);
     page.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(button.CenterPoint().x, button.CenterPoint().y));
-    EXPECT_EQ(fillOf(), c.clrButtonDown);
+    EXPECT_EQ(FillOf(button), colors.clrButtonDown);
     page.DeliverMessage(WM_LBUTTONUP, 0, MAKELPARAM(button.CenterPoint().x, button.CenterPoint().y));
     page.EnableControl(107, false);
-    EXPECT_EQ(fillOf(), c.clrDisabledFill);
+    EXPECT_EQ(FillOf(button), colors.clrDisabledFill);
 }
 
-TEST_F(ControlTableTest, ButtonWithAnImageFolderDrawsItsStateFiles)
+TEST_F(ControlTableTest, CheckBoxesDrawTheImageOfTheirState)
+{
+    for (const char* name : {"Checked\\Normal", "UnChecked\\Normal", "UnChecked\\Hover"})
+        images.Write(std::string("ImageButton\\CheckButton\\") + name + ".png", 16, 16);
+    const Strings drawn = Images();
+    ASSERT_EQ(drawn.size(), 2u);
+    EXPECT_TRUE(EndsWithName(drawn[0], "ImageButton\\CheckButton\\Checked\\Normal.png"));   // box 24, on
+    EXPECT_TRUE(EndsWithName(drawn[1], "ImageButton\\CheckButton\\UnChecked\\Normal.png")); // box 42, off
+    MouseMove(page, Centre(42));
+    EXPECT_TRUE(EndsWithName(Images()[1], "ImageButton\\CheckButton\\UnChecked\\Hover.png"));
+}
+
+TEST_F(ControlTableTest, ButtonsWithAnImageFolder)
 {
     images.Write("ToolBar\\Setting\\Normal.png", 20, 20);
     images.Write("ToolBar\\Setting\\Disable.png", 20, 20);
+    images.Write("ToolBar\\Save\\Normal.png", 16, 16);
     page.AddControl(67, EMorvControlKind::Button, {200, 90, 224, 114}).strImageFolder = "ToolBar\\Setting";
     page.EnableControl(67, false);
-    RecordingCanvas canvas;
-    page.DrawTo(canvas);
-    const auto drawn = OpsOf(canvas, DrawOp::Kind::Image);
-    ASSERT_EQ(drawn.size(), 1u);
+    page.AddControl(68, EMorvControlKind::Button, {200, 120, 330, 144}, "1920x1080@60.000Hz").strImageFolder
+        = "ToolBar\\Save";
+    const auto drawn = Drawn(DrawOp::Kind::Image);
+    ASSERT_EQ(drawn.size(), 2u);
+    // An image alone, disabled: its Disable file and no face drawn under it.
     EXPECT_TRUE(EndsWithName(drawn[0].image, "ToolBar\\Setting\\Disable.png"));
     EXPECT_EQ(drawn[0].rect, CRect(202, 92, 222, 112));
-    // An image alone: no face drawn under it.
-    for (const DrawOp& op : OpsOf(canvas, DrawOp::Kind::FillRect))
-        EXPECT_NE(op.rect, CRect(200, 90, 224, 114));
-}
-
-TEST_F(ControlTableTest, ButtonWithImageAndTextPutsTheImageAtItsRightEnd)
-{
-    images.Write("ToolBar\\Setting\\Normal.png", 16, 16);
-    SMorvControl& cell = page.AddControl(67, EMorvControlKind::Button, {200, 90, 330, 114}, "1920x1080@60.000Hz");
-    cell.strImageFolder = "ToolBar\\Setting";
-    RecordingCanvas canvas;
-    page.DrawTo(canvas);
-    const auto drawn = OpsOf(canvas, DrawOp::Kind::Image);
-    ASSERT_EQ(drawn.size(), 1u);
-    EXPECT_EQ(drawn[0].rect, CRect(310, 94, 326, 110)); // in the square at the right end
-    for (const DrawOp& op : OpsOf(canvas, DrawOp::Kind::Text))
-        if (op.text == "1920x1080@60.000Hz") {
-            EXPECT_EQ(op.rect, CRect(200, 90, 306, 114)); // the text keeps clear of the image
-        }
+    EXPECT_EQ(FillOf(CRect(200, 90, 224, 114)), Color{});
+    // With a text, the image sits in the square at the right end and the text keeps clear of it.
+    EXPECT_EQ(drawn[1].rect, CRect(310, 124, 326, 140));
+    EXPECT_EQ(Text("1920x1080@60.000Hz").rect, CRect(200, 120, 306, 144));
 }
 
 } // namespace

@@ -26,82 +26,69 @@ protected:
 
 } // namespace
 
-TEST(CursorRules, ModeShapes)
+// A grab beats the add-tile state, which beats the mode.
+TEST(CursorRules, ShapesResourcesAndTheSharedManager)
 {
-    EXPECT_EQ(ChooseCursor(CURSOR_OP_NORMAL, false, false), ECursor::Arrow);
-    EXPECT_EQ(ChooseCursor(CURSOR_OP_MOVE, false, false), ECursor::Grab);
-    EXPECT_EQ(ChooseCursor(7, false, false), ECursor::Arrow);
-}
-
-TEST(CursorRules, GrabBeatsAddTileBeatsMode)
-{
-    EXPECT_EQ(ChooseCursor(CURSOR_OP_MOVE, true, true), ECursor::Grabbing);
-    EXPECT_EQ(ChooseCursor(CURSOR_OP_MOVE, true, false), ECursor::Cross);
-    EXPECT_EQ(ChooseCursor(CURSOR_OP_NORMAL, true, false), ECursor::Cross);
-}
-
-TEST(CursorRules, ResourceNumbers)
-{
-    EXPECT_EQ(CursorFromResource(IDC_CURSOR_GRAB), ECursor::Grabbing);
-    EXPECT_EQ(CursorFromResource(1102), ECursor::Arrow);
-}
-
-TEST(CursorRules, OneSharedManager)
-{
+    const std::tuple<int, bool, bool, ECursor> cases[] = {{CURSOR_OP_NORMAL, false, false, ECursor::Arrow},
+                                                          {CURSOR_OP_MOVE, false, false, ECursor::Grab},
+                                                          {7, false, false, ECursor::Arrow},
+                                                          {CURSOR_OP_MOVE, true, true, ECursor::Grabbing},
+                                                          {CURSOR_OP_MOVE, true, false, ECursor::Cross},
+                                                          {CURSOR_OP_NORMAL, true, false, ECursor::Cross}};
+    for (const auto& [mode, addTile, grab, shape] : cases)
+        EXPECT_EQ(ChooseCursor(mode, addTile, grab), shape) << mode << addTile << grab;
+    EXPECT_EQ(std::tuple(CursorFromResource(IDC_CURSOR_GRAB), CursorFromResource(1102)),
+              std::tuple(ECursor::Grabbing, ECursor::Arrow));
     ASSERT_NE(GetCursorManager(0), nullptr);
-    EXPECT_EQ(GetCursorManager(0), GetCursorManager(0));
-    EXPECT_EQ(GetCursorManager(1), nullptr);
+    EXPECT_EQ(std::tuple(GetCursorManager(0), GetCursorManager(1)),
+              std::tuple(GetCursorManager(0), static_cast<CCurSorManager*>(nullptr)));
 }
 
-TEST_F(CursorManagerTest, WithoutSourceTheModeIsNormal)
+TEST_F(CursorManagerTest, TheModeTheHoveredWindowAndTheGrab)
 {
-    CCurSorManager plain;
+    CCurSorManager plain; // without a source the mode is normal
     EXPECT_EQ(plain.GetOpType(), CURSOR_OP_NORMAL);
     opType = CURSOR_OP_MOVE;
     plain.OnMouseMove(&view, 0, {5, 5});
     EXPECT_EQ(ShapeOf(view), Qt::ArrowCursor);
-}
 
-TEST_F(CursorManagerTest, MoveModeShowsTheOpenHandOnTheHoveredWindow)
-{
+    opType = CURSOR_OP_NORMAL;
     manager.OnMouseMove(&view, 0, {5, 5});
-    EXPECT_EQ(manager.GetHoverWindow(), &view);
-    EXPECT_EQ(ShapeOf(view), Qt::ArrowCursor);
-
+    EXPECT_EQ(std::tuple(manager.GetHoverWindow(), ShapeOf(view)),
+              std::tuple(static_cast<CWnd*>(&view), Qt::ArrowCursor));
     opType = CURSOR_OP_MOVE;
     manager.AutoSelectCursor();
-    EXPECT_EQ(ShapeOf(view), Qt::OpenHandCursor);
-    EXPECT_EQ(manager.GetCurrentCursor(), ECursor::Grab);
-
+    EXPECT_EQ(std::tuple(ShapeOf(view), manager.GetCurrentCursor()), std::tuple(Qt::OpenHandCursor, ECursor::Grab));
     opType = CURSOR_OP_NORMAL;
     manager.OnMouseHover(&view, 0, {6, 6});
     EXPECT_EQ(ShapeOf(view), Qt::ArrowCursor);
-}
 
-TEST_F(CursorManagerTest, ALeftWindowKeepsItsShape)
-{
     opType = CURSOR_OP_MOVE;
-    manager.OnMouseMove(&view, 0, {5, 5});
-    manager.OnMouseLeave(&view);
+    manager.OnMouseMove(&view, MK_LBUTTON, {5, 5});
+    manager.BeginGrab(&view);
+    EXPECT_EQ(std::tuple(manager.IsGrabbing(), ShapeOf(view)), std::tuple(true, Qt::ClosedHandCursor));
+    manager.OnMouseMove(&view, MK_LBUTTON, {9, 9});
+    manager.AutoSelectCursor();
+    EXPECT_EQ(ShapeOf(view), Qt::ClosedHandCursor); // held until the grab ends
+    manager.EndGrab();
+    EXPECT_EQ(std::tuple(manager.IsGrabbing(), ShapeOf(view)), std::tuple(false, Qt::OpenHandCursor));
+
+    manager.OnMouseLeave(&view); // a left window keeps its shape
     EXPECT_EQ(manager.GetHoverWindow(), nullptr);
     opType = CURSOR_OP_NORMAL;
     manager.AutoSelectCursor();
     EXPECT_EQ(ShapeOf(view), Qt::OpenHandCursor);
-}
 
-TEST_F(CursorManagerTest, GrabHoldsUntilItEnds)
-{
+    CRecorderWnd other; // a destroyed window is forgotten
+    ASSERT_TRUE(other.Create());
+    manager.OnMouseMove(&other, 0, {1, 1});
+    manager.BeginGrab(&other);
+    other.DestroyWindow();
+    EXPECT_EQ(std::tuple(manager.GetHoverWindow(), manager.IsGrabbing()),
+              std::tuple(static_cast<CWnd*>(nullptr), false));
     opType = CURSOR_OP_MOVE;
-    manager.OnMouseMove(&view, MK_LBUTTON, {5, 5});
-    manager.BeginGrab(&view);
-    EXPECT_TRUE(manager.IsGrabbing());
-    EXPECT_EQ(ShapeOf(view), Qt::ClosedHandCursor);
-    manager.OnMouseMove(&view, MK_LBUTTON, {9, 9});
     manager.AutoSelectCursor();
-    EXPECT_EQ(ShapeOf(view), Qt::ClosedHandCursor);
     manager.EndGrab();
-    EXPECT_FALSE(manager.IsGrabbing());
-    EXPECT_EQ(ShapeOf(view), Qt::OpenHandCursor);
 }
 
 TEST_F(CursorManagerTest, AddTileStateEndsOnPressOrEscape)
@@ -111,40 +98,18 @@ TEST_F(CursorManagerTest, AddTileStateEndsOnPressOrEscape)
     MSG right{&view, WM_RBUTTONDOWN, MK_RBUTTON, 0, {}};
     MSG escape{&view, WM_KEYDOWN, VK_ESCAPE, 0, {}};
     MSG key{&view, WM_KEYDOWN, 'A', 0, {}};
-
     EXPECT_FALSE(manager.AutoInvalidAddTileState(&escape)); // nothing to end
-
     manager.OnMouseMove(&view, 0, {5, 5});
     manager.SetAddTileState(true);
     EXPECT_EQ(ShapeOf(view), Qt::CrossCursor);
-    EXPECT_FALSE(manager.AutoInvalidAddTileState(&move));
-    EXPECT_FALSE(manager.AutoInvalidAddTileState(&key));
+    EXPECT_FALSE(manager.AutoInvalidAddTileState(&move) || manager.AutoInvalidAddTileState(&key));
     EXPECT_TRUE(manager.GetAddTileState());
-
     EXPECT_FALSE(manager.AutoInvalidAddTileState(&left)); // ends it, the press goes on
-    EXPECT_FALSE(manager.GetAddTileState());
-    EXPECT_EQ(ShapeOf(view), Qt::ArrowCursor);
-
-    manager.SetAddTileState(true);
-    EXPECT_TRUE(manager.AutoInvalidAddTileState(&escape));
-    EXPECT_FALSE(manager.GetAddTileState());
-
-    manager.SetAddTileState(true);
-    EXPECT_TRUE(manager.AutoInvalidAddTileState(&right));
-    EXPECT_FALSE(manager.GetAddTileState());
+    EXPECT_EQ(std::tuple(manager.GetAddTileState(), ShapeOf(view)), std::tuple(false, Qt::ArrowCursor));
+    for (MSG* ending : {&escape, &right}) {
+        manager.SetAddTileState(true);
+        EXPECT_TRUE(manager.AutoInvalidAddTileState(ending));
+        EXPECT_FALSE(manager.GetAddTileState());
+    }
     EXPECT_FALSE(manager.AutoInvalidAddTileState(nullptr));
-}
-
-TEST_F(CursorManagerTest, ADestroyedWindowIsForgotten)
-{
-    CRecorderWnd other;
-    ASSERT_TRUE(other.Create());
-    manager.OnMouseMove(&other, 0, {1, 1});
-    manager.BeginGrab(&other);
-    other.DestroyWindow();
-    EXPECT_EQ(manager.GetHoverWindow(), nullptr);
-    EXPECT_FALSE(manager.IsGrabbing());
-    opType = CURSOR_OP_MOVE;
-    manager.AutoSelectCursor();
-    manager.EndGrab();
 }

@@ -5,6 +5,7 @@
 
 using widget_test::At;
 using widget_test::CRecorderWnd;
+using Log = std::vector<std::string>;
 
 namespace {
 
@@ -23,39 +24,32 @@ protected:
 // A sink that writes down every call as "name:call".
 struct SinkLog : IOleDropTargetEvent {
     std::string name;
-    std::vector<std::string>* log = nullptr;
-    DROPEFFECT answer = DROPEFFECT_MOVE;
-    DROPEFFECT dropExAnswer = DROPEFFECT_NOTHANDLED;
-    int dropAnswer = 1;
+    Log* log = nullptr;
+    DROPEFFECT answer = DROPEFFECT_MOVE, dropExAnswer = DROPEFFECT_NOTHANDLED;
     CPoint lastPoint;
     bool sawText = false;
 
-    void Note(const std::string& call) { log->push_back(name + ":" + call); }
+    DROPEFFECT Note(const std::string& call, CPoint point, DROPEFFECT result)
+    {
+        log->push_back(name + ":" + call);
+        lastPoint = point;
+        return result;
+    }
     DROPEFFECT OnDragEnter(CWnd*, COleDataObject* data, DWORD, CPoint point) override
     {
-        Note("enter");
-        lastPoint = point;
         sawText = data && data->IsDataAvailable(CF_TEXT);
-        return answer;
+        return Note("enter", point, answer);
     }
-    DROPEFFECT OnDragOver(CWnd*, COleDataObject*, DWORD, CPoint point) override
-    {
-        Note("over");
-        lastPoint = point;
-        return answer;
-    }
+    DROPEFFECT OnDragOver(CWnd*, COleDataObject*, DWORD, CPoint point) override { return Note("over", point, answer); }
     DROPEFFECT OnDropEx(CWnd*, COleDataObject*, DROPEFFECT dropDefault, DROPEFFECT dropList, CPoint point) override
     {
-        Note("dropex " + std::to_string(dropDefault) + "/" + std::to_string(dropList));
-        lastPoint = point;
-        return dropExAnswer;
+        return Note("dropex " + std::to_string(dropDefault) + "/" + std::to_string(dropList), point, dropExAnswer);
     }
     int OnDrop(CWnd*, COleDataObject*, DROPEFFECT effect, CPoint) override
     {
-        Note("drop " + std::to_string(effect));
-        return dropAnswer;
+        return log->push_back(name + ":drop " + std::to_string(effect)), 1;
     }
-    void OnDragLeave(CWnd*) override { Note("leave"); }
+    void OnDragLeave(CWnd*) override { log->push_back(name + ":leave"); }
 };
 
 class DragTest : public ::testing::Test {
@@ -79,6 +73,7 @@ protected:
 
     void TearDown() override { morv::drag::Cancel(); }
 
+    void Move(int x, int y) { a.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({x, y})); }
     // A point of b in a's client coordinates (the source keeps the mouse).
     static CPoint InB(int x, int y) { return {200 + x, y}; }
 
@@ -88,109 +83,82 @@ protected:
     SinkLog sinkA, sinkB;
     COleDropTargetEx targetA, targetB;
     COleDataSource data;
-    std::vector<std::string> log;
+    Log log;
 };
 
 } // namespace
 
-TEST(DataObject, CarriesFormats)
+TEST(DropTarget, DataFormatsTheSinkAndOneWindowPerTarget)
 {
-    COleDataSource source;
-    EXPECT_FALSE(source.IsDataAvailable(CF_TEXT));
-    source.CacheData(CF_TEXT, "abc");
-    EXPECT_TRUE(source.IsDataAvailable(CF_TEXT));
-    EXPECT_FALSE(source.IsDataAvailable(CF_UNICODETEXT));
-    EXPECT_EQ(source.GetData(CF_TEXT), "abc");
-    EXPECT_EQ(source.GetData(CF_UNICODETEXT), "");
-    source.Empty();
-    EXPECT_FALSE(source.IsDataAvailable(CF_TEXT));
-}
-
-TEST(DropTargetEx, ForwardsToTheSinkOrFallsBackToTheBase)
-{
-    std::vector<std::string> log;
-    SinkLog sink;
-    sink.name = "S";
-    sink.log = &log;
-    COleDropTargetEx target;
     COleDataSource data;
-    EXPECT_EQ(target.OnDragEnter(nullptr, &data, 0, {}), DROPEFFECT_NONE);
-    EXPECT_EQ(target.OnDragOver(nullptr, &data, 0, {}), DROPEFFECT_NONE);
-    EXPECT_EQ(target.OnDropEx(nullptr, &data, DROPEFFECT_MOVE, DROPEFFECT_MOVE, {}), DROPEFFECT_NOTHANDLED);
-    EXPECT_EQ(target.OnDrop(nullptr, &data, DROPEFFECT_MOVE, {}), 0);
-    target.OnDragLeave(nullptr);
-    EXPECT_TRUE(log.empty());
+    EXPECT_FALSE(data.IsDataAvailable(CF_TEXT));
+    data.CacheData(CF_TEXT, "abc");
+    EXPECT_EQ(std::tuple(data.IsDataAvailable(CF_TEXT), data.IsDataAvailable(CF_UNICODETEXT), data.GetData(CF_TEXT),
+                         data.GetData(CF_UNICODETEXT)),
+              std::tuple(true, false, std::string("abc"), std::string()));
+    data.Empty();
+    EXPECT_FALSE(data.IsDataAvailable(CF_TEXT));
 
-    target.SetEventSink(&sink);
-    EXPECT_EQ(target.GetEventSink(), &sink);
-    EXPECT_EQ(target.OnDragEnter(nullptr, &data, 0, {}), DROPEFFECT_MOVE);
-    EXPECT_EQ(target.OnDragOver(nullptr, &data, 0, {}), DROPEFFECT_MOVE);
-    EXPECT_EQ(target.OnDropEx(nullptr, &data, DROPEFFECT_MOVE, DROPEFFECT_COPY | DROPEFFECT_MOVE, {}),
-              DROPEFFECT_NOTHANDLED);
-    EXPECT_EQ(target.OnDrop(nullptr, &data, DROPEFFECT_MOVE, {}), 1);
-    target.OnDragLeave(nullptr);
+    // Without a sink the base answers; with one, every call reaches it.
+    Log log;
+    SinkLog sink;
+    std::tie(sink.name, sink.log) = std::tuple("S", &log);
+    COleDropTargetEx target;
+    for (IOleDropTargetEvent* expected :
+         {static_cast<IOleDropTargetEvent*>(nullptr), static_cast<IOleDropTargetEvent*>(&sink)}) {
+        target.SetEventSink(expected);
+        EXPECT_EQ(target.GetEventSink(), expected);
+        const DROPEFFECT over = expected ? DROPEFFECT_MOVE : DROPEFFECT_NONE;
+        EXPECT_EQ(target.OnDragEnter(nullptr, &data, 0, {}), over);
+        EXPECT_EQ(target.OnDragOver(nullptr, &data, 0, {}), over);
+        EXPECT_EQ(target.OnDropEx(nullptr, &data, DROPEFFECT_MOVE, DROPEFFECT_COPY | DROPEFFECT_MOVE, {}),
+                  DROPEFFECT_NOTHANDLED);
+        EXPECT_EQ(target.OnDrop(nullptr, &data, DROPEFFECT_MOVE, {}), expected ? 1 : 0);
+        target.OnDragLeave(nullptr);
+    }
     EXPECT_EQ(log, (std::vector<std::string>{"S:enter", "S:over", "S:dropex 2/3", "S:drop 2", "S:leave"}));
-}
 
-TEST(DropTargetRegistration, OneWindowPerTarget)
-{
-    CRecorderWnd wnd;
-    ASSERT_TRUE(wnd.Create());
-    COleDropTarget target;
+    CRecorderWnd wnd, other;
+    ASSERT_TRUE(wnd.Create() && other.Create());
+    COleDropTarget registered;
     CWnd none;
-    EXPECT_FALSE(target.Register(nullptr));
-    EXPECT_FALSE(target.Register(&none));
-    EXPECT_TRUE(target.Register(&wnd));
-    EXPECT_FALSE(target.Register(&wnd));
-    EXPECT_EQ(target.GetWindow(), &wnd);
+    EXPECT_FALSE(registered.Register(nullptr) || registered.Register(&none));
+    EXPECT_TRUE(registered.Register(&wnd));
+    EXPECT_FALSE(registered.Register(&wnd));
+    EXPECT_EQ(registered.GetWindow(), &wnd);
     wnd.DestroyWindow();
-    EXPECT_EQ(target.GetWindow(), nullptr);
-    target.Revoke();
-    CRecorderWnd other;
-    ASSERT_TRUE(other.Create());
-    EXPECT_TRUE(target.Register(&other));
+    EXPECT_EQ(registered.GetWindow(), nullptr);
+    registered.Revoke();
+    EXPECT_TRUE(registered.Register(&other));
 }
 
 TEST_F(DragTest, EnterOverLeaveEnterOverDropInOrder)
 {
     EXPECT_EQ(data.DoDragDrop(&a, DROPEFFECT_COPY | DROPEFFECT_MOVE), DROPEFFECT_NONE);
     ASSERT_TRUE(morv::drag::IsDragging());
-    a.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({20, 20}));
-    a.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({30, 25}));
-    a.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At(InB(10, 10)));
-    a.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At(InB(15, 40)));
+    for (const CPoint p : {CPoint(20, 20), CPoint(30, 25), InB(10, 10), InB(15, 40)})
+        Move(p.x, p.y);
     a.DeliverMessage(WM_LBUTTONUP, 0, At(InB(15, 40)));
-    EXPECT_EQ(
-        log,
-        (std::vector<std::string>{"A:enter", "A:over", "A:leave", "B:enter", "B:over", "B:dropex 2/3", "B:drop 2"}));
-    EXPECT_TRUE(sinkA.sawText);
-    EXPECT_EQ(sinkB.lastPoint, CPoint(15, 40)); // in b's own client coordinates
-    EXPECT_FALSE(morv::drag::IsDragging());
-    EXPECT_EQ(morv::drag::LastResult(), DROPEFFECT_MOVE);
+    EXPECT_EQ(log, Log({"A:enter", "A:over", "A:leave", "B:enter", "B:over", "B:dropex 2/3", "B:drop 2"}));
+    EXPECT_EQ(std::tuple(sinkA.sawText, sinkB.lastPoint), std::tuple(true, CPoint(15, 40))); // in b's own coordinates
+    EXPECT_EQ(std::tuple(morv::drag::IsDragging(), morv::drag::LastResult()),
+              std::tuple(false, DROPEFFECT{DROPEFFECT_MOVE}));
 }
 
 // How a drop on b ends: b's answers to over and to the drop with effect,
 // the effects the source allows; what b is told and what the drag gives.
+// A handled drop with effect skips the drop; a refusing target gets leave
+// instead of drop, and so does one answering an effect the source does not allow.
 TEST_F(DragTest, TheTargetsAnswersDecideHowTheDropEnds)
 {
+    const DROPEFFECT any = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
     const struct {
         DROPEFFECT answer, dropExAnswer, allowed;
-        std::vector<std::string> log;
+        Log log;
         DROPEFFECT result;
     } cases[] = {
-        // A handled drop with effect skips the drop.
-        {DROPEFFECT_MOVE,
-         DROPEFFECT_COPY,
-         DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK,
-         {"B:enter", "B:over", "B:dropex 2/7"},
-         DROPEFFECT_COPY},
-        // A refusing target gets leave instead of drop ...
-        {DROPEFFECT_NONE,
-         DROPEFFECT_NOTHANDLED,
-         DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK,
-         {"B:enter", "B:over", "B:leave"},
-         DROPEFFECT_NONE},
-        // ... and so does one answering an effect the source does not allow.
+        {DROPEFFECT_MOVE, DROPEFFECT_COPY, any, {"B:enter", "B:over", "B:dropex 2/7"}, DROPEFFECT_COPY},
+        {DROPEFFECT_NONE, DROPEFFECT_NOTHANDLED, any, {"B:enter", "B:over", "B:leave"}, DROPEFFECT_NONE},
         {DROPEFFECT_LINK,
          DROPEFFECT_NOTHANDLED,
          DROPEFFECT_COPY | DROPEFFECT_MOVE,
@@ -209,54 +177,51 @@ TEST_F(DragTest, TheTargetsAnswersDecideHowTheDropEnds)
     }
 }
 
-TEST_F(DragTest, EscapeAndAnotherButtonCancel)
+TEST_F(DragTest, EscapeAnotherButtonARevokedTargetOrAGoneSourceEndIt)
 {
     data.DoDragDrop(&a);
-    a.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({5, 5}));
+    Move(5, 5);
     a.DeliverMessage(WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_FALSE(morv::drag::IsDragging());
     data.DoDragDrop(&a);
-    a.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At(InB(5, 5)));
+    Move(205, 5);
     a.DeliverMessage(WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, At(InB(5, 5)));
     EXPECT_FALSE(morv::drag::IsDragging());
-    EXPECT_EQ(log, (std::vector<std::string>{"A:enter", "A:leave", "B:enter", "B:leave"}));
+    EXPECT_EQ(log, Log({"A:enter", "A:leave", "B:enter", "B:leave"}));
+
+    log.clear(); // a revoked target is not called again
+    data.DoDragDrop(&a);
+    Move(205, 5);
+    targetB.Revoke();
+    Move(209, 5);
+    a.DeliverMessage(WM_LBUTTONUP, 0, At(InB(9, 5)));
+    EXPECT_EQ(log, Log{"B:enter"});
+    EXPECT_FALSE(morv::drag::IsDragging());
+
+    log.clear(); // a drag whose source is gone ends
+    ASSERT_TRUE(targetB.Register(&b));
+    data.DoDragDrop(&a);
+    Move(205, 5);
+    a.DestroyWindow();
+    EXPECT_FALSE(morv::drag::IsDragging());
+    EXPECT_EQ(log, Log({"B:enter", "B:leave"}));
+    EXPECT_EQ(data.DoDragDrop(&b), DROPEFFECT_NONE);
+    EXPECT_TRUE(morv::drag::IsDragging());
 }
 
 TEST_F(DragTest, OneDragAtATimeFromALiveSource)
 {
     CWnd none;
-    EXPECT_EQ(data.DoDragDrop(&none), DROPEFFECT_NONE);
-    EXPECT_EQ(data.DoDragDrop(&a, DROPEFFECT_NONE), DROPEFFECT_NONE);
+    EXPECT_EQ(std::tuple(data.DoDragDrop(&none), data.DoDragDrop(&a, DROPEFFECT_NONE)),
+              std::tuple(DROPEFFECT{DROPEFFECT_NONE}, DROPEFFECT{DROPEFFECT_NONE}));
     EXPECT_FALSE(morv::drag::IsDragging());
     data.DoDragDrop(&a);
     COleDataSource other;
     other.DoDragDrop(&a);
     EXPECT_TRUE(morv::drag::IsDragging());
     // Only the source's own messages move the drag.
-    EXPECT_FALSE(morv::drag::RouteMessage(&b, WM_MOUSEMOVE, 0, At({1, 1})));
-    EXPECT_FALSE(morv::drag::RouteMessage(&a, WM_KEYDOWN, 'A', 0));
+    EXPECT_FALSE(morv::drag::RouteMessage(&b, WM_MOUSEMOVE, 0, At({1, 1}))
+                 || morv::drag::RouteMessage(&a, WM_KEYDOWN, 'A', 0));
     EXPECT_TRUE(morv::drag::RouteMessage(&a, WM_MOUSEMOVE, 0, At({1, 1})));
-    EXPECT_EQ(log, std::vector<std::string>{"A:enter"});
-}
-
-TEST_F(DragTest, ARevokedTargetIsNotCalledAgain)
-{
-    data.DoDragDrop(&a);
-    a.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At(InB(5, 5)));
-    targetB.Revoke();
-    a.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At(InB(9, 5)));
-    a.DeliverMessage(WM_LBUTTONUP, 0, At(InB(9, 5)));
-    EXPECT_EQ(log, std::vector<std::string>{"B:enter"});
-    EXPECT_FALSE(morv::drag::IsDragging());
-}
-
-TEST_F(DragTest, ADragWhoseSourceIsGoneEnds)
-{
-    data.DoDragDrop(&a);
-    a.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At(InB(5, 5)));
-    a.DestroyWindow();
-    EXPECT_FALSE(morv::drag::IsDragging());
-    EXPECT_EQ(log, (std::vector<std::string>{"B:enter", "B:leave"}));
-    EXPECT_EQ(data.DoDragDrop(&b), DROPEFFECT_NONE);
-    EXPECT_TRUE(morv::drag::IsDragging());
+    EXPECT_EQ(log, Log{"A:enter"});
 }

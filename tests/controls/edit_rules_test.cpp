@@ -4,127 +4,77 @@
 
 namespace {
 
-SEditRules Integer(double lo, double hi, double step = 1)
+SEditRules Rules(EEditMode mode, double lo, double hi, int decimals = 0, double step = 1, double base = 0)
 {
     SEditRules rules;
-    rules.eMode = EEditMode::Integer;
-    rules.dMin = lo;
-    rules.dMax = hi;
-    rules.dStep = step;
+    std::tie(rules.eMode, rules.dMin, rules.dMax, rules.nDecimals, rules.dStep, rules.dBase)
+        = std::tuple(mode, lo, hi, decimals, step, base);
     return rules;
 }
-
+SEditRules Integer(double lo, double hi, double step = 1) { return Rules(EEditMode::Integer, lo, hi, 0, step); }
 SEditRules Decimal(double lo, double hi, int decimals, double step = 1)
 {
-    SEditRules rules = Integer(lo, hi, step);
-    rules.eMode = EEditMode::Decimal;
-    rules.nDecimals = decimals;
-    return rules;
+    return Rules(EEditMode::Decimal, lo, hi, decimals, step);
 }
 
 using S = ETextState;
 
-TEST(EditRules, IntegerTakesDigitsOnly)
+// No sign unless the minimum is negative; a text below the minimum is on
+// its way ("2" to 25, "-1" to -15, ".5" to 50.5) unless more digits can only
+// make it larger ("101").
+TEST(EditRules, TypingIsCheckedByModeSignDecimalsAndBounds)
 {
-    const SEditRules r = Integer(20, 100);
-    EXPECT_EQ(morv::ValidateEditText("55", r), S::Acceptable);
-    EXPECT_EQ(morv::ValidateEditText("5a", r), S::Invalid);
-    EXPECT_EQ(morv::ValidateEditText("5.5", r), S::Invalid);
-    EXPECT_EQ(morv::ValidateEditText("-5", r), S::Invalid); // no sign when the minimum is not negative
-    EXPECT_EQ(morv::ValidateEditText(" 5", r), S::Invalid);
-    EXPECT_EQ(morv::ValidateEditText("", r), S::Intermediate);
+    using Texts = std::vector<std::string>;
+    const struct {
+        SEditRules rules;
+        Texts acceptable, intermediate, invalid;
+    } cases[] = {
+        {Integer(20, 100), {"55", "20", "100"}, {"", "2"}, {"5a", "5.5", "-5", " 5", "101", "1000"}},
+        {Integer(-50, -10), {"-20"}, {"-", "-1"}, {"-60", "5"}},
+        {Decimal(23, 240, 3), {"59.940"}, {"59.", ".5"}, {"59.9401", "5.9.4", "240.5", "1,5"}},
+        {Decimal(-1, 10000, -1), {"4.123456", "-0.5"}, {}, {"-1.5"}},
+        {Decimal(0, 10, 0), {}, {}, {"5."}},
+        {SEditRules{}, {"any text @ all"}, {}, {}},
+    };
+    for (const auto& c : cases)
+        for (const auto& [texts, state] :
+             {std::pair(c.acceptable, S::Acceptable), std::pair(c.intermediate, S::Intermediate),
+              std::pair(c.invalid, S::Invalid)})
+            for (const std::string& text : texts)
+                EXPECT_EQ(morv::ValidateEditText(text, c.rules), state) << text;
 }
 
-TEST(EditRules, IntegerBoundsWhileTyping)
+TEST(EditRules, FixupStepAndFormat)
 {
-    const SEditRules r = Integer(20, 100);
-    EXPECT_EQ(morv::ValidateEditText("2", r), S::Intermediate); // on the way to 25
-    EXPECT_EQ(morv::ValidateEditText("20", r), S::Acceptable);
-    EXPECT_EQ(morv::ValidateEditText("100", r), S::Acceptable);
-    EXPECT_EQ(morv::ValidateEditText("101", r), S::Invalid); // more digits only make it larger
-    EXPECT_EQ(morv::ValidateEditText("1000", r), S::Invalid);
-}
-
-TEST(EditRules, NegativeRangesTakeASign)
-{
-    const SEditRules r = Integer(-50, -10);
-    EXPECT_EQ(morv::ValidateEditText("-", r), S::Intermediate);
-    EXPECT_EQ(morv::ValidateEditText("-1", r), S::Intermediate); // -1x is coming
-    EXPECT_EQ(morv::ValidateEditText("-20", r), S::Acceptable);
-    EXPECT_EQ(morv::ValidateEditText("-60", r), S::Invalid);
-    EXPECT_EQ(morv::ValidateEditText("5", r), S::Invalid);
-}
-
-TEST(EditRules, DecimalTakesOnePointAndItsDigits)
-{
-    const SEditRules r = Decimal(23, 240, 3);
-    EXPECT_EQ(morv::ValidateEditText("59.940", r), S::Acceptable);
-    EXPECT_EQ(morv::ValidateEditText("59.9401", r), S::Invalid); // a fourth decimal
-    EXPECT_EQ(morv::ValidateEditText("59.", r), S::Intermediate);
-    EXPECT_EQ(morv::ValidateEditText(".5", r), S::Intermediate); // below the minimum, more may come
-    EXPECT_EQ(morv::ValidateEditText("5.9.4", r), S::Invalid);
-    EXPECT_EQ(morv::ValidateEditText("240.5", r), S::Invalid);
-    EXPECT_EQ(morv::ValidateEditText("1,5", r), S::Invalid);
-}
-
-TEST(EditRules, DecimalsMinusOneAllowAnyNumberOfDigits)
-{
-    const SEditRules r = Decimal(-1, 10000, -1);
-    EXPECT_EQ(morv::ValidateEditText("4.123456", r), S::Acceptable);
-    EXPECT_EQ(morv::ValidateEditText("-0.5", r), S::Acceptable);
-    EXPECT_EQ(morv::ValidateEditText("-1.5", r), S::Invalid);
-}
-
-TEST(EditRules, NoDecimalsMeansNoPoint) { EXPECT_EQ(morv::ValidateEditText("5.", Decimal(0, 10, 0)), S::Invalid); }
-
-TEST(EditRules, TextModeTakesEverything)
-{
-    SEditRules r;
-    EXPECT_EQ(morv::ValidateEditText("any text @ all", r), S::Acceptable);
-    EXPECT_EQ(morv::FixupEditText("keep me", r), "keep me");
-}
-
-TEST(EditRules, FixupBringsValuesIntoBounds)
-{
-    EXPECT_EQ(morv::FixupEditText("5", Integer(20, 100)), "20");
-    EXPECT_EQ(morv::FixupEditText("55", Integer(20, 100)), "55");
-    EXPECT_EQ(morv::FixupEditText("", Integer(20, 100)), "");
-    EXPECT_EQ(morv::FixupEditText("-", Integer(-20, 100)), "");
-    EXPECT_EQ(morv::FixupEditText("12.", Decimal(0, 100, 1)), "12.0");
-    EXPECT_EQ(morv::FixupEditText("0.5", Decimal(23, 240, 3)), "23.000");
-    EXPECT_EQ(morv::FixupEditText("60", Decimal(23, 240, 3)), "60"); // acceptable text is kept as typed
-}
-
-TEST(EditRules, StepsMoveByTheStepWithinBounds)
-{
-    const SEditRules r = Integer(64, 32767, 1);
-    EXPECT_EQ(morv::StepEditText("1920", 1, r), "1921");
-    EXPECT_EQ(morv::StepEditText("1920", -3, r), "1917");
-    EXPECT_EQ(morv::StepEditText("32767", 1, r), "32767");
-    EXPECT_EQ(morv::StepEditText("64", -1, r), "64");
-    const SEditRules hz = Decimal(23, 240, 3, 1.0);
-    EXPECT_EQ(morv::StepEditText("59.940", 1, hz), "60.940");
-    EXPECT_EQ(morv::StepEditText("239.5", 2, hz), "240.000");
-}
-
-TEST(EditRules, StepFromAnEmptyTextStartsAtTheBase)
-{
-    SEditRules r = Decimal(-1, 10000, 1, 1);
-    r.dBase = 12;
-    EXPECT_EQ(morv::StepEditText("", 1, r), "13.0");
-    EXPECT_EQ(morv::StepEditText("", -1, r), "11.0");
-}
-
-TEST(EditRules, NoStepNoChange)
-{
-    SEditRules r = Integer(0, 10, 0);
-    EXPECT_EQ(morv::StepEditText("5", 1, r), "5");
-    SEditRules text;
-    EXPECT_EQ(morv::StepEditText("abc", 1, text), "abc");
-}
-
-TEST(EditRules, FormattingIgnoresTheLocale)
-{
+    const struct {
+        const char* text;
+        SEditRules rules;
+        int step; // 0: fix up
+        const char* result;
+    } cases[] = {
+        {"5", Integer(20, 100), 0, "20"},
+        {"55", Integer(20, 100), 0, "55"},
+        {"", Integer(20, 100), 0, ""},
+        {"-", Integer(-20, 100), 0, ""},
+        {"12.", Decimal(0, 100, 1), 0, "12.0"},
+        {"0.5", Decimal(23, 240, 3), 0, "23.000"},
+        {"60", Decimal(23, 240, 3), 0, "60"}, // acceptable text is kept as typed
+        {"keep me", SEditRules{}, 0, "keep me"},
+        {"1920", Integer(64, 32767), 1, "1921"},
+        {"1920", Integer(64, 32767), -3, "1917"},
+        {"32767", Integer(64, 32767), 1, "32767"},
+        {"64", Integer(64, 32767), -1, "64"},
+        {"59.940", Decimal(23, 240, 3), 1, "60.940"},
+        {"239.5", Decimal(23, 240, 3), 2, "240.000"},
+        {"", Rules(EEditMode::Decimal, -1, 10000, 1, 1, 12), 1, "13.0"}, // an empty text steps from the base
+        {"", Rules(EEditMode::Decimal, -1, 10000, 1, 1, 12), -1, "11.0"},
+        {"5", Integer(0, 10, 0), 1, "5"}, // no step, no change
+        {"abc", SEditRules{}, 1, "abc"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.step ? morv::StepEditText(c.text, c.step, c.rules) : morv::FixupEditText(c.text, c.rules), c.result)
+            << c.text << " " << c.step;
+    // Whatever the locale.
     EXPECT_EQ(morv::FormatEditNumber(3.25, Decimal(0, 10, 1)), "3.2");
     EXPECT_EQ(morv::FormatEditNumber(60, Decimal(0, 240, 3)), "60.000");
     EXPECT_EQ(morv::FormatEditNumber(2.5, Integer(0, 10)), "3");

@@ -68,26 +68,6 @@ TEST(EditChangeGuard, HandlerRewritingItsOwnTextIsNotEnteredAgain)
     EXPECT_EQ(page.calls, 2);
 }
 
-TEST(ControlEnableGuard, DisablesAWindowAndRestoresIt)
-{
-    HostWindow host;
-    {
-        CControlEnable guard(&host);
-        EXPECT_TRUE(guard);
-        EXPECT_FALSE(host.IsWindowEnabled());
-        CControlEnable inner(&host);
-        EXPECT_FALSE(inner);
-    }
-    EXPECT_TRUE(host.IsWindowEnabled());
-}
-
-TEST(ControlEnableGuard, WindowDestroyedByTheHandlerIsLeftAlone)
-{
-    auto wnd = std::make_unique<HostWindow>();
-    CControlEnable guard(wnd.get());
-    wnd.reset(); // no crash when the guard ends
-}
-
 // A bar whose handler presses its own item again while it runs (as a
 // second click during an open menu would) and disables another.
 class ReentryPage : public CMorvBaseDlg {
@@ -125,31 +105,31 @@ TEST(ControlEnableGuard, BarItemTakesNoSecondClickWhileItsHandlerRuns)
     EXPECT_EQ(page.clicks, 1);
 }
 
-TEST(ControlEnableGuard, NestedGuardOnABarItem)
+TEST(ControlEnableGuard, WindowsBarItemsAndEntriesAreBusyForTheGuardsLife)
 {
-    HostWindow host;
+    auto host = std::make_unique<HostWindow>();
+    {
+        CControlEnable guard(host.get());
+        EXPECT_EQ(std::tuple(bool(guard), host->IsWindowEnabled()), std::tuple(true, false));
+        CControlEnable inner(host.get());
+        EXPECT_FALSE(inner);
+    }
+    EXPECT_TRUE(host->IsWindowEnabled());
     ReentryPage page;
-    ASSERT_TRUE(page.Create(303, &host));
-    CControlEnable outer(page.bar, 1);
-    CControlEnable inner(page.bar, 1);
-    EXPECT_TRUE(outer);
-    EXPECT_FALSE(inner);
-    CControlEnable unknown(page.bar, 99);
-    EXPECT_TRUE(unknown);
-}
-
-TEST(ControlEnableGuard, ControlEntryIsBusyDuringTheGuard)
-{
-    HostWindow host;
-    CMorvBaseDlg page;
-    ASSERT_TRUE(page.Create(304, &host));
-    page.AddControl(7, EMorvControlKind::Button, {0, 0, 50, 20}, "Add...");
+    ASSERT_TRUE(page.Create(303, host.get()));
+    {
+        CControlEnable outer(page.bar, 1), inner(page.bar, 1), unknown(page.bar, 99);
+        EXPECT_EQ(std::tuple(bool(outer), bool(inner), bool(unknown)), std::tuple(true, false, true));
+    }
+    page.AddControl(7, EMorvControlKind::Button, {0, 40, 50, 60}, "Add...");
     {
         CControlEnable guard(page, 7);
-        EXPECT_EQ(page.HitTestControl({5, 5}), -1);
-        EXPECT_TRUE(page.GetControl(7)->bEnabled);
+        EXPECT_EQ(std::tuple(page.HitTestControl({5, 45}), page.GetControl(7)->bEnabled), std::tuple(-1, true));
     }
-    EXPECT_EQ(page.HitTestControl({5, 5}), 7);
+    EXPECT_EQ(page.HitTestControl({5, 45}), 7);
+    page.DestroyWindow();
+    CControlEnable guard(host.get());
+    host.reset(); // a window destroyed by the handler is left alone when the guard ends
 }
 
 TEST(ControlEnableGuard, ABarMadeWhereTheGuardedOneWasIsNotTouched)

@@ -23,95 +23,57 @@ void BuildContextMenu(CCusPopMenu& menu)
     menu.AppendMenu(MF_STRING | MF_GRAYED, 6, "Demarcate");
 }
 
-class MenuTest : public ScriptedTest {};
+using MenuTest = ScriptedTest;
 
-TEST_F(MenuTest, DescribeFlattensSubMenusWithTheirDepth)
+TEST_F(MenuTest, DescribeFlattensSubMenusAndFindsItemsInThem)
 {
     CCusPopMenu menu;
     BuildContextMenu(menu);
-    const auto items = menu.Describe();
+    auto items = menu.Describe();
     ASSERT_EQ(items.size(), 8u);
-    EXPECT_TRUE(items[0].bSubMenu);
-    EXPECT_EQ(items[0].strText, "Place position");
-    EXPECT_EQ(items[1].nDepth, 1);
-    EXPECT_EQ(items[1].nId, 3u);
-    EXPECT_TRUE(items[1].bChecked);
-    EXPECT_FALSE(items[2].bChecked);
-    EXPECT_EQ(items[5].nDepth, 0);
-    EXPECT_EQ(items[5].nId, 5u);
-    EXPECT_TRUE(items[6].bSeparator);
-    EXPECT_FALSE(items[7].bEnabled);
+    EXPECT_EQ(std::tuple(items[0].bSubMenu, items[0].strText), std::tuple(true, std::string("Place position")));
+    EXPECT_EQ(std::tuple(items[1].nDepth, items[1].nId, items[1].bChecked, items[2].bChecked),
+              std::tuple(1, 3u, true, false));
+    EXPECT_EQ(std::tuple(items[5].nDepth, items[5].nId, items[6].bSeparator, items[7].bEnabled),
+              std::tuple(0, 5u, true, false));
     EXPECT_EQ(menu.GetItemCount(), 4);
-}
-
-TEST_F(MenuTest, CheckAndEnableFindItemsInSubMenus)
-{
-    CCusPopMenu menu;
-    BuildContextMenu(menu);
-    EXPECT_TRUE(menu.CheckMenuItem(3, false));
-    EXPECT_TRUE(menu.CheckMenuItem(2, true));
-    EXPECT_TRUE(menu.EnableMenuItem(6, true));
+    EXPECT_TRUE(menu.CheckMenuItem(3, false) && menu.CheckMenuItem(2, true) && menu.EnableMenuItem(6, true));
     EXPECT_FALSE(menu.CheckMenuItem(77, true));
-    const auto items = menu.Describe();
-    EXPECT_FALSE(items[1].bChecked);
-    EXPECT_TRUE(items[4].bChecked);
-    EXPECT_TRUE(items[7].bEnabled);
+    items = menu.Describe();
+    EXPECT_EQ(std::tuple(items[1].bChecked, items[4].bChecked, items[7].bEnabled), std::tuple(false, true, true));
 }
 
 TEST_F(MenuTest, ScriptPicksAnIdAndSeesTheItems)
 {
-    CCusPopMenu menu;
-    menu.SetItemHeight(26);
-    menu.SetMenuWidth(200);
-    menu.AppendMenu(MF_STRING, 1201, "Sender 1", "ToolBar\\LoadFromCardOne");
-    menu.AppendMenu(MF_STRING | MF_CHECKED, 1202, "Sender 3", "ToolBar\\LoadFromCardOne");
+    CCusPopMenu flat;
+    flat.SetItemHeight(26);
+    flat.SetMenuWidth(200);
+    flat.AppendMenu(MF_STRING, 1201, "Sender 1", "ToolBar\\LoadFromCardOne");
+    flat.AppendMenu(MF_STRING | MF_CHECKED, 1202, "Sender 3", "ToolBar\\LoadFromCardOne");
     Script().PickMenu(1202);
-    EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD | TPM_RIGHTBUTTON, 100, 40, nullptr), 1202u);
+    EXPECT_EQ(flat.TrackPopupMenu(TPM_RETURNCMD | TPM_RIGHTBUTTON, 100, 40, nullptr), 1202u);
     const SModalRecord* shown = Script().Last(EModalKind::Menu);
     ASSERT_NE(shown, nullptr);
-    EXPECT_EQ(shown->nType, TPM_RETURNCMD | TPM_RIGHTBUTTON);
     ASSERT_EQ(shown->menuItems.size(), 2u);
-    EXPECT_EQ(shown->menuItems[1].strText, "Sender 3");
-    EXPECT_TRUE(shown->menuItems[1].bChecked);
-    EXPECT_EQ(shown->nResult, 1202);
-}
+    EXPECT_EQ(std::tuple(shown->nType, shown->menuItems[1].strText, shown->menuItems[1].bChecked, shown->nResult),
+              std::tuple(UINT{TPM_RETURNCMD | TPM_RIGHTBUTTON}, std::string("Sender 3"), true, 1202));
 
-TEST_F(MenuTest, PickInASubMenu)
-{
+    // A pick in a sub-menu, a dismissal; an absent, a disabled or an unscripted pick answers 0 and is an error.
     CCusPopMenu menu;
     BuildContextMenu(menu);
-    Script().PickMenu(4);
-    EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD, 0, 0, nullptr), 4u);
-}
-
-TEST_F(MenuTest, DismissAnswersZero)
-{
-    CCusPopMenu menu;
-    BuildContextMenu(menu);
-    Script().PickMenu(0);
+    const std::pair<UINT, UINT> picks[] = {{4, 4}, {0, 0}, {1203, 0}, {6, 0}};
+    for (const auto& [pick, answer] : picks) {
+        Script().PickMenu(pick);
+        EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD, 0, 0, nullptr), answer) << pick;
+    }
     EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD, 0, 0, nullptr), 0u);
-}
-
-TEST_F(MenuTest, PickOfAnAbsentOrDisabledItemIsRefused)
-{
-    CCusPopMenu menu;
-    BuildContextMenu(menu);
-    Script().PickMenu(1203);
-    EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD, 0, 0, nullptr), 0u);
-    Script().PickMenu(6);
-    EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD, 0, 0, nullptr), 0u);
-    EXPECT_EQ(TakeErrors().size(), 2u);
-}
-
-TEST_F(MenuTest, ItemsUnderADisabledSubMenuCannotBePicked)
-{
-    CCusPopMenu menu;
-    CCusPopMenu& sub = menu.AppendSubMenu("Port output");
-    sub.AppendMenu(MF_STRING, 1204, "Auto");
-    // Disabling the header: its flags live in the parent's item.
-    const_cast<CCusPopMenu::Item&>(menu.Items()[0]).nFlags |= MF_GRAYED;
+    EXPECT_EQ(TakeErrors().size(), 3u);
+    // Items under a disabled sub-menu cannot be picked; the header's flags live in the parent's item.
+    CCusPopMenu outer;
+    outer.AppendSubMenu("Port output").AppendMenu(MF_STRING, 1204, "Auto");
+    const_cast<CCusPopMenu::Item&>(outer.Items()[0]).nFlags |= MF_GRAYED;
     Script().PickMenu(1204);
-    EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD, 0, 0, nullptr), 0u);
+    EXPECT_EQ(outer.TrackPopupMenu(TPM_RETURNCMD, 0, 0, nullptr), 0u);
     EXPECT_EQ(TakeErrors().size(), 1u);
 }
 
@@ -144,14 +106,6 @@ TEST_F(MenuTest, WithoutReturnCommandTheChoiceIsPostedToTheOwner)
     EXPECT_EQ(menu.TrackPopupMenu(0, 0, 0, &owner), 0u);
 }
 
-TEST_F(MenuTest, UnscriptedMenuInScriptedModeIsDismissed)
-{
-    CCusPopMenu menu;
-    BuildContextMenu(menu);
-    EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD, 0, 0, nullptr), 0u);
-    EXPECT_EQ(TakeErrors().size(), 1u);
-}
-
 TEST_F(MenuTest, WidgetCarriesIdsChecksAndSize)
 {
     CCusPopMenu menu;
@@ -161,14 +115,12 @@ TEST_F(MenuTest, WidgetCarriesIdsChecksAndSize)
     const auto actions = widget->actions();
     ASSERT_EQ(actions.size(), 4);
     ASSERT_NE(actions[0]->menu(), nullptr);
-    const auto sideActions = actions[0]->menu()->actions();
-    ASSERT_EQ(sideActions.size(), 4);
-    EXPECT_EQ(sideActions[0]->data().toInt(), 3);
-    EXPECT_TRUE(sideActions[0]->isChecked());
-    EXPECT_FALSE(sideActions[1]->isChecked());
-    EXPECT_EQ(actions[1]->data().toInt(), 5);
-    EXPECT_TRUE(actions[2]->isSeparator());
-    EXPECT_FALSE(actions[3]->isEnabled());
+    const auto side = actions[0]->menu()->actions();
+    ASSERT_EQ(side.size(), 4);
+    EXPECT_EQ(std::tuple(side[0]->data().toInt(), side[0]->isChecked(), side[1]->isChecked()),
+              std::tuple(3, true, false));
+    EXPECT_EQ(std::tuple(actions[1]->data().toInt(), actions[2]->isSeparator(), actions[3]->isEnabled()),
+              std::tuple(5, true, false));
     widget->adjustSize();
     EXPECT_EQ(widget->width(), 200);
 }

@@ -9,11 +9,10 @@ using widget_test::WaitFor;
 
 TEST(MouseMoveRules, SmallMovesWaitForTheHoldTime)
 {
-    EXPECT_FALSE(MouseMoveStarts({3, 0}, 0, 300, 4));
-    EXPECT_FALSE(MouseMoveStarts({-4, 4}, 299, 300, 4));
-    EXPECT_TRUE(MouseMoveStarts({5, 0}, 0, 300, 4));
-    EXPECT_TRUE(MouseMoveStarts({0, -5}, 10, 300, 4));
-    EXPECT_TRUE(MouseMoveStarts({0, 0}, 300, 300, 4));
+    const std::tuple<CPoint, DWORD, bool> cases[]
+        = {{{3, 0}, 0, false}, {{-4, 4}, 299, false}, {{5, 0}, 0, true}, {{0, -5}, 10, true}, {{0, 0}, 300, true}};
+    for (const auto& [offset, held, starts] : cases)
+        EXPECT_EQ(MouseMoveStarts(offset, held, 300, 4), starts) << offset.x << "," << offset.y << " " << held;
 }
 
 namespace {
@@ -46,6 +45,7 @@ protected:
         return wnd.IsWindow() || wnd.Create();
     }
 
+    void Down(CPoint p) { wnd.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(p)); }
     std::vector<CPoint> MovePoints() const
     {
         std::vector<CPoint> points;
@@ -63,27 +63,41 @@ protected:
 
 } // namespace
 
-TEST_F(MouseMoveTest, ReportsEveryMoveThenTheRelease)
+TEST_F(MouseMoveTest, ReportsEveryMoveThenHowTheTrackingEnded)
 {
-    wnd.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At({10, 10}));
+    Down({10, 10});
     ASSERT_TRUE(tracker->IsTracking());
-    wnd.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({15, 12}));
-    wnd.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({15, 12})); // no move: not reported again
-    wnd.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({20, 30}));
+    for (const CPoint p : {CPoint(15, 12), CPoint(15, 12), CPoint(20, 30)}) // no move: not reported again
+        wnd.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At(p));
     wnd.DeliverMessage(WM_LBUTTONUP, 0, At({25, 30}));
-
     EXPECT_EQ(MovePoints(), (std::vector<CPoint>{{15, 12}, {20, 30}, {25, 30}}));
-    EXPECT_EQ(moves[1].ptDown, CPoint(10, 10));
-    EXPECT_EQ(moves[1].ptOffset, CPoint(10, 20));
-    EXPECT_EQ(ends, std::vector<int>{MOUSEMOVE_END_BUTTONUP});
-    EXPECT_EQ(endInfo.ptCur, CPoint(25, 30));
+    EXPECT_EQ(std::tuple(moves[1].ptDown, moves[1].ptOffset, endInfo.ptCur),
+              std::tuple(CPoint(10, 10), CPoint(10, 20), CPoint(25, 30)));
     EXPECT_FALSE(tracker->IsTracking());
+
+    Down({10, 10}); // a right press cancels
+    EXPECT_EQ(wnd.DeliverMessage(WM_RBUTTONDOWN, MK_RBUTTON | MK_LBUTTON, At({30, 30})), 0);
+    EXPECT_FALSE(tracker->IsTracking());
+    Down({10, 10}); // escape cancels, other keys pass
+    EXPECT_FALSE(tracker->RouteMessage(MSG{&wnd, WM_KEYDOWN, 'A', 0, {}}));
+    wnd.DeliverMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+    Down({10, 10}); // cancelling reports lost, once
+    tracker->Cancel();
+    tracker->Cancel();
+    wnd.DeliverMessage(WM_MBUTTONDOWN, MK_MBUTTON, At({10, 10})); // a middle drag ends on the middle release
+    wnd.DeliverMessage(WM_LBUTTONUP, MK_MBUTTON, At({12, 10}));
+    EXPECT_TRUE(tracker->IsTracking());
+    wnd.DeliverMessage(WM_MBUTTONUP, 0, At({40, 10}));
+    EXPECT_EQ(MovePoints().back(), CPoint(40, 10));
+    EXPECT_EQ(ends,
+              (std::vector<int>{MOUSEMOVE_END_BUTTONUP, MOUSEMOVE_END_OTHERBUTTON, MOUSEMOVE_END_ESCAPE,
+                                MOUSEMOVE_END_LOST, MOUSEMOVE_END_BUTTONUP}));
 }
 
 TEST_F(MouseMoveTest, HoldTimeKeepsATremblingClickStill)
 {
     ASSERT_TRUE(Build(60000));
-    wnd.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At({50, 50}));
+    Down({50, 50});
     wnd.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({52, 49}));
     EXPECT_TRUE(moves.empty());
     wnd.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({60, 50}));
@@ -93,84 +107,36 @@ TEST_F(MouseMoveTest, HoldTimeKeepsATremblingClickStill)
     EXPECT_EQ(ends, std::vector<int>{MOUSEMOVE_END_BUTTONUP});
 }
 
-TEST_F(MouseMoveTest, ARightPressCancels)
+TEST_F(MouseMoveTest, FollowsTheCursorWhileNoMessageComesAndEndsWithItsWindow)
 {
-    wnd.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At({10, 10}));
-    EXPECT_EQ(wnd.DeliverMessage(WM_RBUTTONDOWN, MK_RBUTTON | MK_LBUTTON, At({30, 30})), 0);
-    EXPECT_EQ(ends, std::vector<int>{MOUSEMOVE_END_OTHERBUTTON});
-    EXPECT_FALSE(tracker->IsTracking());
-}
-
-TEST_F(MouseMoveTest, EscapeCancelsAndOtherKeysPass)
-{
-    MSG key{&wnd, WM_KEYDOWN, 'A', 0, {}};
-    wnd.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At({10, 10}));
-    EXPECT_FALSE(tracker->RouteMessage(key));
-    EXPECT_TRUE(ends.empty());
-    wnd.DeliverMessage(WM_KEYDOWN, VK_ESCAPE, 0);
-    EXPECT_EQ(ends, std::vector<int>{MOUSEMOVE_END_ESCAPE});
-}
-
-TEST_F(MouseMoveTest, CancelReportsLost)
-{
-    wnd.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At({10, 10}));
-    tracker->Cancel();
-    tracker->Cancel();
-    EXPECT_EQ(ends, std::vector<int>{MOUSEMOVE_END_LOST});
-}
-
-TEST_F(MouseMoveTest, MiddleDragEndsOnMiddleRelease)
-{
-    wnd.DeliverMessage(WM_MBUTTONDOWN, MK_MBUTTON, At({10, 10}));
-    wnd.DeliverMessage(WM_LBUTTONUP, MK_MBUTTON, At({12, 10}));
-    EXPECT_TRUE(ends.empty());
-    wnd.DeliverMessage(WM_MBUTTONUP, 0, At({40, 10}));
-    EXPECT_EQ(ends, std::vector<int>{MOUSEMOVE_END_BUTTONUP});
-    EXPECT_EQ(MovePoints().back(), CPoint(40, 10));
-}
-
-TEST_F(MouseMoveTest, AWindowDestroyedMidwayEndsAsLost)
-{
-    wnd.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At({10, 10}));
-    wnd.DestroyWindow();
-    EXPECT_TRUE(WaitFor([this] { return !ends.empty(); }));
-    EXPECT_EQ(ends, std::vector<int>{MOUSEMOVE_END_LOST});
-}
-
-TEST_F(MouseMoveTest, FollowsTheCursorWhileNoMessageComes)
-{
-    wnd.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At({10, 10}));
+    Down({10, 10});
     CPoint screen{70, 60};
     wnd.ClientToScreen(screen);
     plat::SetCursorPos(screen);
     ASSERT_TRUE(WaitFor([this] { return !moves.empty(); }));
     EXPECT_EQ(moves.back().ptCur, CPoint(70, 60));
-    wnd.DeliverMessage(WM_LBUTTONUP, 0, At({70, 60}));
+    wnd.DestroyWindow();
+    EXPECT_TRUE(WaitFor([this] { return !ends.empty(); }));
+    EXPECT_EQ(ends, std::vector<int>{MOUSEMOVE_END_LOST});
 }
 
-TEST_F(MouseMoveTest, StartRefusesWhatItCannotTrack)
+TEST_F(MouseMoveTest, StartRefusesWhatItCannotTrackAndTheEndMayStartAgain)
 {
     CMouseDownMoveManager other;
     CWnd none;
-    EXPECT_FALSE(other.Start(nullptr, MK_LBUTTON, {}, nullptr, nullptr));
-    EXPECT_FALSE(other.Start(&none, MK_LBUTTON, {}, nullptr, nullptr));
-    EXPECT_FALSE(other.Start(&wnd, MK_SHIFT, {}, nullptr, nullptr));
+    EXPECT_FALSE(other.Start(nullptr, MK_LBUTTON, {}, nullptr, nullptr)
+                 || other.Start(&none, MK_LBUTTON, {}, nullptr, nullptr)
+                 || other.Start(&wnd, MK_SHIFT, {}, nullptr, nullptr));
     EXPECT_TRUE(other.Start(&wnd, MK_LBUTTON, {}, nullptr, nullptr));
     EXPECT_FALSE(other.Start(&wnd, MK_LBUTTON, {}, nullptr, nullptr));
-    EXPECT_EQ(other.GetHoldTime(), CMouseDownMoveManager::kDefaultHoldTime);
-    EXPECT_EQ(other.GetIdleSleep(), CMouseDownMoveManager::kDefaultIdleSleep);
+    EXPECT_EQ(std::tuple(other.GetHoldTime(), other.GetIdleSleep()),
+              std::tuple(CMouseDownMoveManager::kDefaultHoldTime, CMouseDownMoveManager::kDefaultIdleSleep));
     EXPECT_FALSE(other.RouteMessage(MSG{&wnd, WM_KEYDOWN, 'B', 0, {}}));
-}
+    other.Cancel();
 
-TEST_F(MouseMoveTest, TheEndCallbackMayStartAgain)
-{
     int restarts = 0;
-    wnd.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At({10, 10}));
-    tracker->Cancel();
-    ASSERT_FALSE(tracker->IsTracking());
     ASSERT_TRUE(tracker->Start(&wnd, MK_LBUTTON, {0, 0}, nullptr, [&](int, const SMouseMoveInfo&) {
-        ++restarts;
-        if (restarts == 1) {
+        if (++restarts == 1) {
             EXPECT_TRUE(
                 tracker->Start(&wnd, MK_LBUTTON, {0, 0}, nullptr, [&](int, const SMouseMoveInfo&) { ++restarts; }));
         }

@@ -43,76 +43,50 @@ TEST(TreeSelectionRules, ClicksWithAndWithoutModifiers)
     }
 }
 
-TEST(TreeSelectionRules, PlainPressOnAMultipleSelectionWaits)
+TEST(TreeSelectionRules, DeferredPressKeysFocusAndRemoval)
 {
+    // A plain press on a multiple selection waits.
     const SSelection several{{2, 3}, 3, 2};
-    EXPECT_TRUE(DefersPlainClick(several, 2, false, false));
-    EXPECT_FALSE(DefersPlainClick(several, 4, false, false));
-    EXPECT_FALSE(DefersPlainClick(several, 2, true, false));
-    EXPECT_FALSE(DefersPlainClick(Only(2), 2, false, false));
-}
-
-TEST(TreeSelectionRules, NavigationKeys)
-{
-    EXPECT_EQ(KeyTarget(kRows, 3, VK_UP, 2), 2u);
-    EXPECT_EQ(KeyTarget(kRows, 3, VK_DOWN, 2), 4u);
-    EXPECT_EQ(KeyTarget(kRows, 1, VK_UP, 2), 1u);
-    EXPECT_EQ(KeyTarget(kRows, 6, VK_DOWN, 2), 6u);
-    EXPECT_EQ(KeyTarget(kRows, 3, VK_HOME, 2), 1u);
-    EXPECT_EQ(KeyTarget(kRows, 3, VK_END, 2), 6u);
-    EXPECT_EQ(KeyTarget(kRows, 3, VK_NEXT, 2), 5u);
-    EXPECT_EQ(KeyTarget(kRows, 2, VK_PRIOR, 4), 1u);
-    EXPECT_EQ(KeyTarget(kRows, 0, VK_DOWN, 2), 1u);
-    EXPECT_EQ(KeyTarget(kRows, 3, 'A', 2), 0u);
+    EXPECT_EQ(std::tuple(DefersPlainClick(several, 2, false, false), DefersPlainClick(several, 4, false, false),
+                         DefersPlainClick(several, 2, true, false), DefersPlainClick(Only(2), 2, false, false)),
+              std::tuple(true, false, false, false));
+    const std::tuple<ItemId, UINT, int, ItemId> keys[]
+        = {{3, VK_UP, 2, 2},  {3, VK_DOWN, 2, 4}, {1, VK_UP, 2, 1},    {6, VK_DOWN, 2, 6}, {3, VK_HOME, 2, 1},
+           {3, VK_END, 2, 6}, {3, VK_NEXT, 2, 5}, {2, VK_PRIOR, 4, 1}, {0, VK_DOWN, 2, 1}, {3, 'A', 2, 0}};
+    for (const auto& [from, key, page, to] : keys)
+        EXPECT_EQ(KeyTarget(kRows, from, key, page), to) << from << " key " << key;
     EXPECT_EQ(KeyTarget({}, 3, VK_DOWN, 2), 0u);
-}
-
-TEST(TreeSelectionRules, TheSelectedItemIsTheFocusWhileSelected)
-{
-    EXPECT_EQ(SelectedItem(SSelection{{2, 5}, 5, 2}, kRows), 5u);
-    EXPECT_EQ(SelectedItem(SSelection{{5, 2}, 4, 2}, kRows), 2u);
-    EXPECT_EQ(SelectedItem(SSelection{{}, 4, 4}, kRows), 0u);
-}
-
-TEST(TreeSelectionRules, RemovedItemsLeaveTheSelection)
-{
-    const SSelection s = WithoutItems(SSelection{{2, 3, 5}, 3, 2}, {2, 3});
-    EXPECT_EQ(s, (SSelection{{5}, 0, 0}));
+    // The selected item is the focus while it is selected.
+    EXPECT_EQ(std::tuple(SelectedItem(SSelection{{2, 5}, 5, 2}, kRows), SelectedItem(SSelection{{5, 2}, 4, 2}, kRows),
+                         SelectedItem(SSelection{{}, 4, 4}, kRows)),
+              std::tuple(5u, 2u, 0u));
+    EXPECT_EQ(WithoutItems(SSelection{{2, 3, 5}, 3, 2}, {2, 3}), (SSelection{{5}, 0, 0}));
 }
 
 TEST(TreeDragRules, ScrollBandsAtTheEdges)
 {
     const CRect client(0, 0, 200, 150);
-    EXPECT_EQ(DragScrollDirection(client, {50, 0}, 20), -1);
-    EXPECT_EQ(DragScrollDirection(client, {50, 19}, 20), -1);
-    EXPECT_EQ(DragScrollDirection(client, {50, 20}, 20), 0);
-    EXPECT_EQ(DragScrollDirection(client, {50, 129}, 20), 0);
-    EXPECT_EQ(DragScrollDirection(client, {50, 130}, 20), 1);
-    EXPECT_EQ(DragScrollDirection(client, {50, 75}, 0), 0);
-    EXPECT_EQ(DragScrollDirection(CRect(), {0, 0}, 20), 0);
+    const std::pair<int, int> bands[] = {{0, -1}, {19, -1}, {20, 0}, {129, 0}, {130, 1}};
+    for (const auto& [y, direction] : bands)
+        EXPECT_EQ(DragScrollDirection(client, {50, y}, 20), direction) << y;
+    EXPECT_EQ(std::tuple(DragScrollDirection(client, {50, 75}, 0), DragScrollDirection(CRect(), {0, 0}, 20)),
+              std::tuple(0, 0));
 }
 
 TEST(TreeRowLayout, PartsFromLeftToRight)
 {
     const SRowLayout l = RowLayout(CRect(0, 28, 200, 56), 36, 18, true, 1.0);
     EXPECT_EQ(l.rcButton, CRect(18, 28, 36, 56));
-    EXPECT_EQ(l.rcIcon.left, 40);
-    EXPECT_EQ(l.rcIcon.Width(), 16);
-    EXPECT_EQ(l.rcText.left, l.rcIcon.right + 6);
-    EXPECT_EQ(l.rcText.right, l.rcMark.left);
-    EXPECT_EQ(l.rcMark.right, 200);
-
-    EXPECT_EQ(HitZone(l, {20, 40}, true), TVHT_ONITEMBUTTON);
-    EXPECT_EQ(HitZone(l, {20, 40}, false), TVHT_ONITEMINDENT);
-    EXPECT_EQ(HitZone(l, {5, 40}, true), TVHT_ONITEMINDENT);
-    EXPECT_EQ(HitZone(l, {45, 40}, false), TVHT_ONITEMICON);
-    EXPECT_EQ(HitZone(l, {100, 40}, false), TVHT_ONITEMLABEL);
-    EXPECT_EQ(HitZone(l, {195, 40}, false), TVHT_ONITEMRIGHT);
-    EXPECT_EQ(HitZone(l, {100, 10}, false), TVHT_NOWHERE);
-
+    EXPECT_EQ(std::tuple(l.rcIcon.left, l.rcIcon.Width(), l.rcText.left, l.rcText.right, l.rcMark.right),
+              std::tuple(40, 16, l.rcIcon.right + 6, l.rcMark.left, 200));
+    const std::tuple<CPoint, bool, UINT> zones[] = {
+        {{20, 40}, true, TVHT_ONITEMBUTTON}, {{20, 40}, false, TVHT_ONITEMINDENT}, {{5, 40}, true, TVHT_ONITEMINDENT},
+        {{45, 40}, false, TVHT_ONITEMICON},  {{100, 40}, false, TVHT_ONITEMLABEL}, {{195, 40}, false, TVHT_ONITEMRIGHT},
+        {{100, 10}, false, TVHT_NOWHERE}};
+    for (const auto& [point, hasButton, zone] : zones)
+        EXPECT_EQ(HitZone(l, point, hasButton), zone) << point.x << "," << point.y;
     const SRowLayout bare = RowLayout(CRect(0, 0, 200, 28), 18, 18, false, 1.0);
-    EXPECT_TRUE(bare.rcIcon.IsRectEmpty());
-    EXPECT_EQ(bare.rcText.left, 22);
+    EXPECT_EQ(std::tuple(bare.rcIcon.IsRectEmpty(), bare.rcText.left), std::tuple(true, 22));
     EXPECT_EQ(RowLayout(CRect(0, 0, 400, 56), 36, 36, true, 2.0).rcIcon.Width(), 32);
 }
 
@@ -150,58 +124,38 @@ std::optional<DrawOp> First(const std::vector<DrawOp>& ops, DrawOp::Kind kind)
 
 } // namespace
 
-TEST(TreeRowPainting, OnlineAndOfflineLabels)
+TEST(TreeRowPainting, LabelsBackgroundsMarksAndChevrons)
 {
     STreeRow row;
     row.strText = "Sender 1";
-    const std::optional<DrawOp> text = First(Painted(row), DrawOp::Kind::Text);
-    ASSERT_TRUE(text);
-    EXPECT_EQ(text->text, "Sender 1");
-    EXPECT_EQ(text->color, TestLook().clrTextOnline);
+    auto ops = Painted(row);
+    ASSERT_TRUE(First(ops, DrawOp::Kind::Text));
+    EXPECT_EQ(std::tuple(First(ops, DrawOp::Kind::Text)->text, First(ops, DrawOp::Kind::Text)->color),
+              std::tuple(std::string("Sender 1"), TestLook().clrTextOnline));
+    EXPECT_FALSE(First(ops, DrawOp::Kind::FillEllipse) || First(ops, DrawOp::Kind::Polyline));
     row.bOnline = false;
     EXPECT_EQ(First(Painted(row), DrawOp::Kind::Text)->color, TestLook().clrTextOffline);
-}
-
-TEST(TreeRowPainting, SelectedAndHoveredBackgrounds)
-{
-    STreeRow row;
     row.bSelected = true;
-    row.bOnline = false;
-    auto ops = Painted(row);
-    ASSERT_GE(ops.size(), 2u);
-    EXPECT_EQ(ops[1].kind, DrawOp::Kind::FillRect);
-    EXPECT_EQ(ops[1].color, TestLook().clrSelection);
-    EXPECT_EQ(ops[1].rect, CRect(0, 0, 200, 28));
-    EXPECT_EQ(First(ops, DrawOp::Kind::Text)->color, TestLook().clrTextOnSelection);
-
-    row.bSelected = false;
-    row.bHovered = true;
     ops = Painted(row);
-    EXPECT_EQ(ops[1].color, TestLook().clrHover);
-}
+    ASSERT_GE(ops.size(), 2u);
+    EXPECT_EQ(std::tuple(ops[1].kind, ops[1].color, ops[1].rect),
+              std::tuple(DrawOp::Kind::FillRect, TestLook().clrSelection, CRect(0, 0, 200, 28)));
+    EXPECT_EQ(First(ops, DrawOp::Kind::Text)->color, TestLook().clrTextOnSelection);
+    std::tie(row.bSelected, row.bHovered) = std::tuple(false, true);
+    EXPECT_EQ(Painted(row)[1].color, TestLook().clrHover);
 
-TEST(TreeRowPainting, WarningMarkAndChevron)
-{
-    STreeRow row;
-    EXPECT_FALSE(First(Painted(row), DrawOp::Kind::FillEllipse));
-    EXPECT_FALSE(First(Painted(row), DrawOp::Kind::Polyline));
-    row.bWarning = true;
-    row.bHasChildren = true;
-    const auto ops = Painted(row);
-    const std::optional<DrawOp> mark = First(ops, DrawOp::Kind::FillEllipse);
-    ASSERT_TRUE(mark);
-    EXPECT_EQ(mark->color, TestLook().clrWarning);
-    const std::optional<DrawOp> chevron = First(ops, DrawOp::Kind::Polyline);
-    ASSERT_TRUE(chevron);
-    // Collapsed: the chevron points right (its tip is its rightmost point).
-    EXPECT_GT(chevron->points[1].x, chevron->points[0].x);
-    EXPECT_EQ(chevron->points[0].x, chevron->points[2].x);
+    std::tie(row.bWarning, row.bHasChildren) = std::tuple(true, true);
+    ops = Painted(row);
+    ASSERT_TRUE(First(ops, DrawOp::Kind::FillEllipse) && First(ops, DrawOp::Kind::Polyline));
+    EXPECT_EQ(First(ops, DrawOp::Kind::FillEllipse)->color, TestLook().clrWarning);
+    // Collapsed, the chevron points right (its tip is its rightmost point); expanded, down.
+    std::vector<CPoint> p = First(ops, DrawOp::Kind::Polyline)->points;
+    EXPECT_TRUE(p[1].x > p[0].x && p[0].x == p[2].x);
     row.bExpanded = true;
-    const auto expanded = Painted(row);
-    const std::optional<DrawOp> down = First(expanded, DrawOp::Kind::Polyline);
-    ASSERT_TRUE(down);
-    EXPECT_GT(down->points[1].y, down->points[0].y);
-    EXPECT_EQ(down->points[0].y, down->points[2].y);
+    ops = Painted(row);
+    ASSERT_TRUE(First(ops, DrawOp::Kind::Polyline));
+    p = First(ops, DrawOp::Kind::Polyline)->points;
+    EXPECT_TRUE(p[1].y > p[0].y && p[0].y == p[2].y);
 }
 
 TEST(TreeRowPainting, TheIconFillsItsBox)

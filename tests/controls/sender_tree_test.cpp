@@ -15,6 +15,7 @@
 using widget_test::At;
 using widget_test::CRecorderWnd;
 using widget_test::WaitFor;
+using Items = std::vector<HTREEITEM>;
 
 namespace {
 
@@ -39,21 +40,24 @@ protected:
         tree.Expand(group, TVE_EXPAND);
         parent.records.clear();
     }
-
     CPoint Centre(HTREEITEM h) const
     {
         CRect r;
         EXPECT_TRUE(tree.GetItemRect(h, &r, true));
         return r.CenterPoint();
     }
-
     void Click(HTREEITEM h, UINT keys = 0)
     {
         tree.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON | keys, At(Centre(h)));
         tree.DeliverMessage(WM_LBUTTONUP, keys, At(Centre(h)));
     }
-
-    std::vector<HTREEITEM> Selected() const { return tree.GetSelectedItems(); }
+    void Key(UINT vk) { tree.DeliverMessage(WM_KEYDOWN, vk, 0); }
+    Items Selected() const { return tree.GetSelectedItems(); }
+    QLineEdit* Editor()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // editors that ended
+        return plat::NativeWidget(&tree)->findChild<QLineEdit*>();
+    }
 
     CRecorderWnd parent;
     CMorvSenderTreeCtrl tree;
@@ -65,78 +69,52 @@ protected:
 
 } // namespace
 
-TEST_F(TreeTest, StructureAndItemFields)
+TEST_F(TreeTest, StructureFieldsInsertAndDelete)
 {
     EXPECT_EQ(tree.GetCount(), 8u);
-    EXPECT_EQ(tree.GetRootItem(), all);
-    EXPECT_EQ(tree.GetChildItem(TVI_ROOT), all);
-    EXPECT_EQ(tree.GetChildItem(all), s[0]);
-    EXPECT_EQ(tree.GetNextSiblingItem(s[0]), s[1]);
-    EXPECT_EQ(tree.GetPrevSiblingItem(s[1]), s[0]);
-    EXPECT_EQ(tree.GetPrevSiblingItem(s[0]), nullptr);
-    EXPECT_EQ(tree.GetNextSiblingItem(all), group);
-    EXPECT_EQ(tree.GetParentItem(s[5]), group);
-    EXPECT_EQ(tree.GetParentItem(all), nullptr);
-    EXPECT_TRUE(tree.ItemHasChildren(group));
-    EXPECT_FALSE(tree.ItemHasChildren(s[5]));
-    EXPECT_EQ(tree.GetItemText(s[1]), "Sender 2");
-    EXPECT_FALSE(tree.GetItemOnline(s[2]));
-    EXPECT_TRUE(tree.GetItemWarning(s[4]));
-    EXPECT_TRUE(tree.SetItemFlags(s[2], true, true));
-    EXPECT_TRUE(tree.GetItemOnline(s[2]));
-    EXPECT_TRUE(tree.SetItemImage(s[0], "Skin/x.png"));
-    EXPECT_EQ(tree.GetItemImage(s[0]), "Skin/x.png");
-    EXPECT_TRUE(tree.SetItemText(s[0], "Renamed"));
-    EXPECT_EQ(tree.GetItemText(s[0]), "Renamed");
-}
-
-TEST_F(TreeTest, ItemDataKeepsAll64Bits)
-{
-    const uint64_t value = 0xFEDCBA9876543210ull;
+    EXPECT_EQ(Items({tree.GetRootItem(), tree.GetChildItem(TVI_ROOT), tree.GetChildItem(all),
+                     tree.GetNextSiblingItem(s[0]), tree.GetPrevSiblingItem(s[1]), tree.GetPrevSiblingItem(s[0]),
+                     tree.GetNextSiblingItem(all), tree.GetParentItem(s[5]), tree.GetParentItem(all)}),
+              Items({all, all, s[0], s[1], s[0], nullptr, group, group, nullptr}));
+    EXPECT_EQ(std::tuple(tree.ItemHasChildren(group), tree.ItemHasChildren(s[5]), tree.GetItemText(s[1])),
+              std::tuple(true, false, std::string("Sender 2")));
+    EXPECT_EQ(std::tuple(tree.GetItemOnline(s[2]), tree.GetItemWarning(s[4])), std::tuple(false, true));
+    EXPECT_TRUE(tree.SetItemFlags(s[2], true, true) && tree.GetItemOnline(s[2]));
+    EXPECT_TRUE(tree.SetItemImage(s[0], "Skin/x.png") && tree.SetItemText(s[0], "Renamed"));
+    EXPECT_EQ(std::tuple(tree.GetItemImage(s[0]), tree.GetItemText(s[0])),
+              std::tuple(std::string("Skin/x.png"), std::string("Renamed")));
+    // Item data keeps all 64 bits.
     EXPECT_EQ(tree.GetItemData(s[3]), 0u);
-    EXPECT_TRUE(tree.SetItemData(s[3], value));
-    EXPECT_EQ(tree.GetItemData(s[3]), value);
-    EXPECT_EQ(tree.GetItemData(s[2]), 0u);
-}
+    EXPECT_TRUE(tree.SetItemData(s[3], 0xFEDCBA9876543210ull));
+    EXPECT_EQ(std::tuple(tree.GetItemData(s[3]), tree.GetItemData(s[2])),
+              std::tuple(uint64_t{0xFEDCBA9876543210ull}, uint64_t{0}));
 
-TEST_F(TreeTest, InsertPositions)
-{
     const HTREEITEM first = tree.InsertItem("First", "", all, TVI_FIRST);
-    EXPECT_EQ(tree.GetChildItem(all), first);
     const HTREEITEM middle = tree.InsertItem("Middle", "", all, s[1]);
-    EXPECT_EQ(tree.GetNextSiblingItem(s[1]), middle);
-    EXPECT_EQ(tree.GetNextSiblingItem(middle), s[2]);
-    // An "after" item of another parent puts the new item last.
-    const HTREEITEM last = tree.InsertItem("Last", "", all, s[5]);
+    const HTREEITEM last = tree.InsertItem("Last", "", all, s[5]); // "after" an item of another parent: last
+    EXPECT_EQ(Items({tree.GetChildItem(all), tree.GetNextSiblingItem(s[1]), tree.GetNextSiblingItem(middle)}),
+              Items({first, middle, s[2]}));
     EXPECT_EQ(tree.GetNextSiblingItem(s[4]), last);
     EXPECT_EQ(tree.InsertItem("Orphan", "", reinterpret_cast<HTREEITEM>(uintptr_t{999}), TVI_LAST), nullptr);
-}
 
-TEST_F(TreeTest, DeletedHandlesAnswerNothing)
-{
     const HTREEITEM gone = s[5];
     EXPECT_TRUE(tree.DeleteItem(group));
-    EXPECT_EQ(tree.GetCount(), 6u);
-    EXPECT_EQ(tree.GetItemText(gone), "");
-    EXPECT_FALSE(tree.SetItemData(gone, 1));
-    EXPECT_FALSE(tree.DeleteItem(gone));
-    EXPECT_FALSE(tree.Expand(gone, TVE_EXPAND));
-    EXPECT_FALSE(tree.SelectItem(gone));
-    EXPECT_EQ(tree.GetChildItem(gone), nullptr);
+    EXPECT_EQ(std::tuple(tree.GetCount(), tree.GetItemText(gone)), std::tuple(9u, std::string()));
+    EXPECT_FALSE(tree.SetItemData(gone, 1) || tree.DeleteItem(gone) || tree.Expand(gone, TVE_EXPAND)
+                 || tree.SelectItem(gone) || tree.GetChildItem(gone));
     EXPECT_TRUE(tree.DeleteAllItems());
-    EXPECT_EQ(tree.GetCount(), 0u);
-    EXPECT_EQ(tree.GetRootItem(), nullptr);
+    EXPECT_EQ(std::tuple(tree.GetCount(), tree.GetRootItem()), std::tuple(0u, HTREEITEM{}));
 }
 
-TEST_F(TreeTest, ExpansionNotifiesAndCanBeRefused)
+TEST_F(TreeTest, ExpansionTheButtonAndHitTests)
 {
     EXPECT_TRUE(tree.Expand(all, TVE_COLLAPSE));
     EXPECT_FALSE(tree.IsExpanded(all));
     EXPECT_EQ(parent.NotifyCodes(), (std::vector<int>{TVN_ITEMEXPANDING, TVN_ITEMEXPANDED}));
-    EXPECT_FALSE(parent.records[0].notify.bExpand);
-    EXPECT_EQ(parent.records[0].notify.hItem, all);
-    EXPECT_EQ(tree.GetVisibleItems(), (std::vector<HTREEITEM>{all, group, s[5]}));
-
+    EXPECT_EQ(std::tuple(parent.records[0].notify.bExpand, parent.records[0].notify.hItem), std::tuple(false, all));
+    EXPECT_EQ(tree.GetVisibleItems(), Items({all, group, s[5]}));
+    CRect r;
+    EXPECT_FALSE(tree.GetItemRect(s[0], &r, false)); // hidden inside a collapsed parent
     answers[TVN_ITEMEXPANDING] = 1;
     EXPECT_FALSE(tree.Expand(all, TVE_TOGGLE));
     EXPECT_FALSE(tree.IsExpanded(all));
@@ -144,34 +122,7 @@ TEST_F(TreeTest, ExpansionNotifiesAndCanBeRefused)
     EXPECT_TRUE(tree.Expand(all, TVE_TOGGLE));
     EXPECT_TRUE(tree.IsExpanded(all));
     EXPECT_FALSE(tree.Expand(all, 0x77));
-}
 
-TEST_F(TreeTest, TheButtonTogglesExpansion)
-{
-    CRect row;
-    ASSERT_TRUE(tree.GetItemRect(group, &row, false));
-    CRect text;
-    ASSERT_TRUE(tree.GetItemRect(group, &text, true));
-    // The button lies in the indent just left of the item.
-    UINT flags = 0;
-    CPoint button{2, row.CenterPoint().y};
-    for (int x = 0; x < text.left; ++x) {
-        if (tree.HitTest({x, button.y}, &flags) && flags == TVHT_ONITEMBUTTON) {
-            button.x = x;
-            break;
-        }
-    }
-    ASSERT_EQ(flags, TVHT_ONITEMBUTTON);
-    tree.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(button));
-    EXPECT_FALSE(tree.IsExpanded(group));
-    EXPECT_EQ(tree.GetSelectedCount(), 0u); // the button does not select
-    tree.DeliverMessage(WM_LBUTTONUP, 0, At(button));
-    tree.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(button));
-    EXPECT_TRUE(tree.IsExpanded(group));
-}
-
-TEST_F(TreeTest, HitTestAndItemRectsAgree)
-{
     for (HTREEITEM h : tree.GetVisibleItems()) {
         UINT flags = 0;
         EXPECT_EQ(tree.HitTest(Centre(h), &flags), h);
@@ -181,108 +132,87 @@ TEST_F(TreeTest, HitTestAndItemRectsAgree)
     EXPECT_EQ(tree.HitTest({100, 275}, &flags), nullptr);
     EXPECT_EQ(flags, TVHT_NOWHERE);
     EXPECT_EQ(tree.HitTest({-5, 10}, &flags), nullptr);
-    CRect r;
-    tree.Expand(all, TVE_COLLAPSE);
-    EXPECT_FALSE(tree.GetItemRect(s[0], &r, false)); // hidden inside a collapsed parent
+
+    // The button lies in the indent just left of the item; it toggles and does not select.
+    CRect row, text;
+    ASSERT_TRUE(tree.GetItemRect(group, &row, false) && tree.GetItemRect(group, &text, true));
+    CPoint button{0, row.CenterPoint().y};
+    while (button.x < text.left && !(tree.HitTest(button, &flags) && flags == TVHT_ONITEMBUTTON))
+        ++button.x;
+    ASSERT_EQ(flags, TVHT_ONITEMBUTTON);
+    tree.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(button));
+    EXPECT_FALSE(tree.IsExpanded(group));
+    EXPECT_EQ(tree.GetSelectedCount(), 0u);
+    tree.DeliverMessage(WM_LBUTTONUP, 0, At(button));
+    tree.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(button));
+    EXPECT_TRUE(tree.IsExpanded(group));
 }
 
-TEST_F(TreeTest, CtrlAndShiftClicksBuildAMultipleSelection)
+TEST_F(TreeTest, SelectionByClicksCodeAndRemoval)
 {
     Click(s[0]);
-    EXPECT_EQ(Selected(), std::vector<HTREEITEM>{s[0]});
+    EXPECT_EQ(Selected(), Items{s[0]});
     Click(s[2], MK_CONTROL);
-    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{s[0], s[2]}));
+    EXPECT_EQ(Selected(), Items({s[0], s[2]}));
     Click(s[4], MK_SHIFT);
-    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{s[2], s[3], s[4]}));
-    EXPECT_EQ(tree.GetSelectedItem(), s[4]);
+    EXPECT_EQ(std::tuple(Selected(), tree.GetSelectedItem()), std::tuple(Items({s[2], s[3], s[4]}), s[4]));
     Click(s[3], MK_CONTROL);
-    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{s[2], s[4]}));
-    EXPECT_EQ(tree.GetSelectedItem(), s[2]); // the focus left the selection
+    EXPECT_EQ(std::tuple(Selected(), tree.GetSelectedItem()), std::tuple(Items({s[2], s[4]}), s[2])); // focus left
+    // A plain press on the selection waits for the release.
+    tree.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(Centre(s[4])));
+    EXPECT_EQ(tree.GetSelectedCount(), 2u);
+    tree.DeliverMessage(WM_LBUTTONUP, 0, At(Centre(s[4])));
+    EXPECT_EQ(Selected(), Items{s[4]});
     Click(s[0]);
-    EXPECT_EQ(Selected(), std::vector<HTREEITEM>{s[0]});
-    EXPECT_EQ(tree.GetSelectedCount(), 1u);
-
-    const auto changed = parent.Of(WM_NOTIFY);
-    std::vector<HTREEITEM> focus;
-    for (const auto& r : changed)
+    Items focus;
+    for (const auto& r : parent.Of(WM_NOTIFY))
         if (r.notify.nCode == TVN_SELCHANGED)
             focus.push_back(r.notify.hItem);
-    EXPECT_EQ(focus, (std::vector<HTREEITEM>{s[0], s[2], s[4], s[2], s[0]}));
-}
+    EXPECT_EQ(focus, Items({s[0], s[2], s[4], s[2], s[4], s[0]}));
 
-TEST_F(TreeTest, APlainPressOnTheSelectionWaitsForTheRelease)
-{
-    Click(s[1]);
-    Click(s[3], MK_SHIFT);
-    ASSERT_EQ(tree.GetSelectedCount(), 3u);
-    tree.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(Centre(s[2])));
-    EXPECT_EQ(tree.GetSelectedCount(), 3u);
-    tree.DeliverMessage(WM_LBUTTONUP, 0, At(Centre(s[2])));
-    EXPECT_EQ(Selected(), std::vector<HTREEITEM>{s[2]});
-}
-
-TEST_F(TreeTest, TheParentCanRefuseASelectionChange)
-{
-    tree.SelectItem(s[0]);
-    answers[TVN_SELCHANGING] = 1;
+    answers[TVN_SELCHANGING] = 1; // the parent refuses changes
     Click(s[1]);
     EXPECT_FALSE(tree.SelectItem(s[3]));
-    EXPECT_EQ(Selected(), std::vector<HTREEITEM>{s[0]});
+    EXPECT_EQ(Selected(), Items{s[0]});
     answers.clear();
-    EXPECT_TRUE(tree.SelectItem(s[3]));
-    EXPECT_EQ(Selected(), std::vector<HTREEITEM>{s[3]});
-}
-
-TEST_F(TreeTest, ProgrammaticSelection)
-{
-    EXPECT_TRUE(tree.SelectItem(s[1]));
-    EXPECT_TRUE(tree.SetItemSelected(s[5], true));
-    EXPECT_TRUE(tree.IsItemSelected(s[5]));
+    EXPECT_TRUE(tree.SelectItem(s[1]) && tree.SetItemSelected(s[5], true) && tree.IsItemSelected(s[5]));
     EXPECT_EQ(tree.GetSelectedItem(), s[1]);
     EXPECT_TRUE(tree.SetItemSelected(s[1], false));
     EXPECT_EQ(tree.GetSelectedItem(), s[5]);
     tree.ClearSelection();
-    EXPECT_EQ(tree.GetSelectedCount(), 0u);
-    EXPECT_EQ(tree.GetSelectedItem(), nullptr);
+    EXPECT_EQ(std::tuple(tree.GetSelectedCount(), tree.GetSelectedItem()), std::tuple(0u, HTREEITEM{}));
     EXPECT_TRUE(tree.SelectItem(nullptr));
-}
 
-TEST_F(TreeTest, DeletingASelectedItemUpdatesTheSelection)
-{
     Click(s[1]);
     Click(s[2], MK_CONTROL);
     parent.records.clear();
     tree.DeleteItem(s[2]);
-    EXPECT_EQ(Selected(), std::vector<HTREEITEM>{s[1]});
-    EXPECT_FALSE(tree.IsItemSelected(s[2]));
+    EXPECT_EQ(std::tuple(Selected(), tree.IsItemSelected(s[2])), std::tuple(Items{s[1]}, false));
     EXPECT_EQ(parent.NotifyCodes(), (std::vector<int>{TVN_SELCHANGING, TVN_SELCHANGED}));
-    // Removal cannot be refused.
-    answers[TVN_SELCHANGING] = 1;
+    answers[TVN_SELCHANGING] = 1; // removal cannot be refused
     tree.DeleteAllItems();
     EXPECT_EQ(tree.GetSelectedCount(), 0u);
 }
 
-TEST_F(TreeTest, ArrowKeysMoveTheSelection)
+TEST_F(TreeTest, KeysClicksAndTheWheel)
 {
     Click(s[0]);
-    tree.DeliverMessage(WM_KEYDOWN, VK_DOWN, 0);
-    EXPECT_EQ(Selected(), std::vector<HTREEITEM>{s[1]});
-    tree.DeliverMessage(WM_KEYDOWN, VK_UP, 0);
-    tree.DeliverMessage(WM_KEYDOWN, VK_UP, 0);
-    EXPECT_EQ(Selected(), std::vector<HTREEITEM>{all});
-    tree.DeliverMessage(WM_KEYDOWN, VK_LEFT, 0); // collapses
+    Key(VK_DOWN);
+    EXPECT_EQ(Selected(), Items{s[1]});
+    Key(VK_UP);
+    Key(VK_UP);
+    EXPECT_EQ(Selected(), Items{all});
+    Key(VK_LEFT); // collapses
     EXPECT_FALSE(tree.IsExpanded(all));
-    tree.DeliverMessage(WM_KEYDOWN, VK_RIGHT, 0); // expands
-    tree.DeliverMessage(WM_KEYDOWN, VK_RIGHT, 0); // to the first child
-    EXPECT_EQ(Selected(), std::vector<HTREEITEM>{s[0]});
-    tree.DeliverMessage(WM_KEYDOWN, VK_LEFT, 0); // to the parent
-    EXPECT_EQ(Selected(), std::vector<HTREEITEM>{all});
-    tree.DeliverMessage(WM_KEYDOWN, VK_END, 0);
-    EXPECT_EQ(Selected(), std::vector<HTREEITEM>{s[5]});
-}
+    Key(VK_RIGHT); // expands
+    Key(VK_RIGHT); // to the first child
+    EXPECT_EQ(Selected(), Items{s[0]});
+    Key(VK_LEFT); // to the parent
+    EXPECT_EQ(Selected(), Items{all});
+    Key(VK_END);
+    EXPECT_EQ(Selected(), Items{s[5]});
 
-TEST_F(TreeTest, ClicksDoubleClicksAndRightClicksReachTheParent)
-{
+    parent.records.clear();
     Click(s[1]);
     tree.DeliverMessage(WM_RBUTTONDOWN, MK_RBUTTON, At(Centre(s[3])));
     tree.DeliverMessage(WM_RBUTTONUP, 0, At(Centre(s[3])));
@@ -291,9 +221,8 @@ TEST_F(TreeTest, ClicksDoubleClicksAndRightClicksReachTheParent)
         if (code == NM_CLICK || code == NM_RCLICK)
             codes.push_back(code);
     EXPECT_EQ(codes, (std::vector<int>{NM_CLICK, NM_RCLICK}));
-    EXPECT_EQ(parent.Of(WM_NOTIFY).back().notify.hItem, s[3]);
-    EXPECT_EQ(parent.Of(WM_NOTIFY).back().notify.nIdFrom, 100u);
-
+    EXPECT_EQ(std::tuple(parent.Of(WM_NOTIFY).back().notify.hItem, parent.Of(WM_NOTIFY).back().notify.nIdFrom),
+              std::tuple(s[3], 100u));
     // An unhandled double click toggles the item; a handled one does not.
     tree.DeliverMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, At(Centre(group)));
     EXPECT_FALSE(tree.IsExpanded(group));
@@ -301,10 +230,9 @@ TEST_F(TreeTest, ClicksDoubleClicksAndRightClicksReachTheParent)
     tree.DeliverMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, At(Centre(group)));
     EXPECT_FALSE(tree.IsExpanded(group));
     EXPECT_EQ(parent.NotifyCodes().back(), NM_DBLCLK);
-}
 
-TEST_F(TreeTest, WheelScrollsThreeRowsANotch)
-{
+    // Three rows a notch, over items added just before.
+    tree.Expand(group, TVE_EXPAND);
     for (int i = 0; i < 20; ++i)
         tree.InsertItem("Extra " + std::to_string(i), "", group, TVI_LAST);
     ASSERT_EQ(tree.GetScrollLine(), 0);
@@ -314,7 +242,7 @@ TEST_F(TreeTest, WheelScrollsThreeRowsANotch)
     EXPECT_EQ(tree.GetScrollLine(), 0);
 }
 
-TEST_F(TreeTest, RealMouseInputTakesTheWindowsRoad)
+TEST_F(TreeTest, RealInputTakesTheWindowsRoad)
 {
     QTreeWidget* view = plat::NativeWidget(&tree)->findChild<QTreeWidget*>();
     ASSERT_NE(view, nullptr);
@@ -327,27 +255,17 @@ TEST_F(TreeTest, RealMouseInputTakesTheWindowsRoad)
         QApplication::sendEvent(view->viewport(), &up);
     };
     int filtered = 0;
-    parent.filter = [&](MSG* msg) {
-        filtered += msg->message == WM_LBUTTONDOWN;
-        return false;
-    };
+    parent.filter = [&](MSG* msg) { return (filtered += msg->message == WM_LBUTTONDOWN), false; };
     press(s[1], Qt::NoModifier);
     press(s[3], Qt::ControlModifier);
-    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{s[1], s[3]}));
+    EXPECT_EQ(Selected(), Items({s[1], s[3]}));
     EXPECT_EQ(filtered, 2); // each press met the parent's filter once
-}
-
-TEST_F(TreeTest, RealKeysTakeTheWindowsRoad)
-{
-    QTreeWidget* view = plat::NativeWidget(&tree)->findChild<QTreeWidget*>();
-    ASSERT_NE(view, nullptr);
-    tree.SelectItem(s[1]);
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
     QApplication::sendEvent(view, &down);
-    EXPECT_EQ(Selected(), std::vector<HTREEITEM>{s[2]});
+    EXPECT_EQ(Selected(), Items{s[4]});
 }
 
-TEST_F(TreeTest, LabelEditingNeedsTheStyleAndTheParentsConsent)
+TEST_F(TreeTest, LabelEditingConsentLimitAndEnd)
 {
     EXPECT_EQ(tree.EditLabel(s[0]), nullptr);
     tree.SetEditLabels(true);
@@ -356,78 +274,53 @@ TEST_F(TreeTest, LabelEditingNeedsTheStyleAndTheParentsConsent)
     EXPECT_EQ(tree.EditLabel(s[0]), nullptr);
     EXPECT_FALSE(tree.IsEditingLabel());
     answers.clear();
-    CTreeLabelEdit* edit = tree.EditLabel(s[0]);
-    ASSERT_NE(edit, nullptr);
-    EXPECT_TRUE(tree.IsEditingLabel());
-    EXPECT_EQ(tree.GetEditControl(), edit);
-    EXPECT_EQ(edit->GetWindowText(), "Sender 1");
-}
-
-TEST_F(TreeTest, TheEditLimitCutsLongText)
-{
-    tree.SetEditLabels(true);
     CTreeLabelEdit* edit = tree.EditLabel(group);
     ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(std::tuple(tree.IsEditingLabel(), tree.GetEditControl(), edit->GetWindowText()),
+              std::tuple(true, edit, std::string("Hall (1)")));
     edit->LimitText(15);
     EXPECT_EQ(edit->GetLimitText(), 15);
     edit->SetWindowText("A very long group name");
     EXPECT_EQ(edit->GetWindowText(), "A very long gro");
-    edit->SetSel(0, -1);
     int start = -1, end = -1;
+    edit->SetSel(0, -1);
     edit->GetSel(start, end);
-    EXPECT_EQ(start, 0);
-    EXPECT_EQ(end, 15);
+    EXPECT_EQ(std::tuple(start, end), std::tuple(0, 15));
     edit->SetSel(4, 4);
     edit->GetSel(start, end);
-    EXPECT_EQ(start, 4);
-    EXPECT_EQ(end, 4);
-    // Typing beyond the limit changes nothing.
-    QLineEdit* line = plat::NativeWidget(&tree)->findChild<QLineEdit*>();
-    ASSERT_NE(line, nullptr);
-    line->end(false);
-    QKeyEvent key(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");
-    QApplication::sendEvent(line, &key);
+    EXPECT_EQ(std::tuple(start, end), std::tuple(4, 4));
+    ASSERT_NE(Editor(), nullptr);
+    Editor()->end(false);
+    QKeyEvent x(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");
+    QApplication::sendEvent(Editor(), &x); // beyond the limit: nothing
     EXPECT_EQ(edit->GetWindowText(), "A very long gro");
     edit->LimitText(0);
-    QApplication::sendEvent(line, &key);
+    QApplication::sendEvent(Editor(), &x);
     EXPECT_EQ(edit->GetWindowText(), "A very long grox");
-}
+    tree.EndEditLabelNow(true);
 
-TEST_F(TreeTest, EndOfEditingAcceptedRefusedOrCancelled)
-{
-    tree.SetEditLabels(true);
     answers[TVN_ENDLABELEDIT] = 1;
     tree.EditLabel(s[1])->SetWindowText("Left wall");
     EXPECT_TRUE(tree.EndEditLabelNow(false));
-    EXPECT_FALSE(tree.IsEditingLabel());
-    EXPECT_EQ(tree.GetItemText(s[1]), "Left wall");
+    EXPECT_EQ(std::tuple(tree.IsEditingLabel(), tree.GetItemText(s[1])), std::tuple(false, std::string("Left wall")));
     const auto ended = parent.Of(WM_NOTIFY).back();
-    EXPECT_EQ(ended.notify.nCode, TVN_ENDLABELEDIT);
-    EXPECT_TRUE(ended.hasText);
-    EXPECT_EQ(ended.text, "Left wall");
-
+    EXPECT_EQ(std::tuple(ended.notify.nCode, ended.hasText, ended.text),
+              std::tuple(TVN_ENDLABELEDIT, true, std::string("Left wall")));
     answers[TVN_ENDLABELEDIT] = 0;
     tree.EditLabel(s[1])->SetWindowText("Refused");
     tree.EndEditLabelNow(false);
     EXPECT_EQ(tree.GetItemText(s[1]), "Left wall");
-
     answers[TVN_ENDLABELEDIT] = 1;
     tree.EditLabel(s[1])->SetWindowText("Dropped");
     tree.EndEditLabelNow(true);
     EXPECT_EQ(tree.GetItemText(s[1]), "Left wall");
     EXPECT_FALSE(parent.Of(WM_NOTIFY).back().hasText);
     EXPECT_FALSE(tree.EndEditLabelNow(false)); // nothing open
-}
-
-TEST_F(TreeTest, EnterInTheEditorCommits)
-{
-    tree.SetEditLabels(true);
-    answers[TVN_ENDLABELEDIT] = 1;
+    // Enter in the editor commits.
     tree.EditLabel(s[2])->SetWindowText("Stage");
-    QLineEdit* line = plat::NativeWidget(&tree)->findChild<QLineEdit*>();
-    ASSERT_NE(line, nullptr);
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(line, &enter);
+    ASSERT_NE(Editor(), nullptr);
+    QApplication::sendEvent(Editor(), &enter);
     ASSERT_TRUE(WaitFor([this] { return !tree.IsEditingLabel(); }));
     EXPECT_EQ(tree.GetItemText(s[2]), "Stage");
 }
@@ -444,8 +337,7 @@ protected:
     {
         DeleteAllItems();
         InsertItem(text ? *text : "cancelled");
-        ++rebuilds;
-        return true;
+        return ++rebuilds;
     }
 };
 
@@ -460,14 +352,12 @@ TEST(TreeEditing, AHandlerMayRebuildTheTree)
     tree.SetEditLabels(true);
     tree.EditLabel(tree.InsertItem("Old"))->SetWindowText("New");
     tree.EndEditLabelNow(false);
-    EXPECT_EQ(tree.rebuilds, 1);
-    EXPECT_EQ(tree.GetCount(), 1u);
-    EXPECT_EQ(tree.GetItemText(tree.GetRootItem()), "New");
+    EXPECT_EQ(std::tuple(tree.rebuilds, tree.GetCount(), tree.GetItemText(tree.GetRootItem())),
+              std::tuple(1, 1u, std::string("New")));
     // Deleting the item under edit ends the editing as cancelled.
     tree.EditLabel(tree.GetRootItem());
     tree.DeleteItem(tree.GetRootItem());
-    EXPECT_EQ(tree.rebuilds, 2);
-    EXPECT_FALSE(tree.IsEditingLabel());
+    EXPECT_EQ(std::tuple(tree.rebuilds, tree.IsEditingLabel()), std::tuple(2, false));
 }
 
 namespace {
@@ -480,14 +370,6 @@ public:
     std::vector<std::string> log;
     std::vector<int> scrolls;
     HTREEITEM dropOn = nullptr;
-
-    bool Build(CWnd* parent, const CRect& rect)
-    {
-        if (!Create(parent, rect, 9))
-            return false;
-        target.SetEventSink(this);
-        return target.Register(this);
-    }
 
 protected:
     void OnBeginDrag(HTREEITEM, CPoint) override
@@ -514,80 +396,53 @@ protected:
         dropOn = HitTest(point);
         return DROPEFFECT_MOVE;
     }
-    int OnDrop(CWnd*, COleDataObject*, DROPEFFECT, CPoint) override
-    {
-        log.push_back("drop");
-        return 1;
-    }
+    int OnDrop(CWnd*, COleDataObject*, DROPEFFECT, CPoint) override { return log.push_back("drop"), 1; }
     void OnDragLeave(CWnd*) override { log.push_back("leave"); }
-};
-
-class TreeDragTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(parent.Create(300, 300));
-        ASSERT_TRUE(tree.Build(&parent, CRect(0, 0, 200, 150)));
-        for (int i = 0; i < 30; ++i)
-            items.push_back(tree.InsertItem("Item " + std::to_string(i)));
-    }
-
-    void TearDown() override { morv::drag::Cancel(); }
-
-    CPoint Centre(HTREEITEM h) const
-    {
-        CRect r;
-        EXPECT_TRUE(tree.GetItemRect(h, &r, true));
-        return r.CenterPoint();
-    }
-
-    CRecorderWnd parent;
-    DragTree tree;
-    std::vector<HTREEITEM> items;
 };
 
 } // namespace
 
-TEST_F(TreeDragTest, ADragRunsEnterOverDropInOrder)
+TEST(TreeDrag, ADragRunsInOrderAndScrollsNearTheEdges)
 {
-    const CPoint from = Centre(items[1]);
+    CRecorderWnd parent;
+    DragTree tree;
+    ASSERT_TRUE(parent.Create(300, 300));
+    ASSERT_TRUE(tree.Create(&parent, CRect(0, 0, 200, 150), 9));
+    tree.target.SetEventSink(&tree);
+    ASSERT_TRUE(tree.target.Register(&tree));
+    Items items;
+    for (int i = 0; i < 30; ++i)
+        items.push_back(tree.InsertItem("Item " + std::to_string(i)));
+    const auto move = [&](CPoint p) { tree.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At(p)); };
+    CRect r;
+    ASSERT_TRUE(tree.GetItemRect(items[1], &r, true));
+    const CPoint from = r.CenterPoint();
     tree.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(from));
-    tree.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({from.x + 2, from.y})); // not yet a drag
+    move({from.x + 2, from.y}); // not yet a drag
     EXPECT_TRUE(tree.log.empty());
-    tree.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({from.x + 10, from.y}));
+    move({from.x + 10, from.y});
     EXPECT_EQ(tree.log, (std::vector<std::string>{"begin", "enter"}));
     ASSERT_TRUE(morv::drag::IsDragging());
-    const CPoint to = Centre(items[3]);
-    tree.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At(to));
-    tree.DeliverMessage(WM_LBUTTONUP, 0, At(to));
+    ASSERT_TRUE(tree.GetItemRect(items[3], &r, true));
+    move(r.CenterPoint());
+    tree.DeliverMessage(WM_LBUTTONUP, 0, At(r.CenterPoint()));
     EXPECT_EQ(tree.log, (std::vector<std::string>{"begin", "enter", "over", "dropex"}));
-    EXPECT_EQ(tree.dropOn, items[3]);
-    EXPECT_FALSE(morv::drag::IsDragging());
+    EXPECT_EQ(std::tuple(tree.dropOn, morv::drag::IsDragging()), std::tuple(items[3], false));
     // The press became a drag, not a click: the selection stayed on the pressed item.
-    EXPECT_EQ(tree.GetSelectedItems(), std::vector<HTREEITEM>{items[1]});
-}
+    EXPECT_EQ(tree.GetSelectedItems(), Items{items[1]});
 
-TEST_F(TreeDragTest, DraggingNearTheEdgesScrollsOneRowAtATime)
-{
-    const CPoint from = Centre(items[2]);
+    tree.scrolls.clear();
     tree.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(from));
-    tree.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({from.x + 10, from.y}));
+    move({from.x + 10, from.y});
     ASSERT_TRUE(morv::drag::IsDragging());
-    tree.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({50, 75}));
-    EXPECT_EQ(tree.GetScrollLine(), 0);
-    tree.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({50, 140}));
-    EXPECT_EQ(tree.GetScrollLine(), 1);
-    tree.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({50, 145}));
-    EXPECT_EQ(tree.GetScrollLine(), 2);
-    tree.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({50, 5}));
-    EXPECT_EQ(tree.GetScrollLine(), 1);
-    tree.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({50, 6}));
-    tree.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({50, 7}));
-    EXPECT_EQ(tree.GetScrollLine(), 0);
+    const std::pair<int, int> steps[] = {{75, 0}, {140, 1}, {145, 2}, {5, 1}, {6, 0}, {7, 0}}; // y, scroll line
+    for (const auto& [y, line] : steps) {
+        move({50, y});
+        EXPECT_EQ(tree.GetScrollLine(), line) << y;
+    }
     EXPECT_EQ(tree.scrolls, (std::vector<int>{0, 1, 1, -1, -1, 0})); // the top stops scrolling
     tree.DeliverMessage(WM_KEYDOWN, VK_ESCAPE, 0);
-    EXPECT_EQ(tree.log.back(), "leave");
-    EXPECT_FALSE(morv::drag::IsDragging());
+    EXPECT_EQ(std::tuple(tree.log.back(), morv::drag::IsDragging()), std::tuple(std::string("leave"), false));
 }
 
 TEST_F(TreeTest, WithoutAnOverrideTheBeginOfADragGoesToTheParent)
@@ -597,8 +452,7 @@ TEST_F(TreeTest, WithoutAnOverrideTheBeginOfADragGoesToTheParent)
     tree.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({from.x, from.y + 12}));
     const auto sent = parent.Of(WM_NOTIFY);
     ASSERT_FALSE(sent.empty());
-    EXPECT_EQ(sent.back().notify.nCode, TVN_BEGINDRAG);
-    EXPECT_EQ(sent.back().notify.hItem, s[0]);
-    EXPECT_EQ(sent.back().notify.ptClient, from);
+    EXPECT_EQ(std::tuple(sent.back().notify.nCode, sent.back().notify.hItem, sent.back().notify.ptClient),
+              std::tuple(TVN_BEGINDRAG, s[0], from));
     EXPECT_FALSE(morv::drag::IsDragging());
 }

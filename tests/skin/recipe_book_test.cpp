@@ -29,71 +29,49 @@ TEST(SkinRecipes, PatternStarStandsForOneFileName)
     QString star;
     EXPECT_TRUE(skin::MatchPattern(QStringLiteral("A\\*.png"), QStringLiteral("A\\Hover.png"), &star));
     EXPECT_EQ(star, QStringLiteral("Hover"));
-    EXPECT_FALSE(skin::MatchPattern(QStringLiteral("A\\*.png"), QStringLiteral("A\\B\\Hover.png")));
-    EXPECT_FALSE(skin::MatchPattern(QStringLiteral("A\\*.png"), QStringLiteral("A\\.png")));
-    EXPECT_FALSE(skin::MatchPattern(QStringLiteral("A\\*.png"), QStringLiteral("B\\Hover.png")));
+    for (const char* other : {"A\\B\\Hover.png", "A\\.png", "B\\Hover.png"})
+        EXPECT_FALSE(skin::MatchPattern(QStringLiteral("A\\*.png"), QString::fromLatin1(other))) << other;
     EXPECT_TRUE(skin::MatchPattern(QStringLiteral("A\\B.png"), QStringLiteral("A\\B.png")));
     EXPECT_FALSE(skin::MatchPattern(QStringLiteral("A\\B.png"), QStringLiteral("A\\b.png")));
 }
 
-TEST(SkinRecipes, ReadsOptionsApartFromVariables)
+TEST(SkinRecipes, OptionsVariablesAndStateRows)
 {
     const skin::RecipeBook book = Book();
     ASSERT_EQ(book.Recipes().size(), 4);
     const skin::Recipe& frame = book.Recipes()[1];
-    EXPECT_EQ(frame.svg, QStringLiteral("frame.svg"));
-    EXPECT_EQ(frame.margin, 5);
-    EXPECT_EQ(frame.vars, (skin::Vars{{QStringLiteral("line"), QStringLiteral("ok")}}));
-    EXPECT_EQ(book.Recipes()[2].pixels, 14);
-    EXPECT_DOUBLE_EQ(book.Recipes()[3].scale, 1.5);
+    EXPECT_EQ(std::tuple(frame.svg, frame.margin, frame.vars, book.Recipes()[2].pixels, book.Recipes()[3].scale),
+              std::tuple(QStringLiteral("frame.svg"), 5, skin::Vars{{QStringLiteral("line"), QStringLiteral("ok")}}, 14,
+                         1.5));
     EXPECT_EQ(book.Palette().value(QStringLiteral("warn")), QStringLiteral("#F0523E"));
-}
-
-TEST(SkinRecipes, StateRowOverridesTheRecipesVariables)
-{
-    const skin::RecipeBook book = Book();
+    // A state row overrides the recipe's variables; a state without a row is an error.
     skin::Vars vars;
     QString error;
     const skin::Recipe* recipe = book.Find(QStringLiteral("Bar\\Open\\Hover.png"), vars, error);
     ASSERT_NE(recipe, nullptr) << error.toStdString();
-    EXPECT_EQ(recipe->svg, QStringLiteral("button.svg"));
-    EXPECT_EQ(vars.value(QStringLiteral("ink")), QStringLiteral("warn"));
-    EXPECT_EQ(vars.value(QStringLiteral("plate")), QStringLiteral("#FFFFFF"));
-    EXPECT_EQ(vars.value(QStringLiteral("glyph")), QStringLiteral("@open.svg"));
-}
-
-TEST(SkinRecipes, StateWithoutARowIsAnError)
-{
-    skin::Vars vars;
-    QString error;
-    EXPECT_EQ(Book().Find(QStringLiteral("Bar\\Open\\Down.png"), vars, error), nullptr);
+    EXPECT_EQ(std::tuple(recipe->svg, vars.value(QStringLiteral("ink")), vars.value(QStringLiteral("plate")),
+                         vars.value(QStringLiteral("glyph"))),
+              std::tuple(QStringLiteral("button.svg"), QStringLiteral("warn"), QStringLiteral("#FFFFFF"),
+                         QStringLiteral("@open.svg")));
+    EXPECT_EQ(book.Find(QStringLiteral("Bar\\Open\\Down.png"), vars, error), nullptr);
     EXPECT_TRUE(error.contains(QLatin1String("Down"))) << error.toStdString();
 }
 
-TEST(SkinRecipes, NameWithoutOrWithTwoRecipesIsAnError)
+TEST(SkinRecipes, MalformedLinesAndNamesWithoutOrWithTwoRecipesAreErrors)
 {
     skin::RecipeBook book;
     QString error;
+    for (const char* line : {"palette ok green\n", "image A\\*.png a.svg\n" /* a star without a state set */,
+                             "image A\\*.png a.svg states=none\n" /* an unknown set */,
+                             "state s Normal ink=ok\nimage A.png a.svg states=s\n" /* a set without a star */,
+                             "image A.png a.svg margin=five\n", "image A.png a.svg ink\n", "picture A.png a.svg\n"})
+        EXPECT_FALSE(book.Parse(QString::fromLatin1(line), error)) << line;
+    EXPECT_TRUE(error.contains(QLatin1String("line 1"))) << error.toStdString();
     ASSERT_TRUE(book.Parse(QStringLiteral("image A.png a.svg\nimage A.png b.svg\n"), error));
     skin::Vars vars;
     EXPECT_EQ(book.Find(QStringLiteral("A.png"), vars, error), nullptr);
     EXPECT_TRUE(error.contains(QLatin1String("lines 1 and 2"))) << error.toStdString();
     EXPECT_EQ(book.Find(QStringLiteral("B.png"), vars, error), nullptr);
-}
-
-TEST(SkinRecipes, RefusesMalformedLines)
-{
-    skin::RecipeBook book;
-    QString error;
-    EXPECT_FALSE(book.Parse(QStringLiteral("palette ok green\n"), error));
-    EXPECT_FALSE(book.Parse(QStringLiteral("image A\\*.png a.svg\n"), error));             // star without a state set
-    EXPECT_FALSE(book.Parse(QStringLiteral("image A\\*.png a.svg states=none\n"), error)); // unknown set
-    EXPECT_FALSE(
-        book.Parse(QStringLiteral("state s Normal ink=ok\nimage A.png a.svg states=s\n"), error)); // set without star
-    EXPECT_FALSE(book.Parse(QStringLiteral("image A.png a.svg margin=five\n"), error));
-    EXPECT_FALSE(book.Parse(QStringLiteral("image A.png a.svg ink\n"), error));
-    EXPECT_FALSE(book.Parse(QStringLiteral("picture A.png a.svg\n"), error));
-    EXPECT_TRUE(error.contains(QLatin1String("line 1"))) << error.toStdString();
 }
 
 } // namespace

@@ -40,35 +40,23 @@ const std::vector<std::string>& StateFiles()
 
 const std::vector<std::string>& ButtonFolders()
 {
-    static const std::vector<std::string> folders{"Monitor\\BackGround",
-                                                  "Monitor\\Warning",
-                                                  "ToolBar\\Open",
-                                                  "ToolBar\\Save",
-                                                  "ToolBar\\LoadFromCard",
-                                                  "ToolBar\\SaveToCard",
-                                                  "ToolBar\\Setting",
-                                                  "ToolBar\\MonitorStart",
-                                                  "ToolBar\\MonitorStop",
-                                                  "ToolBar\\Normal",
-                                                  "ToolBar\\Hand",
-                                                  "ToolBar\\MonitorLog",
-                                                  "ToolBar\\Navigation",
-                                                  "ToolBar\\LoadFromCardOne",
-                                                  "TreeCtr\\SenderTree\\ToolBar\\Add",
-                                                  "TreeCtr\\SenderTree\\ToolBar\\Rename",
-                                                  "TreeCtr\\SenderTree\\ToolBar\\Delete",
-                                                  "TreeCtr\\SenderTree\\ToolBar\\Fold",
-                                                  "TreeCtr\\SenderTree\\ToolBar\\Expand",
-                                                  "TreeCtr\\SenderTree\\PortFrame",
-                                                  "Sender2\\Refresh",
-                                                  "ScrollBar\\vertical\\Thumb",
-                                                  "ScrollBar\\vertical\\Top",
-                                                  "ScrollBar\\vertical\\Bottom",
-                                                  "ScrollBar\\level\\Thumb",
-                                                  "ScrollBar\\level\\Top",
-                                                  "ScrollBar\\level\\Bottom",
-                                                  "ImageButton\\CheckButton\\Checked",
-                                                  "ImageButton\\CheckButton\\UnChecked"};
+    static const std::vector<std::string> folders = [] {
+        std::vector<std::string> all{"Monitor\\BackGround",
+                                     "Monitor\\Warning",
+                                     "TreeCtr\\SenderTree\\PortFrame",
+                                     "Sender2\\Refresh",
+                                     "ImageButton\\CheckButton\\Checked",
+                                     "ImageButton\\CheckButton\\UnChecked"};
+        for (const char* tool : {"Open", "Save", "LoadFromCard", "SaveToCard", "Setting", "MonitorStart", "MonitorStop",
+                                 "Normal", "Hand", "MonitorLog", "Navigation", "LoadFromCardOne"})
+            all.push_back(std::string("ToolBar\\") + tool);
+        for (const char* tool : {"Add", "Rename", "Delete", "Fold", "Expand"})
+            all.push_back(std::string("TreeCtr\\SenderTree\\ToolBar\\") + tool);
+        for (const char* bar : {"vertical", "level"})
+            for (const char* part : {"Thumb", "Top", "Bottom"})
+                all.push_back(std::string("ScrollBar\\") + bar + "\\" + part);
+        return all;
+    }();
     return folders;
 }
 

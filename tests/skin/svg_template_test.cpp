@@ -31,53 +31,35 @@ protected:
         {{QStringLiteral("ok"), QStringLiteral("#2EB872")}, {QStringLiteral("white"), QStringLiteral("#FFFFFF")}}};
 };
 
-TEST_F(SvgTemplate, ReplacesVariablesLiteralsAndPaletteNames)
-{
-    QString out, error;
-    ASSERT_TRUE(
-        Expand(QStringLiteral("<rect fill=\"{{fill}}\" stroke=\"{{line}}\"/><circle fill=\"{{white}}\"/>"), out, error))
-        << error.toStdString();
-    EXPECT_EQ(out, QStringLiteral("<rect fill=\"#123456\" stroke=\"#2EB872\"/><circle fill=\"#FFFFFF\"/>"));
-}
-
-TEST_F(SvgTemplate, IncludesTheInsideOfAnotherDocument)
+TEST_F(SvgTemplate, ReplacesVariablesLiteralsPaletteNamesAndIncludes)
 {
     Write(QStringLiteral("glyph.svg"),
           "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"4\"><path stroke=\"{{line}}\"/></svg>\n");
-    QString out, error;
-    ASSERT_TRUE(Expand(QStringLiteral("<g>{{glyph}}</g>"), out, error)) << error.toStdString();
-    EXPECT_EQ(out, QStringLiteral("<g><path stroke=\"#2EB872\"/></g>"));
-}
-
-TEST_F(SvgTemplate, UnknownNamesAndBadReferencesAreErrors)
-{
-    QString out, error;
-    EXPECT_FALSE(Expand(QStringLiteral("{{nothing}}"), out, error));
-    EXPECT_TRUE(error.contains(QLatin1String("nothing"))) << error.toStdString();
-    EXPECT_FALSE(Expand(QStringLiteral("{{bad}}"), out, error));
-    EXPECT_TRUE(error.contains(QLatin1String("nosuchcolour"))) << error.toStdString();
-    EXPECT_FALSE(Expand(QStringLiteral("{{glyph}}"), out, error)); // the include does not exist yet
-}
-
-TEST_F(SvgTemplate, AnIncludeOfItselfStops)
-{
-    Write(QStringLiteral("loop.svg"), "<svg>{{loop}}</svg>");
-    QString out, error;
-    EXPECT_FALSE(Expand(QStringLiteral("{{loop}}"), out, error));
-    EXPECT_TRUE(error.contains(QLatin1String("too deep"))) << error.toStdString();
-}
-
-TEST_F(SvgTemplate, TextWithoutPlaceholdersIsUnchanged)
-{
-    QString out, error;
-    ASSERT_TRUE(Expand(QStringLiteral("<svg>{ {not} }</svg>"), out, error));
-    EXPECT_EQ(out, QStringLiteral("<svg>{ {not} }</svg>"));
-}
-
-TEST(SvgInner, TakesWhatLiesInsideTheRootElement)
-{
+    const std::pair<const char*, const char*> cases[] = {
+        {"<rect fill=\"{{fill}}\" stroke=\"{{line}}\"/><circle fill=\"{{white}}\"/>",
+         "<rect fill=\"#123456\" stroke=\"#2EB872\"/><circle fill=\"#FFFFFF\"/>"},
+        {"<g>{{glyph}}</g>", "<g><path stroke=\"#2EB872\"/></g>"}, // the inside of another document
+        {"<svg>{ {not} }</svg>", "<svg>{ {not} }</svg>"},          // no placeholder: unchanged
+    };
+    for (const auto& [text, expanded] : cases) {
+        QString out, error;
+        ASSERT_TRUE(Expand(QString::fromLatin1(text), out, error)) << error.toStdString();
+        EXPECT_EQ(out, QString::fromLatin1(expanded));
+    }
     EXPECT_EQ(skin::InnerSvg(QStringLiteral("<?xml?>\n<svg a=\"1\">\n<g/>\n</svg>\n")), QStringLiteral("\n<g/>\n"));
     EXPECT_EQ(skin::InnerSvg(QStringLiteral("<g/>")), QString());
+}
+
+TEST_F(SvgTemplate, UnknownNamesBadReferencesAndLoopsAreErrors)
+{
+    Write(QStringLiteral("loop.svg"), "<svg>{{loop}}</svg>");
+    const std::pair<const char*, const char*> cases[] = {
+        {"{{nothing}}", "nothing"}, {"{{bad}}", "nosuchcolour"}, {"{{glyph}}", "glyph.svg"}, {"{{loop}}", "too deep"}};
+    for (const auto& [text, reason] : cases) {
+        QString out, error;
+        EXPECT_FALSE(Expand(QString::fromLatin1(text), out, error)) << text;
+        EXPECT_TRUE(error.contains(QLatin1String(reason))) << error.toStdString();
+    }
 }
 
 } // namespace
