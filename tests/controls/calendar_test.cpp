@@ -11,7 +11,7 @@
 #include <QTableView>
 #include <gtest/gtest.h>
 
-using morv::calendar::PackDate;
+using namespace morv::calendar;
 using widget_test::At;
 using widget_test::CRecorderWnd;
 
@@ -24,7 +24,7 @@ public:
 
 struct DateLog : IDateInfoChangedNotify {
     std::vector<int> dates;
-    void OnDateInfoChanged(int y, int m, int d) override { dates.push_back(morv::calendar::PackDate(y, m, d)); }
+    void OnDateInfoChanged(int y, int m, int d) override { dates.push_back(PackDate(y, m, d)); }
 };
 
 const std::array<std::string, 7> kNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
@@ -53,7 +53,7 @@ protected:
         for (int row = 0; row < 6; ++row) {
             for (int col = 0; col < 7; ++col) {
                 int cy = 0, cm = 0, cd = 0;
-                morv::calendar::GridDate(grid->yearShown(), grid->monthShown(), row, col, cy, cm, cd);
+                GridDate(grid->yearShown(), grid->monthShown(), row, col, cy, cm, cd);
                 if (cy == y && cm == m && cd == d)
                     return view->visualRect(view->model()->index(row, col)).center();
             }
@@ -113,7 +113,7 @@ TEST_F(CalendarTest, GridAgreesWithTheToolkitsMonthView)
         for (int row = 0; row < 6; ++row) {
             for (int col = 0; col < 7; ++col) {
                 int cy = 0, cm = 0, cd = 0;
-                morv::calendar::GridDate(y, m, row, col, cy, cm, cd);
+                GridDate(y, m, row, col, cy, cm, cd);
                 EXPECT_EQ(view->model()->index(row, col).data(Qt::DisplayRole).toInt(), cd)
                     << y << "-" << m << " cell " << row << "," << col;
             }
@@ -170,7 +170,7 @@ TEST_F(CalendarTest, DaysPickedByTheUserAreReportedDaysSetByCodeAreNot)
     calendar.SetDate(2022, 2, 30); // no such day: ignored
     EXPECT_EQ(std::tuple(Chosen(), Shown()), std::tuple(PackDate(2022, 1, 5), 202201));
     // The arrows step through the months; the chosen day stays.
-    const auto layout = morv::calendar::CalendarLayout(calendar.GetClientRect(), morv::GetDensity(), false);
+    const auto layout = CalendarLayout(calendar.GetClientRect(), morv::GetDensity(), false);
     calendar.SetDate(2021, 1, 15);
     calendar.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(layout.rcPrev.CenterPoint()));
     EXPECT_EQ(Shown(), 202012);
@@ -196,9 +196,141 @@ TEST_F(CalendarTest, TitleDayNamesAndATodayLineArePainted)
     texts.pop_back();
     EXPECT_EQ(texts, (std::vector<std::string>{"2021.11", "S", "M", "T", "W", "T2", "F", "S2"}));
     // A press on the today line picks today.
-    const CRect today = morv::calendar::CalendarLayout(calendar.GetClientRect(), morv::GetDensity(), true).rcToday;
+    const CRect today = CalendarLayout(calendar.GetClientRect(), morv::GetDensity(), true).rcToday;
     calendar.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(today.CenterPoint()));
     const QDate now = QDate::currentDate();
     EXPECT_EQ(Chosen(), PackDate(now.year(), now.month(), now.day()));
     EXPECT_EQ(parent.Of(WM_CALENDAR_DATECHANGED).size(), 1u);
+}
+
+namespace {
+
+SCalendarLook TestLook()
+{
+    return {RGBColor(250, 250, 250), RGBColor(38, 132, 255),  RGBColor(222, 236, 255),
+            RGBColor(33, 37, 41),    RGBColor(140, 148, 160), RGBColor(255, 255, 255),
+            {"Sans", 14, false},     {"Sans", 14, true},      {"Sans", 16, true}};
+}
+
+std::string Date(int y, int m, int d) { return std::to_string(y) + "-" + std::to_string(m) + "-" + std::to_string(d); }
+
+} // namespace
+
+TEST(CalendarRules, DatesGridTitleAndLayout)
+{
+    EXPECT_EQ(PackDate(2021, 11, 25), 2021 * 65536 + 11 * 256 + 25);
+    EXPECT_TRUE(IsValidDate(2024, 2, 29));
+    EXPECT_FALSE(IsValidDate(2021, 2, 29) || IsValidDate(2021, 13, 1) || IsValidDate(0, 1, 1)
+                 || IsValidDate(2021, 4, 31));
+    int y = 0, m = 0, d = 0;
+    DateOfDayNumber(DayNumber(2021, 12, 31) + 1, y, m, d);
+    EXPECT_EQ(std::tuple(Date(y, m, d), DayNumber(1970, 1, 1)), std::tuple(std::string("2022-1-1"), 0));
+    // The grid starts on Sunday: 1 November 2021 is a Monday; 1 August 2021 a Sunday, after a whole week of July.
+    const std::tuple<int, int, int, const char*> cells[] = {{11, 0, 0, "2021-10-31"},
+                                                            {11, 0, 1, "2021-11-1"},
+                                                            {11, 5, 6, "2021-12-11"},
+                                                            {8, 0, 0, "2021-7-25"},
+                                                            {8, 1, 0, "2021-8-1"}};
+    for (const auto& [month, row, col, date] : cells) {
+        GridDate(2021, month, row, col, y, m, d);
+        EXPECT_EQ(Date(y, m, d), date);
+    }
+    EXPECT_EQ(std::tuple(CalendarTitle(2021, 11, "", ""), CalendarTitle(2021, 3, "Y", "M")),
+              std::tuple(std::string("2021.11"), std::string("2021Y 3M")));
+
+    // Navigation, header, grid and today line stacked; design lengths times the density, truncated.
+    const CRect client(0, 0, 280, 250);
+    const SCalendarLayout plain = CalendarLayout(client, 1.0, false), withToday = CalendarLayout(client, 1.0, true);
+    EXPECT_EQ(std::tuple(plain.rcNav.Height(), plain.rcHeader.top, plain.rcGrid.top, plain.rcGrid.bottom),
+              std::tuple(34, plain.rcNav.bottom, plain.rcHeader.bottom, client.bottom));
+    EXPECT_TRUE(plain.rcToday.IsRectEmpty() && plain.rcPrev.right < plain.rcNext.left
+                && plain.rcNav.PtInRect(plain.rcPrev.CenterPoint()));
+    EXPECT_EQ(std::tuple(withToday.rcToday.bottom, withToday.rcGrid.bottom, withToday.rcToday.Height()),
+              std::tuple(client.bottom, withToday.rcToday.top, 26));
+    EXPECT_EQ(std::tuple(CalendarLayout(client, 1.5, false).rcNav.Height(),
+                         CalendarLayout(CRect(0, 0, 700, 625), 2.5, true).rcToday.Height()),
+              std::tuple(51, 65));
+    // Header columns tile the header.
+    const CRect header(6, 34, 274, 60);
+    EXPECT_EQ(std::tuple(HeaderColumn(header, 0).left, HeaderColumn(header, 6).right),
+              std::tuple(header.left, header.right));
+    for (int col = 1; col < 7; ++col)
+        EXPECT_EQ(HeaderColumn(header, col).left, HeaderColumn(header, col - 1).right);
+}
+
+// A marked day is tinted, bold and dotted; the chosen day is filled and its
+// mark turns white; today is a ring; neighbouring months show only in partial mode.
+TEST(CalendarCell, MarksSelectionTodayAndNeighbouringMonths)
+{
+    const SCalendarLook look = TestLook();
+    struct Case {
+        const char* what;
+        bool marked, selected, today, inMonth, showOthers;
+        std::vector<Color> ellipses;
+        bool bold;
+        Color text;
+    } cases[] = {
+        {"marked", true, false, false, true, false, {look.clrTint, look.clrSelection}, true, look.clrText},
+        {"plain", false, false, false, true, false, {}, false, look.clrText},
+        {"chosen",
+         true,
+         true,
+         false,
+         true,
+         false,
+         {look.clrSelection, look.clrTextOnSelection},
+         true,
+         look.clrTextOnSelection},
+        {"today", false, false, true, true, false, {look.clrSelection, look.clrPanel}, false, look.clrText},
+        {"other month", true, false, false, false, true, {look.clrTint, look.clrSelection}, true, look.clrTextMuted},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SCalendarCell cell;
+        cell.nDay = 25;
+        std::tie(cell.bMarked, cell.bSelected, cell.bToday, cell.bInShownMonth, cell.bShowOtherMonths)
+            = std::tuple(c.marked, c.selected, c.today, c.inMonth, c.showOthers);
+        RecordingCanvas dc;
+        PaintCell(dc, CRect(0, 0, 40, 30), cell, look);
+        const auto ellipses = OpsOf(dc, DrawOp::Kind::FillEllipse);
+        std::vector<Color> colours;
+        for (const DrawOp& op : ellipses)
+            colours.push_back(op.color);
+        EXPECT_EQ(colours, c.ellipses);
+        if (ellipses.size() == 2u) { // the inner one: the dot or the inside of the ring
+            EXPECT_GT(ellipses[1].rect.left, ellipses[0].rect.left);
+        }
+        const auto texts = OpsOf(dc, DrawOp::Kind::Text);
+        ASSERT_EQ(texts.size(), 1u);
+        EXPECT_EQ(std::tuple(texts[0].text, texts[0].font.bold, texts[0].color),
+                  std::tuple(std::string("25"), c.bold, c.text));
+    }
+    SCalendarCell hidden;
+    hidden.bInShownMonth = false;
+    RecordingCanvas dc;
+    PaintCell(dc, CRect(0, 0, 40, 30), hidden, look);
+    ASSERT_EQ(dc.Ops().size(), 1u);
+    EXPECT_EQ(dc.Ops()[0].kind, DrawOp::Kind::FillRect);
+}
+
+TEST(CalendarFrame, DrawsTitleDayNamesInOrderAndTodayLine)
+{
+    RecordingCanvas dc;
+    const CRect client(0, 0, 280, 250);
+    SCalendarFrame frame;
+    frame.strTitle = "2021.11";
+    frame.weekNames = {"Su", "Mo", "Tu", "We", "Th", "Fr", "Sa"};
+    frame.strToday = "Today 2021-11-25";
+    frame.hover = ENavPart::Next;
+    PaintFrame(dc, client, CalendarLayout(client, 1.0, true), frame, TestLook());
+    std::vector<std::string> texts;
+    for (const DrawOp& op : OpsOf(dc, DrawOp::Kind::Text))
+        texts.push_back(op.text);
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{"2021.11", "Su", "Mo", "Tu", "We", "Th", "Fr", "Sa", "Today 2021-11-25"}));
+    // The hovered arrow sits on a tinted disc; the other does not.
+    const auto discs = OpsOf(dc, DrawOp::Kind::FillEllipse);
+    ASSERT_EQ(discs.size(), 1u);
+    EXPECT_EQ(discs[0].rect, CalendarLayout(client, 1.0, true).rcNext);
+    EXPECT_EQ(OpsOf(dc, DrawOp::Kind::Polyline).size(), 2u);
 }

@@ -1,17 +1,23 @@
 #include "controls/drop_target.h"
 #include "controls/sender_tree.h"
 #include "platform/native_qt.h"
+#include "sender_tree_paint.h"
+#include "sender_tree_rules.h"
 #include "widgets_test_support.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 
+using namespace morv::tree;
 using widget_test::At;
 using widget_test::CRecorderWnd;
 using widget_test::WaitFor;
@@ -108,20 +114,17 @@ TEST_F(TreeTest, StructureFieldsInsertAndDelete)
 
 TEST_F(TreeTest, ExpansionTheButtonAndHitTests)
 {
-    EXPECT_TRUE(tree.Expand(all, TVE_COLLAPSE));
-    EXPECT_FALSE(tree.IsExpanded(all));
-    EXPECT_EQ(parent.NotifyCodes(), (std::vector<int>{TVN_ITEMEXPANDING, TVN_ITEMEXPANDED}));
+    EXPECT_TRUE(tree.Expand(all, TVE_COLLAPSE) && !tree.IsExpanded(all));
+    EXPECT_EQ(parent.NotifiedOf(), (std::vector<int>{TVN_ITEMEXPANDING, TVN_ITEMEXPANDED}));
     EXPECT_EQ(std::tuple(parent.records[0].notify.bExpand, parent.records[0].notify.hItem), std::tuple(false, all));
     EXPECT_EQ(tree.GetVisibleItems(), Items({all, group, s[5]}));
     CRect r;
     EXPECT_FALSE(tree.GetItemRect(s[0], &r, false)); // hidden inside a collapsed parent
     answers[TVN_ITEMEXPANDING] = 1;
-    EXPECT_FALSE(tree.Expand(all, TVE_TOGGLE));
-    EXPECT_FALSE(tree.IsExpanded(all));
+    EXPECT_FALSE(tree.Expand(all, TVE_TOGGLE) || tree.IsExpanded(all));
     answers.clear();
     EXPECT_TRUE(tree.Expand(all, TVE_TOGGLE));
-    EXPECT_TRUE(tree.IsExpanded(all));
-    EXPECT_FALSE(tree.Expand(all, 0x77));
+    EXPECT_TRUE(tree.IsExpanded(all) && !tree.Expand(all, 0x77));
 
     for (HTREEITEM h : tree.GetVisibleItems()) {
         UINT flags = 0;
@@ -129,8 +132,7 @@ TEST_F(TreeTest, ExpansionTheButtonAndHitTests)
         EXPECT_EQ(flags, TVHT_ONITEMLABEL);
     }
     UINT flags = 0;
-    EXPECT_EQ(tree.HitTest({100, 275}, &flags), nullptr);
-    EXPECT_EQ(flags, TVHT_NOWHERE);
+    EXPECT_EQ(std::tuple(tree.HitTest({100, 275}, &flags), flags), std::tuple(HTREEITEM{}, UINT{TVHT_NOWHERE}));
     EXPECT_EQ(tree.HitTest({-5, 10}, &flags), nullptr);
 
     // The button lies in the indent just left of the item; it toggles and does not select.
@@ -141,8 +143,7 @@ TEST_F(TreeTest, ExpansionTheButtonAndHitTests)
         ++button.x;
     ASSERT_EQ(flags, TVHT_ONITEMBUTTON);
     tree.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(button));
-    EXPECT_FALSE(tree.IsExpanded(group));
-    EXPECT_EQ(tree.GetSelectedCount(), 0u);
+    EXPECT_EQ(std::tuple(tree.IsExpanded(group), tree.GetSelectedCount()), std::tuple(false, 0u));
     tree.DeliverMessage(WM_LBUTTONUP, 0, At(button));
     tree.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(button));
     EXPECT_TRUE(tree.IsExpanded(group));
@@ -165,9 +166,8 @@ TEST_F(TreeTest, SelectionByClicksCodeAndRemoval)
     EXPECT_EQ(Selected(), Items{s[4]});
     Click(s[0]);
     Items focus;
-    for (const auto& r : parent.Of(WM_NOTIFY))
-        if (r.notify.nCode == TVN_SELCHANGED)
-            focus.push_back(r.notify.hItem);
+    for (const auto& r : parent.Of(WM_NOTIFY, TVN_SELCHANGED))
+        focus.push_back(r.notify.hItem);
     EXPECT_EQ(focus, Items({s[0], s[2], s[4], s[2], s[4], s[0]}));
 
     answers[TVN_SELCHANGING] = 1; // the parent refuses changes
@@ -188,7 +188,7 @@ TEST_F(TreeTest, SelectionByClicksCodeAndRemoval)
     parent.records.clear();
     tree.DeleteItem(s[2]);
     EXPECT_EQ(std::tuple(Selected(), tree.IsItemSelected(s[2])), std::tuple(Items{s[1]}, false));
-    EXPECT_EQ(parent.NotifyCodes(), (std::vector<int>{TVN_SELCHANGING, TVN_SELCHANGED}));
+    EXPECT_EQ(parent.NotifiedOf(), (std::vector<int>{TVN_SELCHANGING, TVN_SELCHANGED}));
     answers[TVN_SELCHANGING] = 1; // removal cannot be refused
     tree.DeleteAllItems();
     EXPECT_EQ(tree.GetSelectedCount(), 0u);
@@ -197,30 +197,19 @@ TEST_F(TreeTest, SelectionByClicksCodeAndRemoval)
 TEST_F(TreeTest, KeysClicksAndTheWheel)
 {
     Click(s[0]);
-    Key(VK_DOWN);
-    EXPECT_EQ(Selected(), Items{s[1]});
-    Key(VK_UP);
-    Key(VK_UP);
-    EXPECT_EQ(Selected(), Items{all});
-    Key(VK_LEFT); // collapses
-    EXPECT_FALSE(tree.IsExpanded(all));
-    Key(VK_RIGHT); // expands
-    Key(VK_RIGHT); // to the first child
-    EXPECT_EQ(Selected(), Items{s[0]});
-    Key(VK_LEFT); // to the parent
-    EXPECT_EQ(Selected(), Items{all});
-    Key(VK_END);
-    EXPECT_EQ(Selected(), Items{s[5]});
-
+    // Left collapses, then goes to the parent; right expands, then goes to the first child.
+    const std::tuple<UINT, HTREEITEM, bool> keys[]
+        = {{VK_DOWN, s[1], true}, {VK_UP, s[0], true},    {VK_UP, all, true},   {VK_LEFT, all, false},
+           {VK_RIGHT, all, true}, {VK_RIGHT, s[0], true}, {VK_LEFT, all, true}, {VK_END, s[5], true}};
+    for (const auto& [key, selected, expanded] : keys) {
+        Key(key);
+        EXPECT_EQ(std::tuple(Selected(), tree.IsExpanded(all)), std::tuple(Items{selected}, expanded)) << key;
+    }
     parent.records.clear();
     Click(s[1]);
     tree.DeliverMessage(WM_RBUTTONDOWN, MK_RBUTTON, At(Centre(s[3])));
     tree.DeliverMessage(WM_RBUTTONUP, 0, At(Centre(s[3])));
-    std::vector<int> codes;
-    for (int code : parent.NotifyCodes())
-        if (code == NM_CLICK || code == NM_RCLICK)
-            codes.push_back(code);
-    EXPECT_EQ(codes, (std::vector<int>{NM_CLICK, NM_RCLICK}));
+    EXPECT_EQ(parent.NotifiedOf({NM_CLICK, NM_RCLICK}), (std::vector<int>{NM_CLICK, NM_RCLICK}));
     EXPECT_EQ(std::tuple(parent.Of(WM_NOTIFY).back().notify.hItem, parent.Of(WM_NOTIFY).back().notify.nIdFrom),
               std::tuple(s[3], 100u));
     // An unhandled double click toggles the item; a handled one does not.
@@ -229,7 +218,7 @@ TEST_F(TreeTest, KeysClicksAndTheWheel)
     answers[NM_DBLCLK] = 1;
     tree.DeliverMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, At(Centre(group)));
     EXPECT_FALSE(tree.IsExpanded(group));
-    EXPECT_EQ(parent.NotifyCodes().back(), NM_DBLCLK);
+    EXPECT_EQ(parent.NotifiedOf().back(), NM_DBLCLK);
 
     // Three rows a notch, over items added just before.
     tree.Expand(group, TVE_EXPAND);
@@ -455,4 +444,174 @@ TEST_F(TreeTest, WithoutAnOverrideTheBeginOfADragGoesToTheParent)
     EXPECT_EQ(std::tuple(sent.back().notify.nCode, sent.back().notify.hItem, sent.back().notify.ptClient),
               std::tuple(TVN_BEGINDRAG, s[0], from));
     EXPECT_FALSE(morv::drag::IsDragging());
+}
+
+namespace {
+
+const std::vector<ItemId> kRows = {1, 2, 3, 4, 5, 6};
+
+SSelection Only(ItemId id) { return SSelection{{id}, id, id}; }
+
+} // namespace
+
+TEST(TreeSelectionRules, ClicksWithAndWithoutModifiers)
+{
+    const std::tuple<const char*, SSelection, ItemId, bool, bool, SSelection> cases[] = {
+        {"plain click selects one item", {{1, 2, 3}, 3, 1}, 5, false, false, {{5}, 5, 5}},
+        {"ctrl adds and moves the anchor", {{2}, 2, 2}, 4, true, false, {{2, 4}, 4, 4}},
+        {"ctrl takes a selected item out", {{2, 4}, 4, 4}, 2, true, false, {{4}, 2, 2}},
+        {"shift selects the range from the anchor", {{2, 6}, 6, 3}, 5, false, true, {{3, 4, 5}, 5, 3}},
+        {"shift selects upwards as well", {{4}, 4, 4}, 2, false, true, {{2, 3, 4}, 2, 4}},
+        {"ctrl+shift adds the range", {{6}, 6, 2}, 3, true, true, {{2, 3, 6}, 3, 2}},
+        {"shift without a visible anchor acts plain", {{9}, 9, 9}, 3, false, true, {{3}, 3, 3}},
+        {"a click outside the rows changes nothing", {{2}, 2, 2}, 42, false, false, {{2}, 2, 2}},
+    };
+    for (const auto& [what, before, clicked, ctrl, shift, after] : cases)
+        EXPECT_EQ(ClickSelection(before, kRows, clicked, ctrl, shift), after) << what;
+}
+
+TEST(TreeSelectionRules, DeferredPressKeysFocusAndRemoval)
+{
+    // A plain press on a multiple selection waits.
+    const SSelection several{{2, 3}, 3, 2};
+    EXPECT_EQ(std::tuple(DefersPlainClick(several, 2, false, false), DefersPlainClick(several, 4, false, false),
+                         DefersPlainClick(several, 2, true, false), DefersPlainClick(Only(2), 2, false, false)),
+              std::tuple(true, false, false, false));
+    const std::tuple<ItemId, UINT, int, ItemId> keys[]
+        = {{3, VK_UP, 2, 2},  {3, VK_DOWN, 2, 4}, {1, VK_UP, 2, 1},    {6, VK_DOWN, 2, 6}, {3, VK_HOME, 2, 1},
+           {3, VK_END, 2, 6}, {3, VK_NEXT, 2, 5}, {2, VK_PRIOR, 4, 1}, {0, VK_DOWN, 2, 1}, {3, 'A', 2, 0}};
+    for (const auto& [from, key, page, to] : keys)
+        EXPECT_EQ(KeyTarget(kRows, from, key, page), to) << from << " key " << key;
+    EXPECT_EQ(KeyTarget({}, 3, VK_DOWN, 2), 0u);
+    // The selected item is the focus while it is selected.
+    EXPECT_EQ(std::tuple(SelectedItem(SSelection{{2, 5}, 5, 2}, kRows), SelectedItem(SSelection{{5, 2}, 4, 2}, kRows),
+                         SelectedItem(SSelection{{}, 4, 4}, kRows)),
+              std::tuple(5u, 2u, 0u));
+    EXPECT_EQ(WithoutItems(SSelection{{2, 3, 5}, 3, 2}, {2, 3}), (SSelection{{5}, 0, 0}));
+}
+
+TEST(TreeDragRules, ScrollBandsAtTheEdges)
+{
+    const CRect client(0, 0, 200, 150);
+    const std::pair<int, int> bands[] = {{0, -1}, {19, -1}, {20, 0}, {129, 0}, {130, 1}};
+    for (const auto& [y, direction] : bands)
+        EXPECT_EQ(DragScrollDirection(client, {50, y}, 20), direction) << y;
+    EXPECT_EQ(std::tuple(DragScrollDirection(client, {50, 75}, 0), DragScrollDirection(CRect(), {0, 0}, 20)),
+              std::tuple(0, 0));
+}
+
+TEST(TreeRowLayout, PartsFromLeftToRight)
+{
+    const SRowLayout l = RowLayout(CRect(0, 28, 200, 56), 36, 18, true, 1.0);
+    EXPECT_EQ(l.rcButton, CRect(18, 28, 36, 56));
+    EXPECT_EQ(std::tuple(l.rcIcon.left, l.rcIcon.Width(), l.rcText.left, l.rcText.right, l.rcMark.right),
+              std::tuple(40, 16, l.rcIcon.right + 6, l.rcMark.left, 200));
+    const std::tuple<CPoint, bool, UINT> zones[] = {
+        {{20, 40}, true, TVHT_ONITEMBUTTON}, {{20, 40}, false, TVHT_ONITEMINDENT}, {{5, 40}, true, TVHT_ONITEMINDENT},
+        {{45, 40}, false, TVHT_ONITEMICON},  {{100, 40}, false, TVHT_ONITEMLABEL}, {{195, 40}, false, TVHT_ONITEMRIGHT},
+        {{100, 10}, false, TVHT_NOWHERE}};
+    for (const auto& [point, hasButton, zone] : zones)
+        EXPECT_EQ(HitZone(l, point, hasButton), zone) << point.x << "," << point.y;
+    const SRowLayout bare = RowLayout(CRect(0, 0, 200, 28), 18, 18, false, 1.0);
+    EXPECT_EQ(std::tuple(bare.rcIcon.IsRectEmpty(), bare.rcText.left), std::tuple(true, 22));
+    EXPECT_EQ(RowLayout(CRect(0, 0, 400, 56), 36, 36, true, 2.0).rcIcon.Width(), 32);
+}
+
+namespace {
+
+STreeLook TestLook()
+{
+    STreeLook look;
+    look.font = {"Sans", 14, false};
+    std::tie(look.clrPanel, look.clrSelection, look.clrHover, look.clrTextOnline, look.clrTextOffline,
+             look.clrTextOnSelection, look.clrWarning)
+        = std::tuple(RGBColor(250, 250, 250), RGBColor(38, 132, 255), RGBColor(222, 236, 255), RGBColor(33, 37, 41),
+                     RGBColor(140, 148, 160), RGBColor(255, 255, 255), RGBColor(240, 82, 62));
+    return look;
+}
+
+std::vector<DrawOp> Painted(const STreeRow& row)
+{
+    RecordingCanvas dc;
+    PaintRow(dc, RowLayout(CRect(0, 0, 200, 28), 18, 18, false, 1.0), row, TestLook());
+    return dc.Ops();
+}
+
+// A copy, so that it outlives the recording it came from.
+std::optional<DrawOp> First(const std::vector<DrawOp>& ops, DrawOp::Kind kind)
+{
+    for (const DrawOp& op : ops)
+        if (op.kind == kind)
+            return op;
+    return std::nullopt;
+}
+
+} // namespace
+
+TEST(TreeRowPainting, LabelsBackgroundsMarksAndChevrons)
+{
+    STreeRow row;
+    row.strText = "Sender 1";
+    auto ops = Painted(row);
+    ASSERT_TRUE(First(ops, DrawOp::Kind::Text));
+    EXPECT_EQ(std::tuple(First(ops, DrawOp::Kind::Text)->text, First(ops, DrawOp::Kind::Text)->color),
+              std::tuple(std::string("Sender 1"), TestLook().clrTextOnline));
+    EXPECT_FALSE(First(ops, DrawOp::Kind::FillEllipse) || First(ops, DrawOp::Kind::Polyline));
+    row.bOnline = false;
+    EXPECT_EQ(First(Painted(row), DrawOp::Kind::Text)->color, TestLook().clrTextOffline);
+    row.bSelected = true;
+    ops = Painted(row);
+    ASSERT_GE(ops.size(), 2u);
+    EXPECT_EQ(std::tuple(ops[1].kind, ops[1].color, ops[1].rect),
+              std::tuple(DrawOp::Kind::FillRect, TestLook().clrSelection, CRect(0, 0, 200, 28)));
+    EXPECT_EQ(First(ops, DrawOp::Kind::Text)->color, TestLook().clrTextOnSelection);
+    std::tie(row.bSelected, row.bHovered) = std::tuple(false, true);
+    EXPECT_EQ(Painted(row)[1].color, TestLook().clrHover);
+
+    std::tie(row.bWarning, row.bHasChildren) = std::tuple(true, true);
+    ops = Painted(row);
+    ASSERT_TRUE(First(ops, DrawOp::Kind::FillEllipse) && First(ops, DrawOp::Kind::Polyline));
+    EXPECT_EQ(First(ops, DrawOp::Kind::FillEllipse)->color, TestLook().clrWarning);
+    // Collapsed, the chevron points right (its tip is its rightmost point); expanded, down.
+    std::vector<CPoint> p = First(ops, DrawOp::Kind::Polyline)->points;
+    EXPECT_TRUE(p[1].x > p[0].x && p[0].x == p[2].x);
+    row.bExpanded = true;
+    ops = Painted(row);
+    ASSERT_TRUE(First(ops, DrawOp::Kind::Polyline));
+    p = First(ops, DrawOp::Kind::Polyline)->points;
+    EXPECT_TRUE(p[1].y > p[0].y && p[0].y == p[2].y);
+}
+
+TEST(TreeRowPainting, TheIconFillsItsBox)
+{
+    const auto icon = Image::Solid(16, 16, RGBColor(1, 2, 3));
+    STreeRow row;
+    row.pIcon = icon.get();
+    RecordingCanvas dc;
+    const SRowLayout layout = RowLayout(CRect(0, 0, 200, 28), 18, 18, true, 1.0);
+    PaintRow(dc, layout, row, TestLook());
+    const auto image = First(dc.Ops(), DrawOp::Kind::Image);
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->rect, layout.rcIcon);
+}
+
+TEST(TreeRowPainting, AFrameFolderReplacesTheFlatColours)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QImage checked(12, 12, QImage::Format_ARGB32);
+    checked.fill(Qt::blue);
+    ASSERT_TRUE(checked.save(dir.filePath("Checked.png")));
+    ASSERT_TRUE(checked.save(dir.filePath("Normal.png")));
+    STreeLook look = TestLook();
+    look.strFrameFolder = dir.path().toStdString() + "/";
+    STreeRow row;
+    row.bSelected = true;
+    RecordingCanvas dc;
+    PaintRow(dc, RowLayout(CRect(0, 0, 200, 28), 18, 18, false, 1.0), row, look);
+    const auto frame = First(dc.Ops(), DrawOp::Kind::ImageNinePart);
+    ASSERT_TRUE(frame);
+    EXPECT_NE(frame->image.find("Checked.png"), std::string::npos);
+    for (const DrawOp& op : dc.Ops())
+        EXPECT_FALSE(op.kind == DrawOp::Kind::FillRect && op.color == look.clrSelection);
 }

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -39,22 +40,23 @@ public:
         return true;
     }
 
-    std::vector<int> NotifyCodes() const
-    {
-        std::vector<int> codes;
-        for (const SRecord& r : records)
-            if (r.message == WM_NOTIFY)
-                codes.push_back(r.notify.nCode);
-        return codes;
-    }
-
-    std::vector<SRecord> Of(UINT message) const
+    // The records of a message (of one notification code, for WM_NOTIFY).
+    std::vector<SRecord> Of(UINT message, int code = 0) const
     {
         std::vector<SRecord> out;
         for (const SRecord& r : records)
-            if (r.message == message)
+            if (r.message == message && (!code || r.notify.nCode == code))
                 out.push_back(r);
         return out;
+    }
+    // The notification codes sent, in order; only the given ones when some are given.
+    std::vector<int> NotifiedOf(const std::vector<int>& only = {}) const
+    {
+        std::vector<int> codes;
+        for (const SRecord& r : Of(WM_NOTIFY))
+            if (only.empty() || std::find(only.begin(), only.end(), r.notify.nCode) != only.end())
+                codes.push_back(r.notify.nCode);
+        return codes;
     }
 
 protected:
