@@ -216,33 +216,15 @@ TEST_F(BaseDlgTest, LiveLoopEndsWithEndDialogACloseOrTheWindowsEnd)
 
 using morv::detail::CProgressWindow;
 
-class ProgressTest : public ScriptedTest {
-protected:
-    void TearDown() override
-    {
-        owner.EndProgress();
-        other.EndProgress();
-        ScriptedTest::TearDown();
-    }
-    int Begin(CMorvBaseDlg& dlg)
-    {
-        SProgressInfo info;
-        info.strTitle = "Detecting";
-        return dlg.BeginProgress(info);
-    }
-    static std::tuple<bool, CProgressWindow*> Running(CMorvBaseDlg& dlg)
-    {
-        return {dlg.IsProgressRunning(), CProgressWindow::Running()};
-    }
-    const std::tuple<bool, CProgressWindow*> kNone{false, nullptr};
-    auto State() { return CProgressWindow::Running()->State(); }
-    HostWindow host;
-    CMorvBaseDlg owner;
-    CMorvBaseDlg other;
-};
-
-TEST_F(ProgressTest, OneProgressAtATimeShownClampedAndEnded)
+TEST_F(BaseDlgTest, OneProgressAtATimeShownClampedAndEnded)
 {
+    HostWindow host;
+    CMorvBaseDlg owner, other;
+    const auto Begin = [](CMorvBaseDlg& dlg) { return dlg.BeginProgress(SProgressInfo{"Detecting", "", 0, 100}); };
+    const auto Running
+        = [](CMorvBaseDlg& dlg) { return std::tuple(dlg.IsProgressRunning(), CProgressWindow::Running()); };
+    const auto State = [] { return CProgressWindow::Running()->State(); };
+    const std::tuple<bool, CProgressWindow*> kNone{false, nullptr};
     EXPECT_EQ(Begin(owner), 0); // a dialog without a window may still watch
     EXPECT_TRUE(owner.IsProgressRunning());
     owner.EndProgress();

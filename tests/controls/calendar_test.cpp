@@ -61,18 +61,7 @@ protected:
         return {};
     }
 
-    void Click(const QPoint& at)
-    {
-        QWidget* target = view->viewport();
-        const QPointF global = target->mapToGlobal(QPointF(at));
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, Qt::LeftButton, Qt::LeftButton,
-                          Qt::NoModifier);
-        QApplication::sendEvent(target, &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton, Qt::NoButton,
-                            Qt::NoModifier);
-        QApplication::sendEvent(target, &release);
-    }
-
+    void Click(const QPoint& at) { widget_test::RealClick(view->viewport(), at); }
     int Chosen()
     {
         int y = 0, m = 0, d = 0;

@@ -236,12 +236,9 @@ TEST_F(TreeTest, RealInputTakesTheWindowsRoad)
     QTreeWidget* view = plat::NativeWidget(&tree)->findChild<QTreeWidget*>();
     ASSERT_NE(view, nullptr);
     auto press = [&](HTREEITEM h, Qt::KeyboardModifiers keys) {
-        const QPoint at = view->viewport()->mapFrom(plat::NativeWidget(&tree), QPoint(Centre(h).x, Centre(h).y));
-        const QPointF global = view->viewport()->mapToGlobal(QPointF(at));
-        QMouseEvent down(QEvent::MouseButtonPress, QPointF(at), global, Qt::LeftButton, Qt::LeftButton, keys);
-        QApplication::sendEvent(view->viewport(), &down);
-        QMouseEvent up(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton, Qt::NoButton, keys);
-        QApplication::sendEvent(view->viewport(), &up);
+        widget_test::RealClick(view->viewport(),
+                               view->viewport()->mapFrom(plat::NativeWidget(&tree), QPoint(Centre(h).x, Centre(h).y)),
+                               keys);
     };
     int filtered = 0;
     parent.filter = [&](MSG* msg) { return (filtered += msg->message == WM_LBUTTONDOWN), false; };

@@ -5,8 +5,10 @@
 #include "controls/sender_tree.h"
 #include "platform/window.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QWidget>
 
 #include <algorithm>
 #include <functional>
@@ -92,6 +94,16 @@ inline bool WaitFor(const std::function<bool()>& condition, int boundMs = 5000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
     return true;
+}
+
+// A left click as the toolkit delivers it, at a point of the target widget.
+inline void RealClick(QWidget* target, const QPoint& at, Qt::KeyboardModifiers keys = Qt::NoModifier)
+{
+    const QPointF global = target->mapToGlobal(QPointF(at));
+    QMouseEvent down(QEvent::MouseButtonPress, QPointF(at), global, Qt::LeftButton, Qt::LeftButton, keys);
+    QApplication::sendEvent(target, &down);
+    QMouseEvent up(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton, Qt::NoButton, keys);
+    QApplication::sendEvent(target, &up);
 }
 
 inline LPARAM At(const CPoint& p) { return MAKELPARAM(p.x, p.y); }
