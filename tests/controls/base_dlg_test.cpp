@@ -116,12 +116,10 @@ TEST_F(BaseDlgTest, DoModalRunsTheHooksAndEndsAsTheScriptOrTheKeysSay)
     const struct {
         std::function<void(CWnd*)> action;
         int scripted, result;
-    } runs[] = {
-        {[](CWnd*) {}, 3, 3},
-        {[](CWnd* wnd) { KeyDown(*wnd, VK_RETURN); }, 99, IDOK},
-        {[](CWnd* wnd) { KeyDown(*wnd, VK_ESCAPE); }, 99, IDCANCEL},
-        {[](CWnd* wnd) { wnd->SendMessage(WM_CLOSE); }, 99, IDCANCEL},
-    };
+    } runs[] = {{[](CWnd*) {}, 3, 3},
+                {[](CWnd* wnd) { KeyDown(*wnd, VK_RETURN); }, 99, IDOK},
+                {[](CWnd* wnd) { KeyDown(*wnd, VK_ESCAPE); }, 99, IDCANCEL},
+                {[](CWnd* wnd) { wnd->SendMessage(WM_CLOSE); }, 99, IDCANCEL}};
     for (const auto& run : runs) {
         Script().RunOnDialog(run.action, run.scripted);
         EXPECT_EQ(plain.DoModal(), run.result);
@@ -202,11 +200,10 @@ TEST_F(BaseDlgTest, AFailedAssertionInAnActionStillEndsTheModal)
 TEST_F(BaseDlgTest, LiveLoopEndsWithEndDialogACloseOrTheWindowsEnd)
 {
     Script().SetMode(CModalScript::EMode::Live);
-    const std::pair<std::function<void(HookDlg&)>, int> ends[] = {
-        {[](HookDlg& dlg) { dlg.EndDialog(5); }, 5},
-        {[](HookDlg& dlg) { dlg.PostMessage(WM_CLOSE); }, IDCANCEL},
-        {[](HookDlg& dlg) { dlg.DestroyWindow(); }, IDCANCEL},
-    };
+    const std::pair<std::function<void(HookDlg&)>, int> ends[]
+        = {{[](HookDlg& dlg) { dlg.EndDialog(5); }, 5},
+           {[](HookDlg& dlg) { dlg.PostMessage(WM_CLOSE); }, IDCANCEL},
+           {[](HookDlg& dlg) { dlg.DestroyWindow(); }, IDCANCEL}};
     for (const auto& [end, result] : ends) {
         HookDlg dlg;
         QTimer::singleShot(0, [&] { end(dlg); });

@@ -46,13 +46,11 @@ protected:
     }
 };
 
-class ButtonBarTest : public ScriptedTest {
+class ButtonBarTest : public SkinnedTest {
 protected:
     void SetUp() override
     {
-        ScriptedTest::SetUp();
-        morv::SetDensity(1.0);
-        CMorvSkin::Instance().SetImageRoot(images.Root());
+        SkinnedTest::SetUp();
         for (const char* state : {"Normal", "Hover", "Down", "Disable", "Checked"})
             images.Write(std::string("ToolBar\\Open\\") + state + ".png", 38, 31);
         images.Write("ToolBar\\Save\\Normal.png", 38, 31);
@@ -60,18 +58,7 @@ protected:
         ASSERT_TRUE(page.Create(2008, &host));
         page.MoveWindow({0, 0, 500, 32});
     }
-    void TearDown() override
-    {
-        CMorvSkin::Instance().SetImageRoot({});
-        morv::SetDensity(0);
-        ScriptedTest::TearDown();
-    }
-    std::vector<DrawOp> Drawn(DrawOp::Kind kind)
-    {
-        RecordingCanvas canvas;
-        page.DrawTo(canvas);
-        return OpsOf(canvas, kind);
-    }
+    std::vector<DrawOp> Drawn(DrawOp::Kind kind) { return ::Drawn(page, kind); }
     // The image drawn for an item, by the item's rectangle.
     DrawOp DrawnOp(int item)
     {
@@ -86,8 +73,6 @@ protected:
     void Release(int item) { page.DeliverMessage(WM_LBUTTONUP, 0, MAKELPARAM(At(item).x, At(item).y)); }
     static CPoint At(int item) { return {(item - 1) * 40 + 19, 15}; }
 
-    TempImages images;
-    HostWindow host;
     BarPage page;
 };
 

@@ -23,16 +23,14 @@ TEST(ControlText, KeyStateSuffixAndArguments)
         bool checked;
         std::vector<plat::FormatArg> args;
         const char* expected;
-    } cases[] = {
-        {"x", "", "", -1, true, {}, "x"}, // plain text without a key
-        {"", "Temp", "", 24, true, {}, "Monitoring/Temp"},
-        {"", "Temp", "", 24, false, {}, "Monitoring/Temp_Close"}, // its box is off
-        {"", "Temp", "", -1, false, {}, "Monitoring/Temp"},       // no box: the key alone
-        {"", "Add", "...", -1, true, {}, "Monitoring/Add..."},
-        {"", "Power", "", -1, true, {2}, "Power supply 2"},
-        // A stray conversion in a language text is copied, never read past the arguments.
-        {"", "Power", "", 3, false, {2}, "Off 2 %s"},
-    };
+    } cases[] = {{"x", "", "", -1, true, {}, "x"}, // plain text without a key
+                 {"", "Temp", "", 24, true, {}, "Monitoring/Temp"},
+                 {"", "Temp", "", 24, false, {}, "Monitoring/Temp_Close"}, // its box is off
+                 {"", "Temp", "", -1, false, {}, "Monitoring/Temp"},       // no box: the key alone
+                 {"", "Add", "...", -1, true, {}, "Monitoring/Add..."},
+                 {"", "Power", "", -1, true, {2}, "Power supply 2"},
+                 // A stray conversion in a language text is copied, never read past the arguments.
+                 {"", "Power", "", 3, false, {2}, "Off 2 %s"}};
     for (const auto& k : cases) {
         SMorvControl c;
         std::tie(c.strText, c.strKey, c.strSection, c.strSuffix) = std::tuple(k.text, k.key, "Monitoring", k.suffix);
@@ -111,35 +109,17 @@ protected:
     }
 };
 
-class ControlTableTest : public ScriptedTest {
+class ControlTableTest : public SkinnedTest {
 protected:
     void SetUp() override
     {
-        ScriptedTest::SetUp();
-        morv::SetDensity(1.0);
-        CMorvSkin::Instance().SetImageRoot(images.Root());
+        SkinnedTest::SetUp();
         ASSERT_TRUE(page.Create(2010, &host));
         page.MoveWindow({0, 0, 400, 300});
     }
-    void TearDown() override
-    {
-        CMorvSkin::Instance().SetImageRoot({});
-        morv::SetDensity(0);
-        ScriptedTest::TearDown();
-    }
     CPoint Centre(int index) { return page.GetControl(index)->rect.CenterPoint(); }
-    std::vector<DrawOp> Drawn(DrawOp::Kind kind)
-    {
-        RecordingCanvas canvas;
-        page.DrawTo(canvas);
-        return OpsOf(canvas, kind);
-    }
-    Strings Images()
-    {
-        RecordingCanvas canvas;
-        page.DrawTo(canvas);
-        return ImagesDrawn(canvas);
-    }
+    std::vector<DrawOp> Drawn(DrawOp::Kind kind) { return ::Drawn(page, kind); }
+    Strings Images() { return DrawnImages(page); }
     DrawOp Text(const std::string& text)
     {
         for (const DrawOp& op : Drawn(DrawOp::Kind::Text))
@@ -157,8 +137,6 @@ protected:
     }
 
     const SSkinColors& colors = CMorvSkin::Instance().GetColors();
-    TempImages images;
-    HostWindow host;
     TablePage page;
 };
 

@@ -1,5 +1,7 @@
 #include "controls_test_support.h"
 
+#include "controls/density.h"
+#include "controls/skin.h"
 #include "platform/native_qt.h"
 #include "platform/path.h"
 
@@ -49,6 +51,34 @@ HostWindow::HostWindow(const CRect& rect)
 {
     CreateEx(nullptr, rect, 1, EWindowKind::Dialog, "host");
     ShowWindow(SW_SHOW);
+}
+
+void SkinnedTest::SetUp()
+{
+    ScriptedTest::SetUp();
+    morv::SetDensity(1.0);
+    CMorvSkin::Instance().SetImageRoot(images.Root());
+}
+
+void SkinnedTest::TearDown()
+{
+    CMorvSkin::Instance().SetImageRoot({});
+    morv::SetDensity(0);
+    ScriptedTest::TearDown();
+}
+
+std::vector<DrawOp> Drawn(CMorvBaseDlg& page, DrawOp::Kind kind)
+{
+    RecordingCanvas canvas;
+    page.DrawTo(canvas);
+    return OpsOf(canvas, kind);
+}
+
+std::vector<std::string> DrawnImages(CMorvBaseDlg& page)
+{
+    RecordingCanvas canvas;
+    page.DrawTo(canvas);
+    return ImagesDrawn(canvas);
 }
 
 void Activate(CWnd& topLevel)

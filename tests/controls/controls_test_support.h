@@ -45,6 +45,20 @@ public:
     explicit HostWindow(const CRect& rect = {0, 0, 800, 600});
 };
 
+// A scripted test at density 1 whose skin images come from a temporary
+// folder, with a host window for its pages.
+class SkinnedTest : public ScriptedTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    TempImages images;
+    HostWindow host;
+};
+
+// What a page draws: the ops of one kind, or the image paths in order.
+std::vector<DrawOp> Drawn(CMorvBaseDlg& page, DrawOp::Kind kind);
+std::vector<std::string> DrawnImages(CMorvBaseDlg& page);
+
 // Makes a top-level window the active one, so focus can be given inside it.
 void Activate(CWnd& topLevel);
 

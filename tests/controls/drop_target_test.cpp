@@ -156,15 +156,13 @@ TEST_F(DragTest, TheTargetsAnswersDecideHowTheDropEnds)
         DROPEFFECT answer, dropExAnswer, allowed;
         Log log;
         DROPEFFECT result;
-    } cases[] = {
-        {DROPEFFECT_MOVE, DROPEFFECT_COPY, any, {"B:enter", "B:over", "B:dropex 2/7"}, DROPEFFECT_COPY},
-        {DROPEFFECT_NONE, DROPEFFECT_NOTHANDLED, any, {"B:enter", "B:over", "B:leave"}, DROPEFFECT_NONE},
-        {DROPEFFECT_LINK,
-         DROPEFFECT_NOTHANDLED,
-         DROPEFFECT_COPY | DROPEFFECT_MOVE,
-         {"B:enter", "B:over", "B:leave"},
-         DROPEFFECT_NONE},
-    };
+    } cases[] = {{DROPEFFECT_MOVE, DROPEFFECT_COPY, any, {"B:enter", "B:over", "B:dropex 2/7"}, DROPEFFECT_COPY},
+                 {DROPEFFECT_NONE, DROPEFFECT_NOTHANDLED, any, {"B:enter", "B:over", "B:leave"}, DROPEFFECT_NONE},
+                 {DROPEFFECT_LINK,
+                  DROPEFFECT_NOTHANDLED,
+                  DROPEFFECT_COPY | DROPEFFECT_MOVE,
+                  {"B:enter", "B:over", "B:leave"},
+                  DROPEFFECT_NONE}};
     for (const auto& c : cases) {
         log.clear();
         sinkB.answer = c.answer;

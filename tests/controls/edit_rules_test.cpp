@@ -28,14 +28,12 @@ TEST(EditRules, TypingIsCheckedByModeSignDecimalsAndBounds)
     const struct {
         SEditRules rules;
         Texts acceptable, intermediate, invalid;
-    } cases[] = {
-        {Integer(20, 100), {"55", "20", "100"}, {"", "2"}, {"5a", "5.5", "-5", " 5", "101", "1000"}},
-        {Integer(-50, -10), {"-20"}, {"-", "-1"}, {"-60", "5"}},
-        {Decimal(23, 240, 3), {"59.940"}, {"59.", ".5"}, {"59.9401", "5.9.4", "240.5", "1,5"}},
-        {Decimal(-1, 10000, -1), {"4.123456", "-0.5"}, {}, {"-1.5"}},
-        {Decimal(0, 10, 0), {}, {}, {"5."}},
-        {SEditRules{}, {"any text @ all"}, {}, {}},
-    };
+    } cases[] = {{Integer(20, 100), {"55", "20", "100"}, {"", "2"}, {"5a", "5.5", "-5", " 5", "101", "1000"}},
+                 {Integer(-50, -10), {"-20"}, {"-", "-1"}, {"-60", "5"}},
+                 {Decimal(23, 240, 3), {"59.940"}, {"59.", ".5"}, {"59.9401", "5.9.4", "240.5", "1,5"}},
+                 {Decimal(-1, 10000, -1), {"4.123456", "-0.5"}, {}, {"-1.5"}},
+                 {Decimal(0, 10, 0), {}, {}, {"5."}},
+                 {SEditRules{}, {"any text @ all"}, {}, {}}};
     for (const auto& c : cases)
         for (const auto& [texts, state] :
              {std::pair(c.acceptable, S::Acceptable), std::pair(c.intermediate, S::Intermediate),
@@ -51,26 +49,24 @@ TEST(EditRules, FixupStepAndFormat)
         SEditRules rules;
         int step; // 0: fix up
         const char* result;
-    } cases[] = {
-        {"5", Integer(20, 100), 0, "20"},
-        {"55", Integer(20, 100), 0, "55"},
-        {"", Integer(20, 100), 0, ""},
-        {"-", Integer(-20, 100), 0, ""},
-        {"12.", Decimal(0, 100, 1), 0, "12.0"},
-        {"0.5", Decimal(23, 240, 3), 0, "23.000"},
-        {"60", Decimal(23, 240, 3), 0, "60"}, // acceptable text is kept as typed
-        {"keep me", SEditRules{}, 0, "keep me"},
-        {"1920", Integer(64, 32767), 1, "1921"},
-        {"1920", Integer(64, 32767), -3, "1917"},
-        {"32767", Integer(64, 32767), 1, "32767"},
-        {"64", Integer(64, 32767), -1, "64"},
-        {"59.940", Decimal(23, 240, 3), 1, "60.940"},
-        {"239.5", Decimal(23, 240, 3), 2, "240.000"},
-        {"", Rules(EEditMode::Decimal, -1, 10000, 1, 1, 12), 1, "13.0"}, // an empty text steps from the base
-        {"", Rules(EEditMode::Decimal, -1, 10000, 1, 1, 12), -1, "11.0"},
-        {"5", Integer(0, 10, 0), 1, "5"}, // no step, no change
-        {"abc", SEditRules{}, 1, "abc"},
-    };
+    } cases[] = {{"5", Integer(20, 100), 0, "20"},
+                 {"55", Integer(20, 100), 0, "55"},
+                 {"", Integer(20, 100), 0, ""},
+                 {"-", Integer(-20, 100), 0, ""},
+                 {"12.", Decimal(0, 100, 1), 0, "12.0"},
+                 {"0.5", Decimal(23, 240, 3), 0, "23.000"},
+                 {"60", Decimal(23, 240, 3), 0, "60"}, // acceptable text is kept as typed
+                 {"keep me", SEditRules{}, 0, "keep me"},
+                 {"1920", Integer(64, 32767), 1, "1921"},
+                 {"1920", Integer(64, 32767), -3, "1917"},
+                 {"32767", Integer(64, 32767), 1, "32767"},
+                 {"64", Integer(64, 32767), -1, "64"},
+                 {"59.940", Decimal(23, 240, 3), 1, "60.940"},
+                 {"239.5", Decimal(23, 240, 3), 2, "240.000"},
+                 {"", Rules(EEditMode::Decimal, -1, 10000, 1, 1, 12), 1, "13.0"}, // an empty text steps from the base
+                 {"", Rules(EEditMode::Decimal, -1, 10000, 1, 1, 12), -1, "11.0"},
+                 {"5", Integer(0, 10, 0), 1, "5"}, // no step, no change
+                 {"abc", SEditRules{}, 1, "abc"}};
     for (const auto& c : cases)
         EXPECT_EQ(c.step ? morv::StepEditText(c.text, c.step, c.rules) : morv::FixupEditText(c.text, c.rules), c.result)
             << c.text << " " << c.step;

@@ -15,43 +15,33 @@ TEST(EditChangeGuard, SecondGuardForTheSameKeyIsNestedAndTheKeyIsFreedAfter)
     CEditChange outer(&a);
     EXPECT_TRUE(outer);
     {
-        CEditChange inner(&a);
-        EXPECT_FALSE(inner);
-        EXPECT_TRUE(inner.IsNested());
-        CEditChange other(&b);
-        EXPECT_TRUE(other);
+        CEditChange inner(&a), other(&b);
+        EXPECT_EQ(std::tuple(bool(inner), inner.IsNested(), bool(other)), std::tuple(false, true, true));
     }
-    EXPECT_TRUE(CEditChange::IsActive(&a));
-    EXPECT_FALSE(CEditChange::IsActive(&b));
+    EXPECT_EQ(std::tuple(CEditChange::IsActive(&a), CEditChange::IsActive(&b)), std::tuple(true, false));
     CEditChange again(&b); // free again after its guard
     EXPECT_TRUE(again);
 }
 
 // A page whose change handler rewrites its own edit's text, as the
-// settings page does with "%d".
+// settings page does with "%d"; another edit still reports.
 class RewritingPage : public CMorvBaseDlg {
 public:
-    int calls = 0;
-    int otherCalls = 0;
-    CMorvEditEx* other = nullptr;
+    int calls = 0, otherCalls = 0;
 
 protected:
     int InitControls() override
     {
         AddControl(1, EMorvControlKind::NumericEdit, {0, 0, 80, 24}, {}, 2016);
-        AddControl(2, EMorvControlKind::NumericEdit, {0, 30, 80, 54}, {}, 2017);
-        return 1;
+        return AddControl(2, EMorvControlKind::NumericEdit, {0, 30, 80, 54}, {}, 2017), 1;
     }
     void OnEditChange(UINT id) override
     {
-        if (id == 2017) {
-            ++otherCalls;
+        (id == 2017 ? otherCalls : calls) += 1;
+        if (id == 2017)
             return;
-        }
-        ++calls;
-        CMorvEditEx* edit = GetEdit(1);
-        edit->SetText(std::to_string(edit->GetInt())); // "007" becomes "7": a change while handling one
-        GetEdit(2)->SetText("5");                      // another edit still reports
+        GetEdit(1)->SetText(std::to_string(GetEdit(1)->GetInt())); // "007" becomes "7": a change while handling one
+        GetEdit(2)->SetText("5");
     }
 };
 
@@ -61,15 +51,13 @@ TEST(EditChangeGuard, HandlerRewritingItsOwnTextIsNotEnteredAgain)
     RewritingPage page;
     ASSERT_TRUE(page.Create(302, &host));
     page.GetEdit(1)->SetText("007");
-    EXPECT_EQ(page.calls, 1);
-    EXPECT_EQ(page.GetEdit(1)->GetText(), "7");
-    EXPECT_EQ(page.otherCalls, 1);
+    EXPECT_EQ(std::tuple(page.calls, page.GetEdit(1)->GetText(), page.otherCalls), std::tuple(1, std::string("7"), 1));
     page.GetEdit(1)->SetText("8");
     EXPECT_EQ(page.calls, 2);
 }
 
 // A bar whose handler presses its own item again while it runs (as a
-// second click during an open menu would) and disables another.
+// second click during an open menu would) and disables it.
 class ReentryPage : public CMorvBaseDlg {
 public:
     CMorvButtonBar bar{this, 3};
@@ -79,13 +67,11 @@ protected:
     int InitControls() override
     {
         bar.SetItemRect(1, {0, 0, 30, 30});
-        bar.SetItemVisible(1, true);
-        return 1;
+        return bar.SetItemVisible(1, true), 1;
     }
-    void OnBarItemClick(CMorvButtonBar& /*bar*/, int item) override
+    void OnBarItemClick(CMorvButtonBar&, int item) override
     {
-        ++clicks;
-        if (clicks == 1)
+        if (++clicks == 1)
             Click(*this, {5, 5});        // ignored: the item is busy
         bar.SetItemEnabled(item, false); // the handler's own change stays
     }
@@ -98,9 +84,8 @@ TEST(ControlEnableGuard, BarItemTakesNoSecondClickWhileItsHandlerRuns)
     ASSERT_TRUE(page.Create(303, &host));
     page.MoveWindow({0, 0, 200, 40});
     Click(page, {5, 5});
-    EXPECT_EQ(page.clicks, 1);
-    EXPECT_EQ(page.bar.GetItem(1)->nBusy, 0);
-    EXPECT_FALSE(page.bar.GetItem(1)->bEnabled);
+    EXPECT_EQ(std::tuple(page.clicks, page.bar.GetItem(1)->nBusy, page.bar.GetItem(1)->bEnabled),
+              std::tuple(1, 0, false));
     Click(page, {5, 5});
     EXPECT_EQ(page.clicks, 1);
 }

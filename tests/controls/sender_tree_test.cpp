@@ -453,16 +453,15 @@ SSelection Only(ItemId id) { return SSelection{{id}, id, id}; }
 
 TEST(TreeSelectionRules, ClicksWithAndWithoutModifiers)
 {
-    const std::tuple<const char*, SSelection, ItemId, bool, bool, SSelection> cases[] = {
-        {"plain click selects one item", {{1, 2, 3}, 3, 1}, 5, false, false, {{5}, 5, 5}},
-        {"ctrl adds and moves the anchor", {{2}, 2, 2}, 4, true, false, {{2, 4}, 4, 4}},
-        {"ctrl takes a selected item out", {{2, 4}, 4, 4}, 2, true, false, {{4}, 2, 2}},
-        {"shift selects the range from the anchor", {{2, 6}, 6, 3}, 5, false, true, {{3, 4, 5}, 5, 3}},
-        {"shift selects upwards as well", {{4}, 4, 4}, 2, false, true, {{2, 3, 4}, 2, 4}},
-        {"ctrl+shift adds the range", {{6}, 6, 2}, 3, true, true, {{2, 3, 6}, 3, 2}},
-        {"shift without a visible anchor acts plain", {{9}, 9, 9}, 3, false, true, {{3}, 3, 3}},
-        {"a click outside the rows changes nothing", {{2}, 2, 2}, 42, false, false, {{2}, 2, 2}},
-    };
+    const std::tuple<const char*, SSelection, ItemId, bool, bool, SSelection> cases[]
+        = {{"plain click selects one item", {{1, 2, 3}, 3, 1}, 5, false, false, {{5}, 5, 5}},
+           {"ctrl adds and moves the anchor", {{2}, 2, 2}, 4, true, false, {{2, 4}, 4, 4}},
+           {"ctrl takes a selected item out", {{2, 4}, 4, 4}, 2, true, false, {{4}, 2, 2}},
+           {"shift selects the range from the anchor", {{2, 6}, 6, 3}, 5, false, true, {{3, 4, 5}, 5, 3}},
+           {"shift selects upwards as well", {{4}, 4, 4}, 2, false, true, {{2, 3, 4}, 2, 4}},
+           {"ctrl+shift adds the range", {{6}, 6, 2}, 3, true, true, {{2, 3, 6}, 3, 2}},
+           {"shift without a visible anchor acts plain", {{9}, 9, 9}, 3, false, true, {{3}, 3, 3}},
+           {"a click outside the rows changes nothing", {{2}, 2, 2}, 42, false, false, {{2}, 2, 2}}};
     for (const auto& [what, before, clicked, ctrl, shift, after] : cases)
         EXPECT_EQ(ClickSelection(before, kRows, clicked, ctrl, shift), after) << what;
 }

@@ -55,30 +55,9 @@ protected:
     skin::RenderReport m_report;
 };
 
-TEST_F(RenderSet, DrawsEverySkinNameAtThreeDensities)
-{
-    QString error;
-    ASSERT_TRUE(Render(error)) << error.toStdString();
-    EXPECT_EQ(m_report.files, 4 * 3 + 1);
-    EXPECT_EQ(Out(QStringLiteral("Skin/A/Normal.png")).size(), QSize(12, 10));
-    EXPECT_EQ(Out(QStringLiteral("Skin/DPI150/A/Normal.png")).size(), QSize(18, 15));
-    EXPECT_EQ(Out(QStringLiteral("Skin/DPI250/A/Normal.png")).size(), QSize(30, 25));
-    EXPECT_EQ(Out(QStringLiteral("Skin/A/Normal.png")).pixel(5, 5), qRgb(255, 0, 0));
-    EXPECT_EQ(Out(QStringLiteral("Skin/DPI250/A/Hover.png")).pixel(5, 5), qRgb(0, 0, 255));
-    EXPECT_EQ(Out(QStringLiteral("Skin/DPI150/B.png")).pixel(5, 5), qRgb(0, 255, 0));
-}
-
-TEST_F(RenderSet, FixedSizeAndProductImages)
-{
-    QString error;
-    ASSERT_TRUE(Render(error)) << error.toStdString();
-    for (const char* folder : {"Skin/", "Skin/DPI150/", "Skin/DPI250/"})
-        EXPECT_EQ(Out(QString::fromLatin1(folder) + QStringLiteral("14.png")).size(), QSize(14, 14)) << folder;
-    EXPECT_EQ(Out(QStringLiteral("Product/Mark_150.png")).size(), QSize(18, 15));
-    EXPECT_FALSE(QFile::exists(m_out.filePath(QStringLiteral("Skin/Mark_150.png"))));
-}
-
-TEST_F(RenderSet, StartsFromAnEmptyImageRoot)
+// Every skin name at three densities, fixed-size and product images, into
+// an image root emptied first.
+TEST_F(RenderSet, DrawsEveryNameAtItsDensitiesIntoAnEmptiedRoot)
 {
     ASSERT_TRUE(QDir(m_out.path()).mkpath(QStringLiteral("Skin/Old")));
     QFile stale(m_out.filePath(QStringLiteral("Skin/Old/Gone.png")));
@@ -86,7 +65,21 @@ TEST_F(RenderSet, StartsFromAnEmptyImageRoot)
     stale.close();
     QString error;
     ASSERT_TRUE(Render(error)) << error.toStdString();
+    EXPECT_EQ(m_report.files, 4 * 3 + 1);
     EXPECT_FALSE(QFile::exists(stale.fileName()));
+    const std::tuple<const char*, QSize, QRgb> images[] = {{"Skin/A/Normal.png", {12, 10}, qRgb(255, 0, 0)},
+                                                           {"Skin/DPI150/A/Normal.png", {18, 15}, qRgb(255, 0, 0)},
+                                                           {"Skin/DPI250/A/Hover.png", {30, 25}, qRgb(0, 0, 255)},
+                                                           {"Skin/DPI150/B.png", {18, 15}, qRgb(0, 255, 0)},
+                                                           {"Skin/14.png", {14, 14}, qRgb(255, 0, 0)},
+                                                           {"Skin/DPI150/14.png", {14, 14}, qRgb(255, 0, 0)},
+                                                           {"Skin/DPI250/14.png", {14, 14}, qRgb(255, 0, 0)},
+                                                           {"Product/Mark_150.png", {18, 15}, qRgb(0, 0, 255)}};
+    for (const auto& [path, size, colour] : images) {
+        const QImage image = Out(QString::fromLatin1(path));
+        EXPECT_EQ(std::tuple(image.size(), image.pixel(5, 5)), std::tuple(size, colour)) << path;
+    }
+    EXPECT_FALSE(QFile::exists(m_out.filePath(QStringLiteral("Skin/Mark_150.png"))));
 }
 
 // Each case changes one input of the working set; the error names why.
@@ -108,8 +101,7 @@ TEST_F(RenderSet, FailsOnWhatCannotBeDrawn)
         // 12x10 cannot keep two corners of 5 and a middle.
         {{}, recipes + QStringLiteral("image A\\*.png square.svg states=s margin=5\n"), {}, "corner margins"},
         // A broken source.
-        {{}, {}, "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"12\" height=\"10\"><rect fill=\"{{fill}}\"", ""},
-    };
+        {{}, {}, "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"12\" height=\"10\"><rect fill=\"{{fill}}\"", ""}};
     for (const auto& c : cases) {
         SetUp();
         if (!c.manifest.isEmpty())

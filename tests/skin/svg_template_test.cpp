@@ -39,7 +39,7 @@ TEST_F(SvgTemplate, ReplacesVariablesLiteralsPaletteNamesAndIncludes)
         {"<rect fill=\"{{fill}}\" stroke=\"{{line}}\"/><circle fill=\"{{white}}\"/>",
          "<rect fill=\"#123456\" stroke=\"#2EB872\"/><circle fill=\"#FFFFFF\"/>"},
         {"<g>{{glyph}}</g>", "<g><path stroke=\"#2EB872\"/></g>"}, // the inside of another document
-        {"<svg>{ {not} }</svg>", "<svg>{ {not} }</svg>"},          // no placeholder: unchanged
+        {"<svg>{ {not} }</svg>", "<svg>{ {not} }</svg>"}           // no placeholder: unchanged
     };
     for (const auto& [text, expanded] : cases) {
         QString out, error;
