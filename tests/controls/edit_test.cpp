@@ -20,7 +20,8 @@ protected:
     void OnEditChange(UINT id) override
     {
         auto* edit = dynamic_cast<CMorvEditEx*>(GetDlgItem(id));
-        changes.emplace_back(id, edit ? edit->GetText() : std::string());
+        auto* time = dynamic_cast<CMorvTimeEdit*>(GetDlgItem(id));
+        changes.emplace_back(id, edit ? edit->GetText() : time ? time->GetText() : std::string());
     }
     void OnEditSetFocus(UINT id) override { setFocus.push_back(id); }
     void OnEditKillFocus(UINT id) override { killFocus.push_back(id); }
@@ -136,18 +137,6 @@ TEST_F(EditTest, KeysAndTheWheelStepTheValue)
     EXPECT_EQ(edit.GetText(), "51");
 }
 
-class TimePage : public CMorvBaseDlg {
-public:
-    std::vector<int> seconds;
-
-protected:
-    void OnEditChange(UINT id) override
-    {
-        if (auto* edit = dynamic_cast<CMorvTimeEdit*>(GetDlgItem(id)))
-            seconds.push_back(edit->GetTotalSeconds());
-    }
-};
-
 TEST(TimeEdit, FormatsHoursMinutesSeconds)
 {
     const std::pair<int, const char*> cases[]
@@ -156,30 +145,28 @@ TEST(TimeEdit, FormatsHoursMinutesSeconds)
         EXPECT_EQ(morv::FormatDuration(seconds), text);
 }
 
-TEST(TimeEdit, HoldsItsValueInsideTheBounds)
+TEST_F(EditTest, TimeEditHoldsItsValueInsideTheBounds)
 {
-    HostWindow host;
-    TimePage page;
-    ASSERT_TRUE(page.Create(301, &host));
-    CMorvTimeEdit early, edit; // a value set before the window is shown by it and not reported
+    page.changes.clear();
+    CMorvTimeEdit early, time; // a value set before the window is shown by it and not reported
     early.SetRange(10, 7200);
     early.SetTotalSeconds(125);
     ASSERT_TRUE(early.Create(&page, {0, 30, 100, 54}, 2014));
     EXPECT_EQ(std::tuple(early.GetTotalSeconds(), early.GetText()), std::tuple(125, std::string("00:02:05")));
-    EXPECT_TRUE(page.seconds.empty());
-    edit.SetRange(10, 7200);
-    ASSERT_TRUE(edit.Create(&page, {0, 0, 100, 24}, 2015));
+    EXPECT_TRUE(page.changes.empty());
+    time.SetRange(10, 7200);
+    ASSERT_TRUE(time.Create(&page, {0, 0, 100, 24}, 2015));
     const std::pair<int, int> sets[] = {{5, 10}, {9000, 7200}, {60, 60}};
     for (const auto& [set, held] : sets) {
-        edit.SetTotalSeconds(set);
-        EXPECT_EQ(edit.GetTotalSeconds(), held);
+        time.SetTotalSeconds(set);
+        EXPECT_EQ(time.GetTotalSeconds(), held);
     }
-    EXPECT_EQ(edit.GetText(), "00:01:00");
+    EXPECT_EQ(time.GetText(), "00:01:00");
     // The value starts at the minimum, so the first call changed nothing.
-    EXPECT_EQ(page.seconds, (std::vector<int>{7200, 60}));
-    edit.SetTotalSeconds(5000);
-    edit.SetRange(10, 3600); // narrowing the range moves the value
-    EXPECT_EQ(std::tuple(edit.GetTotalSeconds(), edit.GetMinSeconds(), edit.GetMaxSeconds()),
+    EXPECT_EQ(page.changes, (Changes{{2015u, "02:00:00"}, {2015u, "00:01:00"}}));
+    time.SetTotalSeconds(5000);
+    time.SetRange(10, 3600); // narrowing the range moves the value
+    EXPECT_EQ(std::tuple(time.GetTotalSeconds(), time.GetMinSeconds(), time.GetMaxSeconds()),
               std::tuple(3600, 10, 3600));
 }
 

@@ -268,13 +268,12 @@ TEST_F(TreeTest, LabelEditingConsentLimitAndEnd)
     EXPECT_EQ(edit->GetLimitText(), 15);
     edit->SetWindowText("A very long group name");
     EXPECT_EQ(edit->GetWindowText(), "A very long gro");
-    int start = -1, end = -1;
-    edit->SetSel(0, -1);
-    edit->GetSel(start, end);
-    EXPECT_EQ(std::tuple(start, end), std::tuple(0, 15));
-    edit->SetSel(4, 4);
-    edit->GetSel(start, end);
-    EXPECT_EQ(std::tuple(start, end), std::tuple(4, 4));
+    for (const auto& [from, to, start, end] : {std::tuple(0, -1, 0, 15), std::tuple(4, 4, 4, 4)}) {
+        int gotStart = -1, gotEnd = -1;
+        edit->SetSel(from, to);
+        edit->GetSel(gotStart, gotEnd);
+        EXPECT_EQ(std::tuple(gotStart, gotEnd), std::tuple(start, end));
+    }
     ASSERT_NE(Editor(), nullptr);
     Editor()->end(false);
     QKeyEvent x(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");
@@ -285,22 +284,18 @@ TEST_F(TreeTest, LabelEditingConsentLimitAndEnd)
     EXPECT_EQ(edit->GetWindowText(), "A very long grox");
     tree.EndEditLabelNow(true);
 
-    answers[TVN_ENDLABELEDIT] = 1;
-    tree.EditLabel(s[1])->SetWindowText("Left wall");
-    EXPECT_TRUE(tree.EndEditLabelNow(false));
-    EXPECT_EQ(std::tuple(tree.IsEditingLabel(), tree.GetItemText(s[1])), std::tuple(false, std::string("Left wall")));
-    const auto ended = parent.Of(WM_NOTIFY).back();
-    EXPECT_EQ(std::tuple(ended.notify.nCode, ended.hasText, ended.text),
-              std::tuple(TVN_ENDLABELEDIT, true, std::string("Left wall")));
-    answers[TVN_ENDLABELEDIT] = 0;
-    tree.EditLabel(s[1])->SetWindowText("Refused");
-    tree.EndEditLabelNow(false);
-    EXPECT_EQ(tree.GetItemText(s[1]), "Left wall");
-    answers[TVN_ENDLABELEDIT] = 1;
-    tree.EditLabel(s[1])->SetWindowText("Dropped");
-    tree.EndEditLabelNow(true);
-    EXPECT_EQ(tree.GetItemText(s[1]), "Left wall");
-    EXPECT_FALSE(parent.Of(WM_NOTIFY).back().hasText);
+    // An end accepted, refused by the parent, or cancelled (which sends no text).
+    const std::tuple<LRESULT, const char*, bool> ends[]
+        = {{1, "Left wall", false}, {0, "Refused", false}, {1, "Dropped", true}};
+    for (const auto& [answer, text, cancel] : ends) {
+        answers[TVN_ENDLABELEDIT] = answer;
+        tree.EditLabel(s[1])->SetWindowText(text);
+        EXPECT_TRUE(tree.EndEditLabelNow(cancel));
+        const auto ended = parent.Of(WM_NOTIFY).back();
+        EXPECT_EQ(
+            std::tuple(tree.IsEditingLabel(), tree.GetItemText(s[1]), ended.notify.nCode, ended.hasText, ended.text),
+            std::tuple(false, std::string("Left wall"), TVN_ENDLABELEDIT, !cancel, std::string(cancel ? "" : text)));
+    }
     EXPECT_FALSE(tree.EndEditLabelNow(false)); // nothing open
     // Enter in the editor commits.
     tree.EditLabel(s[2])->SetWindowText("Stage");
