@@ -14,7 +14,7 @@ using Strings = std::vector<std::string>;
 class BarPage : public CMorvBaseDlg {
 public:
     CMorvButtonBar bar{this, 11};
-    std::vector<std::string> events;
+    Strings events;
 
 protected:
     int InitControls() override
@@ -26,14 +26,12 @@ protected:
         bar.SetItemImage(1, "ToolBar\\Open");
         bar.SetItemTooltip(1, "Open(Ctrl+O)");
         bar.SetItemImage(2, "ToolBar\\Save");
-        bar.SetItemKind(5, BarSeparator);
+        for (const auto& [item, kind] : {std::pair(5, BarSeparator), std::pair(6, BarDropDown), std::pair(7, BarCheck),
+                                         std::pair(8, BarRadio), std::pair(9, BarRadio)})
+            bar.SetItemKind(item, kind);
         bar.SetItemStyle(5, 5);
         bar.SetItemImage(5, "ToolBar\\splitline.png");
-        bar.SetItemKind(6, BarDropDown);
         bar.SetItemCaption(6, "100%");
-        bar.SetItemKind(7, BarCheck);
-        bar.SetItemKind(8, BarRadio);
-        bar.SetItemKind(9, BarRadio);
         bar.SetItemDrawType(10, BarDrawWarningMark);
         return 1;
     }
@@ -68,7 +66,6 @@ protected:
         return {};
     }
     std::string DrawnFor(int item) { return DrawnOp(item).image; }
-    CRect DrawnRect(int item) { return DrawnOp(item).rect; }
     void Press(int item) { page.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(At(item).x, At(item).y)); }
     void Release(int item) { page.DeliverMessage(WM_LBUTTONUP, 0, MAKELPARAM(At(item).x, At(item).y)); }
     static CPoint At(int item) { return {(item - 1) * 40 + 19, 15}; }
@@ -140,7 +137,7 @@ TEST_F(ButtonBarTest, ImagesOfEachStateMarksIconsAndCaptions)
     images.Write("Monitor\\Temperature\\Normal.png", 30, 24);
     page.bar.SetItemIcon(4, "Monitor\\Temperature\\Normal.png", {123, 3, 154, 27});
     EXPECT_TRUE(EndsWithName(DrawnFor(4), "Monitor\\Temperature\\Normal.png"));
-    EXPECT_EQ(DrawnRect(4), CRect(123, 3, 153, 27));
+    EXPECT_EQ(DrawnOp(4).rect, CRect(123, 3, 153, 27));
     const auto texts = Drawn(DrawOp::Kind::Text);
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].text, "100%");
