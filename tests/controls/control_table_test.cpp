@@ -149,8 +149,7 @@ TEST_F(ControlTableTest, EntriesTextsAndLanguage)
     EXPECT_EQ(page.GetControlText(107), "Monitoring/Address_Add...");
     EXPECT_EQ(page.GetControlText(43), "Receive_PowerSupply_Close 1"); // its box is off
     EXPECT_EQ(page.GetControlIndices(), (std::vector<int>{0, 4, 23, 24, 26, 42, 43, 106, 107}));
-    EXPECT_EQ(page.GetControl(5), nullptr);
-    EXPECT_FALSE(page.SetControlText(5, "x"));
+    EXPECT_FALSE(page.GetControl(5) || page.SetControlText(5, "x"));
     EXPECT_EQ(std::tuple(page.FindControlByItemId(2016), page.FindControlByItemId(4242)), std::tuple(26, -1));
 
     page.SetLanguageLookup([](const std::string& key, const std::string&) { return "de:" + key; });
@@ -205,8 +204,8 @@ TEST_F(ControlTableTest, EditEntriesHaveWindowsThatFollowTheEntry)
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(std::tuple(page.GetDlgItem(2016), edit->GetText()),
               std::tuple(static_cast<CWnd*>(edit), std::string("45")));
-    EXPECT_EQ(page.GetDlgItem(2015), page.GetTimeEdit(4));
-    EXPECT_EQ(page.GetEdit(4), nullptr);
+    EXPECT_EQ(std::tuple(page.GetDlgItem(2015), page.GetEdit(4)),
+              std::tuple(static_cast<CWnd*>(page.GetTimeEdit(4)), static_cast<CMorvEditEx*>(nullptr)));
     page.SetControlRect(26, {10, 125, 80, 149});
     CRect placed = edit->GetWindowRect();
     page.ScreenToClient(placed);
@@ -220,8 +219,7 @@ TEST_F(ControlTableTest, EditEntriesHaveWindowsThatFollowTheEntry)
     page.EnableControl(26, false);
     EXPECT_EQ(std::tuple(edit->IsWindowVisible(), edit->IsWindowEnabled()), std::tuple(false, false));
     EXPECT_TRUE(page.RemoveControl(26));
-    EXPECT_EQ(page.GetDlgItem(2016), nullptr);
-    EXPECT_FALSE(page.RemoveControl(26));
+    EXPECT_FALSE(page.GetDlgItem(2016) || page.RemoveControl(26));
 }
 
 TEST_F(ControlTableTest, ColoursFontsAndStatesWithoutImages)
@@ -244,8 +242,8 @@ TEST_F(ControlTableTest, ColoursFontsAndStatesWithoutImages)
 
     const Color white{255, 255, 255, 255};
     EXPECT_TRUE(page.SetTableRowColors(106, 2, white, colors.clrSelection));
-    EXPECT_FALSE(page.SetTableRowColors(106, 3, white, colors.clrSelection));
-    EXPECT_FALSE(page.SetTableRowColors(106, 0, white, colors.clrSelection));
+    EXPECT_FALSE(page.SetTableRowColors(106, 3, white, colors.clrSelection)
+                 || page.SetTableRowColors(106, 0, white, colors.clrSelection)); // no such row, the header
     EXPECT_EQ(FillOf(CRect(0, 190, 310, 210)), colors.clrSelection);
     EXPECT_EQ(std::tuple(Text("bo@example.com").color, Text("ann@example.com").color),
               std::tuple(white, colors.clrText));
