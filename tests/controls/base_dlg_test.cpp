@@ -11,6 +11,7 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <stdexcept>
+
 namespace {
 
 using Strings = std::vector<std::string>;

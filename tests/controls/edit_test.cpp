@@ -6,6 +6,7 @@
 
 #include <QLineEdit>
 #include <gtest/gtest.h>
+
 namespace {
 
 using Changes = std::vector<std::pair<UINT, std::string>>;

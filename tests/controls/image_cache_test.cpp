@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+
 namespace {
 
 TEST(ImageCache, LoadsOnceLendsTheSameImageAndReloads)
