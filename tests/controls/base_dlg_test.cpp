@@ -40,7 +40,11 @@ protected:
         calls.push_back(IsWindow() ? "InitControls" : "InitControls without a window");
         return initAnswer;
     }
-    int InitFinish() override { return calls.push_back("InitFinish"), 1; }
+    int InitFinish() override
+    {
+        calls.push_back("InitFinish");
+        return 1;
+    }
     // A dialog that checks its fields first: Enter does not close it.
     void OnOK() override { checksOk ? void(++okPresses) : CMorvBaseDlg::OnOK(); }
 };

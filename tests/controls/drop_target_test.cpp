@@ -47,7 +47,8 @@ struct SinkLog : IOleDropTargetEvent {
     }
     int OnDrop(CWnd*, COleDataObject*, DROPEFFECT effect, CPoint) override
     {
-        return log->push_back(name + ":drop " + std::to_string(effect)), 1;
+        log->push_back(name + ":drop " + std::to_string(effect));
+        return 1;
     }
     void OnDragLeave(CWnd*) override { log->push_back(name + ":leave"); }
 };

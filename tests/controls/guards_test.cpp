@@ -33,13 +33,16 @@ protected:
     int InitControls() override
     {
         AddControl(1, EMorvControlKind::NumericEdit, {0, 0, 80, 24}, {}, 2016);
-        return AddControl(2, EMorvControlKind::NumericEdit, {0, 30, 80, 54}, {}, 2017), 1;
+        AddControl(2, EMorvControlKind::NumericEdit, {0, 30, 80, 54}, {}, 2017);
+        return 1;
     }
     void OnEditChange(UINT id) override
     {
-        (id == 2017 ? otherCalls : calls) += 1;
-        if (id == 2017)
+        if (id == 2017) {
+            ++otherCalls;
             return;
+        }
+        ++calls;
         GetEdit(1)->SetText(std::to_string(GetEdit(1)->GetInt())); // "007" becomes "7": a change while handling one
         GetEdit(2)->SetText("5");
     }
@@ -67,7 +70,8 @@ protected:
     int InitControls() override
     {
         bar.SetItemRect(1, {0, 0, 30, 30});
-        return bar.SetItemVisible(1, true), 1;
+        bar.SetItemVisible(1, true);
+        return 1;
     }
     void OnBarItemClick(CMorvButtonBar&, int item) override
     {

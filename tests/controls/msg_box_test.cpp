@@ -95,7 +95,10 @@ TEST_F(ModalScriptTest, RunModalIsTheRoadForOtherLoops)
     bool acted = false;
     SModalCall drag;
     drag.record.eKind = EModalKind::Drag;
-    drag.live = [&] { return ++liveRuns, 1; };
+    drag.live = [&] {
+        ++liveRuns;
+        return 1;
+    };
     drag.nDismissAnswer = 0;
     SModalStep step;
     step.nAnswer = 2;

@@ -239,7 +239,10 @@ TEST_F(TreeTest, RealInputTakesTheWindowsRoad)
                                keys);
     };
     int filtered = 0;
-    parent.filter = [&](MSG* msg) { return (filtered += msg->message == WM_LBUTTONDOWN), false; };
+    parent.filter = [&](MSG* msg) {
+        filtered += msg->message == WM_LBUTTONDOWN;
+        return false;
+    };
     press(s[1], Qt::NoModifier);
     press(s[3], Qt::ControlModifier);
     EXPECT_EQ(Selected(), Items({s[1], s[3]}));
@@ -316,7 +319,8 @@ protected:
     {
         DeleteAllItems();
         InsertItem(text ? *text : "cancelled");
-        return ++rebuilds;
+        ++rebuilds;
+        return true;
     }
 };
 
@@ -375,7 +379,11 @@ protected:
         dropOn = HitTest(point);
         return DROPEFFECT_MOVE;
     }
-    int OnDrop(CWnd*, COleDataObject*, DROPEFFECT, CPoint) override { return log.push_back("drop"), 1; }
+    int OnDrop(CWnd*, COleDataObject*, DROPEFFECT, CPoint) override
+    {
+        log.push_back("drop");
+        return 1;
+    }
     void OnDragLeave(CWnd*) override { log.push_back("leave"); }
 };
 
