@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -44,7 +45,10 @@ bool Overlap(const std::vector<CRect>& rects)
 
 } // namespace
 
-TEST(SampleProject, HasTheShapesTheProgramShows)
+// Grouped and ungrouped senders, one fibre sender, a wide one, one pair of
+// source and backup senders, walls that do not overlap themselves; the file
+// in the runtime folder is the same project.
+TEST(SampleProject, HasTheShapesTheProgramShowsAndShipsInTheRuntimeFolder)
 {
     const sim::ProjectModel p = sim::MakeSampleProject();
     EXPECT_EQ(sim::ValidateProject(p), "");
@@ -52,31 +56,9 @@ TEST(SampleProject, HasTheShapesTheProgramShows)
     EXPECT_EQ(p.groups.size(), 2u);
     int grouped[2] = {0, 0}, ungrouped = 0, fibre = 0, wide = 0;
     for (const sim::SenderModel& s : p.senders) {
-        if (s.groupId.empty())
-            ++ungrouped;
-        else
-            ++grouped[sim::FindGroup(p, s.groupId)];
+        ++(s.groupId.empty() ? ungrouped : grouped[sim::FindGroup(p, s.groupId)]);
         fibre += s.fiber && s.fiberPorts.size() == 16 && s.deviceType == 4 && s.model == 160;
         wide += s.ports.size() > 20;
-    }
-    EXPECT_GE(grouped[0], 1);
-    EXPECT_GE(grouped[1], 1);
-    EXPECT_GE(ungrouped, 1);
-    EXPECT_EQ(fibre, 1);
-    EXPECT_GE(wide, 1);
-    std::set<std::pair<std::string, std::string>> pairs;
-    for (const sim::BackupLink& l : p.backups)
-        pairs.insert({l.sourceId, l.backupId});
-    EXPECT_EQ(pairs.size(), 1u) << "one source/backup pair of senders";
-    const int cabinets = Cabinets(p);
-    EXPECT_GE(cabinets, 1400);
-    EXPECT_LE(cabinets, 1600);
-}
-
-TEST(SampleProject, WallsDoNotOverlapThemselves)
-{
-    const sim::ProjectModel p = sim::MakeSampleProject();
-    for (const sim::SenderModel& s : p.senders) {
         std::vector<CRect> all;
         const std::size_t outputs = s.fiber ? s.fiberPorts.size() / 2 : s.ports.size();
         for (std::size_t i = 0; i < outputs; ++i)
@@ -84,49 +66,55 @@ TEST(SampleProject, WallsDoNotOverlapThemselves)
                 all.push_back(r);
         EXPECT_FALSE(Overlap(all)) << s.name;
     }
-}
-
-TEST(SampleProject, ShipsInTheRuntimeFolder)
-{
-    sim::ProjectModel p;
+    EXPECT_EQ(std::tuple(grouped[0] > 0, grouped[1] > 0, ungrouped > 0, fibre, wide > 0),
+              std::tuple(true, true, true, 1, true));
+    std::set<std::pair<std::string, std::string>> pairs;
+    for (const sim::BackupLink& l : p.backups)
+        pairs.insert({l.sourceId, l.backupId});
+    EXPECT_EQ(pairs.size(), 1u) << "one source/backup pair of senders";
+    const int cabinets = Cabinets(p);
+    EXPECT_GE(cabinets, 1400);
+    EXPECT_LE(cabinets, 1600);
+    sim::ProjectModel shipped;
     std::string error;
-    ASSERT_TRUE(sim::ReadProjectFile("Projects/sample.json", p, error)) << error;
-    EXPECT_TRUE(p.SameContent(sim::MakeSampleProject()));
+    ASSERT_TRUE(sim::ReadProjectFile("Projects/sample.json", shipped, error)) << error;
+    EXPECT_TRUE(shipped.SameContent(p));
 }
 
-TEST(GenerateProject, LargestInstallationAndOptionsPastTheirRanges)
+// The largest installation, options past their ranges held to them, fibre
+// senders first, stable identifiers from a seed.
+TEST(GenerateProject, SizesOptionsFibreAndSeed)
 {
     const sim::ProjectModel p = sim::GenerateProject(
         {.senders = 255, .portsPerSender = 16, .receiversPerPort = 20, .largeSenderReceivers = 10000});
     EXPECT_EQ(sim::ValidateProject(p), "");
     ASSERT_EQ(p.senders.size(), 255u);
-    EXPECT_EQ(sim::ReceiverCount(p.senders[0]), 10000);
-    EXPECT_EQ(p.senders[0].ports.size(), 16u);
-    EXPECT_EQ(sim::ReceiverCount(p.senders[254]), 320);
+    EXPECT_EQ(
+        std::tuple(sim::ReceiverCount(p.senders[0]), p.senders[0].ports.size(), sim::ReceiverCount(p.senders[254])),
+        std::tuple(10000, 16u, 320));
     std::set<std::string> ids;
     for (const sim::SenderModel& s : p.senders)
         ids.insert(s.id);
     EXPECT_EQ(ids.size(), 255u);
-    // Options past their ranges are held to them.
     const sim::ProjectModel held = sim::GenerateProject({.senders = 900, .portsPerSender = 0, .receiversPerPort = -3});
-    EXPECT_EQ(held.senders.size(), 255u);
-    EXPECT_EQ(held.senders[0].ports.size(), 1u);
-    EXPECT_EQ(sim::ReceiverCount(held.senders[0]), 0);
+    EXPECT_EQ(std::tuple(held.senders.size(), held.senders[0].ports.size(), sim::ReceiverCount(held.senders[0])),
+              std::tuple(255u, 1u, 0));
     EXPECT_EQ(sim::ValidateProject(held), "");
-}
 
-TEST(GenerateProject, FibreSendersComeFirstWithTheirBackupOutputs)
-{
-    const sim::ProjectModel p
+    const sim::ProjectModel f
         = sim::GenerateProject({.senders = 2, .portsPerSender = 8, .receiversPerPort = 3, .fiberSenders = 1});
-    EXPECT_EQ(sim::ValidateProject(p), "");
-    ASSERT_EQ(p.senders.size(), 2u);
-    EXPECT_TRUE(p.senders[0].fiber);
-    EXPECT_TRUE(p.senders[0].ports.empty());
-    ASSERT_EQ(p.senders[0].fiberPorts.size(), static_cast<std::size_t>(sim::kFiberOutputs));
-    EXPECT_EQ(p.senders[0].fiberPorts[1], p.senders[0].fiberPorts[9])
+    EXPECT_EQ(sim::ValidateProject(f), "");
+    ASSERT_EQ(f.senders.size(), 2u);
+    EXPECT_EQ(
+        std::tuple(f.senders[0].fiber, f.senders[0].ports.size(), f.senders[0].fiberPorts.size(), f.senders[1].fiber),
+        std::tuple(true, 0u, std::size_t(sim::kFiberOutputs), false));
+    EXPECT_EQ(f.senders[0].fiberPorts[1], f.senders[0].fiberPorts[9])
         << "a backup output feeds its main output's cabinets";
-    EXPECT_FALSE(p.senders[1].fiber);
+
+    EXPECT_TRUE(
+        sim::GenerateProject({.senders = 3, .seed = 9}).SameContent(sim::GenerateProject({.senders = 3, .seed = 9})));
+    EXPECT_NE(sim::GenerateProject({.senders = 3, .seed = 9}).senders[0].id,
+              sim::GenerateProject({.senders = 3, .seed = 10}).senders[0].id);
 }
 
 TEST(GenerateProject, CabinetsFollowTheCablingOrder)
@@ -140,15 +128,6 @@ TEST(GenerateProject, CabinetsFollowTheCablingOrder)
         const bool below = r[k].left == r[k - 1].left && r[k].top == r[k - 1].bottom;
         EXPECT_TRUE(side || below) << k;
     }
-}
-
-TEST(GenerateProject, SeedGivesStableIdentifiers)
-{
-    const sim::ProjectModel a = sim::GenerateProject({.senders = 3, .seed = 9});
-    const sim::ProjectModel b = sim::GenerateProject({.senders = 3, .seed = 9});
-    const sim::ProjectModel c = sim::GenerateProject({.senders = 3, .seed = 10});
-    EXPECT_TRUE(a.SameContent(b));
-    EXPECT_NE(a.senders[0].id, c.senders[0].id);
 }
 
 TEST(GenerateProject, TheFirstOptionOutOfRangeIsNamed)

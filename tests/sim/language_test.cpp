@@ -1,4 +1,5 @@
-// Language texts: lookups, missing keys, and the shipped English file.
+// Language texts: lookups, missing keys, the shipped English file and the
+// configuration folder it names.
 #include "host/vistrano_language.h"
 #include "sim/language.h"
 #include "sim_fixture.h"
@@ -10,149 +11,19 @@
 
 #include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <regex>
+#include <sstream>
 #include <tuple>
 
 namespace {
 
-// Every text the monitoring page asks for, by section.
-const std::vector<std::pair<const char*, std::vector<const char*>>> kPageTexts = {
-    {"Common",
-     {"AddOneSender",
-      "AddSenderGroup",
-      "AddTwoSenders",
-      "AllSender",
-      "ApplyAllSender",
-      "Auto",
-      "Cancel",
-      "Common_Name",
-      "CustomAdd",
-      "Delete",
-      "Detecting",
-      "Failed_Save",
-      "Flexible",
-      "Input",
-      "IP_Port",
-      "Modify",
-      "MutiSenderCard",
-      "OK",
-      "Project_Open",
-      "Project_Save",
-      "Rename",
-      "ScrollBar_Level_Tip",
-      "ScrollBar_Vertical_Tip",
-      "Sender",
-      "Set",
-      "Succeed_Save",
-      "Succeed_Set",
-      "Table1_NoSignal",
-      "Unconnected",
-      "UnKnown",
-      "Sunday",
-      "Monday",
-      "Tuesday",
-      "Wednesday",
-      "Thursday",
-      "Friday",
-      "Saturday"}},
-    {"Layout", {"SenderGroupAdd"}},
-    {"Control", {"BackupExist", "DeleteAllSenderTips", "SureToDeleteSenderGoup"}},
-    {"DemoMode", {"DemoMode"}},
-    {"ToolBar",
-     {"MonitorSetting", "Projects_LoadFromCard", "Projects_SaveToCard", "Refresh", "ToolBar_Demarcate",
-      "ToolBar_Normal", "ToolBar_Pecent", "ToolBar_Start", "ToolBar_Stop", "ToolBar_ViewMove"}},
-    {"Monitoring",
-     {"MonitorLogQuery",
-      "MonitorNavigation",
-      "PortEnableWarning",
-      "Processor",
-      "TargetSelect_SingleSender",
-      "TargetSelect_Receiver",
-      "TargetSelect_RcvTemperatureExtra",
-      "TargetSelect_RcvHumidityExtra",
-      "TargetSelect_RcvSmog",
-      "TargetSelect_RcvFan",
-      "TargetSelect_RcvTileDoor",
-      "TargetSelect_RcvPower",
-      "TargetSelect_RcvVoltage",
-      "TargetSelect_RcvVoltageExtra",
-      "Receive_CableDetection",
-      "ViewRender_Warning",
-      "ViewRender_Offline",
-      "SenderNoConnectToShow",
-      "SenderNoSetToShow",
-      "SenderNoSetToShowMonitoring",
-      "ResolutionSetted",
-      "ResolutionInput",
-      "Unsetted",
-      "Menu_PlacePosition",
-      "Menu_LeftPosition",
-      "Menu_RightPosition",
-      "Menu_TopPosition",
-      "Menu_BottomPosition",
-      "Menu_ExchangePosition",
-      "Menu_BackupDevice",
-      "Menu_SourceDevice",
-      "PortOutput",
-      "OnlyPrimaryOutput",
-      "OnlyBackupOutput",
-      "General_Setting",
-      "Refresh_interval",
-      "Refresh_interval_Time",
-      "Sender_Title",
-      "Sender_Video_Input_Error",
-      "Sender_Video_Input_Error_Close",
-      "Sender_Lock",
-      "Sender_Lock_Close",
-      "Sender_Black",
-      "Sender_Black_Close",
-      "Sender_Brightness_Zero_Text",
-      "Sender_Brightness_Zero_Text_Close",
-      "Receive_Title",
-      "Receive_Temperature",
-      "Receive_Temperature_Close",
-      "Receive_Temp_Min",
-      "Receive_Alarm",
-      "Receive_Humidity",
-      "Receive_Humidity_Close",
-      "Receive_PowerSupply_Table",
-      "Receive_PowerSupply",
-      "Receive_PowerSupply_Close",
-      "Receive_Voltage_Table",
-      "Receive_Voltage",
-      "Receive_Voltage_Close",
-      "EMail_Title",
-      "EMail_Open",
-      "EMail_Warning_Num",
-      "EMail_Warning_Num_Back",
-      "EMail_Return_To_Work",
-      "Address_Table",
-      "Address_Add",
-      "EMail_Test",
-      "SidePanel_Form_Mail",
-      "Email_Add_Address_Same",
-      "Email_Modify_Address_Same",
-      "EmailSenderDlg_Title",
-      "EmailSenderDlg_Address",
-      "EmailSenderDlg_Password",
-      "EmailSenderDlg_SMTP",
-      "EmailSenderDlg_SSL",
-      "EmailSenderDlg_Default",
-      "EmailReceiverDlg_AddTitle",
-      "EmailReceiverDlg_ModifyTitle",
-      "EmailReceiverDlg_Name",
-      "EmailReceiverDlg_Address",
-      "EmailReceiverDlg_Legal",
-      "Open",
-      "VideoInput_Ttile",
-      "VideoInput_Input",
-      "VideoInput_InputEnable",
-      "VideoInput_ResolutionEnable",
-      "VideoInput_Resolution",
-      "VideoInput_Apply",
-      "SetTo",
-      "Title"}},
-};
+// The words of a text.
+std::vector<std::string> Words(const char* text)
+{
+    std::istringstream in(text);
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+}
 
 // The conversions of a format text, in order ("%d%s").
 std::string Conversions(const std::string& text)
@@ -183,46 +54,34 @@ protected:
 
 } // namespace
 
-TEST_F(Language, TheShippedFileHoldsEveryTextThePageAsksFor)
-{
-    for (const auto& [section, keys] : kPageTexts)
-        for (const char* key : keys)
-            EXPECT_FALSE(GetLanguageString(key, section).empty()) << section << "/" << key;
-    std::string missing;
-    for (const sim::MissingText& m : sim::GetMissingLanguageKeys())
-        missing += m.section + "/" + m.key + " ";
-    EXPECT_EQ(missing, "");
-}
-
-// Texts the page joins with numbers or other texts carry no conversion.
+// Texts the page joins with numbers or other texts carry no conversion,
+// format texts the ones the page passes (that the page finds every text it
+// asks for, the tour proves).
 TEST_F(Language, FormatTextsKeepTheConversionsThePagePasses)
 {
-    const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"TargetSelect_RcvTemperatureExtra", "Monitoring", "%s"},
-        {"TargetSelect_RcvHumidityExtra", "Monitoring", "%d"},
-        {"TargetSelect_RcvVoltageExtra", "Monitoring", "%d%f%f"},
-        {"Receive_PowerSupply", "Monitoring", "%d"},
-        {"Receive_PowerSupply_Close", "Monitoring", "%d"},
-        {"Receive_Voltage", "Monitoring", "%d"},
-        {"Receive_Voltage_Close", "Monitoring", "%d"},
-        {"Menu_ExchangePosition", "Monitoring", "%s"},
-        {"VideoInput_Ttile", "Monitoring", "%s"},
-        {"Sender", "Common", ""},
-        {"Processor", "Monitoring", ""},
-        {"SenderGroupAdd", "Layout", ""},
-        {"SetTo", "Monitoring", ""},
-        {"BackupExist", "Control", ""},
-        {"AllSender", "Common", ""},
+    const std::pair<const char*, const char*> conversions[] = {
+        {"",
+         "Common/Sender Monitoring/Processor Layout/SenderGroupAdd Monitoring/SetTo Control/BackupExist "
+         "Common/AllSender"},
+        {"%s",
+         "Monitoring/TargetSelect_RcvTemperatureExtra Monitoring/Menu_ExchangePosition Monitoring/VideoInput_Ttile"},
+        {"%d",
+         "Monitoring/TargetSelect_RcvHumidityExtra Monitoring/Receive_PowerSupply "
+         "Monitoring/Receive_PowerSupply_Close Monitoring/Receive_Voltage Monitoring/Receive_Voltage_Close"},
+        {"%d%f%f", "Monitoring/TargetSelect_RcvVoltageExtra"},
     };
-    for (const auto& [key, section, conversions] : cases)
-        EXPECT_EQ(Conversions(GetLanguageString(key, section)), conversions) << key;
+    for (const auto& [expected, texts] : conversions)
+        for (const std::string& text : Words(texts)) {
+            const std::size_t slash = text.find('/');
+            EXPECT_EQ(Conversions(GetLanguageString(text.substr(slash + 1), text.substr(0, slash))), expected) << text;
+        }
 }
 
 TEST_F(Language, PrefixTextsKeepTheirTrailingSpaceLookupsIgnoreCaseMissingKeysAnswerThemselves)
 {
-    EXPECT_EQ(GetLanguageString("Sender", "Common"), "Sender ");
-    EXPECT_EQ(GetLanguageString("SenderGroupAdd", "Layout"), "New group ");
-    EXPECT_EQ(GetLanguageString("ok", "COMMON"), "OK");
+    EXPECT_EQ(std::tuple(GetLanguageString("Sender", "Common"), GetLanguageString("SenderGroupAdd", "Layout"),
+                         GetLanguageString("ok", "COMMON")),
+              std::tuple("Sender ", "New group ", "OK"));
     // A missing key answers itself and is recorded once.
     EXPECT_EQ(GetLanguageString("NoSuchKey", "Common"), "NoSuchKey");
     EXPECT_EQ(GetLanguageString("NoSuchKey", "Common"), "NoSuchKey");
@@ -238,8 +97,8 @@ TEST_F(Language, AnotherFileReplacesTheTextsAnUnreadableOneLeavesNone)
     const std::string path = Path("texts.ini");
     std::ofstream(path) << "\xEF\xBB\xBF; comment\n[Common]\n  OK = Fine  \nCancel=\"  Stop  \"\n";
     ASSERT_TRUE(sim::LoadLanguageFile(path));
-    EXPECT_EQ(GetLanguageString("OK", "Common"), "Fine");
-    EXPECT_EQ(GetLanguageString("Cancel", "Common"), "  Stop  ");
+    EXPECT_EQ(std::tuple(GetLanguageString("OK", "Common"), GetLanguageString("Cancel", "Common")),
+              std::tuple("Fine", "  Stop  "));
     EXPECT_EQ(GetLanguageString("Delete", "Common"), "Delete") << "texts of the old file are gone";
     sim::ClearMissingLanguageKeys();
     EXPECT_FALSE(sim::LoadLanguageFile(Path("missing.ini")));
@@ -247,47 +106,53 @@ TEST_F(Language, AnotherFileReplacesTheTextsAnUnreadableOneLeavesNone)
     EXPECT_EQ(sim::GetMissingLanguageKeys().size(), 1u);
 }
 
-TEST_F(Language, ConfigurationFolderNameComesFromTheLanguageFile)
+// The texts and the profile reader read one file alike, whatever its line
+// ends and encoding, and the first of duplicate keys wins in both.
+TEST_F(Language, TextsAndTheProfileReaderAgree)
 {
+    const std::string text = "[Common]\nOK=first\nok=second\nCancel = ' q ' \n[common]\nDelete=later\n";
+    std::string utf16 = "\xFF\xFE", cr = text, crlf;
+    for (const char c : text) {
+        utf16 += std::string{c, '\0'};
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    }
+    std::replace(cr.begin(), cr.end(), '\n', '\r');
+    for (const std::string& bytes : {text, cr, crlf, utf16, "\xEF\xBB\xBF" + text}) {
+        const std::string path = Path("texts.ini");
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+        ASSERT_TRUE(sim::LoadLanguageFile(path));
+        for (const char* key : {"OK", "Cancel", "Delete"})
+            EXPECT_EQ(GetLanguageString(key, "Common"), plat::GetProfileString(path, "Common", key, key, 4096)) << key;
+        EXPECT_EQ(std::tuple(GetLanguageString("OK", "Common"), GetLanguageString("Cancel", "Common")),
+                  std::tuple("first", " q "));
+    }
+}
+
+// The language file names one folder under the documents folder, or the
+// configuration folder falls back; without a documents folder, the program's.
+using ConfigurationFolderName = Language;
+
+TEST_F(ConfigurationFolderName, NamesOneFolderUnderTheDocumentsOrFallsBack)
+{
+    const std::pair<std::string, const char*> cases[] = {
+        {"My Data", "My Data"},
+        {"Quarn 2", "Quarn 2"},
+        {"../..", "Quarn"},
+        {"..", "Quarn"},
+        {".", "Quarn"},
+        {"/etc", "Quarn"},
+        {"a/b", "Quarn"},
+        {"a\\b", "Quarn"},
+        {"", "Quarn"},
+        {"x\ny", "Quarn"},
+        {std::string(256, 'a'), "Quarn"},
+    };
+    for (const auto& [value, folder] : cases)
+        EXPECT_EQ(sim::detail::ConfigurationFolderName(value), folder) << value;
     sim::SetConfigFolder("");
     plat::SetDocumentsFolderProvider([] { return std::optional<std::string>("/home/u/Documents"); });
     EXPECT_EQ(sim::GetConfigFolder(), "/home/u/Documents/Quarn/");
     plat::SetDocumentsFolderProvider([] { return std::optional<std::string>(); });
     EXPECT_EQ(sim::GetConfigFolder(), plat::GetMainExecutableFolder());
     plat::SetDocumentsFolderProvider({});
-}
-
-// The texts and the profile reader read one file alike, whatever its line
-// ends and encoding, and the first of duplicate keys wins in both.
-TEST_F(Language, TextsAndTheProfileReaderAgree)
-{
-    const std::string text = "[Common]\nOK=first\nok=second\nCancel = ' q ' \n[common]\nDelete=later\n";
-    std::string utf16 = "\xFF\xFE";
-    for (const char c : text)
-        utf16 += std::string{c, '\0'};
-    std::string cr = text, crlf;
-    std::replace(cr.begin(), cr.end(), '\n', '\r');
-    for (const char c : text)
-        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    for (const std::string& bytes : {text, cr, crlf, utf16, "\xEF\xBB\xBF" + text}) {
-        const std::string path = Path("texts.ini");
-        std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-        ASSERT_TRUE(sim::LoadLanguageFile(path));
-        for (const char* key : {"OK", "Cancel", "Delete"}) {
-            EXPECT_EQ(GetLanguageString(key, "Common"), plat::GetProfileString(path, "Common", key, key, 4096)) << key;
-        }
-        EXPECT_EQ(GetLanguageString("OK", "Common"), "first");
-        EXPECT_EQ(GetLanguageString("Cancel", "Common"), " q ");
-    }
-}
-
-TEST(ConfigurationFolderName, NamesOneFolderUnderTheDocumentsOrFallsBack)
-{
-    const std::pair<const char*, const char*> cases[] = {
-        {"My Data", "My Data"}, {"Quarn 2", "Quarn 2"}, {"../..", "Quarn"}, {"..", "Quarn"}, {".", "Quarn"},
-        {"/etc", "Quarn"},      {"a/b", "Quarn"},       {"a\\b", "Quarn"},  {"", "Quarn"},   {"x\ny", "Quarn"},
-    };
-    for (const auto& [value, folder] : cases)
-        EXPECT_EQ(sim::detail::ConfigurationFolderName(value), folder) << value;
-    EXPECT_EQ(sim::detail::ConfigurationFolderName(std::string(256, 'a')), "Quarn");
 }

@@ -85,7 +85,10 @@ protected:
     }
 };
 
-TEST_F(ProjectFile, SampleSurvivesARoundTrip)
+// A round trip keeps every member; a save clears the modified mark, an open
+// shows the project as a grid first; a save to a place that cannot be
+// written says so and keeps the mark.
+TEST_F(ProjectFile, RoundTripSaveAndOpen)
 {
     sim::ProjectModel sample = sim::MakeSampleProject();
     sample.senders[2].view = {CRect(24, 24, 300, 80), CPoint(24, 100), 4};
@@ -96,33 +99,30 @@ TEST_F(ProjectFile, SampleSurvivesARoundTrip)
     std::string error;
     ASSERT_TRUE(sim::ReadProjectJson(sim::WriteProjectJson(sample), back, error)) << error;
     EXPECT_TRUE(back.SameContent(sample));
-}
 
-TEST_F(ProjectFile, SaveAndOpenThroughTheWorld)
-{
-    UseSample();
-    GetProjectData()->GetSender(3)->SetMonitorRenderRelativePos(6);
+    Use(sample);
+    EXPECT_FALSE(sim::SaveProjectFile(Path("no/such/folder/p.json"), error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(sim::IsProjectModified());
     GetProjectData()->SetCurrentSender(5);
-    std::string error;
     const std::string path = Path("saved.json");
     ASSERT_TRUE(sim::SaveProjectFile(path, error)) << error;
     EXPECT_FALSE(sim::IsProjectModified());
     const sim::ProjectModel saved = sim::GetProject();
-
     sim::ResetWorld();
     EXPECT_EQ(GetProjectData()->GetSenderCount(), 0);
     ASSERT_TRUE(sim::LoadProjectFile(path, error)) << error;
     EXPECT_TRUE(sim::GetProject().SameContent(saved));
-    EXPECT_EQ(GetProjectData()->GetSender(3)->GetMonitorRenderRelativePos(), 6);
-    EXPECT_EQ(GetProjectData()->GetCurSenderIndex(), 5);
-    EXPECT_EQ(GetRuntimeData()->GetOpenPrjRefresh(), 1) << "a newly opened project is shown as a grid first";
-    EXPECT_EQ(sim::GetProjectPath(), path);
+    EXPECT_EQ(std::tuple(GetProjectData()->GetSender(2)->GetMonitorRenderRelativePos(),
+                         GetProjectData()->GetCurSenderIndex(), GetRuntimeData()->GetOpenPrjRefresh(),
+                         sim::GetProjectPath()),
+              std::tuple(4, 5, 1, path));
 }
 
+// A card's project replaces the shown one: a selection of the old project
+// (sender 6) must not outlive it when it is opened.
 TEST_F(ProjectFile, AProjectSetInPlaceOfTheShownOneStartsItsTreeOverOnlyWhenOpened)
 {
-    // A card's project replaces the shown one: a selection of the old
-    // project (sender 6) must not outlive it.
     for (const bool opened : {false, true}) {
         UseSample();
         GetRuntimeData()->SetOpenPrjRefresh(0);
@@ -130,31 +130,17 @@ TEST_F(ProjectFile, AProjectSetInPlaceOfTheShownOneStartsItsTreeOverOnlyWhenOpen
         GetRuntimeData()->SetTreeCurSelNodeIndex(6);
         std::string error;
         ASSERT_TRUE(sim::SetProject(sim::GenerateProject({.senders = 2}), error, opened)) << error;
-        EXPECT_EQ(GetRuntimeData()->GetOpenPrjRefresh(), opened ? 1 : 0);
-        EXPECT_EQ(GetRuntimeData()->GetTreeCurSelNodeType(), opened ? TREE_NODE_ALL_SENDERS : TREE_NODE_SENDER);
-        EXPECT_EQ(GetRuntimeData()->GetTreeCurSelNodeIndex(), opened ? -1 : 6);
-        EXPECT_TRUE(sim::IsProjectModified());
+        EXPECT_EQ(std::tuple(GetRuntimeData()->GetOpenPrjRefresh(), GetRuntimeData()->GetTreeCurSelNodeType(),
+                             GetRuntimeData()->GetTreeCurSelNodeIndex(), sim::IsProjectModified()),
+                  opened ? std::tuple(1, int(TREE_NODE_ALL_SENDERS), -1, true)
+                         : std::tuple(0, int(TREE_NODE_SENDER), 6, true));
     }
-}
-
-TEST_F(ProjectFile, SavingToAnUnwritablePlaceFailsWithAMessage)
-{
-    UseSample();
-    std::string error;
-    EXPECT_FALSE(sim::SaveProjectFile(Path("no/such/folder/p.json"), error));
-    EXPECT_FALSE(error.empty());
-    EXPECT_TRUE(sim::IsProjectModified());
-}
-
-TEST_F(ProjectFile, TruncatedJsonIsRejected)
-{
-    const std::string text = sim::WriteProjectJson(sim::MakeSampleProject());
-    ExpectRejected(text.substr(0, text.size() / 2), "not valid JSON");
 }
 
 // Each member of the sample set to something a project cannot hold; receiver
 // and view coordinates whose sums or differences would pass 32 bits are
-// refused before any sum is formed.
+// refused before any sum is formed. Truncated JSON and more senders than a
+// project may hold are refused too.
 TEST_F(ProjectFile, BadMembersAreRejectedWithTheirFault)
 {
     const QJsonArray doubledLinks = At("backups").toArray() + At("backups/0");
@@ -195,12 +181,10 @@ TEST_F(ProjectFile, BadMembersAreRejectedWithTheirFault)
                      + QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).toStdString());
         ExpectRejected(SampleWith(path, value), fault);
     }
-}
-
-TEST_F(ProjectFile, MoreThanTheSenderLimitIsRejected)
-{
-    std::string text = sim::WriteProjectJson(sim::GenerateProject({.senders = 255, .receiversPerPort = 1}));
-    QJsonObject root = QJsonDocument::fromJson(QByteArray::fromStdString(text)).object();
+    const std::string text = sim::WriteProjectJson(sim::MakeSampleProject());
+    ExpectRejected(text.substr(0, text.size() / 2), "not valid JSON");
+    const std::string full = sim::WriteProjectJson(sim::GenerateProject({.senders = 255, .receiversPerPort = 1}));
+    QJsonObject root = QJsonDocument::fromJson(QByteArray::fromStdString(full)).object();
     QJsonArray senders = root["senders"].toArray();
     QJsonObject extra = senders[0].toObject();
     extra["id"] = "{extra}";

@@ -34,12 +34,13 @@ protected:
         std::filesystem::remove_all(m_folder);
     }
 
-    // Makes the sample installation the current project.
-    void UseSample()
+    // Makes the project (the sample installation) the current one.
+    static void Use(const sim::ProjectModel& project)
     {
         std::string error;
-        ASSERT_TRUE(sim::SetProject(sim::MakeSampleProject(), error)) << error;
+        ASSERT_TRUE(sim::SetProject(project, error)) << error;
     }
+    static void UseSample() { Use(sim::MakeSampleProject()); }
 
     std::string Path(const std::string& name) const { return (m_folder / name).string(); }
 

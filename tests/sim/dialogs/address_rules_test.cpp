@@ -2,16 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace senderdlg;
-
-namespace {
-
-uint32_t Ip(uint8_t a, uint8_t b, uint8_t c, uint8_t d)
-{
-    return uint32_t{a} << 24 | uint32_t{b} << 16 | uint32_t{c} << 8 | d;
-}
-
-} // namespace
 
 // Senders 1 to 3 exist (sender 2 without an address). New senders start
 // empty and editable, existing ones keep their address and are editable
@@ -49,16 +42,8 @@ TEST(AddressesOutsideRows, AreTheProjectAddressesWithoutARow)
 
 TEST(TrimAddress, DropsSpacesAroundOnly)
 {
-    EXPECT_EQ(TrimAddress("  10.0.0.1\t"), "10.0.0.1");
-    EXPECT_EQ(TrimAddress("10. 0.0.1"), "10. 0.0.1");
-    EXPECT_EQ(TrimAddress("   "), "");
-}
-
-TEST(CheckAddresses, AcceptsDottedAddressesAndGivesThemInOrder)
-{
-    const SAddressCheck check = CheckAddresses({{1, "192.168.0.10"}, {2, " 0.0.0.0 "}, {3, "255.255.255.255"}}, {});
-    EXPECT_EQ(check.eFault, EAddressFault::None);
-    EXPECT_EQ(check.addresses, (std::vector<uint32_t>{Ip(192, 168, 0, 10), 0, Ip(255, 255, 255, 255)}));
+    EXPECT_EQ(std::tuple(TrimAddress("  10.0.0.1\t"), TrimAddress("10. 0.0.1"), TrimAddress("   ")),
+              std::tuple("10.0.0.1", "10. 0.0.1", ""));
 }
 
 TEST(CheckAddresses, ReportsTheFirstMalformedEntry)
@@ -66,36 +51,38 @@ TEST(CheckAddresses, ReportsTheFirstMalformedEntry)
     for (const char* bad : {"", "192.168.0", "192.168.0.1.5", "192.168.0.256", "1000.1.1.1", "a.b.c.d", "1..2.3",
                             "192.168.0.1.", "-1.2.3.4", "10.0. 0.1"}) {
         const SAddressCheck check = CheckAddresses({{4, "10.0.0.1"}, {5, bad}, {6, "x"}}, {});
-        EXPECT_EQ(check.eFault, EAddressFault::Malformed) << bad;
-        EXPECT_EQ(check.nSender, 5) << bad;
-        EXPECT_TRUE(check.addresses.empty()) << bad;
+        EXPECT_EQ(std::tuple(check.eFault, check.nSender, check.addresses.empty()),
+                  std::tuple(EAddressFault::Malformed, 5, true))
+            << bad;
     }
 }
 
-// Among the entries the second holder is named; spaces hide no duplicate;
-// an address another sender holds already counts as well.
-TEST(CheckAddresses, ReportsADuplicateOnTheSenderThatRepeatsIt)
+// Dotted addresses are given in order; among the entries the second holder
+// of an address is named, spaces hide no duplicate, an address another
+// sender holds already counts as well, and taken texts that are no
+// addresses clash with nothing.
+TEST(CheckAddresses, AcceptsDottedAddressesAndReportsTheSenderThatRepeatsOne)
 {
     struct Case {
         std::vector<SAddressEntry> entries, taken;
+        EAddressFault fault;
         int sender, other;
+        std::vector<uint32_t> addresses;
     };
+    using F = EAddressFault;
     const Case cases[] = {
-        {{{1, "10.0.0.1"}, {2, "10.0.0.2"}, {3, "10.0.0.1"}}, {}, 3, 1},
-        {{{1, "10.0.0.1"}, {2, " 10.0.0.1"}}, {}, 2, 1},
-        {{{3, "10.0.0.3"}, {4, "10.0.0.9"}}, {{1, "10.0.0.9"}}, 4, 1},
+        {{{1, "192.168.0.10"}, {2, " 0.0.0.0 "}, {3, "255.255.255.255"}}, {}, F::None, 0, 0, {0xC0A8000A, 0, ~0u}},
+        {{{2, "10.0.0.2"}}, {{1, ""}, {3, "junk"}}, F::None, 0, 0, {0x0A000002}},
+        {{{1, "10.0.0.1"}, {2, "10.0.0.2"}, {3, "10.0.0.1"}}, {}, F::Duplicate, 3, 1, {}},
+        {{{1, "10.0.0.1"}, {2, " 10.0.0.1"}}, {}, F::Duplicate, 2, 1, {}},
+        {{{3, "10.0.0.3"}, {4, "10.0.0.9"}}, {{1, "10.0.0.9"}}, F::Duplicate, 4, 1, {}},
     };
     for (const Case& c : cases) {
         const SAddressCheck check = CheckAddresses(c.entries, c.taken);
-        EXPECT_EQ(check.eFault, EAddressFault::Duplicate) << c.sender;
-        EXPECT_EQ(check.nSender, c.sender);
-        EXPECT_EQ(check.nOtherSender, c.other);
+        EXPECT_EQ(check.eFault, c.fault) << c.entries.size() << " entries";
+        if (c.fault == EAddressFault::None)
+            EXPECT_EQ(check.addresses, c.addresses);
+        else
+            EXPECT_EQ(std::tuple(check.nSender, check.nOtherSender), std::tuple(c.sender, c.other));
     }
-}
-
-TEST(CheckAddresses, TakenTextsThatAreNoAddressesClashWithNothing)
-{
-    const SAddressCheck check = CheckAddresses({{2, "10.0.0.2"}}, {{1, ""}, {3, "junk"}});
-    EXPECT_EQ(check.eFault, EAddressFault::None);
-    EXPECT_EQ(check.addresses, std::vector<uint32_t>{Ip(10, 0, 0, 2)});
 }

@@ -10,17 +10,9 @@
 namespace sim::hw {
 namespace {
 
-SEmailSetting Mail(int warningNum, int returnToWork = 1)
-{
-    SEmailSetting m;
-    m.bEnable = 1;
-    m.nWarningNum = warningNum;
-    m.bReturnToWork = returnToWork;
-    return m;
-}
-
-// Rounds as letters, 'w' with a warning and '.' without; mail as letters,
-// 'W' the warning, 'B' back to normal, '.' none.
+// Rounds as letters: 'w' with a warning, '.' without, 'x' with a warning
+// while mail is off; mail as letters: 'W' the warning, 'B' back to normal,
+// '.' none.
 TEST(NextAlertMail, SendsOnceAfterTheConfiguredRoundsAndTheAllClearWhenAsked)
 {
     struct Case {
@@ -31,44 +23,38 @@ TEST(NextAlertMail, SendsOnceAfterTheConfiguredRoundsAndTheAllClearWhenAsked)
         {3, 1, "wwwww..", "..W..B."},
         {2, 1, "w.ww", "...W"}, // a quiet round starts the count again; no mail, no all-clear
         {1, 0, "w.", "W."},
+        {2, 1, "xxw", "..W"}, // mail off counts on; switched on while the warning lasts
     };
     for (const Case& c : cases) {
         AlertState s;
         std::string mails;
         for (const char round : c.rounds) {
-            const AlertMail mail = NextAlertMail(s, round == 'w', Mail(c.warningNum, c.returnToWork));
+            SEmailSetting m;
+            m.bEnable = round != 'x';
+            m.nWarningNum = c.warningNum;
+            m.bReturnToWork = c.returnToWork;
+            const AlertMail mail = NextAlertMail(s, round != '.', m);
             mails += mail == AlertMail::Warning ? 'W' : mail == AlertMail::BackToNormal ? 'B' : '.';
         }
         EXPECT_EQ(mails, c.mails) << c.rounds << " after " << c.warningNum;
     }
 }
 
-TEST(NextAlertMail, NothingWhileMailIsOffButItCountsOn)
-{
-    AlertState s;
-    SEmailSetting m = Mail(2);
-    m.bEnable = 0;
-    EXPECT_EQ(NextAlertMail(s, true, m), AlertMail::None);
-    EXPECT_EQ(NextAlertMail(s, true, m), AlertMail::None);
-    m.bEnable = 1;
-    EXPECT_EQ(NextAlertMail(s, true, m), AlertMail::Warning) << "switched on while the warning lasts";
-}
-
 TEST(HasAnyWarning, SenderPortReceiverOrLoop)
 {
-    RoundDigest d;
-    d.senders.resize(1);
-    d.senders[0].ports.resize(1);
-    d.senders[0].ports[0].receivers = {0, 0};
-    EXPECT_FALSE(HasAnyWarning(d));
-    d.senders[0].ports[0].receivers[1] = WARNING_FAN;
-    EXPECT_TRUE(HasAnyWarning(d));
-    d.senders[0].ports[0].receivers[1] = 0;
-    d.senders[0].ports[0].nLoopFirst = 0;
-    EXPECT_TRUE(HasAnyWarning(d));
-    d.senders[0].ports[0].nLoopFirst = -1;
-    d.senders[0].dwWord = SENDER_WARNING_BLACK;
-    EXPECT_TRUE(HasAnyWarning(d));
+    RoundDigest quiet;
+    quiet.senders.resize(1);
+    quiet.senders[0].ports.resize(1);
+    quiet.senders[0].ports[0].receivers = {0, 0};
+    EXPECT_FALSE(HasAnyWarning(quiet));
+    void (*const warnings[])(SenderDigest&) = {[](SenderDigest& s) { s.ports[0].receivers[1] = WARNING_FAN; },
+                                               [](SenderDigest& s) { s.ports[0].nLoopFirst = 0; },
+                                               [](SenderDigest& s) { s.dwWord = SENDER_WARNING_BLACK; }};
+    for (const auto warn : warnings) {
+        RoundDigest d = quiet;
+        warn(d.senders[0]);
+        EXPECT_TRUE(HasAnyWarning(d));
+    }
 }
 
 TEST(AlertMailText, ListsTheWarningsOrTheAllClear)

@@ -33,50 +33,41 @@ TEST(PortMaskBit, FollowsTheDeviceClass)
     };
     for (const auto& [type, model, port, bit] : cases)
         EXPECT_EQ(PortMaskBit(type, model, port), bit) << "class " << type << " model " << model << " port " << port;
-    EXPECT_FALSE(IsPortBitSet(20, 0, 0xFFFFFFFFu, 0));
-    EXPECT_TRUE(IsPortBitSet(35, 0, 0x4u, 2));
-    EXPECT_FALSE(IsPortBitSet(35, 0, 0x4u, 1));
-}
-
-TEST(FiberOutputPort, IsTheInverseOfTheFibreBitRule)
-{
     for (int output = 0; output < 16; ++output)
-        EXPECT_EQ(PortMaskBit(kFiberType, kFiberModel, FiberOutputPort(output)), output) << output;
+        EXPECT_EQ(PortMaskBit(kFiberType, kFiberModel, FiberOutputPort(output)), output) << "the inverse " << output;
 }
 
-SenderReading WithPorts(int type, int model, bool fiber, std::initializer_list<bool> connected)
+SenderReading WithPorts(int type, int model, std::vector<bool> connected)
 {
     SenderReading s;
     s.nType = type;
     s.nModel = model;
-    s.bFiber = fiber;
-    for (bool c : connected) {
-        PortReading p;
-        p.bConnected = c;
-        s.ports.push_back(p);
+    s.bFiber = type == kFiberType;
+    for (const bool c : connected) {
+        s.ports.emplace_back();
+        s.ports.back().bConnected = c;
     }
     return s;
 }
 
+// The fibre sender reports each output at its own bit; as the page reads
+// it, port 2p is main output p and 2p + 1 its backup.
 TEST(PortMask, SetsTheClassBitOfEachConnectedPort)
 {
-    EXPECT_EQ(PortMask(WithPorts(35, 0, false, {true, false, true})), 0x5u);
-    EXPECT_EQ(PortMask(WithPorts(51, 1, false, {false, true, true})), 0x3u);
-    EXPECT_EQ(PortMask(WithPorts(20, 0, false, {true, true})), 0u);
-}
-
-TEST(PortMask, FibreSenderReportsEachOutputAtItsOwnBit)
-{
-    std::initializer_list<bool> outputs = {true,  false, false, false, false, false, false, false,
-                                           false, true,  false, false, false, false, false, false};
-    const SenderReading s = WithPorts(kFiberType, kFiberModel, true, outputs);
-    const uint32_t mask = PortMask(s);
+    EXPECT_EQ(std::tuple(PortMask(WithPorts(35, 0, {true, false, true})),
+                         PortMask(WithPorts(51, 1, {false, true, true})), PortMask(WithPorts(20, 0, {true, true}))),
+              std::tuple(0x5u, 0x3u, 0u));
+    std::vector<bool> outputs(16);
+    outputs[0] = outputs[9] = true;
+    const uint32_t mask = PortMask(WithPorts(kFiberType, kFiberModel, outputs));
     EXPECT_EQ(mask, 0x201u);
-    // As the page reads it: port 2p is main output p, port 2p + 1 its backup.
-    EXPECT_TRUE(IsPortBitSet(kFiberType, kFiberModel, mask, 0));
-    EXPECT_TRUE(IsPortBitSet(kFiberType, kFiberModel, mask, 3));
-    EXPECT_FALSE(IsPortBitSet(kFiberType, kFiberModel, mask, 1));
-    EXPECT_FALSE(IsPortBitSet(kFiberType, kFiberModel, mask, 2));
+    EXPECT_EQ(std::tuple(IsPortBitSet(kFiberType, kFiberModel, mask, 0), IsPortBitSet(kFiberType, kFiberModel, mask, 3),
+                         IsPortBitSet(kFiberType, kFiberModel, mask, 1),
+                         IsPortBitSet(kFiberType, kFiberModel, mask, 2)),
+              std::tuple(true, true, false, false));
+    EXPECT_EQ(
+        std::tuple(IsPortBitSet(20, 0, 0xFFFFFFFFu, 0), IsPortBitSet(35, 0, 0x4u, 2), IsPortBitSet(35, 0, 0x4u, 1)),
+        std::tuple(false, true, false));
 }
 
 } // namespace

@@ -2,11 +2,14 @@
 #include "hw_fixture.h"
 
 #include "host/vistrano_data.h"
+#include "log_file.h"
 #include "sim/call_log.h"
 #include "sim/project_gen.h"
 #include "sim/world.h"
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <thread>
 #include <unistd.h>
 
@@ -14,11 +17,7 @@ namespace hwtest {
 
 sim::ProjectModel SmallProject()
 {
-    sim::GenerateOptions options;
-    options.senders = 3;
-    options.portsPerSender = 2;
-    options.receiversPerPort = 4;
-    sim::ProjectModel p = sim::GenerateProject(options);
+    sim::ProjectModel p = sim::GenerateProject({.senders = 3, .portsPerSender = 2, .receiversPerPort = 4});
     p.senders[1].deviceType = 59;
     p.backups.push_back({p.senders[0].id, 1, p.senders[1].id, 1});
 
@@ -36,21 +35,14 @@ sim::ProjectModel SmallProject()
 
 sim::ReceiverValues HealthyCard(bool secondSupply)
 {
-    sim::ReceiverValues v;
-    v.bAnswers = true;
-    v.nTemperature10 = 400;
-    v.nHumidity = 40;
-    v.nVoltage1_100 = 530;
-    v.nFanRpm = 2000;
-    v.nDoor = 0;
-    v.nSmoke = 0;
-    v.nPower1 = 1;
-    v.nCable = 0;
-    if (secondSupply) {
-        v.nVoltage2_100 = 530;
-        v.nPower2 = 1;
-    }
-    return v;
+    const int32_t none = sim::ReceiverValues::kNoSensor;
+    return {true, 400, 40, 530, secondSupply ? 530 : none, 2000, 0, 0, 1, secondSupply ? 1 : none, 0};
+}
+
+std::string Content(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 bool Eventually(const std::function<bool()>& condition, std::chrono::milliseconds bound)
@@ -98,6 +90,13 @@ void HwTest::SetSettings(const CMonitorInterfaceData& settings)
     sim::ProjectModel p = sim::GetProject();
     p.monitor = settings;
     UseProject(p);
+}
+
+std::string HwTest::DayLog(std::time_t when) const
+{
+    std::tm local{};
+    localtime_r(&when, &local);
+    return Content(m_configFolder + "/MonitoringRecord/" + sim::hw::LogFileName(local));
 }
 
 } // namespace hwtest

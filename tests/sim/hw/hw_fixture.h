@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <ctime>
 #include <functional>
 #include <string>
 
@@ -22,6 +23,9 @@ sim::ProjectModel SmallProject();
 // A card that answers with every sensor in its healthy range: 40 °C, 40 %,
 // 5.30 V, 2000 rpm; the second supply (5.30 V, good) when asked.
 sim::ReceiverValues HealthyCard(bool secondSupply);
+
+// A file's bytes; empty when it cannot be read.
+std::string Content(const std::string& path);
 
 // Waits until the condition holds, looking every millisecond; false when
 // it still fails after the bound.
@@ -36,6 +40,8 @@ protected:
     void UseProject(const sim::ProjectModel& project);
     // The monitoring settings of the project.
     void SetSettings(const CMonitorInterfaceData& settings);
+    // The monitoring log of the day that holds `when`.
+    std::string DayLog(std::time_t when) const;
 
     std::string m_configFolder;
 };

@@ -7,7 +7,6 @@
 #include "host/monitor_records.h"
 #include "host/monitor_update.h"
 #include "host/vistrano_data.h"
-#include "log_file.h"
 #include "sim/call_log.h"
 #include "sim/monitor_feed.h"
 #include "sim/world.h"
@@ -15,9 +14,9 @@
 #include <atomic>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <iterator>
 #include <thread>
+#include <tuple>
 
 namespace hwtest {
 namespace {
@@ -54,41 +53,43 @@ protected:
         return w.GetSenderPortRcvWarning(sender, port, receiver);
     }
 
-    std::string TodaysLog()
-    {
-        std::tm local{};
-        const std::time_t now = std::time(nullptr);
-        localtime_r(&now, &local);
-        std::ifstream file(m_configFolder + "/MonitoringRecord/" + sim::hw::LogFileName(local));
-        std::stringstream text;
-        text << file.rdbuf();
-        return text.str();
-    }
-
     IMonitorLogic& monitor = *GetHwMonitorLogic();
     CountingTarget target;
 };
 
-TEST_F(Monitoring, StartAndStopSetTheThreadManagersState)
+// Start and stop set the thread manager's state; each round moves the clock
+// and refreshes the offline answers; pause holds the rounds until the last
+// resume.
+TEST_F(Monitoring, StartPauseResumeAndStop)
 {
-    EXPECT_EQ(GetMonitorThreadMgr()->IsMonitoring(), 0);
+    const auto state
+        = [] { return std::tuple(GetMonitorThreadMgr()->IsMonitoring(), GetMonitorThreadMgr()->IsPausing()); };
+    EXPECT_EQ(state(), std::tuple(0, 0));
     EXPECT_EQ(monitor.StartMonitor(nullptr), 1);
-    EXPECT_EQ(GetMonitorThreadMgr()->IsMonitoring(), 1);
-    EXPECT_EQ(GetMonitorThreadMgr()->IsPausing(), 0);
+    EXPECT_EQ(state(), std::tuple(1, 0));
     EXPECT_EQ(monitor.StartMonitor(nullptr), 1) << "already running";
-    // Each round moves the clock and refreshes the offline answers.
     const uint64_t clock = sim::GetSimulationClock();
     sim::InjectSenderFault(2, sim::SenderFault::Offline);
     ASSERT_TRUE(sim::RunMonitorRounds(3));
     EXPECT_EQ(sim::GetSimulationClock(), clock + 3);
-    EXPECT_EQ(monitor.StopMonitor(), 1);
-    EXPECT_EQ(GetMonitorThreadMgr()->IsMonitoring(), 0);
     EXPECT_EQ(GetHwSenderLogic()->IsSenderDetected(2), 0);
-    EXPECT_EQ(monitor.StopMonitor(), 0) << "nothing to stop";
-    EXPECT_EQ(monitor.PauseMonitor(), 0);
-    EXPECT_EQ(monitor.ResumeMonitor(), 0);
+    EXPECT_EQ(std::tuple(monitor.PauseMonitor(), monitor.PauseMonitor()), std::tuple(1, 1));
+    EXPECT_EQ(state(), std::tuple(1, 1));
+    EXPECT_FALSE(sim::RunMonitorRounds(1));
+    EXPECT_EQ(monitor.ResumeMonitor(), 1);
+    EXPECT_EQ(state(), std::tuple(1, 1)) << "one pause is still held";
+    EXPECT_FALSE(sim::RunMonitorRounds(1));
+    EXPECT_EQ(monitor.ResumeMonitor(), 1);
+    EXPECT_EQ(state(), std::tuple(1, 0));
+    EXPECT_TRUE(sim::RunMonitorRounds(1));
+    EXPECT_EQ(monitor.StopMonitor(), 1);
+    EXPECT_EQ(state(), std::tuple(0, 0));
+    EXPECT_EQ(std::tuple(monitor.StopMonitor(), monitor.PauseMonitor(), monitor.ResumeMonitor()), std::tuple(0, 0, 0))
+        << "nothing to stop, pause or resume";
 }
 
+// Records published on the monitoring thread; senders looked up by index + 1
+// or, when the addresses are specified, by address.
 TEST_F(Monitoring, ARoundPublishesAndCallsTargetsOnTheMonitoringThread)
 {
     sim::InjectReceiverFault(0, 1, 2, sim::ReceiverFault::OverTemperature);
@@ -97,35 +98,26 @@ TEST_F(Monitoring, ARoundPublishesAndCallsTargetsOnTheMonitoringThread)
     ASSERT_TRUE(sim::RunMonitorRounds(1));
     EXPECT_EQ(target.calls, 1);
     EXPECT_NE(target.thread, std::this_thread::get_id());
-    EXPECT_EQ(Warning(0, 1, 2), WARNING_TEMPERATURE);
-    EXPECT_EQ(Warning(0, 1, 1), 0u);
-
+    EXPECT_EQ(std::tuple(Warning(0, 1, 2), Warning(0, 1, 1)), std::tuple(WARNING_TEMPERATURE, 0u));
     CMonitorDetectData detect;
     GetMonitorData()->GetDetectData(detect);
     EXPECT_EQ(detect.GetSenderDataCount(), 3);
-    // Addresses not specified: the page looks senders up by index + 1.
     ASSERT_NE(detect.GetSenderData(sim::SenderIdByIndexForNotSpecifyIP(2)), nullptr);
     EXPECT_EQ(detect.GetSenderData(sim::SenderIdByIndexForNotSpecifyIP(2))->byType, 4);
-
     CMonitorRcvShowData show;
     GetMonitorData()->GetRcvShowData(show);
     EXPECT_NE(show.GetRcvShowStr(RENDER_TEMPERATURE, 0, 1, 2), "");
     CMonitorTipsData tips;
     GetMonitorData()->GetTipData(tips);
     EXPECT_NE(tips.GetRcvWarningStr(RENDER_TEMPERATURE, 0, 1, 2).find("Temperature 85."), std::string::npos);
-}
 
-TEST_F(Monitoring, DetectionRecordsUseTheAddressesWhenTheyAreSpecified)
-{
     sim::ConfigSettings config = sim::GetConfig();
     config.detectStrategy = DETECT_STRATEGY_SPECIFIED_IP;
     sim::SetConfig(config);
-    monitor.StartMonitor(nullptr);
     ASSERT_TRUE(sim::RunMonitorRounds(1));
-    CMonitorDetectData detect;
     GetMonitorData()->GetDetectData(detect);
-    EXPECT_NE(detect.GetSenderData(sim::SenderIdByIndex(1)), nullptr);
     EXPECT_EQ(sim::SenderIdByIndex(1), 0x0A000002u);
+    EXPECT_NE(detect.GetSenderData(sim::SenderIdByIndex(1)), nullptr);
 }
 
 TEST_F(Monitoring, ClearedFaultsAndChangedSettingsShowInTheNextRound)
@@ -160,13 +152,8 @@ TEST_F(Monitoring, TheStoredVideoInputSettingsRaiseAndClearTheNoVideoInputWarnin
         sim::VideoSignal hdmi1;
         bool warns;
     };
-    const SInputSignalSetting hdmi1{1, 59, 0x20, 0, 0, 0, 0, 0, 0.0, "HDMI 1"};
-    SInputSignalSetting checked = hdmi1;
-    checked.nValue3 = 1;
-    checked.nValue4 = 3840;
-    checked.nValue5 = 2160;
-    checked.dValue = 60.0;
-    const SInputSignalSetting hdmi2{1, 59, 0x21, 0, 0, 0, 0, 0, 0.0, "HDMI 2"};
+    const SInputSignalSetting hdmi1{1, 59, 0x20, 0, 0, 0, 0, 0, 0.0, "HDMI 1"},
+        checked{1, 59, 0x20, 0, 0, 1, 3840, 2160, 60.0, "HDMI 1"}, hdmi2{1, 59, 0x21, 0, 0, 0, 0, 0, 0.0, "HDMI 2"};
     const sim::VideoSignal uhd{3840, 2160, 60.0};
     const sim::VideoSignal none{};
     monitor.StartMonitor(nullptr);
@@ -187,28 +174,10 @@ TEST_F(Monitoring, TheStoredVideoInputSettingsRaiseAndClearTheNoVideoInputWarnin
     }
 }
 
-TEST_F(Monitoring, TheDaysLogHoldsTheChanges)
-{
-    monitor.StartMonitor(nullptr);
-    sim::InjectReceiverFault(0, 0, 3, sim::ReceiverFault::OverTemperature);
-    sim::InjectPortDisconnected(1, 1);
-    ASSERT_TRUE(sim::RunMonitorRounds(2));
-    sim::ClearReceiverFault(0, 0, 3, sim::ReceiverFault::OverTemperature);
-    ASSERT_TRUE(sim::RunMonitorRounds(1));
-    monitor.StopMonitor();
-
-    const std::string log = TodaysLog();
-    EXPECT_NE(log.find("  Monitoring started\n"), std::string::npos) << log;
-    EXPECT_NE(log.find("  Sender 1 (Sender 1), port 1, receiver 4: Temperature 85."), std::string::npos) << log;
-    EXPECT_NE(log.find("  Sender 2 (Sender 2), port 2: Not connected\n"), std::string::npos) << log;
-    EXPECT_NE(log.find("  Sender 1 (Sender 1), port 1, receiver 4: Over temperature cleared\n"), std::string::npos)
-        << log;
-    EXPECT_NE(log.find("  Monitoring stopped\n"), std::string::npos) << log;
-    // Changes only: one line for the warning, though two rounds saw it.
-    EXPECT_EQ(log.find("receiver 4: Temperature "), log.rfind("receiver 4: Temperature ")) << log;
-}
-
-TEST_F(Monitoring, AlertMailAfterTheConfiguredRoundsAndWhenBackToNormal)
+// The day's log holds the changes only (one line for a warning that several
+// rounds saw); alert mail goes out after the configured rounds, once, and
+// the all-clear when every warning is gone.
+TEST_F(Monitoring, TheDaysLogAndAlertMail)
 {
     CMonitorInterfaceData settings = sim::GetMonitorSettings();
     settings.emailSetting.bEnable = 1;
@@ -217,40 +186,33 @@ TEST_F(Monitoring, AlertMailAfterTheConfiguredRoundsAndWhenBackToNormal)
     SetSettings(settings);
     const auto mails = [] {
         std::error_code ec;
-        int n = 0;
-        for (auto it = std::filesystem::directory_iterator(sim::GetOutboxFolder(), ec);
-             !ec && it != std::filesystem::directory_iterator(); ++it)
-            ++n;
-        return n;
+        auto it = std::filesystem::directory_iterator(sim::GetOutboxFolder(), ec);
+        return ec ? 0 : static_cast<int>(std::distance(it, std::filesystem::directory_iterator()));
     };
     monitor.StartMonitor(nullptr);
+    sim::InjectReceiverFault(0, 0, 3, sim::ReceiverFault::OverTemperature);
+    sim::InjectPortDisconnected(1, 1);
     sim::InjectSenderFault(2, sim::SenderFault::Black);
     ASSERT_TRUE(sim::RunMonitorRounds(1));
     EXPECT_EQ(mails(), 0);
     ASSERT_TRUE(sim::RunMonitorRounds(3));
     ASSERT_EQ(mails(), 1);
-    std::ifstream first(sim::GetOutboxFolder() + "mail-1.txt");
-    std::stringstream body;
-    body << first.rdbuf();
-    EXPECT_NE(body.str().find("Sender 3 (Sender 3): Black screen"), std::string::npos) << body.str();
+    const std::string mail = Content(sim::GetOutboxFolder() + "mail-1.txt");
+    EXPECT_NE(mail.find("Sender 3 (Sender 3): Black screen"), std::string::npos) << mail;
+    sim::ClearReceiverFault(0, 0, 3, sim::ReceiverFault::OverTemperature);
+    sim::ClearPortDisconnected(1, 1);
     sim::ClearSenderFault(2, sim::SenderFault::Black);
     ASSERT_TRUE(sim::RunMonitorRounds(2));
     EXPECT_EQ(mails(), 2) << "the all-clear";
-}
+    monitor.StopMonitor();
 
-TEST_F(Monitoring, PauseHoldsTheRoundsUntilTheLastResume)
-{
-    monitor.StartMonitor(nullptr);
-    EXPECT_EQ(monitor.PauseMonitor(), 1);
-    EXPECT_EQ(monitor.PauseMonitor(), 1);
-    EXPECT_EQ(GetMonitorThreadMgr()->IsPausing(), 1);
-    EXPECT_FALSE(sim::RunMonitorRounds(1));
-    EXPECT_EQ(monitor.ResumeMonitor(), 1);
-    EXPECT_EQ(GetMonitorThreadMgr()->IsPausing(), 1) << "one pause is still held";
-    EXPECT_FALSE(sim::RunMonitorRounds(1));
-    EXPECT_EQ(monitor.ResumeMonitor(), 1);
-    EXPECT_EQ(GetMonitorThreadMgr()->IsPausing(), 0);
-    EXPECT_TRUE(sim::RunMonitorRounds(1));
+    const std::string log = DayLog(std::time(nullptr));
+    for (const char* line :
+         {"  Monitoring started\n", "  Sender 1 (Sender 1), port 1, receiver 4: Temperature 85.",
+          "  Sender 2 (Sender 2), port 2: Not connected\n",
+          "  Sender 1 (Sender 1), port 1, receiver 4: Over temperature cleared\n", "  Monitoring stopped\n"})
+        EXPECT_NE(log.find(line), std::string::npos) << line << " in\n" << log;
+    EXPECT_EQ(log.find("receiver 4: Temperature "), log.rfind("receiver 4: Temperature ")) << log;
 }
 
 TEST_F(Monitoring, PauseForDetectionDetectsAtOnceOrOnTheMonitoringThread)

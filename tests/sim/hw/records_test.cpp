@@ -14,18 +14,11 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 #include <vector>
 
 namespace hwtest {
 namespace {
-
-std::string Content(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 int LineCount(const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
 
@@ -65,13 +58,11 @@ protected:
         sim::InjectSenderFault(2, sim::SenderFault::Black);
         sim::SetMonitorStepMode(true);
     }
-    std::string Log(std::time_t when) const
+    void Unblock()
     {
-        std::tm local{};
-        localtime_r(&when, &local);
-        return Content(m_configFolder + "/MonitoringRecord/" + sim::hw::LogFileName(local));
+        std::filesystem::remove(m_configFolder + "/Outbox");
+        std::filesystem::remove(m_configFolder + "/MonitoringRecord");
     }
-
     std::vector<std::string> told;
 };
 
@@ -100,7 +91,7 @@ TEST_F(Records, NamesCannotForgeLogLinesOrMailHeaders)
     ASSERT_TRUE(sim::RunMonitorRounds(1));
     GetHwMonitorLogic()->StopMonitor();
 
-    const std::string log = Log(std::time(nullptr));
+    const std::string log = DayLog(std::time(nullptr));
     EXPECT_EQ(LineCount(log), 3) << "started, the black screen, stopped:\n" << log;
     EXPECT_EQ(log.find('\0'), std::string::npos);
     const std::string mail = Content(sim::GetOutboxFolder() + "mail-1.txt");
@@ -126,7 +117,7 @@ TEST_F(Records, LinesThatCannotBeWrittenAreKeptToldOnceAndWrittenInOrderLater)
     std::filesystem::remove(m_configFolder + "/MonitoringRecord");
     keeper.Log({}, when); // the next round
     EXPECT_EQ(keeper.PendingLines(), 0u);
-    const std::string log = Log(when);
+    const std::string log = DayLog(when);
     EXPECT_EQ(LineCount(log), 3);
     EXPECT_LT(log.find("first"), log.find("second"));
     EXPECT_LT(log.find("second"), log.find("third"));
@@ -146,12 +137,11 @@ TEST_F(Records, MailThatCannotBeWrittenWaitsAndMonitoringGoesOn)
     EXPECT_EQ(told.size(), 2u) << "the log and the mail, once each";
     EXPECT_EQ(sim::hw::RecordKeeper::Get().PendingMails(), 1u);
 
-    std::filesystem::remove(m_configFolder + "/Outbox");
-    std::filesystem::remove(m_configFolder + "/MonitoringRecord");
+    Unblock();
     ASSERT_TRUE(sim::RunMonitorRounds(1));
     EXPECT_EQ(sim::hw::RecordKeeper::Get().PendingMails(), 0u);
     EXPECT_NE(Content(sim::GetOutboxFolder() + "mail-1.txt").find("Black screen"), std::string::npos);
-    EXPECT_NE(Log(std::time(nullptr)).find("Monitoring started"), std::string::npos) << "kept from the start";
+    EXPECT_NE(DayLog(std::time(nullptr)).find("Monitoring started"), std::string::npos) << "kept from the start";
 }
 
 TEST_F(Records, LinesAndMailKeptWhileBlockedSurviveAStopAndAStart)
@@ -164,15 +154,14 @@ TEST_F(Records, LinesAndMailKeptWhileBlockedSurviveAStopAndAStart)
     monitor->StartMonitor(nullptr);
     const std::size_t pending = sim::hw::RecordKeeper::Get().PendingLines();
 
-    std::filesystem::remove(m_configFolder + "/Outbox");
-    std::filesystem::remove(m_configFolder + "/MonitoringRecord");
+    Unblock();
     ASSERT_TRUE(sim::RunMonitorRounds(1));
     monitor->StopMonitor();
-    EXPECT_EQ(sim::hw::RecordKeeper::Get().PendingLines(), 0u);
-    EXPECT_EQ(sim::hw::RecordKeeper::Get().PendingMails(), 0u);
+    EXPECT_EQ(std::tuple(sim::hw::RecordKeeper::Get().PendingLines(), sim::hw::RecordKeeper::Get().PendingMails()),
+              std::tuple(0u, 0u));
     EXPECT_NE(Content(sim::GetOutboxFolder() + "mail-1.txt").find("Black screen"), std::string::npos);
     // Each line once, in order; the round after the start tells the warning again.
-    std::istringstream log(Log(std::time(nullptr)));
+    std::istringstream log(DayLog(std::time(nullptr)));
     std::vector<std::string> texts;
     for (std::string line; std::getline(log, line);)
         texts.push_back(line.substr(line.find("  ") + 2));

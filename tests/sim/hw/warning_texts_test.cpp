@@ -8,8 +8,18 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace sim::hw {
 namespace {
+
+std::vector<std::string> Texts(const std::vector<STipLine>& lines)
+{
+    std::vector<std::string> texts;
+    for (const STipLine& line : lines)
+        texts.push_back(line.strText);
+    return texts;
+}
 
 TEST(LanguageTexts, EveryTextIsInTheLanguageFile)
 {
@@ -22,7 +32,6 @@ TEST(LanguageTexts, EveryTextIsInTheLanguageFile)
 
 TEST(ReceiverTipLines, ReadingsAndLimitsGoIntoTheTexts)
 {
-    const WarningTexts t = LanguageTexts();
     ReceiverValues v = hwtest::HealthyCard(true);
     v.nTemperature10 = 853;
     v.nHumidity = 95;
@@ -31,60 +40,49 @@ TEST(ReceiverTipLines, ReadingsAndLimitsGoIntoTheTexts)
     SRecevierSetting s;
     s.nHumidity = 80;
     const uint32_t word = WARNING_TEMPERATURE | WARNING_HUMIDITY | WARNING_VOLTAGE2 | WARNING_FAN;
-    const std::vector<STipLine> lines = ReceiverTipLines(v, word, s, false, t);
+    const std::vector<STipLine> lines = ReceiverTipLines(v, word, s, false, LanguageTexts());
+    EXPECT_EQ(Texts(lines),
+              (std::vector<std::string>{"Temperature 85.3\u2103 (> 60\u2103)", "Humidity 95% (> 80%)",
+                                        "Fan stopped (120 rpm)", "Voltage 3.80 V out of range (5.00-12.00 V)"}));
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[0].dwMask, WARNING_TEMPERATURE);
-    EXPECT_EQ(lines[0].strText, "Temperature 85.3\u2103 (> 60\u2103)");
-    EXPECT_EQ(lines[1].strText, "Humidity 95% (> 80%)");
-    EXPECT_EQ(lines[2].strText, "Fan stopped (120 rpm)");
-    EXPECT_EQ(lines[3].dwMask, WARNING_VOLTAGE2);
-    EXPECT_EQ(lines[3].strText, "Voltage 3.80 V out of range (5.00-12.00 V)");
-    EXPECT_EQ(ReceiverTipLines(v, WARNING_TEMPERATURE, s, true, t)[0].strText, "Temperature 185.5\u2109 (> 140\u2109)");
+    EXPECT_EQ(std::tuple(lines[0].dwMask, lines[3].dwMask), std::tuple(WARNING_TEMPERATURE, WARNING_VOLTAGE2));
+    EXPECT_EQ(Texts(ReceiverTipLines(v, WARNING_TEMPERATURE, s, true, LanguageTexts())),
+              std::vector<std::string>{"Temperature 185.5\u2109 (> 140\u2109)"});
 }
 
 TEST(SenderTipLines, OneLinePerBitInOrder)
 {
-    const WarningTexts t = LanguageTexts();
-    const std::vector<STipLine> lines = SenderTipLines(SENDER_WARNING_BRIGHTNESS_ZERO | SENDER_WARNING_LOCK, t);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0].strText, "Output not locked");
-    EXPECT_EQ(lines[1].strText, "Brightness is zero");
+    EXPECT_EQ(Texts(SenderTipLines(SENDER_WARNING_BRIGHTNESS_ZERO | SENDER_WARNING_LOCK, LanguageTexts())),
+              (std::vector<std::string>{"Output not locked", "Brightness is zero"}));
 }
 
+// A port without receivers reports nothing.
 TEST(PortTipLines, CountsPerBitTheBrokenLoopAndAnUnpluggedPort)
 {
     const WarningTexts t = LanguageTexts();
     const std::vector<uint32_t> words = {0, WARNING_TEMPERATURE | WARNING_SMOKE, WARNING_TEMPERATURE, WARNING_NO_DATA};
     const std::vector<STipLine> lines = PortTipLines(true, words, 3, 7, t);
-    ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[0].strText, "Loop broken between receivers 4 and 8");
+    EXPECT_EQ(Texts(lines),
+              (std::vector<std::string>{"Loop broken between receivers 4 and 8", "No data: 1 receiver",
+                                        "Over temperature: 2 receivers", "Smoke: 1 receiver"}));
+    ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines[0].dwMask, WARNING_NO_DATA | WARNING_CABLE);
-    EXPECT_EQ(lines[1].strText, "No data: 1 receiver");
-    EXPECT_EQ(lines[2].strText, "Over temperature: 2 receivers");
-    EXPECT_EQ(lines[3].strText, "Smoke: 1 receiver");
-    const std::vector<STipLine> unplugged = PortTipLines(false, {WARNING_NO_DATA, WARNING_NO_DATA}, -1, -1, t);
-    ASSERT_EQ(unplugged.size(), 1u);
-    EXPECT_EQ(unplugged[0].strText, "Not connected");
-    EXPECT_TRUE(PortTipLines(false, {}, -1, -1, t).empty()) << "a port without receivers reports nothing";
+    EXPECT_EQ(Texts(PortTipLines(false, {WARNING_NO_DATA, WARNING_NO_DATA}, -1, -1, t)),
+              std::vector<std::string>{"Not connected"});
+    EXPECT_TRUE(PortTipLines(false, {}, -1, -1, t).empty());
 }
 
-TEST(TemperatureText, CelsiusAndFahrenheit)
+// Under a comma locale too, numbers keep their point.
+TEST(WarningTexts, TemperaturesAndVoltagesWhateverTheLocale)
 {
-    EXPECT_EQ(TemperatureText(455, false), "45.5\u2103");
-    EXPECT_EQ(TemperatureText(600, true), "140.0\u2109");
-    EXPECT_EQ(TemperatureText(-50, false), "-5.0\u2103");
-}
-
-TEST(WarningTexts, NumbersKeepTheirPointUnderACommaLocale)
-{
+    EXPECT_EQ(std::tuple(TemperatureText(455, false), TemperatureText(600, true), TemperatureText(-50, false)),
+              std::tuple("45.5\u2103", "140.0\u2109", "-5.0\u2103"));
     const CommaDecimalLocale comma;
     ASSERT_TRUE(comma.Active()) << comma.Error();
     ReceiverValues v = hwtest::HealthyCard(true);
     v.nVoltage1_100 = 1275;
-    const std::vector<STipLine> lines
-        = ReceiverTipLines(v, WARNING_VOLTAGE1, SRecevierSetting{}, false, LanguageTexts());
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0].strText, "Voltage 12.75 V out of range (5.00-12.00 V)");
+    EXPECT_EQ(Texts(ReceiverTipLines(v, WARNING_VOLTAGE1, SRecevierSetting{}, false, LanguageTexts())),
+              std::vector<std::string>{"Voltage 12.75 V out of range (5.00-12.00 V)"});
     EXPECT_EQ(TemperatureText(455, true), "113.9\u2109");
 }
 

@@ -56,6 +56,13 @@ protected:
         GetMonitorThreadMgr()->AddMonitorUpdateTarget(t);
         registered.push_back(t);
     }
+    // Registers the target and starts rounds every millisecond.
+    void StartFast(IMonitorDataUpdate* t)
+    {
+        Register(t);
+        sim::SetMonitorInterval(1ms);
+        ASSERT_EQ(monitor.StartMonitor(nullptr), 1);
+    }
 
     IMonitorLogic& monitor = *GetHwMonitorLogic();
     std::vector<IMonitorDataUpdate*> registered;
@@ -64,10 +71,8 @@ protected:
 TEST_F(MonitorThread, FastRoundsWhileThePageReadsPausesAndInjects)
 {
     CopyingTarget target;
-    Register(&target);
-    sim::SetMonitorInterval(1ms);
     const uint64_t start = sim::GetMonitorRoundCount();
-    ASSERT_EQ(monitor.StartMonitor(nullptr), 1);
+    StartFast(&target);
     int seen = 0;
     for (int i = 0; sim::GetMonitorRoundCount() < start + 300; ++i) {
         {
@@ -139,10 +144,8 @@ public:
 TEST_F(MonitorThread, StopWhileATargetWaitsForTheLockTheStopperHolds)
 {
     BlockingTarget target;
-    Register(&target);
-    sim::SetMonitorInterval(1ms);
     std::unique_lock page(target.pageLock);
-    ASSERT_EQ(monitor.StartMonitor(nullptr), 1);
+    StartFast(&target);
     {
         std::unique_lock lock(target.stateMutex);
         ASSERT_TRUE(target.entry.wait_for(lock, 20s, [&] { return target.entered == 1; }));
@@ -172,9 +175,7 @@ public:
 TEST_F(MonitorThread, StopFromInsideATarget)
 {
     StoppingTarget target;
-    Register(&target);
-    sim::SetMonitorInterval(1ms);
-    ASSERT_EQ(monitor.StartMonitor(nullptr), 1);
+    StartFast(&target);
     ASSERT_TRUE(Eventually([&] { return target.calls.load() > 0; }));
     EXPECT_TRUE(Eventually([] { return GetMonitorThreadMgr()->IsMonitoring() == 0; }));
     sim::ShutdownMonitoring();
@@ -199,9 +200,7 @@ TEST_F(MonitorThread, RunRoundsFromATargetDoesNotWaitForItself)
 TEST_F(MonitorThread, PauseWaitsForAReadInProgressThenHoldsTheHardware)
 {
     CopyingTarget target;
-    Register(&target);
-    sim::SetMonitorInterval(1ms);
-    ASSERT_EQ(monitor.StartMonitor(nullptr), 1);
+    StartFast(&target);
     for (int i = 0; i < 20; ++i) {
         ASSERT_TRUE(sim::WaitForMonitorRounds(sim::GetMonitorRoundCount() + 1, 20s));
         ASSERT_EQ(monitor.PauseMonitor(), 1);
