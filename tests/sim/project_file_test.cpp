@@ -79,9 +79,9 @@ protected:
         EXPECT_NE(error.find(fault), std::string::npos) << error;
         EXPECT_NE(error.find(bad), std::string::npos) << "the message names the file: " << error;
         EXPECT_TRUE(sim::GetProject().SameContent(before));
-        EXPECT_EQ(sim::GetProjectPath(), good);
-        EXPECT_EQ(GetProjectData()->GetSenderCount(), 2);
-        EXPECT_EQ(GetRuntimeData()->GetOpenPrjRefresh(), 0);
+        EXPECT_EQ(std::tuple(sim::GetProjectPath(), GetProjectData()->GetSenderCount(),
+                             GetRuntimeData()->GetOpenPrjRefresh()),
+                  std::tuple(good, 2, 0));
     }
 };
 
@@ -196,11 +196,11 @@ TEST_F(ProjectFile, BadMembersAreRejectedWithTheirFault)
 TEST_F(ProjectFile, WhatIsNoRegularFileIsRefusedWithoutWaitingOrFillingMemory)
 {
     ASSERT_EQ(::mkfifo(Path("pipe.json").c_str(), 0600), 0);
-    const std::pair<std::string, const char*> cases[] = {{Path("pipe.json"), "it is a"},
-                                                         {"/dev/zero", "it is a"},
-                                                         {"/dev/urandom", "it is a"},
-                                                         {Path(""), "it is a"},
-                                                         {Path("absent.json"), "No such file"}};
+    const std::pair<std::string, const char*> cases[] = {
+        {Path("pipe.json"), "it is a"},        {"/dev/zero", "it is a"},
+        {"/dev/urandom", "it is a"},           {Path(""), "it is a"},
+        {Path("absent.json"), "No such file"},
+    };
     for (const auto& [path, reason] : cases) {
         std::string error;
         EXPECT_FALSE(sim::LoadProjectFile(path, error)) << path;
@@ -212,7 +212,7 @@ TEST_F(ProjectFile, ASaveThatRunsOutOfSpaceKeepsTheOldFileAndSaysWhy)
 {
     const std::string path = Path("p.json");
     std::string error;
-    ASSERT_TRUE(sim::SetProject(sim::GenerateProject({.senders = 1}), error)) << error;
+    Use(sim::GenerateProject({.senders = 1}));
     ASSERT_TRUE(sim::SaveProjectFile(path, error)) << error;
     const std::string before = Content(path);
     UseSample(); // many times larger

@@ -11,11 +11,6 @@ namespace {
 using Form = CAddSenderForm;
 using AddSenderDlgTest = SenderDialogTest;
 
-int RunAddDialog(CCustomAddSenderDlg& dlg, std::function<void(Form&)> action)
-{
-    return RunDialog<Form>(dlg, std::move(action));
-}
-
 } // namespace
 
 // With no sender to copy from, senders start with four ports; an empty
@@ -24,7 +19,7 @@ int RunAddDialog(CCustomAddSenderDlg& dlg, std::function<void(Form&)> action)
 TEST_F(AddSenderDlgTest, AnEmptyProjectAllows254AndOffersThe160PortsAProjectMayHold)
 {
     CCustomAddSenderDlg dlg(nullptr);
-    const int result = RunAddDialog(dlg, [](Form& form) {
+    const int result = RunDialog<Form>(dlg, [](Form& form) {
         EXPECT_EQ(
             std::tuple(form.GetEdit(Form::kCountEdit)->GetRules().dMax, form.GetEdit(Form::kPortEdit)->GetRules().dMax),
             std::tuple(254, 160));
@@ -47,7 +42,7 @@ TEST_F(AddSenderDlgTest, NumbersOutOfBoundsAreRefusedWithTheBoundAndTheDialogSta
     UseProposedTexts();
     Script().AnswerMessageBox(IDOK, 2);
     CCustomAddSenderDlg dlg(nullptr);
-    const int result = RunAddDialog(dlg, [&dlg](Form& form) {
+    const int result = RunDialog<Form>(dlg, [&dlg](Form& form) {
         EXPECT_EQ(form.GetEdit(Form::kCountEdit)->GetRules().dMax, 5);
         EXPECT_EQ(std::tuple(form.GetControlText(Form::kCountEdit), form.GetControlText(Form::kPortEdit),
                              form.GetControlText(Form::kCountHint), form.GetControlText(Form::kPortHint)),
@@ -74,15 +69,15 @@ TEST_F(AddSenderDlgTest, NumbersOutOfBoundsAreRefusedWithTheBoundAndTheDialogSta
 TEST_F(AddSenderDlgTest, CancelEscapeOrAFullProjectAnswerNo)
 {
     CCustomAddSenderDlg dlg(nullptr);
-    ASSERT_EQ(RunAddDialog(dlg, [](Form& form) { ClickControl(form, Form::kOk); }), IDYES);
+    ASSERT_EQ(RunDialog<Form>(dlg, [](Form& form) { ClickControl(form, Form::kOk); }), IDYES);
     ASSERT_EQ(dlg.GetSenderCount(), 1);
-    EXPECT_NE(RunAddDialog(dlg, [](Form& form) { PressKey(form, VK_ESCAPE); }), IDYES);
+    EXPECT_NE(RunDialog<Form>(dlg, [](Form& form) { PressKey(form, VK_ESCAPE); }), IDYES);
     EXPECT_EQ(std::tuple(dlg.GetSenderCount(), dlg.GetPortCount()), std::tuple(0, 0));
     const auto cancel = [](Form& form) {
         form.SetControlText(Form::kCountEdit, "2");
         ClickControl(form, Form::kCancel);
     };
-    EXPECT_NE(RunAddDialog(dlg, cancel), IDYES);
+    EXPECT_NE(RunDialog<Form>(dlg, cancel), IDYES);
     EXPECT_EQ(dlg.GetSenderCount(), 0);
     MakeProject(255);
     const std::size_t shown = Script().LogOf(EModalKind::Dialog).size();

@@ -17,6 +17,15 @@
 #include <algorithm>
 #include <cstdlib>
 
+namespace {
+
+// The texts the dialogs need that the language file lacks: section, key, English.
+struct SProposedText {
+    const char* section;
+    const char* key;
+    const char* text;
+};
+
 const std::vector<SProposedText>& ProposedTexts()
 {
     static const std::vector<SProposedText> texts{
@@ -34,6 +43,8 @@ const std::vector<SProposedText>& ProposedTexts()
     };
     return texts;
 }
+
+} // namespace
 
 void ExpectOnlyProposedTextsMissing()
 {

@@ -17,13 +17,6 @@
 
 class QTemporaryDir;
 
-// The texts the dialogs need that the language file lacks: section, key, English.
-struct SProposedText {
-    const char* section;
-    const char* key;
-    const char* text;
-};
-const std::vector<SProposedText>& ProposedTexts();
 // Every text asked for so far is in the language file or among the proposed ones.
 void ExpectOnlyProposedTextsMissing();
 

@@ -17,11 +17,6 @@ using Form = CSetIPForm;
 using SetIPDlgTest = SenderDialogTest;
 using Addresses = std::vector<uint32_t>;
 
-int RunIPDialog(CSetIPOfflineDlg& dlg, std::function<void(Form&)> action)
-{
-    return RunDialog<Form>(dlg, std::move(action));
-}
-
 uint32_t Ip(const char* text)
 {
     uint32_t address = 0;
@@ -47,7 +42,7 @@ TEST_F(SetIPDlgTest, ValidAddressesAreSpecifiedSavedAndAnswerOne)
     MakeProject(2, {"10.0.0.1", "10.0.0.2"});
     Script().AnswerMessageBox(IDOK);
     CSetIPOfflineDlg dlg(3, 2, 0, 0, nullptr);
-    const int result = RunIPDialog(dlg, [](Form& form) {
+    const int result = RunDialog<Form>(dlg, [](Form& form) {
         ASSERT_NE(form.GetControl(Form::EditIndex(1)), nullptr);
         EXPECT_EQ(form.GetControl(Form::EditIndex(2)), nullptr);
         EXPECT_EQ(std::tuple(form.GetControlText(Form::LabelIndex(0)), form.GetControlText(Form::LabelIndex(1))),
@@ -78,7 +73,7 @@ TEST_F(SetIPDlgTest, ExistingSendersAreShownAndTakenAndEditableWhenAsked)
     UseProposedTexts();
     Script().AnswerMessageBox(IDOK);
     CSetIPOfflineDlg dlg(2, 2, 0, 0, nullptr);
-    const int result = RunIPDialog(dlg, [](Form& form) {
+    const int result = RunDialog<Form>(dlg, [](Form& form) {
         EXPECT_EQ(form.GetControlText(Form::EditIndex(0)), "10.0.0.2");
         EXPECT_EQ(
             std::tuple(form.GetControl(Form::EditIndex(0))->bEnabled, form.GetControl(Form::EditIndex(1))->bEnabled),
@@ -99,13 +94,13 @@ TEST_F(SetIPDlgTest, ExistingSendersAreShownAndTakenAndEditableWhenAsked)
     config.specifiedIPs = {Ip("10.0.0.1"), Ip("10.0.0.2")};
     sim::SetConfig(config);
     CSetIPOfflineDlg edit(2, 1, 1, 0, nullptr);
-    EXPECT_EQ(RunIPDialog(edit,
-                          [](Form& form) {
-                              EXPECT_TRUE(form.GetControl(Form::EditIndex(0))->bEnabled);
-                              EXPECT_EQ(form.GetControlText(Form::EditIndex(0)), "10.0.0.2");
-                              form.SetControlText(Form::EditIndex(0), "10.0.0.9");
-                              ClickControl(form, Form::kOk);
-                          }),
+    EXPECT_EQ(RunDialog<Form>(edit,
+                              [](Form& form) {
+                                  EXPECT_TRUE(form.GetControl(Form::EditIndex(0))->bEnabled);
+                                  EXPECT_EQ(form.GetControlText(Form::EditIndex(0)), "10.0.0.2");
+                                  form.SetControlText(Form::EditIndex(0), "10.0.0.9");
+                                  ClickControl(form, Form::kOk);
+                              }),
               IDOK);
     EXPECT_EQ(sim::GetConfig().specifiedIPs, (Addresses{Ip("10.0.0.1"), Ip("10.0.0.9")}));
 }
@@ -116,22 +111,22 @@ TEST_F(SetIPDlgTest, ReadOnlyCancelOrNoSenderSetNothing)
 {
     MakeProject(2, {"10.0.0.1", "10.0.0.2"});
     CSetIPOfflineDlg readOnly(1, 2, 1, 1, nullptr);
-    EXPECT_NE(RunIPDialog(readOnly,
-                          [](Form& form) {
-                              EXPECT_EQ(form.GetControlText(Form::EditIndex(1)), "10.0.0.2");
-                              EXPECT_EQ(std::tuple(form.GetControl(Form::EditIndex(0))->bEnabled,
-                                                   form.GetControl(Form::EditIndex(1))->bEnabled,
-                                                   form.GetControl(Form::kCancel)),
-                                        std::tuple(false, false, nullptr));
-                              ClickControl(form, Form::kOk);
-                          }),
+    EXPECT_NE(RunDialog<Form>(readOnly,
+                              [](Form& form) {
+                                  EXPECT_EQ(form.GetControlText(Form::EditIndex(1)), "10.0.0.2");
+                                  EXPECT_EQ(std::tuple(form.GetControl(Form::EditIndex(0))->bEnabled,
+                                                       form.GetControl(Form::EditIndex(1))->bEnabled,
+                                                       form.GetControl(Form::kCancel)),
+                                            std::tuple(false, false, nullptr));
+                                  ClickControl(form, Form::kOk);
+                              }),
               IDOK);
     CSetIPOfflineDlg cancelled(3, 1, 0, 0, nullptr);
-    EXPECT_EQ(RunIPDialog(cancelled,
-                          [](Form& form) {
-                              form.SetControlText(Form::EditIndex(0), "10.0.0.3");
-                              ClickControl(form, Form::kCancel);
-                          }),
+    EXPECT_EQ(RunDialog<Form>(cancelled,
+                              [](Form& form) {
+                                  form.SetControlText(Form::EditIndex(0), "10.0.0.3");
+                                  ClickControl(form, Form::kCancel);
+                              }),
               IDCANCEL);
     const std::size_t shown = Script().LogOf(EModalKind::Dialog).size();
     CSetIPOfflineDlg first0(0, 1, 0, 0, nullptr), none(1, 0, 0, 0, nullptr);
@@ -144,7 +139,7 @@ TEST_F(SetIPDlgTest, ReadOnlyCancelOrNoSenderSetNothing)
 TEST_F(SetIPDlgTest, ManyRowsStandInColumns)
 {
     CSetIPOfflineDlg dlg(1, 12, 0, 0, nullptr);
-    RunIPDialog(dlg, [](Form& form) {
+    RunDialog<Form>(dlg, [](Form& form) {
         const CRect first = form.GetControl(Form::EditIndex(0))->rect;
         const CRect eleventh = form.GetControl(Form::EditIndex(Form::kRowsPerColumn))->rect;
         EXPECT_EQ(eleventh.top, first.top);
