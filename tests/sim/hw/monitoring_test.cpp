@@ -89,8 +89,9 @@ TEST_F(Monitoring, StartPauseResumeAndStop)
 }
 
 // Records published on the monitoring thread; senders looked up by index + 1
-// or, when the addresses are specified, by address.
-TEST_F(Monitoring, ARoundPublishesAndCallsTargetsOnTheMonitoringThread)
+// or, when the addresses are specified, by address; changed settings and
+// cleared faults show in the next round.
+TEST_F(Monitoring, ARoundPublishesOnTheMonitoringThreadAndFollowsSettingsAndFaults)
 {
     sim::InjectReceiverFault(0, 1, 2, sim::ReceiverFault::OverTemperature);
     monitor.StartMonitor(nullptr);
@@ -114,34 +115,24 @@ TEST_F(Monitoring, ARoundPublishesAndCallsTargetsOnTheMonitoringThread)
     sim::ConfigSettings config = sim::GetConfig();
     config.detectStrategy = DETECT_STRATEGY_SPECIFIED_IP;
     sim::SetConfig(config);
-    ASSERT_TRUE(sim::RunMonitorRounds(1));
-    GetMonitorData()->GetDetectData(detect);
-    EXPECT_EQ(sim::SenderIdByIndex(1), 0x0A000002u);
-    EXPECT_NE(detect.GetSenderData(sim::SenderIdByIndex(1)), nullptr);
-}
-
-TEST_F(Monitoring, ClearedFaultsAndChangedSettingsShowInTheNextRound)
-{
-    sim::InjectReceiverFault(1, 0, 0, sim::ReceiverFault::OverTemperature);
-    monitor.StartMonitor(nullptr);
-    ASSERT_TRUE(sim::RunMonitorRounds(1));
-    EXPECT_EQ(Warning(1, 0, 0), WARNING_TEMPERATURE);
-
     CMonitorInterfaceData settings = sim::GetMonitorSettings();
     settings.receiverSetting.bTemperature = 0;
     SetSettings(settings);
     ASSERT_TRUE(sim::RunMonitorRounds(1));
-    EXPECT_EQ(Warning(1, 0, 0), 0u);
+    GetMonitorData()->GetDetectData(detect);
+    EXPECT_EQ(sim::SenderIdByIndex(1), 0x0A000002u);
+    EXPECT_NE(detect.GetSenderData(sim::SenderIdByIndex(1)), nullptr);
+    EXPECT_EQ(Warning(0, 1, 2), 0u);
 
     settings.receiverSetting.bTemperature = 1;
     SetSettings(settings);
-    sim::ClearReceiverFault(1, 0, 0, sim::ReceiverFault::OverTemperature);
-    sim::InjectSenderFault(1, sim::SenderFault::Offline);
+    sim::ClearReceiverFault(0, 1, 2, sim::ReceiverFault::OverTemperature);
+    sim::InjectSenderFault(0, sim::SenderFault::Offline);
     ASSERT_TRUE(sim::RunMonitorRounds(1));
-    EXPECT_EQ(Warning(1, 0, 0), WARNING_NO_DATA);
     CMonitorWarningData w;
     GetMonitorData()->GetWarningData(w);
-    EXPECT_EQ(w.GetSenderWarning(1), SENDER_WARNING_OFFLINE);
+    EXPECT_EQ(std::tuple(w.GetSenderPortRcvWarning(0, 1, 2), w.GetSenderWarning(0)),
+              std::tuple(WARNING_NO_DATA, SENDER_WARNING_OFFLINE));
 }
 
 TEST_F(Monitoring, TheStoredVideoInputSettingsRaiseAndClearTheNoVideoInputWarning)
