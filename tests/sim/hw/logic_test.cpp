@@ -7,10 +7,10 @@
 #include "host/host_enums.h"
 #include "host/hwbridge.h"
 #include "platform/window.h"
-#include "sim/call_log.h"
 #include "sim/world.h"
 
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 namespace hwtest {

@@ -7,7 +7,6 @@
 #include "host/monitor_records.h"
 #include "host/monitor_update.h"
 #include "host/vistrano_data.h"
-#include "sim/call_log.h"
 #include "sim/monitor_feed.h"
 #include "sim/world.h"
 

@@ -216,21 +216,10 @@ TEST(ComputeRound, FibreOutputsPairTheirWarnings)
 // backup outputs; other classes and bad ports have no bit.
 TEST(PortMaskBit, FollowsTheDeviceClass)
 {
+    const int F = kFiberType, M = kFiberModel;
     const std::tuple<int, int, int, int> cases[] = {
-        {35, 0, 0, 0},
-        {44, 7, 5, 5},
-        {59, 0, 33, 1},
-        {68, 7, 5, 5},
-        {51, 4, 6, 2},
-        {51, 0, 6, 6},
-        {51, 4, 0, 28},
-        {kFiberType, kFiberModel, 1, 8},
-        {kFiberType, kFiberModel, 2, 1},
-        {kFiberType, kFiberModel, 0, 0},
-        {kFiberType, kFiberModel, 15, 15},
-        {20, 0, 0, -1},
-        {0, 0, 3, -1},
-        {35, 0, -1, -1},
+        {35, 0, 0, 0}, {44, 7, 5, 5}, {59, 0, 33, 1}, {68, 7, 5, 5},  {51, 4, 6, 2},  {51, 0, 6, 6}, {51, 4, 0, 28},
+        {F, M, 1, 8},  {F, M, 2, 1},  {F, M, 0, 0},   {F, M, 15, 15}, {20, 0, 0, -1}, {0, 0, 3, -1}, {35, 0, -1, -1},
     };
     for (const auto& [type, model, port, bit] : cases)
         EXPECT_EQ(PortMaskBit(type, model, port), bit) << "class " << type << " model " << model << " port " << port;
