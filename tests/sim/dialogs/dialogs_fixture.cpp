@@ -1,58 +1,41 @@
 #include "dialogs_fixture.h"
 
 #include "controls/density.h"
-#include "host/vistrano_data.h"
-#include "platform/native_qt.h"
 #include "sim/call_log.h"
 #include "sim/language.h"
 #include "sim/world.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QPixmap>
 #include <QTemporaryDir>
-#include <QWidget>
 
 #include <algorithm>
-#include <cstdlib>
+#include <iterator>
 
 namespace {
 
-// The texts the dialogs need that the language file lacks: section, key, English.
-struct SProposedText {
-    const char* section;
-    const char* key;
-    const char* text;
+// The texts the dialogs need that the language file lacks, in section
+// "SenderDialogs": key, English.
+const std::pair<const char*, const char*> kProposedTexts[] = {
+    {"AddSender_Count", "Senders to add"},
+    {"AddSender_Ports", "Ports per sender"},
+    {"AddSender_Hint", "1 to %d"},
+    {"AddSender_CountRange", "Enter a number of senders from 1 to %d."},
+    {"AddSender_PortRange", "Enter a number of ports from 1 to %d."},
+    {"SetIP_Title", "Sender addresses"},
+    {"SetIP_Hint", "Enter the IPv4 address of each sender."},
+    {"SetIP_HintReadOnly", "The IPv4 addresses of the senders."},
+    {"SetIP_Invalid", "The address of sender %d is not an IPv4 address: four numbers from 0 to 255 separated by dots."},
+    {"SetIP_Duplicate", "Sender %d has the same address as sender %d."},
 };
-
-const std::vector<SProposedText>& ProposedTexts()
-{
-    static const std::vector<SProposedText> texts{
-        {"SenderDialogs", "AddSender_Count", "Senders to add"},
-        {"SenderDialogs", "AddSender_Ports", "Ports per sender"},
-        {"SenderDialogs", "AddSender_Hint", "1 to %d"},
-        {"SenderDialogs", "AddSender_CountRange", "Enter a number of senders from 1 to %d."},
-        {"SenderDialogs", "AddSender_PortRange", "Enter a number of ports from 1 to %d."},
-        {"SenderDialogs", "SetIP_Title", "Sender addresses"},
-        {"SenderDialogs", "SetIP_Hint", "Enter the IPv4 address of each sender."},
-        {"SenderDialogs", "SetIP_HintReadOnly", "The IPv4 addresses of the senders."},
-        {"SenderDialogs", "SetIP_Invalid",
-         "The address of sender %d is not an IPv4 address: four numbers from 0 to 255 separated by dots."},
-        {"SenderDialogs", "SetIP_Duplicate", "Sender %d has the same address as sender %d."},
-    };
-    return texts;
-}
 
 } // namespace
 
 void ExpectOnlyProposedTextsMissing()
 {
-    const auto& proposed = ProposedTexts();
     for (const sim::MissingText& missing : sim::GetMissingLanguageKeys())
-        EXPECT_TRUE(
-            std::any_of(proposed.begin(), proposed.end(),
-                        [&](const SProposedText& t) { return missing.section == t.section && missing.key == t.key; }))
+        EXPECT_TRUE(missing.section == "SenderDialogs"
+                    && std::any_of(std::begin(kProposedTexts), std::end(kProposedTexts),
+                                   [&](const auto& t) { return missing.key == t.first; }))
             << missing.section << "/" << missing.key;
 }
 
@@ -103,19 +86,12 @@ void SenderDialogTest::UseProposedTexts()
 {
     QFile base(QString::fromStdString(sim::DefaultLanguageFile()));
     ASSERT_TRUE(base.open(QIODevice::ReadOnly));
-    QByteArray text = base.readAll();
-    std::string section;
-    for (const SProposedText& t : ProposedTexts()) {
-        if (section != t.section) {
-            section = t.section;
-            text += "\n[" + QByteArray(t.section) + "]\n";
-        }
-        text += QByteArray(t.key) + "=" + QByteArray(t.text) + "\n";
-    }
+    QByteArray text = base.readAll() + "\n[SenderDialogs]\n";
+    for (const auto& [key, english] : kProposedTexts)
+        text += QByteArray(key) + "=" + QByteArray(english) + "\n";
     const QString path = m_dir->filePath("Multi_English.ini");
     QFile out(path);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write(text);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(text) == text.size());
     out.close();
     ASSERT_TRUE(sim::LoadLanguageFile(path.toStdString()));
     m_bProposedTexts = true;
