@@ -12,15 +12,6 @@
 
 using RuntimeConfig = SimTest;
 
-TEST_F(RuntimeConfig, EveryPrjModifyIsCounted)
-{
-    GetRuntimeData()->GetUndoRedoInfo()->PrjModify();
-    GetRuntimeData()->GetUndoRedoInfo()->PrjModify();
-    EXPECT_EQ(std::tuple(sim::GetModificationCount(), sim::IsProjectModified(),
-                         sim::CountCalls("CProjectUndoRedo::PrjModify")),
-              std::tuple(2, true, 2));
-}
-
 TEST_F(RuntimeConfig, DetectionIdentifiersAndTheSetIPList)
 {
     UseSample();

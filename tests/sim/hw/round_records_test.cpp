@@ -110,12 +110,11 @@ TEST(ComputeRound, ValueTextsCarryTheReadingsTheWordsAndTheUnit)
     v.nDoor = 1;
     v.nTemperature10 = 700;
     senders[0].ports[0].receivers[1].nHumidity = ReceiverValues::kNoSensor;
-    const RoundRecords r = Compute(senders);
-    EXPECT_EQ(std::tuple(r.show.GetRcvShowStr(RENDER_HUMIDITY, 0, 0, 1),
-                         r.show.GetRcvShowStr(RENDER_TILE_DOOR, 0, 0, 0), r.show.GetRcvShowStr(RENDER_POWER, 0, 0, 0),
-                         r.show.GetRcvShowStr(RENDER_VOLTAGE, 0, 0, 0), r.show.GetRcvShowStr(RENDER_VOLTAGE, 0, 0, 1)),
+    const RoundRecords r = Compute(senders), f = Compute(senders, {}, true);
+    const auto text = [&r](int type, int receiver) { return r.show.GetRcvShowStr(type, 0, 0, receiver); };
+    EXPECT_EQ(std::tuple(text(RENDER_HUMIDITY, 1), text(RENDER_TILE_DOOR, 0), text(RENDER_POWER, 0),
+                         text(RENDER_VOLTAGE, 0), text(RENDER_VOLTAGE, 1)),
               std::tuple("-", "open", "1:fine", "1:5.30V\n2:12.01V", "5.30V"));
-    const RoundRecords f = Compute(senders, {}, true);
     EXPECT_EQ(std::tuple(f.show.GetRcvShowStr(RENDER_TEMPERATURE, 0, 0, 0),
                          f.tips.GetRcvWarningStr(RENDER_TEMPERATURE, 0, 0, 0), Show(f).bFahrenheit,
                          f.warning.GetSenderPortRcvWarning(0, 0, 0) & WARNING_TEMPERATURE),
@@ -132,9 +131,8 @@ TEST(ComputeRound, TipsAndTheShowRecordFollowTheEnabledChecks)
     CMonitorInterfaceData settings;
     settings.receiverSetting.bTileDoor = 1;
     const RoundRecords r = Compute(senders, settings);
-    EXPECT_EQ(std::tuple(r.tips.GetRcvWarningStr(RENDER_RECEIVER, 0, 0, 0),
-                         r.tips.GetRcvWarningStr(RENDER_TILE_DOOR, 0, 0, 0),
-                         r.tips.GetRcvWarningStr(RENDER_HUMIDITY, 0, 0, 0),
+    const auto tip = [&r](int type) { return r.tips.GetRcvWarningStr(type, 0, 0, 0); };
+    EXPECT_EQ(std::tuple(tip(RENDER_RECEIVER), tip(RENDER_TILE_DOOR), tip(RENDER_HUMIDITY),
                          r.tips.GetPortWarningStr(RENDER_TEMPERATURE, 0, 0)),
               std::tuple("T 70.0\u2103 (> 60\u2103)\r\ndoor", "door", "", "Over temperature: 1 receiver"));
     settings.receiverSetting.bTileDoor = 0;
