@@ -5,6 +5,7 @@
 #include "log_file.h"
 #include "sim/call_log.h"
 #include "sim/project_gen.h"
+#include "sim/monitor_feed.h"
 #include "sim/world.h"
 
 #include <filesystem>
@@ -90,6 +91,15 @@ void HwTest::SetSettings(const CMonitorInterfaceData& settings)
     sim::ProjectModel p = sim::GetProject();
     p.monitor = settings;
     UseProject(p);
+}
+
+void HwTest::EnableMail(int rounds)
+{
+    CMonitorInterfaceData settings = sim::GetMonitorSettings();
+    settings.emailSetting.bEnable = 1;
+    settings.emailSetting.nWarningNum = rounds;
+    settings.emailSetting.arrMail = {{"Ops", "ops@example.org"}};
+    SetSettings(settings);
 }
 
 std::string HwTest::DayLog(std::time_t when) const

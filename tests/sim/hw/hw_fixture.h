@@ -40,6 +40,8 @@ protected:
     void UseProject(const sim::ProjectModel& project);
     // The monitoring settings of the project.
     void SetSettings(const CMonitorInterfaceData& settings);
+    // Alert mail to one recipient after `rounds` rounds with a warning.
+    void EnableMail(int rounds);
     // The monitoring log of the day that holds `when`.
     std::string DayLog(std::time_t when) const;
 

@@ -169,11 +169,7 @@ TEST_F(Monitoring, TheStoredVideoInputSettingsRaiseAndClearTheNoVideoInputWarnin
 // the all-clear when every warning is gone.
 TEST_F(Monitoring, TheDaysLogAndAlertMail)
 {
-    CMonitorInterfaceData settings = sim::GetMonitorSettings();
-    settings.emailSetting.bEnable = 1;
-    settings.emailSetting.nWarningNum = 2;
-    settings.emailSetting.arrMail = {{"Ops", "ops@example.org"}};
-    SetSettings(settings);
+    EnableMail(2);
     const auto mails = [] {
         std::error_code ec;
         auto it = std::filesystem::directory_iterator(sim::GetOutboxFolder(), ec);

@@ -48,11 +48,7 @@ protected:
     // log nor the outbox folder writable; rounds run only when asked.
     void MailOnABlackScreenWithBothFoldersBlocked()
     {
-        CMonitorInterfaceData settings = sim::GetMonitorSettings();
-        settings.emailSetting.bEnable = 1;
-        settings.emailSetting.nWarningNum = 1;
-        settings.emailSetting.arrMail = {{"Ops", "ops@example.org"}};
-        SetSettings(settings);
+        EnableMail(1);
         Block("Outbox");
         Block("MonitoringRecord");
         sim::InjectSenderFault(2, sim::SenderFault::Black);
