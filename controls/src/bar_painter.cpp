@@ -1,6 +1,8 @@
 // Drawing of the button bar's items from the skin.
 #include "controls/button_bar.h"
 
+#include "control_painter.h"
+
 #include "controls/density.h"
 #include "controls/image_blt.h"
 #include "controls/lib_set.h"
@@ -99,6 +101,9 @@ void CMorvButtonBar::DrawItem(ICanvas& dc, int index, const SBarItem& item) cons
         CCusFuntionEx::ImageCusBlt(dc, face, item.rect, BltFit);
     } else if (item.nKind == BarDropDown) {
         DrawDropDownFace(dc, item, hovered, pressed);
+    } else if (item.nKind == BarPush && !item.strCaption.empty()) {
+        // A text button keeps its face and frame in every state, as a dialog's do.
+        morv::detail::DrawButtonFace(dc, item.rect, item.bEnabled, hovered, pressed);
     } else if (item.nKind != BarLabel) {
         DrawFlatFace(dc, item, state);
     }

@@ -82,27 +82,6 @@ void DrawCheckBox(ICanvas& dc, const SMorvControl& control, const SControlLook& 
     }
 }
 
-// The skinned face of a button: fill and frame by state.
-void DrawButtonFace(ICanvas& dc, const SMorvControl& control, bool hovered, bool pressed)
-{
-    const SSkinColors& c = Colors();
-    const bool primary = control.nStyle == ButtonPrimary;
-    Color fill = primary ? c.clrSelection : c.clrButtonFill;
-    Color border = primary ? c.clrSelection : c.clrBorder;
-    if (!control.bEnabled) {
-        fill = c.clrDisabledFill;
-        border = c.clrBorder;
-    } else if (pressed) {
-        fill = primary ? RGBColor(28, 110, 220) : c.clrButtonDown;
-        border = c.clrSelection;
-    } else if (hovered) {
-        fill = primary ? RGBColor(64, 150, 255) : c.clrHover;
-        border = c.clrSelection;
-    }
-    dc.FillRect(control.rect, fill);
-    dc.DrawRect(control.rect, Pen{border, std::max(1, Scale(1)), {}});
-}
-
 // A button is its state images alone, a skinned face with its text, or,
 // with both an image folder and a text (a table cell with a settings
 // icon), a face with the text and the image at its right end.
@@ -116,7 +95,7 @@ void DrawButton(ICanvas& dc, const SMorvControl& control, const SControlLook& lo
         CCusFuntionEx::ImageCusBlt(dc, image, control.rect, BltFit);
         return;
     }
-    DrawButtonFace(dc, control, look.bHovered, pressed);
+    DrawButtonFace(dc, control.rect, control.bEnabled, look.bHovered, pressed, control.nStyle == ButtonPrimary);
     if (image) {
         const int side = control.rect.Height();
         const CRect icon{control.rect.right - side, control.rect.top, control.rect.right, control.rect.bottom};
@@ -170,6 +149,25 @@ void DrawTable(ICanvas& dc, const SMorvControl& control)
 }
 
 } // namespace
+
+void DrawButtonFace(ICanvas& dc, const CRect& rect, bool enabled, bool hovered, bool pressed, bool primary)
+{
+    const SSkinColors& c = Colors();
+    Color fill = primary ? c.clrSelection : c.clrButtonFill;
+    Color border = primary ? c.clrSelection : c.clrBorder;
+    if (!enabled) {
+        fill = c.clrDisabledFill;
+        border = c.clrBorder;
+    } else if (pressed) {
+        fill = primary ? RGBColor(28, 110, 220) : c.clrButtonDown;
+        border = c.clrSelection;
+    } else if (hovered) {
+        fill = primary ? RGBColor(64, 150, 255) : c.clrHover;
+        border = c.clrSelection;
+    }
+    dc.FillRect(rect, fill);
+    dc.DrawRect(rect, Pen{border, std::max(1, Scale(1)), {}});
+}
 
 Font ControlFont(const SMorvControl& control)
 {

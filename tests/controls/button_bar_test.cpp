@@ -148,6 +148,23 @@ TEST_F(ButtonBarTest, ImagesOfEachStateMarksIconsAndCaptions)
     EXPECT_TRUE(EndsWithName(DrawnFor(2), "DPI150\\ToolBar\\Save\\Normal.png"));
 }
 
+TEST_F(ButtonBarTest, ATextButtonWithoutImagesKeepsItsFrameInEveryState)
+{
+    page.bar.SetItemCaption(3, "Set...");
+    for (const bool hovered : {false, true}) {
+        if (hovered)
+            MouseMove(page, At(3));
+        EXPECT_EQ(hovered ? 3 : -1, page.bar.GetHoverItem());
+        RecordingCanvas canvas;
+        page.DrawTo(canvas);
+        const auto frames = OpsOf(canvas, DrawOp::Kind::DrawRect);
+        EXPECT_EQ(1,
+                  std::count_if(frames.begin(), frames.end(),
+                                [&](const DrawOp& op) { return op.rect == page.bar.GetItem(3)->rect; }))
+            << hovered;
+    }
+}
+
 TEST_F(ButtonBarTest, ClicksSelectsWheelsAndTooltips)
 {
     Click(page, At(3));
