@@ -247,46 +247,35 @@ TEST(CalendarRules, DatesGridTitleAndLayout)
 TEST(CalendarCell, MarksSelectionTodayAndNeighbouringMonths)
 {
     const SCalendarLook look = TestLook();
-    struct Case {
-        const char* what;
-        bool marked, selected, today, inMonth, showOthers;
-        std::vector<Color> ellipses;
-        bool bold;
-        Color text;
-    } cases[] = {
-        {"marked", true, false, false, true, false, {look.clrTint, look.clrSelection}, true, look.clrText},
-        {"plain", false, false, false, true, false, {}, false, look.clrText},
-        {"chosen",
-         true,
-         true,
-         false,
-         true,
-         false,
-         {look.clrSelection, look.clrTextOnSelection},
-         true,
-         look.clrTextOnSelection},
-        {"today", false, false, true, true, false, {look.clrSelection, look.clrPanel}, false, look.clrText},
-        {"other month", true, false, false, false, true, {look.clrTint, look.clrSelection}, true, look.clrTextMuted}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    using Colors = std::vector<Color>;
+    const Color sel = look.clrSelection, text = look.clrText;
+    // What, marked, selected, today, in the month, other months shown; the discs, bold, the text colour.
+    const std::tuple<const char*, bool, bool, bool, bool, bool, Colors, bool, Color> cases[]
+        = {{"marked", true, false, false, true, false, {look.clrTint, sel}, true, text},
+           {"plain", false, false, false, true, false, {}, false, text},
+           {"chosen", true, true, false, true, false, {sel, look.clrTextOnSelection}, true, look.clrTextOnSelection},
+           {"today", false, false, true, true, false, {sel, look.clrPanel}, false, text},
+           {"other month", true, false, false, false, true, {look.clrTint, sel}, true, look.clrTextMuted}};
+    for (const auto& [what, marked, selected, today, inMonth, showOthers, discs, bold, colour] : cases) {
+        SCOPED_TRACE(what);
         SCalendarCell cell;
         cell.nDay = 25;
         std::tie(cell.bMarked, cell.bSelected, cell.bToday, cell.bInShownMonth, cell.bShowOtherMonths)
-            = std::tuple(c.marked, c.selected, c.today, c.inMonth, c.showOthers);
+            = std::tuple(marked, selected, today, inMonth, showOthers);
         RecordingCanvas dc;
         PaintCell(dc, CRect(0, 0, 40, 30), cell, look);
         const auto ellipses = OpsOf(dc, DrawOp::Kind::FillEllipse);
         std::vector<Color> colours;
         for (const DrawOp& op : ellipses)
             colours.push_back(op.color);
-        EXPECT_EQ(colours, c.ellipses);
+        EXPECT_EQ(colours, discs);
         if (ellipses.size() == 2u) { // the inner one: the dot or the inside of the ring
             EXPECT_GT(ellipses[1].rect.left, ellipses[0].rect.left);
         }
         const auto texts = OpsOf(dc, DrawOp::Kind::Text);
         ASSERT_EQ(texts.size(), 1u);
         EXPECT_EQ(std::tuple(texts[0].text, texts[0].font.bold, texts[0].color),
-                  std::tuple(std::string("25"), c.bold, c.text));
+                  std::tuple(std::string("25"), bold, colour));
     }
     SCalendarCell hidden;
     hidden.bInShownMonth = false;

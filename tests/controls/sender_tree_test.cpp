@@ -1,16 +1,15 @@
 #include "controls/drop_target.h"
 #include "controls/sender_tree.h"
+#include "controls_test_support.h"
 #include "platform/native_qt.h"
 #include "sender_tree_paint.h"
 #include "sender_tree_rules.h"
 #include "widgets_test_support.h"
 
 #include <QApplication>
-#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -579,36 +578,24 @@ TEST(TreeRowPainting, LabelsBackgroundsMarksAndChevrons)
     EXPECT_TRUE(p[1].y > p[0].y && p[0].y == p[2].y);
 }
 
-TEST(TreeRowPainting, TheIconFillsItsBox)
+// The icon fills its box; a frame folder replaces the flat colours.
+TEST(TreeRowPainting, TheIconBoxAndAFrameFolder)
 {
     const auto icon = Image::Solid(16, 16, RGBColor(1, 2, 3));
     STreeRow row;
-    row.pIcon = icon.get();
+    std::tie(row.pIcon, row.bSelected) = std::tuple(icon.get(), true);
+    TempImages images;
+    images.Write("Checked.png", 12, 12);
+    images.Write("Normal.png", 12, 12);
+    STreeLook look = TestLook();
+    look.strFrameFolder = images.Root();
     RecordingCanvas dc;
     const SRowLayout layout = RowLayout(CRect(0, 0, 200, 28), 18, 18, true, 1.0);
-    PaintRow(dc, layout, row, TestLook());
-    const auto image = First(dc.Ops(), DrawOp::Kind::Image);
-    ASSERT_TRUE(image);
+    PaintRow(dc, layout, row, look);
+    const auto image = First(dc.Ops(), DrawOp::Kind::Image), frame = First(dc.Ops(), DrawOp::Kind::ImageNinePart);
+    ASSERT_TRUE(image && frame);
     EXPECT_EQ(image->rect, layout.rcIcon);
-}
-
-TEST(TreeRowPainting, AFrameFolderReplacesTheFlatColours)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    QImage checked(12, 12, QImage::Format_ARGB32);
-    checked.fill(Qt::blue);
-    ASSERT_TRUE(checked.save(dir.filePath("Checked.png")));
-    ASSERT_TRUE(checked.save(dir.filePath("Normal.png")));
-    STreeLook look = TestLook();
-    look.strFrameFolder = dir.path().toStdString() + "/";
-    STreeRow row;
-    row.bSelected = true;
-    RecordingCanvas dc;
-    PaintRow(dc, RowLayout(CRect(0, 0, 200, 28), 18, 18, false, 1.0), row, look);
-    const auto frame = First(dc.Ops(), DrawOp::Kind::ImageNinePart);
-    ASSERT_TRUE(frame);
-    EXPECT_NE(frame->image.find("Checked.png"), std::string::npos);
+    EXPECT_TRUE(EndsWithName(frame->image, "Checked.png"));
     for (const DrawOp& op : dc.Ops())
         EXPECT_FALSE(op.kind == DrawOp::Kind::FillRect && op.color == look.clrSelection);
 }
