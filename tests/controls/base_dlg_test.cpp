@@ -116,18 +116,17 @@ TEST_F(BaseDlgTest, DoModalRunsTheHooksAndEndsAsTheScriptOrTheKeysSay)
     ASSERT_NE(record, nullptr);
     EXPECT_EQ(std::tuple(record->nTemplateId, record->nResult), std::tuple(2008u, 6));
 
-    // The script ends the dialog with its value when the action did not; set up afresh each time.
+    // The script ends the dialog with its value when the action did not (Enter, Escape and a close
+    // of the frame did); set up afresh each time.
     HookDlg plain;
-    const struct {
-        std::function<void(CWnd*)> action;
-        int scripted, result;
-    } runs[] = {{[](CWnd*) {}, 3, 3},
-                {[](CWnd* wnd) { KeyDown(*wnd, VK_RETURN); }, 99, IDOK},
-                {[](CWnd* wnd) { KeyDown(*wnd, VK_ESCAPE); }, 99, IDCANCEL},
-                {[](CWnd* wnd) { wnd->SendMessage(WM_CLOSE); }, 99, IDCANCEL}};
-    for (const auto& run : runs) {
-        Script().RunOnDialog(run.action, run.scripted);
-        EXPECT_EQ(plain.DoModal(), run.result);
+    const std::tuple<std::function<void(CWnd*)>, int, int> runs[]
+        = {{[](CWnd*) {}, 3, 3},
+           {[](CWnd* wnd) { KeyDown(*wnd, VK_RETURN); }, 99, IDOK},
+           {[](CWnd* wnd) { KeyDown(*wnd, VK_ESCAPE); }, 99, IDCANCEL},
+           {[](CWnd* wnd) { wnd->SendMessage(WM_CLOSE); }, 99, IDCANCEL}};
+    for (const auto& [action, scripted, result] : runs) {
+        Script().RunOnDialog(action, scripted);
+        EXPECT_EQ(plain.DoModal(), result);
     }
     Script().EndDialog(2);
     EXPECT_EQ(plain.DoModal(), 2);
