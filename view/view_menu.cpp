@@ -16,6 +16,26 @@
 
 namespace {
 
+// The relative position a side command sets (left 0, right 6, top 2,
+// bottom 4), and whether a position already stands on that side (either
+// value of the side's pair); -1 and false for other commands.
+int SideCommandPosition(int command)
+{
+    switch (command) {
+    case VIEW_CMD_LEFT: return 0;
+    case VIEW_CMD_TOP: return 2;
+    case VIEW_CMD_BOTTOM: return 4;
+    case VIEW_CMD_RIGHT: return 6;
+    default: return -1;
+    }
+}
+
+bool IsOnCommandSide(int position, int command)
+{
+    const int side = SideCommandPosition(command);
+    return side >= 0 && (position == side || position == side + 1);
+}
+
 // Side commands in menu order with their text keys.
 constexpr struct {
     int nCommand;
@@ -113,23 +133,6 @@ bool Demarcate(const SViewHit& hit)
 }
 
 } // namespace
-
-int SideCommandPosition(int command)
-{
-    switch (command) {
-    case VIEW_CMD_LEFT: return 0;
-    case VIEW_CMD_TOP: return 2;
-    case VIEW_CMD_BOTTOM: return 4;
-    case VIEW_CMD_RIGHT: return 6;
-    default: return -1;
-    }
-}
-
-bool IsOnCommandSide(int position, int command)
-{
-    const int side = SideCommandPosition(command);
-    return side >= 0 && (position == side || position == side + 1);
-}
 
 bool BuildViewMenu(const SViewHit& hit, CCusPopMenu& menu, SViewMenu& target)
 {

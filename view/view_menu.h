@@ -15,12 +15,6 @@ enum EViewCommand : int {
     VIEW_CMD_DEMARCATE = 6,
 };
 
-// The relative position a side command sets (left 0, right 6, top 2,
-// bottom 4), and whether a position already stands on that side (either
-// value of the side's pair); -1 and false for other commands.
-int SideCommandPosition(int command);
-bool IsOnCommandSide(int position, int command);
-
 // The sender a block's menu works on and the menu's items for a hit, as
 // the page state and project stand; answers false when the hit offers
 // nothing.
