@@ -2,6 +2,7 @@
 
 #include "platform/shell.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace apptest {
@@ -13,35 +14,26 @@ std::string FixturePath(const std::string& name)
 
 std::vector<std::string> PageLog(const app::CModuleLoader& loader)
 {
-    const auto get = reinterpret_cast<const char* (*)()>(loader.Symbol("FixturePage_Log"));
     std::vector<std::string> lines;
-    if (!get)
-        return lines;
-    std::istringstream in(get());
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
+    if (const auto get = reinterpret_cast<const char* (*)()>(loader.Symbol("FixturePage_Log"))) {
+        std::istringstream in(get());
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line);
+    }
     return lines;
 }
 
-void ClearPageLog(const app::CModuleLoader& loader)
+void ResetPage(const app::CModuleLoader& loader, int echo)
 {
-    if (const auto clear = reinterpret_cast<void (*)()>(loader.Symbol("FixturePage_ClearLog")))
-        clear();
-}
-
-void SetPageEcho(const app::CModuleLoader& loader, int mask)
-{
-    if (const auto set = reinterpret_cast<void (*)(int)>(loader.Symbol("FixturePage_SetEcho")))
-        set(mask);
+    if (const auto reset = reinterpret_cast<void (*)(int)>(loader.Symbol("FixturePage_Reset")))
+        reset(echo);
 }
 
 int FindLine(const std::vector<std::string>& log, const std::string& line, int from)
 {
-    for (int i = std::max(from, 0); i < static_cast<int>(log.size()); ++i) {
-        if (log[static_cast<std::size_t>(i)] == line)
-            return i;
-    }
-    return -1;
+    const auto begin = log.begin() + std::clamp(from, 0, static_cast<int>(log.size()));
+    const auto at = std::find(begin, log.end(), line);
+    return at == log.end() ? -1 : static_cast<int>(at - log.begin());
 }
 
 } // namespace apptest

@@ -13,9 +13,9 @@ std::string FixturePath(const std::string& name);
 
 // The minimal page's calls, one line each, read through the loaded library.
 std::vector<std::string> PageLog(const app::CModuleLoader& loader);
-void ClearPageLog(const app::CModuleLoader& loader);
-// Makes the page notify `mask` again from inside every update of that mask (0: off).
-void SetPageEcho(const app::CModuleLoader& loader, int mask);
+// Clears the page's calls and makes it notify `echo` again from inside
+// every update of that mask (0: never).
+void ResetPage(const app::CModuleLoader& loader, int echo = 0);
 
 // Index of the first log line equal to `line` at or after `from`, -1 none.
 int FindLine(const std::vector<std::string>& log, const std::string& line, int from = 0);

@@ -12,7 +12,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QJsonArray>
-#include <QMainWindow>
 #include <QMenuBar>
 #include <QTemporaryDir>
 
@@ -25,10 +24,7 @@ namespace {
 QAction* MenuAction(const QString& text)
 {
     for (QWidget* top : QApplication::topLevelWidgets()) {
-        auto* window = qobject_cast<QMainWindow*>(top);
-        if (!window)
-            continue;
-        for (QAction* action : window->findChildren<QAction*>()) {
+        for (QAction* action : top->findChildren<QAction*>()) {
             if (action->text().remove('&') == text)
                 return action;
         }
@@ -40,6 +36,8 @@ class HostAppTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        CModalScript::Instance().Reset();
+        CModalScript::Instance().SetMode(CModalScript::EMode::Scripted);
         options.module = apptest::FixturePath("fixture_page");
         options.project = plat::GetMainExecutableFolder() + "Projects/sample.json";
         options.step = true;
@@ -51,61 +49,47 @@ protected:
         std::string error;
         ASSERT_TRUE(host->Start(error)) << error;
     }
-    void TearDown() override { host.reset(); }
+    void TearDown() override
+    {
+        host.reset();
+        CModalScript::Instance().Reset();
+    }
+    std::vector<SModalRecord> Boxes() const { return CModalScript::Instance().LogOf(EModalKind::MessageBox); }
 
     QTemporaryDir configDir;
     app::AppOptions options;
     std::unique_ptr<app::CHostApp> host;
 };
 
-TEST_F(HostAppTest, StartsWithTheProjectAndBothPagesTheMonitorPageShown)
+TEST_F(HostAppTest, StartsWithTheProjectMenusSwitchPagesAndRunMonitoringDumpsPaint)
 {
+    const int calls = sim::CountCalls("GetLanguageString");
     const QJsonObject dump = host->Dump();
-    const QJsonObject h = dump["host"].toObject();
-    EXPECT_EQ(h["pages"].toArray().size(), 2);
-    EXPECT_EQ(h["currentPage"].toInt(), 0);
-    EXPECT_EQ(h["module"].toString().toStdString(), options.module);
-    EXPECT_EQ(dump["project"].toObject()["path"].toString().toStdString(), options.project);
-    EXPECT_TRUE(dump["window"].toObject()["title"].toString().contains("sample.json"));
-    EXPECT_EQ(dump["window"].toObject()["width"].toInt(), 700);
-}
+    EXPECT_EQ(sim::CountCalls("GetLanguageString"), calls);
+    const QJsonObject h = dump["host"].toObject(), pane = dump["windows"][0]["children"][0].toObject();
+    EXPECT_EQ(std::tuple(h["pages"].toArray().size(), h["currentPage"].toInt(), h["module"].toString().toStdString(),
+                         dump["project"]["path"].toString().toStdString(), dump["window"]["width"].toInt()),
+              std::tuple(2, 0, options.module, options.project, 700));
+    EXPECT_TRUE(dump["window"]["title"].toString().contains("sample.json"));
+    EXPECT_EQ(pane["class"].toString(), "CFixturePane");
+    EXPECT_FALSE(pane["drawing"].toArray().isEmpty());
 
-TEST_F(HostAppTest, ViewMenuSwitchesPagesAndMonitoringMenuRunsTheThread)
-{
-    QAction* summary = MenuAction("Summary page");
-    QAction* start = MenuAction("Start");
-    QAction* stop = MenuAction("Stop");
-    QAction* round = MenuAction("Next round");
-    ASSERT_TRUE(summary && start && stop && round);
-    summary->trigger();
-    EXPECT_EQ(host->Dump()["host"].toObject()["currentPage"].toInt(), 1);
-    MenuAction("Monitor page")->trigger();
-    EXPECT_EQ(host->Dump()["host"].toObject()["currentPage"].toInt(), 0);
-    start->trigger();
-    EXPECT_TRUE(host->Dump()["monitoring"].toBool());
-    round->trigger();
-    stop->trigger();
-    EXPECT_FALSE(host->Dump()["monitoring"].toBool());
+    const auto state = [&] {
+        const QJsonObject d = host->Dump();
+        return std::pair(d["host"]["currentPage"].toInt(), d["monitoring"].toBool());
+    };
+    const char* const menus[] = {"Summary page", "Monitor page", "Start", "Next round", "Stop"};
+    const std::pair<int, bool> after[] = {{1, false}, {0, false}, {0, true}, {0, true}, {0, false}};
+    for (int i = 0; i < 5; ++i) {
+        QAction* action = MenuAction(menus[i]);
+        ASSERT_NE(action, nullptr) << menus[i];
+        action->trigger();
+        EXPECT_EQ(state(), after[i]) << menus[i];
+    }
 }
 
 // The card menu entries ask and answer through message boxes, answered here.
-class HostAppCardTest : public HostAppTest {
-protected:
-    void SetUp() override
-    {
-        CModalScript::Instance().Reset();
-        CModalScript::Instance().SetMode(CModalScript::EMode::Scripted);
-        HostAppTest::SetUp();
-    }
-    void TearDown() override
-    {
-        HostAppTest::TearDown();
-        CModalScript::Instance().Reset();
-    }
-    std::vector<SModalRecord> Boxes() const { return CModalScript::Instance().LogOf(EModalKind::MessageBox); }
-};
-
-TEST_F(HostAppCardTest, SaveToCardAsksFirstAndLoadFromCardBringsTheProjectBack)
+TEST_F(HostAppTest, SaveToCardAsksFirstAndLoadFromCardBringsTheProjectBack)
 {
     CModalScript::Instance().AnswerMessageBox(IDNO);
     MenuAction("Save to card")->trigger();
@@ -118,18 +102,9 @@ TEST_F(HostAppCardTest, SaveToCardAsksFirstAndLoadFromCardBringsTheProjectBack)
     MenuAction("Load from card")->trigger();
     EXPECT_TRUE(CModalScript::Instance().Errors().empty()) << CModalScript::Instance().Errors().front();
     const QJsonObject project = host->Dump()["project"].toObject();
-    EXPECT_EQ(project["name"].toString(), "Sample installation");
-    EXPECT_TRUE(project["modified"].toBool()) << "a project from a card is not the file's";
-}
-
-TEST_F(HostAppTest, DumpingPaintsThePanesWithoutAddingToThePagesCallLog)
-{
-    const int before = sim::CountCalls("GetLanguageString");
-    const QJsonObject dump = host->Dump();
-    EXPECT_EQ(sim::CountCalls("GetLanguageString"), before);
-    const QJsonObject pane = dump["windows"].toArray()[0].toObject()["children"].toArray()[0].toObject();
-    EXPECT_EQ(pane["class"].toString(), "CFixturePane");
-    EXPECT_FALSE(pane["drawing"].toArray().isEmpty());
+    EXPECT_EQ(std::tuple(project["name"].toString(), project["modified"].toBool()),
+              std::tuple("Sample installation", true))
+        << "a project from a card is not the file's";
 }
 
 TEST_F(HostAppTest, ShutdownReleasesThePageOnceAndLetsTheLibraryGo)
@@ -138,7 +113,7 @@ TEST_F(HostAppTest, ShutdownReleasesThePageOnceAndLetsTheLibraryGo)
     app::CModuleLoader keep;
     std::string error;
     ASSERT_TRUE(keep.Load(options.module, error)) << error;
-    apptest::ClearPageLog(keep);
+    apptest::ResetPage(keep);
     host->Shutdown();
     host->Shutdown();
     const auto log = apptest::PageLog(keep);

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 QJsonObject Sample()
@@ -41,7 +43,7 @@ std::string Miss(const std::string& path)
 
 app::SExpectValue Want(const std::string& word, bool quoted = false) { return app::ExpectValueOf({word, quoted}); }
 
-TEST(JsonPath, MembersIndicesAndCounts)
+TEST(JsonPath, MembersIndicesFiltersAndCounts)
 {
     EXPECT_EQ(At("host.pages[1].name").toString(), "Summary");
     EXPECT_EQ(At("host.pages[-1].name").toString(), "Summary");
@@ -49,10 +51,6 @@ TEST(JsonPath, MembersIndicesAndCounts)
     EXPECT_EQ(At("host.#").toInt(), 2);
     EXPECT_TRUE(At("host.pages[0].shown").toBool());
     EXPECT_EQ(At("ratio").toDouble(), 1.5);
-}
-
-TEST(JsonPath, FiltersSelectElementsByAMember)
-{
     EXPECT_EQ(At("calls[operation=CSender::GetPort].#").toInt(), 2);
     EXPECT_EQ(At("calls[operation=CSender::GetPort][1].arguments").toString(), "1");
     EXPECT_EQ(At("host.notifications[mask=0x4000].#").toInt(), 2);
@@ -71,27 +69,18 @@ TEST(JsonPath, MissingStepsAreNamed)
     EXPECT_EQ(Miss("ratio.#"), "\"ratio\" is neither an array nor an object, so it has no count");
 }
 
-TEST(JsonPath, ValuesCompareByKind)
+TEST(JsonPath, ValuesCompareByKindAndShowInMessages)
 {
-    EXPECT_TRUE(app::JsonEquals(QJsonValue(16384), Want("0x4000")));
-    EXPECT_TRUE(app::JsonEquals(QJsonValue(-1), Want("0xFFFFFFFF")));
-    EXPECT_FALSE(app::JsonEquals(QJsonValue("16384"), Want("16384")));
-    EXPECT_TRUE(app::JsonEquals(QJsonValue("16384"), Want("16384", true)));
-    EXPECT_FALSE(app::JsonEquals(QJsonValue(16384), Want("16384", true)));
-    EXPECT_TRUE(app::JsonEquals(QJsonValue(false), Want("false")));
-    EXPECT_FALSE(app::JsonEquals(QJsonValue(0), Want("false")));
-    EXPECT_TRUE(app::JsonEquals(QJsonValue(QJsonValue::Null), Want("null")));
-    EXPECT_TRUE(app::JsonEquals(QJsonValue("Monitor"), Want("Monitor")));
-}
-
-TEST(JsonPath, TextsForMessages)
-{
-    EXPECT_EQ(app::JsonText(QJsonValue("a")), "\"a\"");
-    EXPECT_EQ(app::JsonText(QJsonValue(3)), "3");
-    EXPECT_EQ(app::JsonText(QJsonArray{1, 2}), "[1,2]");
+    const std::tuple<QJsonValue, const char*, bool, bool> cases[] = {
+        {16384, "0x4000", false, true}, {-1, "0xFFFFFFFF", false, true},         {"16384", "16384", false, false},
+        {"16384", "16384", true, true}, {16384, "16384", true, false},           {false, "false", false, true},
+        {0, "false", false, false},     {QJsonValue::Null, "null", false, true}, {"Monitor", "Monitor", false, true}};
+    for (const auto& [value, word, quoted, equal] : cases)
+        EXPECT_EQ(app::JsonEquals(value, Want(word, quoted)), equal) << word << (quoted ? " quoted" : "");
+    EXPECT_EQ(std::tuple(app::JsonText(QJsonValue("a")), app::JsonText(QJsonValue(3)), app::JsonText(QJsonArray{1, 2})),
+              std::tuple("\"a\"", "3", "[1,2]"));
     EXPECT_EQ(app::JsonText(QJsonValue(QString(400, 'x'))).size(), 303u);
-    EXPECT_EQ(app::ExpectText(Want("x", true)), "\"x\"");
-    EXPECT_EQ(app::ExpectText(Want("0x10")), "0x10");
+    EXPECT_EQ(std::tuple(app::ExpectText(Want("x", true)), app::ExpectText(Want("0x10"))), std::tuple("\"x\"", "0x10"));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -23,35 +24,19 @@ std::string Refusal(const std::vector<std::string>& args)
     return error;
 }
 
-TEST(CommandLine, TakesEveryOption)
+TEST(CommandLine, TakesEveryOptionAndDefaultsRunInteractively)
 {
-    const auto o
-        = Parse({"--project", "p.json", "--density", "1.5", "--size", "1024x768", "--script", "s.txt", "--screenshots",
-                 "shots", "--dump", "d.json", "--step", "--config-dir", "cfg", "--module", "m.so"});
-    EXPECT_EQ(o.project, "p.json");
-    EXPECT_DOUBLE_EQ(o.density, 1.5);
-    EXPECT_EQ(o.width, 1024);
-    EXPECT_EQ(o.height, 768);
-    EXPECT_EQ(o.script, "s.txt");
-    EXPECT_EQ(o.screenshots, "shots");
-    EXPECT_EQ(o.dump, "d.json");
-    EXPECT_TRUE(o.step);
-    EXPECT_EQ(o.configDir, "cfg");
-    EXPECT_EQ(o.module, "m.so");
+    auto o = Parse({"--project", "p.json", "--density", "1.5", "--size", "1024x768", "--script", "s.txt",
+                    "--screenshots", "shots", "--dump", "d.json", "--step", "--config-dir", "cfg", "--module", "m.so"});
+    EXPECT_EQ(std::tuple(o.project, o.density, o.width, o.height, o.script, o.screenshots, o.dump, o.step, o.configDir,
+                         o.module),
+              std::tuple("p.json", 1.5, 1024, 768, "s.txt", "shots", "d.json", true, "cfg", "m.so"));
     EXPECT_TRUE(app::RunsScenario(o));
-}
-
-TEST(CommandLine, DefaultsRunInteractivelyWithTheDefaultScreenshotFolder)
-{
-    const auto o = Parse({});
-    EXPECT_FALSE(app::RunsScenario(o));
-    EXPECT_EQ(o.screenshots, "out/screenshots");
-    EXPECT_EQ(o.density, 0.0);
-    EXPECT_EQ(o.width, 0);
-    EXPECT_TRUE(Parse({"--tour"}).tour);
-    EXPECT_TRUE(app::RunsScenario(Parse({"--tour"})));
-    EXPECT_TRUE(Parse({"-h"}).help);
-    EXPECT_TRUE(Parse({"--help"}).help);
+    o = Parse({});
+    EXPECT_EQ(std::tuple(app::RunsScenario(o), o.screenshots, o.density, o.width),
+              std::tuple(false, "out/screenshots", 0.0, 0));
+    EXPECT_TRUE(Parse({"--tour"}).tour && app::RunsScenario(Parse({"--tour"})));
+    EXPECT_TRUE(Parse({"-h"}).help && Parse({"--help"}).help);
 }
 
 TEST(CommandLine, RefusesWhatItCannotUse)
@@ -81,12 +66,7 @@ TEST(CommandLine, HeadlessRunsGetTheOffscreenScreenMadeForTheirDensity)
         EXPECT_EQ(app::OffscreenScreenFile(density), file) << density;
 
     const std::string screen = "/bin/offscreen/density-250.json";
-    struct Case {
-        const char* current;
-        bool scenario;
-        std::string screen;
-        std::string expected;
-    } cases[] = {
+    const std::tuple<const char*, bool, std::string, std::string> cases[] = {
         {"", true, screen, "offscreen:configfile=" + screen},
         {"offscreen", false, screen, "offscreen:configfile=" + screen},
         {"offscreen", true, "", "offscreen"},
@@ -94,11 +74,10 @@ TEST(CommandLine, HeadlessRunsGetTheOffscreenScreenMadeForTheirDensity)
         {"xcb", true, screen, ""}, // a platform chosen by the user stays
         {"offscreen:configfile=/mine.json", true, screen, ""},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(app::PlatformChoice(c.current, c.scenario, c.screen), c.expected) << c.current << c.scenario;
+    for (const auto& [current, scenario, offscreen, expected] : cases)
+        EXPECT_EQ(app::PlatformChoice(current, scenario, offscreen), expected) << current << scenario;
 
-    int width = 0;
-    int height = 0;
+    int width = 0, height = 0;
     app::DefaultWindowSize(2.5, width, height);
     EXPECT_EQ(std::pair(width, height), std::pair(app::kDefaultWidth * 5 / 2, app::kDefaultHeight * 5 / 2));
     app::DefaultWindowSize(0.0, width, height);

@@ -3,6 +3,8 @@
 // screenshot is taken through the server (xwd), and the program ends up in
 // the same observable state as the offscreen run of the same scenario.
 // Skipped, with the reason, where no X server can be started.
+#include "json_path.h"
+
 #include "platform/shell.h"
 
 #include <QDeadlineTimer>
@@ -17,8 +19,6 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -26,35 +26,22 @@ namespace {
 const QString kProgramFolder = QString::fromStdString(plat::GetMainExecutableFolder());
 constexpr int kToolMs = 20000;
 
-// The scenario, as the offscreen runner plays it. The X run sends the same
-// input with xdotool, in the same order.
-// Two notches: X sends one event per notch.
-const char* const kScenario = "wheel @CMainViewDlg -120\n"
-                              "wheel @CMainViewDlg -120\n"
-                              "click @CToolBarDlg:bar:7\n";
+// The scenario, as the offscreen runner plays it; the X run sends the same input with xdotool (a notch an event).
+const char* const kScenario = "wheel @CMainViewDlg -120\nwheel @CMainViewDlg -120\nclick @CToolBarDlg:bar:7\n";
 
 QJsonObject ReadJson(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QJsonDocument::fromJson(file.readAll()).object();
+    return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
 }
 
-QJsonValue At(QJsonValue v, const QStringList& path)
+// The value at a path of the dump (json_path.h).
+QJsonValue At(const QJsonObject& dump, const std::string& path)
 {
-    for (const QString& part : path) {
-        bool index = false;
-        const int i = part.toInt(&index);
-        v = index ? v.toArray().at(i) : v.toObject().value(part);
-    }
-    return v;
-}
-
-// A value as compact JSON, cut short for a failure message.
-std::string Text(const QJsonValue& v)
-{
-    return QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact).left(1500).toStdString();
+    QJsonValue value;
+    std::string error;
+    EXPECT_TRUE(app::EvalJsonPath(dump, path, value, error)) << error;
+    return value;
 }
 
 // How many colours the rows from `top` on of an X window dump (xwd, three
@@ -90,18 +77,6 @@ QPoint Centre(const QJsonValue& rect)
     return {(r[0].toInt() + r[2].toInt()) / 2, (r[1].toInt() + r[3].toInt()) / 2};
 }
 
-// The first window of the class in a dump's window tree.
-QJsonObject FindWindow(const QJsonArray& windows, const QString& cls)
-{
-    for (const QJsonValue w : windows) {
-        if (w["class"].toString() == cls)
-            return w.toObject();
-        if (QJsonObject inner = FindWindow(w["children"].toArray(), cls); !inner.isEmpty())
-            return inner;
-    }
-    return {};
-}
-
 class RealXInput : public ::testing::Test {
 protected:
     void SetUp() override
@@ -111,59 +86,33 @@ protected:
             if (QStandardPaths::findExecutable(tool).isEmpty())
                 GTEST_SKIP() << "no real X server here: " << tool << " is not installed (scripts/install-deps.sh)";
         }
-        if (!StartServer())
-            GTEST_SKIP() << "no real X server here: Xvfb did not start on any display tried";
+        // The server picks a free display and names it once it takes connections.
+        server.start("Xvfb", QString("-displayfd 1 -screen 0 1280x900x24 -dpi 96 -nolisten tcp -noreset").split(' '));
+        QDeadlineTimer deadline(10000);
+        while (!server.canReadLine() && server.state() != QProcess::NotRunning && !deadline.hasExpired())
+            server.waitForReadyRead(50);
+        display = ":" + QString::fromUtf8(server.readLine()).trimmed();
+        if (display == ":")
+            GTEST_SKIP() << "no real X server here: Xvfb did not start";
+        env.insert("DISPLAY", display);
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        env.remove("XAUTHORITY");
     }
 
     void TearDown() override
     {
         for (QProcess* p : {&quarn, &server}) {
-            if (p->state() != QProcess::NotRunning) {
-                p->terminate();
-                if (!p->waitForFinished(5000))
-                    p->kill();
-                p->waitForFinished();
-            }
+            p->terminate();
+            if (!p->waitForFinished(5000))
+                p->kill(), p->waitForFinished();
         }
-    }
-
-    // Xvfb on the first display that is free; ready once its socket is there.
-    bool StartServer()
-    {
-        for (int n = 70 + ::getpid() % 200, tries = 0; tries < 8; ++n, ++tries) {
-            const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(n);
-            if (QFile::exists(socket) || QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
-                continue;
-            server.start("Xvfb",
-                         {QStringLiteral(":%1").arg(n), "-screen", "0", "1280x900x24", "-dpi", "96", "-nolisten", "tcp",
-                          "-noreset"});
-            QDeadlineTimer deadline(10000);
-            while (server.state() != QProcess::NotRunning && !QFile::exists(socket) && !deadline.hasExpired())
-                server.waitForFinished(20);
-            if (server.state() == QProcess::Running && QFile::exists(socket)) {
-                display = QStringLiteral(":%1").arg(n);
-                return true;
-            }
-            server.kill();
-            server.waitForFinished();
-        }
-        return false;
-    }
-
-    QProcessEnvironment XEnvironment() const
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", display);
-        env.insert("QT_QPA_PLATFORM", "xcb");
-        env.remove("XAUTHORITY");
-        return env;
     }
 
     // Runs an X tool to its end; its standard output.
     QString Tool(const QString& program, const QStringList& args) const
     {
         QProcess p;
-        p.setProcessEnvironment(XEnvironment());
+        p.setProcessEnvironment(env);
         p.start(program, args);
         const bool finished = p.waitForFinished(kToolMs);
         EXPECT_TRUE(finished && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0)
@@ -185,21 +134,16 @@ protected:
 
     QStringList CommonArguments(const QString& name) const
     {
-        return {"--project",
-                "Projects/sample.json",
-                "--step",
-                "--size",
-                "700x500",
-                "--config-dir",
-                dir.filePath(name + "-config"),
-                "--dump",
-                dir.filePath(name + ".json")};
+        return QStringLiteral("--project Projects/sample.json --step --size 700x500 --config-dir %1 --dump %2")
+            .arg(dir.filePath(name + "-config"), dir.filePath(name + ".json"))
+            .split(' ');
     }
 
     QTemporaryDir dir;
     QProcess server;
     QProcess quarn;
     QString display;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment(); // of the X programs
 };
 
 TEST_F(RealXInput, RealEventsFromOutsideLeaveTheStateOfTheOffscreenRun)
@@ -220,16 +164,15 @@ TEST_F(RealXInput, RealEventsFromOutsideLeaveTheStateOfTheOffscreenRun)
     const QJsonArray origin = layout["window"]["pageAreaOrigin"].toArray();
     ASSERT_EQ(origin.size(), 2);
     const QPoint offset(origin[0].toInt(), origin[1].toInt());
-    const QJsonArray windows = layout["windows"].toArray();
-    const QPoint view = offset + Centre(FindWindow(windows, "CMainViewDlg")["rect"]);
-    const QJsonObject toolbar = FindWindow(windows, "CToolBarDlg");
+    const QPoint view = offset + Centre(At(layout, "windows[0].children[class=CMainViewDlg][0].rect"));
     // Bar items are placed in their dialog.
+    const QJsonValue toolbar = At(layout, "windows[0].children[class=CToolBarDlg][0]");
     const QPoint start = offset + QPoint(toolbar["rect"][0].toInt(), toolbar["rect"][1].toInt())
-        + Centre(At(toolbar, {"bars", "0", "7", "rect"}));
+        + Centre(toolbar["bars"][0][7]["rect"]);
 
     // The same input as real X events, into a program that does not know.
     quarn.setWorkingDirectory(kProgramFolder);
-    quarn.setProcessEnvironment(XEnvironment());
+    quarn.setProcessEnvironment(env);
     quarn.start(kProgramFolder + "quarn", CommonArguments("x"));
     ASSERT_TRUE(quarn.waitForStarted());
     const QString window
@@ -243,16 +186,10 @@ TEST_F(RealXInput, RealEventsFromOutsideLeaveTheStateOfTheOffscreenRun)
         QThread::msleep(20);
     ASSERT_FALSE(drawn.hasExpired()) << "the page never showed in the window";
     const auto at = [&](QPoint p) {
-        return QStringList{"mousemove", "--sync", "--window", window, QString::number(p.x()), QString::number(p.y())};
+        return QStringLiteral("mousemove --sync --window %1 %2 %3").arg(window).arg(p.x()).arg(p.y()).split(' ');
     };
-    Tool("xdotool",
-         QStringList{"windowfocus", "--sync", window} << at(view) << "click"
-                                                      << "5"
-                                                      << "click"
-                                                      << "5");
-    Tool("xdotool",
-         at(start) << "click"
-                   << "1");
+    Tool("xdotool", QStringList{"windowfocus", "--sync", window} + at(view) + QStringList{"click", "5", "click", "5"});
+    Tool("xdotool", at(start) + QStringList{"click", "1"});
     const QByteArray screen = XwdOf({"-root"});
     Tool("xdotool", {"key", "alt+f", "x"});
     ASSERT_TRUE(quarn.waitForFinished(kToolMs)) << "the File menu's Exit ended the program";
@@ -261,19 +198,14 @@ TEST_F(RealXInput, RealEventsFromOutsideLeaveTheStateOfTheOffscreenRun)
     EXPECT_GE(ColoursBelow(screen, 0), 8) << "the screen through the server shows the page";
     const QJsonObject real = ReadJson(dir.filePath("x.json"));
     ASSERT_FALSE(real.isEmpty()) << "the X run's dump";
-    const QList<QStringList> observed{
-        QStringList{"monitoring"},                               // the toolbar click
-        QStringList{"host", "notifications"},                    // the wheel scrolled the view ...
-        QStringList{"windows", "0", "children", "5", "drawing"}, // ... which draws the same
-        QStringList{"project", "modified"},
-        QStringList{"project", "currentSender"},
-    };
-    for (const QStringList& path : observed)
+    // The toolbar click; the wheel scrolled the view, which draws the same.
+    for (const char* path : {"monitoring", "host.notifications", "windows[0].children[5].drawing", "project.modified",
+                             "project.currentSender"})
         EXPECT_TRUE(At(real, path) == At(reference, path))
-            << path.join('.').toStdString() << " differs from the offscreen run:\n  X run:     " << Text(At(real, path))
-            << "\n  offscreen: " << Text(At(reference, path));
-    EXPECT_TRUE(At(reference, {"monitoring"}).toBool()) << "the scenario changes what it checks";
-    EXPECT_EQ(At(reference, {"host", "notifications", "0", "maskHex"}).toString(), "0x19E000") << "scrolled";
+            << path << " differs from the offscreen run:\n  X run:     " << app::JsonText(At(real, path))
+            << "\n  offscreen: " << app::JsonText(At(reference, path));
+    EXPECT_TRUE(At(reference, "monitoring").toBool()) << "the scenario changes what it checks";
+    EXPECT_EQ(At(reference, "host.notifications[0].maskHex").toString(), "0x19E000") << "scrolled";
 }
 
 } // namespace

@@ -9,7 +9,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <tuple>
 
 namespace {
 
@@ -27,6 +29,27 @@ bool Near(Color a, Color b, int tolerance = 1)
 std::string Str(Color c)
 {
     return std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + "," + std::to_string(c.a);
+}
+
+// The smallest rectangle holding every pixel that is not white.
+CRect InkBox(const Surface& surface)
+{
+    CRect box(surface.Width(), surface.Height(), 0, 0);
+    for (int y = 0; y < surface.Height(); ++y) {
+        for (int x = 0; x < surface.Width(); ++x) {
+            if (surface.PixelAt(x, y) != kWhite)
+                box = CRect(std::min<int>(box.left, x), std::min<int>(box.top, y), std::max<int>(box.right, x + 1),
+                            std::max<int>(box.bottom, y + 1));
+        }
+    }
+    return box;
+}
+
+// Each (x, y, colour) is the surface's pixel.
+void ExpectPixels(const Surface& surface, std::initializer_list<std::tuple<int, int, Color>> pixels)
+{
+    for (const auto& [x, y, color] : pixels)
+        EXPECT_EQ(surface.PixelAt(x, y), color) << x << "," << y;
 }
 
 // An image of a few pixels given row by row.
@@ -49,31 +72,22 @@ TEST(CanvasPixels, DashedOutlinesCoverExactlyTheWalkedPixels)
     // the ones the pen walk names, each blended once (corners too).
     const std::vector<std::vector<int>> patterns = {{}, {3, 2}, {2, 1}, {1, 1}, {4, 2, 1, 2}, {5}, {1, 3}};
     for (const auto& dash : patterns) {
-        for (int w = 1; w <= 13; w += 3) {
-            for (int h = 1; h <= 11; h += 2) {
-                for (int width : {1, 2}) {
-                    const CRect r(2, 3, 2 + w, 3 + h);
-                    Surface surface(20, 20, kWhite);
-                    surface.BeginPaint()->DrawRect(r, Pen{RGBColor(0, 0, 0, 128), width, dash});
-                    std::vector<CRect> runs;
-                    plat::detail::OutlineRuns(r, width, dash, runs);
-                    std::vector<std::vector<bool>> expected(20, std::vector<bool>(20, false));
-                    for (const CRect& run : runs) {
-                        for (int y = run.top; y < run.bottom; ++y) {
-                            for (int x = run.left; x < run.right; ++x)
-                                expected[y][x] = true;
-                        }
-                    }
-                    for (int y = 0; y < 20; ++y) {
-                        for (int x = 0; x < 20; ++x) {
-                            const Color c = surface.PixelAt(x, y);
-                            if (expected[y][x])
-                                EXPECT_TRUE(Near(c, Color{127, 127, 127, 255}))
-                                    << x << "," << y << " of " << w << "x" << h << " pen " << width << ": " << Str(c);
-                            else
-                                EXPECT_EQ(c, kWhite) << x << "," << y << " of " << w << "x" << h << " pen " << width;
-                        }
-                    }
+        // Widths 1 to 13, heights 1 to 11, pens 1 and 2.
+        for (int i = 0; i < 5 * 6 * 2; ++i) {
+            const int w = 1 + 3 * (i % 5), h = 1 + 2 * (i / 5 % 6), width = 1 + i / 30;
+            const CRect r(2, 3, 2 + w, 3 + h);
+            Surface surface(20, 20, kWhite);
+            surface.BeginPaint()->DrawRect(r, Pen{RGBColor(0, 0, 0, 128), width, dash});
+            std::vector<CRect> runs;
+            plat::detail::OutlineRuns(r, width, dash, runs);
+            const auto walked = [&](int x, int y) {
+                return std::any_of(runs.begin(), runs.end(), [&](const CRect& run) { return run.PtInRect({x, y}); });
+            };
+            for (int y = 0; y < 20; ++y) {
+                for (int x = 0; x < 20; ++x) {
+                    const Color c = surface.PixelAt(x, y);
+                    EXPECT_TRUE(walked(x, y) ? Near(c, Color{127, 127, 127, 255}) : c == kWhite)
+                        << x << "," << y << " of " << w << "x" << h << " pen " << width << ": " << Str(c);
                 }
             }
         }
@@ -120,17 +134,19 @@ TEST(CanvasPixels, QuarterTurnsRotateClockwise)
         dc->DrawImage(*image, CRect(5, 0, 6, 2), 3);
         dc->DrawImage(*image, CRect(0, 4, 2, 5), 4); // a full turn
     }
-    EXPECT_EQ(surface.PixelAt(0, 0), kRed) << "clockwise: the left end goes up";
-    EXPECT_EQ(surface.PixelAt(0, 1), kBlue);
-    EXPECT_EQ(surface.PixelAt(2, 0), kBlue);
-    EXPECT_EQ(surface.PixelAt(3, 0), kRed);
-    EXPECT_EQ(surface.PixelAt(5, 0), kBlue);
-    EXPECT_EQ(surface.PixelAt(5, 1), kRed);
-    EXPECT_EQ(surface.PixelAt(0, 4), kRed);
-    EXPECT_EQ(surface.PixelAt(1, 4), kBlue);
+    // Clockwise: the left end goes up.
+    ExpectPixels(surface,
+                 {{0, 0, kRed},
+                  {0, 1, kBlue},
+                  {2, 0, kBlue},
+                  {3, 0, kRed},
+                  {5, 0, kBlue},
+                  {5, 1, kRed},
+                  {0, 4, kRed},
+                  {1, 4, kBlue}});
 }
 
-TEST(CanvasPixels, NinePartKeepsCornersAndStretchesTheRest)
+TEST(CanvasPixels, NinePartKeepsCornersStretchesTheRestAndTurnsFirst)
 {
     // 3 x 3: corners red, edges green, middle blue; margins of one pixel.
     const auto image = Pixels(3, 3, {kRed, kGreen, kRed, kGreen, kBlue, kGreen, kRed, kGreen, kRed});
@@ -139,28 +155,22 @@ TEST(CanvasPixels, NinePartKeepsCornersAndStretchesTheRest)
         auto dc = surface.BeginPaint();
         dc->DrawImageNinePart(*image, CRect(2, 1, 18, 11), Margins{1, 1, 1, 1});
     }
-    for (const auto& [x, y] : {std::pair{2, 1}, {17, 1}, {2, 10}, {17, 10}})
-        EXPECT_EQ(surface.PixelAt(x, y), kRed) << x << "," << y;
-    EXPECT_EQ(surface.PixelAt(3, 1), kGreen);
-    EXPECT_EQ(surface.PixelAt(16, 1), kGreen);
-    EXPECT_EQ(surface.PixelAt(2, 5), kGreen);
-    EXPECT_EQ(surface.PixelAt(10, 6), kBlue);
-    EXPECT_EQ(surface.PixelAt(3, 2), kBlue);
-    EXPECT_EQ(surface.PixelAt(18, 5), kWhite) << "nothing past the rectangle";
-}
-
-TEST(CanvasPixels, NinePartTurnsBeforeStretching)
-{
-    // 3 x 1 strip red|green|blue turned once becomes a column: red on top.
-    const auto image = Pixels(3, 1, {kRed, kGreen, kBlue});
-    Surface surface(4, 10, kWhite);
-    {
-        auto dc = surface.BeginPaint();
-        dc->DrawImageNinePart(*image, CRect(0, 0, 1, 10), Margins{0, 1, 0, 1}, 1);
-    }
-    EXPECT_EQ(surface.PixelAt(0, 0), kRed);
-    EXPECT_EQ(surface.PixelAt(0, 5), kGreen);
-    EXPECT_EQ(surface.PixelAt(0, 9), kBlue);
+    // Nothing past the rectangle.
+    ExpectPixels(surface,
+                 {{2, 1, kRed},
+                  {17, 1, kRed},
+                  {2, 10, kRed},
+                  {17, 10, kRed},
+                  {3, 1, kGreen},
+                  {16, 1, kGreen},
+                  {2, 5, kGreen},
+                  {10, 6, kBlue},
+                  {3, 2, kBlue},
+                  {18, 5, kWhite}});
+    // A 3 x 1 strip red|green|blue turned once becomes a column, red on top, before it is stretched.
+    surface.BeginPaint()->DrawImageNinePart(*Pixels(3, 1, {kRed, kGreen, kBlue}), CRect(0, 0, 1, 10),
+                                            Margins{0, 1, 0, 1}, 1);
+    ExpectPixels(surface, {{0, 0, kRed}, {0, 5, kGreen}, {0, 9, kBlue}});
 }
 
 TEST(CanvasPixels, LinesAndClip)
@@ -177,104 +187,57 @@ TEST(CanvasPixels, LinesAndClip)
         dc->DrawLine(CPoint(0, 6), CPoint(9, 6), Pen{kRed, 1, {}});
         dc->Restore(); // unbalanced: ignored
     }
-    EXPECT_EQ(surface.PixelAt(4, 2), kBlue);
-    EXPECT_EQ(surface.PixelAt(5, 2), kWhite) << "clipped";
-    EXPECT_EQ(surface.PixelAt(9, 4), kBlue);
-    EXPECT_EQ(surface.PixelAt(8, 6), kRed);
-    EXPECT_EQ(surface.PixelAt(9, 6), kWhite) << "the end point is not drawn";
+    // (5, 2) is clipped; the end point (9, 6) is not drawn.
+    ExpectPixels(surface, {{4, 2, kBlue}, {5, 2, kWhite}, {9, 4, kBlue}, {8, 6, kRed}, {9, 6, kWhite}});
 }
 
-TEST(CanvasPixels, TextStaysInItsRectangle)
+// Text stays in its rectangle, and is drawn at its own size: its ink grows
+// with the font's pixel size.
+TEST(CanvasPixels, TextStaysInItsRectangleAtItsOwnSizeAndMeasuresByLines)
 {
-    Surface surface(200, 40, kWhite);
-    const Font font{"", 16, true};
-    {
-        auto dc = surface.BeginPaint();
-        dc->DrawText("WWWWWWWWWWWWWWWWWWWW", CRect(10, 5, 60, 35), font, RGBColor(0, 0, 0), AlignCenter);
-    }
-    int inside = 0, outside = 0;
-    for (int y = 0; y < 40; ++y) {
-        for (int x = 0; x < 200; ++x) {
-            const bool drawn = surface.PixelAt(x, y) != kWhite;
-            (CRect(10, 5, 60, 35).PtInRect({x, y}) ? inside : outside) += drawn ? 1 : 0;
-        }
-    }
-    EXPECT_GT(inside, 0);
-    EXPECT_EQ(outside, 0);
-}
-
-TEST(CanvasPixels, TextIsDrawnAtItsOwnSize)
-{
-    // The rows with ink grow with the font's pixel size.
-    auto inkRows = [](int pixelSize) {
+    Surface clipped(200, 40, kWhite);
+    clipped.BeginPaint()->DrawText("WWWWWWWWWWWWWWWWWWWW", CRect(10, 5, 60, 35), Font{"", 16, true}, RGBColor(0, 0, 0),
+                                   AlignCenter);
+    const CRect box = InkBox(clipped);
+    EXPECT_TRUE(!box.IsRectEmpty() && box.left >= 10 && box.top >= 5 && box.right <= 60 && box.bottom <= 35)
+        << box.left << "," << box.top << "," << box.right << "," << box.bottom;
+    const auto inkHeight = [](int pixelSize) {
         Surface surface(300, 120, kWhite);
         surface.BeginPaint()->DrawTextAt("Hg", CPoint(4, 4), Font{"", pixelSize, false}, RGBColor(0, 0, 0));
-        int rows = 0;
-        for (int y = 0; y < 120; ++y) {
-            for (int x = 0; x < 300; ++x) {
-                if (surface.PixelAt(x, y) != kWhite) {
-                    ++rows;
-                    break;
-                }
-            }
-        }
-        return rows;
+        return InkBox(surface).Height();
     };
-    const int small = inkRows(10), large = inkRows(40);
+    const int small = inkHeight(10), large = inkHeight(40);
     EXPECT_GT(small, 0);
     EXPECT_GT(large, 3 * small);
-}
-
-TEST(CanvasPixels, MeasureTextGrowsWithTextAndLines)
-{
-    Surface surface(10, 10);
-    auto dc = surface.BeginPaint();
+    auto dc = clipped.BeginPaint();
     const Font font{"", 14, false};
     const CSize one = dc->MeasureText("8", font), three = dc->MeasureText("888", font);
-    EXPECT_GT(one.cx, 0);
-    EXPECT_GT(three.cx, one.cx);
-    EXPECT_GE(one.cy, 14);
+    EXPECT_TRUE(one.cx > 0 && three.cx > one.cx && one.cy >= 14) << one.cx << " " << three.cx << " " << one.cy;
     EXPECT_EQ(dc->MeasureText("888\n8", font).cx, three.cx);
     EXPECT_EQ(dc->MeasureText("888\r\n8", font).cy, 2 * three.cy);
 }
 
-TEST(CanvasPixels, SurfacesCopyResizeAndSave)
+TEST(CanvasPixels, SurfacesCopyResizeAndSaveAndImagesThatCannotBeHad)
 {
-    Surface source(4, 3, kGreen);
-    Surface target(8, 8, kWhite);
-    {
-        auto dc = target.BeginPaint();
-        dc->DrawSurface(source, CPoint(2, 2));
-    }
-    EXPECT_EQ(target.PixelAt(2, 2), kGreen);
-    EXPECT_EQ(target.PixelAt(5, 4), kGreen);
-    EXPECT_EQ(target.PixelAt(6, 4), kWhite);
-
+    Surface source(4, 3, kGreen), target(8, 8, kWhite);
+    target.BeginPaint()->DrawSurface(source, CPoint(2, 2));
+    ExpectPixels(target, {{2, 2, kGreen}, {5, 4, kGreen}, {6, 4, kWhite}});
     target.Resize(8, 8);
     EXPECT_EQ(target.PixelAt(2, 2), kGreen) << "same size keeps the content";
     target.Resize(5, 6);
     EXPECT_EQ(target.Width(), 5);
-    EXPECT_EQ(target.PixelAt(2, 2), kWhite);
-    EXPECT_EQ(target.PixelAt(5, 0), (Color{0, 0, 0, 0})) << "outside: nothing";
+    ExpectPixels(target, {{2, 2, kWhite}, {5, 0, Color{0, 0, 0, 0}}}); // outside: nothing
 
     QTemporaryDir dir;
-    const std::string path = QDir(dir.path()).filePath("s.png").toStdString();
+    const std::string path = QDir(dir.path()).filePath("s.png").toStdString(), junk = path + ".junk.png";
     ASSERT_TRUE(source.SavePng(path));
     const auto loaded = Image::Load(path);
     ASSERT_TRUE(loaded);
-    EXPECT_EQ(loaded->Width(), 4);
-    EXPECT_EQ(loaded->Height(), 3);
-    EXPECT_EQ(loaded->Path(), path);
+    EXPECT_EQ(std::tuple(loaded->Width(), loaded->Height(), loaded->Path()), std::tuple(4, 3, path));
     EXPECT_EQ(plat::NativeImage(*loaded).pixelColor(1, 1), QColor(0, 255, 0));
-}
-
-TEST(CanvasPixels, ImagesThatCannotBeHad)
-{
-    QTemporaryDir dir;
-    EXPECT_EQ(Image::Load(QDir(dir.path()).filePath("missing.png").toStdString()), nullptr);
-    const std::string junk = QDir(dir.path()).filePath("junk.png").toStdString();
     std::ofstream(junk) << "not a picture";
     EXPECT_EQ(Image::Load(junk), nullptr);
+    EXPECT_EQ(Image::Load(path + ".missing.png"), nullptr);
     EXPECT_EQ(Image::Solid(0, 5, kRed), nullptr);
     const auto solid = Image::Solid(3, 2, kRed);
     ASSERT_TRUE(solid);
@@ -291,8 +254,7 @@ TEST(CanvasPixels, SecondCanvasOnOneSurfaceDrawsNothingAndAlphaIsKept)
     first->FillRect(CRect(0, 0, 1, 1), kBlue);
     first.reset();
     second.reset();
-    EXPECT_EQ(surface.PixelAt(0, 0), kBlue);
-    EXPECT_EQ(surface.PixelAt(3, 3), kWhite);
+    ExpectPixels(surface, {{0, 0, kBlue}, {3, 3, kWhite}});
 
     // A transparent surface keeps the alpha of what is drawn on it.
     Surface clear(2, 2, Color{0, 0, 0, 0});

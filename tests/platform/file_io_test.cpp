@@ -85,35 +85,29 @@ TEST_F(FileIo, ReadRefusesFilesAboveTheLimitBeforeReadingThem)
 // files are as before (no half-written file, no temporary left behind).
 TEST_F(FileIo, WritesThatRunOutOfSpaceFailAndLeaveTheFilesAsTheyWere)
 {
-    const std::string old = std::string(300, 'o');
-    const std::string big(4096, 'n');
-    struct Case {
-        const char* name;
-        std::function<bool(const std::string& path, std::string& error)> write;
-        std::string after; // the file's content afterwards; "-" for no file
-    } cases[] = {
-        {"replace", [&](const std::string& p, std::string& e) { return plat::ReplaceFile(p, big, e); }, old},
-        {"append", [&](const std::string& p, std::string& e) { return plat::AppendToFile(p, big, e); }, old},
+    const std::string old(300, 'o'), big(4096, 'n');
+    const std::pair<const char*, std::function<bool(const std::string&, std::string&)>> cases[] = {
+        {"replace", [&](const std::string& p, std::string& e) { return !plat::ReplaceFile(p, big, e); }},
+        {"append", [&](const std::string& p, std::string& e) { return !plat::AppendToFile(p, big, e); }},
         {"new",
          [&](const std::string& p, std::string& e) {
              return plat::CreateNewFile(p + ".new", big, e) == plat::NewFile::Failed;
-         },
-         "-"},
+         }},
     };
-    for (const Case& c : cases) {
-        const std::string path = Put(c.name, old);
+    for (const auto& [name, fails] : cases) {
+        const std::string path = Put(name, old);
         const std::size_t files = FileCount();
         std::string error;
-        bool result;
+        bool failed;
         {
             FileSizeLimit limit(1000);
-            result = c.write(path, error);
+            failed = fails(path, error);
         }
-        EXPECT_EQ(result, std::string(c.name) == "new") << c.name;
-        EXPECT_NE(error.find("too large"), std::string::npos) << c.name << ": " << error;
-        EXPECT_EQ(Content(c.name), old) << c.name;
-        EXPECT_FALSE(std::filesystem::exists(path + ".new")) << c.name;
-        EXPECT_EQ(FileCount(), files) << c.name << ": a temporary file was left";
+        EXPECT_TRUE(failed) << name;
+        EXPECT_NE(error.find("too large"), std::string::npos) << name << ": " << error;
+        EXPECT_EQ(Content(name), old) << name;
+        EXPECT_FALSE(std::filesystem::exists(path + ".new")) << name;
+        EXPECT_EQ(FileCount(), files) << name << ": a temporary file was left";
     }
 }
 

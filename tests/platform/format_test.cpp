@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <tuple>
 
 using plat::Format;
 using plat::SafeFormat;
@@ -31,9 +32,9 @@ TEST(SafeFormat, IntegersMatchTheCLibrary)
             EXPECT_EQ(Format(f, v), C(f, v)) << f << " " << v;
     }
     for (long long v : {0LL, -7LL, 5000000000LL, -9223372036854775807LL - 1}) {
-        EXPECT_EQ(Format("%lld", v), C("%lld", v));
-        EXPECT_EQ(Format("%+12lld", v), C("%+12lld", v));
-        EXPECT_EQ(Format("%I64d", v), C("%lld", v)) << "the desktop's 64-bit modifier";
+        EXPECT_EQ(std::tuple(Format("%lld", v), Format("%+12lld", v), Format("%I64d", v)),
+                  std::tuple(C("%lld", v), C("%+12lld", v), C("%lld", v)))
+            << "the desktop's 64-bit modifier";
     }
     EXPECT_EQ(Format("%lld|%+12lld", -9223372036854775807LL - 1, 5000000000LL),
               C("%lld|%+12lld", -9223372036854775807LL - 1, 5000000000LL));
@@ -59,7 +60,7 @@ TEST(SafeFormat, FloatingMatchesTheCLibrary)
     EXPECT_EQ(Format("%.1f", 1.0f), "1.0");
 }
 
-TEST(SafeFormat, StringsCharsAndPercent)
+TEST(SafeFormat, StringsCharsPercentAndStarWidthAndPrecision)
 {
     EXPECT_EQ(Format("%s-%s", "ab", std::string("cd")), "ab-cd");
     EXPECT_EQ(Format("[%6s][%-6s][%.2s]", "abc", "abc", "abc"), C("[%6s][%-6s][%.2s]", "abc", "abc", "abc"));
@@ -71,10 +72,6 @@ TEST(SafeFormat, StringsCharsAndPercent)
     EXPECT_EQ(Format("%.1s", "\xC3\xA9t\xC3\xA9"), "") << "never half a character";
     EXPECT_EQ(Format("%.3s", "\xC3\xA9t\xC3\xA9"), "\xC3\xA9t");
     EXPECT_EQ(Format("%s", nullptr), "") << "a null string is empty";
-}
-
-TEST(SafeFormat, StarWidthAndPrecision)
-{
     EXPECT_EQ(Format("[%*d]", 5, 42), C("[%*d]", 5, 42));
     EXPECT_EQ(Format("[%*d]", -5, 42), C("[%*d]", -5, 42));
     EXPECT_EQ(Format("[%.*f]", 2, 3.14159), C("[%.*f]", 2, 3.14159));
@@ -84,7 +81,7 @@ TEST(SafeFormat, StarWidthAndPrecision)
     EXPECT_EQ(Format("[%*d] %d", "wide", 42), "[%*d] 42") << "the mismatched width keeps its place";
 }
 
-TEST(SafeFormat, HostileFormatsAreCopiedLiterally)
+TEST(SafeFormat, HostileFormatsAndHugeWidthsAreCopiedLiterallyExtraArgumentsIgnored)
 {
     EXPECT_EQ(Format("%n"), "%n");
     EXPECT_EQ(Format("a%nb", 5), "a%nb");
@@ -100,21 +97,12 @@ TEST(SafeFormat, HostileFormatsAreCopiedLiterally)
     EXPECT_EQ(Format("%-"), "%-");
     EXPECT_EQ(Format("%c", -5), "%c");
     EXPECT_EQ(Format("%c", 0xD800), "%c") << "a lone surrogate is not a character";
-}
-
-TEST(SafeFormat, HugeWidthsAreRefused)
-{
-    const std::string huge = Format("%999999999d", 1);
-    EXPECT_EQ(huge, "%999999999d");
+    EXPECT_EQ(Format("%999999999d", 1), "%999999999d");
     EXPECT_EQ(Format("%.99999999f", 1.0), "%.99999999f");
     EXPECT_EQ(Format("%*d", 1 << 30, 1), "%*d");
     EXPECT_EQ(Format("%4096d", 1).size(), 4096u) << "the largest width allowed";
     EXPECT_EQ(Format("%.4096f", 1.0).size(), 4098u);
     EXPECT_EQ(Format("%99999999999999999999d", 1), "%99999999999999999999d") << "no overflow while reading";
-}
-
-TEST(SafeFormat, ExtraArgumentsAreIgnored)
-{
     EXPECT_EQ(Format("no conversions", 1, "two"), "no conversions");
     EXPECT_EQ(Format("%s%d", "ab", 3, 4.0), "ab3");
     EXPECT_EQ(SafeFormat("%d", {}), "%d");

@@ -42,7 +42,7 @@ std::set<std::pair<int, int>> Frame(const CRect& r, int w)
 
 // A solid pen, or a dash pattern that cannot dash, frames the rectangle
 // from the inside: a wider pen grows inward.
-TEST(OutlineRuns, SolidOutlineIsTheInnerFrame)
+TEST(OutlineRuns, SolidOutlineIsTheInnerFrameEvenOfTinyRectanglesAndADashWalksClockwise)
 {
     const std::tuple<CRect, int, std::vector<int>> cases[] = {{CRect(2, 3, 9, 8), 1, {}},
                                                               {CRect(2, 3, 12, 10), 2, {}},
@@ -53,35 +53,22 @@ TEST(OutlineRuns, SolidOutlineIsTheInnerFrame)
         OutlineRuns(rect, width, dash, runs);
         EXPECT_EQ(Pixels(runs), Frame(rect, width)) << rect.Width() << "x" << rect.Height() << " pen " << width;
     }
-}
-
-TEST(OutlineRuns, TinyOrEmptyRectangles)
-{
     std::vector<CRect> runs;
     OutlineRuns(CRect(5, 5, 5, 9), 1, {}, runs);
     OutlineRuns(CRect(5, 5, 4, 9), 1, {}, runs);
     EXPECT_TRUE(runs.empty());
     OutlineRuns(CRect(0, 0, 3, 3), 2, {3, 2}, runs);
     EXPECT_EQ(Pixels(runs), Frame(CRect(0, 0, 3, 3), 2)) << "the pen fills what it cannot frame";
-}
-
-TEST(OutlineRuns, DashWalksClockwiseAcrossCorners)
-{
-    std::vector<CRect> runs;
+    runs.clear();
     const CRect r(0, 0, 6, 4); // 16 perimeter pixels
     OutlineRuns(r, 1, {3, 2}, runs);
-    // Walk order: top (0..5,0), right (5,1..3), bottom (4..0,3), left (0,2..1).
-    const std::vector<std::pair<int, int>> walk = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {5, 1}, {5, 2},
-                                                   {5, 3}, {4, 3}, {3, 3}, {2, 3}, {1, 3}, {0, 3}, {0, 2}, {0, 1}};
-    std::set<std::pair<int, int>> expected;
-    for (std::size_t i = 0; i < walk.size(); ++i) {
-        if (i % 5 < 3)
-            expected.insert(walk[i]);
-    }
-    EXPECT_EQ(Pixels(runs), expected);
+    // Walk order: top (0..5,0), right (5,1..3), bottom (4..0,3), left (0,2..1); steps 0-2, 5-7, 10-12 and 15 drawn.
+    EXPECT_EQ(Pixels(runs),
+              (std::set<std::pair<int, int>>{
+                  {0, 0}, {1, 0}, {2, 0}, {5, 0}, {5, 1}, {5, 2}, {2, 3}, {1, 3}, {0, 3}, {0, 1}}));
 }
 
-TEST(AxisRuns, LinesStopBeforeTheirEndPoint)
+TEST(AxisRuns, LinesStopBeforeTheirEndPointCarryTheDashAndRefuseSlants)
 {
     using Covered = std::set<std::pair<int, int>>;
     const std::tuple<CPoint, CPoint, int, Covered> cases[] = {
@@ -95,10 +82,6 @@ TEST(AxisRuns, LinesStopBeforeTheirEndPoint)
         ASSERT_TRUE(AxisPolylineRuns(line, 2, width, {}, runs));
         EXPECT_EQ(Pixels(runs), pixels) << from.x << "," << from.y << " to " << to.x << "," << to.y;
     }
-}
-
-TEST(AxisRuns, PolylineCarriesTheDashAndRefusesSlants)
-{
     std::vector<CRect> runs;
     const CPoint corner[] = {{0, 0}, {3, 0}, {3, 3}};
     ASSERT_TRUE(AxisPolylineRuns(corner, 3, 1, {2, 1}, runs));
@@ -108,44 +91,41 @@ TEST(AxisRuns, PolylineCarriesTheDashAndRefusesSlants)
     EXPECT_FALSE(AxisPolylineRuns(slant, 2, 1, {}, runs));
 }
 
-TEST(NinePart, CornersKeepTheirSizeAndEdgesStretchOneWay)
+// Pieces row by row; corners keep their size, edges stretch one way only.
+TEST(NinePart, CornersKeepTheirSizeEdgesStretchOneWayAndSmallRoomsShrinkThem)
 {
-    const auto layout = NinePartLayout(CSize(10, 10), CRect(100, 200, 140, 230), Margins{3, 3, 3, 3});
-    ASSERT_EQ(layout.count, 9);
-    EXPECT_EQ(layout.pieces[0].source, CRect(0, 0, 3, 3));
-    EXPECT_EQ(layout.pieces[0].dest, CRect(100, 200, 103, 203));
-    EXPECT_EQ(layout.pieces[1].dest, CRect(103, 200, 137, 203)) << "top edge stretches across only";
-    EXPECT_EQ(layout.pieces[2].dest, CRect(137, 200, 140, 203));
-    EXPECT_EQ(layout.pieces[3].dest, CRect(100, 203, 103, 227)) << "left edge stretches down only";
-    EXPECT_EQ(layout.pieces[4].source, CRect(3, 3, 7, 7));
-    EXPECT_EQ(layout.pieces[4].dest, CRect(103, 203, 137, 227));
-    EXPECT_EQ(layout.pieces[8].dest, CRect(137, 227, 140, 230));
-}
-
-TEST(NinePart, SmallDestinationShrinksTheCorners)
-{
-    const auto layout = NinePartLayout(CSize(10, 10), CRect(0, 0, 4, 20), Margins{3, 2, 3, 2});
+    const auto dests = [](const auto& layout) {
+        std::vector<CRect> rects;
+        for (int i = 0; i < layout.count; ++i)
+            rects.push_back(layout.pieces[i].dest);
+        return rects;
+    };
+    const auto wide = NinePartLayout(CSize(10, 10), CRect(100, 200, 140, 230), Margins{3, 3, 3, 3});
+    EXPECT_EQ(dests(wide),
+              (std::vector<CRect>{{100, 200, 103, 203},
+                                  {103, 200, 137, 203},
+                                  {137, 200, 140, 203},
+                                  {100, 203, 103, 227},
+                                  {103, 203, 137, 227},
+                                  {137, 203, 140, 227},
+                                  {100, 227, 103, 230},
+                                  {103, 227, 137, 230},
+                                  {137, 227, 140, 230}}));
+    EXPECT_EQ(std::pair(wide.pieces[0].source, wide.pieces[4].source), std::pair(CRect(0, 0, 3, 3), CRect(3, 3, 7, 7)));
     // Across: 3 + 3 margins in 4 pixels -> 2 + 2, no middle column.
-    ASSERT_EQ(layout.count, 6);
-    EXPECT_EQ(layout.pieces[0].source, CRect(0, 0, 3, 2));
-    EXPECT_EQ(layout.pieces[0].dest, CRect(0, 0, 2, 2));
-    EXPECT_EQ(layout.pieces[1].dest, CRect(2, 0, 4, 2));
-    for (int i = 0; i < layout.count; ++i)
-        EXPECT_FALSE(layout.pieces[i].dest.IsRectEmpty());
-}
-
-TEST(NinePart, MarginsLargerThanTheImageAndEmptyInputs)
-{
+    const auto narrow = NinePartLayout(CSize(10, 10), CRect(0, 0, 4, 20), Margins{3, 2, 3, 2});
+    EXPECT_EQ(
+        dests(narrow),
+        (std::vector<CRect>{{0, 0, 2, 2}, {2, 0, 4, 2}, {0, 2, 2, 18}, {2, 2, 4, 18}, {0, 18, 2, 20}, {2, 18, 4, 20}}));
+    EXPECT_EQ(narrow.pieces[0].source, CRect(0, 0, 3, 2));
     // 6 + 2 margins in a 4-pixel image: 3 + 1 in proportion, then one pixel
     // given up so that edges and middle still have something to stretch.
-    const auto layout = NinePartLayout(CSize(4, 4), CRect(0, 0, 40, 40), Margins{6, 6, 2, 2});
-    ASSERT_EQ(layout.count, 9);
-    EXPECT_EQ(layout.pieces[0].source, CRect(0, 0, 2, 2));
-    EXPECT_EQ(layout.pieces[4].source, CRect(2, 2, 3, 3));
-    EXPECT_EQ(layout.pieces[4].dest, CRect(2, 2, 39, 39));
+    const auto big = NinePartLayout(CSize(4, 4), CRect(0, 0, 40, 40), Margins{6, 6, 2, 2});
+    ASSERT_EQ(big.count, 9);
+    EXPECT_EQ(std::tuple(big.pieces[0].source, big.pieces[4].source, big.pieces[4].dest),
+              std::tuple(CRect(0, 0, 2, 2), CRect(2, 2, 3, 3), CRect(2, 2, 39, 39)));
     EXPECT_EQ(NinePartLayout(CSize(0, 4), CRect(0, 0, 4, 4), {}).count, 0);
     EXPECT_EQ(NinePartLayout(CSize(4, 4), CRect(0, 0, 0, 4), {}).count, 0);
-    const auto plain = NinePartLayout(CSize(4, 4), CRect(0, 0, 8, 8), Margins{});
-    ASSERT_EQ(plain.count, 1);
-    EXPECT_EQ(plain.pieces[0].dest, CRect(0, 0, 8, 8)) << "no margins: one stretched piece";
+    EXPECT_EQ(dests(NinePartLayout(CSize(4, 4), CRect(0, 0, 8, 8), Margins{})), std::vector<CRect>{{0, 0, 8, 8}})
+        << "no margins: one stretched piece";
 }

@@ -35,24 +35,20 @@ protected:
 
 } // namespace
 
-TEST_F(ProfileFile, MissingFileSectionOrKeyGivesTheDefault)
+TEST_F(ProfileFile, MissingFileSectionOrKeyGivesTheDefaultNamesIgnoreCaseAndSpaces)
 {
     EXPECT_EQ(GetProfileString(Path("none.ini"), "Software", "Key", "Quarn", 260), "Quarn");
-    const std::string p = Write("[Software]\nOther=1\n[Setup]\nKey=2\n");
+    std::string p = Write("[Software]\nOther=1\n[Setup]\nKey=2\n");
     EXPECT_EQ(GetProfileString(p, "Software", "Key", "dflt", 260), "dflt");
     EXPECT_EQ(GetProfileString(p, "Nowhere", "Key", "dflt", 260), "dflt");
     EXPECT_EQ(GetProfileInt(p, "Setup", "Missing", -3), -3);
     EXPECT_EQ(GetProfileString(p, "Setup", "", "dflt", 260), "dflt");
-}
-
-TEST_F(ProfileFile, NamesIgnoreCaseAndSpacesAreTrimmed)
-{
-    const std::string p = Write("  [ SoftWare ]  \n   SoftwareConfigurationPath   =   My Data   \n");
+    p = Write("  [ SoftWare ]  \n   SoftwareConfigurationPath   =   My Data   \n");
     EXPECT_EQ(GetProfileString(p, "software", "softwareconfigurationpath", "", 260), "My Data");
     EXPECT_EQ(GetProfileString(p, " SOFTWARE ", "SoftwareConfigurationPath", "", 260), "My Data");
 }
 
-TEST_F(ProfileFile, QuotesCommentsAndDuplicates)
+TEST_F(ProfileFile, QuotesCommentsDuplicatesCrLfAndByteOrderMarks)
 {
     const std::string p
         = Write("; a comment\n# another\n[S]\n;Key=commented\nQuoted=\"  spaced  \"\nSingle='x'\nHalf=\"open\n"
@@ -64,10 +60,6 @@ TEST_F(ProfileFile, QuotesCommentsAndDuplicates)
     EXPECT_EQ(GetProfileString(p, "S", "Dup", "", 260), "first");
     EXPECT_EQ(GetProfileString(p, "S", "Empty", "dflt", 260), "") << "present but empty is not missing";
     EXPECT_EQ(GetProfileString(p, "S", "NoEquals", "dflt", 260), "dflt");
-}
-
-TEST_F(ProfileFile, CrLfAndByteOrderMarks)
-{
     EXPECT_EQ(GetProfileString(Write("\xEF\xBB\xBF[Setup]\r\nViewWatermark=1\r\n"), "Setup", "ViewWatermark", "", 10),
               "1");
     EXPECT_EQ(GetProfileInt(Path(), "Setup", "ViewWatermark", 0), 1);
@@ -78,9 +70,9 @@ TEST_F(ProfileFile, CrLfAndByteOrderMarks)
     EXPECT_EQ(GetProfileString(Write(utf16), "S", "K", "", 260), "\xC3\xA9t\xC3\xA9");
 }
 
-TEST_F(ProfileFile, ValuesAreCutToTheBuffer)
+TEST_F(ProfileFile, ValuesAreCutToTheBufferAndIntegersTakeTheLeadingNumber)
 {
-    const std::string p = Write("[S]\nLong=abcdefghij\nUtf=\xC3\xA9\xC3\xA9\xC3\xA9\n");
+    std::string p = Write("[S]\nLong=abcdefghij\nUtf=\xC3\xA9\xC3\xA9\xC3\xA9\n");
     EXPECT_EQ(GetProfileString(p, "S", "Long", "", 5), "abcd");
     EXPECT_EQ(GetProfileString(p, "S", "Long", "", 11), "abcdefghij");
     EXPECT_EQ(GetProfileString(p, "S", "Long", "", 1), "");
@@ -88,11 +80,7 @@ TEST_F(ProfileFile, ValuesAreCutToTheBuffer)
     EXPECT_EQ(GetProfileString(p, "S", "Missing", "defaultvalue", 4), "def") << "the default is cut too";
     EXPECT_EQ(GetProfileString(p, "S", "Utf", "", 5), "\xC3\xA9\xC3\xA9") << "4 bytes, whole characters";
     EXPECT_EQ(GetProfileString(p, "S", "Utf", "", 4), "\xC3\xA9") << "never half a character";
-}
-
-TEST_F(ProfileFile, IntegersTakeTheLeadingNumber)
-{
-    const std::string p = Write("[S]\na=42\nb= -17 \nc=+8px\nd=abc\ne=99999999999\nf=\"12\"\n");
+    p = Write("[S]\na=42\nb= -17 \nc=+8px\nd=abc\ne=99999999999\nf=\"12\"\n");
     EXPECT_EQ(GetProfileInt(p, "S", "a", 0), 42);
     EXPECT_EQ(GetProfileInt(p, "S", "b", 0), -17);
     EXPECT_EQ(GetProfileInt(p, "S", "c", 0), 8);
@@ -101,7 +89,7 @@ TEST_F(ProfileFile, IntegersTakeTheLeadingNumber)
     EXPECT_EQ(GetProfileInt(p, "S", "f", 0), 12);
 }
 
-TEST_F(ProfileFile, WriteCreatesReplacesAndKeepsTheRest)
+TEST_F(ProfileFile, WriteCreatesReplacesKeepsTheRestAndRefusesWhatWouldBreakTheFile)
 {
     const std::string p = Path();
     ASSERT_TRUE(WriteProfileString(p, "Setup", "A", "1"));
@@ -115,16 +103,10 @@ TEST_F(ProfileFile, WriteCreatesReplacesAndKeepsTheRest)
     Write("\xEF\xBB\xBF; keep me\r\n[S]\r\nK=old\r\n\r\n[T]\r\nZ=1\r\n");
     ASSERT_TRUE(WriteProfileString(p, "S", "New", "v"));
     EXPECT_EQ(Read(), "\xEF\xBB\xBF; keep me\r\n[S]\r\nK=old\r\nNew=v\r\n\r\n[T]\r\nZ=1\r\n");
-}
-
-TEST_F(ProfileFile, WriteRefusesWhatWouldBreakTheFile)
-{
-    const std::string p = Path();
-    EXPECT_FALSE(WriteProfileString(p, "S", "K", "two\nlines"));
-    EXPECT_FALSE(WriteProfileString(p, "S", "K=", "v"));
-    EXPECT_FALSE(WriteProfileString(p, "S]", "K", "v"));
-    EXPECT_FALSE(WriteProfileString(p, "", "K", "v"));
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(p)));
+    const std::string fresh = Path("fresh.ini");
+    EXPECT_FALSE(WriteProfileString(fresh, "S", "K", "two\nlines") || WriteProfileString(fresh, "S", "K=", "v")
+                 || WriteProfileString(fresh, "S]", "K", "v") || WriteProfileString(fresh, "", "K", "v"));
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(fresh)));
     EXPECT_FALSE(WriteProfileString(Path("no/such/folder.ini"), "S", "K", "v"));
 }
 
@@ -140,7 +122,7 @@ TEST(ProfileText, LeadingIntegerAndCut)
 }
 
 // Every line end of the desktop, a default without its trailing blanks.
-TEST_F(ProfileFile, LineEndsOfEveryKindAndDefaultsWithoutTrailingBlanks)
+TEST_F(ProfileFile, LineEndsOfEveryKindAndDefaultsWithoutTrailingBlanksEntriesInFileOrder)
 {
     for (const char* eol : {"\n", "\r\n", "\r"}) {
         const std::string e = eol;
@@ -154,10 +136,6 @@ TEST_F(ProfileFile, LineEndsOfEveryKindAndDefaultsWithoutTrailingBlanks)
     }
     EXPECT_EQ(GetProfileString(Path("none.ini"), "S", "K", "Quarn  \t ", 260), "Quarn");
     EXPECT_EQ(GetProfileString(Path("none.ini"), "S", "K", "  lead", 260), "  lead");
-}
-
-TEST_F(ProfileFile, EntriesInFileOrderAsTheLookupSeesThem)
-{
     std::vector<plat::ProfileEntry> entries;
     ASSERT_TRUE(plat::ReadProfileEntries(Write("orphan=0\r[S]\rk = \"v\" \rk=2\r;c=3\r"), entries));
     ASSERT_EQ(entries.size(), 2u);

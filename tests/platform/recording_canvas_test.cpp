@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
-TEST(RecordingCanvas, KeepsImagesWithPathTurnsAndMargins)
+#include <tuple>
+
+TEST(RecordingCanvas, KeepsImagesWithPathTurnsAndMarginsPensTextAndState)
 {
     const auto frame = plat::ImageFromNative(QImage(10, 10, QImage::Format_ARGB32), "Monitor/PortFrame/Warning.png");
     RecordingCanvas dc;
@@ -15,18 +17,12 @@ TEST(RecordingCanvas, KeepsImagesWithPathTurnsAndMargins)
     dc.DrawImageAt(*frame, CPoint(7, 8));
     ASSERT_EQ(dc.Ops().size(), 3u);
     const DrawOp& nine = dc.Ops()[0];
-    EXPECT_EQ(nine.kind, DrawOp::Kind::ImageNinePart);
-    EXPECT_EQ(nine.image, "Monitor/PortFrame/Warning.png");
-    EXPECT_EQ(nine.quarterTurns, 1);
-    EXPECT_EQ(nine.margins, (Margins{5, 5, 5, 5}));
-    EXPECT_EQ(nine.rect, CRect(5, 6, 50, 60));
+    EXPECT_EQ(std::tuple(nine.kind, nine.image, nine.quarterTurns, nine.margins, nine.rect),
+              std::tuple(DrawOp::Kind::ImageNinePart, "Monitor/PortFrame/Warning.png", 1, Margins{5, 5, 5, 5},
+                         CRect(5, 6, 50, 60)));
     EXPECT_EQ(dc.Ops()[1].quarterTurns, 3);
     EXPECT_EQ(dc.Ops()[2].rect, CRect(7, 8, 17, 18)) << "drawn at its own size";
-}
-
-TEST(RecordingCanvas, KeepsPensTextAndState)
-{
-    RecordingCanvas dc;
+    dc.Clear();
     const Pen dashed{RGBColor(90, 90, 90, 200), 1, {3, 2}};
     dc.DrawRect(CRect(1, 2, 3, 4), dashed);
     dc.Save();
@@ -36,19 +32,16 @@ TEST(RecordingCanvas, KeepsPensTextAndState)
     Surface surface(30, 20);
     dc.DrawSurface(surface, CPoint(4, 5));
     ASSERT_EQ(dc.Ops().size(), 6u);
-    EXPECT_EQ(dc.Ops()[0].pen, dashed);
-    EXPECT_EQ(dc.Ops()[1].kind, DrawOp::Kind::Save);
-    EXPECT_EQ(dc.Ops()[2].rect, CRect(0, 0, 9, 9));
-    EXPECT_EQ(dc.Ops()[3].text, "12");
-    EXPECT_EQ(dc.Ops()[3].font, (Font{"Sans", 11, true}));
-    EXPECT_EQ(dc.Ops()[3].align, unsigned(AlignCenter));
-    EXPECT_EQ(dc.Ops()[4].kind, DrawOp::Kind::Restore);
-    EXPECT_EQ(dc.Ops()[5].rect, CRect(4, 5, 34, 25));
+    EXPECT_EQ(std::tuple(dc.Ops()[0].pen, dc.Ops()[1].kind, dc.Ops()[2].rect),
+              std::tuple(dashed, DrawOp::Kind::Save, CRect(0, 0, 9, 9)));
+    EXPECT_EQ(std::tuple(dc.Ops()[3].text, dc.Ops()[3].font, dc.Ops()[3].align),
+              std::tuple("12", Font{"Sans", 11, true}, unsigned(AlignCenter)));
+    EXPECT_EQ(std::pair(dc.Ops()[4].kind, dc.Ops()[5].rect), std::pair(DrawOp::Kind::Restore, CRect(4, 5, 34, 25)));
     dc.Clear();
     EXPECT_TRUE(dc.Ops().empty());
 }
 
-TEST(RecordingCanvas, MeasuresTextByAFixedRule)
+TEST(RecordingCanvas, MeasuresTextByAFixedRuleSplittingAtEveryKindOfLineBreak)
 {
     RecordingCanvas dc;
     EXPECT_EQ(dc.MeasureText("abc", Font{"", 10, false}), CSize(18, 10));
@@ -57,10 +50,6 @@ TEST(RecordingCanvas, MeasuresTextByAFixedRule)
     EXPECT_EQ(dc.MeasureText("", Font{"", 12, false}), CSize(0, 12));
     dc.DrawTextAt("ab", CPoint(3, 4), Font{"", 10, false}, RGBColor(1, 2, 3));
     EXPECT_EQ(dc.Ops().back().rect, CRect(3, 4, 15, 14));
-}
-
-TEST(TextLines, SplitsAtEveryKindOfLineBreak)
-{
     using plat::detail::SplitLines;
     EXPECT_EQ(SplitLines("a\nb\r\nc\rd"), (std::vector<std::string_view>{"a", "b", "c", "d"}));
     EXPECT_EQ(SplitLines(""), (std::vector<std::string_view>{""}));

@@ -12,10 +12,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 using namespace plat;
 
-TEST(Path, BackslashNamesBecomeNativePaths)
+TEST(Path, BackslashNamesBecomeNativePathsWithFileNameAndFolder)
 {
     EXPECT_EQ(NativePath("Monitor\\PortFrame\\Normal.png"), "Monitor/PortFrame/Normal.png");
     EXPECT_EQ(JoinPath("/skin", "DPI150\\"), "/skin/DPI150/");
@@ -25,16 +26,9 @@ TEST(Path, BackslashNamesBecomeNativePaths)
     EXPECT_EQ(JoinPath("", "a\\b"), "a/b");
     EXPECT_EQ(JoinPath("/base", ""), "/base");
     EXPECT_EQ(JoinPath("/", "etc"), "/etc");
-}
-
-TEST(Path, FileNameAndFolder)
-{
-    EXPECT_EQ(FileNameOf("/a/b/2024-01-02.txt"), "2024-01-02.txt");
-    EXPECT_EQ(FileNameOf("Monitor\\Warning.png"), "Warning.png");
-    EXPECT_EQ(FileNameOf("plain"), "plain");
-    EXPECT_EQ(FileNameOf("/a/b/"), "");
-    EXPECT_EQ(FolderOf("/a/b/c.txt"), "/a/b");
-    EXPECT_EQ(FolderOf("c.txt"), "");
+    EXPECT_EQ(std::tuple(FileNameOf("/a/b/2024-01-02.txt"), FileNameOf("Monitor\\Warning.png"), FileNameOf("plain"),
+                         FileNameOf("/a/b/"), FolderOf("/a/b/c.txt"), FolderOf("c.txt")),
+              std::tuple("2024-01-02.txt", "Warning.png", "plain", "", "/a/b", ""));
     EXPECT_EQ(FolderOf("/c.txt"), "/") << "the root keeps its separator";
 }
 
@@ -46,7 +40,7 @@ TEST(Shell, MainExecutableFolderEndsWithASeparator)
     EXPECT_TRUE(FileExists(folder + "platform_tests"));
 }
 
-TEST(Shell, DocumentsFolderProviderReplacesTheLookup)
+TEST(Shell, DocumentsFolderProviderReplacesTheLookupThatReadsTheUserDirsFile)
 {
     SetDocumentsFolderProvider([] { return std::optional<std::string>("/tmp/docs"); });
     EXPECT_EQ(GetDocumentsFolder(), "/tmp/docs");
@@ -56,20 +50,17 @@ TEST(Shell, DocumentsFolderProviderReplacesTheLookup)
     if (const auto found = GetDocumentsFolder()) {
         EXPECT_TRUE(DirectoryExists(*found)) << "the real lookup only answers folders that exist";
     }
-}
-
-TEST(Shell, DocumentsFolderFromTheUserDirsFile)
-{
-    using detail::ParseUserDirsLine;
-    EXPECT_EQ(ParseUserDirsLine("XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"", "XDG_DOCUMENTS_DIR", "/home/u"),
-              "/home/u/Dokumente");
-    EXPECT_EQ(ParseUserDirsLine("  XDG_DOCUMENTS_DIR=\"/data/docs/\"\r", "XDG_DOCUMENTS_DIR", "/home/u"), "/data/docs");
-    EXPECT_EQ(ParseUserDirsLine("XDG_DOCUMENTS_DIR=\"$HOME/\"", "XDG_DOCUMENTS_DIR", "/home/u"), std::nullopt)
-        << "the home folder itself means none";
-    EXPECT_EQ(ParseUserDirsLine("XDG_DOCUMENTS_DIR=\"docs\"", "XDG_DOCUMENTS_DIR", "/home/u"), std::nullopt);
-    EXPECT_EQ(ParseUserDirsLine("# XDG_DOCUMENTS_DIR=\"$HOME/x\"", "XDG_DOCUMENTS_DIR", "/home/u"), std::nullopt);
-    EXPECT_EQ(ParseUserDirsLine("XDG_DOWNLOAD_DIR=\"$HOME/x\"", "XDG_DOCUMENTS_DIR", "/home/u"), std::nullopt);
-    EXPECT_EQ(ParseUserDirsLine("XDG_DOCUMENTS_DIRX=\"$HOME/x\"", "XDG_DOCUMENTS_DIR", "/home/u"), std::nullopt);
+    // The home folder itself, a relative folder, a comment and other keys mean none.
+    const std::pair<const char*, std::optional<std::string>> lines[]
+        = {{"XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"", "/home/u/Dokumente"},
+           {"  XDG_DOCUMENTS_DIR=\"/data/docs/\"\r", "/data/docs"},
+           {"XDG_DOCUMENTS_DIR=\"$HOME/\"", {}},
+           {"XDG_DOCUMENTS_DIR=\"docs\"", {}},
+           {"# XDG_DOCUMENTS_DIR=\"$HOME/x\"", {}},
+           {"XDG_DOWNLOAD_DIR=\"$HOME/x\"", {}},
+           {"XDG_DOCUMENTS_DIRX=\"$HOME/x\"", {}}};
+    for (const auto& [line, folder] : lines)
+        EXPECT_EQ(detail::ParseUserDirsLine(line, "XDG_DOCUMENTS_DIR", "/home/u"), folder) << line;
 }
 
 TEST(Shell, DocumentsFolderLookupReadsXdgConfig)
@@ -102,14 +93,10 @@ TEST(Shell, DocumentsFolderLookupReadsXdgConfig)
 TEST(Shell, OpenerIsReplaceable)
 {
     std::string opened, verb;
-    FileOpener previous = SetFileOpener([&](const std::string& p, const std::string& v, int) {
-        opened = p;
-        verb = v;
-        return true;
-    });
+    FileOpener previous
+        = SetFileOpener([&](const std::string& p, const std::string& v, int) { return opened = p, verb = v, true; });
     EXPECT_TRUE(ShellOpen("/logs/2024-01-02.txt"));
-    EXPECT_EQ(opened, "/logs/2024-01-02.txt");
-    EXPECT_EQ(verb, "open");
+    EXPECT_EQ(std::pair(opened, verb), std::pair(std::string("/logs/2024-01-02.txt"), std::string("open")));
     SetFileOpener(previous);
     EXPECT_FALSE(ShellOpen("/no/such/file.txt")) << "the desktop's opener refuses what is not there";
     EXPECT_FALSE(ShellOpen("/", "print"));
@@ -123,21 +110,17 @@ TEST(FileSystem, ListsCreatesAndChecks)
     EXPECT_TRUE(CreateDirectories(root + "/a/b/c")) << "already there counts";
     std::ofstream(root + "/a/file.txt") << "x";
     std::ofstream(root + "/a/\xFF\xFEraw") << "x";
-    EXPECT_TRUE(FileExists(root + "/a/file.txt"));
-    EXPECT_FALSE(FileExists(root + "/a/b"));
-    EXPECT_TRUE(DirectoryExists(root + "/a/b"));
-    EXPECT_FALSE(DirectoryExists(root + "/a/file.txt"));
-    EXPECT_FALSE(FileExists(""));
+    EXPECT_TRUE(FileExists(root + "/a/file.txt") && DirectoryExists(root + "/a/b"));
+    EXPECT_FALSE(FileExists(root + "/a/b") || DirectoryExists(root + "/a/file.txt") || FileExists(""));
 
     std::vector<DirEntry> entries;
     ASSERT_TRUE(ListDirectory(root + "/a", entries));
     std::sort(entries.begin(), entries.end(), [](const DirEntry& x, const DirEntry& y) { return x.name < y.name; });
     ASSERT_EQ(entries.size(), 3u);
-    EXPECT_EQ(entries[0].name, "b");
-    EXPECT_TRUE(entries[0].isDirectory);
-    EXPECT_EQ(entries[1].name, "file.txt");
-    EXPECT_EQ(entries[2].name, "\xFF\xFEraw") << "names kept as bytes";
-    EXPECT_FALSE(ListDirectory(root + "/missing", entries));
-    EXPECT_TRUE(entries.empty());
+    EXPECT_EQ(
+        std::tuple(entries[0].name, entries[0].isDirectory, entries[1].name, entries[1].isDirectory, entries[2].name),
+        std::tuple("b", true, "file.txt", false, "\xFF\xFEraw"))
+        << "names kept as bytes";
+    EXPECT_FALSE(ListDirectory(root + "/missing", entries) || !entries.empty());
     EXPECT_FALSE(CreateDirectories(root + "/a/file.txt/sub"));
 }

@@ -25,25 +25,28 @@ public:
     int Count(const std::string& entry) const;
 
 protected:
-    void Write(const std::string& entry);
-    void Mouse(const std::string& entry, UINT flags, CPoint pt);
+    void Write(const std::string& entry) { log->push_back(name + ":" + entry); }
+    void Mouse(const std::string& entry, UINT flags, CPoint pt) { lastFlags = flags, lastPoint = pt, Write(entry); }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool PreTranslateMessage(MSG* msg) override;
     void OnCreate() override { Write("create"); }
     void OnDestroy() override { Write("destroy"); }
-    void OnSize(UINT, int cx, int cy) override;
-    void OnMove(int x, int y) override;
+    void OnSize(UINT, int cx, int cy) override { Write("size " + std::to_string(cx) + "x" + std::to_string(cy)); }
+    void OnMove(int x, int y) override { Write("move " + std::to_string(x) + "," + std::to_string(y)); }
     void OnTimer(UINT id) override;
-    void OnMouseMove(UINT flags, CPoint pt) override;
-    void OnLButtonDown(UINT flags, CPoint pt) override;
-    void OnLButtonDblClk(UINT flags, CPoint pt) override;
-    void OnRButtonUp(UINT flags, CPoint pt) override;
-    bool OnMouseWheel(UINT flags, short delta, CPoint pt) override;
-    void OnMouseHover(UINT flags, CPoint pt) override;
+    void OnMouseMove(UINT flags, CPoint pt) override { Mouse("mousemove", flags, pt); }
+    void OnLButtonDown(UINT flags, CPoint pt) override { Mouse("lbuttondown", flags, pt); }
+    void OnLButtonDblClk(UINT flags, CPoint pt) override { Mouse("lbuttondblclk", flags, pt); }
+    void OnRButtonUp(UINT flags, CPoint pt) override { Mouse("rbuttonup", flags, pt); }
+    bool OnMouseWheel(UINT flags, short delta, CPoint pt) override
+    {
+        return lastWheelDelta = delta, Mouse("wheel", flags, pt), true;
+    }
+    void OnMouseHover(UINT flags, CPoint pt) override { Mouse("hover", flags, pt); }
     void OnMouseLeave() override { Write("leave"); }
-    void OnKeyDown(UINT vk, UINT, UINT) override;
-    void OnKeyUp(UINT vk, UINT, UINT) override;
-    void OnChar(UINT ch, UINT, UINT) override;
+    void OnKeyDown(UINT vk, UINT, UINT) override { Write("keydown" + std::to_string(vk)); }
+    void OnKeyUp(UINT vk, UINT, UINT) override { Write("keyup" + std::to_string(vk)); }
+    void OnChar(UINT ch, UINT, UINT) override { Write("char" + std::to_string(ch)); }
     void OnShowWindow(bool show) override { Write(show ? "show" : "hide"); }
 };
 
