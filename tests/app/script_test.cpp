@@ -67,7 +67,7 @@ std::string Describe(const SScriptCommand& c)
                                         : "");
     }
     for (const SScriptCommand& inner : c.block)
-        s << " {" << inner.line << Describe(inner) << "}";
+        s << " {" << inner.line << " " << Describe(inner) << "}";
     return s.str().empty() ? "" : s.str().substr(1);
 }
 
@@ -108,7 +108,7 @@ TEST(ScriptParse, EveryCommandsFormWithCommentsBlankLinesAndAByteOrderMarkKeepin
         {"answer msgbox 6", EVerb::AnswerMsgBox, "6"},
         {"answer menu 1202", EVerb::AnswerMenu, "1202"},
         {"answer dialog 1 settings", EVerb::AnswerDialog, "'settings' 1"},
-        {"answer file cancel", EVerb::AnswerFile, ""},
+        {"answer file cancel", EVerb::AnswerFile, "'cancel'"},
         {"answer file \"a b.json\"", EVerb::AnswerFile, "'a b.json' on"},
         {"key tab ctrl", EVerb::Key, "'tab' ctrl"},
         {"wait-events", EVerb::WaitEvents, ""},

@@ -212,7 +212,7 @@ TEST(KeyState, FollowsKeyEventsAndModifiers)
     EXPECT_LT(plat::GetKeyState(VK_LEFT), 0);
     Send(w, QKeyEvent(QEvent::KeyRelease, Qt::Key_Left, Qt::ControlModifier));
     Send(w, QKeyEvent(QEvent::KeyRelease, Qt::Key_Control, Qt::ControlModifier));
-    EXPECT_EQ(std::pair(plat::GetKeyState(VK_CONTROL), plat::GetKeyState(VK_LEFT)), std::pair<short, short>(0, 0));
+    EXPECT_EQ(std::pair(plat::GetKeyState(VK_CONTROL), plat::GetKeyState(VK_LEFT)), (std::pair<short, short>(0, 0)));
 }
 
 TEST(KeyCodes, ToolkitKeysMapToVirtualKeysMouseFlagsAndKeyLParam)

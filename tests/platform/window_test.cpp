@@ -260,9 +260,9 @@ TEST(WindowSystem, WindowFromPointCaptureFocusAndCursorShape)
 {
     Family f(true);
     QCoreApplication::processEvents();
-    EXPECT_EQ(
-        std::tuple(CWnd::WindowFromPoint({115, 75}), CWnd::WindowFromPoint({300, 300}), CWnd::WindowFromPoint({5, 5})),
-        std::tuple<CWnd*, CWnd*, CWnd*>(&f.child, &f.top, nullptr));
+    const auto at = [](int x, int y) { return CWnd::WindowFromPoint(CPoint(x, y)); };
+    EXPECT_EQ(std::tuple(at(115, 75), at(300, 300), at(5, 5)),
+              (std::tuple<CWnd*, CWnd*, CWnd*>(&f.child, &f.top, nullptr)));
     f.child.SetCapture();
     EXPECT_EQ(CWnd::GetCapture(), &f.child);
     CWnd::ReleaseCapture();
