@@ -84,10 +84,7 @@ protected:
         container.show();
         QApplication::processEvents();
     }
-    bool Has(const std::string& line) const
-    {
-        return std::find(recorder.log.begin(), recorder.log.end(), line) != recorder.log.end();
-    }
+    bool Has(const std::string& line) const { return std::count(recorder.log.begin(), recorder.log.end(), line) > 0; }
 
     QWidget container;
     app::CPageArea area;

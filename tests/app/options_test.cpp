@@ -43,12 +43,10 @@ TEST(CommandLine, RefusesWhatItCannotUse)
 {
     EXPECT_EQ(Refusal({"--project"}), "--project needs a value");
     EXPECT_EQ(Refusal({"--bogus"}), "unknown argument --bogus");
-    EXPECT_EQ(Refusal({"--size", "1024"}), "--size 1024: expected WIDTHxHEIGHT, each from 100 to 10000");
-    EXPECT_EQ(Refusal({"--size", "10x768"}), "--size 10x768: expected WIDTHxHEIGHT, each from 100 to 10000");
-    EXPECT_EQ(Refusal({"--size", "800x600px"}), "--size 800x600px: expected WIDTHxHEIGHT, each from 100 to 10000");
-    EXPECT_EQ(Refusal({"--density", "fast"}), "--density fast: expected a factor from 0.5 to 4");
-    EXPECT_EQ(Refusal({"--density", "1.5x"}), "--density 1.5x: expected a factor from 0.5 to 4");
-    EXPECT_EQ(Refusal({"--density", "0"}), "--density 0: expected a factor from 0.5 to 4");
+    for (const std::string size : {"1024", "10x768", "800x600px"})
+        EXPECT_EQ(Refusal({"--size", size}), "--size " + size + ": expected WIDTHxHEIGHT, each from 100 to 10000");
+    for (const std::string density : {"fast", "1.5x", "0"})
+        EXPECT_EQ(Refusal({"--density", density}), "--density " + density + ": expected a factor from 0.5 to 4");
     EXPECT_EQ(Refusal({"--tour", "--script", "a.txt"}), "--tour, --script and --monkey exclude each other");
     EXPECT_EQ(Refusal({"--monkey", "0"}), "--monkey 0: expected a step count from 1 to 100000000");
     EXPECT_EQ(Refusal({"--soak", "60"}), "--soak needs --monkey");
