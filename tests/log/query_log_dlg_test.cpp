@@ -55,47 +55,43 @@ TEST_F(QueryLogDlgTest, TheDaysOfTheLogFilesAreMarkedAndOnlyTheyOpen)
         EXPECT_EQ(dlg.GetCalendar().GetNeedShowDate(),
                   (std::vector<SShowDate>{{2021, 11, 25}, {2021, 11, 26}, {2021, 11, 27}}));
         EXPECT_EQ(dlg.GetCalendar().GetShowPartialDate(), 1);
-        const std::tuple<int, int, int, bool> days[] = {{2021, 11, 25, true},
-                                                        {2021, 11, 24, false},
-                                                        {2021, 11, 26, true},
-                                                        {2021, 11, 5, false},
-                                                        {2020, 11, 25, false}};
-        for (const auto& [y, m, d, marked] : days) {
-            Choose(dlg, y, m, d);
-            EXPECT_EQ(dlg.GetCalendar().IsDateMarked(y, m, d), marked) << m << "/" << d;
-            EXPECT_EQ(OpenEnabled(dlg), marked) << m << "/" << d;
+        for (const auto& [m, d, marked] : {std::tuple{11, 25, true}, {11, 24, false}, {11, 26, true}, {11, 5, false}}) {
+            Choose(dlg, 2021, m, d);
+            EXPECT_EQ(std::pair(dlg.GetCalendar().IsDateMarked(2021, m, d), OpenEnabled(dlg)),
+                      std::pair(marked, marked))
+                << m << "/" << d;
             if (!marked)
                 ClickControl(dlg, Dlg::kOpen); // a disabled Open opens nothing
         }
+        Choose(dlg, 2020, 11, 25);
+        EXPECT_FALSE(OpenEnabled(dlg));
     });
     EXPECT_TRUE(ShellOpens().empty());
 }
 
+// The desktop opens the file, then it cannot: the user is told why.
 TEST_F(QueryLogDlgTest, OpenHandsTheDaysTxtPathToTheShellAndStaysOpen)
 {
     MakeLogs({"2021-11-26.log"});
-    // The desktop opens the file, then it cannot: the user is told why.
     for (bool opened : {true, false}) {
         SetShellAnswer(opened);
         if (!opened)
             Script().AnswerMessageBox(IDOK);
-        bool open = false;
         Run([&](Dlg& dlg) {
             Choose(dlg, 2021, 11, 26);
             ClickControl(dlg, Dlg::kOpen);
-            open = dlg.IsWindow();
+            EXPECT_TRUE(dlg.IsWindow());
         });
-        EXPECT_TRUE(open);
     }
+    const std::string path = LogFolder() + "2021-11-26.txt";
     ASSERT_EQ(ShellOpens().size(), 2u);
-    EXPECT_EQ(ShellOpens()[0].strPath, LogFolder() + "2021-11-26.txt");
-    EXPECT_EQ(ShellOpens()[0].strVerb, "open");
-    EXPECT_EQ(ShellOpens()[0].nShowCmd, 5);
+    EXPECT_EQ(std::tuple(ShellOpens()[0].strPath, ShellOpens()[0].strVerb, ShellOpens()[0].nShowCmd),
+              std::tuple(path, "open", 5));
     ASSERT_EQ(Script().LogOf(EModalKind::MessageBox).size(), 1u);
     const SModalRecord* box = Script().Last(EModalKind::MessageBox);
-    EXPECT_EQ(box->strText,
-              plat::Format(GetLanguageString("MonitorLog_OpenFailed", "Monitoring"), LogFolder() + "2021-11-26.txt"));
-    EXPECT_EQ(box->strCaption, GetLanguageString("MonitorLogQuery", "Monitoring"));
+    EXPECT_EQ(std::pair(box->strText, box->strCaption),
+              std::pair(plat::Format(GetLanguageString("MonitorLog_OpenFailed", "Monitoring"), path),
+                        GetLanguageString("MonitorLogQuery", "Monitoring")));
 }
 
 // No folder, an empty one, a file where the folder should be.
@@ -117,48 +113,27 @@ TEST_F(QueryLogDlgTest, NoLogsMarkNothingAndOpenStaysDisabled)
     }
 }
 
+// Cancel and Escape close with 0; Enter leaves the dialog to the script's end (7).
 TEST_F(QueryLogDlgTest, CancelAndEscapeCloseWithZeroAndEnterDoesNothing)
 {
-    EXPECT_EQ(Run([](Dlg& dlg) { ClickControl(dlg, Dlg::kCancel); }, 7), 0);
-    EXPECT_EQ(Run([](Dlg& dlg) { PressKey(dlg, VK_ESCAPE); }, 7), 0);
-    // Enter leaves the dialog to the script's end (7).
-    EXPECT_EQ(Run([](Dlg& dlg) { PressKey(dlg, VK_RETURN); }, 7), 7);
-}
-
-TEST_F(QueryLogDlgTest, TheCalendarsDayNamesStartOnSunday)
-{
-    Run([](Dlg&) {});
+    EXPECT_EQ((std::vector{0, 0, 7}),
+              (std::vector{Run([](Dlg& dlg) { ClickControl(dlg, Dlg::kCancel); }, 7),
+                           Run([](Dlg& dlg) { PressKey(dlg, VK_ESCAPE); }, 7),
+                           Run([](Dlg& dlg) { PressKey(dlg, VK_RETURN); }, 7)}));
     std::string days;
     for (const sim::LoggedCall& call : sim::GetCallLog())
         if (call.operation == "GetLanguageString" && call.arguments.find("day\"") != std::string::npos)
             days += call.arguments.substr(1, 3);
-    EXPECT_EQ(days, "SunMonTueWedThuFriSat");
+    EXPECT_EQ(days.substr(0, 21), "SunMonTueWedThuFriSat") << "the calendar's day names start on Sunday";
 }
 
-// At 150 %, where truncation shows: every length is the design's times the density.
-TEST_F(QueryLogDlgTest, SizeButtonsAndMarginsFollowTheDensity)
+// At 150 %, where truncation shows: every length is the design's times the
+// density. The dialog stands over its parent or else in the middle of the
+// work area.
+TEST_F(QueryLogDlgTest, SizeButtonsMarginsAndPlace)
 {
     SetScale(1.5);
-    Run([](Dlg& dlg) {
-        auto px = [](int design) { return static_cast<int>(design * 1.5); };
-        const CRect client = dlg.GetClientRect();
-        EXPECT_EQ(CSize(client.Width(), client.Height()), CSize(px(370), px(228)));
-        for (int button : {Dlg::kOpen, Dlg::kCancel}) {
-            const CRect r = dlg.GetControl(button)->rect;
-            EXPECT_EQ(CSize(r.Width(), r.Height()), CSize(px(80), px(24))) << button;
-            EXPECT_EQ(client.right - r.right, px(15)) << button;
-        }
-        EXPECT_EQ(client.bottom - dlg.GetControl(Dlg::kCancel)->rect.bottom, px(15));
-        CRect calendar = dlg.GetCalendar().GetWindowRect();
-        dlg.ScreenToClient(calendar);
-        EXPECT_EQ(CRect(px(15), 0, dlg.GetControl(Dlg::kOpen)->rect.left - px(15), client.bottom - px(15)),
-                  CRect(calendar.left, 0, calendar.right, calendar.bottom));
-        SaveDialogShot(dlg, "query_log_150");
-    });
-}
-
-TEST_F(QueryLogDlgTest, ItStandsOverItsParentOrElseInTheMiddleOfTheWorkArea)
-{
+    const auto px = [](int design) { return static_cast<int>(design * 1.5); };
     CWnd parent;
     ASSERT_TRUE(parent.CreateEx(nullptr, {40, 60, 640, 560}, 1, EWindowKind::Dialog, "page"));
     parent.ShowWindow(SW_SHOW);
@@ -169,6 +144,17 @@ TEST_F(QueryLogDlgTest, ItStandsOverItsParentOrElseInTheMiddleOfTheWorkArea)
                 const CRect r = dlg.GetWindowRect();
                 EXPECT_NEAR(r.CenterPoint().x, over.CenterPoint().x, 1);
                 EXPECT_NEAR(r.CenterPoint().y, over.CenterPoint().y, 1);
+                const CRect client = dlg.GetClientRect(), open = dlg.GetControl(Dlg::kOpen)->rect,
+                            cancel = dlg.GetControl(Dlg::kCancel)->rect;
+                EXPECT_EQ(std::tuple(client.Size(), open.Size(), cancel.Size(), client.right - open.right,
+                                     client.right - cancel.right, client.bottom - cancel.bottom),
+                          std::tuple(CSize(px(370), px(228)), CSize(px(80), px(24)), CSize(px(80), px(24)), px(15),
+                                     px(15), px(15)));
+                CRect calendar = dlg.GetCalendar().GetWindowRect();
+                dlg.ScreenToClient(calendar);
+                EXPECT_EQ(CRect(px(15), 0, open.left - px(15), client.bottom - px(15)),
+                          CRect(calendar.left, 0, calendar.right, calendar.bottom));
+                SaveDialogShot(dlg, "query_log_150");
             },
             0, owner);
     }

@@ -19,108 +19,76 @@ namespace {
 
 using EntryTest = ModuleTest;
 
-std::vector<std::string> Operations(const std::vector<std::string>& wanted)
+const std::vector<std::string> kFetches = {"GetProjectData",
+                                           "GetConstantData",
+                                           "GetConfigData",
+                                           "GetRuntimeData",
+                                           "GetMonitorData",
+                                           "GetMonitorThreadMgr",
+                                           "GetHwSenderLogic",
+                                           "GetHwReceiverLogic",
+                                           "GetHwVideoSourceLogic",
+                                           "GetHwCaliSoftEdgeLogic",
+                                           "GetHwAdvancedSoftEdgeLogic",
+                                           "GetHwColorBrightLogic",
+                                           "GetHwMonitorLogic",
+                                           "CMonitorThreadMgr::AddMonitorUpdateTarget"};
+
+std::vector<std::string> Fetches()
 {
     std::vector<std::string> seen;
     for (const sim::LoggedCall& call : sim::GetCallLog())
-        if (std::find(wanted.begin(), wanted.end(), call.operation) != wanted.end())
+        if (std::find(kFetches.begin(), kFetches.end(), call.operation) != kFetches.end())
             seen.push_back(call.operation);
     return seen;
 }
 
-const std::vector<std::string> kFetches = {
-    "GetProjectData",
-    "GetConstantData",
-    "GetConfigData",
-    "GetRuntimeData",
-    "GetMonitorData",
-    "GetMonitorThreadMgr",
-    "GetHwSenderLogic",
-    "GetHwReceiverLogic",
-    "GetHwVideoSourceLogic",
-    "GetHwCaliSoftEdgeLogic",
-    "GetHwAdvancedSoftEdgeLogic",
-    "GetHwColorBrightLogic",
-    "GetHwMonitorLogic",
-    "CMonitorThreadMgr::AddMonitorUpdateTarget",
-};
-
-} // namespace
-
-TEST_F(EntryTest, FetchesTheServicesInOrderThenRegistersThePageState)
+TEST_F(EntryTest, RefusesBadArgumentsAndAFailedWindowThenFetchesOnceAndHandsBackThePage)
 {
+    g_pHostLabel = nullptr;
+    CTestHost noArea(false), host, second;
+    IQuarnLabel* page = nullptr;
+    EXPECT_EQ(
+        (std::vector{0, 0, 0}),
+        (std::vector{Monitor_Init(nullptr, &page), Monitor_Init(&host, nullptr), Monitor_Init(nullptr, nullptr)}));
+    EXPECT_EQ((std::vector<const void*>{nullptr, nullptr, nullptr}),
+              (std::vector<const void*>{page, g_pHostLabel, g_pLabelDlg}));
+    EXPECT_TRUE(sim::GetCallLog().empty());
+    // A page area without a window: no page is left behind and none is
+    // registered; the next call makes a page of its own.
+    EXPECT_EQ(0, Monitor_Init(&noArea, &page));
+    EXPECT_EQ((std::vector<const void*>{nullptr, nullptr}), (std::vector<const void*>{page, g_pLabelDlg}));
+    EXPECT_EQ(0, sim::CountCalls("CMonitorThreadMgr::AddMonitorUpdateTarget"));
+
+    sim::ClearCallLog();
     morv::SetDensity(1.5);
-    CTestHost host;
-    IQuarnLabel* page = CreatePage(host);
-    EXPECT_EQ(kFetches, Operations(kFetches));
-    EXPECT_EQ(&host, g_pHostLabel);
-    EXPECT_EQ(GetProjectData(), g_pProjectData);
-    EXPECT_EQ(GetConstantData(), g_pConstantData);
-    EXPECT_EQ(GetConfigData(), g_pConfigData);
-    EXPECT_EQ(GetRuntimeData(), g_pRuntimeData);
-    EXPECT_EQ(GetMonitorData(), g_pMonitorData);
-    EXPECT_EQ(GetMonitorThreadMgr(), g_pMonitorThreadMgr);
-    EXPECT_EQ(GetHwSenderLogic(), g_pSenderLogic);
-    EXPECT_EQ(GetHwReceiverLogic(), g_pReceiverLogic);
-    EXPECT_EQ(GetHwVideoSourceLogic(), g_pVideoSourceLogic);
-    EXPECT_EQ(GetHwCaliSoftEdgeLogic(), g_pCaliSoftEdgeLogic);
-    EXPECT_EQ(GetHwAdvancedSoftEdgeLogic(), g_pAdvancedSoftEdgeLogic);
-    EXPECT_EQ(GetHwColorBrightLogic(), g_pColorBrightLogic);
-    EXPECT_EQ(GetHwMonitorLogic(), g_pMonitorLogic);
-    EXPECT_EQ(&CMorvSkin::Instance(), g_pSkin);
+    g_pModuleData->SetSenderWord(4, 0x55u);
+    page = CreatePage(host);
+    EXPECT_EQ(kFetches, Fetches());
+    EXPECT_EQ((std::vector<const void*>{&host, GetProjectData(), GetConstantData(), GetConfigData(), GetRuntimeData(),
+                                        GetMonitorData(), GetMonitorThreadMgr(), GetHwSenderLogic(),
+                                        GetHwReceiverLogic(), GetHwVideoSourceLogic(), GetHwCaliSoftEdgeLogic(),
+                                        GetHwAdvancedSoftEdgeLogic(), GetHwColorBrightLogic(), GetHwMonitorLogic(),
+                                        &CMorvSkin::Instance(), GetStaticModuleData(), page, &host.Area()}),
+              (std::vector<const void*>{g_pHostLabel, g_pProjectData, g_pConstantData, g_pConfigData, g_pRuntimeData,
+                                        g_pMonitorData, g_pMonitorThreadMgr, g_pSenderLogic, g_pReceiverLogic,
+                                        g_pVideoSourceLogic, g_pCaliSoftEdgeLogic, g_pAdvancedSoftEdgeLogic,
+                                        g_pColorBrightLogic, g_pMonitorLogic, g_pSkin, g_pModuleData,
+                                        static_cast<IQuarnLabel*>(g_pLabelDlg), g_pLabelDlg->GetParent()}));
     EXPECT_NE(nullptr, g_pLibSet);
     EXPECT_DOUBLE_EQ(1.5, g_dDpiScale);
     EXPECT_EQ(GetModuleFolder(), g_strModuleFolder);
-    EXPECT_EQ(GetStaticModuleData(), g_pModuleData);
-    EXPECT_EQ(static_cast<IQuarnLabel*>(g_pLabelDlg), page);
     EXPECT_TRUE(g_pLabelDlg->IsWindow());
-    EXPECT_EQ(&host.Area(), g_pLabelDlg->GetParent());
     EXPECT_EQ(kLabelMonitorTemplate, g_pLabelDlg->GetTemplateId());
     EXPECT_GE(sim::GetMonitorUpdateTargetCount(), 1);
-}
+    EXPECT_EQ(0u, g_pModuleData->GetSenderWord(4)) << "the first refresh clears the per-sender words";
 
-TEST_F(EntryTest, SecondInitHandsBackTheSamePageWithoutFetchingAgain)
-{
-    CTestHost first;
-    IQuarnLabel* page = CreatePage(first);
     sim::ClearCallLog();
-    CTestHost second;
     IQuarnLabel* again = nullptr;
     EXPECT_EQ(1, Monitor_Init(&second, &again));
     EXPECT_EQ(page, again);
     EXPECT_EQ(&second, g_pHostLabel);
-    EXPECT_TRUE(Operations(kFetches).empty());
-}
-
-TEST_F(EntryTest, NullArgumentsAnswer0AndChangeNothing)
-{
-    g_pHostLabel = nullptr;
-    CTestHost host;
-    IQuarnLabel* page = nullptr;
-    EXPECT_EQ(0, Monitor_Init(nullptr, &page));
-    EXPECT_EQ(0, Monitor_Init(&host, nullptr));
-    EXPECT_EQ(0, Monitor_Init(nullptr, nullptr));
-    EXPECT_EQ(nullptr, page);
-    EXPECT_EQ(nullptr, g_pHostLabel);
-    EXPECT_EQ(nullptr, g_pLabelDlg);
-    EXPECT_TRUE(sim::GetCallLog().empty());
-}
-
-TEST_F(EntryTest, FailedWindowCreationLeavesNoPageBehind)
-{
-    CTestHost noArea(false);
-    IQuarnLabel* page = nullptr;
-    EXPECT_EQ(0, Monitor_Init(&noArea, &page));
-    EXPECT_EQ(nullptr, page);
-    EXPECT_EQ(nullptr, g_pLabelDlg);
-    EXPECT_EQ(0, sim::CountCalls("CMonitorThreadMgr::AddMonitorUpdateTarget"));
-    // The next call makes a page of its own instead of handing out one
-    // without a window.
-    CTestHost host;
-    IQuarnLabel* made = CreatePage(host);
-    ASSERT_NE(nullptr, g_pLabelDlg);
-    EXPECT_TRUE(g_pLabelDlg->IsWindow());
-    EXPECT_EQ(static_cast<IQuarnLabel*>(g_pLabelDlg), made);
+    EXPECT_TRUE(Fetches().empty());
 }
 
 TEST_F(EntryTest, ReleaseAndRecreateManyTimesWithTheSamePageState)
@@ -141,15 +109,8 @@ TEST_F(EntryTest, ReleaseAndRecreateManyTimesWithTheSamePageState)
         EXPECT_EQ(nullptr, state->GetSenderPanel());
     }
     EXPECT_FLOAT_EQ(2.0f, state->GetZoom(0));
-    // Registering again keeps one entry.
     EXPECT_EQ(25, sim::CountCalls("CMonitorThreadMgr::AddMonitorUpdateTarget"));
     state->SetZoom(0, 1.0f);
 }
 
-TEST_F(EntryTest, FirstRefreshClearsThePerSenderWords)
-{
-    g_pModuleData->SetSenderWord(4, 0x55u);
-    CTestHost host;
-    CreatePage(host);
-    EXPECT_EQ(0u, g_pModuleData->GetSenderWord(4));
-}
+} // namespace

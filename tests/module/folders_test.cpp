@@ -18,57 +18,35 @@
 
 namespace {
 
-class FoldersTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_root = std::filesystem::temp_directory_path()
-            / ("module-folders-" + std::to_string(::getpid()) + "-" + info->name());
-        std::filesystem::remove_all(m_root);
-        std::filesystem::create_directories(m_root / "program" / "Language");
-        m_module = (m_root / "program").string() + "/";
-    }
-    void TearDown() override
-    {
-        plat::SetDocumentsFolderProvider({});
-        std::filesystem::remove_all(m_root);
-    }
-
-    void WriteLanguageFile(const std::string& text)
-    {
-        std::ofstream(m_root / "program" / "Language" / "Multi_English.ini") << text;
-    }
-    void UseDocuments(std::optional<std::string> folder)
-    {
-        plat::SetDocumentsFolderProvider([folder] { return folder; });
-    }
-
-    std::filesystem::path m_root;
-    std::string m_module;
-};
-
-} // namespace
-
-TEST_F(FoldersTest, ModuleFolderIsTheExecutablesWithItsSeparator)
+void UseDocuments(std::optional<std::string> folder)
 {
-    const std::string folder = GetModuleFolder();
-    ASSERT_FALSE(folder.empty());
-    EXPECT_EQ('/', folder.back());
-    char self[4096] = {};
-    ASSERT_GT(::readlink("/proc/self/exe", self, sizeof self - 1), 0);
-    EXPECT_EQ(std::filesystem::path(self).parent_path().string() + "/", folder);
+    plat::SetDocumentsFolderProvider([folder] { return folder; });
 }
 
-// The documents folder and the name the language file configures; the
-// module folder when there is no documents folder.
-TEST_F(FoldersTest, ConfigFolderOfTheDocumentsAndTheConfiguredName)
+TEST(FoldersTest, TheModuleFolderIsTheExecutablesAndTheConfigFolderLiesInTheDocuments)
 {
-    const std::string key = "[Software]\nSoftwareConfigurationPath=";
-    const std::string module = "<module>";
+    char self[4096] = {};
+    ASSERT_GT(::readlink("/proc/self/exe", self, sizeof self - 1), 0);
+    EXPECT_EQ(std::filesystem::path(self).parent_path().string() + "/", GetModuleFolder());
+    // The name the language file beside the executable configures; the
+    // module folder without a documents folder.
+    UseDocuments("/home/u/Documents");
+    const std::string name = plat::GetProfileString(GetModuleFolder() + "Language/Multi_English.ini", "Software",
+                                                    "SoftwareConfigurationPath", "Quarn", 260);
+    EXPECT_EQ("/home/u/Documents/" + name + "/", GetConfigFolder());
+    UseDocuments(std::nullopt);
+    EXPECT_EQ(GetModuleFolder(), GetConfigFolder());
+    plat::SetDocumentsFolderProvider({});
+}
+
+TEST(FoldersTest, ConfigFolderOfTheDocumentsAndTheConfiguredName)
+{
+    const auto root = std::filesystem::temp_directory_path() / ("module-folders-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(root / "Language");
+    const std::string module = root.string() + "/", key = "[Software]\nSoftwareConfigurationPath=";
     const struct {
         std::optional<std::string> file, documents;
-        std::string expected;
+        std::string expected; // empty: the module folder
     } cases[] = {
         {key + "Data\n", "/home/u/Documents", "/home/u/Documents/Data/"},
         {std::nullopt, "/home/u/Documents", "/home/u/Documents/Quarn/"}, // no file: the default name
@@ -76,32 +54,24 @@ TEST_F(FoldersTest, ConfigFolderOfTheDocumentsAndTheConfiguredName)
         {key + "Vendor\\Data\n", "/docs", "/docs/Vendor/Data/"}, // desktop separators
         // The name is read with a buffer of 260 characters.
         {key + std::string(300, 'a') + "\n", "/docs", "/docs/" + std::string(259, 'a') + "/"},
-        {key + "Data\n", std::nullopt, module},
-        {key + "Data\n", std::string(), module},
+        {key + "Data\n", std::nullopt, ""},
+        {key + "Data\n", std::string(), ""},
     };
     for (const auto& c : cases) {
-        std::filesystem::remove(m_root / "program" / "Language" / "Multi_English.ini");
+        std::filesystem::remove(root / "Language" / "Multi_English.ini");
         if (c.file)
-            WriteLanguageFile(*c.file);
+            std::ofstream(root / "Language" / "Multi_English.ini") << *c.file;
         UseDocuments(c.documents);
-        EXPECT_EQ(c.expected == module ? m_module : c.expected, GetConfigFolderFor(m_module)) << c.expected;
+        EXPECT_EQ(c.expected.empty() ? module : c.expected, GetConfigFolderFor(module)) << c.expected;
     }
-}
-
-TEST_F(FoldersTest, ConfigFolderReadsTheLanguageFileBesideTheExecutable)
-{
-    UseDocuments("/home/u/Documents");
-    const std::string name = plat::GetProfileString(GetModuleFolder() + "Language/Multi_English.ini", "Software",
-                                                    "SoftwareConfigurationPath", "Quarn", 260);
-    EXPECT_EQ("/home/u/Documents/" + name + "/", GetConfigFolder());
-    UseDocuments(std::nullopt);
-    EXPECT_EQ(GetModuleFolder(), GetConfigFolder());
+    plat::SetDocumentsFolderProvider({});
+    std::filesystem::remove_all(root);
 }
 
 // The host pointed the whole process at another configuration folder (its
 // --config-dir): the day the monitoring thread logs there is the day the
 // log query marks.
-class HostConfigFolderTest : public HostWorldTest {};
+using HostConfigFolderTest = HostWorldTest;
 
 TEST_F(HostConfigFolderTest, TheLogQueryMarksTheDayTheMonitoringThreadLogged)
 {
@@ -111,7 +81,6 @@ TEST_F(HostConfigFolderTest, TheLogQueryMarksTheDayTheMonitoringThreadLogged)
     ASSERT_NE(0, GetHwMonitorLogic()->StartMonitor(nullptr));
     ASSERT_TRUE(sim::RunMonitorRounds(1));
     sim::ShutdownMonitoring();
-
     std::vector<plat::DirEntry> written;
     ASSERT_TRUE(plat::ListDirectory((m_folder / "MonitoringRecord").string(), written));
     const std::vector<int32_t> days = LogDatesOf(written);
@@ -126,3 +95,5 @@ TEST_F(HostConfigFolderTest, TheLogQueryMarksTheDayTheMonitoringThreadLogged)
     script.Reset();
     EXPECT_EQ(days, marked);
 }
+
+} // namespace

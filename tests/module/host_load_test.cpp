@@ -12,39 +12,9 @@
 
 namespace {
 
-class HostLoadTest : public HostWorldTest {};
+using HostLoadTest = HostWorldTest;
 
-PFN_MONITOR_INIT Entry(const LoadedModule& module)
-{
-    return reinterpret_cast<PFN_MONITOR_INIT>(module.Symbol(kMonitorInitSymbol));
-}
-
-} // namespace
-
-TEST_F(HostLoadTest, EntryAnswersTheHost)
-{
-    LoadedModule module;
-    ASSERT_TRUE(module.IsLoaded()) << module.Error();
-    const PFN_MONITOR_INIT init = Entry(module);
-    ASSERT_NE(nullptr, init);
-    CTestHost host;
-    IQuarnLabel* page = nullptr;
-    EXPECT_EQ(0, init(nullptr, &page));
-    EXPECT_EQ(0, init(&host, nullptr));
-    EXPECT_EQ(nullptr, page);
-    ASSERT_EQ(1, init(&host, &page));
-    ASSERT_NE(nullptr, page);
-    page->MoveTo({0, 0, 1200, 800});
-    EXPECT_EQ(1, page->Update(-1, 0, 1));
-    EXPECT_EQ(1, page->Activate());
-    IQuarnLabel* again = nullptr;
-    EXPECT_EQ(1, init(&host, &again));
-    EXPECT_EQ(page, again);
-    page->Release();
-    EXPECT_TRUE(module.Close());
-}
-
-TEST_F(HostLoadTest, MonitoringThreadFeedsThePageStateUntilUnload)
+TEST_F(HostLoadTest, TheEntryAnswersAndTheThreadFeedsThePageStateUntilUnload)
 {
     std::string error;
     ASSERT_TRUE(
@@ -54,10 +24,20 @@ TEST_F(HostLoadTest, MonitoringThreadFeedsThePageStateUntilUnload)
     {
         LoadedModule module;
         ASSERT_TRUE(module.IsLoaded()) << module.Error();
+        const auto init = reinterpret_cast<PFN_MONITOR_INIT>(module.Symbol(kMonitorInitSymbol));
+        ASSERT_NE(nullptr, init);
         CTestHost host;
         IQuarnLabel* page = nullptr;
-        ASSERT_EQ(1, Entry(module)(&host, &page));
+        EXPECT_EQ(0, init(nullptr, &page));
+        EXPECT_EQ(0, init(&host, nullptr));
+        ASSERT_EQ(1, init(&host, &page));
         EXPECT_EQ(targetsBefore + 1, sim::GetMonitorUpdateTargetCount());
+        page->MoveTo({0, 0, 1200, 800});
+        EXPECT_EQ(1, page->Update(-1, 0, 1));
+        EXPECT_EQ(1, page->Activate());
+        IQuarnLabel* again = nullptr;
+        EXPECT_EQ(1, init(&host, &again));
+        EXPECT_EQ(page, again);
 
         sim::SetMonitorStepMode(true);
         ASSERT_NE(0, GetHwMonitorLogic()->StartMonitor(nullptr));
@@ -66,12 +46,10 @@ TEST_F(HostLoadTest, MonitoringThreadFeedsThePageStateUntilUnload)
         // Each round the page state copied the five records.
         EXPECT_EQ(2, sim::CountCalls("CMonitorData::GetDetectData"));
         EXPECT_EQ(2, sim::CountCalls("CMonitorData::GetTipData"));
-
         // The page goes, the page state stays registered.
         page->Release();
         ASSERT_TRUE(sim::RunMonitorRounds(1));
         EXPECT_EQ(3, sim::CountCalls("CMonitorData::GetTipData"));
-
         // Unloading takes the page state off the thread's list while
         // monitoring still runs.
         EXPECT_TRUE(module.Close());
@@ -89,3 +67,5 @@ TEST_F(HostLoadTest, UnloadWithoutEverEnteringTouchesNoHost)
     EXPECT_TRUE(module.Close());
     EXPECT_TRUE(sim::GetCallLog().empty());
 }
+
+} // namespace

@@ -31,27 +31,17 @@ protected:
     CModuleData data;
 };
 
-} // namespace
-
-TEST_F(ModuleDataTest, DefaultsWhereTheyAreNotZero)
+// The operations of the call log that start with prefix, and their arguments.
+std::vector<std::string> Calls(const std::string& prefix)
 {
-    EXPECT_EQ(1, data.GetSenderPanelExpanded());
-    EXPECT_EQ((SCurrentObject{2, 1, 3, 0, 0}), data.GetCurrentObject());
-    EXPECT_EQ(-1, data.GetHoveredSender());
-    EXPECT_FLOAT_EQ(1.0f, data.GetZoom(3));
+    std::vector<std::string> calls;
+    for (const sim::LoggedCall& call : sim::GetCallLog())
+        if (call.operation.rfind(prefix, 0) == 0)
+            calls.push_back(call.operation + "(" + call.arguments + ")");
+    return calls;
 }
 
-TEST_F(ModuleDataTest, NewDataFlagIsTakenOnce)
-{
-    data.OnMonitorDataUpdate();
-    EXPECT_EQ(1, data.TakeNewDataFlag());
-    EXPECT_EQ(0, data.TakeNewDataFlag());
-    data.OnMonitorDataUpdate();
-    data.ClearNewDataFlag();
-    EXPECT_EQ(0, data.TakeNewDataFlag());
-}
-
-TEST_F(ModuleDataTest, UpdateCopiesTheHostsRecordsInOrder)
+TEST_F(ModuleDataTest, UpdateCopiesTheHostsRecordsInOrderAndRaisesTheFlagOnce)
 {
     CMonitorDetectData detect;
     SDetectSenderData record;
@@ -66,29 +56,34 @@ TEST_F(ModuleDataTest, UpdateCopiesTheHostsRecordsInOrder)
     sim::ClearCallLog();
 
     data.OnMonitorDataUpdate();
-
-    std::vector<std::string> gets;
-    for (const sim::LoggedCall& call : sim::GetCallLog())
-        if (call.operation.rfind("CMonitorData::Get", 0) == 0)
-            gets.push_back(call.operation);
-    EXPECT_EQ((std::vector<std::string>{"CMonitorData::GetDetectData", "CMonitorData::GetInterfaceData",
-                                        "CMonitorData::GetWarningData", "CMonitorData::GetRcvShowData",
-                                        "CMonitorData::GetTipData"}),
-              gets);
-    CModuleDataLock lock(data);
-    ASSERT_NE(nullptr, data.GetDetectData().GetSenderData(7));
-    EXPECT_EQ("north", data.GetDetectData().GetSenderData(7)->strName);
-    EXPECT_EQ(1, data.GetWarningData().HasSenderWarning(2));
-    EXPECT_EQ(70, data.GetInterfaceData().receiverSetting.nTemperature);
+    EXPECT_EQ((std::vector<std::string>{"CMonitorData::GetDetectData()", "CMonitorData::GetInterfaceData()",
+                                        "CMonitorData::GetWarningData()", "CMonitorData::GetRcvShowData()",
+                                        "CMonitorData::GetTipData()"}),
+              Calls("CMonitorData::Get"));
+    {
+        CModuleDataLock lock(data);
+        ASSERT_NE(nullptr, data.GetDetectData().GetSenderData(7));
+        EXPECT_EQ("north", data.GetDetectData().GetSenderData(7)->strName);
+        EXPECT_EQ(1, data.GetWarningData().HasSenderWarning(2));
+        EXPECT_EQ(70, data.GetInterfaceData().receiverSetting.nTemperature);
+    }
+    EXPECT_EQ((std::pair{1, 0}), (std::pair{data.TakeNewDataFlag(), data.TakeNewDataFlag()}));
+    data.OnMonitorDataUpdate();
+    data.ClearNewDataFlag();
+    EXPECT_EQ(0, data.TakeNewDataFlag());
 }
 
-TEST_F(ModuleDataTest, CurrentObjectWaitsForTheLockHolder)
+TEST_F(ModuleDataTest, TheGuardHoldsOffOtherThreadsNestsAndUnlocksOnce)
 {
-    // A reader holding the guard sees a record that does not change under it.
     std::atomic<bool> written{false};
     std::thread writer;
     {
-        CModuleDataLock lock(data);
+        CModuleDataLock outer(data);
+        {
+            CModuleDataLock inner(data);
+            data.SetCurrentObject(2, 1, 3, 0, 0); // the same thread passes
+        }
+        // A reader holding the guard sees a record that does not change under it.
         writer = std::thread([&] {
             data.SetCurrentObject(1, 1, 5, 4, 0);
             written = true;
@@ -102,39 +97,17 @@ TEST_F(ModuleDataTest, CurrentObjectWaitsForTheLockHolder)
     EXPECT_EQ((SCurrentObject{1, 1, 5, 4, 0}), data.GetCurrentObject());
 }
 
-TEST_F(ModuleDataTest, GuardsNestAndUnlockOnce)
-{
-    {
-        CModuleDataLock outer(data);
-        {
-            CModuleDataLock inner(data);
-            data.SetCurrentObject(0, 1, 2, 0, 0); // the same thread passes
-        }
-    }
-    // Released in full: another thread can take it now.
-    std::thread other([&] { data.SetCurrentObject(1, 1, 2, 0, 0); });
-    other.join();
-    EXPECT_EQ(1, data.GetCurrentObject().nScope);
-}
-
-TEST_F(ModuleDataTest, DemarcationOffClearsTheMarksOnceAndForgetsTheKey)
+TEST_F(ModuleDataTest, DemarcationOffClearsTheMarksOnceAndHoverAsksForARepaint)
 {
     data.SetDemarcationKey(3, 2, 1);
     data.SetDemarcationOn(1);
     EXPECT_EQ(0x03020001u, data.GetDemarcationKey());
-    EXPECT_EQ(0, sim::CountCalls("IReceiverLogic::SetDemarcationDisplay"));
+    EXPECT_TRUE(Calls("IReceiverLogic::SetDemarcationDisplay").empty());
     data.SetDemarcationOn(0);
-    EXPECT_EQ(0, data.GetDemarcationOn());
-    EXPECT_EQ(0xFFFFFFFFu, data.GetDemarcationKey());
-    ASSERT_EQ(1, sim::CountCalls("IReceiverLogic::SetDemarcationDisplay"));
-    for (const sim::LoggedCall& call : sim::GetCallLog())
-        if (call.operation == "IReceiverLogic::SetDemarcationDisplay") {
-            EXPECT_EQ("0, 0, 0", call.arguments);
-        }
-}
+    EXPECT_EQ((std::pair{0, 0xFFFFFFFFu}), (std::pair{data.GetDemarcationOn(), data.GetDemarcationKey()}));
+    EXPECT_EQ(std::vector<std::string>{"IReceiverLogic::SetDemarcationDisplay(0, 0, 0)"},
+              Calls("IReceiverLogic::SetDemarcationDisplay"));
 
-TEST_F(ModuleDataTest, HoverKeyAsksTheHostToRepaintTheView)
-{
     data.SetHoverKey(0x00030002u);
     EXPECT_EQ(0x00030002u, data.GetHoverKey());
     ASSERT_EQ(1u, host.notifications.size());
@@ -155,7 +128,9 @@ TEST_F(ModuleDataTest, ContentExtentIsAtLeastTheVisibleArea)
     EXPECT_EQ(CSize(850, 670), data.GetContentExtent());
 }
 
-TEST_F(ModuleDataTest, ItemStoresAnswerDefaultsAndClearTogether)
+// Item stores clear together; level stores key points by the low bits and
+// outlive ClearItems; sender words and overlays clear on their own.
+TEST_F(ModuleDataTest, StoresAnswerDefaultsUntilSetAndClearWhatTheyOwn)
 {
     const SCurrentObject obj{2, 1, 3, 4, 0};
     EXPECT_EQ(CRect(), data.GetItemRect(obj, 4));
@@ -164,36 +139,46 @@ TEST_F(ModuleDataTest, ItemStoresAnswerDefaultsAndClearTogether)
     data.SetItemRect(obj, 4, 0, 1, {9, 10, 11, 12});
     data.SetItemRect(obj, 4, 0, 1, 2, {13, 14, 15, 16});
     data.SetItemPoint(obj, 4, 0, 1, {17, 18});
-    EXPECT_EQ(CRect(1, 2, 3, 4), data.GetItemRect(obj, 4));
-    EXPECT_EQ(CRect(5, 6, 7, 8), data.GetItemRect(obj, 4, 0));
-    EXPECT_EQ(CRect(9, 10, 11, 12), data.GetItemRect(obj, 4, 0, 1));
-    EXPECT_EQ(CRect(13, 14, 15, 16), data.GetItemRect(obj, 4, 0, 1, 2));
-    EXPECT_EQ(CPoint(17, 18), data.GetItemPoint(obj, 4, 0, 1));
-    // Another render type is another key.
-    EXPECT_EQ(CRect(), data.GetItemRect({2, 1, 4, 4, 0}, 4));
-    data.ClearItems();
-    EXPECT_EQ(CRect(), data.GetItemRect(obj, 4));
-    EXPECT_EQ(CRect(), data.GetItemRect(obj, 4, 0, 1, 2));
-    EXPECT_EQ(CPoint(), data.GetItemPoint(obj, 4, 0, 1));
-}
-
-TEST_F(ModuleDataTest, LevelStoresKeyPointsByTheLowBitsAndOutliveClearItems)
-{
     data.SetLevelPointA(3, 1, 2, {1, 1});
     data.SetLevelRectE(3, 1, 2, 5, {0, 0, 5, 5});
+    data.SetSenderWord(2, 0xABCDu);
+    const auto items = [&] {
+        return std::vector{data.GetItemRect(obj, 4),
+                           data.GetItemRect(obj, 4, 0),
+                           data.GetItemRect(obj, 4, 0, 1),
+                           data.GetItemRect(obj, 4, 0, 1, 2),
+                           data.GetItemRect({2, 1, 4, 4, 0}, 4),
+                           CRect(data.GetItemPoint(obj, 4, 0, 1), CSize())};
+    };
+    EXPECT_EQ((std::vector<CRect>{{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 14, 15, 16}, {}, {17, 18, 17, 18}}),
+              items());
     EXPECT_EQ(CPoint(1, 1), data.GetLevelPointA(0x13, 1, 2));
     EXPECT_EQ(CPoint(), data.GetLevelPointB(3, 1, 2));
     EXPECT_EQ(CPoint(), data.GetLevelPointA(4, 1, 2));
     data.ClearItems();
+    EXPECT_EQ(std::vector<CRect>(6, CRect(0, 0, 0, 0)), items());
     EXPECT_EQ(CRect(0, 0, 5, 5), data.GetLevelRectE(3, 1, 2, 5));
-}
-
-TEST_F(ModuleDataTest, SenderWordsClearTogether)
-{
-    data.SetSenderWord(2, 0xABCDu);
     EXPECT_EQ(0xABCDu, data.GetSenderWord(2));
     data.ClearSenderWords();
     EXPECT_EQ(0u, data.GetSenderWord(2));
+
+    data.SetOverlayRect(5, {1, 1, 2, 2});
+    EXPECT_EQ((std::pair{CRect(1, 1, 2, 2), CRect()}), (std::pair{data.GetOverlayRect(5), data.GetOverlayRect(6)}));
+    data.ClearOverlayRects();
+    EXPECT_EQ(CRect(), data.GetOverlayRect(5));
+    data.AppendOverlayRect(1, {0, 0, 1, 1});
+    data.AppendOverlayRect(1, {0, 0, 2, 2});
+    data.AppendOverlayRect(2, {0, 0, 3, 3});
+    const auto list = [&](int which) {
+        std::vector<CRect> rects{{9, 9, 9, 9}};
+        data.GetOverlayList(which, rects);
+        return rects;
+    };
+    EXPECT_EQ((std::vector<CRect>{{0, 0, 1, 1}, {0, 0, 2, 2}}), list(1));
+    EXPECT_EQ((std::vector<CRect>{{0, 0, 3, 3}}), list(2));
+    EXPECT_TRUE(list(3).empty());
+    data.ClearOverlayList(1);
+    EXPECT_TRUE(list(1).empty());
 }
 
 TEST_F(ModuleDataTest, SenderValuesFollowTheProjectsSenderCount)
@@ -201,50 +186,22 @@ TEST_F(ModuleDataTest, SenderValuesFollowTheProjectsSenderCount)
     UseSample();
     const int count = GetProjectData()->GetSenderCount();
     ASSERT_GT(count, 3);
-    EXPECT_EQ(0, data.GetSenderValue(0));
     data.SetSenderValue(2, 7);
-    EXPECT_EQ(7, data.GetSenderValue(2));
-    EXPECT_EQ(0, data.GetSenderValue(count - 1));
     // Outside the array: neither stored nor read.
     data.SetSenderValue(count, 9);
     data.SetSenderValue(-1, 9);
-    EXPECT_EQ(0, data.GetSenderValue(count));
-    EXPECT_EQ(0, data.GetSenderValue(-1));
+    EXPECT_EQ((std::vector{0, 7, 0, 0, 0}),
+              (std::vector{data.GetSenderValue(0), data.GetSenderValue(2), data.GetSenderValue(count - 1),
+                           data.GetSenderValue(count), data.GetSenderValue(-1)}));
     // A smaller project drops the entries beyond its count.
     std::string error;
     ASSERT_TRUE(sim::SetProject(sim::GenerateProject({.senders = 2}), error)) << error;
     data.SetSenderValue(0, 1);
-    EXPECT_EQ(0, data.GetSenderValue(2));
-    EXPECT_EQ(1, data.GetSenderValue(0));
-}
-
-TEST_F(ModuleDataTest, OverlayStores)
-{
-    data.SetOverlayRect(5, {1, 1, 2, 2});
-    EXPECT_EQ(CRect(1, 1, 2, 2), data.GetOverlayRect(5));
-    EXPECT_EQ(CRect(), data.GetOverlayRect(6));
-    data.ClearOverlayRects();
-    EXPECT_EQ(CRect(), data.GetOverlayRect(5));
-
-    data.AppendOverlayRect(1, {0, 0, 1, 1});
-    data.AppendOverlayRect(1, {0, 0, 2, 2});
-    data.AppendOverlayRect(2, {0, 0, 3, 3});
-    data.AppendOverlayRect(3, {0, 0, 4, 4});
-    std::vector<CRect> rects{{9, 9, 9, 9}};
-    data.GetOverlayList(1, rects);
-    EXPECT_EQ((std::vector<CRect>{{0, 0, 1, 1}, {0, 0, 2, 2}}), rects);
-    data.GetOverlayList(2, rects);
-    EXPECT_EQ((std::vector<CRect>{{0, 0, 3, 3}}), rects);
-    data.GetOverlayList(3, rects);
-    EXPECT_TRUE(rects.empty());
-    data.ClearOverlayList(1);
-    data.GetOverlayList(1, rects);
-    EXPECT_TRUE(rects.empty());
-}
-
-TEST_F(ModuleDataTest, WithoutSenderPanelNoSenderIsShown)
-{
+    EXPECT_EQ((std::pair{1, 0}), (std::pair{data.GetSenderValue(0), data.GetSenderValue(2)}));
+    // Without a sender panel no sender is shown.
     std::vector<int> senders{1, 2, 3};
     EXPECT_EQ(0, data.GetShowSenders(senders));
     EXPECT_TRUE(senders.empty());
 }
+
+} // namespace

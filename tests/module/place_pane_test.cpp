@@ -1,5 +1,6 @@
 // Placing one pane: no move and no redraw suspension when it is in place.
 #include "module/place_pane.h"
+#include "module_test_support.h"
 #include "platform/window.h"
 
 #include <gtest/gtest.h>
@@ -25,68 +26,44 @@ protected:
 // A pane that counts its moves and sizes.
 class CMovePane : public CWnd {
 public:
-    int moves = 0;
-    int sizes = 0;
+    int changes = 0;
 
 protected:
-    void OnMove(int, int) override { ++moves; }
-    void OnSize(UINT, int, int) override { ++sizes; }
+    void OnMove(int, int) override { ++changes; }
+    void OnSize(UINT, int, int) override { ++changes; }
 };
 
-class PlacePaneTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        // The page stands away from the screen's origin, so a rectangle
-        // compared in screen coordinates would never match.
-        ASSERT_TRUE(page.CreateEx(nullptr, {130, 70, 930, 670}, 211, EWindowKind::Dialog));
-        ASSERT_TRUE(pane.CreateEx(&page, {0, 0, 0, 0}, 2008));
-    }
-
+TEST(PlacePaneTest, MovesOnlyWhatIsOutOfPlaceAndSuspendsRedrawOnlyWhenAsked)
+{
+    // The page stands away from the screen's origin, so a rectangle
+    // compared in screen coordinates would never match.
     CRedrawPage page;
     CMovePane pane;
-};
+    ASSERT_TRUE(page.CreateEx(nullptr, {130, 70, 930, 670}, 211, EWindowKind::Dialog));
+    ASSERT_TRUE(pane.CreateEx(&page, {0, 0, 0, 0}, 2008));
+    CWnd noWindow;
+    EXPECT_EQ(0, PlacePane(page, nullptr, {0, 0, 10, 10}, 1));
+    EXPECT_EQ(0, PlacePane(page, &noWindow, {0, 0, 10, 10}, 0));
+    EXPECT_TRUE(page.redraws.empty());
 
-} // namespace
-
-TEST_F(PlacePaneTest, MovesShowsAndSuspendsRedrawAroundTheMove)
-{
     EXPECT_FALSE(pane.IsWindowVisible());
     EXPECT_EQ(1, PlacePane(page, &pane, {10, 20, 110, 70}, 1));
     EXPECT_EQ((std::vector<WPARAM>{0, 1}), page.redraws);
     EXPECT_FALSE(page.IsRedrawSuspended());
-    CRect inPage = pane.GetWindowRect();
-    const CRect pageRect = page.GetWindowRect();
-    inPage.OffsetRect(-pageRect.left, -pageRect.top);
-    EXPECT_EQ(CRect(10, 20, 110, 70), inPage);
-    EXPECT_FALSE(pane.GetWindowRect().IsRectNull());
+    EXPECT_EQ(CRect(10, 20, 110, 70), RectInPage(page, pane));
     page.ShowWindow(SW_SHOW);
     EXPECT_TRUE(pane.IsWindowVisible());
-}
 
-TEST_F(PlacePaneTest, PaneInPlaceIsLeftAlone)
-{
-    ASSERT_EQ(1, PlacePane(page, &pane, {10, 20, 110, 70}, 1));
+    // In place: left alone.
     page.redraws.clear();
-    const int moves = pane.moves;
-    const int sizes = pane.sizes;
+    const int changes = pane.changes;
     EXPECT_EQ(1, PlacePane(page, &pane, {10, 20, 110, 70}, 1));
     EXPECT_TRUE(page.redraws.empty());
-    EXPECT_EQ(moves, pane.moves);
-    EXPECT_EQ(sizes, pane.sizes);
-}
-
-TEST_F(PlacePaneTest, WithoutTheFlagRedrawIsNotTouched)
-{
+    EXPECT_EQ(changes, pane.changes);
+    // Without the flag redraw is not touched.
     EXPECT_EQ(1, PlacePane(page, &pane, {0, 0, 50, 50}, 0));
     EXPECT_TRUE(page.redraws.empty());
     EXPECT_EQ(50, pane.GetClientRect().Width());
 }
 
-TEST_F(PlacePaneTest, NullPaneOrNoWindow)
-{
-    EXPECT_EQ(0, PlacePane(page, nullptr, {0, 0, 10, 10}, 1));
-    EXPECT_TRUE(page.redraws.empty());
-    CWnd noWindow;
-    EXPECT_EQ(0, PlacePane(page, &noWindow, {0, 0, 10, 10}, 0));
-}
+} // namespace

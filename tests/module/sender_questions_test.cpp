@@ -65,66 +65,51 @@ protected:
     CModuleData data;
 };
 
-} // namespace
-
 TEST_F(SenderQuestionsTest, DetectionIdFollowsAddressModeAndStrategy)
 {
     sim::AddressSettings address = sim::GetAddressSettings();
-    address.nAddressMode = 1;
-    sim::SetAddressSettings(address);
-    EXPECT_EQ(sim::SenderIdByIndexForNotSpecifyIP(2), data.GetSenderDetectId(2));
-    EXPECT_EQ(1, sim::CountCalls("CRuntimeData::GetSenderIDbyIndexForNotSpecifyIP"));
-
     sim::ConfigSettings config = sim::GetConfig();
-    config.detectStrategy = DETECT_STRATEGY_SPECIFIED_IP;
-    sim::SetConfig(config);
-    EXPECT_EQ(sim::SenderIdByIndex(2), data.GetSenderDetectId(2));
-    EXPECT_EQ(1, sim::CountCalls("CRuntimeData::GetSenderIDbyIndex"));
-
-    address.nAddressMode = 0;
-    config.detectStrategy = 0;
-    sim::SetAddressSettings(address);
-    sim::SetConfig(config);
-    EXPECT_EQ(sim::SenderIdByIndex(2), data.GetSenderDetectId(2));
-    EXPECT_EQ(2, sim::CountCalls("CRuntimeData::GetSenderIDbyIndex"));
+    const struct {
+        int mode, strategy;
+        uint32_t id;
+        const char* asked;
+    } cases[] = {{1, 0, sim::SenderIdByIndexForNotSpecifyIP(2), "CRuntimeData::GetSenderIDbyIndexForNotSpecifyIP"},
+                 {1, DETECT_STRATEGY_SPECIFIED_IP, sim::SenderIdByIndex(2), "CRuntimeData::GetSenderIDbyIndex"},
+                 {0, 0, sim::SenderIdByIndex(2), "CRuntimeData::GetSenderIDbyIndex"}};
+    for (const auto& c : cases) {
+        address.nAddressMode = c.mode;
+        config.detectStrategy = c.strategy;
+        sim::SetAddressSettings(address);
+        sim::SetConfig(config);
+        sim::ClearCallLog();
+        EXPECT_EQ(c.id, data.GetSenderDetectId(2)) << c.mode << c.strategy;
+        EXPECT_EQ(1, sim::CountCalls(c.asked)) << c.mode << c.strategy;
+    }
 }
 
-TEST_F(SenderQuestionsTest, WhileMonitoringTheSnapshotAnswers)
+TEST_F(SenderQuestionsTest, WhileMonitoringTheSnapshotAnswersOtherwiseTheSenderLogicDespiteASnapshot)
 {
     SDetectSenderData east = Record(35, 0x10, "east");
     east.nTreeValue = 3;
     east.dwPortMask = 0x5;
     Monitor({{1, east}});
-
-    EXPECT_EQ(1, data.IsSenderDetected(1));
-    EXPECT_EQ(35, data.GetSenderTypeCode(1));
-    EXPECT_EQ(0x10u, data.GetSenderStatusWord(1));
-    EXPECT_EQ(3, data.GetSenderTreeValue(1));
-    EXPECT_EQ("east", data.GetSenderName(1));
-    EXPECT_EQ(1, data.IsPortConnected(1, 0));
-    EXPECT_EQ(0, data.IsPortConnected(1, 1));
-    EXPECT_EQ(1, data.IsPortConnected(1, 2));
-    EXPECT_EQ(1, data.GetDetectedSenderCount());
-    // A sender without a record.
-    EXPECT_EQ(0, data.IsSenderDetected(2));
-    EXPECT_EQ(0, data.GetSenderTypeCode(2));
-    EXPECT_EQ(0u, data.GetSenderStatusWord(2));
-    EXPECT_EQ("", data.GetSenderName(2));
-    EXPECT_EQ(0, data.IsPortConnected(2, 0));
+    // Sender 1 has a record, sender 2 none.
+    EXPECT_EQ(std::tuple(1, 35, 0x10u, 3, std::string("east"), 1, 0, 1, 1),
+              std::tuple(data.IsSenderDetected(1), data.GetSenderTypeCode(1), data.GetSenderStatusWord(1),
+                         data.GetSenderTreeValue(1), data.GetSenderName(1), data.IsPortConnected(1, 0),
+                         data.IsPortConnected(1, 1), data.IsPortConnected(1, 2), data.GetDetectedSenderCount()));
+    EXPECT_EQ(std::tuple(0, 0, 0u, std::string(), 0),
+              std::tuple(data.IsSenderDetected(2), data.GetSenderTypeCode(2), data.GetSenderStatusWord(2),
+                         data.GetSenderName(2), data.IsPortConnected(2, 0)));
     // Nothing was asked of the sender logic but its address mode.
     for (const sim::LoggedCall& call : sim::GetCallLog())
         if (call.operation.rfind("ISenderLogic::", 0) == 0) {
             EXPECT_EQ("ISenderLogic::GetAddressMode", call.operation);
         }
-}
 
-TEST_F(SenderQuestionsTest, WithMonitoringStoppedTheSenderLogicAnswersDespiteASnapshot)
-{
     ASSERT_EQ(0u, GetHwSenderLogic()->DetectSenders(nullptr, 0, 0, 1));
-    Monitor({{1, Record(35, 0x10, "east")}});
     sim::SetMonitorThreadState(false, false);
     sim::ClearCallLog();
-
     ISenderLogic& logic = *GetHwSenderLogic();
     EXPECT_EQ(logic.GetSenderTypeCode(1), data.GetSenderTypeCode(1));
     EXPECT_EQ(logic.GetSenderName(1), data.GetSenderName(1));
@@ -143,81 +128,67 @@ TEST_F(SenderQuestionsTest, WithMonitoringStoppedTheSenderLogicAnswersDespiteASn
         EXPECT_EQ(1, sim::CountCalls(op)) << op;
 }
 
-TEST_F(SenderQuestionsTest, FibreSenderIsTheDetectionsCurrentSenderWithType4Ports)
+// A fibre sender is the detection's current sender (0 without specified
+// addresses) with type 4 and model 160; its ports interleave.
+TEST_F(SenderQuestionsTest, FibreSenderAndTheCurrentDetectSender)
 {
     SDetectSenderData fibre = Record(4, 0, "fibre");
     fibre.nModel = 160;
-    fibre.dwPortMask = 1u << 8;
-    Monitor({{0, fibre}});
-    EXPECT_EQ(1, data.IsPortConnected(0, 1));
-    EXPECT_EQ(0, data.IsPortConnected(0, 2));
-    // Without specified addresses the detection's current sender is 0.
-    EXPECT_EQ(0, data.GetCurDetectSender());
-    EXPECT_EQ(1, data.IsFiberSender());
-    fibre.dwPortMask = 1u << 1;
-    Monitor({{0, fibre}});
-    EXPECT_EQ(0, data.IsPortConnected(0, 1));
-    EXPECT_EQ(1, data.IsPortConnected(0, 2));
+    const auto state = [&](int sender, uint32_t mask) {
+        fibre.dwPortMask = mask;
+        Monitor({{sender, fibre}});
+        return std::vector{data.IsPortConnected(sender, 1), data.IsPortConnected(sender, 2), data.GetCurDetectSender(),
+                           data.IsFiberSender()};
+    };
+    EXPECT_EQ((std::vector{1, 0, 0, 1}), state(0, 1u << 8));
+    EXPECT_EQ((std::vector{0, 1, 0, 1}), state(0, 1u << 1));
+    EXPECT_EQ((std::vector{0, 1, 0, 0}), state(1, 1u << 1));
     fibre.nModel = 161;
-    Monitor({{0, fibre}});
-    EXPECT_EQ(0, data.IsFiberSender());
-    Monitor({{1, fibre}});
-    EXPECT_EQ(0, data.IsFiberSender());
+    EXPECT_EQ(0, state(0, 0)[3]);
     Monitor({});
     EXPECT_EQ(0, data.GetCurDetectSender());
-}
 
-TEST_F(SenderQuestionsTest, CurrentDetectSenderWithSpecifiedAddresses)
-{
-    // Every sender with an address is specified.
+    // With specified addresses the record with the lowest identifier names
+    // the sender by its place in the list; an identifier outside it gives 0.
     sim::ConfigSettings config = sim::GetConfig();
     config.detectStrategy = DETECT_STRATEGY_SPECIFIED_IP;
-    const int count = GetProjectData()->GetSenderCount();
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < GetProjectData()->GetSenderCount(); ++i)
         if (sim::SenderIdByIndex(i) != static_cast<uint32_t>(i + 1))
             config.specifiedIPs.push_back(sim::SenderIdByIndex(i));
     sim::SetConfig(config);
     GetRuntimeData()->UpdateIPArray();
     const std::vector<uint32_t> ids = GetRuntimeData()->GetSetIPArray();
     ASSERT_GE(ids.size(), 3u);
-
-    // The record with the lowest identifier names the sender.
     Monitor({{1, Record(35, 0, "b")}, {2, Record(35, 0, "c")}});
-    const uint32_t lowest = std::min(sim::SenderIdByIndex(1), sim::SenderIdByIndex(2));
-    const auto at = std::find(ids.begin(), ids.end(), lowest);
+    const auto at = std::find(ids.begin(), ids.end(), std::min(sim::SenderIdByIndex(1), sim::SenderIdByIndex(2)));
     ASSERT_NE(ids.end(), at);
     EXPECT_EQ(static_cast<int>(at - ids.begin()), data.GetCurDetectSender());
-
-    // An identifier outside the list gives 0.
     config.specifiedIPs.clear();
     sim::SetConfig(config);
     GetRuntimeData()->UpdateIPArray();
     EXPECT_EQ(0, data.GetCurDetectSender());
 }
 
+// The recorded model is the first nonzero code stored for the sender.
 TEST_F(SenderQuestionsTest, SenderChangedComparesWithTheRecordedModel)
-{
-    StoreInputs({Input(1, 0, 5, "a"), Input(2, 44, 5, "x"), SInputSignalSetting{1, 35, 5, 1, 0, 0, 0, 0, 0.0, "b"}});
-    Monitor({{1, Record(35, 0, "")}, {2, Record(35, 0, "")}});
-    EXPECT_EQ(0, data.IsSenderChanged(1)); // the first nonzero code is 35
-    EXPECT_EQ(1, data.IsSenderChanged(2)); // recorded 44, present 35
-    EXPECT_EQ(0, data.IsSenderChanged(3)); // no record while monitoring
-    Monitor({{1, Record(44, 0, "")}});
-    EXPECT_EQ(1, data.IsSenderChanged(1));
-}
-
-TEST_F(SenderQuestionsTest, SenderChangedOfflineNeedsADetectedSender)
 {
     const int outside = GetProjectData()->GetSenderCount() + 3;
     StoreInputs({Input(1, 200, 5, "a"), Input(static_cast<uint32_t>(outside), 200, 5, "b")});
-    EXPECT_EQ(0, data.IsSenderChanged(outside)); // not detected: no present code
+    EXPECT_EQ(0, data.IsSenderChanged(outside)) << "not detected: no present code";
     ASSERT_EQ(0u, GetHwSenderLogic()->DetectSenders(nullptr, 0, 0, 1));
     const int present = GetHwSenderLogic()->GetSenderTypeCode(1);
-    ASSERT_NE(0, present);
-    ASSERT_NE(200, present);
+    ASSERT_TRUE(present != 0 && present != 200);
     EXPECT_EQ(1, data.IsSenderChanged(1));
     StoreInputs({Input(1, static_cast<uint8_t>(present), 5, "a")});
     EXPECT_EQ(0, data.IsSenderChanged(1));
+
+    StoreInputs({Input(1, 0, 5, "a"), Input(2, 44, 5, "x"), SInputSignalSetting{1, 35, 5, 1, 0, 0, 0, 0, 0.0, "b"}});
+    Monitor({{1, Record(35, 0, "")}, {2, Record(35, 0, "")}});
+    EXPECT_EQ((std::vector{0, 1, 0}),
+              (std::vector{data.IsSenderChanged(1), data.IsSenderChanged(2),
+                           data.IsSenderChanged(3)})); // 3: no record while monitoring
+    Monitor({{1, Record(44, 0, "")}});
+    EXPECT_EQ(1, data.IsSenderChanged(1));
 }
 
 TEST_F(SenderQuestionsTest, InputSignalTextsOfTheCurrentSender)
@@ -225,7 +196,6 @@ TEST_F(SenderQuestionsTest, InputSignalTextsOfTheCurrentSender)
     GetProjectData()->SetCurrentSender(1);
     const SInputSignalSetting hdmi{1, 35, 5, 0, 0, 1, 1920, 1080, 60.0, "HDMI 1"};
     StoreInputs({hdmi, Input(2, 35, 5, "elsewhere"), Input(1, 35, 6, "DVI"), Input(1, 35, 7, "DP")});
-
     SDetectSenderData record = Record(35, 0, "");
     record.arrInputSignal = {{0, 0, 5, 1920, 1080, 59.94, "HDMI 1"}, {0, 0, 6, 0, 0, 0.0, "DVI"}};
     Monitor({{1, record}});
@@ -238,22 +208,21 @@ TEST_F(SenderQuestionsTest, InputSignalTextsOfTheCurrentSender)
         data.GetInputSignalTexts(texts);
     }
     const std::string unset = GetLanguageString("Unsetted", "Monitoring");
-    const std::map<uint32_t, std::string> expected = {
-        {0x10000, "HDMI 1"},
-        {0x10001, "1920x1080@60.00Hz"},
-        {0x10002, "1920x1080@59.94Hz"},
-        {0x20000, "DVI"},
-        {0x20001, unset},
-        {0x20002, GetLanguageString("Unconnected", "Common")},
-        {0x30000, "DP"},
-        {0x30001, unset},
-        {0x30002, GetLanguageString("UnKnown", "Common")},
-    };
+    const std::map<uint32_t, std::string> expected = {{0x10000, "HDMI 1"},
+                                                      {0x10001, "1920x1080@60.00Hz"},
+                                                      {0x10002, "1920x1080@59.94Hz"},
+                                                      {0x20000, "DVI"},
+                                                      {0x20001, unset},
+                                                      {0x20002, GetLanguageString("Unconnected", "Common")},
+                                                      {0x30000, "DP"},
+                                                      {0x30001, unset},
+                                                      {0x30002, GetLanguageString("UnKnown", "Common")}};
     EXPECT_EQ(expected, texts);
-
     // Without monitoring there is no detected format.
     sim::SetMonitorThreadState(false, false);
     data.GetInputSignalTexts(texts);
     EXPECT_EQ(6u, texts.size());
     EXPECT_EQ(0u, texts.count(0x10002));
 }
+
+} // namespace

@@ -9,93 +9,67 @@
 #include <climits>
 #include <limits>
 
-TEST(PortMaskBitTest, PlainTypesTestTheirPortBit)
+namespace {
+
+std::vector<int> Bits(int type, int model, std::initializer_list<int> ports)
+{
+    std::vector<int> bits;
+    for (int port : ports)
+        bits.push_back(PortMaskBit(type, model, port));
+    return bits;
+}
+
+} // namespace
+
+// Plain types test their port bit modulo 32 whatever the model; type 51
+// counts from the model word; type 4 interleaves main and backup ports;
+// other types have no bit.
+TEST(PortMaskBitTest, EveryTypeCodeAtItsEdges)
 {
     for (int type : {35, 44, 59, 68}) {
-        EXPECT_EQ(0, PortMaskBit(type, 0, 0)) << type;
-        EXPECT_EQ(31, PortMaskBit(type, 0, 31)) << type;
-        EXPECT_EQ(0, PortMaskBit(type, 0, 32)) << type;  // modulo 32
-        EXPECT_EQ(7, PortMaskBit(type, 99, 39)) << type; // the model plays no part
+        EXPECT_EQ((std::vector{0, 31, 0}), Bits(type, 0, {0, 31, 32})) << type;
+        EXPECT_EQ(7, PortMaskBit(type, 99, 39)) << type;
     }
-}
-
-TEST(PortMaskBitTest, Type51CountsFromTheModelWord)
-{
-    EXPECT_EQ(0, PortMaskBit(51, 8, 8));
-    EXPECT_EQ(3, PortMaskBit(51, 8, 11));
-    EXPECT_EQ(31, PortMaskBit(51, 8, 7));      // -1 modulo 32
+    EXPECT_EQ((std::vector{0, 3, 31}), Bits(51, 8, {8, 11, 7}));
     EXPECT_EQ(1, PortMaskBit(51, INT_MIN, 1)); // no overflow on the way
-}
-
-TEST(PortMaskBitTest, Type4InterleavesMainAndBackupPorts)
-{
-    EXPECT_EQ(0, PortMaskBit(4, 160, 0));
-    EXPECT_EQ(8, PortMaskBit(4, 160, 1));
-    EXPECT_EQ(1, PortMaskBit(4, 160, 2));
-    EXPECT_EQ(9, PortMaskBit(4, 160, 3));
-    EXPECT_EQ(15, PortMaskBit(4, 160, 15));
-    EXPECT_EQ(16, PortMaskBit(4, 160, 17));
-    EXPECT_EQ(31, PortMaskBit(4, 160, 47));
-    EXPECT_EQ(0, PortMaskBit(4, 160, 64));
-    EXPECT_EQ(((INT_MAX + 15LL) / 2) & 31, PortMaskBit(4, 160, INT_MAX));
-}
-
-TEST(PortMaskBitTest, OtherTypesHaveNoBit)
-{
+    EXPECT_EQ((std::vector{0, 8, 1, 9, 15, 16, 31, 0, static_cast<int>(((INT_MAX + 15LL) / 2) & 31)}),
+              Bits(4, 160, {0, 1, 2, 3, 15, 17, 47, 64, INT_MAX}));
     for (int type : {0, 1, 5, 36, 50, 52, 255})
         EXPECT_EQ(-1, PortMaskBit(type, 0, 0)) << type;
+    // The mask is read at the rule's bit.
+    EXPECT_EQ((std::vector{1, 0, 1, 0, 1, 0}),
+              (std::vector{IsPortConnectedInMask(4, 160, 1u << 8, 1), IsPortConnectedInMask(4, 160, 1u << 8, 2),
+                           IsPortConnectedInMask(35, 0, 0x1u, 32), IsPortConnectedInMask(35, 0, 0xFFFFFFFEu, 0),
+                           IsPortConnectedInMask(51, 4, 0x4u, 6), IsPortConnectedInMask(7, 0, 0xFFFFFFFFu, 0)}));
 }
 
-TEST(PortConnectedTest, ReadsTheMaskAtTheRuleBit)
-{
-    // Type 4: port 1 is bit 8, port 2 bit 1.
-    EXPECT_EQ(1, IsPortConnectedInMask(4, 160, 1u << 8, 1));
-    EXPECT_EQ(0, IsPortConnectedInMask(4, 160, 1u << 8, 2));
-    EXPECT_EQ(1, IsPortConnectedInMask(4, 160, 1u << 1, 2));
-    EXPECT_EQ(1, IsPortConnectedInMask(35, 0, 0x80000000u, 31));
-    EXPECT_EQ(1, IsPortConnectedInMask(35, 0, 0x1u, 32));
-    EXPECT_EQ(0, IsPortConnectedInMask(35, 0, 0xFFFFFFFEu, 0));
-    EXPECT_EQ(1, IsPortConnectedInMask(51, 4, 0x4u, 6));
-    EXPECT_EQ(0, IsPortConnectedInMask(7, 0, 0xFFFFFFFFu, 0));
-}
-
+// Only the digits needed, rounded half away from zero; rates no signal has
+// still give a number.
 TEST(FrameRateTextTest, WritesOnlyTheDigitsNeeded)
 {
-    EXPECT_EQ("60", FrameRateText(60.0));
-    EXPECT_EQ("59.9", FrameRateText(59.9));
-    EXPECT_EQ("59.94", FrameRateText(59.94));
-    EXPECT_EQ("50.05", FrameRateText(50.05));
-    EXPECT_EQ("23.98", FrameRateText(23.976));
-    EXPECT_EQ("120", FrameRateText(119.996)); // rounds up to a whole number
-    EXPECT_EQ("0", FrameRateText(0.0));
-    EXPECT_EQ("0.01", FrameRateText(0.005)); // half away from zero
-    EXPECT_EQ("-29.97", FrameRateText(-29.97));
-}
-
-TEST(FrameRateTextTest, SurvivesRatesNoSignalHas)
-{
-    EXPECT_EQ("0", FrameRateText(std::numeric_limits<double>::quiet_NaN()));
-    EXPECT_EQ("0", FrameRateText(std::numeric_limits<double>::infinity()));
-    EXPECT_EQ("1000000000000", FrameRateText(1e300));
+    std::vector<std::string> texts;
+    for (double rate : {60.0, 59.9, 59.94, 50.05, 23.976, 119.996, 0.0, 0.005, -29.97,
+                        std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), 1e300})
+        texts.push_back(FrameRateText(rate));
+    EXPECT_EQ((std::vector<std::string>{"60", "59.9", "59.94", "50.05", "23.98", "120", "0", "0.01", "-29.97", "0", "0",
+                                        "1000000000000"}),
+              texts);
 }
 
 TEST(FindDetectedInputTest, MatchesTypePortAndSubIndex)
 {
     SDetectSenderData record;
-    record.arrInputSignal.resize(3);
-    record.arrInputSignal[0] = {1, 0, 5, 1920, 1080, 60.0, "HDMI1"};
-    record.arrInputSignal[1] = {1, 1, 5, 0, 0, 0.0, "HDMI2"};
-    record.arrInputSignal[2] = {2, 0, 7, 3840, 2160, 30.0, "DP"};
-    SInputSignalSetting want;
-    want.byValue2 = 5;
-    want.nValue1 = 1;
-    want.nValue2 = 1;
-    ASSERT_NE(nullptr, FindDetectedInput(record, want));
-    EXPECT_EQ("HDMI2", FindDetectedInput(record, want)->strName);
-    want.byValue2 = 7;
-    EXPECT_EQ(nullptr, FindDetectedInput(record, want));
-    want.nValue1 = 2;
-    want.nValue2 = 0;
-    ASSERT_NE(nullptr, FindDetectedInput(record, want));
-    EXPECT_EQ("DP", FindDetectedInput(record, want)->strName);
+    record.arrInputSignal
+        = {{1, 0, 5, 1920, 1080, 60.0, "HDMI1"}, {1, 1, 5, 0, 0, 0.0, "HDMI2"}, {2, 0, 7, 3840, 2160, 30.0, "DP"}};
+    const auto find = [&](uint8_t type, int port, int sub) {
+        SInputSignalSetting want;
+        want.byValue2 = type;
+        want.nValue1 = port;
+        want.nValue2 = sub;
+        const auto* found = FindDetectedInput(record, want);
+        return found ? found->strName : "none";
+    };
+    EXPECT_EQ("HDMI2", find(5, 1, 1));
+    EXPECT_EQ("none", find(7, 1, 1));
+    EXPECT_EQ("DP", find(7, 2, 0));
 }
