@@ -57,8 +57,8 @@ TEST_F(QueryLogDlgTest, TheDaysOfTheLogFilesAreMarkedAndOnlyTheyOpen)
         EXPECT_EQ(dlg.GetCalendar().GetShowPartialDate(), 1);
         for (const auto& [m, d, marked] : {std::tuple{11, 25, true}, {11, 24, false}, {11, 26, true}, {11, 5, false}}) {
             Choose(dlg, 2021, m, d);
-            EXPECT_EQ(std::pair(dlg.GetCalendar().IsDateMarked(2021, m, d), OpenEnabled(dlg)),
-                      std::pair(marked, marked))
+            EXPECT_EQ(std::tuple(dlg.GetCalendar().IsDateMarked(2021, m, d), OpenEnabled(dlg)),
+                      std::tuple(marked, marked))
                 << m << "/" << d;
             if (!marked)
                 ClickControl(dlg, Dlg::kOpen); // a disabled Open opens nothing
@@ -89,8 +89,8 @@ TEST_F(QueryLogDlgTest, OpenHandsTheDaysTxtPathToTheShellAndStaysOpen)
               std::tuple(path, "open", 5));
     ASSERT_EQ(Script().LogOf(EModalKind::MessageBox).size(), 1u);
     const SModalRecord* box = Script().Last(EModalKind::MessageBox);
-    EXPECT_EQ(std::pair(box->strText, box->strCaption),
-              std::pair(plat::Format(GetLanguageString("MonitorLog_OpenFailed", "Monitoring"), path),
+    EXPECT_EQ(std::tuple(box->strText, box->strCaption),
+              std::tuple(plat::Format(GetLanguageString("MonitorLog_OpenFailed", "Monitoring"), path),
                         GetLanguageString("MonitorLogQuery", "Monitoring")));
 }
 

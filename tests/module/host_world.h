@@ -26,16 +26,11 @@ public:
     int SwitchLabel() override { return Command("SwitchLabel"); }
     int OpenProject(const std::string& path) override
     {
-        opened.push_back(path);
-        return Command("OpenProject(" + path + ")");
+        return opened.push_back(path), Command("OpenProject(" + path + ")");
     }
     int SaveProject() override { return ++saves, Command("SaveProject"); }
     int SaveProjectAs() override { return Command("SaveProjectAs"); }
-    int LoadProjectFromCard(int sender) override
-    {
-        loadedFromCard.push_back(sender);
-        return 0;
-    }
+    int LoadProjectFromCard(int sender) override { return loadedFromCard.push_back(sender), 0; }
     int SaveProjectToCard(int& cancelled, CWnd*) override { return cancelled = 0; }
 
     CWnd& Area() { return m_area; }
@@ -47,11 +42,7 @@ public:
     std::vector<std::string> commands;
 
 private:
-    int Command(std::string name)
-    {
-        commands.push_back(std::move(name));
-        return 0;
-    }
+    int Command(std::string name) { return commands.push_back(std::move(name)), 0; }
     CWnd m_area;
 };
 

@@ -76,3 +76,12 @@ SEmailSetting SampleMailAccount()
 }
 
 int HostCalls(const char* operation) { return sim::CountCalls(operation); }
+
+CMonitorInterfaceData HostSettings()
+{
+    CMonitorInterfaceData data;
+    GetMonitorData()->GetInterfaceData(data);
+    return data;
+}
+
+void StoreSettings(const CMonitorInterfaceData& data) { GetMonitorData()->SetInterfaceData(data); }

@@ -53,3 +53,7 @@ SEmailSetting SampleMailAccount();
 
 // Calls of one operation in the reference host's call log.
 int HostCalls(const char* operation);
+
+// The host's monitoring settings, and storing them.
+CMonitorInterfaceData HostSettings();
+void StoreSettings(const CMonitorInterfaceData& data);

@@ -9,38 +9,21 @@
 
 namespace {
 
-bool Same(const SEmailSetting& a, const SEmailSetting& b) { return !(a != b); }
-
-struct STakeCase {
-    const char* name;
-    std::function<void(SEmailSetting&)> store;     // the stored account before OK
-    std::function<void(SMailAccountFields&)> type; // what the user typed over what was shown
-    EMailAccountResult result;
-    std::function<void(SEmailSetting&)> expect; // the stored account after OK, from before
-};
+using Change = std::function<void(SEmailSetting&)>;
+using Typing = std::function<void(SMailAccountFields&)>;
 
 TEST(MailAccount, TakesTheFieldsTheUserChangedAndRefusesWhatIsNotValid)
 {
     const auto none = [](auto&) {};
-    const STakeCase cases[] = {
+    // The stored account before OK, what the user typed over what was
+    // shown, and the stored account after OK (from before).
+    const std::tuple<const char*, Change, Typing, EMailAccountResult, Change> cases[] = {
         {"untouched", none, none, EMailAccountResult::Unchanged, none},
         {"password, port and SSL", none,
-         [](SMailAccountFields& f) {
-             f.strPassword = "new";
-             f.strPort = "587";
-             f.bSSL = 1;
-         },
-         EMailAccountResult::Taken,
-         [](SEmailSetting& s) {
-             s.strPassword = "new";
-             s.nPort = 587;
-             s.bSSL = 1;
-         }},
+         [](SMailAccountFields& f) { f.strPassword = "new", f.strPort = "587", f.bSSL = 1; }, EMailAccountResult::Taken,
+         [](SEmailSetting& s) { s.strPassword = "new", s.nPort = 587, s.bSSL = 1; }},
         {"a recipient's address is not an account's", none,
-         [](SMailAccountFields& f) {
-             f.strPassword = "new";
-             f.strAddress = "alerts@my-plant.net";
-         },
+         [](SMailAccountFields& f) { f.strPassword = "new", f.strAddress = "alerts@my-plant.net"; },
          EMailAccountResult::InvalidAddress, none},
         {"a valid address", none, [](SMailAccountFields& f) { f.strAddress = "alerts@plant.org"; },
          EMailAccountResult::Taken, [](SEmailSetting& s) { s.strSender = "alerts@plant.org"; }},
@@ -59,17 +42,27 @@ TEST(MailAccount, TakesTheFieldsTheUserChangedAndRefusesWhatIsNotValid)
         {"SSL turned off", [](SEmailSetting& s) { s.bSSL = 2; }, [](SMailAccountFields& f) { f.bSSL = 0; },
          EMailAccountResult::Taken, [](SEmailSetting& s) { s.bSSL = 0; }},
     };
-    for (const STakeCase& c : cases) {
+    for (const auto& [name, store, type, result, expect] : cases) {
         SEmailSetting stored = SampleMailAccount();
-        c.store(stored);
+        store(stored);
         const SMailAccountFields shown = MailAccountFieldsOf(stored);
         SMailAccountFields typed = shown;
-        c.type(typed);
+        type(typed);
         SEmailSetting expected = stored;
-        c.expect(expected);
-        EXPECT_EQ(TakeMailAccount(shown, typed, stored), c.result) << c.name;
-        EXPECT_TRUE(Same(stored, expected)) << c.name;
+        expect(expected);
+        EXPECT_EQ(TakeMailAccount(shown, typed, stored), result) << name;
+        EXPECT_FALSE(stored != expected) << name;
     }
+    // An edit may hold less than it was given: what it shows then differs
+    // from what is stored, and a plain OK must not cut the stored text down.
+    SEmailSetting stored = SampleMailAccount();
+    SMailAccountFields shown = MailAccountFieldsOf(stored);
+    shown.strPassword = "sec";
+    SMailAccountFields typed = shown;
+    EXPECT_EQ(TakeMailAccount(shown, typed, stored), EMailAccountResult::Unchanged);
+    typed.strSmtp = "mail.plant.net";
+    EXPECT_EQ(TakeMailAccount(shown, typed, stored), EMailAccountResult::Taken);
+    EXPECT_EQ(stored.strPassword + " " + stored.strSmtp, "secret mail.plant.net");
 }
 
 TEST(MailAccount, APortThatIsNotAPortIsRefusedAndNothingTaken)
@@ -82,27 +75,12 @@ TEST(MailAccount, APortThatIsNotAPortIsRefusedAndNothingTaken)
         typed.strPassword = "new";
         typed.strPort = port;
         EXPECT_EQ(TakeMailAccount(MailAccountFieldsOf(stored), typed, stored), EMailAccountResult::InvalidPort) << port;
-        EXPECT_TRUE(Same(stored, SampleMailAccount())) << port;
+        EXPECT_FALSE(stored != SampleMailAccount()) << port;
     }
     EXPECT_EQ(ParseMailPort("1"), 1);
     SEmailSetting negative; // shown as a signed decimal
     negative.nPort = -5;
     EXPECT_EQ(MailAccountFieldsOf(negative).strPort, "-5");
-}
-
-TEST(MailAccount, AFieldLeftAsShownKeepsTheStoredValue)
-{
-    // An edit may hold less than it was given: what it shows then differs
-    // from what is stored, and a plain OK must not cut the stored text down.
-    SEmailSetting stored = SampleMailAccount();
-    SMailAccountFields shown = MailAccountFieldsOf(stored);
-    shown.strPassword = "sec";
-    SMailAccountFields typed = shown;
-    EXPECT_EQ(TakeMailAccount(shown, typed, stored), EMailAccountResult::Unchanged);
-    typed.strSmtp = "mail.plant.net";
-    EXPECT_EQ(TakeMailAccount(shown, typed, stored), EMailAccountResult::Taken);
-    EXPECT_EQ(stored.strPassword, "secret");
-    EXPECT_EQ(stored.strSmtp, "mail.plant.net");
 }
 
 } // namespace

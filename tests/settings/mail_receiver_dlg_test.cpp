@@ -11,10 +11,12 @@ using Dlg = CMailReceiverDlg;
 
 class MailReceiverDlgTest : public DialogTest {
 protected:
-    int Run(int mode, const std::function<void(Dlg&)>& action, int endWith = IDCANCEL)
+    // Runs the dialog on the caller's strings; answers DoModal's result (3:
+    // still open when the action ended).
+    int Run(int mode, const std::function<void(Dlg&)>& action)
     {
         Dlg dlg(mode, name, address, nullptr);
-        Script().RunOnDialog<Dlg>(action, endWith);
+        Script().RunOnDialog<Dlg>(action, 3);
         return dlg.DoModal();
     }
 
@@ -22,7 +24,10 @@ protected:
     std::string address = "ops@plant.net";
 };
 
-TEST_F(MailReceiverDlgTest, TheTitleFollowsTheModeAndTheEditsStartWithTheCallersStrings)
+// The title follows the mode and the edits start with the caller's strings;
+// OK and Enter write the strings back, Escape leaves them, an invalid
+// address is said and refused.
+TEST_F(MailReceiverDlgTest, TheEditsStartWithTheCallersStringsAndOkWritesThemBack)
 {
     for (const auto& [mode, title] :
          {std::pair{int(Dlg::kAdd), "EmailReceiverDlg_AddTitle"}, {Dlg::kModify, "EmailReceiverDlg_ModifyTitle"}}) {
@@ -32,70 +37,42 @@ TEST_F(MailReceiverDlgTest, TheTitleFollowsTheModeAndTheEditsStartWithTheCallers
                       "Ops ops@plant.net");
         });
     }
-}
-
-TEST_F(MailReceiverDlgTest, OkAndEnterWriteTheStringsBackEscapeLeavesThem)
-{
-    struct Case {
-        const char* name;
-        const char* address;
-        UINT key; // 0: the OK button
-        int result;
-        const char* expected;
+    const std::tuple<const char*, std::string, UINT, int, const char*> cases[] = {
+        {"Night shift", "night@my-plant.net", 0, IDOK, "Night shift night@my-plant.net"}, // 0: the OK button
+        {"", "ops@plant.net", 0, IDOK, " ops@plant.net"},                                 // an empty name is fine
+        {"Day", "day@plant.net", VK_RETURN, IDOK, "Day day@plant.net"},
+        {"Day", "day@plant.net", VK_ESCAPE, IDCANCEL, "Ops ops@plant.net"},
+        {"Someone", std::string(300'000, 'x') + "@plant.net", 0, 3, "Ops ops@plant.net"},
     };
-    for (const Case& c : {Case{"Night shift", "night@my-plant.net", 0, IDOK, "Night shift night@my-plant.net"},
-                          Case{"", "ops@plant.net", 0, IDOK, " ops@plant.net"}, // an empty name is fine
-                          Case{"Day", "day@plant.net", VK_RETURN, IDOK, "Day day@plant.net"},
-                          Case{"Day", "day@plant.net", VK_ESCAPE, IDCANCEL, "Ops ops@plant.net"}}) {
+    for (const auto& [typedName, typedAddress, key, result, expected] : cases) {
         name = "Ops";
         address = "ops@plant.net";
-        EXPECT_EQ(Run(
-                      Dlg::kModify,
-                      [&c](Dlg& dlg) {
-                          dlg.SetControlText(Dlg::kNameEdit, c.name);
-                          dlg.SetControlText(Dlg::kAddressEdit, c.address);
-                          if (c.key)
-                              PressKey(dlg, c.key);
-                          else
-                              ClickControl(dlg, Dlg::kOk);
-                      },
-                      3),
-                  c.result)
-            << c.expected;
-        EXPECT_EQ(name + " " + address, c.expected);
-    }
-}
-
-TEST_F(MailReceiverDlgTest, AnInvalidAddressIsRefusedAndTheCallersStringsStayAsTheyWere)
-{
-    for (const std::string& typed :
-         {std::string("ops@Plant.net"), std::string("ops@plant.co.uk.cn"), std::string(300'000, 'x') + "@plant.net"}) {
-        Script().AnswerMessageBox(IDOK);
-        EXPECT_EQ(Run(
-                      Dlg::kModify,
+        if (result == 3)
+            Script().AnswerMessageBox(IDOK);
+        EXPECT_EQ(Run(Dlg::kModify,
                       [&](Dlg& dlg) {
-                          dlg.SetControlText(Dlg::kNameEdit, "Someone");
-                          dlg.SetControlText(Dlg::kAddressEdit, typed);
-                          ClickControl(dlg, Dlg::kOk);
-                      },
-                      3),
-                  3);
-        EXPECT_EQ(name + " " + address, "Ops ops@plant.net");
+                          dlg.SetControlText(Dlg::kNameEdit, typedName);
+                          dlg.SetControlText(Dlg::kAddressEdit, typedAddress);
+                          key ? PressKey(dlg, key) : ClickControl(dlg, Dlg::kOk);
+                      }),
+                  result)
+            << expected;
+        EXPECT_EQ(name + " " + address, expected);
     }
-    const auto boxes = Script().LogOf(EModalKind::MessageBox);
-    ASSERT_EQ(boxes.size(), 3u);
-    EXPECT_EQ(boxes[0].strText, GetLanguageString("EmailReceiverDlg_Legal", "Monitoring"));
-    EXPECT_EQ(boxes[0].strCaption, GetLanguageString("EmailReceiverDlg_ModifyTitle", "Monitoring"));
+    ASSERT_EQ(Script().LogOf(EModalKind::MessageBox).size(), 1u);
+    const SModalRecord* box = Script().Last(EModalKind::MessageBox);
+    EXPECT_EQ(std::tuple(box->strText, box->strCaption),
+              std::tuple(GetLanguageString("EmailReceiverDlg_Legal", "Monitoring"),
+                        GetLanguageString("EmailReceiverDlg_ModifyTitle", "Monitoring")));
 }
 
 TEST_F(MailReceiverDlgTest, RowsShareTheSendingAccountsColumns)
 {
     SetScale(1.5);
     Run(Dlg::kAdd, [](Dlg& dlg) {
-        EXPECT_EQ(dlg.GetControl(Dlg::kNameLabel)->rect.left, 75);
-        EXPECT_EQ(dlg.GetControl(Dlg::kNameEdit)->rect.left, 255);
-        EXPECT_EQ(dlg.GetControl(Dlg::kAddressEdit)->rect.right, 705);
-        EXPECT_EQ(dlg.GetClientRect().Width(), 780);
+        EXPECT_EQ(std::tuple(dlg.GetControl(Dlg::kNameLabel)->rect.left, dlg.GetControl(Dlg::kNameEdit)->rect.left,
+                             dlg.GetControl(Dlg::kAddressEdit)->rect.right, dlg.GetClientRect().Width()),
+                  std::tuple(75, 255, 705, 780));
         SaveDialogShot(dlg, "mail_receiver_150");
     });
 }

@@ -24,66 +24,54 @@ protected:
         DialogTest::SetUp();
         // The page state's copy holds the built-in default account, as a
         // monitoring round left it; the host has the sample account since.
-        Store(CMonitorInterfaceData());
+        StoreSettings(CMonitorInterfaceData());
         g_pModuleData->OnMonitorDataUpdate();
-        Store(Account());
+        CMonitorInterfaceData data;
+        data.emailSetting = SampleMailAccount();
+        StoreSettings(data);
         sim::ClearCallLog();
         m_modifications = sim::GetModificationCount();
     }
 
-    static CMonitorInterfaceData Account()
-    {
-        CMonitorInterfaceData data;
-        data.emailSetting = SampleMailAccount();
-        return data;
-    }
-
-    static void Store(const CMonitorInterfaceData& data) { g_pMonitorData->SetInterfaceData(data); }
-
-    static SEmailSetting Host()
-    {
-        CMonitorInterfaceData data;
-        g_pMonitorData->GetInterfaceData(data);
-        return data.emailSetting;
-    }
-
-    // Runs the dialog with an action; answers DoModal's result.
-    static int Run(const std::function<void(Dlg&)>& action, int endWith = IDCANCEL)
+    // Runs the dialog at (x, y) of an owner; answers DoModal's result.
+    static int Run(const std::function<void(Dlg&)>& action, int endWith = IDCANCEL, CPoint at = {40, 30},
+                   const CRect& owned = {0, 0, 600, 400})
     {
         CWnd owner;
-        owner.CreateEx(nullptr, {0, 0, 600, 400}, 1, EWindowKind::Dialog, "settings");
-        Dlg dlg(40, 30, &owner);
+        owner.CreateEx(nullptr, owned, 1, EWindowKind::Dialog, "settings");
+        owner.ShowWindow(SW_SHOW);
+        Dlg dlg(at.x, at.y, &owner);
         Script().RunOnDialog<Dlg>(action, endWith);
         return dlg.DoModal();
     }
 
-    static int StoredCalls() { return HostCalls("CMonitorData::SetInterfaceData"); }
-    int Modifications() const { return sim::GetModificationCount() - m_modifications; }
+    // The host's settings stores and the project's marks since the set-up.
+    std::tuple<int, int> Stored() const
+    {
+        return {HostCalls("CMonitorData::SetInterfaceData"), sim::GetModificationCount() - m_modifications};
+    }
 
 private:
     int m_modifications = 0;
 };
 
-TEST_F(MailSenderDlgTest, ShowsTheHostsAccountWhileThePageStateLagsBehind)
+// It shows the host's account while the page state lags behind; untouched,
+// Escape or Cancel store and mark nothing.
+TEST_F(MailSenderDlgTest, ShowsTheHostsAccountAndOkStoresWhatChangedIntoTheHostsRecord)
 {
     {
         CModuleDataLock lock(*g_pModuleData);
         ASSERT_EQ(g_pModuleData->GetInterfaceData().emailSetting.strSender, kDefaultMailSender);
     }
-    Run([](Dlg& dlg) {
-        std::string shown;
-        for (int edit : {Dlg::kAddressEdit, Dlg::kPasswordEdit, Dlg::kSmtpEdit, Dlg::kPortEdit})
-            shown += dlg.GetControlText(edit) + " ";
-        EXPECT_EQ(shown, "alerts@plant.net secret smtp.plant.net 25 ");
-        EXPECT_EQ(dlg.GetCheck(Dlg::kSslCheck), 0);
-    });
-    EXPECT_EQ(StoredCalls(), 0);
-}
-
-TEST_F(MailSenderDlgTest, OkStoresWhatChangedIntoTheHostsRecordAndMarksTheProject)
-{
-    // Untouched, Escape or Cancel: nothing stored, nothing marked.
-    EXPECT_EQ(Run([](Dlg& dlg) { ClickControl(dlg, Dlg::kOk); }), IDOK);
+    EXPECT_EQ(Run([](Dlg& dlg) {
+                  std::string shown;
+                  for (int edit : {Dlg::kAddressEdit, Dlg::kPasswordEdit, Dlg::kSmtpEdit, Dlg::kPortEdit})
+                      shown += dlg.GetControlText(edit) + " ";
+                  EXPECT_EQ(shown + std::to_string(dlg.GetCheck(Dlg::kSslCheck)),
+                            "alerts@plant.net secret smtp.plant.net 25 0");
+                  ClickControl(dlg, Dlg::kOk);
+              }),
+              IDOK);
     for (bool escape : {true, false}) {
         EXPECT_EQ(Run(
                       [escape](Dlg& dlg) {
@@ -93,13 +81,12 @@ TEST_F(MailSenderDlgTest, OkStoresWhatChangedIntoTheHostsRecordAndMarksTheProjec
                       IDOK),
                   IDCANCEL);
     }
-    EXPECT_EQ(StoredCalls(), 0);
-    EXPECT_EQ(Modifications(), 0);
+    EXPECT_EQ(Stored(), std::tuple(0, 0));
 
     // A recipient the host holds stays: the dialog changes the host's record.
-    CMonitorInterfaceData newer = Account();
+    CMonitorInterfaceData newer = HostSettings();
     newer.emailSetting.arrMail.push_back({"Day", "day@plant.net"});
-    Store(newer);
+    StoreSettings(newer);
     sim::ClearCallLog();
     EXPECT_EQ(Run([](Dlg& dlg) {
                   dlg.SetControlText(Dlg::kPasswordEdit, "n3w");
@@ -108,108 +95,89 @@ TEST_F(MailSenderDlgTest, OkStoresWhatChangedIntoTheHostsRecordAndMarksTheProjec
                   PressKey(dlg, VK_RETURN);
               }),
               IDOK);
-    EXPECT_EQ(StoredCalls(), 1);
-    EXPECT_EQ(Modifications(), 1);
+    EXPECT_EQ(Stored(), std::tuple(1, 1));
     SEmailSetting expected = newer.emailSetting;
     expected.strPassword = "n3w";
     expected.nPort = 587;
     expected.bSSL = 1;
-    EXPECT_FALSE(Host() != expected);
+    EXPECT_FALSE(HostSettings().emailSetting != expected);
 }
 
 TEST_F(MailSenderDlgTest, RefusedFieldsAreSaidAndTheDialogStaysOpenStoringNothing)
 {
-    struct SCase {
-        int edit;
-        std::string text;
-        const char* message;
-    };
-    const SCase cases[] = {
-        {Dlg::kAddressEdit, "alerts@my-plant.net", "EmailReceiverDlg_Legal"},
+    const std::tuple<int, std::string, const char*> cases[] = {
         {Dlg::kAddressEdit, std::string(200'000, 'a') + "@plant.net", "EmailReceiverDlg_Legal"},
         {Dlg::kPortEdit, "", "EmailSenderDlg_Port"},
         {Dlg::kPortEdit, "0", "EmailSenderDlg_Port"},
     };
-    for (const SCase& c : cases) {
+    for (const auto& [edit, text, message] : cases) {
         Script().AnswerMessageBox(IDOK);
-        bool open = false;
         Run([&](Dlg& dlg) {
             dlg.SetControlText(Dlg::kPasswordEdit, "n3w");
-            dlg.SetControlText(c.edit, c.text);
+            dlg.SetControlText(edit, text);
             ClickControl(dlg, Dlg::kOk);
-            open = dlg.IsWindow();
+            EXPECT_TRUE(dlg.IsWindow()) << message;
         });
-        EXPECT_TRUE(open) << c.message;
         const SModalRecord* box = Script().Last(EModalKind::MessageBox);
-        ASSERT_NE(box, nullptr) << c.message;
-        EXPECT_EQ(box->strText, GetLanguageString(c.message, "Monitoring"));
-        EXPECT_EQ(box->strCaption, GetLanguageString("EmailSenderDlg_Title", "Monitoring"));
-        EXPECT_EQ(box->nIconStyle, 5);
+        ASSERT_NE(box, nullptr) << message;
+        EXPECT_EQ(std::tuple(box->strText, box->strCaption, box->nIconStyle),
+                  std::tuple(GetLanguageString(message, "Monitoring"),
+                             GetLanguageString("EmailSenderDlg_Title", "Monitoring"), 5));
     }
     EXPECT_EQ(Script().LogOf(EModalKind::MessageBox).size(), std::size(cases));
-    EXPECT_EQ(StoredCalls(), 0);
-    EXPECT_EQ(Modifications(), 0);
+    EXPECT_EQ(Stored(), std::tuple(0, 0));
 }
 
+// Stored at once, shown, and kept by OK; the other settings and the
+// recipients stay.
 TEST_F(MailSenderDlgTest, TheDefaultAccountIsStoredAtOnceShownAndKeptByOk)
 {
     EXPECT_EQ(Run([](Dlg& dlg) {
                   ClickControl(dlg, Dlg::kDefault);
                   EXPECT_TRUE(dlg.IsWindow());
-                  EXPECT_EQ(dlg.GetControlText(Dlg::kAddressEdit), kDefaultMailSender);
-                  EXPECT_EQ(dlg.GetControlText(Dlg::kPortEdit), "465");
-                  EXPECT_EQ(dlg.GetCheck(Dlg::kSslCheck), 1);
+                  EXPECT_EQ(std::tuple(dlg.GetControlText(Dlg::kAddressEdit), dlg.GetControlText(Dlg::kPortEdit),
+                                       dlg.GetCheck(Dlg::kSslCheck)),
+                            std::tuple(std::string(kDefaultMailSender), std::string("465"), 1));
                   ClickControl(dlg, Dlg::kOk);
               }),
               IDOK);
     // A stored change marks the project, or closing it unsaved loses the account silently.
-    EXPECT_EQ(StoredCalls(), 1);
-    EXPECT_EQ(Modifications(), 1);
-    SEmailSetting expected = SampleMailAccount(); // the other settings and the recipients stay
+    EXPECT_EQ(Stored(), std::tuple(1, 1));
+    SEmailSetting expected = SampleMailAccount();
     expected.strSender = kDefaultMailSender;
     expected.strPassword = "Pxvrkd7";
     expected.strSmtp = kDefaultMailSmtp;
     expected.bSSL = 1;
     expected.nPort = 465;
-    EXPECT_FALSE(Host() != expected);
+    EXPECT_FALSE(HostSettings().emailSetting != expected);
 }
 
-TEST_F(MailSenderDlgTest, LabelsAndEditsStandWhereTheyAreDrawn)
+// The dialog opens at the point given and stays on the screen; at 1.5 the
+// labels and edits stand in their columns.
+TEST_F(MailSenderDlgTest, PlaceAndColumns)
 {
-    SetScale(1.5);
-    Run([](Dlg& dlg) {
-        for (int label : {Dlg::kAddressLabel, Dlg::kSslLabel, Dlg::kPortLabel})
-            EXPECT_EQ(dlg.GetControl(label)->rect.left, 75) << label;
-        for (int edit : {Dlg::kAddressEdit, Dlg::kPasswordEdit, Dlg::kSmtpEdit, Dlg::kPortEdit}) {
-            const CRect r = dlg.GetControl(edit)->rect;
-            EXPECT_EQ(std::make_pair(r.left, r.right), std::make_pair(255, 705)) << edit;
-            CRect window = dlg.GetEdit(edit)->GetWindowRect(); // the edit window stands where its entry says
-            dlg.ScreenToClient(window);
-            EXPECT_EQ(window, r) << edit;
-        }
-        EXPECT_EQ(dlg.GetClientRect().Width(), 780);
-        SaveDialogShot(dlg, "mail_sender_150");
-    });
-}
-
-TEST_F(MailSenderDlgTest, OpensAtThePointGivenAndStaysOnTheScreen)
-{
-    CWnd owner;
-    ASSERT_TRUE(owner.CreateEx(nullptr, {200, 150, 900, 650}, 1, EWindowKind::Dialog, "settings"));
-    owner.ShowWindow(SW_SHOW);
-    CPoint expected{40, 30};
-    owner.ClientToScreen(expected);
     CRect near;
-    Script().RunOnDialog<Dlg>([&](Dlg& shown) { near = shown.GetWindowRect(); }, IDCANCEL);
-    Dlg(40, 30, &owner).DoModal();
-    EXPECT_EQ(near.TopLeft(), expected);
-
+    Run([&](Dlg& dlg) { near = dlg.GetWindowRect(); }, IDCANCEL, {40, 30}, {200, 150, 900, 650});
+    EXPECT_EQ(near.TopLeft(), CPoint(240, 180));
+    SetScale(1.5);
     const CRect area = plat::GetScreenWorkArea();
-    CRect far;
-    Script().RunOnDialog<Dlg>([&](Dlg& shown) { far = shown.GetWindowRect(); }, IDCANCEL);
-    Dlg(area.right + 500, area.bottom + 500, &owner).DoModal();
-    EXPECT_LE(far.right, area.right);
-    EXPECT_LE(far.bottom, area.bottom);
+    Run(
+        [&](Dlg& dlg) {
+            EXPECT_LE(dlg.GetWindowRect().right, area.right);
+            EXPECT_LE(dlg.GetWindowRect().bottom, area.bottom);
+            for (int label : {Dlg::kAddressLabel, Dlg::kSslLabel, Dlg::kPortLabel})
+                EXPECT_EQ(dlg.GetControl(label)->rect.left, 75) << label;
+            for (int edit : {Dlg::kAddressEdit, Dlg::kPasswordEdit, Dlg::kSmtpEdit, Dlg::kPortEdit}) {
+                const CRect r = dlg.GetControl(edit)->rect;
+                EXPECT_EQ(std::tuple(r.left, r.right), std::tuple(255, 705)) << edit;
+                CRect window = dlg.GetEdit(edit)->GetWindowRect(); // the edit window stands where its entry says
+                dlg.ScreenToClient(window);
+                EXPECT_EQ(window, r) << edit;
+            }
+            EXPECT_EQ(dlg.GetClientRect().Width(), 780);
+            SaveDialogShot(dlg, "mail_sender_150");
+        },
+        IDCANCEL, {area.right + 500, area.bottom + 500});
 }
 
 } // namespace

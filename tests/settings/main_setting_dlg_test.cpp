@@ -84,14 +84,6 @@ protected:
         m_host.notifications.clear();
     }
 
-    static CMonitorInterfaceData Host()
-    {
-        CMonitorInterfaceData data;
-        g_pMonitorData->GetInterfaceData(data);
-        return data;
-    }
-    static void Store(const CMonitorInterfaceData& data) { g_pMonitorData->SetInterfaceData(data); }
-
     // Runs the settings command; the action closes the frame with its close button.
     static int Edit(const std::function<void(Frame&, CMainSettingDlg&)>& action, int item = 0)
     {
@@ -124,21 +116,17 @@ private:
 // current section, and the scroll bar's position.
 const CMorvButtonBar& Navigation(Frame& frame) { return *frame.GetBars().front(); }
 
-int VisibleItems(Frame& frame)
+std::pair<int, int> VisibleAndCurrentItems(Frame& frame)
 {
-    int n = 0;
-    for (int i = 0; i < 4; ++i)
-        n += Navigation(frame).GetItem(i)->bVisible;
-    return n;
-}
-
-int CurrentItem(Frame& frame)
-{
-    for (int i = 0; i < 4; ++i)
+    std::pair<int, int> items;
+    for (int i = 0; i < 4; ++i) {
+        items.first += Navigation(frame).GetItem(i)->bVisible;
         if (Navigation(frame).GetItem(i)->bChecked)
-            return i + 1;
-    return 0;
+            items.second = i + 1;
+    }
+    return items;
 }
+int CurrentItem(Frame& frame) { return VisibleAndCurrentItems(frame).second; }
 
 int ScrollPos(Frame& frame)
 {
@@ -160,40 +148,32 @@ void ClickTableRow(CMorvBaseDlg& dlg, int row)
     dlg.DeliverMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
 }
 
-// Queues the recipient dialog's answer: the two texts typed, then OK.
-void AnswerRecipient(const std::string& name, const std::string& address)
+// Clicks a button of the page that opens the recipient dialog, which takes
+// the two texts typed and OK; answers the text of the message box a refused
+// recipient brings (empty: none came).
+std::string AskRecipient(CMainSettingDlg& page, int button, const std::string& name, const std::string& address,
+                         bool refused = false)
 {
-    CModalScript::Instance().RunOnDialog<CMailReceiverDlg>(
+    CModalScript& script = CModalScript::Instance();
+    script.RunOnDialog<CMailReceiverDlg>(
         [=](CMailReceiverDlg& dlg) {
             dlg.SetControlText(CMailReceiverDlg::kNameEdit, name);
             dlg.SetControlText(CMailReceiverDlg::kAddressEdit, address);
             ClickControl(dlg, CMailReceiverDlg::kOk);
         },
         IDOK);
+    if (refused)
+        script.AnswerMessageBox(IDOK);
+    const std::size_t boxes = script.LogOf(EModalKind::MessageBox).size();
+    ClickControl(page, button);
+    return script.LogOf(EModalKind::MessageBox).size() > boxes ? script.Last(EModalKind::MessageBox)->strText : "";
 }
 
-TEST_F(MainSettingDlgTest, ClosingWithoutChangesStoresAndMarksNothing)
-{
-    EXPECT_EQ(Edit([](Frame& frame, CMainSettingDlg& page) {
-                  EXPECT_EQ(VisibleItems(frame), 4);
-                  EXPECT_EQ(page.GetControlText(kTemperatureEdit), "60");
-                  EXPECT_EQ(page.GetTable(kRecipientTable)->rows.size(), 6u);
-                  // Edits of a box that was off when the page appeared stay hidden.
-                  EXPECT_TRUE(page.GetEdit(kTemperatureEdit)->IsWindowVisible());
-                  EXPECT_FALSE(page.GetEdit(kHumidityEdit)->IsWindowVisible());
-                  EXPECT_FALSE(page.GetEdit(VoltageControl(1, kVoltageMinEdit))->IsWindowVisible());
-              }),
-              0);
-    EXPECT_EQ(Stores(), 0);
-    EXPECT_EQ(Modifications(), 0);
-    EXPECT_EQ(Refreshes(), 1);
-    EXPECT_EQ(m_host.notifications.size(), 1u);
-}
-
-// Every check box and edit of the page alone: one store and one mark, at the close.
+// Every check box and edit of the page alone: one store and one mark, at
+// the close; no change, none.
 TEST_F(MainSettingDlgTest, AnyOneChangeIsStoredOnceAndMarksTheProjectOnce)
 {
-    std::vector<std::pair<int, std::function<void(CMainSettingDlg&)>>> changes;
+    std::vector<std::pair<int, std::function<void(CMainSettingDlg&)>>> changes = {{0, [](CMainSettingDlg&) {}}};
     for (const SSettingBox& box : SettingBoxes())
         changes.push_back({box.nBox, [&box](CMainSettingDlg& page) { ClickControl(page, box.nBox); }});
     for (const SSettingEdit& edit : SettingEdits())
@@ -203,15 +183,25 @@ TEST_F(MainSettingDlgTest, AnyOneChangeIsStoredOnceAndMarksTheProjectOnce)
                            }});
     changes.push_back(
         {kRefreshEdit, [](CMainSettingDlg& page) { page.GetTimeEdit(kRefreshEdit)->SetTotalSeconds(600); }});
+    Edit([](Frame& frame, CMainSettingDlg& page) {
+        EXPECT_EQ(VisibleAndCurrentItems(frame).first, 4);
+        EXPECT_EQ(page.GetControlText(kTemperatureEdit), "60");
+        EXPECT_EQ(page.GetTable(kRecipientTable)->rows.size(), 6u);
+        // Edits of a box that was off when the page appeared stay hidden.
+        EXPECT_TRUE(page.GetEdit(kTemperatureEdit)->IsWindowVisible());
+        EXPECT_FALSE(page.GetEdit(kHumidityEdit)->IsWindowVisible());
+        EXPECT_FALSE(page.GetEdit(VoltageControl(1, kVoltageMinEdit))->IsWindowVisible());
+    });
+    EXPECT_EQ(std::tuple(Stores(), Modifications(), m_host.notifications.size(), Refreshes()), std::tuple(0, 0, 1u, 1));
     CMonitorInterfaceData start;
     start.receiverSetting.bHumidity = start.receiverSetting.bVoltage2 = 1; // every edit shown
     for (const auto& [index, change] : changes) {
-        Store(start);
+        StoreSettings(start);
         Restart();
         Edit([&change](Frame&, CMainSettingDlg& page) { change(page); });
-        EXPECT_EQ(Stores(), 1) << index;
-        EXPECT_EQ(Modifications(), 1) << index;
-        EXPECT_TRUE(Host() != start) << index << ": refused by the host";
+        const int changed = index != 0;
+        EXPECT_EQ(std::tuple(Stores(), Modifications()), std::tuple(changed, changed)) << index;
+        EXPECT_EQ(HostSettings() != start, changed) << index << ": refused by the host";
     }
 }
 
@@ -227,65 +217,56 @@ TEST_F(MainSettingDlgTest, BadInputInEveryEditEndsInsideItsBoundsOrLeavesTheSett
     for (const SSettingEdit& edit : SettingEdits()) {
         const SEditRules rules = SettingEditRules(edit.eValue, false);
         for (const std::string& text : texts) {
-            Store(start);
+            StoreSettings(start);
             Restart();
             Edit([&](Frame&, CMainSettingDlg& page) { page.SetControlText(edit.nIndex, text); });
             const std::string what = std::to_string(edit.nIndex) + " \"" + text.substr(0, 8) + "\"";
-            CMonitorInterfaceData host = Host();
+            CMonitorInterfaceData host = HostSettings();
             const double value = edit.get(host);
             EXPECT_TRUE(value == edit.get(start) || (value >= rules.dMin && value <= rules.dMax))
                 << what << ": " << value;
-            EXPECT_EQ(Stores(), value != edit.get(start) ? 1 : 0) << what;
-            EXPECT_EQ(Modifications(), Stores()) << what;
+            EXPECT_EQ(std::tuple(Stores(), Modifications()), std::tuple(int(value != edit.get(start)), Stores())) << what;
             edit.set(host, edit.get(start));
             EXPECT_FALSE(host != start) << what << ": another setting changed";
         }
     }
     for (const int seconds : {-5, 0, 5, 90000, INT_MAX}) {
-        Store(start);
+        StoreSettings(start);
         Edit([seconds](Frame&, CMainSettingDlg& page) { page.GetTimeEdit(kRefreshEdit)->SetTotalSeconds(seconds); });
-        EXPECT_EQ(Host().nRefreshInterval, std::clamp(seconds, kMinRefreshSeconds, kMaxRefreshSeconds)) << seconds;
+        EXPECT_EQ(HostSettings().nRefreshInterval, std::clamp(seconds, kMinRefreshSeconds, kMaxRefreshSeconds)) << seconds;
     }
-}
-
-TEST_F(MainSettingDlgTest, WithFahrenheitTheThresholdIsShownAndTypedInFahrenheit)
-{
+    // With Fahrenheit the threshold is shown and typed in Fahrenheit.
     sim::ConfigSettings config = sim::GetConfig();
     config.fahrenheit = true;
     sim::SetConfig(config);
     Edit([](Frame&, CMainSettingDlg& page) {
-        EXPECT_EQ(page.GetControlText(kTemperatureEdit), "140");
-        EXPECT_EQ(page.GetControlText(kTemperatureUnit), "°F");
+        EXPECT_EQ(page.GetControlText(kTemperatureEdit) + page.GetControlText(kTemperatureUnit), "140°F");
         page.SetControlText(kTemperatureEdit, "100");
     });
-    EXPECT_EQ(Host().receiverSetting.nTemperature, 38);
+    EXPECT_EQ(HostSettings().receiverSetting.nTemperature, 38);
 }
 
 TEST_F(MainSettingDlgTest, SwitchingOffTheShownQuantityTurnsTheViewToTheReceivers)
 {
     CMonitorInterfaceData data;
     data.receiverSetting.bPowerSupply1 = data.receiverSetting.bPowerSupply2 = 1;
-    Store(data);
+    StoreSettings(data);
     g_pModuleData->SetCurrentObject(3, 1, RENDER_POWER, 4, 1);
     Edit([](Frame&, CMainSettingDlg& page) {
         ClickControl(page, kPower1Box);
         EXPECT_EQ(g_pModuleData->GetCurrentObject().nRenderType, RENDER_POWER);
         ClickControl(page, kPower2Box);
         EXPECT_EQ(g_pModuleData->GetCurrentObject(), (SCurrentObject{3, 1, RENDER_RECEIVER, 4, 1}));
-
         g_pModuleData->SetCurrentObject(2, 1, RENDER_TEMPERATURE, 0, 0);
         EXPECT_TRUE(page.GetControl(kTemperatureEdit)->bVisible);
         ClickControl(page, kTemperatureLabel); // the label switches its box too
-        EXPECT_EQ(page.GetCheck(kTemperatureBox), 0);
-        EXPECT_EQ(g_pModuleData->GetCurrentObject().nRenderType, RENDER_RECEIVER);
+        EXPECT_EQ(std::tuple(page.GetCheck(kTemperatureBox), g_pModuleData->GetCurrentObject().nRenderType),
+                  std::tuple(0, int(RENDER_RECEIVER)));
         EXPECT_EQ(page.GetControlText(kTemperatureLabel), GetLanguageString("Receive_Temperature_Close", "Monitoring"));
-        EXPECT_FALSE(page.GetControl(kTemperatureEdit)->bVisible);
-        EXPECT_FALSE(page.GetControl(kTemperatureAlarm)->bVisible);
+        EXPECT_FALSE(page.GetControl(kTemperatureEdit)->bVisible || page.GetControl(kTemperatureAlarm)->bVisible);
     });
     // Each toggle refreshed the page; the change was stored and marked once, at the close.
-    EXPECT_EQ(Refreshes(), 4);
-    EXPECT_EQ(Modifications(), 1);
-    EXPECT_EQ(Host().receiverSetting.bTemperature, 0);
+    EXPECT_EQ(std::tuple(Refreshes(), Modifications(), HostSettings().receiverSetting.bTemperature), std::tuple(4, 1, 0));
 }
 
 TEST_F(MainSettingDlgTest, AFibreSenderHasThreeItemsNoReceiverSectionAndItsVideoCheckForcedOn)
@@ -301,13 +282,13 @@ TEST_F(MainSettingDlgTest, AFibreSenderHasThreeItemsNoReceiverSectionAndItsVideo
     Restart();
     Edit(
         [](Frame& frame, CMainSettingDlg& page) {
-            EXPECT_EQ(VisibleItems(frame), 3);
+            EXPECT_EQ(VisibleAndCurrentItems(frame).first, 3);
             EXPECT_FALSE(Navigation(frame).GetItem(Frame::kReceiverItem - 1)->bVisible);
             // The e-mail item moved up into the receiver item's place.
             EXPECT_EQ(Navigation(frame).GetItem(Frame::kMailItem - 1)->rect.top, morv::Scale(44 + 2 * 55, g_dDpiScale));
             for (int index : {int(kVideoInputBox), int(kVideoInputLabel), int(kReceiverTitle), int(kTemperatureEdit)})
                 EXPECT_EQ(page.GetControl(index), nullptr) << index;
-            EXPECT_EQ(Host().senderSetting.bVideoInputError, 1);
+            EXPECT_EQ(HostSettings().senderSetting.bVideoInputError, 1);
         },
         Frame::kReceiverItem);
     EXPECT_EQ(Stores(), 1); // the forced check, nothing at the close
@@ -317,68 +298,52 @@ TEST_F(MainSettingDlgTest, RecipientsAreAddedModifiedAndDeletedAtOnceWithTheirCh
 {
     CMonitorInterfaceData data;
     data.emailSetting.arrMail = {{"Ops", "ops@plant.net"}};
-    Store(data);
+    StoreSettings(data);
     Restart();
-    Edit([this](Frame&, CMainSettingDlg& page) {
+    const auto text = [](const char* key) { return GetLanguageString(key, "Monitoring"); };
+    Edit([&](Frame&, CMainSettingDlg& page) {
         page.SetControlText(kTemperatureEdit, "70"); // not stored with the recipients
-        AnswerRecipient("Night", "night@plant.net");
-        ClickControl(page, kAdd);
-        EXPECT_EQ(Host().emailSetting.arrMail.size(), 2u);
-        EXPECT_EQ(Host().receiverSetting.nTemperature, 60);
-        EXPECT_EQ(Modifications(), 1);
-
-        AnswerRecipient("Again", "ops@plant.net");
-        Script().AnswerMessageBox(IDOK);
-        ClickControl(page, kAdd);
-        EXPECT_EQ(Script().Last(EModalKind::MessageBox)->strText,
-                  GetLanguageString("Email_Add_Address_Same", "Monitoring"));
-        EXPECT_EQ(Host().emailSetting.arrMail.size(), 2u);
-
+        EXPECT_EQ(AskRecipient(page, kAdd, "Night", "night@plant.net"), "");
+        EXPECT_EQ(std::tuple(HostSettings().emailSetting.arrMail.size(), HostSettings().receiverSetting.nTemperature, Modifications()),
+                  std::tuple(2u, 60, 1));
+        EXPECT_EQ(AskRecipient(page, kAdd, "Again", "ops@plant.net", true), text("Email_Add_Address_Same"));
+        EXPECT_EQ(HostSettings().emailSetting.arrMail.size(), 2u);
         ClickControl(page, kModify); // nothing selected: nothing opens
         ClickTableRow(page, 2);
         EXPECT_TRUE(RowSelected(page, 2));
-        AnswerRecipient("Night shift", "night@plant.net"); // its own address is no clash
-        ClickControl(page, kModify);
-        EXPECT_EQ(Host().emailSetting.arrMail[1].strName, "Night shift");
-        AnswerRecipient("Night shift", "ops@plant.net");
-        Script().AnswerMessageBox(IDOK);
-        ClickControl(page, kModify);
-        EXPECT_EQ(Script().Last(EModalKind::MessageBox)->strText,
-                  GetLanguageString("Email_Modify_Address_Same", "Monitoring"));
-        EXPECT_EQ(Host().emailSetting.arrMail[1].strAddress, "night@plant.net");
-
+        // Its own address is no clash.
+        EXPECT_EQ(AskRecipient(page, kModify, "Night shift", "night@plant.net"), "");
+        EXPECT_EQ(HostSettings().emailSetting.arrMail[1].strName, "Night shift");
+        EXPECT_EQ(AskRecipient(page, kModify, "Night shift", "ops@plant.net", true), text("Email_Modify_Address_Same"));
+        EXPECT_EQ(HostSettings().emailSetting.arrMail[1].strAddress, "night@plant.net");
         ClickTableRow(page, 1);
         ClickControl(page, kDelete);
         EXPECT_FALSE(RowSelected(page, 1));
-        ASSERT_EQ(Host().emailSetting.arrMail.size(), 1u);
-        EXPECT_EQ(Host().emailSetting.arrMail[0].strName, "Night shift");
+        ASSERT_EQ(HostSettings().emailSetting.arrMail.size(), 1u);
+        EXPECT_EQ(HostSettings().emailSetting.arrMail[0].strName, "Night shift");
         EXPECT_EQ(page.GetTable(kRecipientTable)->rows[0].cells[0], "Night shift");
     });
-    EXPECT_EQ(Host().receiverSetting.nTemperature, 70);
     // Add, modify and delete, then the threshold at the close.
-    EXPECT_EQ(Stores(), 4);
-    EXPECT_EQ(Modifications(), 4);
-}
+    EXPECT_EQ(std::tuple(HostSettings().receiverSetting.nTemperature, Stores(), Modifications()), std::tuple(70, 4, 4));
 
-TEST_F(MainSettingDlgTest, ASixteenthRecipientIsRefusedWithAMessage)
-{
-    CMonitorInterfaceData data;
-    for (int i = 0; i < kMaxMailRecipients; ++i)
+    // A sixteenth recipient is refused with a message.
+    for (int i = 1; i < kMaxMailRecipients; ++i)
         data.emailSetting.arrMail.push_back({"", "r" + std::to_string(i) + "@plant.net"});
-    Store(data);
+    StoreSettings(data);
     Restart();
-    Edit([](Frame&, CMainSettingDlg& page) {
+    Edit([&](Frame&, CMainSettingDlg& page) {
         EXPECT_EQ(page.GetTable(kRecipientTable)->rows.size(), 16u);
         Script().AnswerMessageBox(IDOK);
         ClickControl(page, kAdd);
         EXPECT_EQ(Script().Last(EModalKind::MessageBox)->strText,
-                  plat::Format(GetLanguageString("Email_Add_Address_Max", "Monitoring"), kMaxMailRecipients));
+                  plat::Format(text("Email_Add_Address_Max"), kMaxMailRecipients));
     });
-    EXPECT_EQ(Host().emailSetting.arrMail.size(), 15u);
-    EXPECT_EQ(Stores(), 0);
+    EXPECT_EQ(std::tuple(HostSettings().emailSetting.arrMail.size(), Stores()), std::tuple(15u, 0));
 }
 
-TEST_F(MainSettingDlgTest, TheSendingAccountIsKeptWhenOtherChangesAreStoredAtTheClose)
+// The sending account is kept when other changes are stored at the close;
+// the test mail lands in the outbox or says it was not sent.
+TEST_F(MainSettingDlgTest, TheSendingAccountAndTheTestMail)
 {
     Edit([](Frame&, CMainSettingDlg& page) {
         Script().RunOnDialog<CMailSenderDlg>(
@@ -390,17 +355,13 @@ TEST_F(MainSettingDlgTest, TheSendingAccountIsKeptWhenOtherChangesAreStoredAtThe
         ClickControl(page, kSendingAccount);
         ClickControl(page, kLockBox);
     });
-    const CMonitorInterfaceData host = Host();
-    EXPECT_EQ(host.emailSetting.strSender, "alerts@plant.net");
-    EXPECT_EQ(host.senderSetting.bLock, 0);
-}
+    EXPECT_EQ(std::tuple(HostSettings().emailSetting.strSender, HostSettings().senderSetting.bLock),
+              std::tuple(std::string("alerts@plant.net"), 0));
 
-TEST_F(MainSettingDlgTest, TheTestMailLandsInTheOutboxOrSaysItWasNotSent)
-{
     for (const auto& [recipients, text, mails] : {std::tuple{0, "EMail_Test_Failed", 0}, {1, "EMail_Test_Sent", 1}}) {
         CMonitorInterfaceData data;
         data.emailSetting.arrMail.assign(static_cast<std::size_t>(recipients), {"Ops", "ops@plant.net"});
-        Store(data);
+        StoreSettings(data);
         Edit([&](Frame&, CMainSettingDlg& page) {
             Script().AnswerMessageBox(IDOK);
             ClickControl(page, kTest);
@@ -410,6 +371,9 @@ TEST_F(MainSettingDlgTest, TheTestMailLandsInTheOutboxOrSaysItWasNotSent)
     }
 }
 
+// The wheel over the page scrolls it, unless an edit has the focus (a
+// press beside it ends that); navigation scrolls, but never past the
+// page's end, and a page shorter than the view does not scroll.
 TEST_F(MainSettingDlgTest, NavigationAndTheWheelScrollThePageAndFollowTheSection)
 {
     Edit(
@@ -420,52 +384,38 @@ TEST_F(MainSettingDlgTest, NavigationAndTheWheelScrollThePageAndFollowTheSection
             const int before = ScrollPos(frame);
             EXPECT_GT(before, 0);
             const CPoint pt = page.GetControl(kGeneralTitle)->rect.CenterPoint();
-            page.DeliverMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
-            page.DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
-            page.DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
-            EXPECT_LT(ScrollPos(frame), before);
+            const auto wheel = [&](short delta) {
+                page.DeliverMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+                page.DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, delta), 0);
+                return ScrollPos(frame);
+            };
+            wheel(120);
+            EXPECT_LT(wheel(120), before);
             EXPECT_EQ(CurrentItem(frame), Frame::kSenderItem);
-            // While an edit has the focus the wheel is the edit's; a press beside it ends that.
             const int typing = ScrollPos(frame);
             QApplication::setActiveWindow(plat::NativeWidget(&frame)->window());
             page.SetFocusTo(kHumidityItem);
             ASSERT_TRUE(page.IsFocusOnEdit());
-            page.DeliverMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
-            page.DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, -120), 0);
-            EXPECT_EQ(ScrollPos(frame), typing);
+            EXPECT_EQ(wheel(-120), typing);
             page.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
             page.DeliverMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-            page.DeliverMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
-            page.DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, -120), 0);
-            EXPECT_GT(ScrollPos(frame), typing);
+            EXPECT_GT(wheel(-120), typing);
             frame.Navigate(Frame::kGeneralItem);
-            EXPECT_EQ(ScrollPos(frame), 0);
-            EXPECT_EQ(page.GetOffset(), 0);
+            EXPECT_EQ(std::tuple(ScrollPos(frame), page.GetOffset()), std::tuple(0, 0));
             frame.Navigate(Frame::kMailItem);
-            EXPECT_EQ(CurrentItem(frame), Frame::kMailItem);
-            // The last section cannot come further up than the page's end.
-            EXPECT_EQ(page.GetOffset(), -(page.GetPageHeight() - page.GetClientRect().Height()));
-            EXPECT_EQ(ScrollPos(frame), 100);
+            EXPECT_EQ(std::tuple(CurrentItem(frame), page.GetOffset(), ScrollPos(frame)),
+                      std::tuple(int(Frame::kMailItem), -(page.GetPageHeight() - page.GetClientRect().Height()), 100));
+
+            page.SetWindowPos(0, 0, page.GetClientRect().Width(), page.GetPageHeight() + 40, SWP_NOMOVE | SWP_NOZORDER);
+            frame.SendMessage(CMainSettingDlg::kMsgHeightChanged);
+            EXPECT_FALSE(frame.GetDlgItem(Frame::kScrollBar)->IsWindowEnabled());
+            frame.SendMessage(CMainSettingDlg::kMsgWheel, MAKEWPARAM(0, static_cast<WORD>(-120)));
+            frame.Navigate(Frame::kGeneralItem);
+            frame.Navigate(Frame::kMailItem);
+            EXPECT_EQ(std::tuple(CurrentItem(frame), page.GetOffset(), ScrollPos(frame)),
+                      std::tuple(int(Frame::kMailItem), 0, 0));
         },
         SettingsItemForTarget(RENDER_FAN));
-}
-
-TEST_F(MainSettingDlgTest, APageShorterThanTheViewDoesNotScroll)
-{
-    Edit([](Frame& frame, CMainSettingDlg& page) {
-        page.SetWindowPos(0, 0, page.GetClientRect().Width(), page.GetPageHeight() + 40, SWP_NOMOVE | SWP_NOZORDER);
-        frame.SendMessage(CMainSettingDlg::kMsgHeightChanged);
-        EXPECT_FALSE(frame.GetDlgItem(Frame::kScrollBar)->IsWindowEnabled());
-        frame.SendMessage(CMainSettingDlg::kMsgWheel, MAKEWPARAM(0, static_cast<WORD>(-120)));
-        frame.Navigate(Frame::kMailItem);
-        EXPECT_EQ(ScrollPos(frame), 0);
-        EXPECT_EQ(page.GetOffset(), 0);
-        EXPECT_EQ(CurrentItem(frame), Frame::kMailItem);
-    });
-}
-
-TEST(SettingsItemTest, TheFrameOpensAtTheSectionOfTheViewTarget)
-{
     for (const auto& [target, item] : {std::pair{RENDER_SINGLE_SENDER, int(Frame::kSenderItem)},
                                        {RENDER_RECEIVER, Frame::kReceiverItem},
                                        {RENDER_VOLTAGE, Frame::kReceiverItem},

@@ -17,8 +17,8 @@ using Dlg = CSignalFormatSetDlg;
 class SignalFormatSetDlgTest : public DialogTest {
 protected:
     // Runs the dialog on a text; answers DoModal's result and the text after it.
-    static std::pair<int, std::string> Run(const std::string& text, const std::function<void(Dlg&)>& action,
-                                           int endWith = IDCANCEL)
+    static std::tuple<int, std::string> Run(const std::string& text, const std::function<void(Dlg&)>& action,
+                                            int endWith = IDCANCEL)
     {
         Dlg dlg(text);
         Script().RunOnDialog<Dlg>(action, endWith);
@@ -44,6 +44,8 @@ protected:
     }
 };
 
+// The text fills the edits only when all three numbers are found, and OK
+// is the primary button then.
 TEST_F(SignalFormatSetDlgTest, TheTextFillsTheEditsOnlyWhenAllThreeNumbersAreFound)
 {
     for (const auto& [text, edits] : {std::pair{"1920x1080@60.000Hz", "1920|1080|60.000"},
@@ -57,99 +59,91 @@ TEST_F(SignalFormatSetDlgTest, TheTextFillsTheEditsOnlyWhenAllThreeNumbersAreFou
     }
 }
 
+// OK and Enter form the text, the refresh as typed; Cancel and Escape
+// leave it; an edit without a number keeps the dialog open (3: still open
+// when the test ended it).
 TEST_F(SignalFormatSetDlgTest, OkAndEnterFormTheTextCancelAndEscapeLeaveIt)
 {
     using Action = std::function<void(Dlg&)>;
     const Action ok = [](Dlg& d) { ClickControl(d, Dlg::kOk); };
     const Action type = [](Dlg& d) { d.SetControlText(Dlg::kHeightEdit, "1200"); };
     const Action none = [](Dlg&) {};
-    struct Case {
-        const char* start;
-        Action edit, end;
-        int result; // 3: still open when the test ended it
-        const char* text;
-    };
-    const Case cases[] = {
-        {"3840x2160@59.940Hz", none, ok, IDOK, "3840x2160@59.940Hz"},
-        {"3840x2160@59.940Hz", type, ok, IDOK, "3840x1200@59.940Hz"},
-        {"3840x2160@59.940Hz", type, [](Dlg& d) { PressKey(d, VK_RETURN); }, IDOK, "3840x1200@59.940Hz"},
-        {"3840x2160@59.940Hz", type, [](Dlg& d) { ClickControl(d, Dlg::kCancel); }, IDCANCEL, "3840x2160@59.940Hz"},
-        {"3840x2160@59.940Hz", type, [](Dlg& d) { PressKey(d, VK_ESCAPE); }, IDCANCEL, "3840x2160@59.940Hz"},
-        // The refresh as typed; an edit without a number keeps the dialog open.
+    const char* uhd = "3840x2160@59.940Hz";
+    const std::tuple<const char*, Action, Action, int, const char*> cases[] = {
+        {uhd, none, ok, IDOK, uhd},
+        {uhd, type, ok, IDOK, "3840x1200@59.940Hz"},
+        {uhd, type, [](Dlg& d) { PressKey(d, VK_RETURN); }, IDOK, "3840x1200@59.940Hz"},
+        {uhd, type, [](Dlg& d) { ClickControl(d, Dlg::kCancel); }, IDCANCEL, uhd},
+        {uhd, type, [](Dlg& d) { PressKey(d, VK_ESCAPE); }, IDCANCEL, uhd},
         {"1920x1080@60.000Hz", [](Dlg& d) { d.SetControlText(Dlg::kRefreshEdit, "50.00"); }, ok, IDOK,
          "1920x1080@50.00Hz"},
         {"no format", [](Dlg& d) { d.SetControlText(Dlg::kWidthEdit, "1280"); }, ok, 3, "no format"},
     };
-    for (const Case& c : cases) {
-        const auto [result, text] = Run(
-            c.start,
-            [&](Dlg& dlg) {
-                c.edit(dlg);
-                c.end(dlg);
-            },
-            3);
-        EXPECT_EQ(result, c.result) << c.text;
-        EXPECT_EQ(text, c.text);
+    for (const auto& [start, edit, end, result, text] : cases) {
+        EXPECT_EQ(Run(
+                      start,
+                      [&](Dlg& dlg) {
+                          edit(dlg);
+                          end(dlg);
+                      },
+                      3),
+                  std::tuple(result, std::string(text)));
     }
 }
 
-TEST_F(SignalFormatSetDlgTest, AFilledValueOutOfBoundsIsBroughtInAndSaidBeforeOkStoresIt)
+// A filled value out of bounds is brought in and said before OK stores it;
+// a button click ends the typing and brings the typed value into bounds.
+TEST_F(SignalFormatSetDlgTest, ValuesOutOfBoundsAreBroughtInBeforeOkStoresThem)
 {
     for (const auto& [text, shown, stored] : {std::tuple{"1920x1080@0.00Hz", "23.000", "1920x1080@23.000Hz"},
                                               {"10x1080@60.000Hz", "64", "64x1080@60.000Hz"},
                                               {"1920x99999@60.000Hz", "16384", "1920x16384@60.000Hz"}}) {
         Script().AnswerMessageBox(IDOK);
-        bool open = false;
-        const auto [result, formed] = Run(text, [&](Dlg& dlg) {
-            ClickControl(dlg, Dlg::kOk);
-            open = dlg.IsWindow();
-            ClickControl(dlg, Dlg::kOk);
-        });
-        EXPECT_TRUE(open) << text;
-        EXPECT_EQ(std::make_pair(result, formed), std::make_pair(int(IDOK), std::string(stored)));
+        EXPECT_EQ(Run(text,
+                      [&](Dlg& dlg) {
+                          ClickControl(dlg, Dlg::kOk);
+                          EXPECT_TRUE(dlg.IsWindow()) << text;
+                          ClickControl(dlg, Dlg::kOk);
+                      }),
+                  std::tuple(int(IDOK), std::string(stored)));
         const SModalRecord* box = Script().Last(EModalKind::MessageBox);
         ASSERT_NE(box, nullptr);
         EXPECT_NE(box->strText.find(shown), std::string::npos) << box->strText;
         Script().ClearLog();
     }
-}
-
-TEST_F(SignalFormatSetDlgTest, AButtonClickEndsTheTypingAndBringsTheValueIntoBounds)
-{
-    const auto [result, text] = Run("1920x1080@60.000Hz", [](Dlg& dlg) {
-        Focus(dlg, Dlg::kWidthEditId);
-        dlg.SetControlText(Dlg::kWidthEdit, "40000");
-        ClickControl(dlg, Dlg::kOk);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(text, "32767x1080@60.000Hz");
-    bool focusAfter = true;
+    EXPECT_EQ(Run("1920x1080@60.000Hz",
+                  [](Dlg& dlg) {
+                      Focus(dlg, Dlg::kWidthEditId);
+                      dlg.SetControlText(Dlg::kWidthEdit, "40000");
+                      ClickControl(dlg, Dlg::kOk);
+                  }),
+              std::tuple(int(IDOK), std::string("32767x1080@60.000Hz")));
     Run(
         "1920x1080@60.000Hz",
         [&](Dlg& dlg) {
             Focus(dlg, Dlg::kRefreshEditId);
             ClickControl(dlg, Dlg::kCancel);
-            focusAfter = dlg.IsFocusOnEdit();
+            EXPECT_FALSE(dlg.IsFocusOnEdit());
         },
         IDOK);
-    EXPECT_FALSE(focusAfter);
 }
 
+// At 1.5: one line of edits and marks with the buttons under it.
 TEST_F(SignalFormatSetDlgTest, OneLineOfEditsAndMarksWithTheButtonsUnderIt)
 {
     SetScale(1.5);
     Run("1920x1080@60.000Hz", [](Dlg& dlg) {
-        const CRect first = dlg.GetControl(Dlg::kWidthEdit)->rect;
+        const CRect first = dlg.GetControl(Dlg::kWidthEdit)->rect, client = dlg.GetClientRect();
         int left = 0;
         for (int index = Dlg::kWidthEdit; index <= Dlg::kHzLabel; ++index) {
             const CRect r = dlg.GetControl(index)->rect;
             EXPECT_TRUE(r.left > left && r.top == first.top && r.Height() == 36) << index;
             left = r.right;
         }
-        EXPECT_LE(left, dlg.GetClientRect().right - 22);
+        EXPECT_LE(left, client.right - 22);
         for (int button : {Dlg::kOk, Dlg::kCancel}) {
             const CRect r = dlg.GetControl(button)->rect;
-            EXPECT_TRUE(r.Width() == 120 && r.top >= first.bottom + 22 && r.bottom <= dlg.GetClientRect().bottom - 22);
+            EXPECT_TRUE(r.Width() == 120 && r.top >= first.bottom + 22 && r.bottom <= client.bottom - 22);
         }
         SaveDialogShot(dlg, "signal_format_150");
     });

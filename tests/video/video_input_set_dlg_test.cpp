@@ -28,11 +28,7 @@ protected:
     {
         DialogTest::SetUp();
         sim::ResetHardware();
-        sim::GenerateOptions options;
-        options.senders = 6;
-        options.portsPerSender = 1;
-        options.receiversPerPort = 2;
-        sim::ProjectModel project = sim::GenerateProject(options);
+        sim::ProjectModel project = sim::GenerateProject({.senders = 6, .portsPerSender = 1, .receiversPerPort = 2});
         const int models[] = {35, 44, 51, 59, 68, 99};
         for (std::size_t i = 0; i < project.senders.size(); ++i)
             project.senders[i].deviceType = models[i];
@@ -57,32 +53,27 @@ protected:
         Script().RunOnDialog<Dlg>(action, endWith);
         return dlg.DoModal();
     }
-    static std::vector<SInputSignalSetting> Stored()
-    {
-        CMonitorInterfaceData data;
-        GetMonitorData()->GetInterfaceData(data);
-        return data.senderSetting.arrInputSignal;
-    }
     static void Store(std::vector<SInputSignalSetting> entries)
     {
-        CMonitorInterfaceData data;
-        GetMonitorData()->GetInterfaceData(data);
+        CMonitorInterfaceData data = HostSettings();
         data.senderSetting.arrInputSignal = std::move(entries);
-        GetMonitorData()->SetInterfaceData(data);
+        StoreSettings(data);
         sim::ClearCallLog();
     }
 
     CTestHost m_host{false};
 };
 
-TEST_F(VideoInputSetDlgTest, ASenderNeverConfiguredShowsEveryInputOffAndCancelStoresNothing)
+// A sender never configured shows every input off, and Cancel stores
+// nothing; OK stores the enabled rows, marks once and notifies.
+TEST_F(VideoInputSetDlgTest, OkStoresTheEnabledRowsMarksOnceAndNotifiesCancelNothing)
 {
     Run(
         0,
         [](Dlg& dlg) {
-            const std::string name = GetProjectData()->GetSender(0)->GetSenderName();
             EXPECT_EQ(dlg.GetControlText(Dlg::kTitle),
-                      plat::Format(GetLanguageString("VideoInput_Ttile", "Monitoring"), name));
+                      plat::Format(GetLanguageString("VideoInput_Ttile", "Monitoring"),
+                                   GetProjectData()->GetSender(0)->GetSenderName()));
             ASSERT_EQ(dlg.GetRows().size(), 2u);
             EXPECT_EQ(dlg.GetTable(Dlg::kTable)->headers.size(), 4u);
             for (int row = 0; row < 2; ++row) {
@@ -94,13 +85,9 @@ TEST_F(VideoInputSetDlgTest, ASenderNeverConfiguredShowsEveryInputOffAndCancelSt
             ClickControl(dlg, Dlg::kCancel);
         },
         IDOK);
-    EXPECT_TRUE(Stored().empty());
-    EXPECT_EQ(HostCalls("CMonitorData::SetInterfaceData"), 0);
-    EXPECT_EQ(sim::GetModificationCount(), 0);
-}
-
-TEST_F(VideoInputSetDlgTest, OkStoresTheEnabledRowsMarksOnceAndNotifies)
-{
+    EXPECT_EQ(std::tuple(HostSettings().senderSetting.arrInputSignal.size(),
+                         HostCalls("CMonitorData::SetInterfaceData"), sim::GetModificationCount()),
+              std::tuple(0u, 0, 0));
     EXPECT_EQ(Run(1,
                   [](Dlg& dlg) {
                       ClickControl(dlg, Dlg::kEnableCheck + 1);
@@ -109,12 +96,11 @@ TEST_F(VideoInputSetDlgTest, OkStoresTheEnabledRowsMarksOnceAndNotifies)
                       ClickControl(dlg, Dlg::kOk);
                   }),
               IDOK);
-    const std::vector<SInputSignalSetting> stored = Stored();
+    const std::vector<SInputSignalSetting> stored = HostSettings().senderSetting.arrInputSignal;
     ASSERT_EQ(stored.size(), 1u);
     const SInputSignalSetting& e = stored[0];
-    EXPECT_EQ(std::tie(e.dwSender, e.byValue1, e.byValue2, e.nValue3, e.nValue4, e.nValue5, e.strSignal),
-              std::make_tuple(1u, uint8_t{44}, uint8_t{2}, 1, 1920, 1080, std::string("HDMI")));
-    EXPECT_EQ(e.dValue, 60.0);
+    EXPECT_EQ(std::tie(e.dwSender, e.byValue1, e.byValue2, e.nValue3, e.nValue4, e.nValue5, e.dValue, e.strSignal),
+              std::make_tuple(1u, uint8_t{44}, uint8_t{2}, 1, 1920, 1080, 60.0, std::string("HDMI")));
     EXPECT_EQ(sim::GetModificationCount(), 1);
     ASSERT_EQ(m_host.notifications.size(), 1u);
     EXPECT_EQ(m_host.notifications[0].mask, -1);
@@ -129,7 +115,7 @@ TEST_F(VideoInputSetDlgTest, ApplyToAllSendersStoresOnlyMatchingInputs)
         ClickControl(dlg, Dlg::kApplyAll);
     });
     std::vector<std::pair<uint32_t, int>> stored;
-    for (const SInputSignalSetting& e : Stored())
+    for (const SInputSignalSetting& e : HostSettings().senderSetting.arrInputSignal)
         stored.push_back({e.dwSender, e.byValue2});
     EXPECT_EQ(stored, (std::vector<std::pair<uint32_t, int>>{{0, 2}, {1, 2}, {1, 3}, {2, 2}}));
     const SModalRecord* box = Script().Last(EModalKind::MessageBox);
@@ -138,7 +124,10 @@ TEST_F(VideoInputSetDlgTest, ApplyToAllSendersStoresOnlyMatchingInputs)
     EXPECT_EQ(sim::GetModificationCount(), 1);
 }
 
-TEST_F(VideoInputSetDlgTest, ALiveInputOffersSetToAndADeadOneOpensTheFormatDialogAtOnce)
+// A live input offers "set to" its signal and a dead one opens the format
+// dialog at once; the sender selector reloads the rows, and a sender
+// without inputs shows the header only.
+TEST_F(VideoInputSetDlgTest, TheFormatCellAndTheSenderSelector)
 {
     std::string live;
     Run(0, [&](Dlg& dlg) {
@@ -147,7 +136,6 @@ TEST_F(VideoInputSetDlgTest, ALiveInputOffersSetToAndADeadOneOpensTheFormatDialo
         Script().PickMenu(Dlg::kMenuSetToSignal);
         ClickControl(dlg, Dlg::kFormatCell);
         EXPECT_EQ(dlg.GetRows()[0].strFormat, live);
-
         ClickControl(dlg, Dlg::kResolutionCheck + 1);
         Script().RunOnDialog<CSignalFormatSetDlg>(
             [](CSignalFormatSetDlg& format) {
@@ -157,29 +145,23 @@ TEST_F(VideoInputSetDlgTest, ALiveInputOffersSetToAndADeadOneOpensTheFormatDialo
             IDCANCEL);
         ClickControl(dlg, Dlg::kFormatCell + 1);
         EXPECT_EQ(dlg.GetControlText(Dlg::kFormatCell + 1), "1920x1200@60.000Hz");
-    });
-    ASSERT_FALSE(live.empty());
-    const std::vector<SMenuItemRecord> items = Script().LogOf(EModalKind::Menu).at(0).menuItems;
-    ASSERT_EQ(items.size(), 2u);
-    EXPECT_EQ(items[1].strText, GetLanguageString("SetTo", "Monitoring") + live);
-}
 
-TEST_F(VideoInputSetDlgTest, TheSenderSelectorReloadsTheRowsAndASenderWithoutInputsShowsTheHeader)
-{
-    Run(0, [](Dlg& dlg) {
         Script().PickMenu(Dlg::kMenuFirstSender + 5);
         ClickControl(dlg, Dlg::kSenderSelector);
         EXPECT_EQ(dlg.GetSender(), 5);
-        EXPECT_TRUE(dlg.GetRows().empty());
-        EXPECT_TRUE(dlg.GetTable(Dlg::kTable)->rows.empty());
+        EXPECT_TRUE(dlg.GetRows().empty() && dlg.GetTable(Dlg::kTable)->rows.empty());
         EXPECT_EQ(dlg.GetControl(Dlg::kEnableCheck), nullptr);
         Script().PickMenu(Dlg::kMenuFirstSender + 3);
         ClickControl(dlg, Dlg::kSenderSelector);
         EXPECT_EQ(dlg.GetRows().size(), 8u);
     });
-    const std::vector<SMenuItemRecord> items = Script().LogOf(EModalKind::Menu).at(0).menuItems;
-    ASSERT_EQ(items.size(), 6u);
-    EXPECT_TRUE(items[0].bChecked);
+    ASSERT_FALSE(live.empty());
+    const std::vector<SModalRecord> menus = Script().LogOf(EModalKind::Menu);
+    ASSERT_EQ(menus.size(), 3u);
+    ASSERT_EQ(menus[0].menuItems.size(), 2u);
+    EXPECT_EQ(menus[0].menuItems[1].strText, GetLanguageString("SetTo", "Monitoring") + live);
+    ASSERT_EQ(menus[1].menuItems.size(), 6u);
+    EXPECT_TRUE(menus[1].menuItems[0].bChecked);
 }
 
 TEST_F(VideoInputSetDlgTest, StoredSettingsOfAnotherModelOrWithoutAFormatAreNeverStoredByAPlainOk)
@@ -188,7 +170,7 @@ TEST_F(VideoInputSetDlgTest, StoredSettingsOfAnotherModelOrWithoutAFormatAreNeve
     const SInputSignalSetting other{0, 200, 2, 0, 0, 1, 1920, 1080, 60.0, "HDMI"};
     Store({other});
     Run(0, [](Dlg& dlg) { EXPECT_EQ(dlg.GetRows()[1].bEnabled, 0); });
-    EXPECT_EQ(Stored().size(), 1u);
+    EXPECT_EQ(HostSettings().senderSetting.arrInputSignal.size(), 1u);
     // A 0 Hz refresh stored before: OK says so and stores nothing.
     Store({{0, 35, 2, 0, 0, 1, 1920, 1080, 0.0, "HDMI"}});
     Script().AnswerMessageBox(IDOK);
@@ -206,16 +188,15 @@ TEST_F(VideoInputSetDlgTest, TheTableHasItsColumnsAndRowsByDensity)
     SetScale(1.5);
     Run(3, [](Dlg& dlg) {
         const SMorvControl& table = *dlg.GetControl(Dlg::kTable);
-        EXPECT_EQ(table.rect.top, 82);
+        EXPECT_EQ(std::tuple(table.rect.top, table.table.nRowHeight, morv::TableCellRect(table, 1, 3).Width()),
+                  std::tuple(82, 45, table.rect.Width() * 230 / 610));
         EXPECT_NEAR(table.rect.Width(), 915, 1);
-        EXPECT_EQ(table.table.nRowHeight, 45);
-        EXPECT_EQ(morv::TableCellRect(table, 1, 3).Width(), table.rect.Width() * 230 / 610);
-        const CRect client = dlg.GetClientRect();
         for (int index : {Dlg::kApplyAll, Dlg::kApply, Dlg::kOk, Dlg::kCancel, Dlg::kSenderSelector}) {
             const CRect r = dlg.GetControl(index)->rect;
-            EXPECT_TRUE(r.left >= 0 && r.right <= client.right && r.bottom <= client.bottom) << index;
+            EXPECT_TRUE(r.left >= 0 && r.right <= dlg.GetClientRect().right && r.bottom <= dlg.GetClientRect().bottom
+                        && (index == Dlg::kSenderSelector || r.top >= table.rect.bottom))
+                << index;
         }
-        EXPECT_GE(dlg.GetControl(Dlg::kApply)->rect.top, table.rect.bottom);
         SaveDialogShot(dlg, "video_input_150");
     });
 }
@@ -272,7 +253,7 @@ TEST_F(VideoInputSetDlgTest, ThirtyTwoInputsScrollAndOddSignalTextsGiveSaneRows)
         IDCANCEL);
     EXPECT_FALSE(Script().LogOf(EModalKind::Menu).at(1).menuItems.at(1).bEnabled);
     EXPECT_EQ(Script().LogOf(EModalKind::Dialog).size(), 3u);
-    const std::vector<SInputSignalSetting> stored = Stored();
+    const std::vector<SInputSignalSetting> stored = HostSettings().senderSetting.arrInputSignal;
     ASSERT_EQ(stored.size(), 4u);
     EXPECT_EQ(stored[0].dValue, 50.0);
     for (const SInputSignalSetting& e : stored)

@@ -61,11 +61,13 @@ TEST(VideoInputs, TheListComesFromTheFixedTableTheCodesOrTheRecords)
     EXPECT_EQ(Types(codes.inputs), (std::vector<uint32_t>{2, 0x20, 0x21, 0x22, 0x23}));
     EXPECT_EQ(codes.names[1], "type 32");
     const SSenderInputs slots = ReadSenderInputs(logic, 0, 2, true, true);
-    EXPECT_EQ(slots.names.size(), kMaxVideoInputs);
-    EXPECT_EQ(slots.names[0], "slot 1.0");
+    EXPECT_EQ(std::tuple(slots.names.size(), slots.names[0]), std::tuple(kMaxVideoInputs, std::string("slot 1.0")));
 }
 
-TEST(VideoInputs, AChangedModelDropsTheSendersSettingsAnUnknownOneKeepsThem)
+// A changed model drops the sender's settings, an unknown one keeps them; a
+// device entry names its slot; storing keeps other senders; applying to all
+// leaves senders whose inputs are unknown.
+TEST(VideoInputs, StoringRows)
 {
     for (const auto& [detected, reset] : {std::pair{35, false}, {44, true}, {0, false}}) {
         SSenderSetting settings;
@@ -73,40 +75,30 @@ TEST(VideoInputs, AChangedModelDropsTheSendersSettingsAnUnknownOneKeepsThem)
         EXPECT_EQ(ResetOnModelChange(settings, 1, detected), reset) << detected;
         EXPECT_EQ(settings.arrInputSignal.size(), reset ? 1u : 3u) << detected;
     }
-}
-
-TEST(VideoInputs, ADeviceEntryNamesItsSlotAndStoringKeepsOtherSenders)
-{
     SSenderSetting settings;
     settings.arrInputSignal = {Entry(0, 68, 2, 59.94), Entry(1, 44, 1)};
     SSenderInputs device{0, 68, true, {Slot(0, 2, 0), Slot(0, 2, 1)}, {"a", "b"}};
     std::vector<SVideoInputRow> rows = RowsOf(device, settings);
-    EXPECT_EQ(rows[0].strFormat, "1280x720@59.94Hz");
-    EXPECT_EQ(rows[1].bEnabled, 0) << "another sub-index";
+    EXPECT_EQ(std::tuple(rows[0].strFormat, rows[1].bEnabled), std::tuple(std::string("1280x720@59.94Hz"), 0));
     rows[0].bEnabled = 0;
     rows[1].bEnabled = 1;
     rows[1].strFormat = "1920x1080i@50.000Hz";
     StoreRows(settings, device, rows);
     ASSERT_EQ(settings.arrInputSignal.size(), 2u);
     const SInputSignalSetting& e = settings.arrInputSignal[1];
-    EXPECT_EQ(std::tie(e.dwSender, e.nValue2, e.nValue4, e.dValue, e.strSignal),
-              std::make_tuple(0u, 1, 1920, 50.0, std::string("b")));
-    EXPECT_EQ(settings.arrInputSignal[0].dwSender, 1u);
-}
+    EXPECT_EQ(std::tie(settings.arrInputSignal[0].dwSender, e.dwSender, e.nValue2, e.nValue4, e.dValue, e.strSignal),
+              std::make_tuple(1u, 0u, 1, 1920, 50.0, std::string("b")));
 
-TEST(VideoInputs, ApplyingToAllLeavesSendersWhoseInputsAreUnknown)
-{
-    SSenderSetting settings;
     settings.arrInputSignal = {Entry(1, 44, 4), Entry(3, 51, 4)};
     const std::vector<SSenderInputs> senders = {{0, 35, false, {Slot(0, 1, 0), Slot(0, 2, 0)}, {"DVI", "HDMI"}},
                                                 {1, 44, false, {Slot(0, 2, 0)}, {"HDMI 1"}},
                                                 {3, 51, false, {}, {}}};
-    std::vector<SVideoInputRow> rows = RowsOf(senders[0], {});
+    rows = RowsOf(senders[0], {});
     rows[1].bEnabled = 1;
     StoreRowsForAll(settings, rows, senders);
     std::vector<std::pair<uint32_t, std::string>> stored;
-    for (const SInputSignalSetting& e : settings.arrInputSignal)
-        stored.push_back({e.dwSender, e.strSignal});
+    for (const SInputSignalSetting& entry : settings.arrInputSignal)
+        stored.push_back({entry.dwSender, entry.strSignal});
     EXPECT_EQ(stored, (std::vector<std::pair<uint32_t, std::string>>{{3, "stored"}, {0, "HDMI"}, {1, "HDMI 1"}}));
 }
 
