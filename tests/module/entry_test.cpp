@@ -19,27 +19,18 @@ namespace {
 
 using EntryTest = ModuleTest;
 
-const std::vector<std::string> kFetches = {"GetProjectData",
-                                           "GetConstantData",
-                                           "GetConfigData",
-                                           "GetRuntimeData",
-                                           "GetMonitorData",
-                                           "GetMonitorThreadMgr",
-                                           "GetHwSenderLogic",
-                                           "GetHwReceiverLogic",
-                                           "GetHwVideoSourceLogic",
-                                           "GetHwCaliSoftEdgeLogic",
-                                           "GetHwAdvancedSoftEdgeLogic",
-                                           "GetHwColorBrightLogic",
-                                           "GetHwMonitorLogic",
-                                           "CMonitorThreadMgr::AddMonitorUpdateTarget"};
+const std::string kFetches = "GetProjectData GetConstantData GetConfigData GetRuntimeData GetMonitorData "
+                             "GetMonitorThreadMgr GetHwSenderLogic GetHwReceiverLogic GetHwVideoSourceLogic "
+                             "GetHwCaliSoftEdgeLogic GetHwAdvancedSoftEdgeLogic GetHwColorBrightLogic "
+                             "GetHwMonitorLogic CMonitorThreadMgr::AddMonitorUpdateTarget";
 
-std::vector<std::string> Fetches()
+// The fetches of the call log, in order.
+std::string Fetches()
 {
-    std::vector<std::string> seen;
+    std::string seen;
     for (const sim::LoggedCall& call : sim::GetCallLog())
-        if (std::find(kFetches.begin(), kFetches.end(), call.operation) != kFetches.end())
-            seen.push_back(call.operation);
+        if ((" " + kFetches + " ").find(" " + call.operation + " ") != std::string::npos)
+            seen += (seen.empty() ? "" : " ") + call.operation;
     return seen;
 }
 

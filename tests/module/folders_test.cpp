@@ -47,16 +47,14 @@ TEST(FoldersTest, ConfigFolderOfTheDocumentsAndTheConfiguredName)
     const struct {
         std::optional<std::string> file, documents;
         std::string expected; // empty: the module folder
-    } cases[] = {
-        {key + "Data\n", "/home/u/Documents", "/home/u/Documents/Data/"},
-        {std::nullopt, "/home/u/Documents", "/home/u/Documents/Quarn/"}, // no file: the default name
-        {"[Software]\nOther=1\n[Common]\nSoftwareConfigurationPath=Wrong\n", "/docs", "/docs/Quarn/"},
-        {key + "Vendor\\Data\n", "/docs", "/docs/Vendor/Data/"}, // desktop separators
-        // The name is read with a buffer of 260 characters.
-        {key + std::string(300, 'a') + "\n", "/docs", "/docs/" + std::string(259, 'a') + "/"},
-        {key + "Data\n", std::nullopt, ""},
-        {key + "Data\n", std::string(), ""},
-    };
+    } cases[] = {{key + "Data\n", "/home/u/Documents", "/home/u/Documents/Data/"},
+                 {std::nullopt, "/home/u/Documents", "/home/u/Documents/Quarn/"}, // no file: the default name
+                 {"[Software]\nOther=1\n[Common]\nSoftwareConfigurationPath=Wrong\n", "/docs", "/docs/Quarn/"},
+                 {key + "Vendor\\Data\n", "/docs", "/docs/Vendor/Data/"}, // desktop separators
+                 // The name is read with a buffer of 260 characters.
+                 {key + std::string(300, 'a') + "\n", "/docs", "/docs/" + std::string(259, 'a') + "/"},
+                 {key + "Data\n", std::nullopt, ""},
+                 {key + "Data\n", std::string(), ""}};
     for (const auto& c : cases) {
         std::filesystem::remove(root / "Language" / "Multi_English.ini");
         if (c.file)

@@ -179,17 +179,16 @@ TEST_F(PageTest, ToolbarPollTurnsNewDataIntoAWholePageRefreshOnceWhileMonitoring
 
 TEST_F(PageTest, HostShortcutsReachTheHostFromEveryPane)
 {
-    const std::tuple<int, Qt::KeyboardModifiers, const char*> cases[] = {
-        {Qt::Key_Tab, Qt::ControlModifier, "SwitchLabel"},
-        {Qt::Key_O, Qt::ControlModifier, "OpenProject()"},
-        {Qt::Key_S, Qt::ControlModifier, "SaveProject"},
-        {Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier, "SaveProjectAs"},
-        {Qt::Key_Tab, Qt::NoModifier, nullptr}, // null: the host is not asked
-        {Qt::Key_S, Qt::NoModifier, nullptr},
-        {Qt::Key_Tab, Qt::ControlModifier | Qt::AltModifier, nullptr},
-        {Qt::Key_O, Qt::ControlModifier | Qt::MetaModifier, nullptr},
-        {Qt::Key_P, Qt::ControlModifier, nullptr},
-    };
+    const std::tuple<int, Qt::KeyboardModifiers, const char*> cases[]
+        = {{Qt::Key_Tab, Qt::ControlModifier, "SwitchLabel"},
+           {Qt::Key_O, Qt::ControlModifier, "OpenProject()"},
+           {Qt::Key_S, Qt::ControlModifier, "SaveProject"},
+           {Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier, "SaveProjectAs"},
+           {Qt::Key_Tab, Qt::NoModifier, nullptr}, // null: the host is not asked
+           {Qt::Key_S, Qt::NoModifier, nullptr},
+           {Qt::Key_Tab, Qt::ControlModifier | Qt::AltModifier, nullptr},
+           {Qt::Key_O, Qt::ControlModifier | Qt::MetaModifier, nullptr},
+           {Qt::Key_P, Qt::ControlModifier, nullptr}};
     for (const CWnd* pane : Panes(*dlg)) {
         for (const auto& [key, modifiers, command] : cases) {
             host.commands.clear();

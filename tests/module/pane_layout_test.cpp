@@ -51,20 +51,19 @@ TEST(PaneLayoutTest, EveryPaneAtEachDensity)
 TEST(RefreshOrderTest, ThePanesEachMaskNames)
 {
     const std::vector<EPane> all = {SenderPanel, TargetSelect, MainView, ToolBar, HScroll, VScroll};
-    const std::pair<uint32_t, std::vector<EPane>> cases[] = {
-        {0xFFFFFFFFu, all},
-        {UPDATE_ACTIVATE, all},
-        {UPDATE_TOOLBAR, {ToolBar}},
-        {UPDATE_TARGET, {TargetSelect}},
-        {UPDATE_VIEW, {MainView}},
-        {UPDATE_HSCROLL, {HScroll}},
-        {UPDATE_VSCROLL, {VScroll}},
-        {UPDATE_SENDER_PANEL, {SenderPanel}},
-        {0x2000, {}}, // the other pages' bits
-        {0x20000 | 0x40000 | 0x2001 | 0x10000000, {}},
-        {UPDATE_LAYOUT_CHANGE, {MainView, ToolBar, HScroll, VScroll}},
-        {UPDATE_ACTIVATE_NO_PANEL, {TargetSelect, MainView, ToolBar, HScroll, VScroll}},
-    };
+    const std::pair<uint32_t, std::vector<EPane>> cases[]
+        = {{0xFFFFFFFFu, all},
+           {UPDATE_ACTIVATE, all},
+           {UPDATE_TOOLBAR, {ToolBar}},
+           {UPDATE_TARGET, {TargetSelect}},
+           {UPDATE_VIEW, {MainView}},
+           {UPDATE_HSCROLL, {HScroll}},
+           {UPDATE_VSCROLL, {VScroll}},
+           {UPDATE_SENDER_PANEL, {SenderPanel}},
+           {0x2000, {}}, // the other pages' bits
+           {0x20000 | 0x40000 | 0x2001 | 0x10000000, {}},
+           {UPDATE_LAYOUT_CHANGE, {MainView, ToolBar, HScroll, VScroll}},
+           {UPDATE_ACTIVATE_NO_PANEL, {TargetSelect, MainView, ToolBar, HScroll, VScroll}}};
     for (const auto& [mask, panes] : cases)
         EXPECT_EQ(panes, PanesToRefresh(mask)) << std::hex << mask;
 }

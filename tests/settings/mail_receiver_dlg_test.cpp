@@ -63,18 +63,7 @@ TEST_F(MailReceiverDlgTest, TheEditsStartWithTheCallersStringsAndOkWritesThemBac
     const SModalRecord* box = Script().Last(EModalKind::MessageBox);
     EXPECT_EQ(std::tuple(box->strText, box->strCaption),
               std::tuple(GetLanguageString("EmailReceiverDlg_Legal", "Monitoring"),
-                        GetLanguageString("EmailReceiverDlg_ModifyTitle", "Monitoring")));
-}
-
-TEST_F(MailReceiverDlgTest, RowsShareTheSendingAccountsColumns)
-{
-    SetScale(1.5);
-    Run(Dlg::kAdd, [](Dlg& dlg) {
-        EXPECT_EQ(std::tuple(dlg.GetControl(Dlg::kNameLabel)->rect.left, dlg.GetControl(Dlg::kNameEdit)->rect.left,
-                             dlg.GetControl(Dlg::kAddressEdit)->rect.right, dlg.GetClientRect().Width()),
-                  std::tuple(75, 255, 705, 780));
-        SaveDialogShot(dlg, "mail_receiver_150");
-    });
+                         GetLanguageString("EmailReceiverDlg_ModifyTitle", "Monitoring")));
 }
 
 } // namespace

@@ -69,16 +69,15 @@ TEST_F(SignalFormatSetDlgTest, OkAndEnterFormTheTextCancelAndEscapeLeaveIt)
     const Action type = [](Dlg& d) { d.SetControlText(Dlg::kHeightEdit, "1200"); };
     const Action none = [](Dlg&) {};
     const char* uhd = "3840x2160@59.940Hz";
-    const std::tuple<const char*, Action, Action, int, const char*> cases[] = {
-        {uhd, none, ok, IDOK, uhd},
-        {uhd, type, ok, IDOK, "3840x1200@59.940Hz"},
-        {uhd, type, [](Dlg& d) { PressKey(d, VK_RETURN); }, IDOK, "3840x1200@59.940Hz"},
-        {uhd, type, [](Dlg& d) { ClickControl(d, Dlg::kCancel); }, IDCANCEL, uhd},
-        {uhd, type, [](Dlg& d) { PressKey(d, VK_ESCAPE); }, IDCANCEL, uhd},
-        {"1920x1080@60.000Hz", [](Dlg& d) { d.SetControlText(Dlg::kRefreshEdit, "50.00"); }, ok, IDOK,
-         "1920x1080@50.00Hz"},
-        {"no format", [](Dlg& d) { d.SetControlText(Dlg::kWidthEdit, "1280"); }, ok, 3, "no format"},
-    };
+    const std::tuple<const char*, Action, Action, int, const char*> cases[]
+        = {{uhd, none, ok, IDOK, uhd},
+           {uhd, type, ok, IDOK, "3840x1200@59.940Hz"},
+           {uhd, type, [](Dlg& d) { PressKey(d, VK_RETURN); }, IDOK, "3840x1200@59.940Hz"},
+           {uhd, type, [](Dlg& d) { ClickControl(d, Dlg::kCancel); }, IDCANCEL, uhd},
+           {uhd, type, [](Dlg& d) { PressKey(d, VK_ESCAPE); }, IDCANCEL, uhd},
+           {"1920x1080@60.000Hz", [](Dlg& d) { d.SetControlText(Dlg::kRefreshEdit, "50.00"); }, ok, IDOK,
+            "1920x1080@50.00Hz"},
+           {"no format", [](Dlg& d) { d.SetControlText(Dlg::kWidthEdit, "1280"); }, ok, 3, "no format"}};
     for (const auto& [start, edit, end, result, text] : cases) {
         EXPECT_EQ(Run(
                       start,
