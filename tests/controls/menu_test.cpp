@@ -1,6 +1,7 @@
 #include "controls/pop_menu.h"
 #include "controls_test_support.h"
 #include "menu_widget.h"
+#include "widgets_test_support.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -78,30 +79,19 @@ TEST_F(MenuTest, ScriptPicksAnIdAndSeesTheItems)
 }
 
 // Without TPM_RETURNCMD the choice is posted to the owner as WM_COMMAND.
-class CommandOwner : public CWnd {
-public:
-    std::vector<WPARAM> commands;
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == WM_COMMAND)
-            commands.push_back(wParam);
-        return CWnd::WindowProc(message, wParam, lParam);
-    }
-};
-
 TEST_F(MenuTest, WithoutReturnCommandTheChoiceIsPostedToTheOwner)
 {
-    CommandOwner owner;
-    ASSERT_TRUE(owner.CreateEx(nullptr, {0, 0, 100, 100}, 1, EWindowKind::Dialog));
+    widget_test::CRecorderWnd owner;
+    owner.also = {WM_COMMAND};
+    ASSERT_TRUE(owner.Create());
     CCusPopMenu menu;
     BuildContextMenu(menu);
     Script().PickMenu(5);
     EXPECT_EQ(menu.TrackPopupMenu(TPM_RIGHTBUTTON, 0, 0, &owner), 1u);
-    EXPECT_TRUE(owner.commands.empty()); // posted, not sent
+    EXPECT_TRUE(owner.records.empty()); // posted, not sent
     QCoreApplication::processEvents();
-    EXPECT_EQ(owner.commands, std::vector<WPARAM>{5});
+    ASSERT_EQ(owner.Of(WM_COMMAND).size(), 1u);
+    EXPECT_EQ(owner.Of(WM_COMMAND)[0].wParam, 5u);
     Script().PickMenu(0);
     EXPECT_EQ(menu.TrackPopupMenu(0, 0, 0, &owner), 0u);
 }

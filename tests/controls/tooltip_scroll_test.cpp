@@ -1,6 +1,7 @@
 #include "controls/scroll_bar.h"
 #include "controls/tooltip.h"
 #include "controls_test_support.h"
+#include "widgets_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -34,23 +35,18 @@ TEST(ToolTip, ShowsAtOnceOrAfterItsDelayWithATextAndAnOwner)
     EXPECT_TRUE(lateTip.IsShown());
 }
 
-class ScrollOwner : public CWnd {
-public:
-    std::vector<std::tuple<UINT, int, int>> moves; // message, code, position
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == WM_VSCROLL || message == WM_HSCROLL)
-            moves.emplace_back(message, LOWORD(wParam), HIWORD(wParam));
-        return CWnd::WindowProc(message, wParam, lParam);
-    }
-};
-
 TEST(ScrollBar, UserMovesAreToldToTheParentMovesFromCodeToNobody)
 {
-    ScrollOwner owner;
-    ASSERT_TRUE(owner.CreateEx(nullptr, {0, 0, 200, 200}, 1, EWindowKind::Dialog));
+    widget_test::CRecorderWnd owner;
+    owner.also = {WM_VSCROLL, WM_HSCROLL};
+    ASSERT_TRUE(owner.Create(200, 200));
+    using M = std::tuple<UINT, int, int>; // message, code, position
+    const auto moves = [&] {
+        std::vector<M> out;
+        for (const auto& r : owner.records)
+            out.emplace_back(r.message, LOWORD(r.wParam), HIWORD(r.wParam));
+        return out;
+    };
     CMorvScrollBar bar, horizontal;
     ASSERT_TRUE(bar.Create(&owner, {180, 0, 194, 200}, 10, true));
     bar.SetScrollRange(0, 100);
@@ -58,15 +54,14 @@ TEST(ScrollBar, UserMovesAreToldToTheParentMovesFromCodeToNobody)
     bar.SetLineStep(5);
     for (const int code : {SB_LINEDOWN, SB_PAGEDOWN, SB_BOTTOM, SB_LINEUP})
         bar.Scroll(code);
-    using M = std::tuple<UINT, int, int>;
-    EXPECT_EQ(owner.moves,
+    EXPECT_EQ(moves(),
               (std::vector<M>{{WM_VSCROLL, SB_LINEDOWN, 5},
                               {WM_VSCROLL, SB_PAGEDOWN, 25},
                               {WM_VSCROLL, SB_BOTTOM, 100},
                               {WM_VSCROLL, SB_LINEUP, 95}}));
     EXPECT_EQ(bar.GetScrollPos(), 95);
 
-    owner.moves.clear(); // a position from code is held in the range and told to nobody
+    owner.records.clear(); // a position from code is held in the range and told to nobody
     horizontal.SetScrollRange(0, 100);
     horizontal.SetScrollPos(40);
     ASSERT_TRUE(horizontal.Create(&owner, {0, 186, 200, 200}, 11, false));
@@ -75,9 +70,9 @@ TEST(ScrollBar, UserMovesAreToldToTheParentMovesFromCodeToNobody)
     EXPECT_EQ(horizontal.GetScrollPos(), 100);
     horizontal.SetScrollRange(0, 50);
     EXPECT_EQ(horizontal.GetScrollPos(), 50);
-    EXPECT_TRUE(owner.moves.empty());
+    EXPECT_TRUE(owner.records.empty());
     horizontal.Scroll(SB_TOP);
-    EXPECT_EQ(owner.moves, (std::vector<M>{{WM_HSCROLL, SB_TOP, 0}}));
+    EXPECT_EQ(moves(), (std::vector<M>{{WM_HSCROLL, SB_TOP, 0}}));
     EXPECT_EQ(horizontal.GetScrollPos(), 0);
 }
 

@@ -33,6 +33,8 @@ public:
     // Sees the filter road of this window and its children.
     std::function<bool(MSG*)> filter;
     std::vector<SRecord> records;
+    // Messages below WM_USER recorded besides WM_NOTIFY.
+    std::vector<UINT> also;
 
     bool Create(int width = 420, int height = 320)
     {
@@ -64,7 +66,7 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == WM_NOTIFY || message >= WM_USER) {
+        if (message == WM_NOTIFY || message >= WM_USER || std::find(also.begin(), also.end(), message) != also.end()) {
             SRecord r{message, wParam, lParam, {}, false, {}};
             if (message == WM_NOTIFY) {
                 r.notify = *reinterpret_cast<const STreeNotify*>(lParam);
