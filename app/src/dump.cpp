@@ -189,7 +189,7 @@ QJsonArray DrawingJson(const std::vector<DrawOp>& ops)
     return out;
 }
 
-QJsonObject WindowJson(CWnd& wnd, const CWnd& root)
+QJsonObject WindowJson(CWnd& wnd, const CWnd& root, bool drawing)
 {
     QJsonObject o{{"class", Text(WindowClassName(wnd))},
                   {"id", static_cast<int>(wnd.GetDlgCtrlID())},
@@ -212,7 +212,8 @@ QJsonObject WindowJson(CWnd& wnd, const CWnd& root)
         // Painting into a recording canvas is what a window paint would draw.
         RecordingCanvas canvas;
         dlg->DrawTo(canvas);
-        o["drawing"] = DrawingJson(canvas.Ops());
+        if (drawing)
+            o["drawing"] = DrawingJson(canvas.Ops());
     }
     if (const auto* tree = dynamic_cast<const CMorvSenderTreeCtrl*>(&wnd)) {
         QJsonArray items;
@@ -221,7 +222,7 @@ QJsonObject WindowJson(CWnd& wnd, const CWnd& root)
     }
     QJsonArray children;
     for (CWnd* child : ChildWindows(wnd))
-        children.append(WindowJson(*child, root));
+        children.append(WindowJson(*child, root, drawing));
     o["children"] = children;
     return o;
 }

@@ -28,8 +28,9 @@ QJsonArray DrawingJson(const std::vector<DrawOp>& ops);
 
 // A window and its descendants; rectangles are in `root`'s client
 // coordinates. Skinned dialogs add "controls", "bars" and "drawing"
-// (painted into a recording canvas, hence not const).
-QJsonObject WindowJson(CWnd& wnd, const CWnd& root);
+// (painted into a recording canvas, hence not const); without `drawing`
+// they are painted all the same, and the drawing is left out.
+QJsonObject WindowJson(CWnd& wnd, const CWnd& root, bool drawing = true);
 
 // Pages, the page shown, and the recent notifications and updates.
 QJsonObject PageHostJson(const CPageHost& host);

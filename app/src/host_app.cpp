@@ -216,7 +216,7 @@ bool CHostApp::RunMonkey(uint32_t seed, SMonkeyReport& report, std::string& erro
                            .steps = m_options.monkey,
                            .folder = m_options.screenshots,
                            .soakSeconds = m_options.soakSeconds,
-                           .stateDump = [this] { return StateDump(); },
+                           .stateDump = [this] { return StateDump(false); },
                            .recreatePage = [this](std::string& why) { return RecreateMonitorPage(why); }},
                           report, error);
 }
@@ -233,12 +233,12 @@ bool CHostApp::RecreateMonitorPage(std::string& error)
 
 QJsonObject CHostApp::Dump() const
 {
-    QJsonObject dump = StateDump();
+    QJsonObject dump = StateDump(true);
     dump["calls"] = CallLogJson();
     return dump;
 }
 
-QJsonObject CHostApp::StateDump() const
+QJsonObject CHostApp::StateDump(bool drawing) const
 {
     QJsonObject host = PageHostJson(*m_host);
     host["module"] = QString::fromStdString(m_loader.Path());
@@ -247,7 +247,7 @@ QJsonObject CHostApp::StateDump() const
         // Painting the panes for the dump is the host's doing, not the page's.
         CQuietCalls quiet;
         for (CWnd* wnd : ChildWindows(m_pageArea))
-            windows.append(WindowJson(*wnd, m_pageArea));
+            windows.append(WindowJson(*wnd, m_pageArea, drawing));
     }
     QJsonArray notices;
     for (const std::string& n : m_window->Notices())

@@ -38,8 +38,10 @@ public:
     bool RunMonkey(uint32_t seed, SMonkeyReport& report, std::string& error);
     // The observable state (docs/scenario.md lists its members).
     QJsonObject Dump() const;
-    // The same without the host's call log, which grows with the run.
-    QJsonObject StateDump() const;
+    // The same without the host's call log, which grows with the run, and
+    // without the panes' drawing (they are painted all the same) unless
+    // `drawing`.
+    QJsonObject StateDump(bool drawing) const;
     // Releases the monitor page and creates it again through the page
     // library's entry; false with a message.
     bool RecreateMonitorPage(std::string& error);

@@ -22,9 +22,10 @@ struct SMonkeyRun {
     int steps = 0;
     std::string folder;  // where the project copy and the dump are written
     int soakSeconds = 0; // > 0: a soak, ended after the steps or this long
-    // The dump without the host's call log, which grows with the run: what
-    // every step reads its checks and targets from. The full dump is
-    // written when a step fails.
+    // The dump without the host's call log, which grows with the run, and
+    // without the panes' drawing (painted all the same): what every step
+    // reads its checks and targets from. The full dump is written when a
+    // step fails.
     std::function<QJsonObject()> stateDump;
     // Releases the monitor page and creates it again; false with a message.
     std::function<bool(std::string&)> recreatePage;
