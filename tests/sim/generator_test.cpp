@@ -13,22 +13,16 @@
 #include <set>
 #include <tuple>
 
-// Grouped and ungrouped senders, one fibre sender, a wide one, one pair of
-// source and backup senders, 1400 to 1600 cabinets (backup senders and
-// backup fibre outputs feed cabinets already counted), walls that do not
-// overlap themselves; the file in the runtime folder is the same project.
+// One pair of source and backup senders, 1400 to 1600 cabinets (backup
+// senders and backup fibre outputs feed cabinets already counted), walls
+// that do not overlap themselves; the file in the runtime folder is the same
+// project. Its groups, fibre and wide senders are the services' tests' to see.
 TEST(SampleProject, HasTheShapesTheProgramShowsAndShipsInTheRuntimeFolder)
 {
     const sim::ProjectModel p = sim::MakeSampleProject();
     EXPECT_EQ(sim::ValidateProject(p), "");
-    EXPECT_GE(p.senders.size(), 6u);
-    EXPECT_EQ(p.groups.size(), 2u);
-    int grouped[2] = {0, 0}, ungrouped = 0, fibre = 0, wide = 0;
     std::size_t cabinets = 0;
     for (const sim::SenderModel& s : p.senders) {
-        ++(s.groupId.empty() ? ungrouped : grouped[sim::FindGroup(p, s.groupId)]);
-        fibre += s.fiber && s.fiberPorts.size() == 16 && s.deviceType == 4 && s.model == 160;
-        wide += s.ports.size() > 20;
         std::vector<CRect> all;
         const std::size_t outputs = s.fiber ? s.fiberPorts.size() / 2 : s.ports.size();
         for (std::size_t i = 0; i < outputs; ++i)
@@ -40,8 +34,6 @@ TEST(SampleProject, HasTheShapesTheProgramShowsAndShipsInTheRuntimeFolder)
         const auto backs = [&](const sim::BackupLink& l) { return l.backupId == s.id && l.sourceId != s.id; };
         cabinets += std::none_of(p.backups.begin(), p.backups.end(), backs) ? all.size() : 0;
     }
-    EXPECT_EQ(std::tuple(grouped[0] > 0, grouped[1] > 0, ungrouped > 0, fibre, wide > 0),
-              std::tuple(true, true, true, 1, true));
     std::set<std::pair<std::string, std::string>> pairs;
     for (const sim::BackupLink& l : p.backups)
         pairs.insert({l.sourceId, l.backupId});

@@ -169,10 +169,6 @@ TEST_F(ProjectFile, BadMembersAreRejectedWithTheirFault)
         {"senders/2/ports/0/receivers", QJsonArray{QJsonArray{0, 0, 0, 64}}, "width and height must be positive"},
         {"senders/2/ports/0/receivers", QJsonArray{QJsonArray{2147483000, 0, 1000, 64}},
          "receiver coordinate out of range"},
-        {"senders/2/ports/0/receivers", QJsonArray{QJsonArray{0, 2147483000, 64, 1000}},
-         "receiver coordinate out of range"},
-        {"senders/2/ports/0/receivers", QJsonArray{QJsonArray{-2147483648.0, 0, 64, 64}},
-         "receiver coordinate out of range"},
         {"senders/2/ports/0/receivers", QJsonArray{QJsonArray{999990, 0, 64, 64}}, "receiver coordinate out of range"},
         {"senders/0/view/area", QJsonArray{-2147483648.0, 0, 2147483647, 10}, "view coordinate out of range"},
     };

@@ -5,9 +5,6 @@
 #include "sim/language.h"
 #include "sim/world.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <algorithm>
 #include <iterator>
 
@@ -39,21 +36,13 @@ void ExpectOnlyProposedTextsMissing()
             << missing.section << "/" << missing.key;
 }
 
-SenderDialogTest::SenderDialogTest() = default;
-SenderDialogTest::~SenderDialogTest() = default;
-
 void SenderDialogTest::SetUp()
 {
+    SimTest::SetUp();
     Script().Reset();
     Script().SetMode(CModalScript::EMode::Scripted);
-    sim::ResetWorld();
-    sim::ClearCallLog();
     sim::ClearMissingLanguageKeys();
     morv::SetDensity(1.0);
-    m_dir = std::make_unique<QTemporaryDir>();
-    ASSERT_TRUE(m_dir->isValid());
-    m_config = m_dir->path().toStdString();
-    sim::SetConfigFolder(m_config);
 }
 
 void SenderDialogTest::TearDown()
@@ -65,6 +54,7 @@ void SenderDialogTest::TearDown()
         sim::LoadLanguageFile(sim::DefaultLanguageFile());
     sim::SetConfigFolder({});
     morv::SetDensity(0);
+    SimTest::TearDown();
 }
 
 void SenderDialogTest::MakeProject(int count, const std::vector<std::string>& addresses)
@@ -84,15 +74,12 @@ void SenderDialogTest::MakeProject(int count, const std::vector<std::string>& ad
 
 void SenderDialogTest::UseProposedTexts()
 {
-    QFile base(QString::fromStdString(sim::DefaultLanguageFile()));
-    ASSERT_TRUE(base.open(QIODevice::ReadOnly));
-    QByteArray text = base.readAll() + "\n[SenderDialogs]\n";
+    std::string text = Content(sim::DefaultLanguageFile());
+    ASSERT_FALSE(text.empty());
+    text += "\n[SenderDialogs]\n";
     for (const auto& [key, english] : kProposedTexts)
-        text += QByteArray(key) + "=" + QByteArray(english) + "\n";
-    const QString path = m_dir->filePath("Multi_English.ini");
-    QFile out(path);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(text) == text.size());
-    out.close();
-    ASSERT_TRUE(sim::LoadLanguageFile(path.toStdString()));
+        text += std::string(key) + "=" + english + "\n";
+    std::ofstream(Path("Multi_English.ini"), std::ios::binary) << text;
+    ASSERT_TRUE(sim::LoadLanguageFile(Path("Multi_English.ini")));
     m_bProposedTexts = true;
 }

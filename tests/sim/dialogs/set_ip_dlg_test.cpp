@@ -59,8 +59,7 @@ TEST_F(SetIPDlgTest, ValidAddressesAreSpecifiedSavedAndAnswerOne)
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].strText, plat::Format(sim::HostText("SetIP_Invalid", "SenderDialogs"), 4));
     EXPECT_EQ(Stored(), std::tuple(Addresses{Ip("10.0.0.3"), Ip("192.168.1.200")}, 1, 1));
-    EXPECT_EQ(plat::GetProfileString(ConfigFolder() + "/SpecifiedIP.ini", "SpecifiedIP", "IP1", "", 64),
-              "192.168.1.200");
+    EXPECT_EQ(plat::GetProfileString(Path("SpecifiedIP.ini"), "SpecifiedIP", "IP1", "", 64), "192.168.1.200");
     ExpectOnlyProposedTextsMissing();
 }
 
@@ -94,14 +93,13 @@ TEST_F(SetIPDlgTest, ExistingSendersAreShownAndTakenAndEditableWhenAsked)
     config.specifiedIPs = {Ip("10.0.0.1"), Ip("10.0.0.2")};
     sim::SetConfig(config);
     CSetIPOfflineDlg edit(2, 1, 1, 0, nullptr);
-    EXPECT_EQ(RunDialog<Form>(edit,
-                              [](Form& form) {
-                                  EXPECT_TRUE(form.GetControl(Form::EditIndex(0))->bEnabled);
-                                  EXPECT_EQ(form.GetControlText(Form::EditIndex(0)), "10.0.0.2");
-                                  form.SetControlText(Form::EditIndex(0), "10.0.0.9");
-                                  ClickControl(form, Form::kOk);
-                              }),
-              IDOK);
+    const int edited = RunDialog<Form>(edit, [](Form& form) {
+        EXPECT_EQ(std::tuple(form.GetControl(Form::EditIndex(0))->bEnabled, form.GetControlText(Form::EditIndex(0))),
+                  std::tuple(true, "10.0.0.2"));
+        form.SetControlText(Form::EditIndex(0), "10.0.0.9");
+        ClickControl(form, Form::kOk);
+    });
+    EXPECT_EQ(edited, IDOK);
     EXPECT_EQ(sim::GetConfig().specifiedIPs, (Addresses{Ip("10.0.0.1"), Ip("10.0.0.9")}));
 }
 
@@ -110,28 +108,23 @@ TEST_F(SetIPDlgTest, ExistingSendersAreShownAndTakenAndEditableWhenAsked)
 TEST_F(SetIPDlgTest, ReadOnlyCancelOrNoSenderSetNothing)
 {
     MakeProject(2, {"10.0.0.1", "10.0.0.2"});
-    CSetIPOfflineDlg readOnly(1, 2, 1, 1, nullptr);
-    EXPECT_NE(RunDialog<Form>(readOnly,
-                              [](Form& form) {
-                                  EXPECT_EQ(form.GetControlText(Form::EditIndex(1)), "10.0.0.2");
-                                  EXPECT_EQ(std::tuple(form.GetControl(Form::EditIndex(0))->bEnabled,
-                                                       form.GetControl(Form::EditIndex(1))->bEnabled,
-                                                       form.GetControl(Form::kCancel)),
-                                            std::tuple(false, false, nullptr));
-                                  ClickControl(form, Form::kOk);
-                              }),
-              IDOK);
-    CSetIPOfflineDlg cancelled(3, 1, 0, 0, nullptr);
-    EXPECT_EQ(RunDialog<Form>(cancelled,
-                              [](Form& form) {
-                                  form.SetControlText(Form::EditIndex(0), "10.0.0.3");
-                                  ClickControl(form, Form::kCancel);
-                              }),
-              IDCANCEL);
-    const std::size_t shown = Script().LogOf(EModalKind::Dialog).size();
+    CSetIPOfflineDlg readOnly(1, 2, 1, 1, nullptr), cancelled(3, 1, 0, 0, nullptr);
+    const int shown = RunDialog<Form>(readOnly, [](Form& form) {
+        EXPECT_EQ(std::tuple(form.GetControlText(Form::EditIndex(1)), form.GetControl(Form::EditIndex(0))->bEnabled,
+                             form.GetControl(Form::EditIndex(1))->bEnabled, form.GetControl(Form::kCancel)),
+                  std::tuple("10.0.0.2", false, false, nullptr));
+        ClickControl(form, Form::kOk);
+    });
+    EXPECT_NE(shown, IDOK);
+    const auto typeThenCancel = [](Form& form) {
+        form.SetControlText(Form::EditIndex(0), "10.0.0.3");
+        ClickControl(form, Form::kCancel);
+    };
+    EXPECT_EQ(RunDialog<Form>(cancelled, typeThenCancel), IDCANCEL);
+    const std::size_t dialogs = Script().LogOf(EModalKind::Dialog).size();
     CSetIPOfflineDlg first0(0, 1, 0, 0, nullptr), none(1, 0, 0, 0, nullptr);
     EXPECT_EQ(std::tuple(first0.DoModal() == IDOK, none.DoModal() == IDOK), std::tuple(false, false));
-    EXPECT_EQ(Script().LogOf(EModalKind::Dialog).size(), shown);
+    EXPECT_EQ(Script().LogOf(EModalKind::Dialog).size(), dialogs);
     EXPECT_EQ(Stored(), std::tuple(Addresses{}, 0, 0));
 }
 

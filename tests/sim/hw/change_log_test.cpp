@@ -184,12 +184,5 @@ TEST(HasAnyWarning, SenderPortReceiverOrLoop)
     }
 }
 
-TEST(AlertMailText, ListsTheWarningsOrTheAllClear)
-{
-    EXPECT_EQ(AlertMailText(AlertMail::Warning, {"Sender 1: Offline", "Sender 2, port 1, receiver 3: Smoke"}),
-              "The monitoring reports:\nSender 1: Offline\nSender 2, port 1, receiver 3: Smoke");
-    EXPECT_EQ(AlertMailText(AlertMail::BackToNormal, {}), "The installation is back to normal.");
-}
-
 } // namespace
 } // namespace sim::hw

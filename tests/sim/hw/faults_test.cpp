@@ -119,7 +119,7 @@ TEST_F(Faults, UnpluggedPortsOfflineSendersAndLoopBreaks)
     sim::ProjectModel p = sim::GetProject();
     std::swap(p.senders[0], p.senders[1]);
     p.backups.clear();
-    UseProject(p);
+    Use(p);
     EXPECT_EQ(std::tuple(Read(1, 0, 0).bAnswers, Read(0, 0, 0).bAnswers), std::tuple(false, true));
 }
 

@@ -3,16 +3,9 @@
 
 #include "host/vistrano_data.h"
 #include "log_file.h"
-#include "sim/call_log.h"
-#include "sim/project_gen.h"
 #include "sim/monitor_feed.h"
-#include "sim/world.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <thread>
-#include <unistd.h>
 
 namespace hwtest {
 
@@ -40,12 +33,6 @@ sim::ReceiverValues HealthyCard(bool secondSupply)
     return {true, 400, 40, 530, secondSupply ? 530 : none, 2000, 0, 0, 1, secondSupply ? 1 : none, 0};
 }
 
-std::string Content(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 bool Eventually(const std::function<bool()>& condition, std::chrono::milliseconds bound)
 {
     const auto end = std::chrono::steady_clock::now() + bound;
@@ -60,37 +47,23 @@ bool Eventually(const std::function<bool()>& condition, std::chrono::millisecond
 void HwTest::SetUp()
 {
     sim::ShutdownMonitoring();
-    sim::ResetWorld();
+    SimTest::SetUp();
     sim::ResetHardware();
-    sim::SetCallLogEnabled(true);
-    sim::ClearCallLog();
-    const std::string name = "hw_test_" + std::to_string(::getpid()) + "_"
-        + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    m_configFolder = (std::filesystem::temp_directory_path() / name).string();
-    std::filesystem::remove_all(m_configFolder);
-    std::filesystem::create_directories(m_configFolder);
-    sim::SetConfigFolder(m_configFolder);
-    UseProject(SmallProject());
+    Use(SmallProject());
 }
 
 void HwTest::TearDown()
 {
     sim::ShutdownMonitoring();
     sim::SetConfigFolder("");
-    std::filesystem::remove_all(m_configFolder);
-}
-
-void HwTest::UseProject(const sim::ProjectModel& project)
-{
-    std::string error;
-    ASSERT_TRUE(sim::SetProject(project, error)) << error;
+    SimTest::TearDown();
 }
 
 void HwTest::SetSettings(const CMonitorInterfaceData& settings)
 {
     sim::ProjectModel p = sim::GetProject();
     p.monitor = settings;
-    UseProject(p);
+    Use(p);
 }
 
 void HwTest::EnableMail(int rounds)
@@ -106,7 +79,7 @@ std::string HwTest::DayLog(std::time_t when) const
 {
     std::tm local{};
     localtime_r(&when, &local);
-    return Content(m_configFolder + "/MonitoringRecord/" + sim::hw::LogFileName(local));
+    return Content(Path("MonitoringRecord/" + sim::hw::LogFileName(local)));
 }
 
 } // namespace hwtest

@@ -1,20 +1,17 @@
 #pragma once
-// Every hardware test starts from an empty world and fresh hardware, with
-// a small installation and a configuration folder of its own:
+// Every hardware test starts as a simulation test does, with fresh hardware
+// and a small installation:
 //   sender 0: class 35, two ports of 4 receivers;
 //   sender 1: class 59 (loop-back ports), two ports of 4 receivers, its
 //             port 1 the backup of sender 0's port 1;
 //   sender 2: a fibre sender, 16 outputs of 2 receivers (8-15 backing 0-7).
+#include "../sim_fixture.h"
 #include "sim/hardware.h"
 #include "sim/monitor_control.h"
-#include "sim/project_model.h"
-
-#include <gtest/gtest.h>
 
 #include <chrono>
 #include <ctime>
 #include <functional>
-#include <string>
 
 namespace hwtest {
 
@@ -24,28 +21,21 @@ sim::ProjectModel SmallProject();
 // 5.30 V, 2000 rpm; the second supply (5.30 V, good) when asked.
 sim::ReceiverValues HealthyCard(bool secondSupply);
 
-// A file's bytes; empty when it cannot be read.
-std::string Content(const std::string& path);
-
 // Waits until the condition holds, looking every millisecond; false when
 // it still fails after the bound.
 bool Eventually(const std::function<bool()>& condition, std::chrono::milliseconds bound = std::chrono::seconds(20));
 
-class HwTest : public ::testing::Test {
+class HwTest : public SimTest {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Replaces the project; fails the test when it is refused.
-    void UseProject(const sim::ProjectModel& project);
     // The monitoring settings of the project.
     void SetSettings(const CMonitorInterfaceData& settings);
     // Alert mail to one recipient after `rounds` rounds with a warning.
     void EnableMail(int rounds);
     // The monitoring log of the day that holds `when`.
     std::string DayLog(std::time_t when) const;
-
-    std::string m_configFolder;
 };
 
 } // namespace hwtest

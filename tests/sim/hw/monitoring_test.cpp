@@ -136,20 +136,19 @@ TEST_F(Monitoring, ARoundPublishesOnTheMonitoringThreadAndFollowsSettingsAndFaul
 
 TEST_F(Monitoring, TheStoredVideoInputSettingsRaiseAndClearTheNoVideoInputWarning)
 {
-    // Sender 1 (model 59): HDMI 1 to 4 (0x20-0x23) and DP 1 to 4; HDMI 1 has the live signal.
+    // Sender 1 (model 59): HDMI 1 to 4 (0x20-0x23) and DP 1 to 4; HDMI 1 has the live signal. The
+    // rule's own cases are the warning rules' tests'; here the stored settings reach it.
     struct Case {
         std::vector<SInputSignalSetting> inputs;
         sim::VideoSignal hdmi1;
         bool warns;
     };
-    const SInputSignalSetting hdmi1{1, 59, 0x20, 0, 0, 0, 0, 0, 0.0, "HDMI 1"},
-        checked{1, 59, 0x20, 0, 0, 1, 3840, 2160, 60.0, "HDMI 1"}, hdmi2{1, 59, 0x21, 0, 0, 0, 0, 0, 0.0, "HDMI 2"};
+    const SInputSignalSetting checked{1, 59, 0x20, 0, 0, 1, 3840, 2160, 60.0, "HDMI 1"},
+        hdmi2{1, 59, 0x21, 0, 0, 0, 0, 0, 0.0, "HDMI 2"};
     const sim::VideoSignal uhd{3840, 2160, 60.0};
-    const sim::VideoSignal none{};
     monitor.StartMonitor(nullptr);
-    for (const Case& c : {Case{{}, uhd, false}, Case{{}, none, true}, Case{{hdmi1}, uhd, false},
-                          Case{{hdmi1}, none, true}, Case{{hdmi2}, uhd, true}, Case{{checked}, uhd, false},
-                          Case{{checked}, {1920, 1080, 60.0}, true}, Case{{checked}, {3840, 2160, 50.0}, true}}) {
+    for (const Case& c : {Case{{}, uhd, false}, Case{{}, {}, true}, Case{{hdmi2}, uhd, true},
+                          Case{{checked}, uhd, false}, Case{{checked}, {3840, 2160, 50.0}, true}}) {
         CMonitorInterfaceData settings;
         GetMonitorData()->GetInterfaceData(settings);
         settings.senderSetting.arrInputSignal = c.inputs;
@@ -189,7 +188,9 @@ TEST_F(Monitoring, TheDaysLogAndAlertMail)
     sim::ClearPortDisconnected(1, 1);
     sim::ClearSenderFault(2, sim::SenderFault::Black);
     ASSERT_TRUE(sim::RunMonitorRounds(2));
-    EXPECT_EQ(mails(), 2) << "the all-clear";
+    ASSERT_EQ(mails(), 2);
+    EXPECT_NE(Content(sim::GetOutboxFolder() + "mail-2.txt").find("\n\nThe installation is back to normal."),
+              std::string::npos);
     monitor.StopMonitor();
 
     const std::string log = DayLog(std::time(nullptr));

@@ -223,39 +223,11 @@ TEST(PortMaskBit, FollowsTheDeviceClass)
         EXPECT_EQ(PortMaskBit(type, model, port), bit) << "class " << type << " model " << model << " port " << port;
     for (int output = 0; output < 16; ++output)
         EXPECT_EQ(PortMaskBit(kFiberType, kFiberModel, FiberOutputPort(output)), output) << "the inverse " << output;
-}
-
-SenderReading WithPorts(int type, int model, std::vector<bool> connected)
-{
-    SenderReading s;
-    s.nType = type;
-    s.nModel = model;
-    s.bFiber = type == kFiberType;
-    for (const bool c : connected) {
-        s.ports.emplace_back();
-        s.ports.back().bConnected = c;
-    }
-    return s;
-}
-
-// The fibre sender reports each output at its own bit; as the page reads
-// it, port 2p is main output p and 2p + 1 its backup.
-TEST(PortMask, SetsTheClassBitOfEachConnectedPort)
-{
-    EXPECT_EQ(std::tuple(PortMask(WithPorts(35, 0, {true, false, true})),
-                         PortMask(WithPorts(51, 1, {false, true, true})), PortMask(WithPorts(20, 0, {true, true}))),
-              std::tuple(0x5u, 0x3u, 0u));
-    std::vector<bool> outputs(16);
-    outputs[0] = outputs[9] = true;
-    const uint32_t mask = PortMask(WithPorts(kFiberType, kFiberModel, outputs));
-    EXPECT_EQ(mask, 0x201u);
-    EXPECT_EQ(std::tuple(IsPortBitSet(kFiberType, kFiberModel, mask, 0), IsPortBitSet(kFiberType, kFiberModel, mask, 3),
-                         IsPortBitSet(kFiberType, kFiberModel, mask, 1),
-                         IsPortBitSet(kFiberType, kFiberModel, mask, 2)),
-              std::tuple(true, true, false, false));
-    EXPECT_EQ(
-        std::tuple(IsPortBitSet(20, 0, 0xFFFFFFFFu, 0), IsPortBitSet(35, 0, 0x4u, 2), IsPortBitSet(35, 0, 0x4u, 1)),
-        std::tuple(false, true, false));
+    // As the page reads the fibre mask, port 2p is main output p and 2p + 1 its backup (output p + 8).
+    EXPECT_EQ(std::tuple(IsPortBitSet(F, M, 0x201u, 0), IsPortBitSet(F, M, 0x201u, 3), IsPortBitSet(F, M, 0x201u, 1),
+                         IsPortBitSet(F, M, 0x201u, 2), IsPortBitSet(20, 0, ~0u, 0), IsPortBitSet(35, 0, 0x4u, 2),
+                         IsPortBitSet(35, 0, 0x4u, 1)),
+              std::tuple(true, true, false, false, false, true, false));
 }
 
 } // namespace
