@@ -49,15 +49,11 @@ TEST(GenerateProject, SizesOptionsFibreAndSeed)
 {
     const sim::ProjectModel p = sim::GenerateProject(
         {.senders = 255, .portsPerSender = 16, .receiversPerPort = 20, .largeSenderReceivers = 10000});
-    EXPECT_EQ(sim::ValidateProject(p), "");
+    EXPECT_EQ(sim::ValidateProject(p), "") << "ids are unique too";
     ASSERT_EQ(p.senders.size(), 255u);
     EXPECT_EQ(
         std::tuple(sim::ReceiverCount(p.senders[0]), p.senders[0].ports.size(), sim::ReceiverCount(p.senders[254])),
         std::tuple(10000, 16u, 320));
-    std::set<std::string> ids;
-    for (const sim::SenderModel& s : p.senders)
-        ids.insert(s.id);
-    EXPECT_EQ(ids.size(), 255u);
     const sim::ProjectModel held = sim::GenerateProject({.senders = 900, .portsPerSender = 0, .receiversPerPort = -3});
     EXPECT_EQ(std::tuple(held.senders.size(), held.senders[0].ports.size(), sim::ReceiverCount(held.senders[0])),
               std::tuple(255u, 1u, 0));

@@ -5,7 +5,7 @@
 #include "change_log.h"
 #include "host/host_enums.h"
 #include "log_file.h"
-#include "test_texts.h"
+#include "warning_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,7 @@ SenderDigest Digest(int index, int receivers)
 
 Lines Changes(const std::vector<SenderDigest>& before, const std::vector<SenderDigest>& after)
 {
-    return DescribeChanges({before}, {after}, HardwareRound{}, CMonitorInterfaceData{}, false, hwtest::TestTexts());
+    return DescribeChanges({before}, {after}, HardwareRound{}, CMonitorInterfaceData{}, false, LanguageTexts());
 }
 
 TEST(NumberRanges, ShowsRunsOneBased)
@@ -125,8 +125,8 @@ TEST(DescribeChanges, ASingleReceiverComesWithItsReading)
     before.ports.resize(1);
     SenderDigest after = before;
     after.ports[0].receivers[2] = WARNING_TEMPERATURE;
-    EXPECT_EQ(DescribeChanges({{before}}, {{after}}, now, CMonitorInterfaceData{}, true, hwtest::TestTexts()),
-              Lines{"Sender 1 (Wall), port 1, receiver 3: T 185.5\u2109 (> 140\u2109)"});
+    EXPECT_EQ(DescribeChanges({{before}}, {{after}}, now, CMonitorInterfaceData{}, true, LanguageTexts()),
+              Lines{"Sender 1 (Wall), port 1, receiver 3: Temperature 185.5\u2109 (> 140\u2109)"});
 }
 
 TEST(LogFile, NameAndLineForm)

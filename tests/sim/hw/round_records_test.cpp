@@ -6,7 +6,7 @@
 #include "host/host_enums.h"
 #include "hw_fixture.h"
 #include "round_records.h"
-#include "test_texts.h"
+#include "warning_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +41,7 @@ RoundRecords Compute(std::vector<SenderReading> senders, const CMonitorInterface
 {
     HardwareRound round;
     round.senders = std::move(senders);
-    return ComputeRound(round, settings, fahrenheit, hwtest::TestTexts());
+    return ComputeRound(round, settings, fahrenheit, LanguageTexts());
 }
 
 SMonitorShow Show(const RoundRecords& r)
@@ -77,7 +77,7 @@ TEST(ComputeRound, LoopbackInformation)
     EXPECT_EQ(std::tuple(r.warning.GetLoopbackErrorInfo(0, 0), r.warning.GetLoopbackErrorInfo(0, 1),
                          r.detect.GetReceiverData(0, 0, 5)->nLoopState, r.detect.GetReceiverData(0, 0, 8)->nLoopState),
               std::tuple(0x00030007u, 0xFFFF0000u, 1, 0));
-    EXPECT_NE(r.tips.GetPortWarningStr(RENDER_RECEIVER, 0, 0).find("loop 4-8"), std::string::npos);
+    EXPECT_NE(r.tips.GetPortWarningStr(RENDER_RECEIVER, 0, 0).find("between receivers 4 and 8"), std::string::npos);
 }
 
 // No data has no text and no detection record; an unplugged port is told
@@ -114,11 +114,11 @@ TEST(ComputeRound, ValueTextsCarryTheReadingsTheWordsAndTheUnit)
     const auto text = [&r](int type, int receiver) { return r.show.GetRcvShowStr(type, 0, 0, receiver); };
     EXPECT_EQ(std::tuple(text(RENDER_HUMIDITY, 1), text(RENDER_TILE_DOOR, 0), text(RENDER_POWER, 0),
                          text(RENDER_VOLTAGE, 0), text(RENDER_VOLTAGE, 1)),
-              std::tuple("-", "open", "1:fine", "1:5.30V\n2:12.01V", "5.30V"));
+              std::tuple("-", "Open", "1:OK", "1:5.30V\n2:12.01V", "5.30V"));
     EXPECT_EQ(std::tuple(f.show.GetRcvShowStr(RENDER_TEMPERATURE, 0, 0, 0),
                          f.tips.GetRcvWarningStr(RENDER_TEMPERATURE, 0, 0, 0), Show(f).bFahrenheit,
                          f.warning.GetSenderPortRcvWarning(0, 0, 0) & WARNING_TEMPERATURE),
-              std::tuple("158.0\u2109", "T 158.0\u2109 (> 140\u2109)", 1, WARNING_TEMPERATURE));
+              std::tuple("158.0\u2109", "Temperature 158.0\u2109 (> 140\u2109)", 1, WARNING_TEMPERATURE));
 }
 
 // Tips follow the render type's mask; the show record carries the enabled
@@ -134,7 +134,8 @@ TEST(ComputeRound, TipsAndTheShowRecordFollowTheEnabledChecks)
     const auto tip = [&r](int type) { return r.tips.GetRcvWarningStr(type, 0, 0, 0); };
     EXPECT_EQ(std::tuple(tip(RENDER_RECEIVER), tip(RENDER_TILE_DOOR), tip(RENDER_HUMIDITY),
                          r.tips.GetPortWarningStr(RENDER_TEMPERATURE, 0, 0)),
-              std::tuple("T 70.0\u2103 (> 60\u2103)\r\ndoor", "door", "", "Over temperature: 1 receiver"));
+              std::tuple("Temperature 70.0\u2103 (> 60\u2103)\r\nCabinet door open", "Cabinet door open", "",
+                         "Over temperature: 1 receiver"));
     settings.receiverSetting.bTileDoor = 0;
     settings.receiverSetting.bHumidity = 1;
     settings.senderSetting.bBlack = 0;
@@ -160,12 +161,12 @@ TEST(ComputeRound, SenderWarningsAndTheirTips)
     EXPECT_EQ(std::tuple(r.detect.GetSenderDataCount(), r.warning.GetSenderWarning(0),
                          r.warning.GetSenderPortRcvWarning(0, 0, 1), r.tips.GetSenderWarningStr(show, 0),
                          r.digest.senders[0].bOnline),
-              std::tuple(1, SENDER_WARNING_OFFLINE, WARNING_NO_DATA, "offline", false));
+              std::tuple(1, SENDER_WARNING_OFFLINE, WARNING_NO_DATA, "The sender does not answer", false));
     EXPECT_EQ(std::tuple(r.warning.GetSenderWarning(1), r.warning.HasSenderSignalWarning(1),
                          r.tips.GetSenderWarningStr(show, 1)),
-              std::tuple(SENDER_WARNING_VIDEO_INPUT | SENDER_WARNING_BLACK, 1, "no input\r\nblack"));
+              std::tuple(SENDER_WARNING_VIDEO_INPUT | SENDER_WARNING_BLACK, 1, "No video input\r\nBlack screen"));
     show.dwSenderMask = SENDER_WARNING_BLACK;
-    EXPECT_EQ(r.tips.GetSenderWarningStr(show, 1), "black");
+    EXPECT_EQ(r.tips.GetSenderWarningStr(show, 1), "Black screen");
 }
 
 TEST(ComputeRound, DetectionRecordOfASender)
@@ -203,7 +204,7 @@ TEST(ComputeRound, FibreOutputsPairTheirWarnings)
     const SMonitorShow show = Show(r);
     EXPECT_EQ(std::tuple(r.show.GetFiberRcvShowStr(RENDER_TEMPERATURE, 0, 5, 0, 1),
                          r.tips.GetFiberPortWarningStr(show, 0, 2), r.tips.GetPortRcvWarningStr(show, 0, 5, 0, 1)),
-              std::tuple("70.0\u2103", "Backup output: Not connected", "T 70.0\u2103 (> 60\u2103)"));
+              std::tuple("70.0\u2103", "Backup output: Not connected", "Temperature 70.0\u2103 (> 60\u2103)"));
     const SDetectSenderData* d = r.detect.GetSenderData(100);
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(std::tuple(d->nTreeValue, d->dwPortMask), std::tuple(8, 0xFBFFu));
