@@ -37,9 +37,11 @@ protected:
 
 // Detected at the first ask; ports by device class (the fibre sender's
 // port 2p is main output p, 2p + 1 its backup); answers change only with a
-// detection; several senders on one card fail it.
+// detection; several senders on one card fail it; with specified addresses
+// and senders 0 and 1 offline, the fibre sender is the detection's current.
 TEST_F(Logic, SendersAndPortsAsTheLastDetectionFoundThem)
 {
+    EXPECT_EQ(std::tuple(senders.GetCurDetectSender(), senders.IsFiberSender()), std::tuple(0, 0));
     EXPECT_EQ(std::tuple(senders.GetDetectedSenderCount(), senders.IsSenderDetected(1), senders.GetSenderTypeCode(1),
                          senders.GetSenderTypeCode(7), senders.IsSenderDetected(7), senders.GetSenderStatusWord(0),
                          senders.GetSenderName(0), senders.IsConnected(2)),
@@ -59,6 +61,13 @@ TEST_F(Logic, SendersAndPortsAsTheLastDetectionFoundThem)
     EXPECT_EQ(senders.DetectSenders(nullptr, 0, 0, 1), kDetectMultiSenderCard);
     sim::SetMultiSenderCard(false);
     EXPECT_EQ(senders.DetectSenders(nullptr, 0, 0, 1), 0u);
+    sim::ConfigSettings config = sim::GetConfig();
+    config.detectStrategy = DETECT_STRATEGY_SPECIFIED_IP;
+    sim::SetConfig(config);
+    sim::InjectSenderFault(1, sim::SenderFault::Offline);
+    senders.DetectSenders(nullptr, 0, 0, 1);
+    EXPECT_EQ(std::tuple(senders.GetCurDetectSender(), senders.IsFiberSender()), std::tuple(2, 1))
+        << "with specified addresses the fibre sender is the detection's current one";
 }
 
 TEST_F(Logic, DetectionReportsItsProgressToAWatchingWindow)
@@ -75,18 +84,6 @@ TEST_F(Logic, DetectionReportsItsProgressToAWatchingWindow)
     window.positions.clear();
     senders.DetectSenders(&window, 0, 0, 1);
     EXPECT_TRUE(window.positions.empty()) << "no range, no progress";
-}
-
-TEST_F(Logic, FibreSenderIsTheDetectionsCurrentSenderWithSpecifiedAddresses)
-{
-    EXPECT_EQ(std::tuple(senders.GetCurDetectSender(), senders.IsFiberSender()), std::tuple(0, 0));
-    sim::ConfigSettings config = sim::GetConfig();
-    config.detectStrategy = DETECT_STRATEGY_SPECIFIED_IP;
-    sim::SetConfig(config);
-    sim::InjectSenderFault(0, sim::SenderFault::Offline);
-    sim::InjectSenderFault(1, sim::SenderFault::Offline);
-    senders.DetectSenders(nullptr, 0, 0, 1);
-    EXPECT_EQ(std::tuple(senders.GetCurDetectSender(), senders.IsFiberSender()), std::tuple(2, 1));
 }
 
 TEST_F(Logic, Names)

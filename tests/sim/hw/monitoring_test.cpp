@@ -58,12 +58,17 @@ protected:
 
 // Start and stop set the thread manager's state; each round moves the clock
 // and refreshes the offline answers; pause holds the rounds until the last
-// resume.
+// resume; a pause for detection detects at once, or on the monitoring thread.
 TEST_F(Monitoring, StartPauseResumeAndStop)
 {
     const auto state
         = [] { return std::tuple(GetMonitorThreadMgr()->IsMonitoring(), GetMonitorThreadMgr()->IsPausing()); };
     EXPECT_EQ(state(), std::tuple(0, 0));
+    GetHwSenderLogic()->IsSenderDetected(1);
+    sim::InjectSenderFault(1, sim::SenderFault::Offline);
+    EXPECT_EQ(monitor.PauseForDetection(), 1);
+    EXPECT_EQ(std::tuple(state(), GetHwSenderLogic()->IsSenderDetected(1)), std::tuple(std::tuple(0, 0), 0))
+        << "not monitoring: detected at once";
     EXPECT_EQ(monitor.StartMonitor(nullptr), 1);
     EXPECT_EQ(state(), std::tuple(1, 0));
     EXPECT_EQ(monitor.StartMonitor(nullptr), 1) << "already running";
@@ -81,8 +86,11 @@ TEST_F(Monitoring, StartPauseResumeAndStop)
     EXPECT_EQ(monitor.ResumeMonitor(), 1);
     EXPECT_EQ(state(), std::tuple(1, 0));
     EXPECT_TRUE(sim::RunMonitorRounds(1));
+    sim::InjectSenderFault(0, sim::SenderFault::Offline);
+    EXPECT_EQ(monitor.PauseForDetection(), 1);
+    EXPECT_TRUE(Eventually([&] { return state() == std::tuple(1, 0); })) << "detected on the monitoring thread";
     EXPECT_EQ(monitor.StopMonitor(), 1);
-    EXPECT_EQ(state(), std::tuple(0, 0));
+    EXPECT_EQ(std::tuple(state(), GetHwSenderLogic()->IsSenderDetected(0)), std::tuple(std::tuple(0, 0), 0));
     EXPECT_EQ(std::tuple(monitor.StopMonitor(), monitor.PauseMonitor(), monitor.ResumeMonitor()), std::tuple(0, 0, 0))
         << "nothing to stop, pause or resume";
 }
@@ -200,24 +208,6 @@ TEST_F(Monitoring, TheDaysLogAndAlertMail)
           "  Sender 1 (Sender 1), port 1, receiver 4: Over temperature cleared\n", "  Monitoring stopped\n"})
         EXPECT_NE(log.find(line), std::string::npos) << line << " in\n" << log;
     EXPECT_EQ(log.find("receiver 4: Temperature "), log.rfind("receiver 4: Temperature ")) << log;
-}
-
-TEST_F(Monitoring, PauseForDetectionDetectsAtOnceOrOnTheMonitoringThread)
-{
-    GetHwSenderLogic()->IsSenderDetected(1);
-    sim::InjectSenderFault(1, sim::SenderFault::Offline);
-    EXPECT_EQ(monitor.PauseForDetection(), 1);
-    EXPECT_EQ(GetMonitorThreadMgr()->IsPausing(), 0);
-    EXPECT_EQ(GetHwSenderLogic()->IsSenderDetected(1), 0) << "not monitoring: detected at once";
-
-    monitor.StartMonitor(nullptr);
-    ASSERT_TRUE(sim::RunMonitorRounds(1));
-    sim::InjectSenderFault(0, sim::SenderFault::Offline);
-    EXPECT_EQ(monitor.PauseForDetection(), 1);
-    EXPECT_TRUE(Eventually([] { return GetMonitorThreadMgr()->IsPausing() == 0; }));
-    EXPECT_EQ(GetMonitorThreadMgr()->IsMonitoring(), 1);
-    monitor.StopMonitor();
-    EXPECT_EQ(GetHwSenderLogic()->IsSenderDetected(0), 0) << "the detection saw it";
 }
 
 } // namespace
