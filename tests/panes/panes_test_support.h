@@ -1,6 +1,5 @@
 #pragma once
-// A page made through the entry, with the modal windows scripted, for the
-// tests of its panes.
+// A page made through the entry, its modal windows scripted.
 #include "controls/button_bar.h"
 #include "controls/density.h"
 #include "controls/modal.h"
@@ -17,6 +16,7 @@
 #include "panes/sender_select_dlg.h"
 #include "panes/target_select_dlg.h"
 #include "platform/window.h"
+#include "run_until.h"
 #include "sim/call_log.h"
 #include "sim/hardware.h"
 #include "sim/monitor_feed.h"
@@ -24,28 +24,14 @@
 #include "sim/world.h"
 
 #include <algorithm>
-#include <chrono>
-#include <functional>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 class PanesTest : public ModuleTest {
 protected:
-    void SetUp() override
-    {
-        ModuleTest::SetUp();
-        morv::SetDensity(1.0);
-        modals.Reset();
-        modals.SetMode(CModalScript::EMode::Scripted);
-    }
-    void TearDown() override
-    {
-        sim::SetMonitorThreadState(false, false);
-        modals.Reset();
-        ModuleTest::TearDown();
-    }
+    void SetUp() override { ModuleTest::SetUp(), morv::SetDensity(1.0), modals.SetMode(CModalScript::EMode::Scripted); }
+    void TearDown() override { sim::SetMonitorThreadState(false, false), modals.Reset(), ModuleTest::TearDown(); }
 
     // `senders` senders of `ports` ports, the first `fiber` of them fibre
     // senders; groups by name hold the senders listed.
@@ -127,16 +113,6 @@ protected:
     {
         return static_cast<int>(std::ranges::count_if(
             host.notifications, [&](const auto& n) { return n.mask == mask && (!word2 || n.word2 == *word2); }));
-    }
-    // Runs events until done() holds, for at most two seconds; whether it held.
-    static bool Eventually(const std::function<bool()>& done)
-    {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-        while (!done() && std::chrono::steady_clock::now() < deadline) {
-            plat::ProcessEvents();
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        }
-        return done();
     }
     // Runs a monitoring "round" with these warnings, without the thread.
     static void PublishWarnings(const CMonitorWarningData& warnings, bool monitoring = true)

@@ -1,5 +1,4 @@
-// The scroll bars in a real page: presses, the thumb drag with its paced
-// notifications, the wheel, and the thumb a design that fits leaves out.
+// The scroll bars in a real page.
 #include "controls/notify.h"
 #include "host/vistrano_runtime.h"
 #include "module/update_mask.h"
@@ -46,18 +45,10 @@ TEST_F(PanesTest, ScrollBarsMoveTheViewByPressesAPacedDragAndTheWheelAndIgnoreAD
         // The thumb's drag notifies at most every 30 ms, and once on release.
         make(orientation);
         bar->DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, at(20));
-        std::vector<uint32_t> times;
-        for (int i = 1; i <= 200; ++i) {
-            now += 2;
+        for (int i = 1; i <= 200; ++i, now += 2)
             bar->DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, at(20 + i));
-            if (Notified(UPDATE_VIEW, 0) > static_cast<int>(times.size()))
-                times.push_back(now);
-        }
-        EXPECT_EQ(static_cast<int>(times.size()), Notified(UPDATE_VIEW, 0));
-        EXPECT_TRUE(times.size() >= 10u && times.size() <= 14u) << times.size(); // 400 ms of moves
-        for (std::size_t i = 1; i < times.size(); ++i)
-            EXPECT_GE(times[i] - times[i - 1], CScrollBarDlg::kDragNotifyPeriodMs) << i;
-        EXPECT_EQ(0, Notified(UPDATE_VIEW, 1));
+        const int paced = Notified(UPDATE_VIEW, 0); // 400 ms of moves; the throttle's own test holds each gap
+        EXPECT_TRUE(paced >= 10 && paced <= 14 && Notified(UPDATE_VIEW, 1) == 0) << paced;
         bar->DeliverMessage(WM_LBUTTONUP, 0, at(220));
         EXPECT_EQ(1, Notified(UPDATE_VIEW, 1));
         EXPECT_EQ(dragged, along());
