@@ -15,7 +15,6 @@
 #include "panes/sender_info_tree.h"
 #include "panes/sender_select_dlg.h"
 #include "panes/target_select_dlg.h"
-#include "platform/window.h"
 #include "run_until.h"
 #include "sim/call_log.h"
 #include "sim/hardware.h"

@@ -1,8 +1,6 @@
 // The toolbar's commands against the simulated host and hardware.
 #include "host/hwbridge_monitor.h"
 #include "host/hwbridge_sender.h"
-#include "host/vistrano_monitor.h"
-#include "host/vistrano_project.h"
 #include "host/vistrano_runtime.h"
 #include "panes/toolbar_dlg.h"
 #include "panes/toolbar_items.h"

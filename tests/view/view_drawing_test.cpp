@@ -7,9 +7,10 @@
 
 namespace {
 
+using Sizes = std::pair<std::size_t, std::size_t>;
+
 class ViewDrawingTest : public ViewTest {
 protected:
-    // The recorded rectangle of receiver k of port p of sender s.
     static CRect Rcv(int s, int p, int k)
     {
         return RecordedReceiver(*g_pModuleData, g_pModuleData->GetCurrentObject(), s, p, 0, k);
@@ -67,8 +68,7 @@ TEST_F(ViewDrawingTest, AHotCabinetInTheKeptLayersUntilItCoolsAndNothingOfItOnce
     EXPECT_FALSE(OpsWith(live, DrawOp::Kind::ImageNinePart, "Warning").empty());
     EXPECT_GT(TextsIn(live, receivers), 0);
 
-    // The base layer and the rest draw what the whole paint draws; the hot
-    // receiver's warning fill is in the base layer, its text is not.
+    // Base layer and top draw what the whole paint draws; the warning fill is in the base, no text is.
     CViewRender render;
     render.Prepare(View().GetClientRect());
     RecordingCanvas whole, top, base;
@@ -92,9 +92,9 @@ TEST_F(ViewDrawingTest, AHotCabinetInTheKeptLayersUntilItCoolsAndNothingOfItOnce
     GetHwMonitorLogic()->StopMonitor();
     page->Update(-1, 0, 0);
     const std::vector<DrawOp> off = Draw();
-    EXPECT_TRUE(AllStates(off, "PortFrame", "Normal"));
-    EXPECT_TRUE(AllStates(off, "SenderFrame", "Normal"));
-    EXPECT_EQ(0, TextsIn(off, receivers));
+    EXPECT_EQ(std::tuple(true, true, 0),
+              std::tuple(AllStates(off, "PortFrame", "Normal"), AllStates(off, "SenderFrame", "Normal"),
+                         TextsIn(off, receivers)));
     ASSERT_FALSE(receivers.empty());
     for (const CRect& r : receivers)
         EXPECT_EQ(1, FillsAt(off, r, colors.clrNormalFill));
@@ -110,11 +110,11 @@ TEST_F(ViewDrawingTest, TheSampleWalkedFromItsImagesToAnotherProject)
     // The backup sender's 24 ports, each backed up: frames beyond twenty ports.
     Show(TREE_NODE_SENDER, RENDER_RECEIVER, 1);
     std::vector<DrawOp> ops = Draw();
-    EXPECT_EQ(48u, OpsWith(ops, DrawOp::Kind::ImageNinePart, "PortFrameBackup").size());
-    EXPECT_EQ(24u, OpsWith(ops, DrawOp::Kind::ImageAt, "Port/Backup").size());
+    EXPECT_EQ(Sizes(48, 24),
+              std::pair(OpsWith(ops, DrawOp::Kind::ImageNinePart, "PortFrameBackup").size(),
+                        OpsWith(ops, DrawOp::Kind::ImageAt, "Port/Backup").size()));
 
-    // A stored placement away from the receivers stays paint after paint,
-    // until a resize lays every block out afresh from the margin.
+    // A stored placement away from the receivers stays until a resize lays the blocks out afresh.
     Show(TREE_NODE_SENDER, RENDER_RECEIVER, 3);
     CSender* s = g_pProjectData->GetSender(3);
     const CRect fresh = s->GetMonitorRenderArea();
@@ -134,14 +134,15 @@ TEST_F(ViewDrawingTest, TheSampleWalkedFromItsImagesToAnotherProject)
     Show(TREE_NODE_SENDER, RENDER_RECEIVER, 0);
     EXPECT_EQ(1u, OpsWith(Draw(), DrawOp::Kind::Text, warning).size());
     Show(TREE_NODE_SENDER, RENDER_SINGLE_SENDER, 0);
-    EXPECT_TRUE(OpsWith(Draw(), DrawOp::Kind::Text, warning).empty());
-    EXPECT_TRUE(View().GetRender()->IsInputButtonShown());
+    EXPECT_TRUE(OpsWith(Draw(), DrawOp::Kind::Text, warning).empty() && View().GetRender()->IsInputButtonShown());
     Monitor();
     sim::InjectSenderFault(6, sim::SenderFault::Offline);
     Round();
     Show(TREE_NODE_SENDER, RENDER_SINGLE_SENDER, 6);
-    EXPECT_EQ(1u, OpsWith(Draw(), DrawOp::Kind::Text, GetLanguageString("SenderNoConnectToShow", "Monitoring")).size());
-    EXPECT_FALSE(View().GetRender()->IsInputButtonShown());
+    EXPECT_EQ(
+        std::pair(std::size_t{1}, false),
+        std::pair(OpsWith(Draw(), DrawOp::Kind::Text, GetLanguageString("SenderNoConnectToShow", "Monitoring")).size(),
+                  View().GetRender()->IsInputButtonShown()));
 
     // A missing sensor draws a short black bar, no "-".
     Show(TREE_NODE_SENDER, RENDER_HUMIDITY, 0);
@@ -170,9 +171,7 @@ TEST_F(ViewDrawingTest, TheSampleWalkedFromItsImagesToAnotherProject)
     const CPoint a = Rcv(0, 0, 1).CenterPoint(), b = Rcv(0, 0, 2).CenterPoint(), mid((a.x + b.x) / 2, (a.y + b.y) / 2);
     EXPECT_TRUE(std::ranges::any_of(markers, [&](const DrawOp& op) { return op.rect.CenterPoint() == mid; }));
 
-    // The host opens another project and refreshes with relayout: the old
-    // key would draw the path of the new project's port 0, and the new
-    // project's own current sender replaces the old record's.
+    // Another project opened: the old hover key would draw its port 0's path; its own current sender counts.
     std::string error;
     sim::ProjectModel next = sim::MakeSampleProject();
     next.currentSender = 2;
@@ -190,9 +189,8 @@ TEST_F(ViewDrawingTest, TheSampleWalkedFromItsImagesToAnotherProject)
     Show(TREE_NODE_SENDER, RENDER_RECEIVER, 0);
     ops = Draw();
     CMorvSkin::Instance().SetImageRoot({});
-    EXPECT_TRUE(OpsWith(ops, DrawOp::Kind::ImageNinePart).empty());
-    EXPECT_GT(OpsWith(ops, DrawOp::Kind::FillRect).size(), 50u);
-    EXPECT_FALSE(OpsWith(ops, DrawOp::Kind::Text, "Main Wall").empty());
+    EXPECT_TRUE(OpsWith(ops, DrawOp::Kind::ImageNinePart).empty() && OpsWith(ops, DrawOp::Kind::FillRect).size() > 50u
+                && !OpsWith(ops, DrawOp::Kind::Text, "Main Wall").empty());
 }
 
 TEST_F(ViewDrawingTest, PairsOfFewPortsAndBadInputDrawNothingForItAndKeepTheRest)
@@ -204,33 +202,32 @@ TEST_F(ViewDrawingTest, PairsOfFewPortsAndBadInputDrawNothingForItAndKeepTheRest
     Open(pair);
     Show(TREE_NODE_SENDER, RENDER_RECEIVER, 1);
     std::vector<DrawOp> ops = Draw();
-    EXPECT_TRUE(OpsWith(ops, DrawOp::Kind::ImageNinePart, "PortFrameBackup").empty());
-    EXPECT_EQ(8u, OpsWith(ops, DrawOp::Kind::ImageAt, "Port/Backup").size());
+    EXPECT_EQ(Sizes(0, 8),
+              std::pair(OpsWith(ops, DrawOp::Kind::ImageNinePart, "PortFrameBackup").size(),
+                        OpsWith(ops, DrawOp::Kind::ImageAt, "Port/Backup").size()));
     const std::vector<SSenderLayout>& layout = View().GetRender()->GetLayout();
     EXPECT_EQ(layout[0].ptRcvOrigin, layout[1].ptRcvOrigin);
 
-    // A sender outside the project (the tree, which has no item for it,
-    // shows them all): both real senders keep their names, numbers and
-    // ports; then a sender without receivers.
+    // A sender outside the project (the tree shows them all): the real ones keep names, numbers and ports.
     Reopen(Walls(2, 4, 0, 64));
     Show(TREE_NODE_SENDER, RENDER_RECEIVER, 99);
     ops = Draw();
-    EXPECT_TRUE(OpsWith(ops, DrawOp::Kind::Text, "99").empty());
-    EXPECT_EQ(16u, OpsWith(ops, DrawOp::Kind::ImageNinePart, "PortFrame").size());
+    EXPECT_EQ(Sizes(0, 16),
+              std::pair(OpsWith(ops, DrawOp::Kind::Text, "99").size(),
+                        OpsWith(ops, DrawOp::Kind::ImageNinePart, "PortFrame").size()));
     for (const char* text : {"Sender 1", "Sender 2", "1", "2"})
         EXPECT_FALSE(OpsWith(ops, DrawOp::Kind::Text, text).empty()) << text;
     Show(TREE_NODE_SENDER, RENDER_RECEIVER, 1);
     EXPECT_EQ(8u, OpsWith(Draw(), DrawOp::Kind::ImageNinePart, "PortFrame").size());
 
-    // Receivers a small zoom leaves without width (the host refuses empty
-    // ones) are neither drawn nor recorded; their block is drawn.
+    // Receivers a small zoom leaves without width are neither drawn nor recorded (the host refuses empty ones).
     Reopen(Walls(1, 2, 4, 64));
     g_pModuleData->SetZoom(0, 0.01f);
     Show(TREE_NODE_SENDER, RENDER_RECEIVER, 0);
     ops = Draw();
     g_pModuleData->SetZoom(0, 1.0f);
-    EXPECT_TRUE(Receivers(0, 0, 4).empty());
-    EXPECT_EQ(4u, OpsWith(ops, DrawOp::Kind::ImageNinePart, "PortFrame").size());
+    EXPECT_EQ(Sizes(0, 4),
+              std::pair(Receivers(0, 0, 4).size(), OpsWith(ops, DrawOp::Kind::ImageNinePart, "PortFrame").size()));
     EXPECT_TRUE(std::ranges::none_of(ops, [&](const DrawOp& op) { return op.color == colors.clrNormalFill; }));
 
     // A 0 × 0 client leaves no surface and paints nothing.

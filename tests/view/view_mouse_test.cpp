@@ -2,7 +2,6 @@
 #include "controls/modal.h"
 #include "controls/notify.h"
 #include "controls/pop_menu.h"
-#include "host/vistrano_show.h"
 #include "module/update_mask.h"
 #include "platform/format.h"
 #include "sim/call_log.h"
