@@ -32,8 +32,7 @@ protected:
     void SetUp() override { ModuleTest::SetUp(), morv::SetDensity(1.0), modals.SetMode(CModalScript::EMode::Scripted); }
     void TearDown() override { sim::SetMonitorThreadState(false, false), modals.Reset(), ModuleTest::TearDown(); }
 
-    // `senders` senders of `ports` ports, the first `fiber` of them fibre
-    // senders; groups by name hold the senders listed.
+    // `senders` senders of `ports` ports, the first `fiber` fibre ones; groups hold the senders listed.
     static sim::ProjectModel MakeProject(int senders, int ports = 4,
                                          const std::vector<std::pair<std::string, std::vector<int>>>& groups = {},
                                          int fiber = 0)
@@ -47,8 +46,7 @@ protected:
         }
         return p;
     }
-    // Makes it the project with empty monitor data (the page state outlives
-    // every page) and shows the page.
+    // Makes it the project with empty monitor data (the page state outlives every page) and shows the page.
     void Open(const sim::ProjectModel& project)
     {
         std::string error;
@@ -103,7 +101,6 @@ protected:
         ADD_FAILURE() << "no tree item " << text;
         return nullptr;
     }
-    // Sends a tree command as the panel does.
     static void Command(unsigned code, long lParam = 0) { Tree().SendMessage(WM_TREE_COMMAND, code, lParam); }
     // A press and release at the centre of an item of a dialog's first bar.
     static void ClickBarItem(CMorvBaseDlg& dlg, int item) { ::ClickBarItem(dlg, *dlg.GetBars().front(), item); }

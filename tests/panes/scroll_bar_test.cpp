@@ -24,8 +24,7 @@ TEST_F(PanesTest, ScrollBarsMoveTheViewByPressesAPacedDragAndTheWheelAndIgnoreAD
         bar->SetOrientation(orientation);
         bar->MoveWindow(orientation == CScrollBarDlg::kVertical ? CRect(0, 0, 14, 400) : CRect(0, 0, 514, 14));
     };
-    // Horizontal: 200 pixels of the free track (354) over 1500 hidden units;
-    // vertical: over 279 pixels and 1200 units.
+    // Horizontal: 200 pixels of the free track (354) over 1500 hidden units; vertical: of 279 over 1200.
     for (const auto& [orientation, dragged] :
          {std::pair{CScrollBarDlg::kHorizontal, 847}, std::pair{CScrollBarDlg::kVertical, 860}}) {
         SCOPED_TRACE(orientation);
@@ -56,8 +55,7 @@ TEST_F(PanesTest, ScrollBarsMoveTheViewByPressesAPacedDragAndTheWheelAndIgnoreAD
         EXPECT_EQ(dragged, along());
     }
 
-    // The wheel scrolls a tenth of the view, with Shift horizontally; the
-    // view's own wheel test holds the rule's ends.
+    // The wheel scrolls a tenth of the view, with Shift horizontally; the view's test holds the ends.
     make(CScrollBarDlg::kHorizontal);
     bar->DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(MK_SHIFT, static_cast<WORD>(-120)), 0);
     bar->DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-240)), 0);

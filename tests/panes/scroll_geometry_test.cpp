@@ -1,13 +1,11 @@
-// The scroll bar's rules as functions: thumb geometry, what a press hits,
-// and where presses and drags move the start.
+// The scroll bar's rules: thumb geometry, what a press hits, where presses and drags move the start.
 #include "panes/scroll_geometry.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// A horizontal bar of 200 pixels with arrows and corner of 14, over a
-// content of 1000 view units of which 172 are visible.
+// A horizontal bar of 200 pixels, arrows and corner of 14, over 1000 units of which 172 are visible.
 SScrollInput Bar(int content = 1000, int start = 0, float scale = 1.0f)
 {
     SScrollInput in;

@@ -1,6 +1,4 @@
-// The toolbar's layout and zoom percent as pure functions. The states, the
-// zoom walk and the card menu's mask are tested through the real toolbar
-// (toolbar_dlg_test.cpp).
+// The toolbar's layout and zoom percent as pure functions; its states are the dialog test's.
 #include "panes/toolbar_items.h"
 #include "panes/toolbar_zoom.h"
 
@@ -21,9 +19,8 @@ CRect RectOf(const std::vector<SToolBarSlot>& slots, int index)
 TEST(ToolBarLayoutTest, ItemsInGroupsWithSeparatorsAtDensityOneAndLengthsTruncatedAtOneAndAHalf)
 {
     const auto slots = ComputeToolBarLayout({0, 0, 900, 32}, 1.0, true);
-    // A separator is 2 pixels wide in the middle of its 6-pixel slot, from a
-    // tenth of the height down four fifths of it; the zoom field is 75 wide
-    // in the middle of an 87-pixel slot.
+    // A separator is 2 wide amid its 6-pixel slot, from a tenth of the height down four fifths of it;
+    // the zoom field is 75 wide amid an 87-pixel slot.
     const std::pair<int, CRect> rects[] = {
         {TB_LEFT_END, {0, 1, 20, 31}}, {TB_OPEN, {20, 0, 58, 31}},       {TB_SAVE_TO_CARD, {134, 0, 172, 31}},
         {14, {174, 3, 176, 28}},       {TB_SETTINGS, {178, 0, 216, 31}}, {TB_NAVIGATION, {424, 0, 462, 31}},

@@ -16,14 +16,12 @@ TEST(BlockShapeTest, LengthAndDepthByPortCountRowsAndDensity)
         // ports, length, depth
         {1, 34, 44},     // one port, the two end margins
         {2, 180, 44},    // (48 + 10 + 2) × 3
-        {4, 224, 44},    // (96 + 10 + 6) × 2
         {6, 225, 44},    // (144 + 10 + 7 + 8) × 4/3, truncated
         {20, 543, 44},   // four groups of five: 3 group gaps
         {21, 584, 44},   // groups of five, gap factor 0.5
         {24, 652, 44},   // groups of eight
         {40, 1078, 44},  // groups of ten
         {41, 584, 69},   // two rows of 21 and 20, no k
-        {80, 1078, 69},  // two rows of 40
         {160, 1078, 119} // four rows of 40
     };
     for (const auto& [ports, length, depth] : rows) {

@@ -1,5 +1,4 @@
-// The receiver fills of the skin's colour table: apart in greyscale and
-// readable under black value text.
+// The receiver fills of the skin's colours: apart in greyscale and readable under black value text.
 #include "controls/skin.h"
 
 #include <gtest/gtest.h>
@@ -28,9 +27,8 @@ double Contrast(Color a, Color b)
 
 TEST(PaletteTest, BlackValueTextIsReadableOnEveryFillAndTheStatesDifferInLightness)
 {
-    // Warning darkest, offline lightest, as the legend shows them. With black
-    // text at 4.5 : 1 the darkest fill has a luminance of at least 0.175,
-    // which leaves about 2 : 1 between neighbours.
+    // Warning darkest, offline lightest, as the legend shows them. Black text at 4.5 : 1 needs a
+    // luminance of at least 0.175 for the darkest fill, which leaves about 2 : 1 between neighbours.
     const SSkinColors& c = CMorvSkin::Instance().GetColors();
     const Color fills[] = {c.clrWarningFill, c.clrNormalFill, c.clrOfflineFill};
     for (int i = 0; i < 3; ++i) {

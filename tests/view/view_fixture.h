@@ -1,7 +1,5 @@
 #pragma once
-// The real page on the reference host, for tests of what the view draws and
-// how it answers the mouse: paint goes to a recording canvas, the project
-// and the hardware are the simulation's.
+// The real page on the reference host; paint goes to a recording canvas.
 #include "controls/density.h"
 #include "host/host_enums.h"
 #include "host/hwbridge.h"
@@ -46,8 +44,7 @@ protected:
             page->Release();
         Open(std::move(project));
     }
-    // What the view shows: the current-object record and the tree's
-    // selection (the all-senders item or the sender), then a page refresh.
+    // The current-object record and the tree's selection (all senders or the sender), then a refresh.
     void Show(int scope, int renderType, int sender, int port = 0)
     {
         g_pModuleData->SetCurrentObject(scope, 1, renderType, sender, port);

@@ -1,5 +1,4 @@
-// The view's input rules as functions: the hit index, the zoom table and
-// its walk, the hover debounce and hover keys.
+// The view's input rules: the hit index, the zoom table and walk, the hover debounce and keys.
 #include "module/module_data.h"
 #include "view/hover_debounce.h"
 #include "view/hover_key.h"
@@ -19,9 +18,8 @@ SViewHit Receiver(int k) { return {VIEW_HIT_RECEIVER, 0, -1, k / 100, k % 100}; 
 
 TEST(ViewHitIndex, AnswersAsAScanInOrderWouldForTenThousandReceivers)
 {
-    // 100 × 100 receivers of 13 × 9 with a one-pixel gap, a block over the
-    // first row before them, an empty rectangle (never hit) and a huge
-    // rectangle last.
+    // 100 × 100 receivers of 13 × 9 with a one-pixel gap, a block over the first row before them,
+    // an empty rectangle (never hit) and a huge rectangle last.
     std::vector<SHitItem> items
         = {{{VIEW_HIT_SENDER, 0, -1, -1, -1}, {0, 0, 700, 12}}, {{VIEW_HIT_PORT, 0, -1, 1, -1}, {}}};
     for (int k = 0; k < 10000; ++k) {

@@ -111,8 +111,7 @@ TEST_F(ViewMouseTest, FibreAndEthernetSendersAnswerByTheirOwnKindWhereTheyWereDr
     Send(WM_LBUTTONDOWN, MK_LBUTTON, Client(g_pModuleData->GetLevelRectC(RENDER_RECEIVER, 0, 1)));
     EXPECT_EQ(0x00000001u, g_pModuleData->GetHoverKey());
 
-    // One board chosen: its receivers answer as its port's, and the port's
-    // cabling path follows the hover.
+    // One board chosen: its receivers answer as its port's; the port's cabling path follows the hover.
     Show(TREE_NODE_PORT, RENDER_RECEIVER, kTower, 1);
     const auto pathLines = [this] {
         return std::ranges::count_if(OpsWith(Draw(), DrawOp::Kind::Line),
@@ -255,7 +254,6 @@ TEST_F(ViewMouseTest, TheBlockMenuAndItsCommandsMoveOnlyWhatTheyNameAndNothingFo
         const std::vector<SMenuItemRecord> items
             = Menu({VIEW_HIT_SENDER, member, -1, -1, -1}).value_or(std::vector<SMenuItemRecord>{});
         ASSERT_EQ(6u, items.size());
-        EXPECT_EQ(GetLanguageString("Menu_PlacePosition", "Monitoring"), items[0].strText);
         const UINT ids[] = {VIEW_CMD_LEFT, VIEW_CMD_RIGHT, VIEW_CMD_TOP, VIEW_CMD_BOTTOM, VIEW_CMD_EXCHANGE};
         for (int i = 0; i < 5; ++i)
             EXPECT_EQ(std::tuple(ids[i], ids[i] == VIEW_CMD_RIGHT), std::tuple(items[i + 1].nId, items[i + 1].bChecked))
