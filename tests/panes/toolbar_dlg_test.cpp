@@ -46,11 +46,6 @@ protected:
             states.push_back(Item(item).bEnabled);
         return states;
     }
-    static void SetProject(sim::ProjectModel project)
-    {
-        std::string error;
-        ASSERT_TRUE(sim::SetProject(std::move(project), error)) << error;
-    }
 
     CToolBarDlg* toolbar = nullptr;
 };
@@ -75,13 +70,13 @@ TEST_F(ToolBarDlgTest, LoadFromCardOffersReadableCardsOrLoadsTheOneDetectedSende
               std::tuple(std::vector<int>{5}, SPECIAL_OP_NORMAL, 1));
 
     sim::ProjectModel one = sim::GenerateProject({});
-    SetProject(one);
+    Open(one);
     Detect();
     Click(TB_LOAD_FROM_CARD);
     EXPECT_EQ(std::tuple(host.loadedFromCard, modals.LogOf(EModalKind::Menu).size(), sim::GetCardTransferEndCount()),
               std::tuple(std::vector<int>{5, 0}, 1u, 2)); // no second menu
     one.demoMode = true;
-    SetProject(one);
+    Open(one);
     Detect();
     RecordingCanvas canvas;
     toolbar->DrawTo(canvas);

@@ -81,8 +81,8 @@ TEST_F(ViewMouseTest, RestingOnAPortStoresItsKeyOnceAndAClickOnAReceiverOrOnNoth
     Show(TREE_NODE_SENDER, RENDER_RECEIVER, 0);
     host.notifications.clear();
     Rest(Client(g_pModuleData->GetLevelRectC(RENDER_RECEIVER, 0, 2)));
-    EXPECT_EQ(0x00000002u, g_pModuleData->GetHoverKey());
-    EXPECT_EQ((std::vector<int32_t>{UPDATE_VIEW, UPDATE_LAYOUT_CHANGE}), Masks());
+    EXPECT_EQ(std::tuple(0x00000002u, std::vector<int32_t>{UPDATE_VIEW, UPDATE_LAYOUT_CHANGE}),
+              std::tuple(g_pModuleData->GetHoverKey(), Masks()));
     Rest(Client(g_pModuleData->GetLevelRectC(RENDER_RECEIVER, 0, 2)));
     EXPECT_EQ(2u, host.notifications.size()); // the same port: nothing more
     Rest(Client(Item(0, 3, 1)));              // a receiver of port 3
@@ -94,11 +94,12 @@ TEST_F(ViewMouseTest, RestingOnAPortStoresItsKeyOnceAndAClickOnAReceiverOrOnNoth
     host.notifications.clear();
     const CRect client = View().GetClientRect();
     Send(WM_LBUTTONDOWN, MK_LBUTTON, {client.right - 2, client.bottom - 2});
-    EXPECT_EQ(std::tuple(0x00000002u, 1), std::tuple(g_pModuleData->GetHoverKey(), g_pModuleData->GetDemarcationOn()));
-    EXPECT_TRUE(host.notifications.empty());
+    EXPECT_EQ(std::tuple(0x00000002u, 1, 0u),
+              std::tuple(g_pModuleData->GetHoverKey(), g_pModuleData->GetDemarcationOn(), host.notifications.size()));
     Send(WM_LBUTTONDOWN, MK_LBUTTON, Client(Item(0, 1, 4)));
-    EXPECT_EQ(0x00000001u, g_pModuleData->GetHoverKey());
-    EXPECT_EQ(0, g_pModuleData->GetDemarcationOn()); // another receiver ends the demarcation
+    EXPECT_EQ(std::tuple(0x00000001u, 0),
+              std::tuple(g_pModuleData->GetHoverKey(),
+                         g_pModuleData->GetDemarcationOn())); // another receiver ends the demarcation
 }
 
 TEST_F(ViewMouseTest, FibreAndEthernetSendersAnswerByTheirOwnKindWhereTheyWereDrawn)
