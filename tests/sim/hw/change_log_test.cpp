@@ -169,10 +169,7 @@ TEST(NextAlertMail, SendsOnceAfterTheConfiguredRoundsAndTheAllClearWhenAsked)
 
 TEST(HasAnyWarning, SenderPortReceiverOrLoop)
 {
-    RoundDigest quiet;
-    quiet.senders.resize(1);
-    quiet.senders[0].ports.resize(1);
-    quiet.senders[0].ports[0].receivers = {0, 0};
+    const RoundDigest quiet{{Digest(0, 2)}};
     EXPECT_FALSE(HasAnyWarning(quiet));
     void (*const warnings[])(SenderDigest&) = {[](SenderDigest& s) { s.ports[0].receivers[1] = WARNING_FAN; },
                                                [](SenderDigest& s) { s.ports[0].nLoopFirst = 0; },

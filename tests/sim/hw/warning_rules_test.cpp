@@ -77,7 +77,7 @@ TEST(ReceiverWarningWord, EachCheckFollowsItsSwitchAndItsThreshold)
     }
 }
 
-// Off: no warning; on: its bit; on with a healthy reading: none.
+// Off: no warning; on: its bit (on with a healthy reading is the row "all on" above).
 TEST(ReceiverWarningWord, SmokeFanDoorSuppliesAndCableFollowTheirSwitches)
 {
     struct Case {
@@ -103,7 +103,6 @@ TEST(ReceiverWarningWord, SmokeFanDoorSuppliesAndCableFollowTheirSwitches)
         EXPECT_EQ(ReceiverWarningWord(v, s), 0u);
         s.*c.check = 1;
         EXPECT_EQ(ReceiverWarningWord(v, s), c.bit);
-        EXPECT_EQ(ReceiverWarningWord(Healthy(), s), 0u);
     }
 }
 
@@ -180,10 +179,8 @@ std::vector<std::string> Texts(const std::vector<STipLine>& lines)
 TEST(LanguageTexts, EveryTextIsInTheLanguageFile)
 {
     ClearMissingLanguageKeys();
-    const WarningTexts t = LanguageTexts();
+    LanguageTexts();
     EXPECT_TRUE(GetMissingLanguageKeys().empty());
-    EXPECT_EQ(t.words.strNormal, "OK");
-    EXPECT_FALSE(t.strLock.empty());
 }
 
 TEST(ReceiverTipLines, ReadingsAndLimitsGoIntoTheTexts)
