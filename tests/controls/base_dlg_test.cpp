@@ -168,15 +168,13 @@ TEST_F(BaseDlgTest, AThrowingActionOrNoScriptEndsTheModalAndIsReported)
 {
     HookDlg dlg;
     Script().RunOnDialog([](CWnd*) { throw std::runtime_error("field missing"); }, 1);
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    EXPECT_FALSE(dlg.IsWindow());
-    Strings errors = TakeErrors();
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_NE(errors[0].find("field missing"), std::string::npos);
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    errors = TakeErrors();
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_NE(errors[0].find("no scripted answer"), std::string::npos);
+    for (const char* reported : {"field missing", "no scripted answer"}) { // the second run has no script
+        EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+        EXPECT_FALSE(dlg.IsWindow());
+        const Strings errors = TakeErrors();
+        ASSERT_EQ(errors.size(), 1u);
+        EXPECT_NE(errors[0].find(reported), std::string::npos);
+    }
 }
 
 // A fatal assertion inside the action returns from it early; the modal

@@ -193,6 +193,14 @@ TEST_F(TreeTest, SelectionByClicksCodeAndRemoval)
 
 TEST_F(TreeTest, KeysClicksAndTheWheel)
 {
+    // Without an override the begin of a drag goes to the parent.
+    const CPoint from = Centre(s[0]);
+    tree.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(from));
+    tree.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({from.x, from.y + 12}));
+    ASSERT_FALSE(parent.Of(WM_NOTIFY).empty());
+    const STreeNotify began = parent.Of(WM_NOTIFY).back().notify;
+    EXPECT_EQ(std::tuple(began.nCode, began.hItem, began.ptClient, morv::drag::IsDragging()),
+              std::tuple(TVN_BEGINDRAG, s[0], from, false));
     Click(s[0]);
     // Left collapses, then goes to the parent; right expands, then goes to the first child.
     const std::tuple<UINT, HTREEITEM, bool> keys[]
@@ -431,18 +439,6 @@ TEST(TreeDrag, ADragRunsInOrderAndScrollsNearTheEdges)
     EXPECT_EQ(std::tuple(tree.log.back(), morv::drag::IsDragging()), std::tuple(std::string("leave"), false));
 }
 
-TEST_F(TreeTest, WithoutAnOverrideTheBeginOfADragGoesToTheParent)
-{
-    const CPoint from = Centre(s[0]);
-    tree.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(from));
-    tree.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({from.x, from.y + 12}));
-    const auto sent = parent.Of(WM_NOTIFY);
-    ASSERT_FALSE(sent.empty());
-    EXPECT_EQ(std::tuple(sent.back().notify.nCode, sent.back().notify.hItem, sent.back().notify.ptClient),
-              std::tuple(TVN_BEGINDRAG, s[0], from));
-    EXPECT_FALSE(morv::drag::IsDragging());
-}
-
 namespace {
 
 const std::vector<ItemId> kRows = {1, 2, 3, 4, 5, 6};
@@ -544,7 +540,7 @@ std::optional<DrawOp> First(const std::vector<DrawOp>& ops, DrawOp::Kind kind)
 
 } // namespace
 
-TEST(TreeRowPainting, LabelsBackgroundsMarksAndChevrons)
+TEST(TreeRowPainting, LabelsBackgroundsMarksChevronsIconAndFrame)
 {
     STreeRow row;
     row.strText = "Sender 1";
@@ -576,13 +572,9 @@ TEST(TreeRowPainting, LabelsBackgroundsMarksAndChevrons)
     ASSERT_TRUE(First(ops, DrawOp::Kind::Polyline));
     p = First(ops, DrawOp::Kind::Polyline)->points;
     EXPECT_TRUE(p[1].y > p[0].y && p[0].y == p[2].y);
-}
 
-// The icon fills its box; a frame folder replaces the flat colours.
-TEST(TreeRowPainting, TheIconBoxAndAFrameFolder)
-{
+    // The icon fills its box; a frame folder replaces the flat colours.
     const auto icon = Image::Solid(16, 16, RGBColor(1, 2, 3));
-    STreeRow row;
     std::tie(row.pIcon, row.bSelected) = std::tuple(icon.get(), true);
     TempImages images;
     images.Write("Checked.png", 12, 12);
