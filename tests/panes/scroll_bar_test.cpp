@@ -33,12 +33,12 @@ TEST_F(PanesTest, ScrollBarsMoveTheViewByPressesAPacedDragAndTheWheelAndIgnoreAD
         const auto along = [&] { return vertical ? design.GetViewStartPt().y : design.GetViewStartPt().x; };
         const int visible = vertical ? 400 : 500, secondArrow = vertical ? 390 : 490;
         make(orientation);
-        bar->DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, at(secondArrow));
-        EXPECT_EQ(visible / 5, along());
-        bar->DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, at(secondArrow - 20)); // track after the thumb
-        EXPECT_EQ(visible / 5 + visible, along());
-        bar->DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, at(3)); // first arrow
-        EXPECT_EQ(visible, along());
+        // The second arrow, the track after the thumb, the first arrow.
+        for (const auto& [press, start] :
+             {std::pair{secondArrow, visible / 5}, {secondArrow - 20, visible / 5 + visible}, {3, visible}}) {
+            bar->DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, at(press));
+            EXPECT_EQ(start, along()) << press;
+        }
         EXPECT_EQ(3, Notified(UPDATE_VIEW, 0));
 
         // The thumb's drag notifies at most every 30 ms, and once on release.
@@ -49,8 +49,7 @@ TEST_F(PanesTest, ScrollBarsMoveTheViewByPressesAPacedDragAndTheWheelAndIgnoreAD
         const int paced = Notified(UPDATE_VIEW, 0); // 400 ms of moves; the throttle's own test holds each gap
         EXPECT_TRUE(paced >= 10 && paced <= 14 && Notified(UPDATE_VIEW, 1) == 0) << paced;
         bar->DeliverMessage(WM_LBUTTONUP, 0, at(220));
-        EXPECT_EQ(1, Notified(UPDATE_VIEW, 1));
-        EXPECT_EQ(dragged, along());
+        EXPECT_EQ(std::pair(1, dragged), std::pair(Notified(UPDATE_VIEW, 1), along()));
         bar->DeliverMessage(WM_MOUSEMOVE, 0, at(30)); // the drag is over
         EXPECT_EQ(dragged, along());
     }
@@ -59,8 +58,7 @@ TEST_F(PanesTest, ScrollBarsMoveTheViewByPressesAPacedDragAndTheWheelAndIgnoreAD
     make(CScrollBarDlg::kHorizontal);
     bar->DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(MK_SHIFT, static_cast<WORD>(-120)), 0);
     bar->DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-240)), 0);
-    EXPECT_EQ(CPoint(50, 80), design.GetViewStartPt());
-    EXPECT_EQ(2, Notified(UPDATE_ACTIVATE_NO_PANEL));
+    EXPECT_EQ(std::pair(CPoint(50, 80), 2), std::pair(design.GetViewStartPt(), Notified(UPDATE_ACTIVATE_NO_PANEL)));
 
     // A design that fits shows no thumb and ignores presses on the track.
     const auto thumb = [&] {

@@ -51,8 +51,7 @@ TEST(WarningMarksTest, ByScope)
 {
     CMonitorWarningData w;
     w.SetSenderWarning(1, SENDER_WARNING_VIDEO_INPUT);
-    SPortWarningData port;
-    port.arrRcvWarning = {0, WARNING_TEMPERATURE};
+    const SPortWarningData port{.arrRcvWarning = {0, WARNING_TEMPERATURE}};
     w.SetPortWarning(2, -1, 0, port);
     w.SetPortWarning(3, 4, 0, port);
     // record, group senders, marks 0 to 3 expected

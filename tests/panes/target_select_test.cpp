@@ -25,9 +25,7 @@ protected:
     static void PublishPortWarning(int sender, int port, uint32_t warning, bool monitoring)
     {
         CMonitorWarningData warnings;
-        SPortWarningData data;
-        data.arrRcvWarning = {warning};
-        warnings.SetPortWarning(sender, -1, port, data);
+        warnings.SetPortWarning(sender, -1, port, {.arrRcvWarning = {warning}});
         PublishWarnings(warnings, monitoring);
     }
 };
