@@ -244,8 +244,8 @@ TEST_F(SenderPanelTest, AddedSendersJoinTheSelectedGroupKeepTheOthersPortsAndFol
     std::vector<std::size_t> ports;
     for (const sim::SenderModel& s : sim::GetProject().senders)
         ports.push_back(s.ports.size());
-    EXPECT_EQ((std::vector<std::size_t>{4, 4, 4, 4, 2, 2}), ports);
-    EXPECT_EQ("Hall (5)", Label("Hall"));
+    EXPECT_EQ(std::tuple(std::vector<std::size_t>{4, 4, 4, 4, 2, 2}, std::string("Hall (5)")),
+              std::tuple(ports, Label("Hall")));
 
     sim::AddressSettings single = sim::GetAddressSettings();
     single.nProductKind = 1; // a product that drives one sender
@@ -293,10 +293,8 @@ TEST_F(SenderPanelTest, PortOutputAndDetectionReachTheHardwareAndDetectionWaitsF
     modals.AnswerMessageBox(IDOK);
     host.notifications.clear();
     ClickBarItem(Panel(), CSenderSelectDlg::ItemRefresh);
-    EXPECT_EQ(GetLanguageString("MutiSenderCard", "Common"), LastBox());
-    EXPECT_TRUE(host.notifications.empty());
-    EXPECT_EQ(before, TreeLabels());
-    EXPECT_TRUE(refresh());
+    EXPECT_EQ(std::tuple(GetLanguageString("MutiSenderCard", "Common"), 0u, before, true),
+              std::tuple(LastBox(), host.notifications.size(), TreeLabels(), refresh()));
     sim::SetMultiSenderCard(false);
     ClickBarItem(Panel(), CSenderSelectDlg::ItemRefresh);
     ASSERT_FALSE(host.notifications.empty());
