@@ -168,7 +168,7 @@ TEST_F(ModuleDataTest, ContentExtentIsAtLeastTheVisibleArea)
 }
 
 // Item stores clear together; level stores key points by the low bits and
-// outlive ClearItems; sender words and overlays clear on their own.
+// outlive ClearItems; sender words and overlay lists clear on their own.
 TEST_F(ModuleDataTest, StoresAnswerDefaultsUntilSetAndClearWhatTheyOwn)
 {
     const SCurrentObject obj{2, 1, 3, 4, 0};
@@ -201,10 +201,6 @@ TEST_F(ModuleDataTest, StoresAnswerDefaultsUntilSetAndClearWhatTheyOwn)
     data.ClearSenderWords();
     EXPECT_EQ(0u, data.GetSenderWord(2));
 
-    data.SetOverlayRect(5, {1, 1, 2, 2});
-    EXPECT_EQ((std::pair{CRect(1, 1, 2, 2), CRect()}), (std::pair{data.GetOverlayRect(5), data.GetOverlayRect(6)}));
-    data.ClearOverlayRects();
-    EXPECT_EQ(CRect(), data.GetOverlayRect(5));
     data.AppendOverlayRect(1, {0, 0, 1, 1});
     data.AppendOverlayRect(1, {0, 0, 2, 2});
     data.AppendOverlayRect(2, {0, 0, 3, 3});

@@ -1,5 +1,5 @@
 // The page through IQuarnLabel: its panes and their places, activation,
-// moving, showing, the reserved slots and the host's shortcuts.
+// moving, showing and the host's shortcuts.
 #include "controls/density.h"
 #include "module/label_monitor_dlg.h"
 #include "module/module_data.h"
@@ -118,28 +118,12 @@ TEST_F(PageTest, FirstActivationLeavesDemarcationLaterOnesEndIt)
     }
 }
 
-TEST_F(PageTest, ShowAnswersThePreviousVisibilityAndReservedSlotsTheirFixedValues)
+TEST_F(PageTest, ShowAnswersThePreviousVisibility)
 {
     host.Area().ShowWindow(SW_SHOW);
     EXPECT_EQ(1, page->IsShown());
     EXPECT_EQ((std::vector{1, 0, 0, 0, 1}),
               (std::vector{page->Show(0), page->IsShown(), page->Show(0), page->Show(1), page->IsShown()}));
-    const CRect rect = dlg->GetWindowRect();
-    page->Reserved3();
-    page->Reserved12();
-    page->Reserved13();
-    page->Reserved15(3);
-    page->Reserved21(1);
-    page->Reserved22();
-    page->Reserved26(1, 2, 3, 4, 5, 6);
-    page->Reserved27(0x7FFFFFFF);
-    page->Reserved28("a", 1, 2, 3, 4, "b");
-    EXPECT_EQ((std::vector{1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0}),
-              (std::vector{page->Reserved9(), page->Reserved10(), page->Reserved11("anything"), page->Reserved14(-7),
-                           page->Reserved16(1, 2), page->Reserved17(1, 2, 3, 4, 5), page->Reserved18(-1, -1, -1, -1),
-                           page->Reserved19(9, 9, 9, 9, 9), page->Reserved20(0, 0, 0, 0, 0), page->Reserved23(),
-                           page->Reserved24(1, 2, 3, 4, 5, 6), page->Reserved25(1, 2, "text", 3, 4)}));
-    EXPECT_EQ(rect, dlg->GetWindowRect());
 }
 
 // Release takes the panes down; a page object released before it moves no more.

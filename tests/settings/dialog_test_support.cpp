@@ -29,7 +29,8 @@ void DialogTest::SetUp()
     sim::ClearMissingLanguageKeys();
     g_pMonitorData = GetMonitorData();
     g_pRuntimeData = GetRuntimeData();
-    SetScale(1.0);
+    g_dDpiScale = 1.0;
+    morv::SetDensity(1.0);
 
     m_dir = std::make_unique<QTemporaryDir>();
     ASSERT_TRUE(m_dir->isValid());
@@ -51,13 +52,6 @@ void DialogTest::TearDown()
     Script().Reset();
     plat::SetFileOpener({});
     plat::SetDocumentsFolderProvider({});
-    SetScale(1.0);
-}
-
-void DialogTest::SetScale(double scale)
-{
-    g_dDpiScale = scale;
-    morv::SetDensity(scale);
 }
 
 SEmailSetting SampleMailAccount()

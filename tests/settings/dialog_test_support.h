@@ -30,8 +30,6 @@ protected:
     void TearDown() override;
 
     static CModalScript& Script() { return CModalScript::Instance(); }
-    // The density of the module and of the control library together.
-    static void SetScale(double scale);
 
     // The test's documents folder, without a trailing separator.
     const std::string& Documents() const { return m_documents; }

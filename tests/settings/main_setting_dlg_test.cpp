@@ -381,7 +381,6 @@ TEST_F(MainSettingDlgTest, NavigationAndTheWheelScrollThePageAndFollowTheSection
         [](Frame& frame, CMainSettingDlg& page) {
             EXPECT_EQ(CurrentItem(frame), Frame::kReceiverItem);
             EXPECT_EQ(page.GetControl(kReceiverTitle)->rect.top, morv::Scale(20, g_dDpiScale));
-            SaveDialogShot(frame, "settings_receiver");
             const int before = ScrollPos(frame);
             EXPECT_GT(before, 0);
             const CPoint pt = page.GetControl(kGeneralTitle)->rect.CenterPoint();

@@ -127,25 +127,4 @@ TEST_F(SignalFormatSetDlgTest, ValuesOutOfBoundsAreBroughtInBeforeOkStoresThem)
         IDOK);
 }
 
-// At 1.5: one line of edits and marks with the buttons under it.
-TEST_F(SignalFormatSetDlgTest, OneLineOfEditsAndMarksWithTheButtonsUnderIt)
-{
-    SetScale(1.5);
-    Run("1920x1080@60.000Hz", [](Dlg& dlg) {
-        const CRect first = dlg.GetControl(Dlg::kWidthEdit)->rect, client = dlg.GetClientRect();
-        int left = 0;
-        for (int index = Dlg::kWidthEdit; index <= Dlg::kHzLabel; ++index) {
-            const CRect r = dlg.GetControl(index)->rect;
-            EXPECT_TRUE(r.left > left && r.top == first.top && r.Height() == 36) << index;
-            left = r.right;
-        }
-        EXPECT_LE(left, client.right - 22);
-        for (int button : {Dlg::kOk, Dlg::kCancel}) {
-            const CRect r = dlg.GetControl(button)->rect;
-            EXPECT_TRUE(r.Width() == 120 && r.top >= first.bottom + 22 && r.bottom <= client.bottom - 22);
-        }
-        SaveDialogShot(dlg, "signal_format_150");
-    });
-}
-
 } // namespace

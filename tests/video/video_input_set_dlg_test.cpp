@@ -183,24 +183,6 @@ TEST_F(VideoInputSetDlgTest, StoredSettingsOfAnotherModelOrWithoutAFormatAreNeve
     EXPECT_EQ(HostCalls("CMonitorData::SetInterfaceData"), 0);
 }
 
-TEST_F(VideoInputSetDlgTest, TheTableHasItsColumnsAndRowsByDensity)
-{
-    SetScale(1.5);
-    Run(3, [](Dlg& dlg) {
-        const SMorvControl& table = *dlg.GetControl(Dlg::kTable);
-        EXPECT_EQ(std::tuple(table.rect.top, table.table.nRowHeight, morv::TableCellRect(table, 1, 3).Width()),
-                  std::tuple(82, 45, table.rect.Width() * 230 / 610));
-        EXPECT_NEAR(table.rect.Width(), 915, 1);
-        for (int index : {Dlg::kApplyAll, Dlg::kApply, Dlg::kOk, Dlg::kCancel, Dlg::kSenderSelector}) {
-            const CRect r = dlg.GetControl(index)->rect;
-            EXPECT_TRUE(r.left >= 0 && r.right <= dlg.GetClientRect().right && r.bottom <= dlg.GetClientRect().bottom
-                        && (index == Dlg::kSenderSelector || r.top >= table.rect.bottom))
-                << index;
-        }
-        SaveDialogShot(dlg, "video_input_150");
-    });
-}
-
 // A hardware with 40 inputs whose signals are interlaced, malformed or absent.
 class ManyInputsLogic final : public IVideoSourceLogic {
 public:
