@@ -64,7 +64,7 @@ std::vector<const CWnd*> Panes(const CLabelMonitorDlg& dlg)
 
 } // namespace
 
-TEST_F(PageTest, SixPanesAreChildWindowsOfTheirTemplatesInCreationOrder)
+TEST_F(PageTest, SixPanesInCreationOrderPlacedByTheLayoutMovedOnRelayoutAndShown)
 {
     const std::vector<UINT> templates = {2008, 2012, 2011, 142, 142, 2010};
     const std::vector<const CWnd*> panes = Panes(*dlg);
@@ -79,19 +79,15 @@ TEST_F(PageTest, SixPanesAreChildWindowsOfTheirTemplatesInCreationOrder)
     EXPECT_EQ(CScrollBarDlg::kHorizontal, dlg->GetHScroll()->GetOrientation());
     EXPECT_EQ(dlg->GetSenderSelect(), g_pModuleData->GetSenderPanel());
     EXPECT_TRUE(dlg->GetTargetSelect()->HasTimer(CTargetSelectDlg::kBlinkTimer));
-}
 
-// MoveTo moves the page only; the panes move when the host asks for a layout.
-TEST_F(PageTest, PanesStandWhereTheLayoutPlacesThemAndMoveOnlyOnRelayout)
-{
-    // The panes in EPane order.
-    const std::vector<const CWnd*> panes = {dlg->GetToolBar(),  dlg->GetTargetSelect(), dlg->GetSenderSelect(),
-                                            dlg->GetMainView(), dlg->GetVScroll(),      dlg->GetHScroll()};
+    // The panes stand where the layout places them (EPane order); MoveTo
+    // moves the page only, the panes move when the host asks for a layout.
+    const std::vector<const CWnd*> placed = {panes[0], panes[1], panes[2], panes[5], panes[3], panes[4]};
     for (int expanded : {1, 0}) {
         g_pModuleData->SetSenderPanelExpanded(expanded);
         EXPECT_EQ(1, page->Update(0, 0, 1));
         for (const SPanePlace& place : ComputePaneLayout(dlg->GetClientRect(), 1.5, expanded))
-            EXPECT_EQ(place.rect, RectInPage(*dlg, *panes[static_cast<std::size_t>(place.ePane)])) << expanded;
+            EXPECT_EQ(place.rect, RectInPage(*dlg, *placed[static_cast<std::size_t>(place.ePane)])) << expanded;
     }
     g_pModuleData->SetSenderPanelExpanded(1);
     page->Update(0, 0, 1);
@@ -102,6 +98,12 @@ TEST_F(PageTest, PanesStandWhereTheLayoutPlacesThemAndMoveOnlyOnRelayout)
     EXPECT_EQ(view, RectInPage(*dlg, *dlg->GetMainView()));
     page->Update(0, 0, 1);
     EXPECT_EQ(CRect(375, 48, 600 - 93 - 21, 400 - 21), RectInPage(*dlg, *dlg->GetMainView()));
+
+    // Show answers the previous visibility.
+    host.Area().ShowWindow(SW_SHOW);
+    EXPECT_EQ(1, page->IsShown());
+    EXPECT_EQ((std::vector{1, 0, 0, 0, 1}),
+              (std::vector{page->Show(0), page->IsShown(), page->Show(0), page->Show(1), page->IsShown()}));
 }
 
 TEST_F(PageTest, FirstActivationLeavesDemarcationLaterOnesEndIt)
@@ -116,14 +118,6 @@ TEST_F(PageTest, FirstActivationLeavesDemarcationLaterOnesEndIt)
                   std::tuple(g_pModuleData->GetDemarcationOn(), g_pModuleData->GetDemarcationKey(),
                              sim::CountCalls("IReceiverLogic::SetDemarcationDisplay")));
     }
-}
-
-TEST_F(PageTest, ShowAnswersThePreviousVisibility)
-{
-    host.Area().ShowWindow(SW_SHOW);
-    EXPECT_EQ(1, page->IsShown());
-    EXPECT_EQ((std::vector{1, 0, 0, 0, 1}),
-              (std::vector{page->Show(0), page->IsShown(), page->Show(0), page->Show(1), page->IsShown()}));
 }
 
 // Release takes the panes down; a page object released before it moves no more.
