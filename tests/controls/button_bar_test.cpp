@@ -73,7 +73,7 @@ protected:
     BarPage page;
 };
 
-TEST_F(ButtonBarTest, BarsRegisterWithTheirDialogAndIndexTheirItems)
+TEST_F(ButtonBarTest, RegistrationImagesOfEachStateMarksIconsAndCaptions)
 {
     EXPECT_EQ(page.GetBars(), std::vector<CMorvButtonBar*>{&page.bar});
     {
@@ -84,10 +84,7 @@ TEST_F(ButtonBarTest, BarsRegisterWithTheirDialogAndIndexTheirItems)
     EXPECT_EQ(std::tuple(page.bar.GetItemCount(), page.bar.GetItem(11), page.bar.GetItem(-1)),
               std::tuple(11, static_cast<SBarItem*>(nullptr), static_cast<SBarItem*>(nullptr)));
     EXPECT_FALSE(page.bar.SetItemVisible(11, true));
-}
 
-TEST_F(ButtonBarTest, ImagesOfEachStateMarksIconsAndCaptions)
-{
     EXPECT_TRUE(EndsWithName(DrawnFor(1), "ToolBar\\Open\\Normal.png"));
     MouseMove(page, At(1));
     EXPECT_EQ(page.bar.GetHoverItem(), 1);

@@ -84,7 +84,7 @@ protected:
 
 } // namespace
 
-TEST_F(CalendarTest, InitOnceAChildNeedsAParent)
+TEST_F(CalendarTest, InitOnceAChildNeedsAParentAndTheGridAgreesWithTheToolkitsMonthView)
 {
     EXPECT_EQ(std::tuple(calendar.IsWindowVisible(), calendar.GetParent()),
               std::tuple(true, static_cast<CWnd*>(&parent)));
@@ -93,10 +93,6 @@ TEST_F(CalendarTest, InitOnceAChildNeedsAParent)
     CCusCalendar orphan, popup;
     EXPECT_EQ(std::tuple(orphan.Init(nullptr, nullptr, CCusCalendar::kStyleChild), popup.Init(nullptr, nullptr, 0)),
               std::tuple(0, 1));
-}
-
-TEST_F(CalendarTest, GridAgreesWithTheToolkitsMonthView)
-{
     for (const auto& [y, m] : std::vector<std::pair<int, int>>{{2021, 8}, {2021, 11}, {2015, 2}, {2024, 2}}) {
         calendar.SetDate(y, m, 1);
         for (int row = 0; row < 6; ++row) {

@@ -78,7 +78,12 @@ std::vector<std::string> DrawnImages(CMorvBaseDlg& page)
 {
     RecordingCanvas canvas;
     page.DrawTo(canvas);
-    return ImagesDrawn(canvas);
+    std::vector<std::string> out;
+    for (const DrawOp& op : canvas.Ops())
+        if (op.kind == DrawOp::Kind::Image || op.kind == DrawOp::Kind::ImageAt
+            || op.kind == DrawOp::Kind::ImageNinePart)
+            out.push_back(op.image);
+    return out;
 }
 
 void Activate(CWnd& topLevel)
@@ -114,16 +119,6 @@ std::vector<DrawOp> OpsOf(const RecordingCanvas& canvas, DrawOp::Kind kind)
     for (const DrawOp& op : canvas.Ops())
         if (op.kind == kind)
             out.push_back(op);
-    return out;
-}
-
-std::vector<std::string> ImagesDrawn(const RecordingCanvas& canvas)
-{
-    std::vector<std::string> out;
-    for (const DrawOp& op : canvas.Ops())
-        if (op.kind == DrawOp::Kind::Image || op.kind == DrawOp::Kind::ImageAt
-            || op.kind == DrawOp::Kind::ImageNinePart)
-            out.push_back(op.image);
     return out;
 }
 

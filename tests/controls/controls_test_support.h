@@ -55,7 +55,8 @@ protected:
     HostWindow host;
 };
 
-// What a page draws: the ops of one kind, or the image paths in order.
+// What a page draws: the ops of one kind, or the image paths in order (plain,
+// unscaled and nine-part).
 std::vector<DrawOp> Drawn(CMorvBaseDlg& page, DrawOp::Kind kind);
 std::vector<std::string> DrawnImages(CMorvBaseDlg& page);
 
@@ -70,7 +71,5 @@ void KeyDown(CWnd& wnd, UINT vk);
 
 // Ops of one kind in a recording.
 std::vector<DrawOp> OpsOf(const RecordingCanvas& canvas, DrawOp::Kind kind);
-// Image paths drawn, in order (plain, unscaled and nine-part).
-std::vector<std::string> ImagesDrawn(const RecordingCanvas& canvas);
 // Whether a path ends with a name written with backslashes or slashes.
 bool EndsWithName(const std::string& path, const std::string& name);

@@ -152,27 +152,21 @@ TEST_F(DragTest, EnterOverLeaveEnterOverDropInOrder)
 // instead of drop, and so does one answering an effect the source does not allow.
 TEST_F(DragTest, TheTargetsAnswersDecideHowTheDropEnds)
 {
-    const DROPEFFECT any = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
+    const DROPEFFECT copyMove = DROPEFFECT_COPY | DROPEFFECT_MOVE, any = copyMove | DROPEFFECT_LINK;
     const struct {
         DROPEFFECT answer, dropExAnswer, allowed;
         Log log;
         DROPEFFECT result;
     } cases[] = {{DROPEFFECT_MOVE, DROPEFFECT_COPY, any, {"B:enter", "B:over", "B:dropex 2/7"}, DROPEFFECT_COPY},
                  {DROPEFFECT_NONE, DROPEFFECT_NOTHANDLED, any, {"B:enter", "B:over", "B:leave"}, DROPEFFECT_NONE},
-                 {DROPEFFECT_LINK,
-                  DROPEFFECT_NOTHANDLED,
-                  DROPEFFECT_COPY | DROPEFFECT_MOVE,
-                  {"B:enter", "B:over", "B:leave"},
-                  DROPEFFECT_NONE}};
+                 {DROPEFFECT_LINK, DROPEFFECT_NOTHANDLED, copyMove, {"B:enter", "B:over", "B:leave"}, DROPEFFECT_NONE}};
     for (const auto& c : cases) {
         log.clear();
-        sinkB.answer = c.answer;
-        sinkB.dropExAnswer = c.dropExAnswer;
+        std::tie(sinkB.answer, sinkB.dropExAnswer) = std::tuple(c.answer, c.dropExAnswer);
         data.DoDragDrop(&a, c.allowed);
         a.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At(InB(5, 5)));
         a.DeliverMessage(WM_LBUTTONUP, 0, At(InB(8, 5)));
-        EXPECT_EQ(log, c.log);
-        EXPECT_EQ(morv::drag::LastResult(), c.result);
+        EXPECT_EQ(std::tuple(log, morv::drag::LastResult()), std::tuple(c.log, c.result));
     }
 }
 

@@ -71,13 +71,12 @@ TEST(EditRules, FixupStepAndFormat)
         EXPECT_EQ(c.step ? morv::StepEditText(c.text, c.step, c.rules) : morv::FixupEditText(c.text, c.rules), c.result)
             << c.text << " " << c.step;
     // Whatever the locale.
-    EXPECT_EQ(morv::FormatEditNumber(3.25, Decimal(0, 10, 1)), "3.2");
-    EXPECT_EQ(morv::FormatEditNumber(60, Decimal(0, 240, 3)), "60.000");
-    EXPECT_EQ(morv::FormatEditNumber(2.5, Integer(0, 10)), "3");
-    EXPECT_EQ(morv::FormatEditNumber(0.125, Decimal(0, 10, -1)), "0.125");
-    EXPECT_DOUBLE_EQ(morv::ParseEditNumber("59.94Hz"), 59.94);
-    EXPECT_DOUBLE_EQ(morv::ParseEditNumber("abc"), 0.0);
-    EXPECT_DOUBLE_EQ(morv::ParseEditNumber("  -7"), -7.0);
+    EXPECT_EQ(std::tuple(morv::FormatEditNumber(3.25, Decimal(0, 10, 1)),
+                         morv::FormatEditNumber(60, Decimal(0, 240, 3)), morv::FormatEditNumber(2.5, Integer(0, 10)),
+                         morv::FormatEditNumber(0.125, Decimal(0, 10, -1))),
+              std::tuple("3.2", "60.000", "3", "0.125"));
+    EXPECT_EQ(std::tuple(morv::ParseEditNumber("59.94Hz"), morv::ParseEditNumber("abc"), morv::ParseEditNumber("  -7")),
+              std::tuple(59.94, 0.0, -7.0));
 }
 
 } // namespace

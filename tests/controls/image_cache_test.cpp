@@ -71,11 +71,12 @@ TEST_F(SkinRootTest, StateImagesComeFromTheDensityFolderOrFallBackToNormal)
 
 TEST(StateImage, PrecedenceIsDisabledPressedCheckedHovered)
 {
-    EXPECT_EQ(morv::PickImageState(false, true, true, true), EImageState::Disable);
-    EXPECT_EQ(morv::PickImageState(true, true, true, true), EImageState::Down);
-    EXPECT_EQ(morv::PickImageState(true, false, true, true), EImageState::Checked);
-    EXPECT_EQ(morv::PickImageState(true, false, false, true), EImageState::Hover);
-    EXPECT_EQ(morv::PickImageState(true, false, false, false), EImageState::Normal);
+    EXPECT_EQ(
+        (std::vector{morv::PickImageState(false, true, true, true), morv::PickImageState(true, true, true, true),
+                     morv::PickImageState(true, false, true, true), morv::PickImageState(true, false, false, true),
+                     morv::PickImageState(true, false, false, false)}),
+        (std::vector{EImageState::Disable, EImageState::Down, EImageState::Checked, EImageState::Hover,
+                     EImageState::Normal}));
 }
 
 TEST(ImageBlt, NinePartStretchCentreAndFit)
@@ -111,11 +112,11 @@ TEST(Density, FoldersPathsAndScaling)
            {2.0, "DPI150\\"}, {2.49, "DPI150\\"}, {2.5, "DPI250\\"}, {3.0, "DPI250\\"}};
     for (const auto& [density, folder] : folders)
         EXPECT_EQ(morv::DensityFolder(density), folder) << density;
-    EXPECT_EQ(morv::DensityImagePath("/opt/m/Skin/", "Monitor\\PortFrame\\Normal.png", 1.0),
-              "/opt/m/Skin/Monitor/PortFrame/Normal.png");
-    EXPECT_EQ(morv::DensityImagePath("/opt/m/Skin/", "Monitor\\PortFrame\\Normal.png", 1.5),
-              "/opt/m/Skin/DPI150/Monitor/PortFrame/Normal.png");
-    EXPECT_EQ(morv::DensityImagePath("/opt/m/Skin", "ToolBar\\Open", 2.5), "/opt/m/Skin/DPI250/ToolBar/Open");
+    EXPECT_EQ(std::tuple(morv::DensityImagePath("/opt/m/Skin/", "Monitor\\Frame\\Normal.png", 1.0),
+                         morv::DensityImagePath("/opt/m/Skin/", "Monitor\\Frame\\Normal.png", 1.5),
+                         morv::DensityImagePath("/opt/m/Skin", "ToolBar\\Open", 2.5)),
+              std::tuple("/opt/m/Skin/Monitor/Frame/Normal.png", "/opt/m/Skin/DPI150/Monitor/Frame/Normal.png",
+                         "/opt/m/Skin/DPI250/ToolBar/Open"));
     // Truncated toward zero.
     EXPECT_EQ(std::tuple(morv::Scale(33, 1.5), morv::Scale(250, 1.5), morv::Scale(14, 2.5), morv::Scale(-3, 1.5)),
               std::tuple(49, 375, 35, -4));

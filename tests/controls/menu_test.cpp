@@ -26,10 +26,23 @@ void BuildContextMenu(CCusPopMenu& menu)
 
 using MenuTest = ScriptedTest;
 
-TEST_F(MenuTest, DescribeFlattensSubMenusAndFindsItemsInThem)
+TEST_F(MenuTest, DescribeAndTheWidgetCarryTheItemsAndChangesFindItemsInSubMenus)
 {
     CCusPopMenu menu;
     BuildContextMenu(menu);
+    menu.SetMenuWidth(200);
+    auto widget = morv::detail::BuildMenu(menu, nullptr, true);
+    const auto actions = widget->actions();
+    ASSERT_EQ(actions.size(), 4);
+    ASSERT_NE(actions[0]->menu(), nullptr);
+    const auto side = actions[0]->menu()->actions();
+    ASSERT_EQ(side.size(), 4);
+    EXPECT_EQ(std::tuple(side[0]->data().toInt(), side[0]->isChecked(), side[1]->isChecked()),
+              std::tuple(3, true, false));
+    EXPECT_EQ(std::tuple(actions[1]->data().toInt(), actions[2]->isSeparator(), actions[3]->isEnabled()),
+              std::tuple(5, true, false));
+    widget->adjustSize();
+    EXPECT_EQ(widget->width(), 200);
     auto items = menu.Describe();
     ASSERT_EQ(items.size(), 8u);
     EXPECT_EQ(std::tuple(items[0].bSubMenu, items[0].strText), std::tuple(true, std::string("Place position")));
@@ -94,25 +107,6 @@ TEST_F(MenuTest, WithoutReturnCommandTheChoiceIsPostedToTheOwner)
     EXPECT_EQ(owner.Of(WM_COMMAND)[0].wParam, 5u);
     Script().PickMenu(0);
     EXPECT_EQ(menu.TrackPopupMenu(0, 0, 0, &owner), 0u);
-}
-
-TEST_F(MenuTest, WidgetCarriesIdsChecksAndSize)
-{
-    CCusPopMenu menu;
-    BuildContextMenu(menu);
-    menu.SetMenuWidth(200);
-    auto widget = morv::detail::BuildMenu(menu, nullptr, true);
-    const auto actions = widget->actions();
-    ASSERT_EQ(actions.size(), 4);
-    ASSERT_NE(actions[0]->menu(), nullptr);
-    const auto side = actions[0]->menu()->actions();
-    ASSERT_EQ(side.size(), 4);
-    EXPECT_EQ(std::tuple(side[0]->data().toInt(), side[0]->isChecked(), side[1]->isChecked()),
-              std::tuple(3, true, false));
-    EXPECT_EQ(std::tuple(actions[1]->data().toInt(), actions[2]->isSeparator(), actions[3]->isEnabled()),
-              std::tuple(5, true, false));
-    widget->adjustSize();
-    EXPECT_EQ(widget->width(), 200);
 }
 
 } // namespace
