@@ -244,7 +244,7 @@ TEST(CalendarRules, DatesGridTitleAndLayout)
 
 // A marked day is tinted, bold and dotted; the chosen day is filled and its
 // mark turns white; today is a ring; neighbouring months show only in partial mode.
-TEST(CalendarCell, MarksSelectionTodayAndNeighbouringMonths)
+TEST(CalendarPainting, CellMarksSelectionTodayNeighbouringMonthsAndTheHoveredArrow)
 {
     const SCalendarLook look = TestLook();
     using Colors = std::vector<Color>;
@@ -283,18 +283,14 @@ TEST(CalendarCell, MarksSelectionTodayAndNeighbouringMonths)
     PaintCell(dc, CRect(0, 0, 40, 30), hidden, look);
     ASSERT_EQ(dc.Ops().size(), 1u);
     EXPECT_EQ(dc.Ops()[0].kind, DrawOp::Kind::FillRect);
-}
-
-// The hovered arrow sits on a tinted disc; the other does not.
-TEST(CalendarFrame, OnlyTheHoveredArrowHasADisc)
-{
-    RecordingCanvas dc;
+    // The hovered arrow sits on a tinted disc; the other does not.
+    RecordingCanvas frameDc;
     const CRect client(0, 0, 280, 250);
     SCalendarFrame frame;
     frame.hover = ENavPart::Next;
-    PaintFrame(dc, client, CalendarLayout(client, 1.0, true), frame, TestLook());
-    const auto discs = OpsOf(dc, DrawOp::Kind::FillEllipse);
+    PaintFrame(frameDc, client, CalendarLayout(client, 1.0, true), frame, look);
+    const auto discs = OpsOf(frameDc, DrawOp::Kind::FillEllipse);
     ASSERT_EQ(discs.size(), 1u);
-    EXPECT_EQ(discs[0].rect, CalendarLayout(client, 1.0, true).rcNext);
-    EXPECT_EQ(OpsOf(dc, DrawOp::Kind::Polyline).size(), 2u);
+    EXPECT_EQ(std::tuple(discs[0].rect, OpsOf(frameDc, DrawOp::Kind::Polyline).size()),
+              std::tuple(CalendarLayout(client, 1.0, true).rcNext, 2u));
 }

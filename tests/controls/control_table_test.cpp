@@ -11,7 +11,7 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-TEST(ControlText, KeyStateSuffixAndArguments)
+TEST(ControlRules, TextByKeyStateSuffixAndArgumentsAndTableGeometry)
 {
     // Keys look "Section/key" up; the Power keys are formats.
     const auto lookup = [](const std::string& key, const std::string& section) {
@@ -38,10 +38,7 @@ TEST(ControlText, KeyStateSuffixAndArguments)
         c.formatArgs = k.args;
         EXPECT_EQ(morv::ResolveControlText(c, k.checked, lookup), k.expected);
     }
-}
-
-TEST(TableGeometry, ColumnsByWeightAndTheRowUnderAPoint)
-{
+    // Table columns by weight and the row under a point.
     SMorvControl c;
     c.eKind = EMorvControlKind::Table;
     c.rect = {10, 100, 320, 220};

@@ -138,16 +138,12 @@ TEST_F(EditTest, KeysAndTheWheelStepTheValue)
     EXPECT_EQ(edit.GetText(), "51");
 }
 
-TEST(TimeEdit, FormatsHoursMinutesSeconds)
+TEST_F(EditTest, TimeEditFormatsAndHoldsItsValueInsideTheBounds)
 {
     const std::pair<int, const char*> cases[]
         = {{0, "00:00:00"}, {10, "00:00:10"}, {3725, "01:02:05"}, {7200, "02:00:00"}, {-5, "00:00:00"}};
     for (const auto& [seconds, text] : cases)
         EXPECT_EQ(morv::FormatDuration(seconds), text);
-}
-
-TEST_F(EditTest, TimeEditHoldsItsValueInsideTheBounds)
-{
     page.changes.clear();
     CMorvTimeEdit early, time; // a value set before the window is shown by it and not reported
     early.SetRange(10, 7200);

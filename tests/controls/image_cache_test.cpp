@@ -105,7 +105,7 @@ TEST(ImageBlt, NinePartStretchCentreAndFit)
     EXPECT_EQ(canvas.Ops().size(), 6u);
 }
 
-TEST(Density, FoldersPathsAndScaling)
+TEST(Density, FoldersPathsScalingAndSourcesInTheirOrder)
 {
     const std::pair<double, const char*> folders[]
         = {{1.0, ""},         {1.25, ""},         {1.49, ""},        {1.5, "DPI150\\"},
@@ -120,12 +120,7 @@ TEST(Density, FoldersPathsAndScaling)
     // Truncated toward zero.
     EXPECT_EQ(std::tuple(morv::Scale(33, 1.5), morv::Scale(250, 1.5), morv::Scale(14, 2.5), morv::Scale(-3, 1.5)),
               std::tuple(49, 375, 35, -4));
-}
-
-// The setter overrides the environment, which overrides the screen;
-// implausible values are ignored.
-TEST(Density, SourcesInTheirOrder)
-{
+    // The setter overrides the environment, which overrides the screen; implausible values are ignored.
     ::setenv("MORVANE_DENSITY", "1.5", 1);
     EXPECT_DOUBLE_EQ(morv::GetDensity(), 1.5);
     morv::SetDensity(2.5);

@@ -63,7 +63,7 @@ protected:
 
 } // namespace
 
-TEST_F(MouseMoveTest, ReportsEveryMoveThenHowTheTrackingEnded)
+TEST_F(MouseMoveTest, ReportsEveryMoveThenHowTheTrackingEndedAndHoldsATremblingClick)
 {
     Down({10, 10});
     ASSERT_TRUE(tracker->IsTracking());
@@ -92,11 +92,11 @@ TEST_F(MouseMoveTest, ReportsEveryMoveThenHowTheTrackingEnded)
     EXPECT_EQ(ends,
               (std::vector<int>{MOUSEMOVE_END_BUTTONUP, MOUSEMOVE_END_OTHERBUTTON, MOUSEMOVE_END_ESCAPE,
                                 MOUSEMOVE_END_LOST, MOUSEMOVE_END_BUTTONUP}));
-}
 
-TEST_F(MouseMoveTest, HoldTimeKeepsATremblingClickStill)
-{
+    // A hold time keeps a trembling click still.
     ASSERT_TRUE(Build(60000));
+    moves.clear();
+    ends.clear();
     Down({50, 50});
     wnd.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({52, 49}));
     EXPECT_TRUE(moves.empty());

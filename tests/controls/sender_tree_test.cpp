@@ -56,7 +56,6 @@ protected:
         tree.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON | keys, At(Centre(h)));
         tree.DeliverMessage(WM_LBUTTONUP, keys, At(Centre(h)));
     }
-    void Key(UINT vk) { tree.DeliverMessage(WM_KEYDOWN, vk, 0); }
     Items Selected() const { return tree.GetSelectedItems(); }
     QLineEdit* Editor()
     {
@@ -207,7 +206,7 @@ TEST_F(TreeTest, KeysClicksAndTheWheel)
         = {{VK_DOWN, s[1], true}, {VK_UP, s[0], true},    {VK_UP, all, true},   {VK_LEFT, all, false},
            {VK_RIGHT, all, true}, {VK_RIGHT, s[0], true}, {VK_LEFT, all, true}, {VK_END, s[5], true}};
     for (const auto& [key, selected, expanded] : keys) {
-        Key(key);
+        KeyDown(tree, key);
         EXPECT_EQ(std::tuple(Selected(), tree.IsExpanded(all)), std::tuple(Items{selected}, expanded)) << key;
     }
     parent.records.clear();
@@ -447,7 +446,7 @@ SSelection Only(ItemId id) { return SSelection{{id}, id, id}; }
 
 } // namespace
 
-TEST(TreeSelectionRules, ClicksWithAndWithoutModifiers)
+TEST(TreeSelectionRules, ClicksDeferredPressKeysFocusAndRemoval)
 {
     const std::tuple<const char*, SSelection, ItemId, bool, bool, SSelection> cases[]
         = {{"plain click selects one item", {{1, 2, 3}, 3, 1}, 5, false, false, {{5}, 5, 5}},
@@ -460,10 +459,6 @@ TEST(TreeSelectionRules, ClicksWithAndWithoutModifiers)
            {"a click outside the rows changes nothing", {{2}, 2, 2}, 42, false, false, {{2}, 2, 2}}};
     for (const auto& [what, before, clicked, ctrl, shift, after] : cases)
         EXPECT_EQ(ClickSelection(before, kRows, clicked, ctrl, shift), after) << what;
-}
-
-TEST(TreeSelectionRules, DeferredPressKeysFocusAndRemoval)
-{
     // A plain press on a multiple selection waits.
     const SSelection several{{2, 3}, 3, 2};
     EXPECT_EQ(std::tuple(DefersPlainClick(several, 2, false, false), DefersPlainClick(several, 4, false, false),
@@ -482,7 +477,7 @@ TEST(TreeSelectionRules, DeferredPressKeysFocusAndRemoval)
     EXPECT_EQ(WithoutItems(SSelection{{2, 3, 5}, 3, 2}, {2, 3}), (SSelection{{5}, 0, 0}));
 }
 
-TEST(TreeDragRules, ScrollBandsAtTheEdges)
+TEST(TreeRules, DragScrollBandsAndTheRowsPartsFromLeftToRight)
 {
     const CRect client(0, 0, 200, 150);
     const std::pair<int, int> bands[] = {{0, -1}, {19, -1}, {20, 0}, {129, 0}, {130, 1}};
@@ -490,10 +485,6 @@ TEST(TreeDragRules, ScrollBandsAtTheEdges)
         EXPECT_EQ(DragScrollDirection(client, {50, y}, 20), direction) << y;
     EXPECT_EQ(std::tuple(DragScrollDirection(client, {50, 75}, 0), DragScrollDirection(CRect(), {0, 0}, 20)),
               std::tuple(0, 0));
-}
-
-TEST(TreeRowLayout, PartsFromLeftToRight)
-{
     const SRowLayout l = RowLayout(CRect(0, 28, 200, 56), 36, 18, true, 1.0);
     EXPECT_EQ(l.rcButton, CRect(18, 28, 36, 56));
     EXPECT_EQ(std::tuple(l.rcIcon.left, l.rcIcon.Width(), l.rcText.left, l.rcText.right, l.rcMark.right),
