@@ -5,7 +5,8 @@
 
 using widget_test::At;
 using widget_test::CRecorderWnd;
-using Log = std::vector<std::string>;
+using widget_test::Log;
+using widget_test::SinkLog;
 
 namespace {
 
@@ -19,38 +20,6 @@ protected:
             return 0;
         return CWnd::WindowProc(message, wParam, lParam);
     }
-};
-
-// A sink that writes down every call as "name:call".
-struct SinkLog : IOleDropTargetEvent {
-    std::string name;
-    Log* log = nullptr;
-    DROPEFFECT answer = DROPEFFECT_MOVE, dropExAnswer = DROPEFFECT_NOTHANDLED;
-    CPoint lastPoint;
-    bool sawText = false;
-
-    DROPEFFECT Note(const std::string& call, CPoint point, DROPEFFECT result)
-    {
-        log->push_back(name + ":" + call);
-        lastPoint = point;
-        return result;
-    }
-    DROPEFFECT OnDragEnter(CWnd*, COleDataObject* data, DWORD, CPoint point) override
-    {
-        sawText = data && data->IsDataAvailable(CF_TEXT);
-        return Note("enter", point, answer);
-    }
-    DROPEFFECT OnDragOver(CWnd*, COleDataObject*, DWORD, CPoint point) override { return Note("over", point, answer); }
-    DROPEFFECT OnDropEx(CWnd*, COleDataObject*, DROPEFFECT dropDefault, DROPEFFECT dropList, CPoint point) override
-    {
-        return Note("dropex " + std::to_string(dropDefault) + "/" + std::to_string(dropList), point, dropExAnswer);
-    }
-    int OnDrop(CWnd*, COleDataObject*, DROPEFFECT effect, CPoint) override
-    {
-        log->push_back(name + ":drop " + std::to_string(effect));
-        return 1;
-    }
-    void OnDragLeave(CWnd*) override { log->push_back(name + ":leave"); }
 };
 
 class DragTest : public ::testing::Test {

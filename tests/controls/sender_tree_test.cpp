@@ -351,14 +351,21 @@ TEST(TreeEditing, AHandlerMayRebuildTheTree)
 
 namespace {
 
-// A tree that is its own drop target and drags its items, as the sender
-// tree does.
-class DragTree : public CMorvSenderTreeCtrl, public IOleDropTargetEvent {
+// A tree that drags its items and is its own drop target, scrolling near its
+// edges, as the sender tree does.
+class DragTree : public CMorvSenderTreeCtrl {
 public:
+    struct ScrollingSink : widget_test::SinkLog {
+        DragTree* tree = nullptr;
+        std::vector<int> scrolls;
+        DROPEFFECT OnDragOver(CWnd* wnd, COleDataObject* data, DWORD keys, CPoint point) override
+        {
+            scrolls.push_back(tree->DragAutoScroll(point, 20));
+            return SinkLog::OnDragOver(wnd, data, keys, point);
+        }
+    } sink;
     COleDropTargetEx target;
-    std::vector<std::string> log;
-    std::vector<int> scrolls;
-    HTREEITEM dropOn = nullptr;
+    widget_test::Log log;
 
 protected:
     void OnBeginDrag(HTREEITEM, CPoint) override
@@ -368,29 +375,6 @@ protected:
         source.CacheData(CF_TEXT, "");
         source.DoDragDrop(this, DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK);
     }
-    DROPEFFECT OnDragEnter(CWnd*, COleDataObject* data, DWORD, CPoint) override
-    {
-        log.push_back("enter");
-        return data->IsDataAvailable(CF_TEXT) ? DROPEFFECT_MOVE : DROPEFFECT_NONE;
-    }
-    DROPEFFECT OnDragOver(CWnd*, COleDataObject*, DWORD, CPoint point) override
-    {
-        log.push_back("over");
-        scrolls.push_back(DragAutoScroll(point, 20));
-        return DROPEFFECT_MOVE;
-    }
-    DROPEFFECT OnDropEx(CWnd*, COleDataObject*, DROPEFFECT, DROPEFFECT, CPoint point) override
-    {
-        log.push_back("dropex");
-        dropOn = HitTest(point);
-        return DROPEFFECT_MOVE;
-    }
-    int OnDrop(CWnd*, COleDataObject*, DROPEFFECT, CPoint) override
-    {
-        log.push_back("drop");
-        return 1;
-    }
-    void OnDragLeave(CWnd*) override { log.push_back("leave"); }
 };
 
 } // namespace
@@ -401,7 +385,9 @@ TEST(TreeDrag, ADragRunsInOrderAndScrollsNearTheEdges)
     DragTree tree;
     ASSERT_TRUE(parent.Create(300, 300));
     ASSERT_TRUE(tree.Create(&parent, CRect(0, 0, 200, 150), 9));
-    tree.target.SetEventSink(&tree);
+    std::tie(tree.sink.name, tree.sink.log, tree.sink.tree, tree.sink.dropExAnswer)
+        = std::tuple("T", &tree.log, &tree, DROPEFFECT_MOVE);
+    tree.target.SetEventSink(&tree.sink);
     ASSERT_TRUE(tree.target.Register(&tree));
     Items items;
     for (int i = 0; i < 30; ++i)
@@ -414,17 +400,17 @@ TEST(TreeDrag, ADragRunsInOrderAndScrollsNearTheEdges)
     move({from.x + 2, from.y}); // not yet a drag
     EXPECT_TRUE(tree.log.empty());
     move({from.x + 10, from.y});
-    EXPECT_EQ(tree.log, (std::vector<std::string>{"begin", "enter"}));
+    EXPECT_EQ(tree.log, (widget_test::Log{"begin", "T:enter"}));
     ASSERT_TRUE(morv::drag::IsDragging());
     ASSERT_TRUE(tree.GetItemRect(items[3], &r, true));
     move(r.CenterPoint());
     tree.DeliverMessage(WM_LBUTTONUP, 0, At(r.CenterPoint()));
-    EXPECT_EQ(tree.log, (std::vector<std::string>{"begin", "enter", "over", "dropex"}));
-    EXPECT_EQ(std::tuple(tree.dropOn, morv::drag::IsDragging()), std::tuple(items[3], false));
+    EXPECT_EQ(tree.log, (widget_test::Log{"begin", "T:enter", "T:over", "T:dropex 2/7"}));
+    EXPECT_EQ(std::tuple(tree.HitTest(tree.sink.lastPoint), morv::drag::IsDragging()), std::tuple(items[3], false));
     // The press became a drag, not a click: the selection stayed on the pressed item.
     EXPECT_EQ(tree.GetSelectedItems(), Items{items[1]});
 
-    tree.scrolls.clear();
+    tree.sink.scrolls.clear();
     tree.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(from));
     move({from.x + 10, from.y});
     ASSERT_TRUE(morv::drag::IsDragging());
@@ -433,9 +419,9 @@ TEST(TreeDrag, ADragRunsInOrderAndScrollsNearTheEdges)
         move({50, y});
         EXPECT_EQ(tree.GetScrollLine(), line) << y;
     }
-    EXPECT_EQ(tree.scrolls, (std::vector<int>{0, 1, 1, -1, -1, 0})); // the top stops scrolling
+    EXPECT_EQ(tree.sink.scrolls, (std::vector<int>{0, 1, 1, -1, -1, 0})); // the top stops scrolling
     tree.DeliverMessage(WM_KEYDOWN, VK_ESCAPE, 0);
-    EXPECT_EQ(std::tuple(tree.log.back(), morv::drag::IsDragging()), std::tuple(std::string("leave"), false));
+    EXPECT_EQ(std::tuple(tree.log.back(), morv::drag::IsDragging()), std::tuple(std::string("T:leave"), false));
 }
 
 namespace {

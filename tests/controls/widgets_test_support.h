@@ -2,6 +2,7 @@
 // Helpers of the widget tests: a top-level window that records the
 // messages its children send it and answers them as a test says, and a
 // bounded wait on the event loop.
+#include "controls/drop_target.h"
 #include "controls/sender_tree.h"
 #include "platform/window.h"
 
@@ -109,5 +110,39 @@ inline void RealClick(QWidget* target, const QPoint& at, Qt::KeyboardModifiers k
 }
 
 inline LPARAM At(const CPoint& p) { return MAKELPARAM(p.x, p.y); }
+
+using Log = std::vector<std::string>;
+
+// A sink that writes down every call as "name:call".
+struct SinkLog : IOleDropTargetEvent {
+    std::string name;
+    Log* log = nullptr;
+    DROPEFFECT answer = DROPEFFECT_MOVE, dropExAnswer = DROPEFFECT_NOTHANDLED;
+    CPoint lastPoint;
+    bool sawText = false;
+
+    DROPEFFECT Note(const std::string& call, CPoint point, DROPEFFECT result)
+    {
+        log->push_back(name + ":" + call);
+        lastPoint = point;
+        return result;
+    }
+    DROPEFFECT OnDragEnter(CWnd*, COleDataObject* data, DWORD, CPoint point) override
+    {
+        sawText = data && data->IsDataAvailable(CF_TEXT);
+        return Note("enter", point, answer);
+    }
+    DROPEFFECT OnDragOver(CWnd*, COleDataObject*, DWORD, CPoint point) override { return Note("over", point, answer); }
+    DROPEFFECT OnDropEx(CWnd*, COleDataObject*, DROPEFFECT dropDefault, DROPEFFECT dropList, CPoint point) override
+    {
+        return Note("dropex " + std::to_string(dropDefault) + "/" + std::to_string(dropList), point, dropExAnswer);
+    }
+    int OnDrop(CWnd*, COleDataObject*, DROPEFFECT effect, CPoint) override
+    {
+        log->push_back(name + ":drop " + std::to_string(effect));
+        return 1;
+    }
+    void OnDragLeave(CWnd*) override { log->push_back(name + ":leave"); }
+};
 
 } // namespace widget_test
