@@ -137,7 +137,7 @@ protected:
     TablePage page;
 };
 
-TEST_F(ControlTableTest, EntriesTextsAndLanguage)
+TEST_F(ControlTableTest, EntriesTextsLanguageAndEditWindowsThatFollowTheEntry)
 {
     const SMorvControl* title = page.GetControl(0);
     ASSERT_NE(title, nullptr);
@@ -193,10 +193,8 @@ TEST_F(ControlTableTest, ClicksReachTheirHandlersAndFlipBoxes)
     page.EnableControl(107, true);
     Click(page, Centre(107));
     EXPECT_EQ(page.clicks.size(), 1u);
-}
 
-TEST_F(ControlTableTest, EditEntriesHaveWindowsThatFollowTheEntry)
-{
+    // Edit entries have windows that follow the entry.
     CMorvEditEx* edit = page.GetEdit(26);
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(std::tuple(page.GetDlgItem(2016), edit->GetText()),

@@ -93,11 +93,9 @@ TEST_F(CursorManagerTest, TheModeTheHoveredWindowAndTheGrab)
 
 TEST_F(CursorManagerTest, AddTileStateEndsOnPressOrEscape)
 {
-    MSG move{&view, WM_MOUSEMOVE, 0, 0, {}};
-    MSG left{&view, WM_LBUTTONDOWN, MK_LBUTTON, 0, {}};
-    MSG right{&view, WM_RBUTTONDOWN, MK_RBUTTON, 0, {}};
-    MSG escape{&view, WM_KEYDOWN, VK_ESCAPE, 0, {}};
-    MSG key{&view, WM_KEYDOWN, 'A', 0, {}};
+    MSG move{&view, WM_MOUSEMOVE, 0, 0, {}}, left{&view, WM_LBUTTONDOWN, MK_LBUTTON, 0, {}},
+        right{&view, WM_RBUTTONDOWN, MK_RBUTTON, 0, {}}, escape{&view, WM_KEYDOWN, VK_ESCAPE, 0, {}},
+        key{&view, WM_KEYDOWN, 'A', 0, {}};
     EXPECT_FALSE(manager.AutoInvalidAddTileState(&escape)); // nothing to end
     manager.OnMouseMove(&view, 0, {5, 5});
     manager.SetAddTileState(true);

@@ -14,7 +14,7 @@
 
 namespace {
 
-TEST(Interface, OneObjectGivesSettingsSkinCursorManagerAndDensity)
+TEST(Interface, OneObjectGivesSettingsSkinCursorManagerAndDensityAndTheDefaultLanguage)
 {
     ICustomControl* control = MorvaneControl_GetInterface();
     ASSERT_NE(control, nullptr);
@@ -69,10 +69,8 @@ TEST(LibSet, DefaultFontIsAnInstalledFamilyCoveringChineseSizedByTheDensity)
     const Font smaller = CMorvLibSet::Instance().GetDefaultFont(-2, true);
     EXPECT_EQ(std::tuple(smaller.pixelSize, smaller.bold), std::tuple(19, true));
     morv::SetDensity(0);
-}
 
-TEST(Language, DefaultLookupAnswersTheKeyUntilOneIsInstalled)
-{
+    // The default lookup answers the key until one is installed.
     EXPECT_EQ(morv::LookupText("Open", "Common"), "Open");
     morv::SetDefaultLanguageLookup(
         [](const std::string& key, const std::string& section) { return section + ":" + key; });

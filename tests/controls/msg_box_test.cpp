@@ -63,7 +63,7 @@ TEST(MsgBoxWidget, ButtonsIconAndTextOfTheType)
 
 using ModalScriptTest = ScriptedTest;
 
-TEST_F(ModalScriptTest, QueuesPerKindWrongDialogTypeAndReset)
+TEST_F(ModalScriptTest, QueuesPerKindWrongDialogTypeResetAndRunModalForOtherLoops)
 {
     Script().PickMenu(1202);
     Script().AnswerMessageBox(IDYES);
@@ -86,10 +86,7 @@ TEST_F(ModalScriptTest, QueuesPerKindWrongDialogTypeAndReset)
     EXPECT_EQ(std::tuple(Script().GetMode(), Script().PendingCount(EModalKind::MessageBox), Script().Log().size()),
               std::tuple(CModalScript::EMode::Live, 0u, 0u));
     Script().SetMode(CModalScript::EMode::Scripted);
-}
 
-TEST_F(ModalScriptTest, RunModalIsTheRoadForOtherLoops)
-{
     // A drag loop joins the script the same way the library's own modals do.
     int liveRuns = 0;
     bool acted = false;

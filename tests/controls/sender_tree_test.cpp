@@ -145,8 +145,30 @@ TEST_F(TreeTest, ExpansionTheButtonAndHitTests)
     EXPECT_TRUE(tree.IsExpanded(group));
 }
 
-TEST_F(TreeTest, SelectionByClicksCodeAndRemoval)
+TEST_F(TreeTest, SelectionByRealInputClicksCodeAndRemoval)
 {
+    // Real input takes the road of the windows' filters.
+    QTreeWidget* view = plat::NativeWidget(&tree)->findChild<QTreeWidget*>();
+    ASSERT_NE(view, nullptr);
+    auto press = [&](HTREEITEM h, Qt::KeyboardModifiers keys) {
+        widget_test::RealClick(view->viewport(),
+                               view->viewport()->mapFrom(plat::NativeWidget(&tree), QPoint(Centre(h).x, Centre(h).y)),
+                               keys);
+    };
+    int filtered = 0;
+    parent.filter = [&](MSG* msg) {
+        filtered += msg->message == WM_LBUTTONDOWN;
+        return false;
+    };
+    press(s[1], Qt::NoModifier);
+    press(s[3], Qt::ControlModifier);
+    EXPECT_EQ(Selected(), Items({s[1], s[3]}));
+    EXPECT_EQ(filtered, 2); // each press met the parent's filter once
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(view, &down);
+    EXPECT_EQ(Selected(), Items{s[4]});
+    parent.records.clear();
+
     Click(s[0]);
     EXPECT_EQ(Selected(), Items{s[0]});
     Click(s[2], MK_CONTROL);
@@ -233,29 +255,6 @@ TEST_F(TreeTest, KeysClicksAndTheWheel)
     EXPECT_EQ(tree.GetScrollLine(), 3);
     tree.DeliverMessage(WM_MOUSEWHEEL, static_cast<WPARAM>(120) << 16, 0);
     EXPECT_EQ(tree.GetScrollLine(), 0);
-}
-
-TEST_F(TreeTest, RealInputTakesTheWindowsRoad)
-{
-    QTreeWidget* view = plat::NativeWidget(&tree)->findChild<QTreeWidget*>();
-    ASSERT_NE(view, nullptr);
-    auto press = [&](HTREEITEM h, Qt::KeyboardModifiers keys) {
-        widget_test::RealClick(view->viewport(),
-                               view->viewport()->mapFrom(plat::NativeWidget(&tree), QPoint(Centre(h).x, Centre(h).y)),
-                               keys);
-    };
-    int filtered = 0;
-    parent.filter = [&](MSG* msg) {
-        filtered += msg->message == WM_LBUTTONDOWN;
-        return false;
-    };
-    press(s[1], Qt::NoModifier);
-    press(s[3], Qt::ControlModifier);
-    EXPECT_EQ(Selected(), Items({s[1], s[3]}));
-    EXPECT_EQ(filtered, 2); // each press met the parent's filter once
-    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-    QApplication::sendEvent(view, &down);
-    EXPECT_EQ(Selected(), Items{s[4]});
 }
 
 TEST_F(TreeTest, LabelEditingConsentLimitAndEnd)
