@@ -10,7 +10,7 @@ namespace {
 
 constexpr int32_t Nov25 = 2021 * 65536 + 11 * 256 + 25;
 
-TEST(LogDates, PackingIsYearMonthAndDayInTheirBytes)
+TEST(LogDates, PackingFileNamesAndTheSortedDaysOfAFolder)
 {
     EXPECT_EQ(PackLogDate(2021, 11, 25), Nov25);
     int y = 0, m = 0, d = 0;
@@ -18,6 +18,15 @@ TEST(LogDates, PackingIsYearMonthAndDayInTheirBytes)
     EXPECT_EQ(std::tie(y, m, d), std::make_tuple(9999, 12, 31));
     EXPECT_EQ(LogFileName(2021, 11, 25), "2021-11-25.txt");
     EXPECT_EQ(LogFileName(5, 1, 2), "0005-01-02.txt");
+    // The days of a folder are sorted and each kept once.
+    std::vector<plat::DirEntry> entries;
+    for (const char* name : {"2021-11-26.txt", "2021-11-25.log", "2021-11-25.txt", "notes.txt", "2020-01-01.txt"})
+        entries.push_back({name, false});
+    const std::vector<int32_t> dates = LogDatesOf(entries);
+    EXPECT_EQ(dates, (std::vector<int32_t>{PackLogDate(2020, 1, 1), Nov25, PackLogDate(2021, 11, 26)}));
+    EXPECT_TRUE(HasLogDate(dates, Nov25));
+    EXPECT_FALSE(HasLogDate(dates, PackLogDate(2021, 11, 24)));
+    EXPECT_TRUE(LogDatesOf({}).empty());
 }
 
 TEST(LogDates, TheDayOfAName)
@@ -43,18 +52,6 @@ TEST(LogDates, TheDayOfAName)
               (std::vector{LogDateOfName("20a1-11-25.txt"), LogDateOfName("2021-1x-25.txt"),
                            LogDateOfName("2021-11-3 .txt"), LogDateOfName("2021-02-31.txt"),
                            LogDateOfName("2021-11-2\uFF15.txt"), LogDateOfName("2021-11-2\xE4.txt")}));
-}
-
-TEST(LogDates, TheDaysOfAFolderAreSortedAndEachKeptOnce)
-{
-    std::vector<plat::DirEntry> entries;
-    for (const char* name : {"2021-11-26.txt", "2021-11-25.log", "2021-11-25.txt", "notes.txt", "2020-01-01.txt"})
-        entries.push_back({name, false});
-    const std::vector<int32_t> dates = LogDatesOf(entries);
-    EXPECT_EQ(dates, (std::vector<int32_t>{PackLogDate(2020, 1, 1), Nov25, PackLogDate(2021, 11, 26)}));
-    EXPECT_TRUE(HasLogDate(dates, Nov25));
-    EXPECT_FALSE(HasLogDate(dates, PackLogDate(2021, 11, 24)));
-    EXPECT_TRUE(LogDatesOf({}).empty());
 }
 
 } // namespace

@@ -127,7 +127,6 @@ TEST_F(QueryLogDlgTest, CancelAndEscapeCloseWithZeroAndEnterDoesNothing)
     EXPECT_EQ(days.substr(0, 21), "SunMonTueWedThuFriSat") << "the calendar's day names start on Sunday";
 }
 
-// The dialog stands over its parent or else in the middle of the work area.
 TEST_F(QueryLogDlgTest, StandsOverItsParentOrInTheWorkArea)
 {
     CWnd parent;

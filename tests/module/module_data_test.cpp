@@ -102,9 +102,9 @@ TEST_F(ModuleDataTest, UpdateCopiesTheHostsRecordsInOrderAndRaisesTheFlagOnce)
     {
         CModuleDataLock lock(data);
         ASSERT_NE(nullptr, data.GetDetectData().GetSenderData(7));
-        EXPECT_EQ("north", data.GetDetectData().GetSenderData(7)->strName);
-        EXPECT_EQ(1, data.GetWarningData().HasSenderWarning(2));
-        EXPECT_EQ(70, data.GetInterfaceData().receiverSetting.nTemperature);
+        EXPECT_EQ(std::tuple(std::string("north"), 1, 70),
+                  std::tuple(data.GetDetectData().GetSenderData(7)->strName, data.GetWarningData().HasSenderWarning(2),
+                             data.GetInterfaceData().receiverSetting.nTemperature));
     }
     EXPECT_EQ((std::pair{1, 0}), (std::pair{data.TakeNewDataFlag(), data.TakeNewDataFlag()}));
     data.OnMonitorDataUpdate();
@@ -169,7 +169,7 @@ TEST_F(ModuleDataTest, ContentExtentIsAtLeastTheVisibleArea)
 
 // Item stores clear together; level stores key points by the low bits and
 // outlive ClearItems; sender words and overlay lists clear on their own.
-TEST_F(ModuleDataTest, StoresAnswerDefaultsUntilSetAndClearWhatTheyOwn)
+TEST_F(ModuleDataTest, StoresAnswerDefaultsUntilSetClearWhatTheyOwnAndFollowTheSenderCount)
 {
     const SCurrentObject obj{2, 1, 3, 4, 0};
     EXPECT_EQ(CRect(), data.GetItemRect(obj, 4));
@@ -214,10 +214,8 @@ TEST_F(ModuleDataTest, StoresAnswerDefaultsUntilSetAndClearWhatTheyOwn)
     EXPECT_TRUE(list(3).empty());
     data.ClearOverlayList(1);
     EXPECT_TRUE(list(1).empty());
-}
 
-TEST_F(ModuleDataTest, SenderValuesFollowTheProjectsSenderCount)
-{
+    // Sender values follow the project's sender count.
     const int count = GetProjectData()->GetSenderCount();
     ASSERT_GT(count, 3);
     data.SetSenderValue(2, 7);

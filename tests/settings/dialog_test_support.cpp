@@ -3,19 +3,12 @@
 #include "controls/density.h"
 #include "host/vistrano_data.h"
 #include "module/module_globals.h"
-#include "platform/native_qt.h"
 #include "platform/shell.h"
 #include "sim/call_log.h"
 #include "sim/language.h"
 #include "sim/world.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QPixmap>
 #include <QTemporaryDir>
-#include <QWidget>
-
-#include <cstdlib>
 
 DialogTest::DialogTest() = default;
 DialogTest::~DialogTest() = default;

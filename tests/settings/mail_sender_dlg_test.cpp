@@ -3,7 +3,6 @@
 // place. The field rules themselves are mail_account_test's.
 #include "dialog_test_support.h"
 
-#include "controls/edit.h"
 #include "host/vistrano_data.h"
 #include "module/module_data.h"
 #include "module/module_globals.h"
@@ -152,7 +151,6 @@ TEST_F(MailSenderDlgTest, TheDefaultAccountIsStoredAtOnceShownAndKeptByOk)
     EXPECT_FALSE(HostSettings().emailSetting != expected);
 }
 
-// The dialog opens at the point given and stays on the screen.
 TEST_F(MailSenderDlgTest, OpensAtThePointGivenAndStaysOnTheScreen)
 {
     CRect near;

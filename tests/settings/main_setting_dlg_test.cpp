@@ -7,7 +7,6 @@
 #include "controls/button_bar.h"
 #include "controls/density.h"
 #include "controls/edit.h"
-#include "controls/msg_box.h"
 #include "controls/notify.h"
 #include "controls/scroll_bar.h"
 #include "controls/skin.h"
@@ -15,7 +14,6 @@
 #include "host/host_enums.h"
 #include "host/hwbridge.h"
 #include "host/vistrano_data.h"
-#include "host/vistrano_label.h"
 #include "host/vistrano_language.h"
 #include "module/module_data.h"
 #include "module/module_globals.h"
@@ -119,11 +117,9 @@ const CMorvButtonBar& Navigation(Frame& frame) { return *frame.GetBars().front()
 std::pair<int, int> VisibleAndCurrentItems(Frame& frame)
 {
     std::pair<int, int> items;
-    for (int i = 0; i < 4; ++i) {
-        items.first += Navigation(frame).GetItem(i)->bVisible;
-        if (Navigation(frame).GetItem(i)->bChecked)
-            items.second = i + 1;
-    }
+    for (int i = 0; i < 4; ++i)
+        items = {items.first + Navigation(frame).GetItem(i)->bVisible,
+                 Navigation(frame).GetItem(i)->bChecked ? i + 1 : items.second};
     return items;
 }
 int CurrentItem(Frame& frame) { return VisibleAndCurrentItems(frame).second; }
@@ -142,10 +138,7 @@ bool RowSelected(CMorvBaseDlg& page, int row)
 
 void ClickTableRow(CMorvBaseDlg& dlg, int row)
 {
-    const CPoint pt = morv::TableRowRect(*dlg.GetControl(kRecipientTable), row).CenterPoint();
-    dlg.DeliverMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
-    dlg.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
-    dlg.DeliverMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    ClickAt(dlg, morv::TableRowRect(*dlg.GetControl(kRecipientTable), row).CenterPoint());
 }
 
 // Clicks a button of the page that opens the recipient dialog, which takes
@@ -397,8 +390,7 @@ TEST_F(MainSettingDlgTest, NavigationAndTheWheelScrollThePageAndFollowTheSection
             page.SetFocusTo(kHumidityItem);
             ASSERT_TRUE(page.IsFocusOnEdit());
             EXPECT_EQ(wheel(-120), typing);
-            page.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-            page.DeliverMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+            ClickAt(page, {2, 2});
             EXPECT_GT(wheel(-120), typing);
             frame.Navigate(Frame::kGeneralItem);
             EXPECT_EQ(std::tuple(ScrollPos(frame), page.GetOffset()), std::tuple(0, 0));

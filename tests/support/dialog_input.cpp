@@ -1,15 +1,6 @@
 #include "dialog_input.h"
 
-#include "platform/native_qt.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QWidget>
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-
-namespace {
 
 void ClickAt(CMorvBaseDlg& dlg, const CPoint& pt)
 {
@@ -17,8 +8,6 @@ void ClickAt(CMorvBaseDlg& dlg, const CPoint& pt)
     dlg.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
     dlg.DeliverMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
 }
-
-} // namespace
 
 void ClickControl(CMorvBaseDlg& dlg, int index)
 {
@@ -44,16 +33,4 @@ void WheelBarItem(CMorvBaseDlg& dlg, const CMorvButtonBar& bar, int item, short 
     dlg.ClientToScreen(pt);
     const WPARAM wheel = static_cast<WPARAM>(static_cast<uint16_t>(delta)) << 16;
     dlg.DeliverMessage(WM_MOUSEWHEEL, wheel, MAKELPARAM(pt.x, pt.y));
-}
-
-void SaveDialogShot(CWnd& dlg, const std::string& name)
-{
-    if (!std::getenv("MONITOR_DIALOG_SHOTS"))
-        return;
-    QWidget* widget = plat::NativeWidget(&dlg);
-    ASSERT_NE(widget, nullptr);
-    QCoreApplication::processEvents();
-    const QString folder = QCoreApplication::applicationDirPath() + "/out/dialogs";
-    QDir().mkpath(folder);
-    EXPECT_TRUE(widget->grab().save(folder + "/" + QString::fromStdString(name) + ".png", "PNG")) << name;
 }
