@@ -136,7 +136,7 @@ TEST_F(ModuleDataTest, TheGuardHoldsOffOtherThreadsNestsAndUnlocksOnce)
     EXPECT_EQ((SCurrentObject{1, 1, 5, 4, 0}), data.GetCurrentObject());
 }
 
-TEST_F(ModuleDataTest, DemarcationOffClearsTheMarksOnceAndHoverAsksForARepaint)
+TEST_F(ModuleDataTest, DemarcationOffClearsTheMarksOnceHoverAsksForARepaintExtentCoversTheView)
 {
     data.SetDemarcationKey(3, 2, 1);
     data.SetDemarcationOn(1);
@@ -152,10 +152,8 @@ TEST_F(ModuleDataTest, DemarcationOffClearsTheMarksOnceAndHoverAsksForARepaint)
     ASSERT_EQ(1u, host.notifications.size());
     const auto& n = host.notifications[0];
     EXPECT_EQ(std::make_tuple(static_cast<int32_t>(UPDATE_VIEW), 0, 1, 0), std::tie(n.mask, n.word1, n.word2, n.word3));
-}
 
-TEST_F(ModuleDataTest, ContentExtentIsAtLeastTheVisibleArea)
-{
+    // The content extent is at least the visible area.
     CDesignBackground* background = GetRuntimeData()->GetDesignBackground();
     background->SetClientRect(10, {0, 0, 800, 600});
     background->SetViewStartPt({0, 0}, 0, {100000, 100000});
@@ -240,21 +238,18 @@ TEST_F(ModuleDataTest, DetectionIdFollowsAddressModeAndStrategy)
 {
     sim::AddressSettings address = sim::GetAddressSettings();
     sim::ConfigSettings config = sim::GetConfig();
-    const struct {
-        int mode, strategy;
-        uint32_t id;
-        const char* asked;
-    } cases[] = {{1, 0, sim::SenderIdByIndexForNotSpecifyIP(2), "CRuntimeData::GetSenderIDbyIndexForNotSpecifyIP"},
-                 {1, DETECT_STRATEGY_SPECIFIED_IP, sim::SenderIdByIndex(2), "CRuntimeData::GetSenderIDbyIndex"},
-                 {0, 0, sim::SenderIdByIndex(2), "CRuntimeData::GetSenderIDbyIndex"}};
-    for (const auto& c : cases) {
-        address.nAddressMode = c.mode;
-        config.detectStrategy = c.strategy;
+    const std::tuple<int, int, uint32_t, const char*> cases[]
+        = {{1, 0, sim::SenderIdByIndexForNotSpecifyIP(2), "CRuntimeData::GetSenderIDbyIndexForNotSpecifyIP"},
+           {1, DETECT_STRATEGY_SPECIFIED_IP, sim::SenderIdByIndex(2), "CRuntimeData::GetSenderIDbyIndex"},
+           {0, 0, sim::SenderIdByIndex(2), "CRuntimeData::GetSenderIDbyIndex"}};
+    for (const auto& [mode, strategy, id, asked] : cases) {
+        address.nAddressMode = mode;
+        config.detectStrategy = strategy;
         sim::SetAddressSettings(address);
         sim::SetConfig(config);
         sim::ClearCallLog();
-        EXPECT_EQ(c.id, data.GetSenderDetectId(2)) << c.mode << c.strategy;
-        EXPECT_EQ(1, sim::CountCalls(c.asked)) << c.mode << c.strategy;
+        EXPECT_EQ(id, data.GetSenderDetectId(2)) << mode << strategy;
+        EXPECT_EQ(1, sim::CountCalls(asked)) << mode << strategy;
     }
 }
 
@@ -339,7 +334,7 @@ TEST_F(ModuleDataTest, FibreSenderAndTheCurrentDetectSender)
 }
 
 // The recorded model is the first nonzero code stored for the sender.
-TEST_F(ModuleDataTest, SenderChangedComparesWithTheRecordedModel)
+TEST_F(ModuleDataTest, SenderChangedAndTheInputSignalTexts)
 {
     const int outside = GetProjectData()->GetSenderCount() + 3;
     StoreInputs({Input(1, 200, 5, "a"), Input(static_cast<uint32_t>(outside), 200, 5, "b")});
@@ -358,10 +353,8 @@ TEST_F(ModuleDataTest, SenderChangedComparesWithTheRecordedModel)
                            data.IsSenderChanged(3)})); // 3: no record while monitoring
     Monitor({{1, Record(44, 0, "")}});
     EXPECT_EQ(1, data.IsSenderChanged(1));
-}
 
-TEST_F(ModuleDataTest, InputSignalTextsOfTheCurrentSender)
-{
+    // The input signal texts of the current sender.
     GetProjectData()->SetCurrentSender(1);
     const SInputSignalSetting hdmi{1, 35, 5, 0, 0, 1, 1920, 1080, 60.0, "HDMI 1"};
     StoreInputs({hdmi, Input(2, 35, 5, "elsewhere"), Input(1, 35, 6, "DVI"), Input(1, 35, 7, "DP")});

@@ -56,7 +56,7 @@ private:
 
 // It shows the host's account while the page state lags behind; untouched,
 // Escape or Cancel store and mark nothing.
-TEST_F(MailSenderDlgTest, ShowsTheHostsAccountAndOkStoresWhatChangedIntoTheHostsRecord)
+TEST_F(MailSenderDlgTest, ShowsTheHostsAccountOkStoresWhatChangedAndTheDefaultIsStoredAtOnce)
 {
     {
         CModuleDataLock lock(*g_pModuleData);
@@ -100,6 +100,26 @@ TEST_F(MailSenderDlgTest, ShowsTheHostsAccountAndOkStoresWhatChangedIntoTheHosts
     expected.nPort = 587;
     expected.bSSL = 1;
     EXPECT_FALSE(HostSettings().emailSetting != expected);
+
+    // The default account is stored at once, shown, and kept by OK; the
+    // other settings and the recipients stay.
+    EXPECT_EQ(Run([](Dlg& dlg) {
+                  ClickControl(dlg, Dlg::kDefault);
+                  EXPECT_TRUE(dlg.IsWindow());
+                  EXPECT_EQ(std::tuple(dlg.GetControlText(Dlg::kAddressEdit), dlg.GetControlText(Dlg::kPortEdit),
+                                       dlg.GetCheck(Dlg::kSslCheck)),
+                            std::tuple(std::string(kDefaultMailSender), std::string("465"), 1));
+                  ClickControl(dlg, Dlg::kOk);
+              }),
+              IDOK);
+    // A stored change marks the project, or closing it unsaved loses the account silently.
+    EXPECT_EQ(Stored(), std::tuple(2, 2));
+    expected.strSender = kDefaultMailSender;
+    expected.strPassword = "Pxvrkd7";
+    expected.strSmtp = kDefaultMailSmtp;
+    expected.bSSL = 1;
+    expected.nPort = 465;
+    EXPECT_FALSE(HostSettings().emailSetting != expected);
 }
 
 TEST_F(MailSenderDlgTest, RefusedFieldsAreSaidAndTheDialogStaysOpenStoringNothing)
@@ -125,30 +145,6 @@ TEST_F(MailSenderDlgTest, RefusedFieldsAreSaidAndTheDialogStaysOpenStoringNothin
     }
     EXPECT_EQ(Script().LogOf(EModalKind::MessageBox).size(), std::size(cases));
     EXPECT_EQ(Stored(), std::tuple(0, 0));
-}
-
-// Stored at once, shown, and kept by OK; the other settings and the
-// recipients stay.
-TEST_F(MailSenderDlgTest, TheDefaultAccountIsStoredAtOnceShownAndKeptByOk)
-{
-    EXPECT_EQ(Run([](Dlg& dlg) {
-                  ClickControl(dlg, Dlg::kDefault);
-                  EXPECT_TRUE(dlg.IsWindow());
-                  EXPECT_EQ(std::tuple(dlg.GetControlText(Dlg::kAddressEdit), dlg.GetControlText(Dlg::kPortEdit),
-                                       dlg.GetCheck(Dlg::kSslCheck)),
-                            std::tuple(std::string(kDefaultMailSender), std::string("465"), 1));
-                  ClickControl(dlg, Dlg::kOk);
-              }),
-              IDOK);
-    // A stored change marks the project, or closing it unsaved loses the account silently.
-    EXPECT_EQ(Stored(), std::tuple(1, 1));
-    SEmailSetting expected = SampleMailAccount();
-    expected.strSender = kDefaultMailSender;
-    expected.strPassword = "Pxvrkd7";
-    expected.strSmtp = kDefaultMailSmtp;
-    expected.bSSL = 1;
-    expected.nPort = 465;
-    EXPECT_FALSE(HostSettings().emailSetting != expected);
 }
 
 TEST_F(MailSenderDlgTest, OpensAtThePointGivenAndStaysOnTheScreen)
