@@ -9,7 +9,7 @@ SCurrentObject Obj(int32_t scope, int32_t renderType) { return {scope, 1, render
 
 // Scope and render type keep their low 8 bits, c its low 16, d and e their
 // low 8, f its low 16; each level fills its tail with ones.
-TEST(ItemKeyTest, EachLevelAtTheEdgesOfItsFields)
+TEST(KeyTest, EveryItemLevelAndLevelFormAtTheEdgesOfItsFields)
 {
     const SCurrentObject a = Obj(2, 3), b = Obj(1, 4), z = Obj(0, 0);
     EXPECT_EQ((std::vector<uint64_t>{0x02030003FFFFFFFF, 0x0203000300FFFFFF, 0x0104000512FFFFFF, 0x010400051234FFFF,
@@ -25,12 +25,9 @@ TEST(ItemKeyTest, EachLevelAtTheEdgesOfItsFields)
     EXPECT_NE(ItemKey(o, 7, 1), ItemKey(o, 7, 1, 0xFE));
     EXPECT_NE(ItemKey(o, 7, 1, 2), ItemKey(o, 7, 1, 2, 0xFFFE));
     EXPECT_EQ(ItemKey(o, 7), ItemKey(o, 7, 0xFF));
-}
 
-// The three-part form keeps 4, 12 and 16 bits; the two-part 4 and 28; the
-// four-part 4, 8, 8 and 12. A demarcation key keeps 8, 8 and 16.
-TEST(LevelKeyTest, EachFormAtTheEdgesOfItsFields)
-{
+    // The three-part level form keeps 4, 12 and 16 bits; the two-part 4 and
+    // 28; the four-part 4, 8, 8 and 12. A demarcation key keeps 8, 8 and 16.
     EXPECT_EQ((std::vector<uint32_t>{0x30020001, 0xFFFFFFFF, 0x1FFFFFFF, 0x00010000, 0x0000FFFF, 0x50000007, 0x5FFFFFFF,
                                      0x00000001, 0x12030405, 0x1FFFFFFF, 0x00100000, 0x00001000}),
               (std::vector{LevelKey(3, 2, 1), LevelKey(0xF, 0xFFF, 0xFFFF), LevelKey(0x11, 0xFFFF, 0x1FFFF),

@@ -48,7 +48,7 @@ SInputSignalSetting Entry(uint32_t sender, uint8_t model, uint8_t type, double r
     return {sender, model, type, 0, 0, 1, 1280, 720, rate, "stored"};
 }
 
-TEST(VideoInputs, TheListComesFromTheFixedTableTheCodesOrTheRecords)
+TEST(VideoInputs, TheListComesFromTheFixedTableTheCodesOrTheRecordsAndItsRowsAreStored)
 {
     EXPECT_EQ(Types(InputsOfTypeCodes({1, 0x68, 0x6B, 0x67})),
               (std::vector<uint32_t>{1, 0x20, 0x21, 0x22, 0x23, 0x2C, 0x2D, 0x2E, 0x2F, 0x67}));
@@ -62,13 +62,10 @@ TEST(VideoInputs, TheListComesFromTheFixedTableTheCodesOrTheRecords)
     EXPECT_EQ(codes.names[1], "type 32");
     const SSenderInputs slots = ReadSenderInputs(logic, 0, 2, true, true);
     EXPECT_EQ(std::tuple(slots.names.size(), slots.names[0]), std::tuple(kMaxVideoInputs, std::string("slot 1.0")));
-}
 
-// A changed model drops the sender's settings, an unknown one keeps them; a
-// device entry names its slot; storing keeps other senders; applying to all
-// leaves senders whose inputs are unknown.
-TEST(VideoInputs, StoringRows)
-{
+    // A changed model drops the sender's settings, an unknown one keeps them;
+    // a device entry names its slot; storing keeps other senders; applying to
+    // all leaves senders whose inputs are unknown.
     for (const auto& [detected, reset] : {std::pair{35, false}, {44, true}, {0, false}}) {
         SSenderSetting settings;
         settings.arrInputSignal = {Entry(1, 0, 2), Entry(1, 35, 1), Entry(2, 44, 1)};
