@@ -106,7 +106,7 @@ TEST_F(CalendarTest, InitOnceAChildNeedsAParentAndTheGridAgreesWithTheToolkitsMo
     }
 }
 
-TEST_F(CalendarTest, MarksAreKeptQueriedAndDrawnVisibly)
+TEST_F(CalendarTest, MarksAreKeptQueriedAndDrawnAndDaysPickedByTheUserAreReportedDaysSetByCodeAreNot)
 {
     calendar.SetNeedShowDate({{2021, 11, 25}, {2021, 11, 3}, {2021, 2, 30}});
     EXPECT_EQ(calendar.GetNeedShowDate().size(), 3u);
@@ -127,10 +127,8 @@ TEST_F(CalendarTest, MarksAreKeptQueriedAndDrawnVisibly)
     EXPECT_EQ(std::tuple(hasDot(CellOf(2021, 11, 25)), hasDot(CellOf(2021, 11, 24))), std::tuple(true, false));
     calendar.SetNeedShowDate({});
     EXPECT_FALSE(calendar.IsDateMarked(2021, 11, 25));
-}
 
-TEST_F(CalendarTest, DaysPickedByTheUserAreReportedDaysSetByCodeAreNot)
-{
+    // Days picked by the user are reported; days set by code are not.
     Click(CellOf(2021, 11, 25));
     auto sent = parent.Of(WM_CALENDAR_DATECHANGED);
     ASSERT_EQ(sent.size(), 1u);

@@ -9,20 +9,6 @@
 
 namespace {
 
-TEST(EditChangeGuard, SecondGuardForTheSameKeyIsNestedAndTheKeyIsFreedAfter)
-{
-    int a = 0, b = 0;
-    CEditChange outer(&a);
-    EXPECT_TRUE(outer);
-    {
-        CEditChange inner(&a), other(&b);
-        EXPECT_EQ(std::tuple(bool(inner), inner.IsNested(), bool(other)), std::tuple(false, true, true));
-    }
-    EXPECT_EQ(std::tuple(CEditChange::IsActive(&a), CEditChange::IsActive(&b)), std::tuple(true, false));
-    CEditChange again(&b); // free again after its guard
-    EXPECT_TRUE(again);
-}
-
 // A page whose change handler rewrites its own edit's text, as the
 // settings page does with "%d"; another edit still reports.
 class RewritingPage : public CMorvBaseDlg {
@@ -48,8 +34,19 @@ protected:
     }
 };
 
-TEST(EditChangeGuard, HandlerRewritingItsOwnTextIsNotEnteredAgain)
+TEST(EditChangeGuard, NestedForTheSameKeyFreedAfterAndAHandlerRewritingItsTextIsNotEnteredAgain)
 {
+    int a = 0, b = 0;
+    CEditChange outer(&a);
+    EXPECT_TRUE(outer);
+    {
+        CEditChange inner(&a), other(&b);
+        EXPECT_EQ(std::tuple(bool(inner), inner.IsNested(), bool(other)), std::tuple(false, true, true));
+    }
+    EXPECT_EQ(std::tuple(CEditChange::IsActive(&a), CEditChange::IsActive(&b)), std::tuple(true, false));
+    CEditChange again(&b); // free again after its guard
+    EXPECT_TRUE(again);
+
     HostWindow host;
     RewritingPage page;
     ASSERT_TRUE(page.Create(302, &host));

@@ -63,7 +63,7 @@ protected:
 
 } // namespace
 
-TEST_F(MouseMoveTest, ReportsEveryMoveThenHowTheTrackingEndedAndHoldsATremblingClick)
+TEST_F(MouseMoveTest, ReportsEveryMoveAndHowTheTrackingEndedHoldsATremblingClickAndRestarts)
 {
     Down({10, 10});
     ASSERT_TRUE(tracker->IsTracking());
@@ -105,23 +105,8 @@ TEST_F(MouseMoveTest, ReportsEveryMoveThenHowTheTrackingEndedAndHoldsATremblingC
     EXPECT_EQ(MovePoints(), (std::vector<CPoint>{{60, 50}, {61, 50}}));
     wnd.DeliverMessage(WM_LBUTTONUP, 0, At({61, 50}));
     EXPECT_EQ(ends, std::vector<int>{MOUSEMOVE_END_BUTTONUP});
-}
 
-TEST_F(MouseMoveTest, FollowsTheCursorWhileNoMessageComesAndEndsWithItsWindow)
-{
-    Down({10, 10});
-    CPoint screen{70, 60};
-    wnd.ClientToScreen(screen);
-    plat::SetCursorPos(screen);
-    ASSERT_TRUE(WaitFor([this] { return !moves.empty(); }));
-    EXPECT_EQ(moves.back().ptCur, CPoint(70, 60));
-    wnd.DestroyWindow();
-    EXPECT_TRUE(WaitFor([this] { return !ends.empty(); }));
-    EXPECT_EQ(ends, std::vector<int>{MOUSEMOVE_END_LOST});
-}
-
-TEST_F(MouseMoveTest, StartRefusesWhatItCannotTrackAndTheEndMayStartAgain)
-{
+    // Start refuses what it cannot track; the end may start again.
     CMouseDownMoveManager other;
     CWnd none;
     EXPECT_FALSE(other.Start(nullptr, MK_LBUTTON, {}, nullptr, nullptr)
@@ -145,4 +130,17 @@ TEST_F(MouseMoveTest, StartRefusesWhatItCannotTrackAndTheEndMayStartAgain)
     EXPECT_TRUE(tracker->IsTracking());
     wnd.DeliverMessage(WM_LBUTTONUP, 0, At({2, 2}));
     EXPECT_EQ(restarts, 2);
+}
+
+TEST_F(MouseMoveTest, FollowsTheCursorWhileNoMessageComesAndEndsWithItsWindow)
+{
+    Down({10, 10});
+    CPoint screen{70, 60};
+    wnd.ClientToScreen(screen);
+    plat::SetCursorPos(screen);
+    ASSERT_TRUE(WaitFor([this] { return !moves.empty(); }));
+    EXPECT_EQ(moves.back().ptCur, CPoint(70, 60));
+    wnd.DestroyWindow();
+    EXPECT_TRUE(WaitFor([this] { return !ends.empty(); }));
+    EXPECT_EQ(ends, std::vector<int>{MOUSEMOVE_END_LOST});
 }
