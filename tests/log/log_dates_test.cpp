@@ -10,7 +10,7 @@ namespace {
 
 constexpr int32_t Nov25 = 2021 * 65536 + 11 * 256 + 25;
 
-TEST(LogDates, PackingFileNamesAndTheSortedDaysOfAFolder)
+TEST(LogDates, PackingFileNamesTheSortedDaysOfAFolderAndTheDayOfAName)
 {
     EXPECT_EQ(PackLogDate(2021, 11, 25), Nov25);
     int y = 0, m = 0, d = 0;
@@ -27,10 +27,7 @@ TEST(LogDates, PackingFileNamesAndTheSortedDaysOfAFolder)
     EXPECT_TRUE(HasLogDate(dates, Nov25));
     EXPECT_FALSE(HasLogDate(dates, PackLogDate(2021, 11, 24)));
     EXPECT_TRUE(LogDatesOf({}).empty());
-}
 
-TEST(LogDates, TheDayOfAName)
-{
     // Neither the extension nor the separators are looked at; characters,
     // not bytes, are counted; names that are not UTF-8 are read byte by byte.
     for (const std::string name : {"2021-11-25.txt", "2021-11-25.log", "2021-11-25.", "2021-11-25", "2021_11_25",

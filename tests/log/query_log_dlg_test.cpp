@@ -114,7 +114,7 @@ TEST_F(QueryLogDlgTest, NoLogsMarkNothingAndOpenStaysDisabled)
 }
 
 // Cancel and Escape close with 0; Enter leaves the dialog to the script's end (7).
-TEST_F(QueryLogDlgTest, CancelAndEscapeCloseWithZeroAndEnterDoesNothing)
+TEST_F(QueryLogDlgTest, CancelAndEscapeCloseWithZeroEnterDoesNothingAndWhereItStands)
 {
     EXPECT_EQ((std::vector{0, 0, 7}),
               (std::vector{Run([](Dlg& dlg) { ClickControl(dlg, Dlg::kCancel); }, 7),
@@ -125,10 +125,8 @@ TEST_F(QueryLogDlgTest, CancelAndEscapeCloseWithZeroAndEnterDoesNothing)
         if (call.operation == "GetLanguageString" && call.arguments.find("day\"") != std::string::npos)
             days += call.arguments.substr(1, 3);
     EXPECT_EQ(days.substr(0, 21), "SunMonTueWedThuFriSat") << "the calendar's day names start on Sunday";
-}
 
-TEST_F(QueryLogDlgTest, StandsOverItsParentOrInTheWorkArea)
-{
+    // The dialog stands over its parent or else in the middle of the work area.
     CWnd parent;
     ASSERT_TRUE(parent.CreateEx(nullptr, {40, 60, 640, 560}, 1, EWindowKind::Dialog, "page"));
     parent.ShowWindow(SW_SHOW);

@@ -12,7 +12,7 @@ namespace {
 using Change = std::function<void(SEmailSetting&)>;
 using Typing = std::function<void(SMailAccountFields&)>;
 
-TEST(MailAccount, TakesTheFieldsTheUserChangedAndRefusesWhatIsNotValid)
+TEST(MailAccount, TakesTheFieldsTheUserChangedAndRefusesWhatIsNotValidOrNotAPort)
 {
     const auto none = [](auto&) {};
     // The stored account before OK, what the user typed over what was
@@ -63,10 +63,8 @@ TEST(MailAccount, TakesTheFieldsTheUserChangedAndRefusesWhatIsNotValid)
     typed.strSmtp = "mail.plant.net";
     EXPECT_EQ(TakeMailAccount(shown, typed, stored), EMailAccountResult::Taken);
     EXPECT_EQ(stored.strPassword + " " + stored.strSmtp, "secret mail.plant.net");
-}
 
-TEST(MailAccount, APortThatIsNotAPortIsRefusedAndNothingTaken)
-{
+    // A port that is not a port is refused and nothing taken.
     for (const char* port :
          {"", "0", "65536", "-1", "+25", " 25", "25 ", "2a5", "465.0", "0x1d1", "99999999999999999999", "4294967321"}) {
         EXPECT_FALSE(ParseMailPort(port).has_value()) << '"' << port << '"';

@@ -59,9 +59,6 @@ TEST(SettingLayoutTest, TheTableAndTheOffsetDecideWhereThePageEnds)
     const SPageLayout down = LayoutSettingPage({1.0, false, false, 3, -150});
     for (const auto& [index, rect] : few.rects)
         EXPECT_EQ(down.rects.at(index).top, rect.top - 150) << index;
-    const SPageLayout big = LayoutSettingPage({2.5});
-    EXPECT_EQ(std::tuple(big.rects.at(kRefreshEdit).Height(), big.rects.at(kRecipientTable).Width()),
-              std::tuple(45, 775)); // 18 and 310 design pixels
     const SPageLayout narrow = LayoutSettingPage({1.0, false, true});
     EXPECT_EQ(narrow.rects.at(kRefreshLabel).Width(), 70);
     EXPECT_EQ(narrow.rects.at(kRefreshEdit).left, narrow.rects.at(kRefreshLabel).right + 5);
