@@ -55,18 +55,6 @@ TEST(SenderSetting, EveryFieldIsComparedAndReset)
     });
 }
 
-TEST(SenderSetting, InputListsCompareElementByElementInOrder)
-{
-    SSenderSetting a, b;
-    a.arrInputSignal = {Signal(0, "DVI"), Signal(1, "HDMI")};
-    b.arrInputSignal = {Signal(0, "DVI"), Signal(1, "HDMI")};
-    EXPECT_FALSE(a != b);
-    b.arrInputSignal = {Signal(1, "HDMI"), Signal(0, "DVI")};
-    EXPECT_TRUE(a != b);
-    b.arrInputSignal = {Signal(0, "DVI"), Signal(1, "HDMI 2")};
-    EXPECT_TRUE(a != b);
-}
-
 TEST(InputSignalSetting, EveryFieldTakesPartInTheComparison)
 {
     ExpectEachFieldComparedAndReset<SInputSignalSetting>({
@@ -123,18 +111,6 @@ TEST(ReceiverSetting, VoltageBoundsCompareWithAHundredThousandthOfAVolt)
     EXPECT_FALSE(SRecevierSetting::VoltageDiffers(0.5f, 0.5f + 1.0f / 131072));
 }
 
-TEST(EmailSetting, DefaultsAreTheBuiltInAccountOffWithoutRecipients)
-{
-    SEmailSetting e;
-    EXPECT_EQ(e.bEnable, 0);
-    EXPECT_EQ(e.bReturnToWork & e.bSSL, 1);
-    EXPECT_EQ(e.nWarningNum, 3);
-    EXPECT_EQ(e.nPort, 465);
-    EXPECT_EQ(e.strSender + " " + e.strPassword + " " + e.strSmtp,
-              std::string(kDefaultMailSender) + " Pxvrkd7 " + kDefaultMailSmtp);
-    EXPECT_TRUE(e.arrMail.empty());
-}
-
 TEST(EmailSetting, EveryFieldIsComparedAndReset)
 {
     ExpectEachFieldComparedAndReset<SEmailSetting>({
@@ -150,21 +126,27 @@ TEST(EmailSetting, EveryFieldIsComparedAndReset)
     });
 }
 
-TEST(EmailSetting, RecipientOrderMatters)
+// Input signals and recipients compare element by element, in order; a
+// recipient by name and address.
+TEST(SettingLists, CompareElementByElementInOrder)
 {
-    SEmailSetting a, b;
-    a.arrMail = {{"Ann", "ann@x.com"}, {"Bob", "bob@x.com"}};
-    b.arrMail = {{"Ann", "ann@x.com"}, {"Bob", "bob@x.com"}};
+    SSenderSetting a, b;
+    a.arrInputSignal = b.arrInputSignal = {Signal(0, "DVI"), Signal(1, "HDMI")};
     EXPECT_FALSE(a != b);
-    b.arrMail = {{"Bob", "bob@x.com"}, {"Ann", "ann@x.com"}};
-    EXPECT_TRUE(a != b);
-}
-
-TEST(MailInfo, NameAndAddressBothCount)
-{
-    EXPECT_TRUE((SMailInfo{"Ann", "a@x.com"} != SMailInfo{"Anne", "a@x.com"}));
-    EXPECT_TRUE((SMailInfo{"Ann", "a@x.com"} != SMailInfo{"Ann", "A@x.com"}));
-    EXPECT_FALSE((SMailInfo{"Ann", "a@x.com"} != SMailInfo{"Ann", "a@x.com"}));
+    for (const auto& other :
+         {std::vector{Signal(1, "HDMI"), Signal(0, "DVI")}, {Signal(0, "DVI"), Signal(1, "HDMI 2")}}) {
+        b.arrInputSignal = other;
+        EXPECT_TRUE(a != b) << other[1].strSignal;
+    }
+    SEmailSetting e, f;
+    e.arrMail = f.arrMail = {{"Ann", "ann@x.com"}, {"Bob", "bob@x.com"}};
+    EXPECT_FALSE(e != f);
+    for (const auto& other : {std::vector<SMailInfo>{{"Bob", "bob@x.com"}, {"Ann", "ann@x.com"}},
+                              {{"Anne", "ann@x.com"}, {"Bob", "bob@x.com"}},
+                              {{"Ann", "Ann@x.com"}, {"Bob", "bob@x.com"}}}) {
+        f.arrMail = other;
+        EXPECT_TRUE(e != f) << other[0].strName << " " << other[0].strAddress;
+    }
 }
 
 TEST(InterfaceData, EachPartIsComparedAndReset)
