@@ -18,8 +18,7 @@
 
 namespace {
 
-// Page-state tests work on an object of their own, in the sample
-// installation; the handles it reads are the ones a page creation fetched.
+// An object of its own in the sample installation, reading the handles a page creation fetched.
 class ModuleDataTest : public ModuleTest {
 protected:
     void SetUp() override
@@ -30,8 +29,7 @@ protected:
         sim::ClearCallLog();
     }
 
-    // Makes the snapshot hold these records (by sender index) and the
-    // monitoring thread report running.
+    // The snapshot holds these records (by sender index); monitoring runs.
     void Monitor(const std::vector<std::pair<int, SDetectSenderData>>& records)
     {
         CMonitorDetectData detect;
@@ -43,12 +41,10 @@ protected:
         sim::ClearCallLog();
     }
 
-    static SDetectSenderData Record(uint8_t type, uint32_t status, const std::string& name)
+    static SDetectSenderData Record(uint8_t type)
     {
         SDetectSenderData r;
         r.byType = type;
-        r.dwStatus = status;
-        r.strName = name;
         return r;
     }
 
@@ -60,7 +56,6 @@ protected:
         data.OnMonitorDataUpdate();
     }
 
-    // A stored input without a signal format.
     static SInputSignalSetting Input(uint32_t sender, uint8_t model, uint8_t type, const std::string& name)
     {
         return {sender, model, type, 0, 0, 0, 0, 0, 0.0, name};
@@ -70,7 +65,6 @@ protected:
     CModuleData data;
 };
 
-// The operations of the call log that start with prefix, with their arguments.
 std::vector<std::string> Calls(const std::string& prefix)
 {
     std::vector<std::string> calls;
@@ -83,9 +77,9 @@ std::vector<std::string> Calls(const std::string& prefix)
 TEST_F(ModuleDataTest, UpdateCopiesTheHostsRecordsInOrderAndRaisesTheFlagOnce)
 {
     CMonitorDetectData detect;
-    SDetectSenderData record;
-    record.strName = "north";
-    detect.SetSenderData(7, record);
+    SDetectSenderData north;
+    north.strName = "north";
+    detect.SetSenderData(7, north);
     CMonitorWarningData warning;
     warning.SetSenderWarning(2, SENDER_WARNING_LOCK);
     sim::PublishMonitorRound(detect, warning, {}, {});
@@ -123,10 +117,7 @@ TEST_F(ModuleDataTest, TheGuardHoldsOffOtherThreadsNestsAndUnlocksOnce)
             data.SetCurrentObject(2, 1, 3, 0, 0); // the same thread passes
         }
         // A reader holding the guard sees a record that does not change under it.
-        writer = std::thread([&] {
-            data.SetCurrentObject(1, 1, 5, 4, 0);
-            written = true;
-        });
+        writer = std::thread([&] { data.SetCurrentObject(1, 1, 5, 4, 0), written = true; });
         for (int i = 0; i < 1000 && !written; ++i)
             std::this_thread::yield();
         EXPECT_FALSE(written);
@@ -136,17 +127,8 @@ TEST_F(ModuleDataTest, TheGuardHoldsOffOtherThreadsNestsAndUnlocksOnce)
     EXPECT_EQ((SCurrentObject{1, 1, 5, 4, 0}), data.GetCurrentObject());
 }
 
-TEST_F(ModuleDataTest, DemarcationOffClearsTheMarksOnceHoverAsksForARepaintExtentCoversTheView)
+TEST_F(ModuleDataTest, HoverRepaintsExtentCoversTheViewStoresClearWhatTheyOwnAndFollowTheSenderCount)
 {
-    data.SetDemarcationKey(3, 2, 1);
-    data.SetDemarcationOn(1);
-    EXPECT_EQ(0x03020001u, data.GetDemarcationKey());
-    EXPECT_TRUE(Calls("IReceiverLogic::SetDemarcationDisplay").empty());
-    data.SetDemarcationOn(0);
-    EXPECT_EQ((std::pair{0, 0xFFFFFFFFu}), (std::pair{data.GetDemarcationOn(), data.GetDemarcationKey()}));
-    EXPECT_EQ(std::vector<std::string>{"IReceiverLogic::SetDemarcationDisplay(0, 0, 0)"},
-              Calls("IReceiverLogic::SetDemarcationDisplay"));
-
     data.SetHoverKey(0x00030002u);
     EXPECT_EQ(0x00030002u, data.GetHoverKey());
     ASSERT_EQ(1u, host.notifications.size());
@@ -163,12 +145,8 @@ TEST_F(ModuleDataTest, DemarcationOffClearsTheMarksOnceHoverAsksForARepaintExten
     EXPECT_EQ(CSize(2000, 670), data.GetContentExtent());
     data.SetContentExtent(0, 0);
     EXPECT_EQ(CSize(850, 670), data.GetContentExtent());
-}
 
-// Item stores clear together; level stores key points by the low bits and
-// outlive ClearItems; sender words and overlay lists clear on their own.
-TEST_F(ModuleDataTest, StoresAnswerDefaultsUntilSetClearWhatTheyOwnAndFollowTheSenderCount)
-{
+    // Level stores key by the low bits and outlive ClearItems.
     const SCurrentObject obj{2, 1, 3, 4, 0};
     EXPECT_EQ(CRect(), data.GetItemRect(obj, 4));
     data.SetItemRect(obj, 4, {1, 2, 3, 4});
@@ -255,9 +233,8 @@ TEST_F(ModuleDataTest, DetectionIdFollowsAddressModeAndStrategy)
 
 TEST_F(ModuleDataTest, WhileMonitoringTheSnapshotAnswersOtherwiseTheSenderLogicDespiteASnapshot)
 {
-    SDetectSenderData east = Record(35, 0x10, "east");
-    east.nTreeValue = 3;
-    east.dwPortMask = 0x5;
+    SDetectSenderData east = Record(35);
+    east.dwStatus = 0x10, east.dwPortMask = 0x5, east.nTreeValue = 3, east.strName = "east";
     Monitor({{1, east}});
     // Sender 1 has a record, sender 2 none.
     EXPECT_EQ(std::tuple(1, 35, 0x10u, 3, std::string("east"), 1, 0, 1, 1),
@@ -296,7 +273,7 @@ TEST_F(ModuleDataTest, WhileMonitoringTheSnapshotAnswersOtherwiseTheSenderLogicD
 // addresses) with type 4 and model 160; its ports interleave.
 TEST_F(ModuleDataTest, FibreSenderAndTheCurrentDetectSender)
 {
-    SDetectSenderData fibre = Record(4, 0, "fibre");
+    SDetectSenderData fibre = Record(4);
     fibre.nModel = 160;
     const auto state = [&](int sender, uint32_t mask) {
         fibre.dwPortMask = mask;
@@ -323,7 +300,7 @@ TEST_F(ModuleDataTest, FibreSenderAndTheCurrentDetectSender)
     GetRuntimeData()->UpdateIPArray();
     const std::vector<uint32_t> ids = GetRuntimeData()->GetSetIPArray();
     ASSERT_GE(ids.size(), 3u);
-    Monitor({{1, Record(35, 0, "b")}, {2, Record(35, 0, "c")}});
+    Monitor({{1, Record(35)}, {2, Record(35)}});
     const auto at = std::find(ids.begin(), ids.end(), std::min(sim::SenderIdByIndex(1), sim::SenderIdByIndex(2)));
     ASSERT_NE(ids.end(), at);
     EXPECT_EQ(static_cast<int>(at - ids.begin()), data.GetCurDetectSender());
@@ -347,18 +324,18 @@ TEST_F(ModuleDataTest, SenderChangedAndTheInputSignalTexts)
     EXPECT_EQ(0, data.IsSenderChanged(1));
 
     StoreInputs({Input(1, 0, 5, "a"), Input(2, 44, 5, "x"), SInputSignalSetting{1, 35, 5, 1, 0, 0, 0, 0, 0.0, "b"}});
-    Monitor({{1, Record(35, 0, "")}, {2, Record(35, 0, "")}});
+    Monitor({{1, Record(35)}, {2, Record(35)}});
     EXPECT_EQ((std::vector{0, 1, 0}),
               (std::vector{data.IsSenderChanged(1), data.IsSenderChanged(2),
                            data.IsSenderChanged(3)})); // 3: no record while monitoring
-    Monitor({{1, Record(44, 0, "")}});
+    Monitor({{1, Record(44)}});
     EXPECT_EQ(1, data.IsSenderChanged(1));
 
     // The input signal texts of the current sender.
     GetProjectData()->SetCurrentSender(1);
     const SInputSignalSetting hdmi{1, 35, 5, 0, 0, 1, 1920, 1080, 60.0, "HDMI 1"};
     StoreInputs({hdmi, Input(2, 35, 5, "elsewhere"), Input(1, 35, 6, "DVI"), Input(1, 35, 7, "DP")});
-    SDetectSenderData record = Record(35, 0, "");
+    SDetectSenderData record = Record(35);
     record.arrInputSignal = {{0, 0, 5, 1920, 1080, 59.94, "HDMI 1"}, {0, 0, 6, 0, 0, 0.0, "DVI"}};
     Monitor({{1, record}});
 

@@ -53,7 +53,8 @@ protected:
         sim::ShutdownMonitoring();
         sim::ResetHardware();
         sim::SetConfigFolder(Documents() + "/");
-        UseProject(sim::MakeSampleProject());
+        std::string error;
+        ASSERT_TRUE(sim::SetProject(sim::MakeSampleProject(), error)) << error;
         g_pConfigData = GetConfigData();
         g_pMonitorThreadMgr = GetMonitorThreadMgr();
         g_pSenderLogic = GetHwSenderLogic();
@@ -69,12 +70,6 @@ protected:
         DialogTest::TearDown();
     }
 
-    static void UseProject(sim::ProjectModel project)
-    {
-        std::string error;
-        ASSERT_TRUE(sim::SetProject(std::move(project), error)) << error;
-    }
-    // Counting starts afresh.
     void Restart()
     {
         sim::ClearCallLog();
@@ -83,7 +78,7 @@ protected:
     }
 
     // Runs the settings command; the action closes the frame with its close button.
-    static int Edit(const std::function<void(Frame&, CMainSettingDlg&)>& action, int item = 0)
+    static int Edit(int item, const std::function<void(Frame&, CMainSettingDlg&)>& action)
     {
         Script().RunOnDialog<Frame>(
             [&](Frame& frame) {
@@ -97,12 +92,7 @@ protected:
     int Stores() const { return HostCalls("CMonitorData::SetInterfaceData"); }
     int Modifications() const { return sim::GetModificationCount() - m_modifications; }
 
-    // The full refreshes the page asked the host for.
-    int Refreshes() const
-    {
-        return static_cast<int>(std::count_if(m_host.notifications.begin(), m_host.notifications.end(),
-                                              [](const CTestHost::SNotify& n) { return n.mask == -1; }));
-    }
+    int Refreshes() const { return int(std::ranges::count(m_host.notifications, -1, &CTestHost::SNotify::mask)); }
 
     CTestHost m_host{false};
 
@@ -110,8 +100,6 @@ private:
     int m_modifications = 0;
 };
 
-// The frame's navigation, as drawn: its items, the one shown as the
-// current section, and the scroll bar's position.
 const CMorvButtonBar& Navigation(Frame& frame) { return *frame.GetBars().front(); }
 
 std::pair<int, int> VisibleAndCurrentItems(Frame& frame)
@@ -129,7 +117,6 @@ int ScrollPos(Frame& frame)
     return dynamic_cast<CMorvScrollBar&>(*frame.GetDlgItem(Frame::kScrollBar)).GetScrollPos();
 }
 
-// Whether a recipient row shows as selected.
 bool RowSelected(CMorvBaseDlg& page, int row)
 {
     return page.GetTable(kRecipientTable)->rows[static_cast<std::size_t>(row - 1)].clrFill
@@ -141,9 +128,7 @@ void ClickTableRow(CMorvBaseDlg& dlg, int row)
     ClickAt(dlg, morv::TableRowRect(*dlg.GetControl(kRecipientTable), row).CenterPoint());
 }
 
-// Clicks a button of the page that opens the recipient dialog, which takes
-// the two texts typed and OK; answers the text of the message box a refused
-// recipient brings (empty: none came).
+// Types a recipient into the dialog the button opens; answers the refusal's message ("" if none).
 std::string AskRecipient(CMainSettingDlg& page, int button, const std::string& name, const std::string& address,
                          bool refused = false)
 {
@@ -162,15 +147,14 @@ std::string AskRecipient(CMainSettingDlg& page, int button, const std::string& n
     return script.LogOf(EModalKind::MessageBox).size() > boxes ? script.Last(EModalKind::MessageBox)->strText : "";
 }
 
-// No change stores nothing; every check box alone, and the refresh, is
-// stored once and marks the project once, at the close.
+// No change stores nothing; every check box alone, and the refresh, at the close.
 TEST_F(MainSettingDlgTest, AnyOneChangeIsStoredOnceAndMarksTheProjectOnce)
 {
     std::vector<std::pair<int, std::function<void(CMainSettingDlg&)>>> changes
         = {{kRefreshEdit, [](CMainSettingDlg& page) { page.GetTimeEdit(kRefreshEdit)->SetTotalSeconds(600); }}};
     for (const SSettingBox& box : SettingBoxes())
         changes.push_back({box.nBox, [&box](CMainSettingDlg& page) { ClickControl(page, box.nBox); }});
-    Edit([](Frame& frame, CMainSettingDlg& page) {
+    Edit(0, [](Frame& frame, CMainSettingDlg& page) {
         EXPECT_EQ(VisibleAndCurrentItems(frame).first, 4);
         EXPECT_EQ(page.GetControlText(kTemperatureEdit), "60");
         EXPECT_EQ(page.GetTable(kRecipientTable)->rows.size(), 6u);
@@ -185,16 +169,13 @@ TEST_F(MainSettingDlgTest, AnyOneChangeIsStoredOnceAndMarksTheProjectOnce)
     for (const auto& [index, change] : changes) {
         StoreSettings(start);
         Restart();
-        Edit([&change](Frame&, CMainSettingDlg& page) { change(page); });
+        Edit(0, [&change](Frame&, CMainSettingDlg& page) { change(page); });
         EXPECT_EQ(std::tuple(Stores(), Modifications()), std::tuple(1, 1)) << index;
         EXPECT_TRUE(HostSettings() != start) << index << ": refused by the host";
     }
 }
 
-// What a user may type or paste into each edit ends, at the close, in the
-// setting unchanged or inside its bounds; nothing else changes, and what
-// changed is stored and marked once and taken by the host; a value inside
-// the bounds always is.
+// Nothing else changes; what changed is stored and marked once; a value inside the bounds always is.
 TEST_F(MainSettingDlgTest, BadInputInEveryEditEndsInsideItsBoundsOrLeavesTheSetting)
 {
     const std::vector<std::string> texts
@@ -208,7 +189,7 @@ TEST_F(MainSettingDlgTest, BadInputInEveryEditEndsInsideItsBoundsOrLeavesTheSett
         for (const std::string& text : typed) {
             StoreSettings(start);
             Restart();
-            Edit([&](Frame&, CMainSettingDlg& page) { page.SetControlText(edit.nIndex, text); });
+            Edit(0, [&](Frame&, CMainSettingDlg& page) { page.SetControlText(edit.nIndex, text); });
             const std::string what = std::to_string(edit.nIndex) + " \"" + text.substr(0, 8) + "\"";
             CMonitorInterfaceData host = HostSettings();
             const double value = edit.get(host);
@@ -223,7 +204,7 @@ TEST_F(MainSettingDlgTest, BadInputInEveryEditEndsInsideItsBoundsOrLeavesTheSett
     }
     for (const int seconds : {-5, 0, 5, 90000, INT_MAX}) {
         StoreSettings(start);
-        Edit([seconds](Frame&, CMainSettingDlg& page) { page.GetTimeEdit(kRefreshEdit)->SetTotalSeconds(seconds); });
+        Edit(0, [seconds](Frame&, CMainSettingDlg& page) { page.GetTimeEdit(kRefreshEdit)->SetTotalSeconds(seconds); });
         EXPECT_EQ(HostSettings().nRefreshInterval, std::clamp(seconds, kMinRefreshSeconds, kMaxRefreshSeconds))
             << seconds;
     }
@@ -231,7 +212,7 @@ TEST_F(MainSettingDlgTest, BadInputInEveryEditEndsInsideItsBoundsOrLeavesTheSett
     sim::ConfigSettings config = sim::GetConfig();
     config.fahrenheit = true;
     sim::SetConfig(config);
-    Edit([](Frame&, CMainSettingDlg& page) {
+    Edit(0, [](Frame&, CMainSettingDlg& page) {
         EXPECT_EQ(page.GetControlText(kTemperatureEdit) + page.GetControlText(kTemperatureUnit), "140°F");
         page.SetControlText(kTemperatureEdit, "100");
     });
@@ -244,7 +225,7 @@ TEST_F(MainSettingDlgTest, SwitchingOffTheShownQuantityTurnsTheViewToTheReceiver
     data.receiverSetting.bPowerSupply1 = data.receiverSetting.bPowerSupply2 = 1;
     StoreSettings(data);
     g_pModuleData->SetCurrentObject(3, 1, RENDER_POWER, 4, 1);
-    Edit([](Frame&, CMainSettingDlg& page) {
+    Edit(0, [](Frame&, CMainSettingDlg& page) {
         ClickControl(page, kPower1Box);
         EXPECT_EQ(g_pModuleData->GetCurrentObject().nRenderType, RENDER_POWER);
         ClickControl(page, kPower2Box);
@@ -270,20 +251,19 @@ TEST_F(MainSettingDlgTest, AFibreSenderHasThreeItemsNoReceiverSectionAndItsVideo
     ASSERT_NE(fibre, project.senders.end());
     std::iter_swap(project.senders.begin(), fibre);
     project.monitor.senderSetting.bVideoInputError = 0;
-    UseProject(project);
+    std::string error;
+    ASSERT_TRUE(sim::SetProject(project, error)) << error;
     sim::ResetHardware();
     Restart();
-    Edit(
-        [](Frame& frame, CMainSettingDlg& page) {
-            EXPECT_EQ(VisibleAndCurrentItems(frame).first, 3);
-            EXPECT_FALSE(Navigation(frame).GetItem(Frame::kReceiverItem - 1)->bVisible);
-            // The e-mail item moved up into the receiver item's place.
-            EXPECT_EQ(Navigation(frame).GetItem(Frame::kMailItem - 1)->rect.top, morv::Scale(44 + 2 * 55, g_dDpiScale));
-            for (int index : {int(kVideoInputBox), int(kVideoInputLabel), int(kReceiverTitle), int(kTemperatureEdit)})
-                EXPECT_EQ(page.GetControl(index), nullptr) << index;
-            EXPECT_EQ(HostSettings().senderSetting.bVideoInputError, 1);
-        },
-        Frame::kReceiverItem);
+    Edit(Frame::kReceiverItem, [](Frame& frame, CMainSettingDlg& page) {
+        EXPECT_EQ(VisibleAndCurrentItems(frame).first, 3);
+        EXPECT_FALSE(Navigation(frame).GetItem(Frame::kReceiverItem - 1)->bVisible);
+        // The e-mail item moved up into the receiver item's place.
+        EXPECT_EQ(Navigation(frame).GetItem(Frame::kMailItem - 1)->rect.top, morv::Scale(44 + 2 * 55, g_dDpiScale));
+        for (int index : {int(kVideoInputBox), int(kVideoInputLabel), int(kReceiverTitle), int(kTemperatureEdit)})
+            EXPECT_EQ(page.GetControl(index), nullptr) << index;
+        EXPECT_EQ(HostSettings().senderSetting.bVideoInputError, 1);
+    });
     EXPECT_EQ(Stores(), 1); // the forced check, nothing at the close
 }
 
@@ -294,7 +274,7 @@ TEST_F(MainSettingDlgTest, RecipientsAreAddedModifiedAndDeletedAtOnceWithTheirCh
     StoreSettings(data);
     Restart();
     const auto text = [](const char* key) { return GetLanguageString(key, "Monitoring"); };
-    Edit([&](Frame&, CMainSettingDlg& page) {
+    Edit(0, [&](Frame&, CMainSettingDlg& page) {
         page.SetControlText(kTemperatureEdit, "70"); // not stored with the recipients
         EXPECT_EQ(AskRecipient(page, kAdd, "Night", "night@plant.net"), "");
         EXPECT_EQ(std::tuple(HostSettings().emailSetting.arrMail.size(), HostSettings().receiverSetting.nTemperature,
@@ -325,7 +305,7 @@ TEST_F(MainSettingDlgTest, RecipientsAreAddedModifiedAndDeletedAtOnceWithTheirCh
         data.emailSetting.arrMail.push_back({"", "r" + std::to_string(i) + "@plant.net"});
     StoreSettings(data);
     Restart();
-    Edit([&](Frame&, CMainSettingDlg& page) {
+    Edit(0, [&](Frame&, CMainSettingDlg& page) {
         EXPECT_EQ(page.GetTable(kRecipientTable)->rows.size(), 16u);
         Script().AnswerMessageBox(IDOK);
         ClickControl(page, kAdd);
@@ -335,11 +315,10 @@ TEST_F(MainSettingDlgTest, RecipientsAreAddedModifiedAndDeletedAtOnceWithTheirCh
     EXPECT_EQ(std::tuple(HostSettings().emailSetting.arrMail.size(), Stores()), std::tuple(15u, 0));
 }
 
-// The sending account is kept when other changes are stored at the close;
-// the test mail lands in the outbox or says it was not sent.
+// The account survives the store at the close.
 TEST_F(MainSettingDlgTest, TheSendingAccountAndTheTestMail)
 {
-    Edit([](Frame&, CMainSettingDlg& page) {
+    Edit(0, [](Frame&, CMainSettingDlg& page) {
         Script().RunOnDialog<CMailSenderDlg>(
             [](CMailSenderDlg& dlg) {
                 dlg.SetControlText(CMailSenderDlg::kAddressEdit, "alerts@plant.net");
@@ -356,7 +335,7 @@ TEST_F(MainSettingDlgTest, TheSendingAccountAndTheTestMail)
         CMonitorInterfaceData data;
         data.emailSetting.arrMail.assign(static_cast<std::size_t>(recipients), {"Ops", "ops@plant.net"});
         StoreSettings(data);
-        Edit([&](Frame&, CMainSettingDlg& page) {
+        Edit(0, [&](Frame&, CMainSettingDlg& page) {
             Script().AnswerMessageBox(IDOK);
             ClickControl(page, kTest);
             EXPECT_EQ(Script().Last(EModalKind::MessageBox)->strText, GetLanguageString(text, "Monitoring"));
@@ -365,49 +344,45 @@ TEST_F(MainSettingDlgTest, TheSendingAccountAndTheTestMail)
     }
 }
 
-// The wheel over the page scrolls it, unless an edit has the focus (a
-// press beside it ends that); navigation scrolls, but never past the
-// page's end, and a page shorter than the view does not scroll.
+// Not while an edit has the focus; never past the page's end; not at all on a short page.
 TEST_F(MainSettingDlgTest, NavigationAndTheWheelScrollThePageAndFollowTheSection)
 {
-    Edit(
-        [](Frame& frame, CMainSettingDlg& page) {
-            EXPECT_EQ(CurrentItem(frame), Frame::kReceiverItem);
-            EXPECT_EQ(page.GetControl(kReceiverTitle)->rect.top, morv::Scale(20, g_dDpiScale));
-            const int before = ScrollPos(frame);
-            EXPECT_GT(before, 0);
-            const CPoint pt = page.GetControl(kGeneralTitle)->rect.CenterPoint();
-            const auto wheel = [&](short delta) {
-                page.DeliverMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
-                page.DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, delta), 0);
-                return ScrollPos(frame);
-            };
-            wheel(120);
-            EXPECT_LT(wheel(120), before);
-            EXPECT_EQ(CurrentItem(frame), Frame::kSenderItem);
-            const int typing = ScrollPos(frame);
-            QApplication::setActiveWindow(plat::NativeWidget(&frame)->window());
-            page.SetFocusTo(kHumidityItem);
-            ASSERT_TRUE(page.IsFocusOnEdit());
-            EXPECT_EQ(wheel(-120), typing);
-            ClickAt(page, {2, 2});
-            EXPECT_GT(wheel(-120), typing);
-            frame.Navigate(Frame::kGeneralItem);
-            EXPECT_EQ(std::tuple(ScrollPos(frame), page.GetOffset()), std::tuple(0, 0));
-            frame.Navigate(Frame::kMailItem);
-            EXPECT_EQ(std::tuple(CurrentItem(frame), page.GetOffset(), ScrollPos(frame)),
-                      std::tuple(int(Frame::kMailItem), -(page.GetPageHeight() - page.GetClientRect().Height()), 100));
+    Edit(SettingsItemForTarget(RENDER_FAN), [](Frame& frame, CMainSettingDlg& page) {
+        EXPECT_EQ(CurrentItem(frame), Frame::kReceiverItem);
+        EXPECT_EQ(page.GetControl(kReceiverTitle)->rect.top, morv::Scale(20, g_dDpiScale));
+        const int before = ScrollPos(frame);
+        EXPECT_GT(before, 0);
+        const CPoint pt = page.GetControl(kGeneralTitle)->rect.CenterPoint();
+        const auto wheel = [&](short delta) {
+            page.DeliverMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+            page.DeliverMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, delta), 0);
+            return ScrollPos(frame);
+        };
+        wheel(120);
+        EXPECT_LT(wheel(120), before);
+        EXPECT_EQ(CurrentItem(frame), Frame::kSenderItem);
+        const int typing = ScrollPos(frame);
+        QApplication::setActiveWindow(plat::NativeWidget(&frame)->window());
+        page.SetFocusTo(kHumidityItem);
+        ASSERT_TRUE(page.IsFocusOnEdit());
+        EXPECT_EQ(wheel(-120), typing);
+        ClickAt(page, {2, 2});
+        EXPECT_GT(wheel(-120), typing);
+        frame.Navigate(Frame::kGeneralItem);
+        EXPECT_EQ(std::tuple(ScrollPos(frame), page.GetOffset()), std::tuple(0, 0));
+        frame.Navigate(Frame::kMailItem);
+        EXPECT_EQ(std::tuple(CurrentItem(frame), page.GetOffset(), ScrollPos(frame)),
+                  std::tuple(int(Frame::kMailItem), -(page.GetPageHeight() - page.GetClientRect().Height()), 100));
 
-            page.SetWindowPos(0, 0, page.GetClientRect().Width(), page.GetPageHeight() + 40, SWP_NOMOVE | SWP_NOZORDER);
-            frame.SendMessage(CMainSettingDlg::kMsgHeightChanged);
-            EXPECT_FALSE(frame.GetDlgItem(Frame::kScrollBar)->IsWindowEnabled());
-            frame.SendMessage(CMainSettingDlg::kMsgWheel, MAKEWPARAM(0, static_cast<WORD>(-120)));
-            frame.Navigate(Frame::kGeneralItem);
-            frame.Navigate(Frame::kMailItem);
-            EXPECT_EQ(std::tuple(CurrentItem(frame), page.GetOffset(), ScrollPos(frame)),
-                      std::tuple(int(Frame::kMailItem), 0, 0));
-        },
-        SettingsItemForTarget(RENDER_FAN));
+        page.SetWindowPos(0, 0, page.GetClientRect().Width(), page.GetPageHeight() + 40, SWP_NOMOVE | SWP_NOZORDER);
+        frame.SendMessage(CMainSettingDlg::kMsgHeightChanged);
+        EXPECT_FALSE(frame.GetDlgItem(Frame::kScrollBar)->IsWindowEnabled());
+        frame.SendMessage(CMainSettingDlg::kMsgWheel, MAKEWPARAM(0, static_cast<WORD>(-120)));
+        frame.Navigate(Frame::kGeneralItem);
+        frame.Navigate(Frame::kMailItem);
+        EXPECT_EQ(std::tuple(CurrentItem(frame), page.GetOffset(), ScrollPos(frame)),
+                  std::tuple(int(Frame::kMailItem), 0, 0));
+    });
     for (const auto& [target, item] : {std::pair{RENDER_SINGLE_SENDER, int(Frame::kSenderItem)},
                                        {RENDER_RECEIVER, Frame::kReceiverItem},
                                        {RENDER_VOLTAGE, Frame::kReceiverItem},

@@ -47,7 +47,7 @@ protected:
         DialogTest::TearDown();
     }
 
-    static int Run(int sender, const std::function<void(Dlg&)>& action, int endWith = IDCANCEL)
+    static int Run(int sender, int endWith, const std::function<void(Dlg&)>& action)
     {
         Dlg dlg(sender);
         Script().RunOnDialog<Dlg>(action, endWith);
@@ -64,41 +64,34 @@ protected:
     CTestHost m_host{false};
 };
 
-// A sender never configured shows every input off, and Cancel stores
-// nothing; OK stores the enabled rows, marks once and notifies.
+// A sender never configured shows every input off.
 TEST_F(VideoInputSetDlgTest, OkStoresTheEnabledRowsMarksOnceAndNotifiesCancelNothing)
 {
-    Run(
-        0,
-        [](Dlg& dlg) {
-            EXPECT_EQ(dlg.GetControlText(Dlg::kTitle),
-                      plat::Format(GetLanguageString("VideoInput_Ttile", "Monitoring"),
-                                   GetProjectData()->GetSender(0)->GetSenderName()));
-            ASSERT_EQ(dlg.GetRows().size(), 2u);
-            EXPECT_EQ(dlg.GetTable(Dlg::kTable)->headers.size(), 4u);
-            for (int row = 0; row < 2; ++row) {
-                EXPECT_EQ(dlg.GetCheck(Dlg::kEnableCheck + row) + dlg.GetCheck(Dlg::kResolutionCheck + row), 0);
-                EXPECT_EQ(dlg.GetControlText(Dlg::kFormatCell + row), "1920x1080@60.000Hz");
-                EXPECT_FALSE(dlg.GetControl(Dlg::kFormatCell + row)->bEnabled);
-            }
-            ClickControl(dlg, Dlg::kEnableCheck);
-            ClickControl(dlg, Dlg::kCancel);
-        },
-        IDOK);
+    Run(0, IDOK, [](Dlg& dlg) {
+        EXPECT_EQ(dlg.GetControlText(Dlg::kTitle),
+                  plat::Format(GetLanguageString("VideoInput_Ttile", "Monitoring"),
+                               GetProjectData()->GetSender(0)->GetSenderName()));
+        ASSERT_EQ(dlg.GetRows().size(), 2u);
+        EXPECT_EQ(dlg.GetTable(Dlg::kTable)->headers.size(), 4u);
+        for (int row = 0; row < 2; ++row) {
+            EXPECT_EQ(dlg.GetCheck(Dlg::kEnableCheck + row) + dlg.GetCheck(Dlg::kResolutionCheck + row), 0);
+            EXPECT_EQ(dlg.GetControlText(Dlg::kFormatCell + row), "1920x1080@60.000Hz");
+            EXPECT_FALSE(dlg.GetControl(Dlg::kFormatCell + row)->bEnabled);
+        }
+        ClickControl(dlg, Dlg::kEnableCheck);
+        ClickControl(dlg, Dlg::kCancel);
+    });
     EXPECT_EQ(std::tuple(HostSettings().senderSetting.arrInputSignal.size(),
                          HostCalls("CMonitorData::SetInterfaceData"), sim::GetModificationCount()),
               std::tuple(0u, 0, 0));
-    EXPECT_EQ(Run(1,
-                  [](Dlg& dlg) {
-                      ClickControl(dlg, Dlg::kEnableCheck + 1);
-                      ClickControl(dlg, Dlg::kResolutionCheck + 1);
-                      EXPECT_TRUE(dlg.GetControl(Dlg::kFormatCell + 1)->bEnabled);
-                      ClickControl(dlg, Dlg::kOk);
-                  }),
-              IDOK);
-    const std::vector<SInputSignalSetting> stored = HostSettings().senderSetting.arrInputSignal;
-    ASSERT_EQ(stored.size(), 1u);
-    const SInputSignalSetting& e = stored[0];
+    EXPECT_EQ(IDOK, Run(1, IDCANCEL, [](Dlg& dlg) {
+                  ClickControl(dlg, Dlg::kEnableCheck + 1);
+                  ClickControl(dlg, Dlg::kResolutionCheck + 1);
+                  EXPECT_TRUE(dlg.GetControl(Dlg::kFormatCell + 1)->bEnabled);
+                  ClickControl(dlg, Dlg::kOk);
+              }));
+    ASSERT_EQ(HostSettings().senderSetting.arrInputSignal.size(), 1u);
+    const SInputSignalSetting e = HostSettings().senderSetting.arrInputSignal[0];
     EXPECT_EQ(std::tie(e.dwSender, e.byValue1, e.byValue2, e.nValue3, e.nValue4, e.nValue5, e.dValue, e.strSignal),
               std::make_tuple(1u, uint8_t{44}, uint8_t{2}, 1, 1920, 1080, 60.0, std::string("HDMI")));
     ASSERT_EQ(std::tuple(sim::GetModificationCount(), m_host.notifications.size()), std::tuple(1, 1u));
@@ -108,7 +101,7 @@ TEST_F(VideoInputSetDlgTest, OkStoresTheEnabledRowsMarksOnceAndNotifiesCancelNot
 TEST_F(VideoInputSetDlgTest, ApplyToAllSendersStoresOnlyMatchingInputs)
 {
     Script().AnswerMessageBox(IDOK);
-    Run(1, [](Dlg& dlg) {
+    Run(1, IDCANCEL, [](Dlg& dlg) {
         ClickControl(dlg, Dlg::kEnableCheck + 1); // HDMI
         ClickControl(dlg, Dlg::kEnableCheck + 2); // DP
         ClickControl(dlg, Dlg::kApplyAll);
@@ -122,13 +115,11 @@ TEST_F(VideoInputSetDlgTest, ApplyToAllSendersStoresOnlyMatchingInputs)
               std::tuple(GetLanguageString("Succeed_Set", "Common"), plat::GetApplicationTitle(), 1));
 }
 
-// A live input offers "set to" its signal and a dead one opens the format
-// dialog at once; the sender selector reloads the rows, and a sender
-// without inputs shows the header only.
+// A live input offers its signal, a dead one opens the format dialog at once.
 TEST_F(VideoInputSetDlgTest, TheFormatCellAndTheSenderSelector)
 {
     std::string live;
-    Run(0, [&](Dlg& dlg) {
+    Run(0, IDCANCEL, [&](Dlg& dlg) {
         live = GetHwVideoSourceLogic()->GetSignalText(0, dlg.GetRows()[0].input);
         ClickControl(dlg, Dlg::kResolutionCheck);
         Script().PickMenu(Dlg::kMenuSetToSignal);
@@ -164,15 +155,14 @@ TEST_F(VideoInputSetDlgTest, TheFormatCellAndTheSenderSelector)
 
 TEST_F(VideoInputSetDlgTest, StoredSettingsOfAnotherModelOrWithoutAFormatAreNeverStoredByAPlainOk)
 {
-    // Made for model 200: the rows start off, and Cancel keeps them stored.
     const SInputSignalSetting other{0, 200, 2, 0, 0, 1, 1920, 1080, 60.0, "HDMI"};
     Store({other});
-    Run(0, [](Dlg& dlg) { EXPECT_EQ(dlg.GetRows()[1].bEnabled, 0); });
+    Run(0, IDCANCEL, [](Dlg& dlg) { EXPECT_EQ(dlg.GetRows()[1].bEnabled, 0); });
     EXPECT_EQ(HostSettings().senderSetting.arrInputSignal.size(), 1u);
     // A 0 Hz refresh stored before: OK says so and stores nothing.
     Store({{0, 35, 2, 0, 0, 1, 1920, 1080, 0.0, "HDMI"}});
     Script().AnswerMessageBox(IDOK);
-    Run(0, [](Dlg& dlg) {
+    Run(0, IDCANCEL, [](Dlg& dlg) {
         EXPECT_EQ(dlg.GetControlText(Dlg::kFormatCell + 1), "1920x1080@0.00Hz");
         ClickControl(dlg, Dlg::kOk);
         EXPECT_TRUE(dlg.IsWindow());
@@ -206,31 +196,28 @@ TEST_F(VideoInputSetDlgTest, ThirtyTwoInputsScrollAndOddSignalTextsGiveSaneRows)
 {
     ManyInputsLogic logic;
     g_pVideoSourceLogic = &logic;
-    Run(
-        0,
-        [](Dlg& dlg) {
-            ASSERT_EQ(dlg.GetRows().size(), 32u);
-            EXPECT_EQ(dlg.GetTable(Dlg::kTable)->rows.size(), static_cast<std::size_t>(Dlg::kVisibleRows));
-            EXPECT_FALSE(dlg.GetControl(Dlg::kEnableCheck + 31)->bVisible);
-            dlg.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-1200)), 0);
-            EXPECT_EQ(dlg.GetFirstRow(), 32 - Dlg::kVisibleRows);
-            EXPECT_TRUE(dlg.GetControl(Dlg::kEnableCheck + 31)->bVisible);
-            dlg.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(1200)), 0);
-            for (int row = 0; row < 4; ++row) {
-                ClickControl(dlg, Dlg::kEnableCheck + row);
-                ClickControl(dlg, Dlg::kResolutionCheck + row);
-            }
-            Script().PickMenu(Dlg::kMenuSetToSignal); // interlaced: taken
-            ClickControl(dlg, Dlg::kFormatCell);
-            Script().PickMenu(0); // malformed: shown, not offered
-            ClickControl(dlg, Dlg::kFormatCell + 1);
-            for (int row : {2, 3}) { // none: the format dialog at once
-                Script().RunOnDialog<CSignalFormatSetDlg>([](CSignalFormatSetDlg&) {}, IDCANCEL);
-                ClickControl(dlg, Dlg::kFormatCell + row);
-            }
-            ClickControl(dlg, Dlg::kOk);
-        },
-        IDCANCEL);
+    Run(0, IDCANCEL, [](Dlg& dlg) {
+        ASSERT_EQ(dlg.GetRows().size(), 32u);
+        EXPECT_EQ(dlg.GetTable(Dlg::kTable)->rows.size(), static_cast<std::size_t>(Dlg::kVisibleRows));
+        EXPECT_FALSE(dlg.GetControl(Dlg::kEnableCheck + 31)->bVisible);
+        dlg.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-1200)), 0);
+        EXPECT_EQ(dlg.GetFirstRow(), 32 - Dlg::kVisibleRows);
+        EXPECT_TRUE(dlg.GetControl(Dlg::kEnableCheck + 31)->bVisible);
+        dlg.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(1200)), 0);
+        for (int row = 0; row < 4; ++row) {
+            ClickControl(dlg, Dlg::kEnableCheck + row);
+            ClickControl(dlg, Dlg::kResolutionCheck + row);
+        }
+        Script().PickMenu(Dlg::kMenuSetToSignal); // interlaced: taken
+        ClickControl(dlg, Dlg::kFormatCell);
+        Script().PickMenu(0); // malformed: shown, not offered
+        ClickControl(dlg, Dlg::kFormatCell + 1);
+        for (int row : {2, 3}) { // none: the format dialog at once
+            Script().RunOnDialog<CSignalFormatSetDlg>([](CSignalFormatSetDlg&) {}, IDCANCEL);
+            ClickControl(dlg, Dlg::kFormatCell + row);
+        }
+        ClickControl(dlg, Dlg::kOk);
+    });
     EXPECT_FALSE(Script().LogOf(EModalKind::Menu).at(1).menuItems.at(1).bEnabled);
     EXPECT_EQ(Script().LogOf(EModalKind::Dialog).size(), 3u);
     const std::vector<SInputSignalSetting> stored = HostSettings().senderSetting.arrInputSignal;
