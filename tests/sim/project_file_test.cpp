@@ -180,13 +180,10 @@ TEST_F(ProjectFile, BadMembersAreRejectedWithTheirFault)
     const std::string text = sim::WriteProjectJson(sim::MakeSampleProject());
     ExpectRejected(text.substr(0, text.size() / 2), "not valid JSON");
     const std::string full = sim::WriteProjectJson(sim::GenerateProject({.senders = 255, .receiversPerPort = 1}));
-    QJsonObject root = QJsonDocument::fromJson(QByteArray::fromStdString(full)).object();
-    QJsonArray senders = root["senders"].toArray();
-    QJsonObject extra = senders[0].toObject();
-    extra["id"] = "{extra}";
-    senders.append(extra);
-    root["senders"] = senders;
-    ExpectRejected(QJsonDocument(root).toJson().toStdString(), "more than 255 senders");
+    const QJsonObject root = QJsonDocument::fromJson(QByteArray::fromStdString(full)).object();
+    const QJsonArray senders = root["senders"].toArray() + Put(root["senders"][0], {"id"}, "{extra}");
+    ExpectRejected(QJsonDocument(Put(root, {"senders"}, senders).toObject()).toJson().toStdString(),
+                   "more than 255 senders");
 }
 
 TEST_F(ProjectFile, WhatIsNoRegularFileIsRefusedWithoutWaitingOrFillingMemory)

@@ -27,8 +27,7 @@ TEST_F(ProjectServices, SendersPortsReceiversAndNamesOfTheSample)
     UseSample();
     CProjectData* p = GetProjectData();
     ASSERT_EQ(p->GetSenderCount(), 7);
-    EXPECT_EQ(p->GetSender(7), nullptr);
-    EXPECT_EQ(p->GetSender(-1), nullptr);
+    EXPECT_EQ(std::tuple(p->GetSender(7), p->GetSender(-1)), (std::tuple<CSender*, CSender*>(nullptr, nullptr)));
     CSender* main = p->GetSender(0);
     EXPECT_EQ(std::tuple(main->GetSenderName(), main->GetPortCount(), main->GetFiberPortCount()),
               std::tuple("Main Wall", 24, 0));
@@ -69,8 +68,7 @@ TEST_F(ProjectServices, DeletingSenders)
 {
     UseSample();
     CProjectData* p = GetProjectData();
-    CSender* mosaic = p->GetSender(5);
-    CSender* stage = p->GetSender(6);
+    CSender *mosaic = p->GetSender(5), *stage = p->GetSender(6);
     CPort* stagePort = stage->GetPort(0);
     p->SetCurrentSender(5);
     ASSERT_EQ(p->DeleteSender(1, 1, 0, 0, nullptr), 1);

@@ -22,11 +22,7 @@ namespace {
 
 class CountingTarget final : public IMonitorDataUpdate {
 public:
-    void OnMonitorDataUpdate() override
-    {
-        thread = std::this_thread::get_id();
-        ++calls;
-    }
+    void OnMonitorDataUpdate() override { thread = std::this_thread::get_id(), ++calls; }
     std::atomic<int> calls{0};
     std::thread::id thread;
 };
@@ -45,11 +41,16 @@ protected:
         HwTest::TearDown();
     }
 
+    template <class T>
+    static T Record(void (CMonitorData::*get)(T&) const)
+    {
+        T record;
+        (GetMonitorData()->*get)(record);
+        return record;
+    }
     uint32_t Warning(int sender, int port, int receiver)
     {
-        CMonitorWarningData w;
-        GetMonitorData()->GetWarningData(w);
-        return w.GetSenderPortRcvWarning(sender, port, receiver);
+        return Record(&CMonitorData::GetWarningData).GetSenderPortRcvWarning(sender, port, receiver);
     }
 
     IMonitorLogic& monitor = *GetHwMonitorLogic();
@@ -107,17 +108,13 @@ TEST_F(Monitoring, ARoundPublishesOnTheMonitoringThreadAndFollowsSettingsAndFaul
     EXPECT_EQ(target.calls, 1);
     EXPECT_NE(target.thread, std::this_thread::get_id());
     EXPECT_EQ(std::tuple(Warning(0, 1, 2), Warning(0, 1, 1)), std::tuple(WARNING_TEMPERATURE, 0u));
-    CMonitorDetectData detect;
-    GetMonitorData()->GetDetectData(detect);
+    CMonitorDetectData detect = Record(&CMonitorData::GetDetectData);
     EXPECT_EQ(detect.GetSenderDataCount(), 3);
     ASSERT_NE(detect.GetSenderData(sim::SenderIdByIndexForNotSpecifyIP(2)), nullptr);
     EXPECT_EQ(detect.GetSenderData(sim::SenderIdByIndexForNotSpecifyIP(2))->byType, 4);
-    CMonitorRcvShowData show;
-    GetMonitorData()->GetRcvShowData(show);
-    EXPECT_NE(show.GetRcvShowStr(RENDER_TEMPERATURE, 0, 1, 2), "");
-    CMonitorTipsData tips;
-    GetMonitorData()->GetTipData(tips);
-    EXPECT_NE(tips.GetRcvWarningStr(RENDER_TEMPERATURE, 0, 1, 2).find("Temperature 85."), std::string::npos);
+    EXPECT_NE(Record(&CMonitorData::GetRcvShowData).GetRcvShowStr(RENDER_TEMPERATURE, 0, 1, 2), "");
+    EXPECT_NE(Record(&CMonitorData::GetTipData).GetRcvWarningStr(RENDER_TEMPERATURE, 0, 1, 2).find("Temperature 85."),
+              std::string::npos);
 
     sim::ConfigSettings config = sim::GetConfig();
     config.detectStrategy = DETECT_STRATEGY_SPECIFIED_IP;
@@ -126,9 +123,8 @@ TEST_F(Monitoring, ARoundPublishesOnTheMonitoringThreadAndFollowsSettingsAndFaul
     settings.receiverSetting.bTemperature = 0;
     SetSettings(settings);
     ASSERT_TRUE(sim::RunMonitorRounds(1));
-    GetMonitorData()->GetDetectData(detect);
     EXPECT_EQ(sim::SenderIdByIndex(1), 0x0A000002u);
-    EXPECT_NE(detect.GetSenderData(sim::SenderIdByIndex(1)), nullptr);
+    EXPECT_NE(Record(&CMonitorData::GetDetectData).GetSenderData(sim::SenderIdByIndex(1)), nullptr);
     EXPECT_EQ(Warning(0, 1, 2), 0u);
 
     settings.receiverSetting.bTemperature = 1;
@@ -136,9 +132,7 @@ TEST_F(Monitoring, ARoundPublishesOnTheMonitoringThreadAndFollowsSettingsAndFaul
     sim::ClearReceiverFault(0, 1, 2, sim::ReceiverFault::OverTemperature);
     sim::InjectSenderFault(0, sim::SenderFault::Offline);
     ASSERT_TRUE(sim::RunMonitorRounds(1));
-    CMonitorWarningData w;
-    GetMonitorData()->GetWarningData(w);
-    EXPECT_EQ(std::tuple(w.GetSenderPortRcvWarning(0, 1, 2), w.GetSenderWarning(0)),
+    EXPECT_EQ(std::tuple(Warning(0, 1, 2), Record(&CMonitorData::GetWarningData).GetSenderWarning(0)),
               std::tuple(WARNING_NO_DATA, SENDER_WARNING_OFFLINE));
 }
 
@@ -157,15 +151,13 @@ TEST_F(Monitoring, TheStoredVideoInputSettingsRaiseAndClearTheNoVideoInputWarnin
     monitor.StartMonitor(nullptr);
     for (const Case& c : {Case{{}, uhd, false}, Case{{}, {}, true}, Case{{hdmi2}, uhd, true},
                           Case{{checked}, uhd, false}, Case{{checked}, {3840, 2160, 50.0}, true}}) {
-        CMonitorInterfaceData settings;
-        GetMonitorData()->GetInterfaceData(settings);
+        CMonitorInterfaceData settings = Record(&CMonitorData::GetInterfaceData);
         settings.senderSetting.arrInputSignal = c.inputs;
         GetMonitorData()->SetInterfaceData(settings);
         ASSERT_TRUE(sim::SetVideoSignal(1, 0, c.hdmi1));
         ASSERT_TRUE(sim::RunMonitorRounds(1));
-        CMonitorWarningData w;
-        GetMonitorData()->GetWarningData(w);
-        EXPECT_EQ((w.GetSenderWarning(1) & SENDER_WARNING_VIDEO_INPUT) != 0, c.warns)
+        EXPECT_EQ((Record(&CMonitorData::GetWarningData).GetSenderWarning(1) & SENDER_WARNING_VIDEO_INPUT) != 0,
+                  c.warns)
             << c.inputs.size() << " entries, signal " << c.hdmi1.nWidth << "x" << c.hdmi1.nHeight << "@"
             << c.hdmi1.dFrameRate;
     }

@@ -20,18 +20,12 @@ namespace {
 SenderReading Sender(int index, int ports, int receivers, int type = 35)
 {
     SenderReading s;
-    s.nIndex = index;
-    s.strId = "id" + std::to_string(index);
-    s.strLabel = "Wall " + std::to_string(index);
-    s.dwDetectId = static_cast<uint32_t>(100 + index);
-    s.bOnline = true;
-    s.nType = type;
+    s.nIndex = index, s.strId = "id" + std::to_string(index), s.strLabel = "Wall " + std::to_string(index);
+    s.dwDetectId = static_cast<uint32_t>(100 + index), s.bOnline = true, s.nType = type;
     s.inputs.resize(1);
     s.inputs[0].byType = 2;
     s.inputs[0].signal = {1920, 1080, 60.0};
-    PortReading port;
-    port.bConnected = true;
-    port.receivers.assign(static_cast<std::size_t>(receivers), hwtest::HealthyCard(false));
+    const PortReading port{true, -1, -1, std::vector(static_cast<std::size_t>(receivers), hwtest::HealthyCard(false))};
     s.ports.assign(static_cast<std::size_t>(ports), port);
     return s;
 }
@@ -39,9 +33,7 @@ SenderReading Sender(int index, int ports, int receivers, int type = 35)
 RoundRecords Compute(std::vector<SenderReading> senders, const CMonitorInterfaceData& settings = {},
                      bool fahrenheit = false)
 {
-    HardwareRound round;
-    round.senders = std::move(senders);
-    return ComputeRound(round, settings, fahrenheit, LanguageTexts());
+    return ComputeRound(HardwareRound{0, std::move(senders)}, settings, fahrenheit, LanguageTexts());
 }
 
 SMonitorShow Show(const RoundRecords& r)
@@ -71,8 +63,7 @@ TEST(ComputeRound, ReceiverWarningAndTheDigest)
 TEST(ComputeRound, LoopbackInformation)
 {
     std::vector<SenderReading> senders{Sender(0, 2, 10, 59)};
-    senders[0].ports[0].nLoopFirst = 3;
-    senders[0].ports[0].nLoopLast = 7;
+    senders[0].ports[0].nLoopFirst = 3, senders[0].ports[0].nLoopLast = 7;
     const RoundRecords r = Compute(senders);
     EXPECT_EQ(std::tuple(r.warning.GetLoopbackErrorInfo(0, 0), r.warning.GetLoopbackErrorInfo(0, 1),
                          r.detect.GetReceiverData(0, 0, 5)->nLoopState, r.detect.GetReceiverData(0, 0, 8)->nLoopState),
@@ -85,8 +76,7 @@ TEST(ComputeRound, LoopbackInformation)
 TEST(ComputeRound, SilentReceiverAndUnpluggedPort)
 {
     std::vector<SenderReading> senders{Sender(0, 2, 2)};
-    senders[0].ports[0].receivers[1] = ReceiverValues{};
-    senders[0].ports[1].bConnected = false;
+    senders[0].ports[0].receivers[1] = ReceiverValues{}, senders[0].ports[1].bConnected = false;
     senders[0].ports[1].receivers.assign(2, ReceiverValues{});
     const RoundRecords r = Compute(senders);
     EXPECT_EQ(std::tuple(r.warning.GetSenderPortRcvWarning(0, 0, 1), r.show.GetRcvShowStr(RENDER_TEMPERATURE, 0, 0, 1),
@@ -106,9 +96,7 @@ TEST(ComputeRound, ValueTextsCarryTheReadingsTheWordsAndTheUnit)
 {
     std::vector<SenderReading> senders{Sender(0, 1, 2)};
     ReceiverValues& v = senders[0].ports[0].receivers[0];
-    v.nVoltage2_100 = 1201;
-    v.nDoor = 1;
-    v.nTemperature10 = 700;
+    v.nVoltage2_100 = 1201, v.nDoor = 1, v.nTemperature10 = 700;
     senders[0].ports[0].receivers[1].nHumidity = ReceiverValues::kNoSensor;
     const RoundRecords r = Compute(senders), f = Compute(senders, {}, true);
     const auto text = [&r](int type, int receiver) { return r.show.GetRcvShowStr(type, 0, 0, receiver); };
@@ -126,8 +114,7 @@ TEST(ComputeRound, ValueTextsCarryTheReadingsTheWordsAndTheUnit)
 TEST(ComputeRound, TipsAndTheShowRecordFollowTheEnabledChecks)
 {
     std::vector<SenderReading> senders{Sender(0, 1, 1)};
-    senders[0].ports[0].receivers[0].nTemperature10 = 700;
-    senders[0].ports[0].receivers[0].nDoor = 1;
+    senders[0].ports[0].receivers[0].nTemperature10 = 700, senders[0].ports[0].receivers[0].nDoor = 1;
     CMonitorInterfaceData settings;
     settings.receiverSetting.bTileDoor = 1;
     const RoundRecords r = Compute(senders, settings);
@@ -136,8 +123,7 @@ TEST(ComputeRound, TipsAndTheShowRecordFollowTheEnabledChecks)
                          r.tips.GetPortWarningStr(RENDER_TEMPERATURE, 0, 0)),
               std::tuple("Temperature 70.0\u2103 (> 60\u2103)\r\nCabinet door open", "Cabinet door open", "",
                          "Over temperature: 1 receiver"));
-    settings.receiverSetting.bTileDoor = 0;
-    settings.receiverSetting.bHumidity = 1;
+    settings.receiverSetting.bTileDoor = 0, settings.receiverSetting.bHumidity = 1;
     settings.senderSetting.bBlack = 0;
     const SMonitorShow show = Show(Compute({}, settings));
     EXPECT_EQ(show.dwReceiverMask, WARNING_NO_DATA | WARNING_TEMPERATURE | WARNING_HUMIDITY);
@@ -151,10 +137,8 @@ TEST(ComputeRound, TipsAndTheShowRecordFollowTheEnabledChecks)
 TEST(ComputeRound, SenderWarningsAndTheirTips)
 {
     std::vector<SenderReading> senders{Sender(0, 1, 2), Sender(1, 1, 1)};
-    senders[0].bOnline = false;
-    senders[0].ports[0].bConnected = false;
+    senders[0].bOnline = false, senders[0].ports[0].bConnected = false, senders[1].bBlack = true;
     senders[0].ports[0].receivers.assign(2, ReceiverValues{});
-    senders[1].bBlack = true;
     senders[1].inputs[0].signal = {};
     const RoundRecords r = Compute(senders);
     SMonitorShow show = Show(r);
@@ -172,8 +156,7 @@ TEST(ComputeRound, SenderWarningsAndTheirTips)
 TEST(ComputeRound, DetectionRecordOfASender)
 {
     std::vector<SenderReading> senders{Sender(0, 3, 2)};
-    senders[0].ports[1].bConnected = false;
-    senders[0].strDeviceName = "Lobby";
+    senders[0].ports[1].bConnected = false, senders[0].strDeviceName = "Lobby";
     const RoundRecords r = Compute(senders);
     const SDetectSenderData* d = r.detect.GetSenderData(100);
     ASSERT_NE(d, nullptr);
@@ -188,11 +171,8 @@ TEST(ComputeRound, FibreOutputsPairTheirWarnings)
 {
     std::vector<SenderReading> senders{Sender(0, 16, 2, 4)};
     SenderReading& s = senders[0];
-    s.nModel = 160;
-    s.bFiber = true;
-    s.ports[10].bConnected = false;
-    s.ports[10].receivers.assign(2, ReceiverValues{});
-    s.ports[5].receivers[1].nTemperature10 = 700;
+    s.nModel = 160, s.bFiber = true, s.ports[10].bConnected = false;
+    s.ports[5].receivers[1].nTemperature10 = 700, s.ports[10].receivers.assign(2, ReceiverValues{});
     const RoundRecords r = Compute(senders);
     const CMonitorWarningData& w = r.warning;
     EXPECT_EQ(std::tuple(w.IsFiberConnected(0, 2), w.IsFiberConnected(0, 10), w.HasSenderFiberWarning(0, 2),

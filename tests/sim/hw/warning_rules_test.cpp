@@ -15,8 +15,6 @@
 namespace sim::hw {
 namespace {
 
-ReceiverValues Healthy() { return hwtest::HealthyCard(true); }
-
 void AllOn(SRecevierSetting& s)
 {
     s.bTemperature = s.bHumidity = s.bSmoke = s.bFan = s.bTileDoor = 1;
@@ -28,12 +26,7 @@ void AllOn(SRecevierSetting& s)
 // sensors never warn, thresholds and ranges are inside.
 TEST(ReceiverWarningWord, EachCheckFollowsItsSwitchAndItsThreshold)
 {
-    struct Case {
-        const char* what;
-        void (*set)(SRecevierSetting&);
-        void (*read)(ReceiverValues&);
-        uint32_t word;
-    };
+    using Case = std::tuple<const char*, void (*)(SRecevierSetting&), void (*)(ReceiverValues&), uint32_t>;
     const auto none = [](SRecevierSetting&) {};
     const auto same = [](ReceiverValues&) {};
     const auto volts = [](SRecevierSetting& s) {
@@ -68,25 +61,19 @@ TEST(ReceiverWarningWord, EachCheckFollowsItsSwitchAndItsThreshold)
         {"voltage 1 off", [](SRecevierSetting& s) { s.bTemperature = 0, s.bVoltage2 = 1, s.fVoltage2Min = 11.0f; },
          [](ReceiverValues& v) { v.nVoltage1_100 = 551, v.nVoltage2_100 = 1099; }, WARNING_VOLTAGE2},
     };
-    for (const Case& c : cases) {
+    for (const auto& [what, set, read, word] : cases) {
         SRecevierSetting s;
-        c.set(s);
-        ReceiverValues v = Healthy();
-        c.read(v);
-        EXPECT_EQ(ReceiverWarningWord(v, s), c.word) << c.what;
+        set(s);
+        ReceiverValues v = hwtest::HealthyCard(true);
+        read(v);
+        EXPECT_EQ(ReceiverWarningWord(v, s), word) << what;
     }
 }
 
 // Off: no warning; on: its bit (on with a healthy reading is the row "all on" above).
 TEST(ReceiverWarningWord, SmokeFanDoorSuppliesAndCableFollowTheirSwitches)
 {
-    struct Case {
-        int32_t SRecevierSetting::*check;
-        int32_t ReceiverValues::*value;
-        int32_t bad;
-        uint32_t bit;
-    };
-    const Case cases[] = {
+    const std::tuple<int32_t SRecevierSetting::*, int32_t ReceiverValues::*, int32_t, uint32_t> cases[] = {
         {&SRecevierSetting::bSmoke, &ReceiverValues::nSmoke, 1, WARNING_SMOKE},
         {&SRecevierSetting::bFan, &ReceiverValues::nFanRpm, kFanFailureRpm - 1, WARNING_FAN},
         {&SRecevierSetting::bTileDoor, &ReceiverValues::nDoor, 1, WARNING_TILE_DOOR},
@@ -94,15 +81,15 @@ TEST(ReceiverWarningWord, SmokeFanDoorSuppliesAndCableFollowTheirSwitches)
         {&SRecevierSetting::bPowerSupply1, &ReceiverValues::nPower1, 0, WARNING_POWER1},
         {&SRecevierSetting::bPowerSupply2, &ReceiverValues::nPower2, 0, WARNING_POWER2},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.bit);
+    for (const auto& [check, value, bad, bit] : cases) {
+        SCOPED_TRACE(bit);
         SRecevierSetting s;
         s.bTemperature = 0;
-        ReceiverValues v = Healthy();
-        v.*c.value = c.bad;
+        ReceiverValues v = hwtest::HealthyCard(true);
+        v.*value = bad;
         EXPECT_EQ(ReceiverWarningWord(v, s), 0u);
-        s.*c.check = 1;
-        EXPECT_EQ(ReceiverWarningWord(v, s), c.bit);
+        s.*check = 1;
+        EXPECT_EQ(ReceiverWarningWord(v, s), bit);
     }
 }
 
@@ -110,12 +97,10 @@ TEST(ReceiverWarningWord, SmokeFanDoorSuppliesAndCableFollowTheirSwitches)
 SenderReading LiveSender()
 {
     SenderReading s;
-    s.nIndex = 3;
-    s.bOnline = true;
+    s.nIndex = 3, s.bOnline = true;
     s.inputs.resize(2);
-    s.inputs[0].byType = 2;
+    s.inputs[0].byType = 2, s.inputs[1].byType = 1;
     s.inputs[0].signal = {1920, 1080, 60.0};
-    s.inputs[1].byType = 1;
     return s;
 }
 
@@ -131,8 +116,7 @@ TEST(SenderWarningWord, LockBlackBrightnessAndSignalFollowTheirSwitches)
     SenderReading s = LiveSender();
     SSenderSetting set;
     EXPECT_EQ(SenderWarningWord(s, set), 0u);
-    s.bLockLost = s.bBlack = true;
-    s.nBrightness = 0;
+    s.bLockLost = s.bBlack = true, s.nBrightness = 0;
     s.inputs[0].signal = {};
     EXPECT_EQ(SenderWarningWord(s, set),
               SENDER_WARNING_LOCK | SENDER_WARNING_BLACK | SENDER_WARNING_BRIGHTNESS_ZERO | SENDER_WARNING_VIDEO_INPUT);
@@ -144,27 +128,22 @@ TEST(SenderWarningWord, LockBlackBrightnessAndSignalFollowTheirSwitches)
     EXPECT_EQ(SenderWarningWord(s, SSenderSetting{}), SENDER_WARNING_OFFLINE);
 }
 
+// Another sender's entry does not count; with the format check off any
+// signal will do.
 TEST(SenderWarningWord, ConfiguredInputsMustCarryTheirSignalAndFormat)
 {
-    struct Case {
-        SInputSignalSetting entry;
-        bool fault;
+    const std::pair<SInputSignalSetting, bool> cases[] = {
+        {Expect(3, 1, 0, 0, 0, 0), true},           {Expect(3, 2, 0, 0, 0, 0), false},
+        {Expect(4, 1, 0, 0, 0, 0), false},          {Expect(3, 2, 1, 1920, 1080, 60.0), false},
+        {Expect(3, 2, 1, 3840, 2160, 60.0), true},  {Expect(3, 2, 1, 1920, 1080, 50.0), true},
+        {Expect(3, 2, 0, 3840, 2160, 50.0), false},
     };
-    const Case cases[] = {
-        {Expect(3, 1, 0, 0, 0, 0), true},
-        {Expect(3, 2, 0, 0, 0, 0), false},
-        {Expect(4, 1, 0, 0, 0, 0), false}, // another sender's entry
-        {Expect(3, 2, 1, 1920, 1080, 60.0), false},
-        {Expect(3, 2, 1, 3840, 2160, 60.0), true},
-        {Expect(3, 2, 1, 1920, 1080, 50.0), true},
-        {Expect(3, 2, 0, 3840, 2160, 50.0), false}, // format check off: any signal will do
-    };
-    for (const Case& c : cases) {
+    for (const auto& [entry, fault] : cases) {
         SSenderSetting set;
-        set.arrInputSignal = {c.entry};
-        EXPECT_EQ(HasVideoInputFault(LiveSender(), set), c.fault)
-            << "sender " << c.entry.dwSender << " type " << int(c.entry.byValue2) << " check " << c.entry.nValue3 << " "
-            << c.entry.nValue4 << "x" << c.entry.nValue5 << "@" << c.entry.dValue;
+        set.arrInputSignal = {entry};
+        EXPECT_EQ(HasVideoInputFault(LiveSender(), set), fault)
+            << "sender " << entry.dwSender << " type " << int(entry.byValue2) << " check " << entry.nValue3 << " "
+            << entry.nValue4 << "x" << entry.nValue5 << "@" << entry.dValue;
     }
 }
 
@@ -176,35 +155,25 @@ std::vector<std::string> Texts(const std::vector<STipLine>& lines)
     return texts;
 }
 
-TEST(LanguageTexts, EveryTextIsInTheLanguageFile)
+// Every text is in the language file; readings and limits go into the
+// receiver's lines, a sender's lines follow its bits in order.
+TEST(TipLines, ReceiverAndSenderLinesFromTheLanguageFile)
 {
     ClearMissingLanguageKeys();
     LanguageTexts();
     EXPECT_TRUE(GetMissingLanguageKeys().empty());
-}
-
-TEST(ReceiverTipLines, ReadingsAndLimitsGoIntoTheTexts)
-{
     ReceiverValues v = hwtest::HealthyCard(true);
-    v.nTemperature10 = 853;
-    v.nHumidity = 95;
-    v.nVoltage2_100 = 380;
-    v.nFanRpm = 120;
+    v.nTemperature10 = 853, v.nHumidity = 95, v.nVoltage2_100 = 380, v.nFanRpm = 120;
     SRecevierSetting s;
     s.nHumidity = 80;
     const uint32_t word = WARNING_TEMPERATURE | WARNING_HUMIDITY | WARNING_VOLTAGE2 | WARNING_FAN;
     const std::vector<STipLine> lines = ReceiverTipLines(v, word, s, false, LanguageTexts());
-    EXPECT_EQ(Texts(lines),
+    ASSERT_EQ(Texts(lines),
               (std::vector<std::string>{"Temperature 85.3\u2103 (> 60\u2103)", "Humidity 95% (> 80%)",
                                         "Fan stopped (120 rpm)", "Voltage 3.80 V out of range (5.00-12.00 V)"}));
-    ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(std::tuple(lines[0].dwMask, lines[3].dwMask), std::tuple(WARNING_TEMPERATURE, WARNING_VOLTAGE2));
     EXPECT_EQ(Texts(ReceiverTipLines(v, WARNING_TEMPERATURE, s, true, LanguageTexts())),
               std::vector<std::string>{"Temperature 185.5\u2109 (> 140\u2109)"});
-}
-
-TEST(SenderTipLines, OneLinePerBitInOrder)
-{
     EXPECT_EQ(Texts(SenderTipLines(SENDER_WARNING_BRIGHTNESS_ZERO | SENDER_WARNING_LOCK, LanguageTexts())),
               (std::vector<std::string>{"Output not locked", "Brightness is zero"}));
 }
@@ -215,10 +184,9 @@ TEST(PortTipLines, CountsPerBitTheBrokenLoopAndAnUnpluggedPort)
     const WarningTexts t = LanguageTexts();
     const std::vector<uint32_t> words = {0, WARNING_TEMPERATURE | WARNING_SMOKE, WARNING_TEMPERATURE, WARNING_NO_DATA};
     const std::vector<STipLine> lines = PortTipLines(true, words, 3, 7, t);
-    EXPECT_EQ(Texts(lines),
+    ASSERT_EQ(Texts(lines),
               (std::vector<std::string>{"Loop broken between receivers 4 and 8", "No data: 1 receiver",
                                         "Over temperature: 2 receivers", "Smoke: 1 receiver"}));
-    ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines[0].dwMask, WARNING_NO_DATA | WARNING_CABLE);
     EXPECT_EQ(Texts(PortTipLines(false, {WARNING_NO_DATA, WARNING_NO_DATA}, -1, -1, t)),
               std::vector<std::string>{"Not connected"});
