@@ -98,7 +98,7 @@ TEST_F(BaseDlgTest, CreateRunsTheHooksAndTakesThePageOptions)
     EXPECT_FALSE(orphan.Create(1, &noWindow) || orphan.Create(1, nullptr));
 }
 
-TEST_F(BaseDlgTest, DoModalRunsTheHooksAndEndsAsTheScriptOrTheKeysSay)
+TEST_F(BaseDlgTest, DoModalRunsTheHooksAndEndsAsTheScriptTheKeysAThrowingActionOrTheLiveLoopSay)
 {
     HostWindow host;
     HookDlg dlg(2008, &host);
@@ -162,18 +162,28 @@ TEST_F(BaseDlgTest, DoModalRunsTheHooksAndEndsAsTheScriptOrTheKeysSay)
     const CRect work = plat::GetScreenWorkArea();
     EXPECT_NEAR(shownAt.CenterPoint().x, work.CenterPoint().x, 1);
     EXPECT_NEAR(shownAt.CenterPoint().y, work.CenterPoint().y, 1);
-}
 
-TEST_F(BaseDlgTest, AThrowingActionOrNoScriptEndsTheModalAndIsReported)
-{
-    HookDlg dlg;
+    // A throwing action, or no script at all, ends the modal and is reported.
+    HookDlg thrower;
     Script().RunOnDialog([](CWnd*) { throw std::runtime_error("field missing"); }, 1);
     for (const char* reported : {"field missing", "no scripted answer"}) { // the second run has no script
-        EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-        EXPECT_FALSE(dlg.IsWindow());
+        EXPECT_EQ(thrower.DoModal(), IDCANCEL);
+        EXPECT_FALSE(thrower.IsWindow());
         const Strings errors = TakeErrors();
         ASSERT_EQ(errors.size(), 1u);
         EXPECT_NE(errors[0].find(reported), std::string::npos);
+    }
+
+    // The live loop: a zero-delay timer stands in for the user; nothing waits on the clock.
+    Script().SetMode(CModalScript::EMode::Live);
+    const std::pair<std::function<void(HookDlg&)>, int> ends[]
+        = {{[](HookDlg& dlg) { dlg.EndDialog(5); }, 5},
+           {[](HookDlg& dlg) { dlg.PostMessage(WM_CLOSE); }, IDCANCEL},
+           {[](HookDlg& dlg) { dlg.DestroyWindow(); }, IDCANCEL}};
+    for (const auto& [end, result] : ends) {
+        HookDlg live;
+        QTimer::singleShot(0, [&] { end(live); });
+        EXPECT_EQ(live.DoModal(), result);
     }
 }
 
@@ -195,22 +205,6 @@ TEST_F(BaseDlgTest, AFailedAssertionInAnActionStillEndsTheModal)
 {
     EXPECT_FATAL_FAILURE(RunDialogWithFailingCheck(), "deliberate failure");
     EXPECT_EQ(std::tuple(g_failedCheckResult, g_failedCheckWindowGone), std::tuple(4, true));
-}
-
-// The live loop: a zero-delay timer stands in for the user; nothing waits
-// on the clock.
-TEST_F(BaseDlgTest, LiveLoopEndsWithEndDialogACloseOrTheWindowsEnd)
-{
-    Script().SetMode(CModalScript::EMode::Live);
-    const std::pair<std::function<void(HookDlg&)>, int> ends[]
-        = {{[](HookDlg& dlg) { dlg.EndDialog(5); }, 5},
-           {[](HookDlg& dlg) { dlg.PostMessage(WM_CLOSE); }, IDCANCEL},
-           {[](HookDlg& dlg) { dlg.DestroyWindow(); }, IDCANCEL}};
-    for (const auto& [end, result] : ends) {
-        HookDlg dlg;
-        QTimer::singleShot(0, [&] { end(dlg); });
-        EXPECT_EQ(dlg.DoModal(), result);
-    }
 }
 
 using morv::detail::CProgressWindow;

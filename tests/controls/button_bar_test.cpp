@@ -73,7 +73,7 @@ protected:
     BarPage page;
 };
 
-TEST_F(ButtonBarTest, RegistrationImagesOfEachStateMarksIconsAndCaptions)
+TEST_F(ButtonBarTest, RegistrationImagesOfEachStateMarksIconsCaptionsAndAHandlerDestroyingItsBar)
 {
     EXPECT_EQ(page.GetBars(), std::vector<CMorvButtonBar*>{&page.bar});
     {
@@ -140,10 +140,29 @@ TEST_F(ButtonBarTest, RegistrationImagesOfEachStateMarksIconsAndCaptions)
     images.Write("DPI150\\ToolBar\\Save\\Normal.png", 57, 46);
     morv::SetDensity(1.5);
     EXPECT_TRUE(EndsWithName(DrawnFor(2), "DPI150\\ToolBar\\Save\\Normal.png"));
+
+    struct DyingPage : CMorvBaseDlg {
+        std::unique_ptr<CMorvButtonBar> bar = std::make_unique<CMorvButtonBar>(this, 2);
+        int clicks = 0;
+        void OnBarItemClick(CMorvButtonBar&, int) override
+        {
+            ++clicks;
+            bar.reset();
+        }
+    } dying;
+    ASSERT_TRUE(dying.Create(9, &host));
+    dying.MoveWindow({0, 0, 100, 40});
+    dying.bar->SetItemKind(1, BarCheck);
+    dying.bar->SetItemRect(1, {0, 0, 30, 30});
+    dying.bar->SetItemVisible(1, true);
+    Click(dying, {5, 5});
+    EXPECT_EQ(dying.clicks, 1);
+    EXPECT_EQ(dying.bar, nullptr);
 }
 
-TEST_F(ButtonBarTest, ATextButtonWithoutImagesKeepsItsFrameInEveryState)
+TEST_F(ButtonBarTest, ATextButtonKeepsItsFrameClicksSelectsWheelsAndTooltips)
 {
+    // A text button without images keeps its frame in every state.
     page.bar.SetItemCaption(3, "Set...");
     const auto frames = [&] {
         const auto ops = Drawn(DrawOp::Kind::DrawRect);
@@ -153,10 +172,6 @@ TEST_F(ButtonBarTest, ATextButtonWithoutImagesKeepsItsFrameInEveryState)
     EXPECT_EQ(std::tuple(page.bar.GetHoverItem(), frames()), std::tuple(-1, 1));
     MouseMove(page, At(3));
     EXPECT_EQ(std::tuple(page.bar.GetHoverItem(), frames()), std::tuple(3, 1));
-}
-
-TEST_F(ButtonBarTest, ClicksSelectsWheelsAndTooltips)
-{
     Click(page, At(3));
     Click(page, At(1));
     page.bar.SetItemEnabled(3, false);
@@ -197,27 +212,6 @@ TEST_F(ButtonBarTest, ClicksSelectsWheelsAndTooltips)
     EXPECT_EQ(page.bar.GetShownTooltip(), "");
     page.DeliverMessage(WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(page.bar.GetHoverItem(), -1);
-}
-
-TEST_F(ButtonBarTest, HandlerDestroyingTheBarIsSafe)
-{
-    struct DyingPage : CMorvBaseDlg {
-        std::unique_ptr<CMorvButtonBar> bar = std::make_unique<CMorvButtonBar>(this, 2);
-        int clicks = 0;
-        void OnBarItemClick(CMorvButtonBar&, int) override
-        {
-            ++clicks;
-            bar.reset();
-        }
-    } dying;
-    ASSERT_TRUE(dying.Create(9, &host));
-    dying.MoveWindow({0, 0, 100, 40});
-    dying.bar->SetItemKind(1, BarCheck);
-    dying.bar->SetItemRect(1, {0, 0, 30, 30});
-    dying.bar->SetItemVisible(1, true);
-    Click(dying, {5, 5});
-    EXPECT_EQ(dying.clicks, 1);
-    EXPECT_EQ(dying.bar, nullptr);
 }
 
 } // namespace

@@ -45,12 +45,10 @@ TEST(ControlRules, TextByKeyStateSuffixAndArgumentsAndTableGeometry)
     c.table.columnWeights = {50, 100};
     c.table.nRowHeight = 20;
     c.table.rows.resize(5);
-    EXPECT_EQ(morv::TableRowCount(c.table), 6);
-    EXPECT_EQ(morv::TableCellRect(c, 0, 0), CRect(10, 100, 113, 120));
-    EXPECT_EQ(morv::TableCellRect(c, 0, 1), CRect(113, 100, 320, 120));
-    EXPECT_EQ(morv::TableRowRect(c, 5), CRect(10, 200, 320, 220));
-    EXPECT_TRUE(morv::TableRowRect(c, 6).IsRectNull());
-    EXPECT_TRUE(morv::TableCellRect(c, 1, 2).IsRectNull());
+    EXPECT_EQ(
+        std::tuple(morv::TableRowCount(c.table), morv::TableCellRect(c, 0, 0), morv::TableCellRect(c, 0, 1),
+                   morv::TableRowRect(c, 5), morv::TableRowRect(c, 6), morv::TableCellRect(c, 1, 2)),
+        std::tuple(6, CRect(10, 100, 113, 120), CRect(113, 100, 320, 120), CRect(10, 200, 320, 220), CRect(), CRect()));
     c.rect = {0, 0, 100, 500};
     c.table.rows.resize(2);
     // Right edge and below the last row are outside.
@@ -254,7 +252,7 @@ TEST_F(ControlTableTest, ColoursFontsAndStatesWithoutImages)
     EXPECT_EQ(FillOf(button), colors.clrDisabledFill);
 }
 
-TEST_F(ControlTableTest, CheckBoxesDrawTheImageOfTheirState)
+TEST_F(ControlTableTest, CheckBoxesDrawTheImageOfTheirStateAndButtonsTheirImageFolder)
 {
     for (const char* name : {"Checked\\Normal", "UnChecked\\Normal", "UnChecked\\Hover"})
         images.Write(std::string("ImageButton\\CheckButton\\") + name + ".png", 16, 16);
@@ -264,10 +262,7 @@ TEST_F(ControlTableTest, CheckBoxesDrawTheImageOfTheirState)
     EXPECT_TRUE(EndsWithName(drawn[1], "ImageButton\\CheckButton\\UnChecked\\Normal.png")); // box 42, off
     MouseMove(page, Centre(42));
     EXPECT_TRUE(EndsWithName(Images()[1], "ImageButton\\CheckButton\\UnChecked\\Hover.png"));
-}
 
-TEST_F(ControlTableTest, ButtonsWithAnImageFolder)
-{
     images.Write("ToolBar\\Setting\\Normal.png", 20, 20);
     images.Write("ToolBar\\Setting\\Disable.png", 20, 20);
     images.Write("ToolBar\\Save\\Normal.png", 16, 16);
@@ -275,14 +270,14 @@ TEST_F(ControlTableTest, ButtonsWithAnImageFolder)
     page.EnableControl(67, false);
     page.AddControl(68, EMorvControlKind::Button, {200, 120, 330, 144}, "1920x1080@60.000Hz").strImageFolder
         = "ToolBar\\Save";
-    const auto drawn = Drawn(DrawOp::Kind::Image);
-    ASSERT_EQ(drawn.size(), 2u);
+    const auto ops = Drawn(DrawOp::Kind::Image);
+    ASSERT_EQ(ops.size(), 4u); // after the two boxes
     // An image alone, disabled: its Disable file and no face drawn under it.
-    EXPECT_TRUE(EndsWithName(drawn[0].image, "ToolBar\\Setting\\Disable.png"));
-    EXPECT_EQ(drawn[0].rect, CRect(202, 92, 222, 112));
+    EXPECT_TRUE(EndsWithName(ops[2].image, "ToolBar\\Setting\\Disable.png"));
+    EXPECT_EQ(ops[2].rect, CRect(202, 92, 222, 112));
     EXPECT_EQ(FillOf(CRect(200, 90, 224, 114)), Color{});
     // With a text, the image sits in the square at the right end and the text keeps clear of it.
-    EXPECT_EQ(drawn[1].rect, CRect(310, 124, 326, 140));
+    EXPECT_EQ(ops[3].rect, CRect(310, 124, 326, 140));
     EXPECT_EQ(Text("1920x1080@60.000Hz").rect, CRect(200, 120, 306, 144));
 }
 

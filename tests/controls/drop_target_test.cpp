@@ -31,8 +31,7 @@ protected:
         ASSERT_TRUE(b.CreateEx(&top, CRect(200, 0, 400, 200), 2));
         a.ShowWindow(SW_SHOW);
         b.ShowWindow(SW_SHOW);
-        sinkA.name = "A";
-        sinkB.name = "B";
+        std::tie(sinkA.name, sinkB.name) = std::tuple("A", "B");
         sinkA.log = sinkB.log = &log;
         targetA.SetEventSink(&sinkA);
         targetB.SetEventSink(&sinkB);
@@ -102,7 +101,11 @@ TEST(DropTarget, DataFormatsTheSinkAndOneWindowPerTarget)
     EXPECT_TRUE(registered.Register(&other));
 }
 
-TEST_F(DragTest, EnterOverLeaveEnterOverDropInOrder)
+// Then how a drop on b ends: b's answers to over and to the drop with effect,
+// the effects the source allows; what b is told and what the drag gives.
+// A handled drop with effect skips the drop; a refusing target gets leave
+// instead of drop, and so does one answering an effect the source does not allow.
+TEST_F(DragTest, EnterOverLeaveEnterOverDropInOrderAndTheTargetsAnswersDecideHowTheDropEnds)
 {
     EXPECT_EQ(data.DoDragDrop(&a, DROPEFFECT_COPY | DROPEFFECT_MOVE), DROPEFFECT_NONE);
     ASSERT_TRUE(morv::drag::IsDragging());
@@ -113,14 +116,7 @@ TEST_F(DragTest, EnterOverLeaveEnterOverDropInOrder)
     EXPECT_EQ(std::tuple(sinkA.sawText, sinkB.lastPoint), std::tuple(true, CPoint(15, 40))); // in b's own coordinates
     EXPECT_EQ(std::tuple(morv::drag::IsDragging(), morv::drag::LastResult()),
               std::tuple(false, DROPEFFECT{DROPEFFECT_MOVE}));
-}
 
-// How a drop on b ends: b's answers to over and to the drop with effect,
-// the effects the source allows; what b is told and what the drag gives.
-// A handled drop with effect skips the drop; a refusing target gets leave
-// instead of drop, and so does one answering an effect the source does not allow.
-TEST_F(DragTest, TheTargetsAnswersDecideHowTheDropEnds)
-{
     const DROPEFFECT copyMove = DROPEFFECT_COPY | DROPEFFECT_MOVE, any = copyMove | DROPEFFECT_LINK;
     const struct {
         DROPEFFECT answer, dropExAnswer, allowed;

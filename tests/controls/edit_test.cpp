@@ -66,7 +66,7 @@ TEST_F(EditTest, TextsChangesPasswordAndLimit)
     EXPECT_EQ(std::tuple(page.changes.size(), edit.GetText()), std::tuple(0u, std::string()));
 }
 
-TEST_F(EditTest, TypingIsCheckedByTheModeAndBoundsAndLeavingBringsTheValueIn)
+TEST_F(EditTest, TypingIsCheckedByTheModeAndBoundsLeavingBringsTheValueInKeysAndTheWheelStepIt)
 {
     edit.SetEditMode(EEditMode::Integer);
     edit.SetRange(20, 100);
@@ -95,10 +95,8 @@ TEST_F(EditTest, TypingIsCheckedByTheModeAndBoundsAndLeavingBringsTheValueIn)
     Line()->insert("59.94");
     EXPECT_EQ(edit.GetText(), "59.94");
     EXPECT_DOUBLE_EQ(edit.GetDouble(), 59.94);
-}
 
-TEST_F(EditTest, KeysAndTheWheelStepTheValue)
-{
+    edit.SetEditMode(EEditMode::Text);
     edit.SetText("abc"); // text mode lets the arrow keys through
     page.changes.clear();
     KeyDown(edit, VK_UP);

@@ -121,20 +121,18 @@ TEST(Density, FoldersPathsScalingAndSourcesInTheirOrder)
     EXPECT_EQ(std::tuple(morv::Scale(33, 1.5), morv::Scale(250, 1.5), morv::Scale(14, 2.5), morv::Scale(-3, 1.5)),
               std::tuple(49, 375, 35, -4));
     // The setter overrides the environment, which overrides the screen; implausible values are ignored.
-    ::setenv("MORVANE_DENSITY", "1.5", 1);
-    EXPECT_DOUBLE_EQ(morv::GetDensity(), 1.5);
-    morv::SetDensity(2.5);
-    EXPECT_DOUBLE_EQ(morv::GetDensity(), 2.5);
-    EXPECT_EQ(morv::Scale(62), 155);
     morv::SetDensity(0);
-    EXPECT_DOUBLE_EQ(morv::GetDensity(), 1.5);
-    ::setenv("MORVANE_DENSITY", "abc", 1);
     const double screen = morv::GetDensity();
     EXPECT_GT(screen, 0.0);
-    ::setenv("MORVANE_DENSITY", "-2", 1);
-    EXPECT_DOUBLE_EQ(morv::GetDensity(), screen);
-    morv::SetDensity(1000.0);
-    EXPECT_DOUBLE_EQ(morv::GetDensity(), screen);
+    const std::tuple<const char*, double, double> sources[]
+        = {{"1.5", 0, 1.5},    {"1.5", 2.5, 2.5}, {"1.5", 0, 1.5},
+           {"abc", 0, screen}, {"-2", 0, screen}, {"-2", 1000.0, screen}};
+    for (const auto& [env, set, density] : sources) {
+        ::setenv("MORVANE_DENSITY", env, 1);
+        morv::SetDensity(set);
+        EXPECT_DOUBLE_EQ(morv::GetDensity(), density) << env << " " << set;
+        EXPECT_EQ(morv::Scale(62), morv::Scale(62, density));
+    }
     morv::SetDensity(0);
     ::unsetenv("MORVANE_DENSITY");
 }

