@@ -11,7 +11,7 @@ namespace {
 
 using MsgBoxTest = ScriptedTest;
 
-TEST_F(MsgBoxTest, ScriptedAnswersAreReturnedAndTheBoxesRecorded)
+TEST_F(MsgBoxTest, ScriptedAnswersAreReturnedAndRecordedQueuesPerKindResetAndOtherLoops)
 {
     const std::tuple<UINT, int> answers[]
         = {{0x24, IDYES}, {MB_OKCANCEL, IDCANCEL}, {0x24, IDNO}, {MB_OK, IDOK}, {0x40, IDOK}};
@@ -37,34 +37,8 @@ TEST_F(MsgBoxTest, ScriptedAnswersAreReturnedAndTheBoxesRecorded)
     const auto errors = TakeErrors();
     ASSERT_EQ(errors.size(), 2u);
     EXPECT_NE(errors[0].find("Saved"), std::string::npos);
-}
 
-TEST(MsgBoxWidget, ButtonsIconAndTextOfTheType)
-{
-    auto box = morv::detail::BuildMessageBox(nullptr, "Delete?\n<b>all</b>", "Quarn", 0x24);
-    EXPECT_EQ(std::tuple(box->windowTitle(), box->text(), box->textFormat()),
-              std::tuple(QStringLiteral("Quarn"), QStringLiteral("Delete?\n<b>all</b>"), Qt::PlainText));
-    EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
-    EXPECT_EQ(box->button(QMessageBox::Yes)->text(), QStringLiteral("Yes")); // no mnemonic marks
-    EXPECT_EQ(std::tuple(box->defaultButton(), box->escapeButton()),
-              std::tuple(box->button(QMessageBox::Yes), box->button(QMessageBox::No)));
-    EXPECT_EQ(morv::detail::AnswerOfButton(QMessageBox::No), IDNO);
-    // Closing a box answers cancel, no or OK.
-    EXPECT_EQ((std::vector<int>{morv::MsgBoxDismissAnswer(MB_OK), morv::MsgBoxDismissAnswer(0x40),
-                                morv::MsgBoxDismissAnswer(MB_OKCANCEL), morv::MsgBoxDismissAnswer(0x24),
-                                morv::MsgBoxDismissAnswer(MB_YESNOCANCEL)}),
-              (std::vector<int>{IDOK, IDOK, IDCANCEL, IDNO, IDCANCEL}));
-    auto info = morv::detail::BuildMessageBox(nullptr, "x", "y", 0x40);
-    EXPECT_EQ(info->standardButtons(), QMessageBox::Ok);
-    auto plain = morv::detail::BuildMessageBox(nullptr, "x", "y", MB_OK);
-    EXPECT_EQ(std::tuple(box->iconPixmap().isNull(), info->iconPixmap().isNull(), plain->iconPixmap().isNull()),
-              std::tuple(false, false, true));
-}
-
-using ModalScriptTest = ScriptedTest;
-
-TEST_F(ModalScriptTest, QueuesPerKindWrongDialogTypeResetAndRunModalForOtherLoops)
-{
+    // Queues per kind, a wrong dialog type, a reset and other loops run through the script.
     Script().PickMenu(1202);
     Script().AnswerMessageBox(IDYES);
     EXPECT_EQ(std::tuple(Script().PendingCount(EModalKind::Menu), Script().PendingCount(EModalKind::MessageBox)),
@@ -112,6 +86,28 @@ TEST_F(ModalScriptTest, QueuesPerKindWrongDialogTypeResetAndRunModalForOtherLoop
     Script().SetMode(CModalScript::EMode::Live);
     EXPECT_EQ(Script().RunModal(drag), 1);
     EXPECT_EQ(std::tuple(liveRuns, Script().LogOf(EModalKind::Drag).size()), std::tuple(2, 2u));
+}
+
+TEST(MsgBoxWidget, ButtonsIconAndTextOfTheType)
+{
+    auto box = morv::detail::BuildMessageBox(nullptr, "Delete?\n<b>all</b>", "Quarn", 0x24);
+    EXPECT_EQ(std::tuple(box->windowTitle(), box->text(), box->textFormat()),
+              std::tuple(QStringLiteral("Quarn"), QStringLiteral("Delete?\n<b>all</b>"), Qt::PlainText));
+    EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box->button(QMessageBox::Yes)->text(), QStringLiteral("Yes")); // no mnemonic marks
+    EXPECT_EQ(std::tuple(box->defaultButton(), box->escapeButton()),
+              std::tuple(box->button(QMessageBox::Yes), box->button(QMessageBox::No)));
+    EXPECT_EQ(morv::detail::AnswerOfButton(QMessageBox::No), IDNO);
+    // Closing a box answers cancel, no or OK.
+    EXPECT_EQ((std::vector<int>{morv::MsgBoxDismissAnswer(MB_OK), morv::MsgBoxDismissAnswer(0x40),
+                                morv::MsgBoxDismissAnswer(MB_OKCANCEL), morv::MsgBoxDismissAnswer(0x24),
+                                morv::MsgBoxDismissAnswer(MB_YESNOCANCEL)}),
+              (std::vector<int>{IDOK, IDOK, IDCANCEL, IDNO, IDCANCEL}));
+    auto info = morv::detail::BuildMessageBox(nullptr, "x", "y", 0x40);
+    EXPECT_EQ(info->standardButtons(), QMessageBox::Ok);
+    auto plain = morv::detail::BuildMessageBox(nullptr, "x", "y", MB_OK);
+    EXPECT_EQ(std::tuple(box->iconPixmap().isNull(), info->iconPixmap().isNull(), plain->iconPixmap().isNull()),
+              std::tuple(false, false, true));
 }
 
 } // namespace
