@@ -110,6 +110,19 @@ TEST_F(CalendarTest, MarksDaysPickedByTheUserOrSetByCodeTheArrowsAndThePaintedTi
     EXPECT_EQ(std::tuple(calendar.IsDateMarked(2021, 11, 25), calendar.IsDateMarked(2021, 11, 3),
                          calendar.IsDateMarked(2021, 11, 24), calendar.IsDateMarked(2021, 2, 30)),
               std::tuple(true, true, false, false));
+    // The widget draws the mark in the marked day's cell only.
+    const QImage image = view->viewport()->grab().toImage();
+    auto hasDot = [&](const QPoint& centre) {
+        const QRect cell = view->visualRect(view->indexAt(centre));
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left(); x <= cell.right(); ++x)
+                if (image.pixelColor(x * image.width() / view->viewport()->width(),
+                                     y * image.height() / view->viewport()->height())
+                    == QColor(38, 132, 255))
+                    return true;
+        return false;
+    };
+    EXPECT_EQ(std::tuple(hasDot(CellOf(2021, 11, 25)), hasDot(CellOf(2021, 11, 24))), std::tuple(true, false));
     calendar.SetNeedShowDate({});
     EXPECT_FALSE(calendar.IsDateMarked(2021, 11, 25));
 
