@@ -147,8 +147,12 @@ public:
 TEST_F(MonitorThread, StopWhileATargetWaitsForTheLockTheStopperHolds)
 {
     BlockingTarget target;
+    // Registered before `page` is taken: registering takes the targets' lock,
+    // which a round holds while the target waits for `page`.
+    Register(&target);
     std::unique_lock page(target.pageLock);
-    StartFast(&target);
+    sim::SetMonitorInterval(1ms);
+    ASSERT_EQ(monitor.StartMonitor(nullptr), 1);
     {
         std::unique_lock lock(target.stateMutex);
         ASSERT_TRUE(target.entry.wait_for(lock, 20s, [&] { return target.entered == 1; }));
