@@ -55,10 +55,13 @@ run_threads() {
   done
   # The whole program: the monkey drives the user interface thread while the
   # monitoring thread reads as fast as it can (docs/host-app.md, the soak).
+  # The toolkit is not built with the sanitizer: the image scaling it hands to
+  # its own thread pool synchronises where the sanitizer cannot see, so calls
+  # made from the toolkit's libraries are not taken as races; ours are.
   echo "== tsan: monkey soak"
   if cmake --build "$dir" --target quarn Monitor skin_images vistrano_sample vistrano_language -j "$(nproc)" \
      && (cd "$dir/bin" && rm -rf "$dir/soak" \
-         && TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 ./quarn --project Projects/sample.json \
+         && TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:ignore_noninstrumented_modules=1 ./quarn --project Projects/sample.json \
               --monkey 100000 --seed 1 --soak 60 --screenshots "$dir/soak" --config-dir "$dir/soak/config"); then
     passed=$((passed + 1))
   else
