@@ -209,6 +209,15 @@ private:
     std::string m_error;
 };
 
+// A duration of 0 to 60000 ms, added to the command's numbers.
+void Milliseconds(CReader& r, SScriptCommand& c)
+{
+    int ms = 0;
+    r.Int(ms, "milliseconds");
+    r.Require(ms >= 0 && ms <= 60000, "expected 0 to 60000 milliseconds");
+    c.numbers.push_back(ms);
+}
+
 using Parser = void (*)(CReader&, SScriptCommand&);
 
 void ParseFault(CReader& r, SScriptCommand& c)
@@ -338,14 +347,7 @@ const std::map<std::string, std::pair<EVerb, Parser>>& Verbs()
               c.numbers.push_back(answer);
           }}},
         {"wait-events", {EVerb::WaitEvents, [](CReader&, SScriptCommand&) {}}},
-        {"wait",
-         {EVerb::Wait,
-          [](CReader& r, SScriptCommand& c) {
-              int ms = 0;
-              r.Int(ms, "milliseconds");
-              r.Require(ms >= 0 && ms <= 60000, "expected 0 to 60000 milliseconds");
-              c.numbers.push_back(ms);
-          }}},
+        {"wait", {EVerb::Wait, [](CReader& r, SScriptCommand& c) { Milliseconds(r, c); }}},
         {"resize",
          {EVerb::Resize,
           [](CReader& r, SScriptCommand& c) {
@@ -364,10 +366,7 @@ const std::map<std::string, std::pair<EVerb, Parser>>& Verbs()
               // expect <path> <value> within <ms>: the value may take that long to come.
               if (const SWord* next = r.Peek(); r.Ok() && next && next->text == "within") {
                   r.Next("within");
-                  int ms = 0;
-                  r.Int(ms, "milliseconds");
-                  r.Require(ms >= 0 && ms <= 60000, "expected 0 to 60000 milliseconds");
-                  c.numbers.push_back(ms);
+                  Milliseconds(r, c);
               }
           }}},
         {"screenshot",

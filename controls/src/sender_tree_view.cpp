@@ -26,22 +26,6 @@ UINT MessageOf(QEvent::Type type, Qt::MouseButton button)
     }
 }
 
-WPARAM KeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
-{
-    WPARAM flags = 0;
-    if (buttons & Qt::LeftButton)
-        flags |= MK_LBUTTON;
-    if (buttons & Qt::RightButton)
-        flags |= MK_RBUTTON;
-    if (buttons & Qt::MiddleButton)
-        flags |= MK_MBUTTON;
-    if (modifiers & Qt::ShiftModifier)
-        flags |= MK_SHIFT;
-    if (modifiers & Qt::ControlModifier)
-        flags |= MK_CONTROL;
-    return flags;
-}
-
 } // namespace
 
 TreeView::TreeView(QWidget* parent, CWnd* owner, RowPainter painter)
@@ -83,7 +67,8 @@ bool TreeView::viewportEvent(QEvent* event)
         QWidget* native = plat::NativeWidget(m_owner);
         if (message && native) {
             const QPoint client = viewport()->mapTo(native, e->position().toPoint());
-            m_owner->SendMessage(message, KeyFlags(e->buttons(), e->modifiers()), MAKELPARAM(client.x(), client.y()));
+            m_owner->SendMessage(message, plat::MouseKeyFlags(e->buttons(), e->modifiers()),
+                                 MAKELPARAM(client.x(), client.y()));
         }
         e->accept();
         return true;

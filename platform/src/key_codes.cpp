@@ -1,5 +1,7 @@
 #include "key_codes.h"
 
+#include "platform/native_qt.h"
+
 namespace plat::detail {
 
 namespace {
@@ -102,7 +104,21 @@ UINT VirtualKeyFromQt(int key, bool keypad)
     return 0;
 }
 
-UINT MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+LPARAM KeyMessageLParam(bool down, bool autoRepeat, bool alt)
+{
+    uint32_t l = 1;
+    if (alt)
+        l |= 1u << 29;
+    if (!down || autoRepeat)
+        l |= 1u << 30;
+    if (!down)
+        l |= 1u << 31;
+    return static_cast<LPARAM>(l);
+}
+
+} // namespace plat::detail
+
+UINT plat::MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 {
     UINT flags = 0;
     if (buttons & Qt::LeftButton)
@@ -117,17 +133,3 @@ UINT MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
         flags |= MK_CONTROL;
     return flags;
 }
-
-LPARAM KeyMessageLParam(bool down, bool autoRepeat, bool alt)
-{
-    uint32_t l = 1;
-    if (alt)
-        l |= 1u << 29;
-    if (!down || autoRepeat)
-        l |= 1u << 30;
-    if (!down)
-        l |= 1u << 31;
-    return static_cast<LPARAM>(l);
-}
-
-} // namespace plat::detail

@@ -11,9 +11,6 @@ namespace plat::detail {
 // shifted digits), 0 when the desktop has none.
 UINT VirtualKeyFromQt(int key, bool keypad);
 
-// MK_* flags for the buttons held and the modifiers.
-UINT MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
-
 // lParam of a key message: repeat count 1, the previous-state bit for
 // auto-repeat and key-up, the context bit when Alt is held, the transition
 // bit for key-up.

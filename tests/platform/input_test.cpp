@@ -234,9 +234,9 @@ TEST(KeyCodes, ToolkitKeysMapToVirtualKeysMouseFlagsAndKeyLParam)
     for (const auto& [key, keypad, vk] : cases)
         EXPECT_EQ(plat::detail::VirtualKeyFromQt(key, keypad), vk) << std::hex << key << (keypad ? " keypad" : "");
     using namespace plat::detail;
-    EXPECT_EQ(MouseKeyFlags(Qt::LeftButton | Qt::MiddleButton, Qt::ShiftModifier | Qt::ControlModifier),
+    EXPECT_EQ(plat::MouseKeyFlags(Qt::LeftButton | Qt::MiddleButton, Qt::ShiftModifier | Qt::ControlModifier),
               MK_LBUTTON | MK_MBUTTON | MK_SHIFT | MK_CONTROL);
-    EXPECT_EQ(MouseKeyFlags(Qt::RightButton, Qt::AltModifier), MK_RBUTTON);
+    EXPECT_EQ(plat::MouseKeyFlags(Qt::RightButton, Qt::AltModifier), MK_RBUTTON);
     EXPECT_EQ(KeyMessageLParam(true, false, false), 1);
     EXPECT_EQ(KeyMessageLParam(true, true, false), 1 | (1LL << 30));
     EXPECT_EQ(KeyMessageLParam(false, false, true), 1 | (1LL << 29) | (1LL << 30) | (1LL << 31));

@@ -32,6 +32,9 @@ std::unique_ptr<ICanvas> MakePainterCanvas(QPainter& painter);
 // Our desktop-style types and the toolkit's. A CRect's right and bottom
 // lie outside it; QRect::right() is the last pixel inside, so only width
 // and height ever cross the border.
+// MK_* flags of a mouse message for the buttons held and the modifiers.
+UINT MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+
 inline QRect ToQRect(const CRect& r) { return QRect(r.left, r.top, std::max(r.Width(), 0), std::max(r.Height(), 0)); }
 inline CRect ToCRect(const QRect& r) { return CRect(CPoint(r.x(), r.y()), CSize(r.width(), r.height())); }
 inline CPoint ToCPoint(const QPoint& p) { return {p.x(), p.y()}; }
